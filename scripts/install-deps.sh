@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, and nothing else.
+# apt-get update runs only when something is missing, so a ready machine starts at once.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
+  libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libegl-mesa0
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y "${missing[@]}"
+fi

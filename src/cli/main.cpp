@@ -1,0 +1,49 @@
+#include "cli/angles_command.h"
+
+#include <QCoreApplication>
+
+#include <functional>
+#include <iostream>
+#include <map>
+
+namespace {
+
+const char* const kUsage =
+    "Usage: tovaro-cli <command> [options]\n"
+    "\n"
+    "The headless companion of Tovaro.\n"
+    "\n"
+    "Commands:\n"
+    "  angles   load angle data files into one sign table, report, optionally save it\n"
+    "\n"
+    "'tovaro-cli <command> --help' describes a command.\n";
+
+using Command = std::function<int(const QStringList&, CliStreams)>;
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QCoreApplication application(argc, argv);
+  QStringList arguments = QCoreApplication::arguments().mid(1);
+  CliStreams streams{std::cout, std::cerr};
+
+  const std::map<QString, Command> commands = {
+      {QStringLiteral("angles"), RunAnglesCommand},
+  };
+
+  if (arguments.isEmpty()) {
+    std::cerr << kUsage;
+    return kExitUsage;
+  }
+  const QString name = arguments.takeFirst();
+  if (name == u"--help" || name == u"-h" || name == u"help") {
+    std::cout << kUsage;
+    return kExitSuccess;
+  }
+  const auto command = commands.find(name);
+  if (command == commands.end()) {
+    std::cerr << "tovaro-cli: unknown command " << name << "\n" << kUsage;
+    return kExitUsage;
+  }
+  return command->second(arguments, streams);
+}

@@ -1,0 +1,87 @@
+#include "signdata/angle_file.h"
+
+#include "app/app_state.h"
+#include "app/number_format.h"
+#include "signdata/angle_file_reader.h"
+#include "signdata/text_decoding.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+
+// The columns of a key-frame line, in file order.
+std::vector<float> KeyFrameFields(const KeyFrame& k, int columnCount) {
+  std::vector<float> v;
+  v.reserve(columnCount);
+  v.push_back(k.Rate);
+  v.insert(v.end(), k.RightWristAngle.begin(), k.RightWristAngle.begin() + 3);
+  v.insert(v.end(), k.RightWristPos.begin(), k.RightWristPos.begin() + 3);
+  v.insert(v.end(), k.RightFinger.begin(), k.RightFinger.begin() + 45);
+  if (columnCount == kTwoHandColumns) {
+    v.insert(v.end(), k.LeftWristAngle.begin(), k.LeftWristAngle.begin() + 3);
+    v.insert(v.end(), k.LeftWristPos.begin(), k.LeftWristPos.begin() + 3);
+    v.insert(v.end(), k.LeftFinger.begin(), k.LeftFinger.begin() + 45);
+  }
+  return v;
+}
+
+// The format has no quoting, so a comma or line break in a name would split the line.
+QString WritableName(const QString& name) {
+  QString safe = FixedLengthName(name);
+  for (QChar& c : safe)
+    if (c == u',' || c == u'\r' || c == u'\n') c = u' ';
+  return safe;
+}
+
+}  // namespace
+
+FileResult LoadAngleFile(AppState& state, const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return FileResult::Failure(QStringLiteral("cannot open: %1").arg(file.errorString()));
+  const QString text = DecodeTextFile(file.readAll());
+  if (file.error() != QFileDevice::NoError)
+    return FileResult::Failure(QStringLiteral("cannot read: %1").arg(file.errorString()));
+
+  auto parsed = ParseAngleData(text, state.ColumnCount);
+  if (auto* error = std::get_if<AngleDataError>(&parsed)) return FileResult::Failure(error->reason);
+
+  // Only now, with the whole file read, does the table change.
+  auto& entries = std::get<ParsedAngleData>(parsed).entries;
+  for (auto& [index, record] : entries) state.SignTable[index] = std::move(record);
+  state.SignCount = entries.empty() ? 0 : static_cast<int16_t>(entries.back().first + 1);
+  return FileResult::Success();
+}
+
+QString FormatAngleData(const SignTableSlots& table, int signCount, int columnCount) {
+  QString out;
+  const QString headerTail = QString(columnCount - 3, u',');
+  for (int i = 0; i < signCount && i < kSignSlots; ++i) {
+    const SignRecord& record = table[i];
+    const int frames = std::min<int>(record.FrameCount, static_cast<int>(record.Frames.size()));
+    if (frames < 1) continue;
+    out += QString::number(i) + u',' + WritableName(record.Name) + u',' + QString::number(frames) +
+           headerTail + kLineEnd;
+    for (int f = 0; f < frames; ++f) {
+      const std::vector<float> fields = KeyFrameFields(record.Frames[f], columnCount);
+      for (size_t c = 0; c + 1 < fields.size(); ++c) out += ShortestFloatText(fields[c]) + u',';
+      out += FreeNumberForm(fields.back()) + kLineEnd;
+    }
+  }
+  return out;
+}
+
+FileResult SaveAngleFile(const AppState& state, const QString& path) {
+  if (state.ColumnCount != kOneHandColumns && state.ColumnCount != kTwoHandColumns)
+    return FileResult::Failure(QStringLiteral("no file layout is set (%1 columns)").arg(state.ColumnCount));
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly))
+    return FileResult::Failure(QStringLiteral("cannot create: %1").arg(file.errorString()));
+  file.write(FormatAngleData(state.SignTable, state.SignCount, state.ColumnCount).toUtf8());
+  if (!file.commit())
+    return FileResult::Failure(QStringLiteral("cannot write: %1").arg(file.errorString()));
+  return FileResult::Success();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// One key frame of a hand shape: the joint angles and wrist placement of up to two
+// hands, and the velocity rate that scales the steps used to reach it. Finger element
+// 45 and wrist element 3 are never part of a pose; the files do not carry them.
+struct KeyFrame {
+  float Rate = 0.0f;
+  std::array<float, 46> RightFinger{};
+  std::array<float, 46> LeftFinger{};
+  std::array<float, 4> RightWristAngle{};
+  std::array<float, 4> LeftWristAngle{};
+  std::array<float, 4> RightWristPos{};
+  std::array<float, 4> LeftWristPos{};
+
+  friend bool operator==(const KeyFrame&, const KeyFrame&) = default;
+};
+
+// Names are a fixed 10 characters: shorter text is padded with blanks, longer cut.
+constexpr int kSignNameLength = 10;
+QString FixedLengthName(const QString& name);
+
+struct SignRecord {
+  int16_t FrameCount = 0;
+  QString Name = FixedLengthName(QString());
+  std::vector<KeyFrame> Frames;
+
+  friend bool operator==(const SignRecord&, const SignRecord&) = default;
+};
+
+// The table has slots 0..256; the slot number is the sign code the converters produce.
+constexpr int kSignSlots = 257;
+using SignTableSlots = std::array<SignRecord, kSignSlots>;
+
+// Column layouts of the angle data file.
+constexpr int16_t kOneHandColumns = 52;
+constexpr int16_t kTwoHandColumns = 103;

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test; ends with ctest's summary.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/install-deps.sh
+jobs="$(nproc)"
+
+# The core tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTOVARO_SANITIZE=ON
+cmake --build build-asan -j"$jobs" --target core_tests
+(cd build-asan && ctest --output-on-failure -L core)
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$jobs"
+cd build
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure

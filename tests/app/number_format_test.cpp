@@ -1,0 +1,65 @@
+#include "app/number_format.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+TEST(NumberFormat, LenientNumberTakesTheLeadingDecimalNumber) {
+  EXPECT_DOUBLE_EQ(LenientNumber(u"  12.5abc"), 12.5);
+  EXPECT_DOUBLE_EQ(LenientNumber(u"-3e2x"), -300.0);
+  EXPECT_DOUBLE_EQ(LenientNumber(u" 1 2 "), 12.0);  // blanks anywhere are ignored
+  EXPECT_DOUBLE_EQ(LenientNumber(u"+7"), 7.0);
+  EXPECT_DOUBLE_EQ(LenientNumber(u".5"), 0.5);
+  EXPECT_DOUBLE_EQ(LenientNumber(u"5."), 5.0);
+  EXPECT_DOUBLE_EQ(LenientNumber(u"1e"), 1.0);    // an exponent needs a digit
+  EXPECT_DOUBLE_EQ(LenientNumber(u"2E-1"), 0.2);
+  EXPECT_DOUBLE_EQ(LenientNumber(u"abc"), 0.0);
+  EXPECT_DOUBLE_EQ(LenientNumber(u""), 0.0);
+  EXPECT_DOUBLE_EQ(LenientNumber(u"-"), 0.0);
+  EXPECT_DOUBLE_EQ(LenientNumber(u"12abc"), 12.0);
+  EXPECT_DOUBLE_EQ(LenientNumber(u"３"), 0.0);  // full-width digits are not decimal digits here
+  EXPECT_TRUE(std::isinf(LenientNumber(u"1e400")));
+  EXPECT_TRUE(StartsWithNumber(u" -0.5"));
+  EXPECT_FALSE(StartsWithNumber(u"abc"));
+  EXPECT_FALSE(StartsWithNumber(u"."));
+}
+
+TEST(NumberFormat, RoundingTo16BitsIsHalfToEvenAndReportsOverflow) {
+  EXPECT_EQ(RoundToInt16(0.5), 0);
+  EXPECT_EQ(RoundToInt16(1.5), 2);
+  EXPECT_EQ(RoundToInt16(2.5), 2);
+  EXPECT_EQ(RoundToInt16(-2.5), -2);
+  EXPECT_EQ(RoundToInt16(-3.5), -4);
+  EXPECT_EQ(RoundToInt16(2.6), 3);
+  EXPECT_EQ(RoundToInt16(32767.4), 32767);
+  EXPECT_EQ(RoundToInt16(-32768.5), -32768);
+  EXPECT_FALSE(RoundToInt16(32767.5).has_value());
+  EXPECT_FALSE(RoundToInt16(-32769.0).has_value());
+  EXPECT_FALSE(RoundToInt16(NAN).has_value());
+  EXPECT_FALSE(RoundToInt16(INFINITY).has_value());
+}
+
+TEST(NumberFormat, FloatsAreWrittenInTheirShortestTextOfSevenDigitsAtMost) {
+  EXPECT_EQ(ShortestFloatText(0.0f), "0");
+  EXPECT_EQ(ShortestFloatText(-0.0f), "0");
+  EXPECT_EQ(ShortestFloatText(100.0f), "100");
+  EXPECT_EQ(ShortestFloatText(-35.0f), "-35");
+  EXPECT_EQ(ShortestFloatText(0.1f), "0.1");
+  EXPECT_EQ(ShortestFloatText(-0.25f), "-0.25");
+  EXPECT_EQ(ShortestFloatText(15.78947f), "15.78947");
+  EXPECT_EQ(ShortestFloatText(1234567.0f), "1234567");
+  EXPECT_EQ(ShortestFloatText(12345678.0f), "1.234568E+07");
+  EXPECT_EQ(ShortestFloatText(1e7f), "1E+07");
+  EXPECT_EQ(ShortestFloatText(1e-5f), "1E-05");
+  // Whatever is written reads back within seven significant digits.
+  for (float v : {1.0f / 3.0f, 2.0f / 7.0f, 123.456789f, -9.87654321e-3f, 3.0e20f}) {
+    const double back = LenientNumber(ShortestFloatText(v));
+    EXPECT_NEAR(back, v, std::fabs(v) * 1e-6) << ShortestFloatText(v).toStdString();
+  }
+}
+
+TEST(NumberFormat, FreeNumberFormPutsABlankForThePlusSignAndOneAfter) {
+  EXPECT_EQ(FreeNumberForm(5.0f), " 5 ");
+  EXPECT_EQ(FreeNumberForm(0.0f), " 0 ");
+  EXPECT_EQ(FreeNumberForm(-0.5f), "-0.5 ");
+}

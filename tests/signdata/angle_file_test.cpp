@@ -1,0 +1,254 @@
+#include "signdata/angle_file.h"
+
+#include "app/app_state.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A header line of the given layout: index, name, frame count, then empty fields.
+QString Header(int index, const QString& name, int frames, int columns = 52) {
+  return QStringLiteral("%1,%2,%3").arg(index).arg(name).arg(frames) + QString(columns - 3, u',') +
+         "\r\n";
+}
+
+// A key-frame line whose fields are `first`, first + 1, ...
+QString FrameLine(float first, int columns = 52) {
+  QStringList fields;
+  for (int i = 0; i < columns; ++i) fields << QString::number(first + i);
+  return fields.join(u',') + "\r\n";
+}
+
+class AngleFileTest : public ::testing::Test {
+ protected:
+  AngleFileTest() {
+    state.ColumnCount = kOneHandColumns;
+    state.HandCount = 1;
+  }
+
+  QString Write(const QByteArray& bytes, const QString& name = "a.csv") {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+  }
+  QString Write(const QString& text, const QString& name = "a.csv") { return Write(text.toUtf8(), name); }
+
+  FileResult Load(const QString& text) { return LoadAngleFile(state, Write(text)); }
+
+  QTemporaryDir dir;
+  AppState state;
+};
+
+}  // namespace
+
+TEST_F(AngleFileTest, EntriesInAnyOrderFillTheirSlotsAndTheLastReadSetsTheCount) {
+  const QString text = Header(3, "C", 1) + FrameLine(300) + Header(0, "rest", 1) + FrameLine(0) +
+                       Header(1, "A", 2) + FrameLine(100) + FrameLine(110);
+  ASSERT_TRUE(Load(text));
+  EXPECT_EQ(state.SignCount, 2);
+  EXPECT_EQ(state.SignTable[3].FrameCount, 1);
+  EXPECT_EQ(state.SignTable[3].Frames[0].Rate, 300.0f);
+  EXPECT_EQ(state.SignTable[1].FrameCount, 2);
+  const KeyFrame& k = state.SignTable[1].Frames[1];
+  EXPECT_EQ(k.Rate, 110.0f);
+  EXPECT_EQ(k.RightWristAngle[0], 111.0f);
+  EXPECT_EQ(k.RightWristPos[2], 116.0f);
+  EXPECT_EQ(k.RightFinger[0], 117.0f);
+  EXPECT_EQ(k.RightFinger[44], 161.0f);
+  EXPECT_EQ(k.RightFinger[45], 0.0f);
+  EXPECT_EQ(k.RightWristAngle[3], 0.0f);
+  EXPECT_EQ(k.LeftFinger[0], 0.0f);
+  EXPECT_EQ(state.SignTable[0].Name, "rest      ");
+}
+
+TEST_F(AngleFileTest, ALaterEntryReplacesAnEarlierOneAndUnnamedSlotsKeepTheirData) {
+  ASSERT_TRUE(Load(Header(0, "R", 1) + FrameLine(1) + Header(5, "old", 1) + FrameLine(50)));
+  ASSERT_TRUE(Load(Header(0, "R", 1) + FrameLine(2) + Header(0, "R2", 2) + FrameLine(3) + FrameLine(4)));
+  EXPECT_EQ(state.SignCount, 1);
+  EXPECT_EQ(state.SignTable[0].Name.trimmed(), "R2");
+  EXPECT_EQ(state.SignTable[0].FrameCount, 2);
+  EXPECT_EQ(state.SignTable[0].Frames[1].Rate, 4.0f);
+  EXPECT_EQ(state.SignTable[5].Frames[0].Rate, 50.0f);  // never cleared
+}
+
+TEST_F(AngleFileTest, FieldsSplitOverLinesReadTheSameAsTheCanonicalForm) {
+  QString split = FrameLine(7);
+  split.replace(QStringLiteral("20,"), QStringLiteral("20\r\n"));  // a line end ends a field too
+  split.replace(QStringLiteral("40,"), QStringLiteral("40\n"));
+  ASSERT_TRUE(Load(Header(0, "X", 1) + split));
+  AppState canonical;
+  canonical.ColumnCount = kOneHandColumns;
+  ASSERT_TRUE(LoadAngleFile(canonical, Write(Header(0, "X", 1) + FrameLine(7), "b.csv")));
+  EXPECT_EQ(state.SignTable[0], canonical.SignTable[0]);
+}
+
+TEST_F(AngleFileTest, NamesAreCutOrPaddedToTenCharactersAndNumbersReadLeniently) {
+  QString line = FrameLine(0);
+  line.replace(QStringLiteral("0,1,2,"), QStringLiteral(" 2.5abc , ,  -1e1,"));
+  ASSERT_TRUE(Load(Header(0, "  ABCDEFGHIJKLMN", 1) + line + Header(1, "Q", 1) + FrameLine(0)));
+  EXPECT_EQ(state.SignTable[0].Name, "ABCDEFGHIJ");
+  EXPECT_EQ(state.SignTable[1].Name, "Q         ");
+  EXPECT_EQ(state.SignTable[0].Frames[0].Rate, 2.5f);
+  EXPECT_EQ(state.SignTable[0].Frames[0].RightWristAngle[0], 0.0f);
+  EXPECT_EQ(state.SignTable[0].Frames[0].RightWristAngle[1], -10.0f);
+}
+
+TEST_F(AngleFileTest, EveryFailureNamesItsLineAndLeavesTheTableAsItWas) {
+  ASSERT_TRUE(Load(Header(0, "keep", 1) + FrameLine(9) + Header(1, "one", 1) + FrameLine(1)));
+  const SignTableSlots before = state.SignTable;
+  const QString good = Header(0, "new", 1) + FrameLine(5);
+
+  struct Case {
+    QString text;
+    QString reason;
+  };
+  const Case cases[] = {
+      {good + Header(2, "z", 0), "line 3: frame count 0"},
+      {good + Header(2, "z", -4) + FrameLine(0), "line 3: frame count -4"},
+      {good + Header(257, "z", 1) + FrameLine(0), "line 3: slot index 257 outside 0..256"},
+      {good + Header(-1, "z", 1) + FrameLine(0), "line 3: slot index -1 outside 0..256"},
+      {good + Header(40000, "z", 1) + FrameLine(0),
+       "line 3: slot index 40000 is beyond the 16-bit range"},
+      {good + Header(7, "z", 2) + FrameLine(0), "line 4: file ends inside sign 7"},
+      {good + "\r\n", "line 3: file ends inside a sign header"},
+      {good + Header(2, "z", 1) + FrameLine(0).replace("3,", "1e99,"),
+       "line 4: value 1e99 is out of range"},
+  };
+  for (const Case& c : cases) {
+    const FileResult result = Load(c.text);
+    EXPECT_FALSE(result) << c.text.toStdString();
+    EXPECT_EQ(result.reason, c.reason);
+    EXPECT_EQ(state.SignCount, 2);
+    EXPECT_TRUE(state.SignTable == before) << c.reason.toStdString();
+  }
+
+  const FileResult missing = LoadAngleFile(state, dir.filePath("nothing.csv"));
+  EXPECT_FALSE(missing);
+  EXPECT_TRUE(missing.reason.startsWith("cannot open"));
+
+  state.ColumnCount = 0;  // no system chosen yet
+  EXPECT_FALSE(Load(good));
+  EXPECT_TRUE(state.SignTable == before);
+}
+
+TEST_F(AngleFileTest, AFileWithoutEntriesLoadsAndLeavesNoSignsInUse) {
+  ASSERT_TRUE(Load(Header(0, "keep", 1) + FrameLine(9)));
+  ASSERT_TRUE(Load(QString()));
+  EXPECT_EQ(state.SignCount, 0);
+  EXPECT_EQ(state.SignTable[0].Frames[0].Rate, 9.0f);
+}
+
+TEST_F(AngleFileTest, NamesAreReadAsUtf8OrElseAsShiftJis) {
+  ASSERT_TRUE(Load(Header(0, "あいう", 1) + FrameLine(0)));
+  EXPECT_EQ(state.SignTable[0].Name, "あいう       ");
+  // "ア" in Shift_JIS is 0x83 0x41, which is not valid UTF-8.
+  QByteArray shiftJis = Header(1, "@", 1).toLatin1() + FrameLine(0).toLatin1();
+  shiftJis.replace('@', QByteArray("\x83\x41"));
+  ASSERT_TRUE(LoadAngleFile(state, Write(shiftJis, "sjis.csv")));
+  EXPECT_EQ(state.SignTable[1].Name, QString::fromUtf8("ア") + QString(9, u' '));
+}
+
+TEST_F(AngleFileTest, WrittenFilesHaveFullLinesCrLfAndTheFreeNumberFormAtTheEnd) {
+  for (const int columns : {52, 103}) {
+    AppState written;
+    written.ColumnCount = static_cast<int16_t>(columns);
+    written.HandCount = columns == 103 ? 2 : 1;
+    written.SignTable[0] = {1, FixedLengthName("rest"), {KeyFrame{}}};
+    KeyFrame k;
+    k.Rate = 1.5f;
+    k.RightFinger[44] = -35.0f;
+    k.LeftFinger[44] = 12.25f;
+    written.SignTable[1] = {2, FixedLengthName("A"), {k, k}};
+    written.SignCount = 2;
+    const QString path = dir.filePath(QStringLiteral("w%1.csv").arg(columns));
+    ASSERT_TRUE(SaveAngleFile(written, path));
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    ASSERT_TRUE(text.endsWith("\r\n"));
+    const QStringList lines = text.chopped(2).split("\r\n");
+    ASSERT_EQ(lines.size(), 5);
+    for (const QString& line : lines) {
+      EXPECT_FALSE(line.contains(u'\n') || line.contains(u'\r'));
+      EXPECT_EQ(line.count(u','), columns - 1) << line.toStdString();
+    }
+    EXPECT_EQ(lines[0], "0,rest      ,1" + QString(columns - 3, u','));
+    EXPECT_EQ(lines[2], "1,A         ,2" + QString(columns - 3, u','));
+    EXPECT_TRUE(lines[3].startsWith("1.5,0,0,0,0,0,0,0,"));
+    EXPECT_TRUE(lines[3].endsWith(columns == 52 ? ",-35 " : ", 12.25 ")) << lines[3].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(", 0 "));
+  }
+}
+
+TEST_F(AngleFileTest, SavingAndLoadingGivesTheSameTableToSevenDigits) {
+  AppState written;
+  written.ColumnCount = kTwoHandColumns;
+  written.HandCount = 2;
+  for (int slot = 0; slot < 257; ++slot) {
+    KeyFrame k;
+    k.Rate = 1.0f / (slot + 1);
+    for (int i = 0; i < 45; ++i) {
+      k.RightFinger[i] = slot * 0.37f - i * 1.123456f;
+      k.LeftFinger[i] = -k.RightFinger[i] * 3.3f;
+    }
+    k.RightWristPos = {slot * 1e-3f, -2e6f, 1e-9f, 0.0f};
+    k.LeftWristAngle = {123456.7f, -0.1f, 90.0f, 0.0f};
+    written.SignTable[slot] = {1, FixedLengthName(QString::number(slot)), {k}};
+  }
+  written.SignCount = 257;
+  const QString path = dir.filePath("round.csv");
+  ASSERT_TRUE(SaveAngleFile(written, path));
+
+  AppState read;
+  read.ColumnCount = kTwoHandColumns;
+  read.HandCount = 2;
+  ASSERT_TRUE(LoadAngleFile(read, path));
+  ASSERT_EQ(read.SignCount, 257);
+  for (int slot = 0; slot < 257; ++slot) {
+    const KeyFrame& a = written.SignTable[slot].Frames[0];
+    const KeyFrame& b = read.SignTable[slot].Frames[0];
+    EXPECT_EQ(read.SignTable[slot].Name, written.SignTable[slot].Name);
+    auto close = [](float x, float y) { return std::fabs(x - y) <= std::fabs(x) * 1e-6f; };
+    EXPECT_TRUE(close(a.Rate, b.Rate));
+    for (int i = 0; i < 45; ++i) {
+      EXPECT_TRUE(close(a.RightFinger[i], b.RightFinger[i])) << slot << " " << i;
+      EXPECT_TRUE(close(a.LeftFinger[i], b.LeftFinger[i])) << slot << " " << i;
+    }
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_TRUE(close(a.RightWristPos[i], b.RightWristPos[i]));
+      EXPECT_TRUE(close(a.LeftWristAngle[i], b.LeftWristAngle[i]));
+    }
+  }
+}
+
+TEST_F(AngleFileTest, SavingSkipsEmptySlotsKeepsNamesOnOneFieldAndNeverHalfWritesTheTarget) {
+  AppState written;
+  written.ColumnCount = kOneHandColumns;
+  written.HandCount = 1;
+  written.SignTable[0] = {1, FixedLengthName("a,b"), {KeyFrame{}}};
+  written.SignTable[2] = {1, FixedLengthName("c"), {KeyFrame{}}};
+  written.SignCount = 3;  // slot 1 has no key frames
+  const QString path = dir.filePath("skip.csv");
+  ASSERT_TRUE(SaveAngleFile(written, path));
+  ASSERT_TRUE(LoadAngleFile(state, path));
+  EXPECT_EQ(state.SignCount, 3);
+  EXPECT_EQ(state.SignTable[0].Name, "a b       ");
+  EXPECT_EQ(state.SignTable[1].FrameCount, 0);
+
+  // A save that cannot be made reports why and leaves no file behind.
+  const QString unreachable = dir.filePath("no/such/folder/x.csv");
+  const FileResult failed = SaveAngleFile(written, unreachable);
+  EXPECT_FALSE(failed);
+  EXPECT_FALSE(failed.reason.isEmpty());
+  EXPECT_FALSE(QFile::exists(unreachable));
+  // Saving over an existing file replaces it whole, leaving no temporary beside it.
+  ASSERT_TRUE(SaveAngleFile(written, path));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"skip.csv"});
+}

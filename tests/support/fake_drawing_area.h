@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/app_state.h"
+#include "render/drawing_area.h"
+
+#include <QString>
+
+#include <vector>
+
+// Counts the pictures the engine draws and remembers hand 0's pose in each.
+class FakeDrawingArea : public DrawingArea {
+ public:
+  struct Picture {
+    float wristX[2];
+    float indexBase[2];  // Arthro(1, 0, 1) of each hand
+  };
+
+  int Width() const override { return 320; }
+  int Height() const override { return 240; }
+  void DrawHands(const AppState& state) override {
+    Picture p{};
+    for (int h = 0; h < 2; ++h) {
+      p.wristX[h] = state.Hands[h]->pose(0);
+      p.indexBase[h] = state.Hands[h]->Arthro(1, 0, 1);
+    }
+    pictures.push_back(p);
+  }
+  bool SaveFrame(const QString& path) override {
+    saved.push_back(path);
+    return !failSaves;
+  }
+
+  std::vector<Picture> pictures;
+  std::vector<QString> saved;
+  bool failSaves = false;
+};
