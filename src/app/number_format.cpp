@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -79,23 +81,51 @@ QString ShortestFloatText(float value) {
   if (std::isnan(value)) return QStringLiteral("NaN");
   if (std::isinf(value)) return value > 0 ? QStringLiteral("Inf") : QStringLiteral("-Inf");
 
-  // The fewest significant digits that read back as the same float, seven at most.
-  char buffer[48];
-  int digits = 1;
-  for (; digits < 7; ++digits) {
-    std::snprintf(buffer, sizeof buffer, "%.*E", digits - 1, static_cast<double>(value));
-    if (std::strtof(buffer, nullptr) == value) break;
+  // The shortest digits that read back as the same float; a float can need nine, and
+  // then seven rounded ones are written.
+  char buffer[32];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+  std::string_view scientific(buffer, result.ptr - buffer);
+  const size_t e = scientific.find('e');
+  std::string digits;
+  for (char c : scientific.substr(0, e))
+    if (std::isdigit(static_cast<unsigned char>(c))) digits.push_back(c);
+  if (digits.size() > 7) {
+    result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 6);
+    scientific = std::string_view(buffer, result.ptr - buffer);
+    digits.clear();
+    for (char c : scientific.substr(0, scientific.find('e')))
+      if (std::isdigit(static_cast<unsigned char>(c))) digits.push_back(c);
   }
-  std::snprintf(buffer, sizeof buffer, "%.*E", digits - 1, static_cast<double>(value));
-  const int exponent = std::atoi(std::strchr(buffer, 'E') + 1);
+  // to_chars does not end the text with a NUL, so the exponent is parsed within it.
+  std::string_view exponentText = scientific.substr(scientific.find('e') + 1);
+  if (!exponentText.empty() && exponentText.front() == '+') exponentText.remove_prefix(1);
+  int exponent = 0;
+  std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
-  // Plain notation for ordinary magnitudes, whatever the digit count, so that 100 is
-  // "100" and not "1E+02"; exponent notation ("1E+07", "1.5E-07") for the rest.
+  std::string text = value < 0 ? "-" : "";
   if (exponent >= -4 && exponent < 7) {
-    std::snprintf(buffer, sizeof buffer, "%.*f", std::max(0, digits - 1 - exponent),
-                  static_cast<double>(value));
+    // Plain notation for ordinary magnitudes: 100, 0.25, 0.0001.
+    if (exponent >= 0) {
+      const size_t whole = static_cast<size_t>(exponent) + 1;
+      if (digits.size() <= whole) {
+        text += digits + std::string(whole - digits.size(), '0');
+      } else {
+        text += digits.substr(0, whole) + "." + digits.substr(whole);
+      }
+    } else {
+      text += "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+    }
+  } else {
+    // Exponent notation with at least two exponent digits: 1E+07, 1.5E-07.
+    text += digits.substr(0, 1);
+    if (digits.size() > 1) text += "." + digits.substr(1);
+    char tail[16];
+    std::snprintf(tail, sizeof tail, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    text += tail;
   }
-  return QString::fromLatin1(buffer);
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString FreeNumberForm(float value) {

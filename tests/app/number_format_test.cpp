@@ -58,6 +58,23 @@ TEST(NumberFormat, FloatsAreWrittenInTheirShortestTextOfSevenDigitsAtMost) {
   }
 }
 
+TEST(NumberFormat, FloatTextsReadBackAcrossTheWholeRange) {
+  uint32_t seed = 12345;
+  for (int i = 0; i < 20000; ++i) {
+    seed = seed * 1664525u + 1013904223u;
+    // Magnitudes from 1e-30 to 1e30, both signs.
+    const double exponent = (seed % 6000) / 100.0 - 30.0;
+    const float v = static_cast<float>(((seed >> 13) & 1 ? -1.0 : 1.0) * std::pow(10.0, exponent));
+    const QString text = ShortestFloatText(v);
+    const double back = LenientNumber(text);
+    ASSERT_NEAR(back, v, std::fabs(v) * 5e-7) << text.toStdString();
+    // A value that has a text of seven digits or fewer reads back exactly.
+    const float rounded = std::strtof(QString::number(v, 'g', 6).toLatin1().constData(), nullptr);
+    ASSERT_EQ(static_cast<float>(LenientNumber(ShortestFloatText(rounded))), rounded)
+        << ShortestFloatText(rounded).toStdString();
+  }
+}
+
 TEST(NumberFormat, FreeNumberFormPutsABlankForThePlusSignAndOneAfter) {
   EXPECT_EQ(FreeNumberForm(5.0f), " 5 ");
   EXPECT_EQ(FreeNumberForm(0.0f), " 0 ");
