@@ -1,5 +1,6 @@
 #include "app/settings_file.h"
 
+#include "app/app_directory.h"
 #include "app/file_replacement.h"
 #include "app/number_format.h"
 #include "signdata/text_decoding.h"
@@ -69,6 +70,8 @@ QString Line(QStringView key, const QString& value) {
 }
 
 }  // namespace
+
+QString SettingsFilePath() { return AppDirectory() + kSettingsFileName; }
 
 bool ReadSettings(const QString& path, AppState& state) {
   QFile file(path);

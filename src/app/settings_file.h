@@ -6,7 +6,10 @@
 
 // The settings file keeps the interface language, the system, the three fonts, the
 // speed and the editing code from one run to the next. It lives beside the program.
-inline constexpr char16_t kSettingsFileName[] = u"Tovaro.ini";
+inline const QString kSettingsFileName = QStringLiteral("Tovaro.ini");
+
+// The settings file beside the program: AppDirectory() followed by "Tovaro.ini".
+QString SettingsFilePath();
 
 // Reads the seven settings lines into the state. True when all seven were read with
 // the expected keys; on False every value read before the fault is kept and the rest

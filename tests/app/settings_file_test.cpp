@@ -280,6 +280,7 @@ TEST(AppDirectory, IsTheFolderOfTheProgramWithATrailingSlash) {
   ASSERT_TRUE(directory.endsWith(u'/'));
   EXPECT_EQ(QFileInfo(directory).canonicalFilePath(),
             QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
+  EXPECT_EQ(SettingsFilePath(), directory + "Tovaro.ini");
 }
 
 }  // namespace
