@@ -17,6 +17,8 @@ namespace {
 constexpr QStringView kLineEnd = u"\r\n";
 constexpr std::array<QStringView, 3> kFontKeys{u"EnglishFont", u"JapaneseFont", u"KoreanFont"};
 
+constexpr qint64 kLongestSettingsFile = 1 << 20;
+
 // The largest speed that still reads back as a finite number.
 constexpr double kLargestSpeed = 1e308;
 
@@ -76,7 +78,8 @@ QString SettingsFilePath() { return AppDirectory() + kSettingsFileName; }
 bool ReadSettings(const QString& path, AppState& state) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray bytes = file.readAll();
+  // Seven short lines; whatever lies beyond the first mebibyte is not read at all.
+  const QByteArray bytes = file.read(kLongestSettingsFile);
   if (file.error() != QFileDevice::NoError) return false;
   file.close();
 
