@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/font_description.h"
 #include "app/view_state.h"
 #include "hand/cmano.h"
 #include "signdata/sign_table.h"
@@ -50,4 +51,19 @@ struct AppState {
   int32_t FrameCounter = 0;
   QString CaptureFolder;
   QString RecordFolder;
+
+  // The interface and system settings, kept from run to run in the settings file.
+  // InterfaceLanguage: -1 not chosen yet (the next start asks), 0 English, 1 Japanese.
+  int16_t InterfaceLanguage = 0;
+  // True while the numerals are spelled through the Numeric box; SystemIndex stays 4 or 5.
+  bool NumericMode = false;
+  // KSL: False types romanized Korean into the word box, True types Hangul directly.
+  bool HangulMode = false;
+  // Exactly 742 shows the Edit and Bitmap menus.
+  int16_t EditableCode = 0;
+  // English, Japanese and Korean font, indexed by FontIndex.
+  std::array<FontDescription, 3> Fonts = DefaultFonts();
+  // The text of the speed box, in percent; the window's box mirrors it and it is read
+  // as a number only when a word is spelled or the settings are written.
+  QString SpeedText = QStringLiteral("100");
 };

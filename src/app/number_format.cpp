@@ -76,22 +76,26 @@ std::optional<int16_t> RoundToInt16(double value) {
   return static_cast<int16_t>(rounded);
 }
 
-QString ShortestFloatText(float value) {
-  if (value == 0.0f) return QStringLiteral("0");  // also for -0
+namespace {
+
+// The shortest decimal digits that read back as the same value, rounded to at most
+// maxDigits significant digits, in plain notation for exponents from -4 up to
+// plainLimit - 1 and in exponent notation with at least two exponent digits otherwise.
+template <typename Number>
+QString ShortestText(Number value, int maxDigits, int plainLimit) {
+  if (value == 0) return QStringLiteral("0");  // also for -0
   if (std::isnan(value)) return QStringLiteral("NaN");
   if (std::isinf(value)) return value > 0 ? QStringLiteral("Inf") : QStringLiteral("-Inf");
 
-  // The shortest digits that read back as the same float; a float can need nine, and
-  // then seven rounded ones are written.
-  char buffer[32];
+  char buffer[48];
   auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
   std::string_view scientific(buffer, result.ptr - buffer);
-  const size_t e = scientific.find('e');
   std::string digits;
-  for (char c : scientific.substr(0, e))
+  for (char c : scientific.substr(0, scientific.find('e')))
     if (std::isdigit(static_cast<unsigned char>(c))) digits.push_back(c);
-  if (digits.size() > 7) {
-    result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 6);
+  if (digits.size() > static_cast<size_t>(maxDigits)) {
+    result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                           maxDigits - 1);
     scientific = std::string_view(buffer, result.ptr - buffer);
     digits.clear();
     for (char c : scientific.substr(0, scientific.find('e')))
@@ -105,7 +109,7 @@ QString ShortestFloatText(float value) {
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
   std::string text = value < 0 ? "-" : "";
-  if (exponent >= -4 && exponent < 7) {
+  if (exponent >= -4 && exponent < plainLimit) {
     // Plain notation for ordinary magnitudes: 100, 0.25, 0.0001.
     if (exponent >= 0) {
       const size_t whole = static_cast<size_t>(exponent) + 1;
@@ -128,7 +132,16 @@ QString ShortestFloatText(float value) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString FreeNumberForm(float value) {
-  const QString text = ShortestFloatText(value);
+QString WithFreeNumberBlanks(const QString& text) {
   return (text.startsWith(u'-') ? text : u' ' + text) + u' ';
 }
+
+}  // namespace
+
+QString ShortestFloatText(float value) { return ShortestText(value, 7, 7); }
+
+QString ShortestDoubleText(double value) { return ShortestText(value, 15, 15); }
+
+QString FreeNumberForm(float value) { return WithFreeNumberBlanks(ShortestFloatText(value)); }
+
+QString FreeDoubleNumberForm(double value) { return WithFreeNumberBlanks(ShortestDoubleText(value)); }

@@ -29,6 +29,13 @@ double RoundHalfEven(double value);
 // significant digits: "5", "-0.25", "15.78947", "1E+07", "1.5E-07".
 QString ShortestFloatText(float value);
 
+// The same for a double, with at most fifteen significant digits and plain notation
+// below 1E+15: "12.25", "100", "0.1", "1E+15".
+QString ShortestDoubleText(double value);
+
 // The form a free-format number is written in at a line end: a blank where a plus
 // sign would stand, the number, then one blank (" 5 ", "-0.5 ").
 QString FreeNumberForm(float value);
+
+// The free number form of a double: " 12.25 ", "-0.5 ".
+QString FreeDoubleNumberForm(double value);

@@ -80,3 +80,18 @@ TEST(NumberFormat, FreeNumberFormPutsABlankForThePlusSignAndOneAfter) {
   EXPECT_EQ(FreeNumberForm(0.0f), " 0 ");
   EXPECT_EQ(FreeNumberForm(-0.5f), "-0.5 ");
 }
+
+TEST(NumberFormat, DoublesAreWrittenWithFifteenSignificantDigitsAtMost) {
+  EXPECT_EQ(ShortestDoubleText(12.25), "12.25");
+  EXPECT_EQ(ShortestDoubleText(100.0), "100");
+  EXPECT_EQ(ShortestDoubleText(1.5), "1.5");
+  EXPECT_EQ(ShortestDoubleText(0.1 + 0.2), "0.3");
+  EXPECT_EQ(ShortestDoubleText(-0.0001), "-0.0001");
+  EXPECT_EQ(ShortestDoubleText(123456789012345.0), "123456789012345");
+  EXPECT_EQ(ShortestDoubleText(1e15), "1E+15");
+  EXPECT_EQ(ShortestDoubleText(1e308), "1E+308");
+  EXPECT_EQ(ShortestDoubleText(1.0 / 3.0), "0.333333333333333");
+  EXPECT_EQ(FreeDoubleNumberForm(12.25), " 12.25 ");
+  EXPECT_EQ(FreeDoubleNumberForm(-1.0), "-1 ");
+  EXPECT_EQ(FreeDoubleNumberForm(0.0), " 0 ");
+}

@@ -1,0 +1,306 @@
+#include "ui/file_dialog.h"
+
+#include "support/modal_answer.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QStringList Items(const QListWidget& list) {
+  QStringList items;
+  for (int i = 0; i < list.count(); ++i) items << list.item(i)->text();
+  return items;
+}
+
+QStringList Items(const QComboBox& box) {
+  QStringList items;
+  for (int i = 0; i < box.count(); ++i) items << box.itemText(i);
+  return items;
+}
+
+void ClickFile(QListWidget& list, const QString& name) {
+  const QList<QListWidgetItem*> found = list.findItems(name, Qt::MatchExactly);
+  QVERIFY2(found.size() == 1, qPrintable(name));
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(found[0]).center());
+}
+
+void DoubleClickFile(QListWidget& list, const QString& name) {
+  const QList<QListWidgetItem*> found = list.findItems(name, Qt::MatchExactly);
+  QVERIFY2(found.size() == 1, qPrintable(name));
+  const QPoint at = list.visualItemRect(found[0]).center();
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
+}
+
+// The angle data "Open" command prepares the window this way.
+void PrepareForLoading(Obtain_FilePath2& dialog) {
+  dialog.OptionInitialize();
+  dialog.LoadMode = true;
+  dialog.Label->setText(QStringLiteral("File Load"));
+  dialog.AddFajliloOptions(QStringLiteral("Angle Data"), QStringLiteral(".csv"));
+}
+
+// The pose editor's "Save" prepares it this way.
+void PrepareForSaving(Obtain_FilePath2& dialog) {
+  dialog.OptionInitialize();
+  dialog.LoadMode = false;
+  dialog.Label->setText(QStringLiteral("File Save"));
+  dialog.AddFajliloOptions(QStringLiteral("Initial Pattern"), QStringLiteral(".csv"));
+}
+
+}  // namespace
+
+class FileDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    folder_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder_->isValid());
+    QDir dir(folder_->path());
+    for (const char* name : {"PositionBSL.csv", "two.dots.csv", "UPPER.CSV", "notes.txt", "README",
+                             ".hidden.csv", "sub/inner.csv", "sub/deeper/x.csv"}) {
+      const QString path = dir.filePath(QString::fromLatin1(name));
+      QVERIFY(dir.mkpath(QFileInfo(path).path()));
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+  }
+
+  void loadModeListsTheRegisteredTypeAndLoadsTheSelectedFile() {
+    Obtain_FilePath2 dialog;
+    PrepareForLoading(dialog);
+    dialog.SetFolder(folder_->path());
+    QStringList types, files;
+    bool nameBoxShown = true;
+    QString button, title;
+    AnswerNextModal<Obtain_FilePath2>([&](Obtain_FilePath2& shown) {
+      types = Items(*shown.Combo1);
+      files = Items(*shown.File1);
+      nameBoxShown = shown.FileName->isVisible() || shown.Label_FileName->isVisible();
+      button = shown.cmload->text();
+      title = shown.Label->text();
+      ClickFile(*shown.File1, QStringLiteral("two.dots.csv"));
+      QTest::mouseClick(shown.cmload, Qt::LeftButton);
+    });
+    dialog.exec();
+
+    QCOMPARE(types, (QStringList{"Angle Data (*.csv)", "All Files (*.*)"}));
+    // Names are matched regardless of case; hidden files and folders are not listed.
+    QCOMPARE(files, (QStringList{"PositionBSL.csv", "two.dots.csv", "UPPER.CSV"}));
+    QVERIFY(!nameBoxShown);
+    QCOMPARE(button, QStringLiteral("Load"));
+    QCOMPARE(title, QStringLiteral("File Load"));
+
+    QVERIFY(dialog.Decided);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.Extension, QStringLiteral(".csv"));
+    QCOMPARE(dialog.FullPath, folder_->path() + "/two.dots.csv");
+    QCOMPARE(dialog.ChosenFileName, QStringLiteral("two.dots.csv"));
+    QCOMPARE(dialog.ChosenDirectory, folder_->path() + "/");
+    QCOMPARE(dialog.BaseName, QStringLiteral("two"));
+  }
+
+  void allFilesListsEveryFileAndKeepsTheExtension() {
+    Obtain_FilePath2 dialog;
+    PrepareForLoading(dialog);
+    dialog.SetFolder(folder_->path());
+    QStringList files;
+    AnswerNextModal<Obtain_FilePath2>([&](Obtain_FilePath2& shown) {
+      shown.Combo1->setFocus();
+      QTest::keyClick(shown.Combo1, Qt::Key_Down);  // "All Files (*.*)"
+      files = Items(*shown.File1);
+      ClickFile(*shown.File1, QStringLiteral("README"));
+      QTest::mouseClick(shown.cmload, Qt::LeftButton);
+    });
+    dialog.exec();
+    QCOMPARE(files, (QStringList{"notes.txt", "PositionBSL.csv", "README", "two.dots.csv", "UPPER.CSV"}));
+    QVERIFY(dialog.Decided);
+    QCOMPARE(dialog.Extension, QStringLiteral(".csv"));
+    // A listed file is loaded by its own name, not one with the extension added.
+    QCOMPARE(dialog.FullPath, folder_->path() + "/README");
+  }
+
+  void doubleClickLoadsTheClickedFile() {
+    Obtain_FilePath2 dialog;
+    PrepareForLoading(dialog);
+    dialog.SetFolder(folder_->path());
+    AnswerNextModal<Obtain_FilePath2>([](Obtain_FilePath2& shown) {
+      DoubleClickFile(*shown.File1, QStringLiteral("PositionBSL.csv"));
+    });
+    dialog.exec();
+    QVERIFY(dialog.Decided);
+    QCOMPARE(dialog.FullPath, folder_->path() + "/PositionBSL.csv");
+    QCOMPARE(dialog.BaseName, QStringLiteral("PositionBSL"));
+  }
+
+  void loadingWithNothingSelectedNamesTheExtensionAlone() {
+    Obtain_FilePath2 dialog;
+    PrepareForLoading(dialog);
+    dialog.SetFolder(folder_->path());
+    AnswerNextModal<Obtain_FilePath2>([](Obtain_FilePath2& shown) { shown.cmload->click(); });
+    dialog.exec();
+    QVERIFY(dialog.Decided);
+    QCOMPARE(dialog.FullPath, folder_->path() + "/.csv");
+  }
+
+  void cancellingOrClosingDecidesNothing() {
+    Obtain_FilePath2 dialog;
+    PrepareForLoading(dialog);
+    dialog.SetFolder(folder_->path());
+    AnswerNextModal<Obtain_FilePath2>([](Obtain_FilePath2& shown) { shown.cmload->click(); });
+    dialog.exec();
+    QVERIFY(dialog.Decided);
+
+    // Every display starts undecided.
+    AnswerNextModal<Obtain_FilePath2>([](Obtain_FilePath2& shown) {
+      QTest::mouseClick(shown.cmcancel, Qt::LeftButton);
+    });
+    dialog.exec();
+    QVERIFY(!dialog.Decided);
+    QVERIFY(!dialog.isVisible());
+
+    dialog.Decided = true;
+    AnswerNextModal<Obtain_FilePath2>([](Obtain_FilePath2& shown) { shown.close(); });
+    dialog.exec();
+    QVERIFY(!dialog.Decided);
+
+    AnswerNextModal<Obtain_FilePath2>([](Obtain_FilePath2& shown) {
+      QTest::keyClick(&shown, Qt::Key_Escape);
+    });
+    dialog.exec();
+    QVERIFY(!dialog.Decided);
+  }
+
+  void savingAppendsTheTypeExtensionToATypedNameWithoutADot() {
+    Obtain_FilePath2 dialog;
+    PrepareForSaving(dialog);
+    dialog.SetFolder(folder_->path());
+    bool nameBoxShown = false;
+    QString button, type;
+    AnswerNextModal<Obtain_FilePath2>([&](Obtain_FilePath2& shown) {
+      nameBoxShown = shown.FileName->isVisible() && shown.Label_FileName->isVisible();
+      button = shown.cmload->text();
+      type = shown.Combo1->currentText();
+      QTest::keyClicks(shown.FileName, QStringLiteral("my pose"));
+      QTest::keyClick(shown.FileName, Qt::Key_Return);  // Enter presses Save
+    });
+    dialog.exec();
+    QVERIFY(nameBoxShown);
+    QCOMPARE(button, QStringLiteral("Save"));
+    QCOMPARE(type, QStringLiteral("Initial Pattern (*.csv)"));
+    QVERIFY(dialog.Decided);
+    QCOMPARE(dialog.FullPath, folder_->path() + "/my pose.csv");
+    QCOMPARE(dialog.ChosenFileName, QStringLiteral("my pose.csv"));
+
+    // A typed name with any dot is used as it is, while Extension stays the type's.
+    AnswerNextModal<Obtain_FilePath2>([](Obtain_FilePath2& shown) {
+      shown.FileName->clear();
+      QTest::keyClicks(shown.FileName, QStringLiteral("pose.txt"));
+      QTest::mouseClick(shown.cmload, Qt::LeftButton);
+    });
+    dialog.exec();
+    QVERIFY(dialog.Decided);
+    QCOMPARE(dialog.FullPath, folder_->path() + "/pose.txt");
+    QCOMPARE(dialog.Extension, QStringLiteral(".csv"));
+  }
+
+  void savingWithoutANameKeepsTheWindowOpen() {
+    Obtain_FilePath2 dialog;
+    PrepareForSaving(dialog);
+    dialog.SetFolder(folder_->path());
+    bool stayedOpen = false;
+    AnswerNextModal<Obtain_FilePath2>([&](Obtain_FilePath2& shown) {
+      shown.FileName->setText(QStringLiteral("   "));
+      QTest::mouseClick(shown.cmload, Qt::LeftButton);
+      stayedOpen = shown.isVisible();
+      shown.cmcancel->click();
+    });
+    dialog.exec();
+    QVERIFY(stayedOpen);
+    QVERIFY(!dialog.Decided);
+  }
+
+  void theFolderTreeAndTheDriveListMoveTheFileList() {
+    Obtain_FilePath2 dialog;
+    PrepareForLoading(dialog);
+    dialog.SetFolder(folder_->path());
+    QStringList innerFiles, drives;
+    QString folderAfterDrive;
+    AnswerNextModal<Obtain_FilePath2>([&](Obtain_FilePath2& shown) {
+      auto* model = qobject_cast<QFileSystemModel*>(shown.Dir1->model());
+      QVERIFY(model);
+      shown.Dir1->setCurrentIndex(model->index(folder_->path() + "/sub"));
+      innerFiles = Items(*shown.File1);
+      ClickFile(*shown.File1, QStringLiteral("inner.csv"));
+      shown.cmload->click();
+    });
+    dialog.exec();
+    QCOMPARE(innerFiles, QStringList{"inner.csv"});
+    QCOMPARE(dialog.FullPath, folder_->path() + "/sub/inner.csv");
+    QCOMPARE(dialog.Folder(), folder_->path() + "/sub");
+
+    // The folder stays for the next use; choosing a drive moves to its root.
+    QString folderOnShow, treeFolderOnShow;
+    AnswerNextModal<Obtain_FilePath2>([&](Obtain_FilePath2& shown) {
+      folderOnShow = shown.Folder();
+      auto* model = qobject_cast<QFileSystemModel*>(shown.Dir1->model());
+      if (model) treeFolderOnShow = model->filePath(shown.Dir1->currentIndex());
+      drives = Items(*shown.Drive1);
+      // Pick "/" from the drive list's popup.
+      shown.Drive1->setCurrentIndex(shown.Drive1->findText(QStringLiteral("/")));
+      shown.Drive1->showPopup();
+      QTest::keyClick(shown.Drive1->view(), Qt::Key_Return);
+      folderAfterDrive = shown.Folder();
+      shown.cmload->click();
+    });
+    dialog.exec();
+    QCOMPARE(folderOnShow, folder_->path() + "/sub");
+    QCOMPARE(treeFolderOnShow, folder_->path() + "/sub");
+    QVERIFY(drives.contains(QStringLiteral("/")));
+    QCOMPARE(folderAfterDrive, QStringLiteral("/"));
+    // On a root the path has a single separator.
+    QCOMPARE(dialog.FullPath, QStringLiteral("/.csv"));
+  }
+
+  void anEmptyTypeListOffersEveryFile() {
+    Obtain_FilePath2 dialog;
+    dialog.Extension = QStringLiteral(".old");
+    dialog.OptionInitialize();
+    dialog.SetFolder(folder_->path());
+    QStringList types;
+    AnswerNextModal<Obtain_FilePath2>([&](Obtain_FilePath2& shown) {
+      types = Items(*shown.Combo1);
+      shown.cmcancel->click();
+    });
+    dialog.exec();
+    QCOMPARE(types, QStringList{"All Files (*.*)"});
+    QCOMPARE(dialog.Extension, QStringLiteral(".old"));
+    QCOMPARE(dialog.sufix_check(QStringLiteral("name")), QStringLiteral("name.old"));
+    QCOMPARE(dialog.sufix_removal(QStringLiteral("a.b.c")), QStringLiteral("a"));
+    QCOMPARE(dialog.sufikso(QStringLiteral("a.b.c")).Extension, QStringLiteral(".b.c"));
+  }
+
+ private:
+  std::unique_ptr<QTemporaryDir> folder_;
+};
+
+int RunFileDialogTest(int argc, char** argv) {
+  FileDialogTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "file_dialog_test.moc"
