@@ -1,12 +1,12 @@
 #include "signdata/angle_file.h"
 
 #include "app/app_state.h"
+#include "app/file_replacement.h"
 #include "app/number_format.h"
 #include "signdata/angle_file_reader.h"
 #include "signdata/text_decoding.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -77,11 +77,9 @@ QString FormatAngleData(const SignTableSlots& table, int signCount, int columnCo
 FileResult SaveAngleFile(const AppState& state, const QString& path) {
   if (state.ColumnCount != kOneHandColumns && state.ColumnCount != kTwoHandColumns)
     return FileResult::Failure(QStringLiteral("no file layout is set (%1 columns)").arg(state.ColumnCount));
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
-    return FileResult::Failure(QStringLiteral("cannot create: %1").arg(file.errorString()));
-  file.write(FormatAngleData(state.SignTable, state.SignCount, state.ColumnCount).toUtf8());
-  if (!file.commit())
-    return FileResult::Failure(QStringLiteral("cannot write: %1").arg(file.errorString()));
+  QString error;
+  if (!ReplaceFile(path, FormatAngleData(state.SignTable, state.SignCount, state.ColumnCount).toUtf8(),
+                   &error))
+    return FileResult::Failure(QStringLiteral("cannot write: %1").arg(error));
   return FileResult::Success();
 }

@@ -1,6 +1,7 @@
 #include "signdata/angle_file.h"
 
 #include "app/app_state.h"
+#include "support/file_size_limit.h"
 
 #include <QDir>
 #include <QFile>
@@ -251,4 +252,23 @@ TEST_F(AngleFileTest, SavingSkipsEmptySlotsKeepsNamesOnOneFieldAndNeverHalfWrite
   // Saving over an existing file replaces it whole, leaving no temporary beside it.
   ASSERT_TRUE(SaveAngleFile(written, path));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"skip.csv"});
+}
+
+TEST_F(AngleFileTest, ASaveCutShortByAFullDiskLeavesTheOldFileWhole) {
+  ASSERT_TRUE(Load(Header(0, "old", 1) + FrameLine(9)));
+  const QString path = dir.filePath("a.csv");
+  QFile before(path);
+  ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+  const QByteArray old = before.readAll();
+  before.close();
+
+  state.SignTable[1] = {1, FixedLengthName("new"), {KeyFrame{}}};
+  state.SignCount = 2;
+  const std::optional<bool> saved =
+      WithFileSizeLimit(100, [&] { return static_cast<bool>(SaveAngleFile(state, path)); });
+  ASSERT_TRUE(saved.has_value());
+  EXPECT_FALSE(*saved);
+  QFile after(path);
+  ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+  EXPECT_EQ(after.readAll(), old);
 }
