@@ -40,3 +40,11 @@ std::optional<int> ParseIntInRange(const QString& text, int low, int high) {
   if (!ok || value < low || value > high) return std::nullopt;
   return value;
 }
+
+bool AsksForHelp(const QStringList& arguments) {
+  for (const QString& argument : arguments) {
+    if (argument == u"--") return false;
+    if (argument == u"--help") return true;
+  }
+  return false;
+}

@@ -33,3 +33,6 @@ std::optional<ParsedArguments> ParseArguments(const QStringList& arguments, cons
 
 // A whole decimal number in [low, high], or nullopt.
 std::optional<int> ParseIntInRange(const QString& text, int low, int high);
+
+// True when "--help" stands among the options (before any "--").
+bool AsksForHelp(const QStringList& arguments);

@@ -1,4 +1,6 @@
 #include "cli/angles_command.h"
+#include "cli/spell_command.h"
+#include "cli/trace_command.h"
 
 #include <QCoreApplication>
 
@@ -15,6 +17,8 @@ const char* const kUsage =
     "\n"
     "Commands:\n"
     "  angles   load angle data files into one sign table, report, optionally save it\n"
+    "  spell    show the sign sequence each text becomes\n"
+    "  trace    show every playback call a text makes\n"
     "\n"
     "'tovaro-cli <command> --help' describes a command.\n";
 
@@ -29,6 +33,8 @@ int main(int argc, char* argv[]) {
 
   const std::map<QString, Command> commands = {
       {QStringLiteral("angles"), RunAnglesCommand},
+      {QStringLiteral("spell"), RunSpellCommand},
+      {QStringLiteral("trace"), RunTraceCommand},
   };
 
   if (arguments.isEmpty()) {

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "render/drawing_area.h"
+
+// A drawing area that draws nothing, for commands that play a word only to see what
+// the engine is asked to do.
+class BlankDrawingArea : public DrawingArea {
+ public:
+  int Width() const override { return 640; }
+  int Height() const override { return 480; }
+  void DrawHands(const AppState&) override {}
+  // There is no picture to save.
+  bool SaveFrame(const QString&) override { return false; }
+};

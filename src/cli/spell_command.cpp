@@ -1,0 +1,120 @@
+#include "cli/spell_command.h"
+
+#include "app/app_state.h"
+#include "app/message_sink.h"
+#include "cli/argument_list.h"
+#include "cli/blank_drawing_area.h"
+#include "convert/sign_class.h"
+#include "convert/sign_sequence.h"
+#include "convert/text_playback.h"
+#include "render/playback_engine.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+const char* const kSpellUsage =
+    "Usage: tovaro-cli spell --system S [--numeral-base B] [--roman] [--] TEXT...\n"
+    "\n"
+    "Converts each TEXT in order with one sign front end set to system S (0 BSL,\n"
+    "1 Indonesian, 2 ASL, 3 derived ASL, 4 JSL, 5 KSL, 6 numerals); what a conversion\n"
+    "leaves carries over to the next TEXT. NumeralBase is B (default 46). With --roman\n"
+    "the TEXTs are romaji (system 4) or romanized Korean (system 5).\n"
+    "After each TEXT prints one line of JSON:\n"
+    "  {\"text\": ..., \"result\": true|false, \"count\": n, \"codes\": [[Code,Modifier],...],\n"
+    "   \"messages\": [...]} with \"katakana\" (system 4) or \"hangul\" (system 5) added.\n"
+    "Exit status: 0, also when a conversion fails; 2 for wrong usage.\n";
+
+namespace {
+
+// A JSON string: quotes, backslashes and control characters escaped, the rest UTF-8.
+std::string JsonString(const QString& text) {
+  std::string json = "\"";
+  for (const char c : text.toStdString()) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      json += '\\';
+      json += c;
+    } else if (c == '\n') {
+      json += "\\n";
+    } else if (c == '\r') {
+      json += "\\r";
+    } else if (c == '\t') {
+      json += "\\t";
+    } else if (u < 0x20 || u == 0x7f) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
+      json += escaped;
+    } else {
+      json += c;
+    }
+  }
+  return json + '"';
+}
+
+std::string SpellLine(const QString& text, bool result, const AppState& state,
+                      const std::vector<QString>& messages, int system, const SignClass& signs) {
+  std::string line = "{\"text\": " + JsonString(text) + ", \"result\": " +
+                     (result ? "true" : "false") +
+                     ", \"count\": " + std::to_string(state.SignSequenceCount) + ", \"codes\": [";
+  bool first = true;
+  for (const SignStep& step : CurrentSignSequence(state)) {
+    if (!first) line += ',';
+    first = false;
+    line += '[' + std::to_string(step.Code) + ',' + std::to_string(step.Modifier) + ']';
+  }
+  line += "], \"messages\": [";
+  for (size_t i = 0; i < messages.size(); ++i) {
+    if (i > 0) line += ", ";
+    line += JsonString(messages[i]);
+  }
+  line += ']';
+  if (system == 4) line += ", \"katakana\": " + JsonString(signs.KatakanaString());
+  if (system == 5) line += ", \"hangul\": " + JsonString(signs.HangulString());
+  return line + '}';
+}
+
+}  // namespace
+
+int RunSpellCommand(const QStringList& arguments, CliStreams streams) {
+  if (AsksForHelp(arguments)) {
+    streams.out << kSpellUsage;
+    return kExitSuccess;
+  }
+  QString error;
+  const auto parsed =
+      ParseArguments(arguments, {{"--system", "--numeral-base"}, {"--roman"}}, &error);
+  std::optional<int> system;
+  std::optional<int> numeralBase;
+  if (parsed) {
+    system = ParseIntInRange(parsed->Value("--system"), 0, 6);
+    numeralBase = ParseIntInRange(parsed->Value("--numeral-base", "46"), 0, kSignSlots - 36);
+    if (!system)
+      error = QStringLiteral("--system must be 0 to 6");
+    else if (!numeralBase)
+      error = QStringLiteral("--numeral-base must be 0 to %1").arg(kSignSlots - 36);
+    else if (parsed->flags.contains("--roman") && *system != 4 && *system != 5)
+      error = QStringLiteral("--roman needs system 4 or 5");
+    else if (parsed->positional.isEmpty())
+      error = QStringLiteral("no TEXT given");
+  }
+  if (!error.isEmpty()) {
+    streams.err << "tovaro-cli spell: " << error << "\n" << kSpellUsage;
+    return kExitUsage;
+  }
+
+  AppState state;
+  BlankDrawingArea area;
+  PlaybackEngine engine(state, area);
+  CollectingMessageSink messages;
+  SignClass signs(engine, messages);
+  SelectSystem(state, signs, *system, static_cast<int16_t>(*numeralBase));
+  const bool roman = parsed->flags.contains("--roman");
+  for (const QString& text : parsed->positional) {
+    messages.messages.clear();
+    const bool result = ConvertText(signs, text, roman);
+    streams.out << SpellLine(text, result, state, messages.messages, *system, signs) << "\n";
+  }
+  return kExitSuccess;
+}

@@ -1,0 +1,145 @@
+#include "cli/trace_command.h"
+
+#include "app/app_state.h"
+#include "signdata/angle_file.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+struct CommandRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CommandRun Trace(const QStringList& arguments) {
+  std::ostringstream out, err;
+  const int status = RunTraceCommand(arguments, {out, err});
+  return {status, out.str(), err.str()};
+}
+
+// One-frame shapes of rate 1 in slots 0..last; slot 10 has a second frame at rate 0.5.
+QString WriteTable(const QTemporaryDir& dir, int hands, int last) {
+  AppState table;
+  table.ColumnCount = hands == 2 ? kTwoHandColumns : kOneHandColumns;
+  KeyFrame plain;
+  plain.Rate = 1.0f;
+  for (int slot = 0; slot <= last; ++slot) {
+    table.SignTable[slot].FrameCount = 1;
+    table.SignTable[slot].Frames = {plain};
+  }
+  KeyFrame half = plain;
+  half.Rate = 0.5f;
+  table.SignTable[10].FrameCount = 2;
+  table.SignTable[10].Frames = {plain, half};
+  table.SignCount = static_cast<int16_t>(last + 1);
+  const QString path = dir.filePath(QStringLiteral("table%1.csv").arg(hands));
+  EXPECT_TRUE(SaveAngleFile(table, path));
+  return path;
+}
+
+}  // namespace
+
+TEST(TraceCommand, PrintsEveryPlaybackCallAndTheFrameCounter) {
+  QTemporaryDir dir;
+  const QString table = WriteTable(dir, 1, 81);
+  const CommandRun run = Trace({"--system", "2", "--angles", table, "--speed", "40", "ll"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "SetHandPose 0 0\n"
+            "SetHandTargetShifted 12 0 0 0 0 0 0 0 0 0 0 0 0 0\n"
+            "Redraw 100\n"
+            "SetHandTargetShifted 12 0 0 10 0 0 0 0 0 10 0 0 0 0\n"
+            "Redraw 20\n"
+            "SetHandTargetShifted 12 0 0 0 0 0 0 0 0 0 0 0 0 0\n"
+            "Redraw 20\n"
+            "SetHandTargetShifted 12 0 0 0 0 0 -20 0 0 0 0 0 -20 0\n"
+            "Redraw 100\n"
+            "SetHandTargetShifted 12 0 0 10 0 0 -20 0 0 10 0 0 -20 0\n"
+            "Redraw 20\n"
+            "SetHandTargetShifted 12 0 0 0 0 0 -20 0 0 0 0 0 -20 0\n"
+            "Redraw 20\n"
+            "FrameCounter 286\n");
+  EXPECT_TRUE(run.err.empty());
+
+  // N is shown before clamping: speed 1 asks for 4000 steps and draws 1001 pictures.
+  const CommandRun slow = Trace({"--system", "6", "--angles", table, "--speed", "1", "--", "2"});
+  EXPECT_EQ(slow.out, "SetHandPose 0 0\nSetHandTarget 48 0\nRedraw 4000\nFrameCounter 1001\n");
+
+  const CommandRun kana = Trace({"--system", "4", "--angles", table, "--speed", "3", "--roman", "ka"});
+  EXPECT_EQ(kana.out,
+            "SetHandPose 0 0\n"
+            "SetHandTargetShifted 6 0 0 0 0 0 0 0 0 0 0 0 0 0\n"
+            "Redraw 1333\n"
+            "FrameCounter 1001\n");
+}
+
+TEST(TraceCommand, EachSystemReadsItsLayoutAndNumeralSlots) {
+  QTemporaryDir dir;
+  const QString oneHand = WriteTable(dir, 1, 81);
+  const QString twoHands = WriteTable(dir, 2, 27);
+  EXPECT_EQ(Trace({"--system", "0", "--angles", twoHands, "--speed", "40", "a"}).status, 0);
+  EXPECT_EQ(Trace({"--system", "1", "--angles", twoHands, "--speed", "40", "a"}).status, 0);
+  // --numeral-base does not disturb KSL; the numeral system takes it.
+  const CommandRun ksl = Trace({"--system", "5", "--angles", oneHand, "--speed", "8000",
+                                "--numeral-base", "7", "--roman", "HanGug"});
+  EXPECT_EQ(ksl.status, 0);
+  EXPECT_NE(ksl.out.find("SetHandTargetShifted 33 0 0 0 0 0 0 0 0 0 0 0 0 0\nRedraw 0\n"),
+            std::string::npos);
+  EXPECT_NE(ksl.out.find("FrameCounter 0\n"), std::string::npos);
+  const CommandRun numeral =
+      Trace({"--system", "6", "--angles", oneHand, "--speed", "40", "--numeral-base", "41", "1"});
+  EXPECT_NE(numeral.out.find("SetHandTarget 42 0\n"), std::string::npos);
+  // A key frame at half rate.
+  const CommandRun j = Trace({"--system", "3", "--angles", oneHand, "--speed", "10", "j"});
+  EXPECT_NE(j.out.find("Redraw 400\nSetHandTargetShifted 10 1 0 0 0 0 0 0 0 0 0 0 0 0\nRedraw 200\n"),
+            std::string::npos);
+}
+
+TEST(TraceCommand, AFileThatDoesNotLoadOrAFailedConversionEndsWith1) {
+  QTemporaryDir dir;
+  const QString oneHand = WriteTable(dir, 1, 81);
+  const QString missing = dir.filePath("missing.csv");
+  const CommandRun run = Trace({"--system", "2", "--angles", missing, "--speed", "40", "a"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.out.starts_with("Error " + missing.toStdString() + ": "));
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1);
+
+  const CommandRun failed = Trace({"--system", "6", "--angles", oneHand, "--speed", "40", "12a"});
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_EQ(failed.out, "Result False\n");
+  EXPECT_EQ(failed.err, "Invalid number\n");
+  EXPECT_EQ(Trace({"--system", "5", "--angles", oneHand, "--speed", "40", "--roman", "ga"}).out,
+            "Result False\n");
+  EXPECT_EQ(Trace({"--system", "4", "--angles", oneHand, "--speed", "40", "ka"}).out,
+            "Result False\n");
+}
+
+TEST(TraceCommand, WrongUsagePrintsTheUsageAndExitsWith2) {
+  for (const QStringList& arguments : {
+           QStringList{},
+           QStringList{"--system", "2", "--angles", "f.csv", "a"},
+           QStringList{"--system", "2", "--speed", "40", "a"},
+           QStringList{"--angles", "f.csv", "--speed", "40", "a"},
+           QStringList{"--system", "2", "--angles", "f.csv", "--speed", "0", "a"},
+           QStringList{"--system", "2", "--angles", "f.csv", "--speed", "32768", "a"},
+           QStringList{"--system", "2", "--angles", "f.csv", "--speed", "40"},
+           QStringList{"--system", "2", "--angles", "f.csv", "--speed", "40", "a", "b"},
+           QStringList{"--system", "3", "--angles", "f.csv", "--speed", "40", "--roman", "a"},
+           QStringList{"--system", "7", "--angles", "f.csv", "--speed", "40", "a"},
+       }) {
+    const CommandRun run = Trace(arguments);
+    EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
+    EXPECT_NE(run.err.find("Usage: tovaro-cli trace"), std::string::npos);
+    EXPECT_TRUE(run.out.empty());
+  }
+  const CommandRun help = Trace({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("FrameCounter"), std::string::npos);
+}

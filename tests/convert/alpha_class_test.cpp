@@ -1,0 +1,214 @@
+#include "convert/alpha_class.h"
+
+#include "support/converter_bench.h"
+
+namespace {
+
+class AlphaClassTest : public ConverterBench {
+ protected:
+  void UseSystem(int system) {
+    state.SystemIndex = static_cast<int16_t>(system);
+    signs.LangSet(system);
+  }
+};
+
+}  // namespace
+
+TEST_F(AlphaClassTest, LettersBecomeShapesOneToTwentySixAndDoubledLettersAreMarked) {
+  UseSystem(2);
+  EXPECT_TRUE(signs.Text("hello"));
+  EXPECT_EQ(Sequence(), Steps({{8, 0}, {5, 0}, {12, 16}, {12, 128}, {15, 0}}));
+  EXPECT_TRUE(signs.Text("HELLO"));
+  EXPECT_EQ(Sequence(), Steps({{8, 0}, {5, 0}, {12, 16}, {12, 128}, {15, 0}}));
+  EXPECT_TRUE(signs.Text("a b"));
+  EXPECT_EQ(Sequence(), Steps({{1, 0}, {2, 0}}));
+  EXPECT_TRUE(signs.Text("Az"));
+  EXPECT_EQ(Sequence(), Steps({{1, 0}, {26, 0}}));
+  // A run of three or more: 16 on the first, 128 on all the others.
+  EXPECT_TRUE(signs.Text("zzzz"));
+  EXPECT_EQ(Sequence(), Steps({{26, 16}, {26, 128}, {26, 128}, {26, 128}}));
+  // Equal letters apart from each other are not doubled, but skipped characters do
+  // not keep letters apart.
+  EXPECT_TRUE(signs.Text("lol"));
+  EXPECT_EQ(Sequence(), Steps({{12, 0}, {15, 0}, {12, 0}}));
+  EXPECT_TRUE(signs.Text("l-l"));
+  EXPECT_EQ(Sequence(), Steps({{12, 16}, {12, 128}}));
+}
+
+TEST_F(AlphaClassTest, OnlyAslSpellsTWithItsOwnShape) {
+  UseSystem(2);
+  EXPECT_TRUE(signs.Text("Tt"));
+  EXPECT_EQ(Sequence(), Steps({{27, 16}, {27, 128}}));
+  for (const int system : {0, 1, 3}) {
+    UseSystem(system);
+    EXPECT_TRUE(signs.Text("Tt"));
+    EXPECT_EQ(Sequence(), Steps({{20, 16}, {20, 128}})) << system;
+  }
+  // The rule follows SystemIndex, not the converter's own system.
+  state.SystemIndex = 2;
+  signs.LangSet(3);
+  signs.Text("t");
+  EXPECT_EQ(Sequence(), Steps({{27, 0}}));
+}
+
+TEST_F(AlphaClassTest, EverythingButTheLettersAToZIsSkippedAndNeverFails) {
+  UseSystem(0);
+  EXPECT_TRUE(signs.Text("12 ,.!?"));
+  EXPECT_EQ(state.SignSequenceCount, 0);
+  EXPECT_TRUE(signs.Text(""));
+  EXPECT_EQ(state.SignSequenceCount, 0);
+  // Accented and non-Latin letters, including those whose capital is a plain Latin
+  // letter (dotless i, long s, the Kelvin sign), are not letters of the alphabet.
+  EXPECT_TRUE(signs.Text(QString::fromUtf8("Éaıſ\u212Aßb")));
+  EXPECT_EQ(Sequence(), Steps({{1, 0}, {2, 0}}));
+
+  AlphaClass alpha(engine);
+  alpha.Text("Hello, world");
+  EXPECT_EQ(alpha.StoredText(), "HELLO, WORLD");
+  EXPECT_TRUE(alpha.Result());
+}
+
+TEST_F(AlphaClassTest, AWordLongerThanThirtyOneLettersSpellsWhole) {
+  UseSystem(0);
+  const QString sentence = "the quick brown fox jumps over the lazy dog";
+  EXPECT_TRUE(signs.Text(sentence));
+  ASSERT_EQ(state.SignSequenceCount, 35);
+  EXPECT_EQ(state.SignSequence[34], (SignStep{7, 0}));
+}
+
+TEST_F(AlphaClassTest, TheSecondOfADoubledLetterSlidesAndBothBounce) {
+  UseSystem(2);
+  PutPlainShapes(1, 27);
+  signs.Text("ll");
+  ASSERT_TRUE(signs.StartRoutine(40));  // delay 100, bounce steps 20
+  const std::vector<std::string> expected = {
+      "SetHandPose 0 0",
+      Shifted(12, 0), RedrawLine(100),
+      Shifted(12, 0, {{kRightWristAngleY, 10}, {kLeftWristAngleY, 10}}), RedrawLine(20),
+      Shifted(12, 0), RedrawLine(20),
+      Shifted(12, 0, {{kRightWristPosY, -20}, {kLeftWristPosY, -20}}), RedrawLine(100),
+      Shifted(12, 0, {{kRightWristAngleY, 10}, {kRightWristPosY, -20},
+                      {kLeftWristAngleY, 10}, {kLeftWristPosY, -20}}), RedrawLine(20),
+      Shifted(12, 0, {{kRightWristPosY, -20}, {kLeftWristPosY, -20}}), RedrawLine(20),
+  };
+  EXPECT_EQ(Calls(), expected);
+
+  // The hand bends 10 degrees and back, then shows the second L 20 to the side.
+  ASSERT_EQ(area.pictures.size(), 101u + 21 + 21 + 101 + 21 + 21);
+  EXPECT_EQ(area.pictures[121].right[4], 10.0f);
+  EXPECT_EQ(area.pictures[142].right[4], 0.0f);
+  EXPECT_EQ(area.pictures[142].right[1], 0.0f);
+  EXPECT_EQ(area.pictures[243].right[1], -20.0f);
+  EXPECT_EQ(area.pictures.back().right[1], -20.0f);
+  EXPECT_EQ(area.pictures.back().right[4], 0.0f);
+  EXPECT_EQ(state.FrameCounter, static_cast<int>(area.pictures.size()));
+}
+
+TEST_F(AlphaClassTest, AHandTurnedAboutItsLengthBouncesAboutTheOtherAxis) {
+  UseSystem(2);
+  PutPlainShapes(1, 27);
+  KeyFrame turned = Frame();
+  turned.RightWristAngle[2] = 90.0f;
+  Put(15, {turned});
+  signs.Text("oo");
+  signs.StartRoutine(40);
+  const std::vector<std::string> calls = Calls();
+  ASSERT_EQ(calls.size(), 13u);
+  EXPECT_EQ(calls[3], Shifted(15, 0, {{kRightWristAngleX, 10}, {kLeftWristAngleY, 10}}));
+}
+
+TEST_F(AlphaClassTest, TheSlideAddsUpOverKeyFramesAndRunsButAShapeOfSeveralFramesDoesNotBounce) {
+  UseSystem(2);
+  PutPlainShapes(1, 27);
+  Put(10, {Frame(1.0f), Frame(0.5f), Frame(0.25f)});
+  signs.Text("JJJA");
+  EXPECT_EQ(Sequence(), Steps({{10, 16}, {10, 128}, {10, 128}, {1, 0}}));
+  signs.StartRoutine(40);
+  std::vector<std::string> expected = {"SetHandPose 0 0"};
+  const int steps[] = {100, 50, 25};
+  float slide = 0.0f;
+  for (int entry = 0; entry < 3; ++entry) {
+    for (int k = 0; k < 3; ++k) {
+      if (entry > 0) slide -= 20.0f;
+      expected.push_back(Shifted(10, k, {{kRightWristPosY, slide}, {kLeftWristPosY, slide}}));
+      expected.push_back(RedrawLine(steps[k]));
+    }
+  }
+  // The first letter of another kind starts from no slide again.
+  expected.push_back(Shifted(1, 0));
+  expected.push_back(RedrawLine(100));
+  EXPECT_EQ(Calls(), expected);
+  EXPECT_EQ(slide, -120.0f);
+}
+
+TEST_F(AlphaClassTest, AHandHangingBelowMinus80IsTheStillHandOfATwoHandShape) {
+  UseHands(2);
+  UseSystem(0);
+  Put(0, {Frame()});
+  Put(12, {Frame(1.0f, 0.0f, -90.0f)});   // L: the left hand hangs low
+  Put(13, {Frame(1.0f, -90.0f, 0.0f)});   // M: the right hand hangs low
+  Put(14, {Frame(1.0f, -80.0f, -80.0f)}); // N: exactly -80 is not low
+  Put(16, {Frame(1.0f, -90.0f, -90.0f)}); // P: both low: the right hand slides alone
+
+  signs.Text("ll");
+  signs.StartRoutine(40);
+  std::vector<std::string> calls = Calls();
+  ASSERT_EQ(calls.size(), 13u);
+  EXPECT_EQ(calls[3], Shifted(12, 0, {{kRightWristAngleY, 10}}));
+  EXPECT_EQ(calls[7], Shifted(12, 0, {{kRightWristPosY, -20}}));
+  EXPECT_EQ(calls[9], Shifted(12, 0, {{kRightWristAngleY, 10}, {kRightWristPosY, -20}}));
+  for (const PoseRecordingArea::Picture& p : area.pictures) {
+    EXPECT_EQ(p.left[1], 0.0f);
+    EXPECT_EQ(p.left[4], 0.0f);
+  }
+  EXPECT_EQ(area.pictures.back().right[1], -20.0f);
+
+  signs.Text("mm");
+  signs.StartRoutine(40);
+  calls = Calls();
+  ASSERT_EQ(calls.size(), 13u);
+  EXPECT_EQ(calls[3], Shifted(13, 0, {{kLeftWristAngleY, 10}}));
+  EXPECT_EQ(calls[7], Shifted(13, 0, {{kLeftWristPosY, -20}}));
+  EXPECT_EQ(calls[9], Shifted(13, 0, {{kLeftWristAngleY, 10}, {kLeftWristPosY, -20}}));
+  EXPECT_EQ(area.pictures.back().left[1], -20.0f);
+  EXPECT_EQ(area.pictures.back().right[1], 0.0f);
+
+  signs.Text("nn");
+  signs.StartRoutine(40);
+  calls = Calls();
+  ASSERT_EQ(calls.size(), 13u);
+  EXPECT_EQ(calls[7], Shifted(14, 0, {{kRightWristPosY, -20}, {kLeftWristPosY, -20}}));
+  EXPECT_EQ(calls[9], Shifted(14, 0, {{kRightWristAngleY, 10}, {kRightWristPosY, -20},
+                                      {kLeftWristAngleY, 10}, {kLeftWristPosY, -20}}));
+
+  signs.Text("pp");
+  signs.StartRoutine(40);
+  calls = Calls();
+  ASSERT_EQ(calls.size(), 13u);
+  EXPECT_EQ(calls[7], Shifted(16, 0, {{kRightWristPosY, -20}}));
+  EXPECT_EQ(calls[9], Shifted(16, 0, {{kRightWristPosY, -20}}));
+}
+
+TEST_F(AlphaClassTest, OneHandSystemsKnowNoStillHand) {
+  UseSystem(2);
+  PutPlainShapes(1, 27);
+  Put(12, {Frame(1.0f, -90.0f, -90.0f)});
+  signs.Text("ll");
+  signs.StartRoutine(40);
+  const std::vector<std::string> calls = Calls();
+  ASSERT_EQ(calls.size(), 13u);
+  EXPECT_EQ(calls[7], Shifted(12, 0, {{kRightWristPosY, -20}, {kLeftWristPosY, -20}}));
+  EXPECT_EQ(calls[9], Shifted(12, 0, {{kRightWristAngleY, 10}, {kRightWristPosY, -20},
+                                      {kLeftWristAngleY, 10}, {kLeftWristPosY, -20}}));
+}
+
+TEST_F(AlphaClassTest, AShapeMissingFromTheTableIsPassedOver) {
+  UseSystem(2);
+  Put(0, {Frame()});
+  Put(1, {Frame()});
+  signs.Text("abba");
+  signs.StartRoutine(40);
+  const std::vector<std::string> expected = {"SetHandPose 0 0", Shifted(1, 0), RedrawLine(100),
+                                             Shifted(1, 0), RedrawLine(100)};
+  EXPECT_EQ(Calls(), expected);
+}

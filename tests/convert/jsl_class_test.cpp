@@ -1,0 +1,252 @@
+#include "convert/jsl_class.h"
+
+#include "support/converter_bench.h"
+
+namespace {
+
+class JslClassTest : public ConverterBench {
+ protected:
+  JslClassTest() { signs.LangSet(4); }
+
+  // The half-width katakana ConverterAsc gives for romaji, as text.
+  static QString Kana(const QString& romaji) {
+    const auto values = JslClass::ConverterAsc(romaji);
+    if (!values) return QStringLiteral("<fails>");
+    QString text;
+    // Blanks and other non-kana come out 320 below their code; show them as they were.
+    for (const uint16_t v : *values)
+      text += QChar(static_cast<char16_t>(v >= 0xFF61 && v <= 0xFF9F ? v : v + 320));
+    return text;
+  }
+};
+
+}  // namespace
+
+TEST_F(JslClassTest, RomajiExamplesBecomeTheirKatakanaAndSigns) {
+  const std::pair<const char*, const char*> examples[] = {
+      {"toukyou", "ﾄｳｷｮｳ"}, {"gakkou", "ｶﾞｯｺｳ"}, {"nippon", "ﾆｯﾎﾟﾝ"},
+      {"shinbun", "ｼﾝﾌﾞﾝ"}, {"kon'ya", "ｺﾝﾔ"},    {"konnya", "ｺﾝﾆｬ"},
+      {"ra-men", "ﾗｰﾒﾝ"},   {"cchi", "ｯﾁ"},       {"TouKyou", "ﾄｳｷｮｳ"},
+  };
+  for (const auto& [romaji, katakana] : examples) {
+    EXPECT_TRUE(signs.JslRomanText(romaji)) << romaji;
+    EXPECT_EQ(signs.KatakanaString(), QString::fromUtf8(katakana)) << romaji;
+  }
+  signs.JslRomanText("toukyou");
+  EXPECT_EQ(Sequence(), Steps({{20, 0}, {3, 0}, {7, 0}, {38, 2}, {3, 0}}));
+  signs.JslRomanText("gakkou");
+  EXPECT_EQ(Sequence(), Steps({{6, 4}, {18, 2}, {10, 0}, {3, 0}}));
+  signs.JslRomanText("nippon");
+  EXPECT_EQ(Sequence(), Steps({{22, 0}, {18, 2}, {30, 8}, {45, 0}}));
+  signs.JslRomanText("ra-men");
+  EXPECT_EQ(Sequence(), Steps({{39, 0}, {46, 0}, {34, 0}, {45, 0}}));
+  // ConverterAsc numbers kana by their code points: ｱ is U+FF71.
+  EXPECT_EQ(*JslClass::ConverterAsc("a"), std::vector<uint16_t>{0xFF71});
+}
+
+TEST_F(JslClassTest, EveryRomajiSpellingOfTheTable) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"a i u e o", "ｱ ｲ ｳ ｴ ｵ"},
+      {"ka ki ku ke ko", "ｶ ｷ ｸ ｹ ｺ"},
+      {"kya kyi kyu kye kyo", "ｷｬ ｷｨ ｷｭ ｷｪ ｷｮ"},
+      {"sa si su se so", "ｻ ｼ ｽ ｾ ｿ"},
+      {"sha shi shu she sho", "ｼｬ ｼ ｼｭ ｼｪ ｼｮ"},
+      {"sya syi syu sye syo", "ｼｬ ｼｨ ｼｭ ｼｪ ｼｮ"},
+      {"ta ti tu te to", "ﾀ ﾁ ﾂ ﾃ ﾄ"},
+      {"tsa tsi tsu tse tso", "ﾂｧ ﾂｨ ﾂ ﾂｪ ﾂｫ"},
+      {"cha chi chu che cho", "ﾁｬ ﾁ ﾁｭ ﾁｪ ﾁｮ"},
+      {"ca ci cu ce co", "ｶ ｼ ｸ ｾ ｺ"},
+      {"na ni nu ne no", "ﾅ ﾆ ﾇ ﾈ ﾉ"},
+      {"nya nyi nyu nye nyo", "ﾆｬ ﾆｨ ﾆｭ ﾆｪ ﾆｮ"},
+      {"ha hi hu he ho", "ﾊ ﾋ ﾌ ﾍ ﾎ"},
+      {"hya hyi hyu hye hyo", "ﾋｬ ﾋｨ ﾋｭ ﾋｪ ﾋｮ"},
+      {"fa fi fu fe fo", "ﾌｧ ﾌｨ ﾌ ﾌｪ ﾌｫ"},
+      {"fya fyi fyu fye fyo", "ﾌｬ ﾌｨ ﾌｭ ﾌｪ ﾌｮ"},
+      {"ma mi mu me mo", "ﾏ ﾐ ﾑ ﾒ ﾓ"},
+      {"mya myi myu mye myo", "ﾐｬ ﾐｨ ﾐｭ ﾐｪ ﾐｮ"},
+      {"ya yi yu ye yo", "ﾔ ｲ ﾕ ｲｪ ﾖ"},
+      {"ra ri ru re ro", "ﾗ ﾘ ﾙ ﾚ ﾛ"},
+      {"rya ryi ryu rye ryo", "ﾘｬ ﾘｨ ﾘｭ ﾘｪ ﾘｮ"},
+      {"wa wi wu we wo", "ﾜ ｳｨ ｳ ｳｪ ｦ"},
+      {"ga gi gu ge go", "ｶﾞ ｷﾞ ｸﾞ ｹﾞ ｺﾞ"},
+      {"gya gyi gyu gye gyo", "ｷﾞｬ ｷﾞｨ ｷﾞｭ ｷﾞｪ ｷﾞｮ"},
+      {"za zi zu ze zo", "ｻﾞ ｼﾞ ｽﾞ ｾﾞ ｿﾞ"},
+      {"zya zyi zyu zye zyo", "ｼﾞｬ ｼﾞｨ ｼﾞｭ ｼﾞｪ ｼﾞｮ"},
+      {"ja ji ju je jo", "ｼﾞｬ ｼﾞ ｼﾞｭ ｼﾞｪ ｼﾞｮ"},
+      {"jya jyi jyu jye jyo", "ｼﾞｬ ｼﾞｨ ｼﾞｭ ｼﾞｪ ｼﾞｮ"},
+      {"da di du de do", "ﾀﾞ ﾁﾞ ﾂﾞ ﾃﾞ ﾄﾞ"},
+      {"dya dyi dyu dye dyo", "ﾁﾞｬ ﾁﾞｨ ﾁﾞｭ ﾁﾞｪ ﾁﾞｮ"},
+      {"ba bi bu be bo", "ﾊﾞ ﾋﾞ ﾌﾞ ﾍﾞ ﾎﾞ"},
+      {"bya byi byu bye byo", "ﾋﾞｬ ﾋﾞｨ ﾋﾞｭ ﾋﾞｪ ﾋﾞｮ"},
+      {"pa pi pu pe po", "ﾊﾟ ﾋﾟ ﾌﾟ ﾍﾟ ﾎﾟ"},
+      {"pya pyi pyu pye pyo", "ﾋﾟｬ ﾋﾟｨ ﾋﾟｭ ﾋﾟｪ ﾋﾟｮ"},
+  };
+  for (const auto& [romaji, katakana] : rows)
+    EXPECT_EQ(Kana(romaji), QString::fromUtf8(katakana)) << romaji;
+}
+
+TEST_F(JslClassTest, TheSpecialCasesOfNAndOfDoubledConsonants) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"nna", "ﾝﾅ"},      {"nn", "ﾝﾝ"},        {"n", "ﾝ"},        {"kanji", "ｶﾝｼﾞ"},
+      {"n'a", "ﾝｱ"},      {"n'", "ﾝ"},         {"nyo", "ﾆｮ"},     {"n-", "ﾝｰ"},
+      {"kka", "ｯｶ"},      {"ccha", "ｯﾁｬ"},     {"ssha", "ｯｼｬ"},   {"tte", "ｯﾃ"},
+      {"yya", "ｯﾔ"},      {"a-.､ ", "ｱｰ｡､ "},  {"", ""},
+  };
+  for (const auto& [romaji, katakana] : cases)
+    EXPECT_EQ(Kana(romaji), QString::fromUtf8(katakana)) << romaji;
+
+  for (const char* invalid : {"tchi", "la", "qa", "va", "xa", "a1", "a'", "'a", "k", "ky",
+                              "kyk", "ts", "tsk", "sh", "ch", "nyk", "aN\u00e9", "\u212Aa"})
+    EXPECT_EQ(Kana(QString::fromUtf8(invalid)), "<fails>") << invalid;
+}
+
+TEST_F(JslClassTest, HalfWidthKatakanaAndTheirMarks) {
+  const std::pair<const char*, std::vector<SignStep>> cases[] = {
+      {"ｶﾞ", Steps({{6, 4}})},
+      {"ﾊﾟ", Steps({{26, 8}})},
+      {"ｷｬ", Steps({{7, 0}, {36, 2}})},
+      {"ｶｶ", Steps({{6, 16}, {6, 16}})},
+      {"ｶﾞｶﾞ", Steps({{6, 4}, {6, 4}})},
+      {"ｶｶﾞ", Steps({{6, 16}, {6, 4}})},
+      {"ｺｺｺ", Steps({{10, 16}, {10, 16}, {10, 0}})},
+      {"ｱ", Steps({{1, 0}})},
+      {"ｦ", Steps({{5, 2}})},
+      {"ｧｨｩｪｫ", Steps({{1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}})},
+      {"ｯｬｭｮ", Steps({{18, 2}, {36, 2}, {37, 2}, {38, 2}})},
+      {"ｰﾜﾝ", Steps({{46, 0}, {44, 0}, {45, 0}})},
+  };
+  for (const auto& [kana, steps] : cases) {
+    EXPECT_TRUE(signs.Text(QString::fromUtf8(kana))) << kana;
+    EXPECT_EQ(Sequence(), steps) << kana;
+    // The reading shows the katakana themselves.
+    EXPECT_EQ(signs.KatakanaString(), QString::fromUtf8(kana)) << kana;
+  }
+}
+
+TEST_F(JslClassTest, AFailedConversionLeavesEverythingAsTheLastGoodOneLeftIt) {
+  JslClass jsl(engine);
+  ASSERT_TRUE(jsl.RomanText("toukyou"));
+  const std::vector<SignStep> before = Sequence();
+  const std::vector<uint16_t> kana = jsl.KanaArray();
+
+  // Not romaji; romaji with a space or punctuation (which no sign shows); text that is
+  // not half-width katakana; a mark with nothing before it.
+  for (const char* romaji : {"tchi", "gakkoul", "a b", "a.", "a\uff64", "x"}) {
+    EXPECT_FALSE(jsl.RomanText(QString::fromUtf8(romaji))) << romaji;
+    EXPECT_EQ(Sequence(), before) << romaji;
+    EXPECT_EQ(jsl.KanaArray(), kana) << romaji;
+    EXPECT_TRUE(jsl.RomajiFlag());
+    EXPECT_EQ(jsl.KatakanaString(), QString::fromUtf8("ﾄｳｷｮｳ"));
+  }
+  for (const char* text : {"カ", "か", "ｶ ｶ", "ｶ｡", "ka", "ﾞｱ", "ﾟ", "ｱ\xef\xbd\xa2"}) {
+    EXPECT_FALSE(jsl.Text(QString::fromUtf8(text))) << text;
+    EXPECT_EQ(Sequence(), before) << text;
+    EXPECT_TRUE(jsl.RomajiFlag());
+    EXPECT_EQ(jsl.KatakanaString(), QString::fromUtf8("ﾄｳｷｮｳ"));
+  }
+  EXPECT_FALSE(jsl.Result());
+  // The empty text succeeds with no signs.
+  EXPECT_TRUE(jsl.Text(""));
+  EXPECT_EQ(state.SignSequenceCount, 0);
+  EXPECT_FALSE(jsl.RomajiFlag());
+}
+
+TEST_F(JslClassTest, RejectedRomajiFailsAlsoOnAFreshConverter) {
+  state.SignSequenceCount = 0;
+  EXPECT_FALSE(signs.JslRomanText("xyz"));
+  EXPECT_FALSE(signs.Result());
+  EXPECT_EQ(signs.KatakanaString(), "");
+  EXPECT_TRUE(signs.JslRomanText(""));
+  EXPECT_EQ(state.SignSequenceCount, 0);
+}
+
+TEST_F(JslClassTest, KanaArraySetReadsValuesAsTheLastConversionNumberedThem) {
+  JslClass jsl(engine);
+  jsl.Text("ｱ");
+  EXPECT_TRUE(jsl.KanaArraySet(std::vector<uint16_t>{0xB6, 0xDE}));
+  EXPECT_EQ(Sequence(), Steps({{6, 4}}));
+  EXPECT_FALSE(jsl.KanaArraySet(std::vector<uint16_t>{0xFF76}));
+  jsl.RomanText("a");
+  EXPECT_TRUE(jsl.KanaArraySet(std::vector<uint16_t>{0xFF76, 0xFF9F}));
+  EXPECT_EQ(Sequence(), Steps({{6, 8}}));
+  EXPECT_EQ(jsl.KatakanaString(), QString::fromUtf8("ｶﾟ"));
+}
+
+TEST_F(JslClassTest, ALongTextSpellsWhole) {
+  QString romaji;
+  QString katakana;
+  for (int i = 0; i < 11; ++i) {
+    romaji += "aiueo";
+    katakana += QString::fromUtf8("ｱｲｳｴｵ");
+  }
+  EXPECT_TRUE(signs.JslRomanText(romaji));
+  EXPECT_EQ(state.SignSequenceCount, 55);
+  EXPECT_EQ(state.SignSequence[54], (SignStep{5, 0}));
+  EXPECT_EQ(signs.KatakanaString(), katakana);
+  EXPECT_TRUE(signs.Text(katakana));
+  EXPECT_EQ(state.SignSequenceCount, 55);
+}
+
+TEST_F(JslClassTest, TheThreeMarksMoveTheHandAfterTheShapeFromItsFirstKeyFrame) {
+  PutPlainShapes(1, 46);
+  Put(6, {Frame(1.0f), Frame(0.5f, 30.0f)});  // ｶ has two key frames
+  signs.Text(QString::fromUtf8("ｶﾞﾊﾟｧ"));
+  signs.StartRoutine(40);
+  const std::vector<std::string> expected = {
+      "SetHandPose 0 0",
+      Shifted(6, 0), RedrawLine(100),
+      Shifted(6, 1), RedrawLine(50),
+      Shifted(6, 0, {{kRightWristPosY, -100}}), RedrawLine(100),
+      Shifted(26, 0), RedrawLine(100),
+      Shifted(26, 0, {{kRightWristPosZ, 100}}), RedrawLine(100),
+      Shifted(1, 0), RedrawLine(100),
+      Shifted(1, 0, {{kRightWristPosX, -100}}), RedrawLine(100),
+  };
+  EXPECT_EQ(Calls(), expected);
+
+  // The voiced movement goes from key frame 1 back to key frame 0, 100 to the side;
+  // the next shape starts from there.
+  ASSERT_EQ(area.pictures.size(), 101u + 51 + 101 + 101 + 101 + 101 + 101);
+  EXPECT_EQ(area.pictures[151].right[2], 30.0f);
+  EXPECT_EQ(area.pictures[252].right[1], -100.0f);
+  EXPECT_EQ(area.pictures[252].right[2], 0.0f);
+  EXPECT_EQ(area.pictures[253].right[1], -100.0f);
+  EXPECT_EQ(area.pictures[454].right[2], 100.0f);
+  EXPECT_EQ(area.pictures.back().right[0], -100.0f);
+}
+
+TEST_F(JslClassTest, ARepeatedKanaBouncesOrHoldsWhenItsShapeHasSeveralKeyFrames) {
+  PutPlainShapes(1, 46);
+  KeyFrame turned = Frame();
+  turned.RightWristAngle[2] = 45.0f;
+  Put(7, {turned});                           // ｷ is turned about its length
+  Put(8, {Frame(1.0f), Frame(0.5f, 30.0f)});  // ｸ has two key frames
+
+  signs.Text(QString::fromUtf8("ｺｺｷｷ"));
+  signs.StartRoutine(40);
+  std::vector<std::string> expected = {"SetHandPose 0 0"};
+  for (int i = 0; i < 2; ++i) {
+    expected.insert(expected.end(), {Shifted(10, 0), RedrawLine(100),
+                                     Shifted(10, 0, {{kRightWristAngleY, 10}}), RedrawLine(20),
+                                     Shifted(10, 0), RedrawLine(20)});
+  }
+  for (int i = 0; i < 2; ++i) {
+    expected.insert(expected.end(), {Shifted(7, 0), RedrawLine(100),
+                                     Shifted(7, 0, {{kRightWristAngleX, 10}}), RedrawLine(20),
+                                     Shifted(7, 0), RedrawLine(20)});
+  }
+  EXPECT_EQ(Calls(), expected);
+
+  area.pictures.clear();
+  signs.Text(QString::fromUtf8("ｸｸ"));
+  signs.StartRoutine(40);
+  expected = {"SetHandPose 0 0"};
+  for (int i = 0; i < 2; ++i) {
+    expected.insert(expected.end(),
+                    {Shifted(8, 0), RedrawLine(100), Shifted(8, 1), RedrawLine(50), RedrawLine(100)});
+  }
+  EXPECT_EQ(Calls(), expected);
+  // The hold draws the last pose 101 times without moving.
+  ASSERT_EQ(area.pictures.size(), 2u * (101 + 51 + 101));
+  for (size_t i = 152; i < 253; ++i) EXPECT_EQ(area.pictures[i].right[2], 30.0f) << i;
+}

@@ -1,0 +1,102 @@
+#include "convert/num_class.h"
+
+#include "support/converter_bench.h"
+
+namespace {
+
+class NumClassTest : public ConverterBench {
+ protected:
+  NumClassTest() {
+    state.NumeralBase = 46;
+    signs.LangSet(6);
+  }
+};
+
+}  // namespace
+
+TEST_F(NumClassTest, NumbersAreSpelledInGroupsOfFourDigits) {
+  const std::pair<const char*, std::vector<SignStep>> cases[] = {
+      {"7", Steps({{53, 0}})},
+      {"40", Steps({{60, 0}})},
+      {"105", Steps({{66, 0}, {51, 0}})},
+      {"12345", Steps({{47, 0}, {80, 0}, {76, 32}, {68, 0}, {60, 0}, {51, 0}})},
+      {"6000", Steps({{52, 32}})},
+      {"5000", Steps({{79, 32}})},
+      {"300000000", Steps({{49, 0}, {81, 0}})},
+      {"99999999999", Steps({{74, 0}, {65, 0}, {55, 0}, {81, 0},
+                             {55, 32}, {74, 0}, {65, 0}, {55, 0}, {80, 0},
+                             {55, 32}, {74, 0}, {65, 0}, {55, 0}})},
+      {"0", Steps({{56, 0}})},
+      {"0000", Steps({{56, 0}})},
+      {"", Steps({{56, 0}})},
+      {"007", Steps({{53, 0}})},
+      {"10000", Steps({{47, 0}, {80, 0}})},
+      {"100000000", Steps({{47, 0}, {81, 0}})},
+      {"100010000", Steps({{47, 0}, {81, 0}, {47, 0}, {80, 0}})},
+      {"00000000000000000099999999999", Steps({{74, 0}, {65, 0}, {55, 0}, {81, 0},
+                                               {55, 32}, {74, 0}, {65, 0}, {55, 0}, {80, 0},
+                                               {55, 32}, {74, 0}, {65, 0}, {55, 0}})},
+  };
+  for (const auto& [text, steps] : cases) {
+    EXPECT_TRUE(signs.Text(text)) << text;
+    EXPECT_EQ(Sequence(), steps) << text;
+  }
+  EXPECT_TRUE(messages.messages.empty());
+
+  // With the KSL table loaded the numeral shapes start five slots earlier.
+  state.NumeralBase = 41;
+  signs.Text("12345");
+  EXPECT_EQ(Sequence(), Steps({{42, 0}, {75, 0}, {71, 32}, {63, 0}, {55, 0}, {46, 0}}));
+}
+
+TEST_F(NumClassTest, AnythingButDigitsOrATooBigNumberIsReportedAndChangesNothing) {
+  signs.Text("12345");
+  const std::vector<SignStep> before = Sequence();
+  for (const char* text : {"12a", "-5", "+5", "1.5", " 5", "5 ", "1,000", "\xd9\xa1", "\xef\xbc\x95"}) {
+    messages.messages.clear();
+    EXPECT_FALSE(signs.Text(QString::fromUtf8(text))) << text;
+    EXPECT_EQ(messages.messages, std::vector<QString>{"Invalid number"}) << text;
+    EXPECT_EQ(Sequence(), before) << text;
+  }
+  for (const char* text : {"100000000000", "99999999999999999999999999999999999999"}) {
+    messages.messages.clear();
+    EXPECT_FALSE(signs.Text(text)) << text;
+    EXPECT_EQ(messages.messages, std::vector<QString>{"The number is too big"}) << text;
+    EXPECT_EQ(Sequence(), before) << text;
+  }
+  EXPECT_FALSE(signs.Result());
+}
+
+TEST_F(NumClassTest, AThousandsSignIsFollowedByFiveMovesAndTheNextStartsFromTheLast) {
+  PutPlainShapes(47, 81);
+  signs.Text("2001");
+  ASSERT_TRUE(signs.StartRoutine(40));
+  const std::vector<std::string> expected = {
+      "SetHandPose 0 0",
+      "SetHandTarget 76 0", RedrawLine(100),
+      Shifted(76, 0, {{kRightWristPosZ, 50}}), RedrawLine(20),
+      Shifted(76, 0, {{kRightWristPosY, 50}}), RedrawLine(20),
+      Shifted(76, 0, {{kRightWristPosY, -50}}), RedrawLine(20),
+      Shifted(76, 0, {{kRightWristPosZ, 50}}), RedrawLine(20),
+      Shifted(76, 0, {{kRightWristPosZ, -50}}), RedrawLine(20),
+      "SetHandTarget 47 0", RedrawLine(100),
+  };
+  EXPECT_EQ(Calls(), expected);
+  ASSERT_EQ(area.pictures.size(), 101u + 5 * 21 + 101);
+  EXPECT_EQ(area.pictures[121].right[2], 50.0f);
+  EXPECT_EQ(area.pictures[142].right[1], 50.0f);
+  EXPECT_EQ(area.pictures[205].right[2], -50.0f);
+  EXPECT_EQ(area.pictures[206].right[2], -50.0f);  // the units sign starts low
+  EXPECT_EQ(area.pictures.back().right[2], 0.0f);
+}
+
+TEST_F(NumClassTest, KeyFramesOfANumeralAreTargetedWithoutOffsets) {
+  PutPlainShapes(47, 81);
+  Put(53, {Frame(1.0f), Frame(0.25f, 10.0f)});
+  signs.Text("7");
+  signs.StartRoutine(10);  // delay 400
+  const std::vector<std::string> expected = {"SetHandPose 0 0", "SetHandTarget 53 0",
+                                             RedrawLine(400), "SetHandTarget 53 1",
+                                             RedrawLine(100)};
+  EXPECT_EQ(Calls(), expected);
+}

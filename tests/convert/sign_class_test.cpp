@@ -1,0 +1,169 @@
+#include "convert/sign_class.h"
+
+#include "convert/sign_sequence.h"
+#include "support/converter_bench.h"
+
+#include <algorithm>
+#include <limits>
+
+TEST(PlaybackSteps, TheDelayIs4000OverTheSpeedRoundedHalvesToEven) {
+  const std::pair<int, int> delays[] = {{1, 4000},   {3, 1333}, {7, 571},  {10, 400},
+                                        {40, 100},   {8000, 0}, {2667, 1}, {1600, 2},
+                                        {32767, 0},  {0, 0},    {-4, 0}};
+  for (const auto& [speed, delay] : delays) EXPECT_EQ(DelayForSpeed(speed), delay) << speed;
+  // 1600 gives 2.5, which rounds to 2; 8000 gives 0.5, which rounds to 0.
+}
+
+TEST(PlaybackSteps, KeyFrameStepsAreTheExactProductRoundedHalvesToEven) {
+  EXPECT_EQ(KeyFrameSteps(5, 0.5f), 2);    // 2.5
+  EXPECT_EQ(KeyFrameSteps(5, 1.5f), 8);    // 7.5
+  EXPECT_EQ(KeyFrameSteps(1333, 0.3f), 400);
+  // 0.1f is a little above 0.1, so 5 × 0.1f is just over a half and rounds up.
+  EXPECT_EQ(KeyFrameSteps(5, 0.1f), 1);
+  EXPECT_EQ(KeyFrameSteps(4000, 10.0f), 40000);  // clamped only when drawn
+  EXPECT_EQ(KeyFrameSteps(100, -1.0f), -100);
+  EXPECT_EQ(KeyFrameSteps(4000, std::numeric_limits<float>::infinity()),
+            std::numeric_limits<int>::max());
+  EXPECT_EQ(KeyFrameSteps(4000, std::numeric_limits<float>::quiet_NaN()), 0);
+  EXPECT_EQ(FifthOfDelay(1333), 267);
+  EXPECT_EQ(FifthOfDelay(571), 114);
+  EXPECT_EQ(FifthOfDelay(4000), 800);
+  EXPECT_EQ(FifthOfDelay(0), 0);
+}
+
+namespace {
+
+class SignClassTest : public ConverterBench {};
+
+}  // namespace
+
+TEST_F(SignClassTest, TheSpeedSetsTheStepsOfEveryKeyFrameAndOfTheExtraMovements) {
+  PutPlainShapes(1, 46);
+  Put(1, {Frame(1.0f), Frame(0.5f)});
+  signs.LangSet(4);
+  signs.Text(QString::fromUtf8("ｱｶﾞ"));
+  const std::pair<int, std::vector<int>> cases[] = {
+      {1, {4000, 2000, 4000, 4000}}, {3, {1333, 666, 1333, 1333}}, {7, {571, 286, 571, 571}},
+      {10, {400, 200, 400, 400}},    {40, {100, 50, 100, 100}},     {8000, {0, 0, 0, 0}},
+  };
+  for (const auto& [speed, steps] : cases) {
+    area.pictures.clear();
+    ASSERT_TRUE(signs.StartRoutine(speed));
+    EXPECT_EQ(signs.Delay(), steps[0]);
+    std::vector<int> redraws;
+    for (const std::string& call : Calls())
+      if (call.starts_with("Redraw ")) redraws.push_back(std::stoi(call.substr(7)));
+    EXPECT_EQ(redraws, steps) << speed;
+    // Movements beyond 1000 steps are drawn in 1000; with delay 0 every key frame is
+    // drawn once without moving.
+    size_t pictures = 0;
+    for (const int n : steps) pictures += n == 0 ? 1 : std::min(n, 1000) + 1;
+    EXPECT_EQ(area.pictures.size(), pictures) << speed;
+    EXPECT_EQ(state.FrameCounter, speed == 8000 ? 0 : static_cast<int>(pictures)) << speed;
+  }
+  // 571 / 5 = 114.2 for a bounce.
+  signs.Text(QString::fromUtf8("ｺｺ"));
+  signs.StartRoutine(7);
+  const std::vector<std::string> calls = Calls();
+  ASSERT_EQ(calls.size(), 13u);
+  EXPECT_EQ(calls[4], "Redraw 114");
+}
+
+TEST_F(SignClassTest, StartRoutineCountsFramesFromZeroAndAnEmptyWordOnlyTakesTheRestPose) {
+  PutPlainShapes(1, 27);
+  signs.LangSet(2);
+  signs.Text("ab");
+  state.FrameCounter = 999;
+  signs.StartRoutine(40);
+  EXPECT_EQ(state.FrameCounter, 202);
+  Calls();
+
+  signs.Text("");
+  area.pictures.clear();
+  EXPECT_TRUE(signs.StartRoutine(40));
+  EXPECT_EQ(Calls(), std::vector<std::string>{"SetHandPose 0 0"});
+  EXPECT_TRUE(area.pictures.empty());
+  EXPECT_EQ(state.FrameCounter, 0);
+  // A speed below 1 plays nothing.
+  EXPECT_FALSE(signs.StartRoutine(0));
+  EXPECT_TRUE(Calls().empty());
+}
+
+TEST_F(SignClassTest, EachSystemHasItsConverterAndNoneOutsideZeroToSix) {
+  PutPlainShapes(1, 81);
+  state.NumeralBase = 46;
+  const std::pair<int, const char*> good[] = {{0, "ab"}, {1, "ab"}, {2, "ab"}, {3, "ab"},
+                                              {4, "ｱｲ"}, {5, "가"},  {6, "12"}};
+  for (const auto& [index, text] : good) {
+    signs.LangSet(index);
+    EXPECT_EQ(signs.LanguageIndex(), index);
+    EXPECT_FALSE(signs.Result()) << index;  // a fresh converter has converted nothing
+    EXPECT_TRUE(signs.Text(QString::fromUtf8(text))) << index;
+    EXPECT_EQ(signs.LastText(), QString::fromUtf8(text));
+    EXPECT_EQ(state.SignSequenceCount, 2) << index;
+  }
+  for (const int index : {-1, 7, 100}) {
+    signs.LangSet(index);
+    EXPECT_FALSE(signs.Text("ab"));
+    EXPECT_FALSE(signs.Result());
+    EXPECT_FALSE(signs.StartRoutine(40));
+    EXPECT_TRUE(Calls().empty());
+    EXPECT_EQ(signs.KatakanaString(), "");
+    EXPECT_EQ(signs.HangulString(), "");
+  }
+}
+
+TEST_F(SignClassTest, RomanizedInputOfTheOtherLanguageFailsAndChangesNothing) {
+  signs.LangSet(5);
+  ASSERT_TRUE(signs.KslRomanText("Ga"));
+  const std::vector<SignStep> before = Sequence();
+  EXPECT_FALSE(signs.JslRomanText("ka"));
+  EXPECT_FALSE(signs.Result());
+  EXPECT_EQ(Sequence(), before);
+  EXPECT_EQ(signs.HangulString(), QString::fromUtf8("가"));
+  EXPECT_EQ(signs.LastText(), "Ga");
+  EXPECT_TRUE(signs.Text(QString::fromUtf8("나")));
+
+  signs.LangSet(4);
+  ASSERT_TRUE(signs.JslRomanText("ka"));
+  EXPECT_FALSE(signs.KslRomanText("Ga"));
+  EXPECT_EQ(Sequence(), Steps({{6, 0}}));
+  EXPECT_EQ(signs.KatakanaString(), QString::fromUtf8("ｶ"));
+
+  for (const int index : {0, 6, 9}) {
+    signs.LangSet(index);
+    EXPECT_FALSE(signs.JslRomanText("ka"));
+    EXPECT_FALSE(signs.KslRomanText("Ga"));
+    EXPECT_EQ(Sequence(), Steps({{6, 0}}));
+  }
+}
+
+TEST_F(SignClassTest, ANewConverterStartsFreshButTheSequenceSurvives) {
+  signs.LangSet(4);
+  signs.JslRomanText("toukyou");
+  signs.LangSet(6);
+  EXPECT_EQ(state.SignSequenceCount, 5);
+  signs.LangSet(4);
+  EXPECT_EQ(signs.KatakanaString(), "");
+  EXPECT_FALSE(signs.Result());
+  EXPECT_EQ(Sequence(), Steps({{20, 0}, {3, 0}, {7, 0}, {38, 2}, {3, 0}}));
+  // Start after a failed conversion plays the previous word again.
+  PutPlainShapes(1, 46);
+  EXPECT_FALSE(signs.Text("x"));
+  signs.StartRoutine(40);
+  EXPECT_EQ(Calls().size(), 1u + 2 * 5 + 2);
+}
+
+TEST(SignSequence, StoringGrowsTheSequenceAndKeepsEntriesPastTheCount) {
+  AppState state;
+  StoreSignSequence(state, {{1, 0}, {2, 0}, {3, 0}});
+  StoreSignSequence(state, {{9, 16}});
+  EXPECT_EQ(state.SignSequenceCount, 1);
+  ASSERT_EQ(state.SignSequence.size(), 3u);
+  EXPECT_EQ(state.SignSequence[0], (SignStep{9, 16}));
+  EXPECT_EQ(state.SignSequence[2], (SignStep{3, 0}));
+  EXPECT_EQ(CurrentSignSequence(state).size(), 1u);
+  // A count beyond the stored entries never reads past them.
+  state.SignSequenceCount = 10;
+  EXPECT_EQ(CurrentSignSequence(state).size(), 3u);
+}

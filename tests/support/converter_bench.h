@@ -1,0 +1,94 @@
+#pragma once
+
+#include "app/app_state.h"
+#include "app/message_sink.h"
+#include "cli/tracing_engine.h"
+#include "convert/playback_steps.h"
+#include "convert/sign_class.h"
+#include "support/pose_recording_area.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+// A sign front end playing on an in-memory table through a tracing engine, so tests
+// see both the calls a converter makes and where the hands went.
+class ConverterBench : public ::testing::Test {
+ protected:
+  ConverterBench() { UseHands(1); }
+
+  void UseHands(int hands) {
+    state.HandCount = static_cast<int16_t>(hands);
+    state.ColumnCount = hands == 2 ? kTwoHandColumns : kOneHandColumns;
+  }
+
+  // A key frame at the given rate with the right wrist at `z` (and the left at `leftZ`).
+  static KeyFrame Frame(float rate = 1.0f, float z = 0.0f, float leftZ = 0.0f) {
+    KeyFrame k;
+    k.Rate = rate;
+    k.RightWristPos[2] = z;
+    k.LeftWristPos[2] = leftZ;
+    k.RightFinger[10] = 10.0f * rate;
+    return k;
+  }
+
+  void Put(int slot, std::vector<KeyFrame> frames) {
+    state.SignTable[slot].FrameCount = static_cast<int16_t>(frames.size());
+    state.SignTable[slot].Frames = std::move(frames);
+    if (slot >= state.SignCount) state.SignCount = static_cast<int16_t>(slot + 1);
+  }
+
+  // One-frame shapes of rate 1 in slots first..last, and the rest pose in slot 0.
+  void PutPlainShapes(int first, int last) {
+    Put(0, {Frame()});
+    for (int slot = first; slot <= last; ++slot) Put(slot, {Frame()});
+  }
+
+  std::vector<SignStep> Sequence() const {
+    return {state.SignSequence.begin(), state.SignSequence.begin() + state.SignSequenceCount};
+  }
+
+  // The calls traced since the last look.
+  std::vector<std::string> Calls() {
+    std::vector<std::string> lines;
+    std::istringstream in(trace.str());
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    trace.str({});
+    return lines;
+  }
+
+  AppState state;
+  PoseRecordingArea area;
+  std::ostringstream trace;
+  TracingEngine engine{state, area, trace};
+  CollectingMessageSink messages;
+  SignClass signs{engine, messages};
+};
+
+inline std::vector<SignStep> Steps(std::initializer_list<std::pair<int, int>> codes) {
+  std::vector<SignStep> steps;
+  for (const auto& [code, modifier] : codes)
+    steps.push_back({static_cast<int16_t>(code), static_cast<int16_t>(modifier)});
+  return steps;
+}
+
+// The trace line of SetHandTargetShifted with the given offsets, the rest 0.
+inline std::string Shifted(int sign, int frame,
+                           std::initializer_list<std::pair<WristOffsetSlot, float>> offsets = {}) {
+  WristOffsets all{};
+  for (const auto& [slot, value] : offsets) all[slot] = value;
+  std::string line = "SetHandTargetShifted " + std::to_string(sign) + " " + std::to_string(frame);
+  for (const float value : all) line += " " + ShortestDecimal(value);
+  return line;
+}
+
+inline std::string RedrawLine(int steps) { return "Redraw " + std::to_string(steps); }
+
+// gtest prints SignSteps readably in failures.
+inline void PrintTo(const SignStep& step, std::ostream* out) {
+  *out << "[" << step.Code << "," << step.Modifier << "]";
+}
