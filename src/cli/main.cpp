@@ -1,4 +1,6 @@
 #include "cli/angles_command.h"
+#include "cli/cli_application.h"
+#include "cli/render_command.h"
 
 #include <QCoreApplication>
 
@@ -15,6 +17,7 @@ const char* const kUsage =
     "\n"
     "Commands:\n"
     "  angles   load angle data files into one sign table, report, optionally save it\n"
+    "  render   draw a key frame or a reference chart of hand shapes to a picture\n"
     "\n"
     "'tovaro-cli <command> --help' describes a command.\n";
 
@@ -23,12 +26,13 @@ using Command = std::function<int(const QStringList&, CliStreams)>;
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  QCoreApplication application(argc, argv);
+  const auto application = MakeCliApplication(argc, argv);
   QStringList arguments = QCoreApplication::arguments().mid(1);
   CliStreams streams{std::cout, std::cerr};
 
   const std::map<QString, Command> commands = {
       {QStringLiteral("angles"), RunAnglesCommand},
+      {QStringLiteral("render"), RunRenderCommand},
   };
 
   if (arguments.isEmpty()) {
