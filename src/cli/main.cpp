@@ -1,6 +1,8 @@
 #include "cli/angles_command.h"
 #include "cli/cli_application.h"
+#include "cli/lint_command.h"
 #include "cli/render_command.h"
+#include "cli/shapes_command.h"
 
 #include <QCoreApplication>
 
@@ -18,6 +20,9 @@ const char* const kUsage =
     "Commands:\n"
     "  angles   load angle data files into one sign table, report, optionally save it\n"
     "  render   draw a key frame or a reference chart of hand shapes to a picture\n"
+    "  lint     check the hand shapes of an angle data file for fingers passing through\n"
+    "           each other or the palm\n"
+    "  shapes   build an angle data file from a hand-shape source\n"
     "\n"
     "'tovaro-cli <command> --help' describes a command.\n";
 
@@ -33,6 +38,8 @@ int main(int argc, char* argv[]) {
   const std::map<QString, Command> commands = {
       {QStringLiteral("angles"), RunAnglesCommand},
       {QStringLiteral("render"), RunRenderCommand},
+      {QStringLiteral("lint"), RunLintCommand},
+      {QStringLiteral("shapes"), RunShapesCommand},
   };
 
   if (arguments.isEmpty()) {

@@ -17,7 +17,8 @@ const char* const kRenderUsage =
     "from 0, default 0) of sign S at WxH (default 640x480). The second draws a reference\n"
     "chart: every key frame of every sign 0..SignCount-1, C cells to a row (default 6),\n"
     "each cell WxH (default 320x320) labelled 'slot name k/n' (key frame k of n,\n"
-    "counted from 1). The view is the viewer's (default) or the signer's own.\n"
+    "counted from 1). The view is the viewer's (default) or the signer's own;\n"
+    "--azimuth DEG and --elevation DEG turn it further (as the view controls do).\n"
     "The picture format follows the suffix of OUT (.png, .bmp, ...).\n"
     "Exit status: 0 when the picture was written, 1 when a file could not be read or\n"
     "written or nothing could be drawn, 2 for wrong usage.\n";
@@ -40,7 +41,8 @@ const std::vector<RenderForm>& Forms() {
 
 const OptionSpec& RenderOptions() {
   static const OptionSpec spec{
-      {"--angles", "--hands", "--sign", "--frame", "--size", "--view", "--out", "--columns"},
+      {"--angles", "--hands", "--sign", "--frame", "--size", "--view", "--out", "--columns",
+       "--azimuth", "--elevation"},
       {"--chart"}};
   return spec;
 }

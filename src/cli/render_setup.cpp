@@ -8,6 +8,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <utility>
+
 std::optional<QSize> ParsePictureSize(const QString& text) {
   const QStringList sides = text.split(u'x');
   if (sides.size() != 2) return std::nullopt;
@@ -54,6 +57,17 @@ std::optional<int> ApplyPictureOptions(const ParsedArguments& arguments, AppStat
   } else if (view != u"viewer") {
     return RenderUsageError(QStringLiteral("--view must be viewer or signer"), streams);
   }
+  // Turning the view further helps whoever authors hand shapes see them in depth.
+  for (const auto& [option, angle] : {std::pair{"--azimuth", &state.View.ViewAzimuth},
+                                      std::pair{"--elevation", &state.View.ViewElevation}}) {
+    if (!arguments.values.contains(option)) continue;
+    bool ok = false;
+    const float degrees = arguments.Value(option).toFloat(&ok);
+    if (!ok || degrees < -360.0f || degrees > 360.0f)
+      return RenderUsageError(QStringLiteral("%1 takes degrees").arg(option), streams);
+    *angle = degrees;
+  }
+  state.View.ViewElevation = std::clamp(state.View.ViewElevation, -90.0f, 90.0f);
   return std::nullopt;
 }
 
