@@ -112,10 +112,10 @@ std::vector<Interpenetration> FindInterpenetrations(const HandVolumes& first,
     for (const auto& b : second.capsules) CheckCapsules(a, b, tolerance, found);
   }
   for (const auto& b : second.capsules) CheckPalm(first, b, true, tolerance, found);
-  // Palm against palm: a corner of one deep inside the other.
+  // Palm against palm: a corner or a middle point of one deep inside the other.
   float deepest = 0.0f;
-  for (const Vec3& corner : second.palmCorners) deepest = std::max(deepest, -first.PalmDistance(corner));
-  for (const Vec3& corner : first.palmCorners) deepest = std::max(deepest, -second.PalmDistance(corner));
+  for (const Vec3& corner : second.palmPoints) deepest = std::max(deepest, -first.PalmDistance(corner));
+  for (const Vec3& corner : first.palmPoints) deepest = std::max(deepest, -second.PalmDistance(corner));
   if (deepest > tolerance) found.push_back({HandPart{}, HandPart{}, deepest});
   SortDeepestFirst(found);
   return found;

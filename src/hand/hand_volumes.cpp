@@ -2,6 +2,7 @@
 
 #include "hand/cmano.h"
 #include "hand/hand_skeleton.h"
+#include "hand/matrix4.h"
 #include "hand/recording_sink.h"
 
 #include <algorithm>
@@ -80,7 +81,11 @@ HandVolumes MakeHandVolumes(const CMano& hand) {
     if (Dot(normal, Minus(v[0], centre)) < 0.0f) normal = {-normal.x, -normal.y, -normal.z};
     volumes.palmFaces.push_back({normal, Dot(normal, v[0])});
     if (&polygon == &placed.Polygons()[0] || &polygon == &placed.Polygons()[1])
-      volumes.palmCorners.insert(volumes.palmCorners.end(), v.begin(), v.end());
+      volumes.palmPoints.insert(volumes.palmPoints.end(), v.begin(), v.end());
   }
+  // Along the palm's middle from the wrist to the knuckles.
+  const Matrix4& wrist = placed.Current();
+  for (int i = 0; i <= 4; ++i)
+    volumes.palmPoints.push_back(wrist.TransformPoint({0.0f, 0.0f, hand.PalmLength() * i / 4.0f}));
   return volumes;
 }

@@ -38,7 +38,8 @@ struct HandVolumes {
 
   std::vector<Capsule> capsules;  // thumb base first, little finger tip last
   std::vector<Plane> palmFaces;
-  std::vector<Vec3> palmCorners;
+  // The palm's corners and points along its middle, for telling palms apart.
+  std::vector<Vec3> palmPoints;
 
   // How far p lies outside the palm (negative inside); exact inside and on the
   // faces, a little short of the true distance near edges and corners.
