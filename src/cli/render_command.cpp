@@ -12,6 +12,8 @@ const char* const kRenderUsage =
     "                    [--view viewer|signer] --out OUT.png\n"
     "  tovaro-cli render --angles FILE --hands 1|2 --chart [--columns C] [--size WxH]\n"
     "                    [--view viewer|signer] --out OUT.png\n"
+    "  tovaro-cli render --system S --angles FILE --speed V [--numeral-base B] [--roman]\n"
+    "                    --frames DIR [--format png|bmp] [--size WxH] TEXT\n"
     "\n"
     "Draws hand shapes without a display. The first form draws key frame F (counted\n"
     "from 0, default 0) of sign S at WxH (default 640x480). The second draws a reference\n"
@@ -20,6 +22,9 @@ const char* const kRenderUsage =
     "counted from 1). The view is the viewer's (default) or the signer's own;\n"
     "--azimuth DEG and --elevation DEG turn it further (as the view controls do).\n"
     "The picture format follows the suffix of OUT (.png, .bmp, ...).\n"
+    "The third form plays TEXT as 'tovaro-cli trace' does and writes every animation\n"
+    "step as DIR/000.png, DIR/001.png, ... (at least three digits, numbered as frame\n"
+    "recording numbers them; --format bmp for bitmaps), then prints 'Frames <n>'.\n"
     "Exit status: 0 when the picture was written, 1 when a file could not be read or\n"
     "written or nothing could be drawn, 2 for wrong usage.\n";
 
@@ -35,6 +40,7 @@ const std::vector<RenderForm>& Forms() {
   static const std::vector<RenderForm> forms = {
       {QStringLiteral("--sign"), RenderKeyFrameForm},
       {QStringLiteral("--chart"), RenderChartForm},
+      {QStringLiteral("--frames"), RenderFramesForm},
   };
   return forms;
 }
@@ -42,8 +48,8 @@ const std::vector<RenderForm>& Forms() {
 const OptionSpec& RenderOptions() {
   static const OptionSpec spec{
       {"--angles", "--hands", "--sign", "--frame", "--size", "--view", "--out", "--columns",
-       "--azimuth", "--elevation"},
-      {"--chart"}};
+       "--azimuth", "--elevation", "--system", "--speed", "--numeral-base", "--frames", "--format"},
+      {"--chart", "--roman"}};
   return spec;
 }
 

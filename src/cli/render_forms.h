@@ -11,3 +11,7 @@ int RenderKeyFrameForm(const ParsedArguments& arguments, CliStreams streams);
 
 // --angles FILE --hands 1|2 --chart [--columns C] [--size WxH] [--view viewer|signer] --out OUT
 int RenderChartForm(const ParsedArguments& arguments, CliStreams streams);
+
+// --system S --angles FILE --speed V [--numeral-base B] [--roman] --frames DIR
+// [--format png|bmp] [--size WxH] [--view viewer|signer] TEXT
+int RenderFramesForm(const ParsedArguments& arguments, CliStreams streams);

@@ -5,6 +5,7 @@
 #include "render/reference_chart.h"
 #include "signdata/angle_file.h"
 
+#include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -116,4 +117,61 @@ TEST(RenderCommand, RejectsWrongUsage) {
   EXPECT_EQ(status({"--angles", table, "--hands", "1", "--sign", "300", "--out", out}), 2);
   EXPECT_EQ(status({"--help"}), 0);
   EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST(RenderCommand, WritesEveryAnimationStepOfATextAsNumberedPictures) {
+  QTemporaryDir dir;
+  const QString table = WriteTable(dir, true);
+  // "abb": A, then B twice (a doubled letter: its own steps plus two bounces each).
+  // Slot 2 has two key frames; at speed 1000 the delay is 4 steps.
+  const QString frames = dir.filePath("steps/abb");
+  const CommandRun run = Render({"--system", "2", "--angles", table, "--speed", "1000",
+                                 "--frames", frames, "--size", "64x48", "abb"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  // Per key frame 5 pictures (4 steps); the two-frame B gets no bounce, so
+  // A: 5, B: 5 + 5, B: 5 + 5 = 25.
+  EXPECT_EQ(run.out, "Frames 25\n");
+  QDir written(frames);
+  const QStringList files = written.entryList(QDir::Files, QDir::Name);
+  ASSERT_EQ(files.size(), 25);
+  EXPECT_EQ(files.first(), "000.png");
+  EXPECT_EQ(files.last(), "024.png");
+  EXPECT_EQ(QImage(written.filePath("012.png")).size(), QSize(64, 48));
+
+  const QString bitmaps = dir.filePath("bmp");
+  ASSERT_EQ(Render({"--system", "3", "--angles", table, "--speed", "1000", "--frames", bitmaps,
+                    "--format", "bmp", "--size", "32x32", "a"})
+                .status,
+            0);
+  EXPECT_EQ(QDir(bitmaps).entryList(QDir::Files), (QStringList{"000.bmp", "001.bmp", "002.bmp",
+                                                                "003.bmp", "004.bmp"}));
+}
+
+TEST(RenderCommand, FramesReportTablesAndTextsThatCannotBePlayed) {
+  QTemporaryDir dir;
+  const QString table = WriteTable(dir, true);
+  const QString frames = dir.filePath("f");
+  const CommandRun missing = Render({"--system", "2", "--angles", dir.filePath("none.csv"),
+                                     "--speed", "100", "--frames", frames, "a"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out.rfind("Error ", 0), 0u);
+  // A romaji text the converter rejects: nothing is drawn.
+  const CommandRun rejected = Render({"--system", "4", "--angles", table, "--speed", "100",
+                                      "--roman", "--frames", frames, "xq"});
+  EXPECT_EQ(rejected.status, 1);
+  EXPECT_EQ(rejected.out, "Result False\n");
+  EXPECT_TRUE(QDir(frames).entryList(QDir::Files).isEmpty());
+
+  for (const QStringList& wrong :
+       {QStringList{"--system", "2", "--angles", table, "--speed", "100", "--frames", frames,
+                    "--format", "gif", "a"},
+        QStringList{"--system", "9", "--angles", table, "--speed", "100", "--frames", frames, "a"},
+        QStringList{"--system", "2", "--angles", table, "--speed", "0", "--frames", frames, "a"},
+        QStringList{"--system", "2", "--angles", table, "--speed", "100", "--frames", frames},
+        QStringList{"--system", "2", "--roman", "--angles", table, "--speed", "100", "--frames",
+                    frames, "a"},
+        QStringList{"--system", "2", "--hands", "1", "--angles", table, "--speed", "100",
+                    "--frames", frames, "a"}}) {
+    EXPECT_EQ(Render(wrong).status, 2) << wrong.join(' ').toStdString();
+  }
 }
