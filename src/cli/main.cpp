@@ -1,4 +1,8 @@
 #include "cli/angles_command.h"
+#include "cli/cli_application.h"
+#include "cli/lint_command.h"
+#include "cli/render_command.h"
+#include "cli/shapes_command.h"
 #include "cli/spell_command.h"
 #include "cli/trace_command.h"
 
@@ -19,6 +23,10 @@ const char* const kUsage =
     "  angles   load angle data files into one sign table, report, optionally save it\n"
     "  spell    show the sign sequence each text becomes\n"
     "  trace    show every playback call a text makes\n"
+    "  render   draw a key frame or a reference chart of hand shapes to a picture\n"
+    "  lint     check the hand shapes of an angle data file for fingers passing through\n"
+    "           each other or the palm\n"
+    "  shapes   build an angle data file from a hand-shape source\n"
     "\n"
     "'tovaro-cli <command> --help' describes a command.\n";
 
@@ -27,7 +35,7 @@ using Command = std::function<int(const QStringList&, CliStreams)>;
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  QCoreApplication application(argc, argv);
+  const auto application = MakeCliApplication(argc, argv);
   QStringList arguments = QCoreApplication::arguments().mid(1);
   CliStreams streams{std::cout, std::cerr};
 
@@ -35,6 +43,9 @@ int main(int argc, char* argv[]) {
       {QStringLiteral("angles"), RunAnglesCommand},
       {QStringLiteral("spell"), RunSpellCommand},
       {QStringLiteral("trace"), RunTraceCommand},
+      {QStringLiteral("render"), RunRenderCommand},
+      {QStringLiteral("lint"), RunLintCommand},
+      {QStringLiteral("shapes"), RunShapesCommand},
   };
 
   if (arguments.isEmpty()) {

@@ -3,6 +3,9 @@
 #include "app/app_state.h"
 #include "app/file_replacement.h"
 #include "app/message_sink.h"
+#include "render/camera.h"
+#include "render/gl_primitive_sink.h"
+#include "render/gl_view_setup.h"
 #include "render/view_controls.h"
 
 #include <QBuffer>
@@ -10,8 +13,9 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QOpenGLContext>
-#include <QOpenGLFunctions>
 #include <QTimer>
+
+#include <GL/gl.h>
 
 #include <chrono>
 #include <cmath>
@@ -99,16 +103,19 @@ bool HandView::SaveFrame(const QString& path) {
   return ReplaceFile(path, bytes);
 }
 
-void HandView::initializeGL() {
-  QOpenGLFunctions* gl = context()->functions();
-  gl->glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-  gl->glClearDepthf(1.0f);
-  gl->glEnable(GL_DEPTH_TEST);
-}
+void HandView::initializeGL() { InitRenderState(); }
 
 void HandView::paintGL() {
-  QOpenGLFunctions* gl = context()->functions();
-  gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  // The picture follows the area's size now, even when the window was resized in the
+  // middle of a movement whose camera was set up before.
+  ViewState view = state_.View;
+  UpdateCamera(view, Width(), Height());
+  SetCamera(ComputeCameraSetup(view));
+  SetLights(view);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glClear(GL_DEPTH_BUFFER_BIT);
+  GlPrimitiveSink sink;
+  for (int h = 0; h < state_.HandCount && h < 2; ++h) state_.Hands[h]->draw(sink);
 }
 
 void HandView::mousePressEvent(QMouseEvent* event) {

@@ -1,0 +1,49 @@
+#include "cli/lint_command.h"
+
+#include "app/app_state.h"
+#include "cli/argument_list.h"
+#include "signdata/angle_file.h"
+#include "signdata/shape_lint.h"
+
+const char* const kLintUsage =
+    "Usage: tovaro-cli lint --angles FILE --hands 1|2\n"
+    "\n"
+    "Checks the hand shapes of an angle data file for parts of a hand passing through\n"
+    "each other: finger segments of different fingers, or a finger and the palm, each\n"
+    "segment taken as a capsule of half its finger's width, allowing a small overlap\n"
+    "for fingers that touch. Every key frame is checked, and the midpoint of every\n"
+    "movement between consecutive key frames of a sign. Prints one line per problem.\n"
+    "Exit status: 0 when there is none, 1 when there are problems or the file cannot\n"
+    "be read, 2 for wrong usage.\n";
+
+int RunLintCommand(const QStringList& arguments, CliStreams streams) {
+  if (arguments.contains(QStringLiteral("--help"))) {
+    streams.out << kLintUsage;
+    return kExitSuccess;
+  }
+  auto usageError = [&streams](const QString& what) {
+    streams.err << "tovaro-cli lint: " << what << "\n" << kLintUsage;
+    return kExitUsage;
+  };
+  QString error;
+  const auto parsed = ParseArguments(arguments, {{"--angles", "--hands"}, {}}, &error);
+  if (!parsed) return usageError(error);
+  const auto hands = ParseIntInRange(parsed->Value("--hands"), 1, 2);
+  if (!hands) return usageError(QStringLiteral("--hands must be 1 or 2"));
+  if (!parsed->values.contains("--angles")) return usageError(QStringLiteral("--angles FILE is missing"));
+  if (!parsed->positional.isEmpty())
+    return usageError(QStringLiteral("unexpected argument %1").arg(parsed->positional[0]));
+
+  AppState state;
+  state.HandCount = static_cast<int16_t>(*hands);
+  state.ColumnCount = *hands == 2 ? kTwoHandColumns : kOneHandColumns;
+  const QString file = parsed->Value("--angles");
+  const FileResult loaded = LoadAngleFile(state, file);
+  if (!loaded) {
+    streams.err << "Error " << file << ": " << loaded.reason << "\n";
+    return kExitFailure;
+  }
+  const std::vector<ShapeProblem> problems = LintShapes(state.SignTable, state.SignCount, state.HandCount);
+  for (const ShapeProblem& problem : problems) streams.out << problem.Describe() << "\n";
+  return problems.empty() ? kExitSuccess : kExitFailure;
+}

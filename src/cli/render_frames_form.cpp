@@ -1,0 +1,83 @@
+#include "app/app_state.h"
+#include "app/message_sink.h"
+#include "cli/render_forms.h"
+#include "cli/render_setup.h"
+#include "cli/text_playback_options.h"
+#include "render/offscreen_renderer.h"
+#include "render/playback_engine.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// The engine records every step as <number>.bmp, as frame recording does; this area
+// keeps the number and writes the picture in the format asked for.
+class FrameFilesArea : public DrawingArea {
+ public:
+  FrameFilesArea(OffscreenRenderer& renderer, QString suffix)
+      : renderer_(renderer), suffix_(std::move(suffix)) {}
+
+  int Width() const override { return renderer_.Width(); }
+  int Height() const override { return renderer_.Height(); }
+  void DrawHands(const AppState& state) override { renderer_.DrawHands(state); }
+  bool SaveFrame(const QString& path) override {
+    const QFileInfo recorded(path);
+    const QString file = recorded.dir().filePath(recorded.completeBaseName() + u'.' + suffix_);
+    const bool saved = renderer_.SaveFrame(file);
+    if (saved) ++written_;
+    else failed_ << file;
+    return saved;
+  }
+
+  int Written() const { return written_; }
+  const QStringList& Failed() const { return failed_; }
+
+ private:
+  OffscreenRenderer& renderer_;
+  QString suffix_;
+  int written_ = 0;
+  QStringList failed_;
+};
+
+}  // namespace
+
+int RenderFramesForm(const ParsedArguments& arguments, CliStreams streams) {
+  for (const char* other : {"--hands", "--sign", "--frame", "--columns", "--out"})
+    if (arguments.Has(QString::fromLatin1(other)))
+      return RenderUsageError(QStringLiteral("%1 does not go with --frames").arg(other), streams);
+  QString error;
+  const auto request = ReadTextPlaybackOptions(arguments, &error);
+  if (!request) return RenderUsageError(error, streams);
+  const QString format = arguments.Value("--format", QStringLiteral("png"));
+  if (format != u"png" && format != u"bmp")
+    return RenderUsageError(QStringLiteral("--format must be png or bmp"), streams);
+
+  AppState state;
+  QSize size;
+  if (const auto status = ApplyPictureOptions(arguments, state, QSize(640, 480), &size, streams))
+    return *status;
+
+  const QString folder = arguments.Value("--frames");
+  if (!QDir().mkpath(folder)) {
+    streams.err << "tovaro-cli render: cannot make the folder " << folder << "\n";
+    return kExitFailure;
+  }
+  auto renderer = MakeRenderer(size, streams);
+  if (!renderer) return kExitFailure;
+  FrameFilesArea area(*renderer, format);
+  PlaybackEngine engine(state, area);
+  state.RecordMode = true;
+  state.RecordFolder = QDir(folder).absolutePath() + u'/';
+
+  CollectingMessageSink messages;
+  const TextPlaybackResult played = PlayText(engine, messages, *request);
+  for (const QString& message : messages.messages) streams.err << message << "\n";
+  if (const auto status = ReportUnplayedText(played, *request, streams, &error)) return *status;
+  if (!error.isEmpty()) return RenderUsageError(error, streams);
+
+  for (const QString& file : area.Failed())
+    streams.err << "tovaro-cli render: cannot write " << file << "\n";
+  streams.out << "Frames " << area.Written() << "\n";
+  return area.Failed().isEmpty() ? kExitSuccess : kExitFailure;
+}

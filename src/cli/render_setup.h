@@ -1,0 +1,40 @@
+#pragma once
+
+#include "cli/argument_list.h"
+#include "cli/cli_streams.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+struct AppState;
+class OffscreenRenderer;
+
+// What every form of `tovaro-cli render` shares: the picture size, the view point,
+// loading the angle data file and writing the picture.
+
+// "WxH" with both sides in 1..16384, or nullopt.
+std::optional<QSize> ParsePictureSize(const QString& text);
+
+// Reads --hands and --angles into `state` (layout, table). On failure writes the
+// reason to err and returns the exit status to leave with.
+std::optional<int> LoadRenderTable(const ParsedArguments& arguments, AppState& state,
+                                   CliStreams streams);
+
+// Reads --size (default `fallback`) and --view (viewer or signer) into the view of
+// `state`. On a bad value writes the usage error and returns kExitUsage.
+std::optional<int> ApplyPictureOptions(const ParsedArguments& arguments, AppState& state,
+                                       QSize fallback, QSize* size, CliStreams streams);
+
+// Makes a renderer of `size`, or writes why not and returns null.
+std::unique_ptr<OffscreenRenderer> MakeRenderer(QSize size, CliStreams streams);
+
+// Writes `image` through a temporary file in the format of the file's suffix
+// (PNG when it has none); false, with the reason on err, when it could not.
+bool WritePicture(const QImage& image, const QString& path, CliStreams streams);
+
+// Writes "tovaro-cli render: <what>" and the usage; returns kExitUsage.
+int RenderUsageError(const QString& what, CliStreams streams);

@@ -1,0 +1,59 @@
+#include "cli/shapes_command.h"
+
+#include "app/app_state.h"
+#include "cli/argument_list.h"
+#include "signdata/angle_file.h"
+#include "signdata/shape_authoring.h"
+
+#include <QFile>
+
+const char* const kShapesUsage =
+    "Usage: tovaro-cli shapes SOURCE --out FILE\n"
+    "\n"
+    "Builds an angle data file from a hand-shape source written with named finger,\n"
+    "thumb and wrist states (see authoring/ in the source tree) and prints\n"
+    "'SignCount <n>'. The layout, one hand or two, is the source's 'hands' line.\n"
+    "Exit status: 0 when FILE was written, 1 when SOURCE has an error or FILE could\n"
+    "not be written, 2 for wrong usage.\n";
+
+int RunShapesCommand(const QStringList& arguments, CliStreams streams) {
+  if (arguments.contains(QStringLiteral("--help"))) {
+    streams.out << kShapesUsage;
+    return kExitSuccess;
+  }
+  QString error;
+  const auto parsed = ParseArguments(arguments, {{"--out"}, {}}, &error);
+  if (parsed && parsed->positional.size() != 1) error = QStringLiteral("give one SOURCE");
+  if (parsed && error.isEmpty() && !parsed->values.contains("--out"))
+    error = QStringLiteral("--out FILE is missing");
+  if (!parsed || !error.isEmpty()) {
+    streams.err << "tovaro-cli shapes: " << error << "\n" << kShapesUsage;
+    return kExitUsage;
+  }
+
+  const QString source = parsed->positional[0];
+  QFile file(source);
+  if (!file.open(QIODevice::ReadOnly)) {
+    streams.err << "Error " << source << ": cannot open it\n";
+    return kExitFailure;
+  }
+  const ShapeAuthoringResult result = ParseShapeAuthoring(QString::fromUtf8(file.readAll()));
+  if (!result.ok) {
+    streams.err << "Error " << source << ": " << result.error << "\n";
+    return kExitFailure;
+  }
+
+  AppState state;
+  state.HandCount = result.shapes.HandCount;
+  state.ColumnCount = state.HandCount == 2 ? kTwoHandColumns : kOneHandColumns;
+  state.SignTable = *result.shapes.Table;
+  state.SignCount = result.shapes.SignCount;
+  const QString out = parsed->Value("--out");
+  const FileResult saved = SaveAngleFile(state, out);
+  if (!saved) {
+    streams.err << "Error " << out << ": " << saved.reason << "\n";
+    return kExitFailure;
+  }
+  streams.out << "SignCount " << state.SignCount << "\n";
+  return kExitSuccess;
+}

@@ -1,0 +1,177 @@
+#include "cli/render_command.h"
+
+#include "app/app_state.h"
+#include "render/offscreen_renderer.h"
+#include "render/reference_chart.h"
+#include "signdata/angle_file.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+struct CommandRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CommandRun Render(const QStringList& arguments) {
+  std::ostringstream out, err;
+  const int status = RunRenderCommand(arguments, {out, err});
+  return {status, out.str(), err.str()};
+}
+
+// Slots 1 and 2 (two key frames) and no rest pose in slot 0... unless asked.
+QString WriteTable(const QTemporaryDir& dir, bool withRest) {
+  AppState state;
+  state.HandCount = 1;
+  state.ColumnCount = kOneHandColumns;
+  auto put = [&state](int slot, const QString& name, int frames) {
+    SignRecord& record = state.SignTable[slot];
+    record.Name = FixedLengthName(name);
+    record.FrameCount = static_cast<int16_t>(frames);
+    record.Frames.assign(frames, KeyFrame{});
+    for (KeyFrame& k : record.Frames) k.Rate = 1.0f;
+  };
+  if (withRest) put(0, "Rest", 1);
+  put(1, "A", 1);
+  put(2, "J", 2);
+  state.SignTable[2].Frames[1].RightWristPos[1] = 40.0f;
+  state.SignCount = 3;
+  const QString path = dir.filePath(withRest ? "rest.csv" : "norest.csv");
+  EXPECT_TRUE(SaveAngleFile(state, path));
+  return path;
+}
+
+}  // namespace
+
+TEST(RenderCommand, DrawsOneKeyFrameAtTheAskedSize) {
+  QTemporaryDir dir;
+  const QString table = WriteTable(dir, false);
+  const QString out = dir.filePath("j.png");
+  const CommandRun run = Render({"--angles", table, "--hands", "1", "--sign", "2", "--frame", "1",
+                                 "--size", "200x150", "--view", "signer", "--out", out});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const QImage image(out);
+  EXPECT_EQ(image.size(), QSize(200, 150));
+  int lit = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) lit += qRed(image.pixel(x, y)) > 60;
+  EXPECT_GT(lit, 200);
+
+  // BMP by the suffix; the default size is 640x480.
+  const QString bmp = dir.filePath("a.bmp");
+  ASSERT_EQ(Render({"--angles", table, "--hands", "1", "--sign", "1", "--out", bmp}).status, 0);
+  EXPECT_EQ(QImage(bmp).size(), QSize(640, 480));
+
+  // A key frame that does not exist, and a file that does not.
+  const CommandRun missing = Render({"--angles", table, "--hands", "1", "--sign", "2", "--frame", "2", "--out", out});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("sign 2 has no key frame 2"), std::string::npos);
+  EXPECT_EQ(Render({"--angles", dir.filePath("none.csv"), "--hands", "1", "--sign", "1", "--out", out}).status, 1);
+  EXPECT_EQ(Render({"--angles", table, "--hands", "1", "--sign", "1", "--out", dir.filePath("no/dir.png")}).status, 1);
+}
+
+TEST(RenderCommand, DrawsAChartOfEveryKeyFrameEvenWithoutARestPose) {
+  QTemporaryDir dir;
+  const QString table = WriteTable(dir, false);
+  const QString out = dir.filePath("chart.png");
+  const CommandRun run = Render({"--angles", table, "--hands", "1", "--chart", "--columns", "2",
+                                 "--size", "100x80", "--out", out});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const QImage chart(out);
+  // Three cells (A, J 1/2, J 2/2), two to a row: two rows of picture and label.
+  EXPECT_EQ(chart.width(), 200);
+  EXPECT_GT(chart.height(), 160);
+  EXPECT_LT(chart.height(), 240);
+
+  AppState state;
+  state.HandCount = 1;
+  state.ColumnCount = kOneHandColumns;
+  ASSERT_TRUE(LoadAngleFile(state, WriteTable(dir, true)));
+  const std::vector<ChartCell> cells = ChartCells(state);
+  ASSERT_EQ(cells.size(), 4u);
+  EXPECT_EQ(cells[0].Label(), "0 Rest 1/1");
+  EXPECT_EQ(cells[3].Label(), "2 J 2/2");
+}
+
+TEST(RenderCommand, RejectsWrongUsage) {
+  QTemporaryDir dir;
+  const QString table = WriteTable(dir, true);
+  const QString out = dir.filePath("x.png");
+  auto status = [&](QStringList arguments) { return Render(arguments).status; };
+  EXPECT_EQ(status({"--angles", table, "--hands", "1", "--out", out}), 2);
+  EXPECT_EQ(status({"--angles", table, "--hands", "1", "--sign", "1", "--chart", "--out", out}), 2);
+  EXPECT_EQ(status({"--angles", table, "--hands", "3", "--sign", "1", "--out", out}), 2);
+  EXPECT_EQ(status({"--angles", table, "--hands", "1", "--sign", "1", "--size", "0x10", "--out", out}), 2);
+  EXPECT_EQ(status({"--angles", table, "--hands", "1", "--sign", "1", "--size", "big", "--out", out}), 2);
+  EXPECT_EQ(status({"--angles", table, "--hands", "1", "--sign", "1", "--view", "above", "--out", out}), 2);
+  EXPECT_EQ(status({"--angles", table, "--hands", "1", "--sign", "1"}), 2);
+  EXPECT_EQ(status({"--angles", table, "--hands", "1", "--chart", "--frame", "1", "--out", out}), 2);
+  EXPECT_EQ(status({"--angles", table, "--hands", "1", "--sign", "300", "--out", out}), 2);
+  EXPECT_EQ(status({"--help"}), 0);
+  EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST(RenderCommand, WritesEveryAnimationStepOfATextAsNumberedPictures) {
+  QTemporaryDir dir;
+  const QString table = WriteTable(dir, true);
+  // "abb": A, then B twice (a doubled letter: its own steps plus two bounces each).
+  // Slot 2 has two key frames; at speed 1000 the delay is 4 steps.
+  const QString frames = dir.filePath("steps/abb");
+  const CommandRun run = Render({"--system", "2", "--angles", table, "--speed", "1000",
+                                 "--frames", frames, "--size", "64x48", "abb"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  // Per key frame 5 pictures (4 steps); the two-frame B gets no bounce, so
+  // A: 5, B: 5 + 5, B: 5 + 5 = 25.
+  EXPECT_EQ(run.out, "Frames 25\n");
+  QDir written(frames);
+  const QStringList files = written.entryList(QDir::Files, QDir::Name);
+  ASSERT_EQ(files.size(), 25);
+  EXPECT_EQ(files.first(), "000.png");
+  EXPECT_EQ(files.last(), "024.png");
+  EXPECT_EQ(QImage(written.filePath("012.png")).size(), QSize(64, 48));
+
+  const QString bitmaps = dir.filePath("bmp");
+  ASSERT_EQ(Render({"--system", "3", "--angles", table, "--speed", "1000", "--frames", bitmaps,
+                    "--format", "bmp", "--size", "32x32", "a"})
+                .status,
+            0);
+  EXPECT_EQ(QDir(bitmaps).entryList(QDir::Files), (QStringList{"000.bmp", "001.bmp", "002.bmp",
+                                                                "003.bmp", "004.bmp"}));
+}
+
+TEST(RenderCommand, FramesReportTablesAndTextsThatCannotBePlayed) {
+  QTemporaryDir dir;
+  const QString table = WriteTable(dir, true);
+  const QString frames = dir.filePath("f");
+  const CommandRun missing = Render({"--system", "2", "--angles", dir.filePath("none.csv"),
+                                     "--speed", "100", "--frames", frames, "a"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out.rfind("Error ", 0), 0u);
+  // A romaji text the converter rejects: nothing is drawn.
+  const CommandRun rejected = Render({"--system", "4", "--angles", table, "--speed", "100",
+                                      "--roman", "--frames", frames, "xq"});
+  EXPECT_EQ(rejected.status, 1);
+  EXPECT_EQ(rejected.out, "Result False\n");
+  EXPECT_TRUE(QDir(frames).entryList(QDir::Files).isEmpty());
+
+  for (const QStringList& wrong :
+       {QStringList{"--system", "2", "--angles", table, "--speed", "100", "--frames", frames,
+                    "--format", "gif", "a"},
+        QStringList{"--system", "9", "--angles", table, "--speed", "100", "--frames", frames, "a"},
+        QStringList{"--system", "2", "--angles", table, "--speed", "0", "--frames", frames, "a"},
+        QStringList{"--system", "2", "--angles", table, "--speed", "100", "--frames", frames},
+        QStringList{"--system", "2", "--roman", "--angles", table, "--speed", "100", "--frames",
+                    frames, "a"},
+        QStringList{"--system", "2", "--hands", "1", "--angles", table, "--speed", "100",
+                    "--frames", frames, "a"}}) {
+    EXPECT_EQ(Render(wrong).status, 2) << wrong.join(' ').toStdString();
+  }
+}

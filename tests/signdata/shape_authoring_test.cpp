@@ -1,0 +1,130 @@
+#include "signdata/shape_authoring.h"
+
+#include "app/app_state.h"
+#include "signdata/angle_file.h"
+#include "signdata/shape_lint.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* const kVocabulary =
+    "# finger, thumb and wrist states\n"
+    "finger straight flex 0 0 0\n"
+    "finger curled flex 90 80 30\n"
+    "finger curled for middle flex 90 70 20\n"
+    "finger apart spread -9 twist 2\n"
+    "thumb side joints 1 2 3 4 5 6 7 8 9\n"
+    "wrist front at 0 0 -20\n"
+    "wrist tilt turn 10 20 30\n"
+    "shape fist fingers=curled thumb=side wrist=front\n";
+
+ShapeAuthoringResult Parse(const QString& signs, const QString& header = "hands 1\n") {
+  return ParseShapeAuthoring(header + kVocabulary + signs);
+}
+
+}  // namespace
+
+TEST(ShapeAuthoring, BuildsKeyFramesFromNamedStates) {
+  const auto result = Parse(
+      "sign 0 Rest\n"
+      "frame fingers=straight wrist=front\n"
+      "sign 1 \"T (ASL)\"\n"
+      "frame shape=fist index=straight+apart \\\n"
+      "      rate=0.5\n"
+      "frame wrist=front+tilt\n");
+  ASSERT_TRUE(result.ok) << result.error.toStdString();
+  const AuthoredShapes& shapes = result.shapes;
+  EXPECT_EQ(shapes.HandCount, 1);
+  EXPECT_EQ(shapes.SignCount, 2);
+  const SignRecord& t = (*shapes.Table)[1];
+  EXPECT_EQ(t.Name, "T (ASL)   ");
+  ASSERT_EQ(t.FrameCount, 2);
+  const KeyFrame& first = t.Frames[0];
+  EXPECT_EQ(first.Rate, 0.5f);
+  // Thumb values in file order; flex is component 1 of each joint.
+  for (int k = 0; k < 9; ++k) EXPECT_EQ(first.RightFinger[k], k + 1.0f);
+  EXPECT_EQ(first.RightFinger[9 + 0], -9.0f);  // index: spread and twist, no flex
+  EXPECT_EQ(first.RightFinger[9 + 1], 0.0f);
+  EXPECT_EQ(first.RightFinger[9 + 2], 2.0f);
+  EXPECT_EQ(first.RightFinger[18 + 1], 90.0f);  // the middle finger's own curl
+  EXPECT_EQ(first.RightFinger[18 + 4], 70.0f);
+  EXPECT_EQ(first.RightFinger[27 + 4], 80.0f);  // ring: the shared curl
+  EXPECT_EQ(first.RightWristPos[2], -20.0f);
+  // A later frame starts from the one before it and only changes what it names;
+  // its rate is 1 again.
+  const KeyFrame& second = t.Frames[1];
+  EXPECT_EQ(second.Rate, 1.0f);
+  EXPECT_EQ(second.RightFinger, first.RightFinger);
+  EXPECT_EQ(second.RightWristAngle[2], 30.0f);
+  EXPECT_EQ(second.RightWristPos[2], -20.0f);
+  EXPECT_EQ(second.LeftFinger, KeyFrame{}.LeftFinger);
+}
+
+TEST(ShapeAuthoring, FillsTheSecondHandOnlyForTwoHands) {
+  const auto two = Parse("sign 0 Rest\nframe shape=fist left.shape=fist left.wrist=tilt\n", "hands 2\n");
+  ASSERT_TRUE(two.ok) << two.error.toStdString();
+  const KeyFrame& k = (*two.shapes.Table)[0].Frames[0];
+  EXPECT_EQ(k.LeftFinger[0], 1.0f);
+  EXPECT_EQ(k.LeftWristAngle[1], 20.0f);
+  EXPECT_EQ(k.RightWristAngle[1], 0.0f);
+  EXPECT_EQ(k.RightWristPos[2], -20.0f);
+
+  const auto one = Parse("sign 0 Rest\nframe left.thumb=side\n");
+  EXPECT_FALSE(one.ok);
+  EXPECT_EQ(one.error, "line 12: 'left.' needs 'hands 2'");
+}
+
+TEST(ShapeAuthoring, ReportsTheLineOfEveryMistake) {
+  auto error = [](const QString& signs) { return Parse(signs).error.toStdString(); };
+  EXPECT_EQ(error("sign 0 A\nframe index=curle\n"), "line 12: unknown finger state 'curle'");
+  EXPECT_EQ(error("sign 0 A\nframe thumb=curled\n"), "line 12: unknown thumb state 'curled'");
+  EXPECT_EQ(error("sign 0 A\nframe index\n"), "line 12: 'index' is not KEY=VALUE");
+  EXPECT_EQ(error("sign 0 A\nframe elbow=front\n"), "line 12: unknown key 'elbow'");
+  EXPECT_EQ(error("sign 0 A\nframe rate=fast\n"), "line 12: 'fast' is not a number");
+  EXPECT_EQ(error("frame shape=fist\n"), "line 11: a frame must follow a sign");
+  EXPECT_EQ(error("sign 0 A\nsign 1 B\nframe shape=fist\n"), "line 11: sign 0 has no frame");
+  EXPECT_EQ(error("sign 0 A\nframe shape=fist\nsign 0 B\nframe shape=fist\n"), "line 13: slot 0 is given twice");
+  EXPECT_EQ(error("sign 257 A\n"), "line 11: slot '257' is not 0..256");
+  EXPECT_EQ(error("sign 0 ABCDEFGHIJK\n"), "line 11: name 'ABCDEFGHIJK' is longer than 10 characters");
+  EXPECT_EQ(error("sign 0 \"A\n"), "line 11: a quote is not closed");
+  EXPECT_EQ(error("sign 0 A\nframe shape=fist \\"), "line 12: the file ends inside a continued line");
+  EXPECT_EQ(error("sign 1 A\nframe shape=fist\n"), "slot 0 has no sign, but slot 1 has");
+  EXPECT_EQ(error(""), "no sign is given");
+  EXPECT_EQ(error("finger curled flex 1 2 3\n"), "line 11: finger state 'curled' is defined twice");
+  EXPECT_EQ(error("finger bent flex 1 2\n"), "line 11: 'flex' takes 3 numbers");
+  EXPECT_EQ(error("hands 2\n"), "line 11: 'hands' must come once, before the signs");
+}
+
+TEST(ShapeAuthoring, TheShippedAmericanAlphabetIsBuiltFromItsSourceAndPassesLint) {
+  QFile source(QStringLiteral(TOVARO_SOURCE_DIR "/authoring/asl.shapes"));
+  ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+  const auto result = ParseShapeAuthoring(QString::fromUtf8(source.readAll()));
+  ASSERT_TRUE(result.ok) << result.error.toStdString();
+  const AuthoredShapes& shapes = result.shapes;
+  EXPECT_EQ(shapes.HandCount, 1);
+  ASSERT_EQ(shapes.SignCount, 28);
+
+  QFile shipped(QStringLiteral(TOVARO_SOURCE_DIR "/data/PositionASL.csv"));
+  ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+  EXPECT_EQ(QString::fromUtf8(shipped.readAll()),
+            FormatAngleData(*shapes.Table, shapes.SignCount, kOneHandColumns))
+      << "data/PositionASL.csv is out of date: run tovaro-cli shapes authoring/asl.shapes --out data/PositionASL.csv";
+
+  const SignTableSlots& table = *shapes.Table;
+  for (int slot = 1; slot <= 26; ++slot)
+    EXPECT_EQ(table[slot].Name.trimmed(), QString(QChar(u'A' + slot - 1))) << slot;
+  EXPECT_EQ(table[0].Name.trimmed(), "Rest");
+  EXPECT_EQ(table[27].Name.trimmed(), "T (ASL)");
+  // J and Z trace their letter; every other shape is held still.
+  EXPECT_GE(table[10].FrameCount, 3);
+  EXPECT_GE(table[26].FrameCount, 3);
+  for (int slot = 0; slot < 28; ++slot)
+    if (slot != 10 && slot != 26) {
+      EXPECT_EQ(table[slot].FrameCount, 1) << slot;
+    }
+  for (const ShapeProblem& problem : LintShapes(table, shapes.SignCount, 1))
+    ADD_FAILURE() << problem.Describe().toStdString();
+}
