@@ -12,6 +12,3 @@ class frmSpace;
 // the exit code.
 int RunDesktopProgram(const QString& appDirectory,
                       const std::function<void(frmSpace&)>& shown = {});
-
-// What the OpenGL widget needs before the application object exists.
-void PrepareDesktopProgram();

@@ -5,7 +5,6 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
-  PrepareDesktopProgram();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tovaro"));
   return RunDesktopProgram(AppDirectory());
