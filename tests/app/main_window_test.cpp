@@ -229,6 +229,24 @@ class MainWindowTest : public QObject {
     QCOMPARE(window.ui.SignLabel->font().family(), window.FontObjects()[1].family());
   }
 
+  void anInterfaceLanguageWithoutCaptionsStartsInEnglish() {
+    WriteTables();
+    // A language the interface has no captions for would leave every caption empty.
+    WriteSettingsFile(7, 2);
+    frmSpace& window = StartWindow();
+    QCOMPARE(state_->InterfaceLanguage, int16_t{0});
+    QCOMPARE(window.ui.cmdInput->text(), QStringLiteral("Start"));
+    QCOMPARE(window.ui.SignLabel->text(), QStringLiteral("Amerian Sign Language (ASL)"));
+    window_.reset();
+
+    // Not chosen yet: the first start settles on a language and goes on.
+    WriteSettingsFile(-1, 2);
+    frmSpace& first = StartWindow();
+    QVERIFY(started_);
+    QCOMPARE(state_->InterfaceLanguage, int16_t{0});
+    QCOMPARE(first.ui.Label4->text(), QStringLiteral("Speed"));
+  }
+
   void theSpeedIsReadLenientlyRoundedAndCapped() {
     WriteTables();
     WriteSettingsFile(0, 2);
