@@ -119,7 +119,8 @@ class MainWindowTest : public QObject {
   frmSpace& ShowWindow() {
     frmSpace& window = StartWindow();
     window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) qWarning("the window was not exposed");
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) qWarning("the window did not become active");
     return window;
   }
 
@@ -227,6 +228,11 @@ class MainWindowTest : public QObject {
     QCOMPARE(window.ui.cmdInput->font(), window.FontObjects()[1]);
     QVERIFY(window.ui.SignLabel->font().underline());
     QCOMPARE(window.ui.SignLabel->font().family(), window.FontObjects()[1].family());
+
+    // The system choice speaks the interface language too.
+    frmOption& choice = window.OptionWindow();
+    QCOMPARE(choice.Option1[0]->text(), QStringLiteral("イギリス手話 (BSL)"));
+    QCOMPARE(choice.cmdOK->font(), window.FontObjects()[1]);
   }
 
   void anInterfaceLanguageWithoutCaptionsStartsInEnglish() {
@@ -467,6 +473,12 @@ class MainWindowTest : public QObject {
     window.PositionInitializeRoutine(5);
     QTest::keyClicks(ui.InputArea, QStringLiteral("HanGug"));
     QCOMPARE(ui.FuriganaTxt->text(), QStringLiteral("한국"));
+
+    // Entering the speed or the lower box selects what it holds, ready to be typed over.
+    QTest::mouseClick(ui.Text1, Qt::LeftButton);
+    QTRY_COMPARE(ui.Text1->selectedText(), QStringLiteral("100"));
+    QTest::mouseClick(ui.FuriganaTxt, Qt::LeftButton);
+    QTRY_COMPARE(ui.FuriganaTxt->selectedText(), QStringLiteral("한국"));
 
     // Typed Hangul is not converted again.
     ui.MethodBtn->click();
