@@ -11,6 +11,7 @@ int RunMessageBoxSinkTest(int argc, char** argv);
 int RunSystemChoiceWindowTest(int argc, char** argv);
 int RunBackgroundPainterTest(int argc, char** argv);
 int RunFileDialogTest(int argc, char** argv);
+int RunMainWindowTest(int argc, char** argv);
 
 namespace {
 
@@ -24,6 +25,7 @@ constexpr Suite kSuites[] = {
     {"SystemChoiceWindowTest", RunSystemChoiceWindowTest},
     {"BackgroundPainterTest", RunBackgroundPainterTest},
     {"FileDialogTest", RunFileDialogTest},
+    {"MainWindowTest", RunMainWindowTest},
 };
 
 }  // namespace
