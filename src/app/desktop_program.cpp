@@ -10,6 +10,7 @@ int RunDesktopProgram(const QString& appDirectory, const std::function<void(frmS
   frmSpace window(state, appDirectory);
   if (!window.StartUp()) return 0;
   window.show();
+  window.FocusWordBox();
   if (shown) shown(window);
   return QApplication::exec();
 }

@@ -140,6 +140,9 @@ bool frmSpace::FormSetting() {
   state_.View.Reset();
   ui.Option1[0]->setChecked(true);
   PositionInitializeRoutine(state_.SystemIndex);
+  // The first picture shows the rest pose of the loaded system rather than the
+  // hand as it was built.
+  engine_.SetHandPose(0, 0);
   return true;
 }
 
@@ -234,6 +237,12 @@ void frmSpace::FingerspellOption() {
   PositionInitializeRoutine(state_.SystemIndex);
   // The rest pose of the new table, shown at once rather than at the next repaint.
   if (engine_.SetHandPose(0, 0)) engine_.Redraw(0);
+  FocusWordBox();
+}
+
+void frmSpace::FocusWordBox() {
+  QLineEdit* box = ui.InputArea->isVisibleTo(this) ? ui.InputArea : ui.FuriganaTxt;
+  box->setFocus(Qt::OtherFocusReason);
 }
 
 frmOption& frmSpace::OptionWindow() {

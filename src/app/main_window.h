@@ -48,6 +48,8 @@ class frmSpace : public QMainWindow {
   void NumericON();
   void JSLSetting();
   void KSLSetting();
+  // Puts the keyboard focus into the box the current system is typed in.
+  void FocusWordBox();
 
   frmSpaceControls ui;
   frmSpaceMenus menus;

@@ -613,6 +613,27 @@ class MainWindowTest : public QObject {
     QCOMPARE(state_->SignCount, int16_t{8});
   }
 
+  void startUpShowsTheRestPoseAndTypingGoesToTheWordBox() {
+    WriteTables();
+    WriteSettingsFile(0, 2);
+    frmSpace& window = ShowWindow();
+    // Slot 0 of the test tables holds its wrist at height 0, every other slot higher.
+    QCOMPARE(state_->Hands[0]->pose(2), 0.0f);
+    QCOMPARE(state_->Hands[0]->Arthro(1, 1, 1), 0.0f);
+    window.FocusWordBox();
+    QCOMPARE(window.focusWidget(), window.ui.FuriganaTxt);
+    QTest::keyClicks(window.focusWidget(), "abc");
+    QCOMPARE(window.ui.FuriganaTxt->text(), QStringLiteral("abc"));
+
+    // JSL with the English interface is typed in romaji, in the upper box.
+    AnswerNextModal<frmOption>([](frmOption& choice) {
+      choice.Option1[4]->setChecked(true);
+      choice.cmdOK->click();
+    });
+    window.menus.mnuOption->trigger();
+    QCOMPARE(window.focusWidget(), window.ui.InputArea);
+  }
+
   void theSystemLabelOpensTheSystemChoice() {
     WriteTables();
     WriteSettingsFile(0, 0);
