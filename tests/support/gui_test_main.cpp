@@ -11,6 +11,9 @@ int RunMessageBoxSinkTest(int argc, char** argv);
 int RunSystemChoiceWindowTest(int argc, char** argv);
 int RunBackgroundPainterTest(int argc, char** argv);
 int RunFileDialogTest(int argc, char** argv);
+int RunLanguageWindowTest(int argc, char** argv);
+int RunFontWindowTest(int argc, char** argv);
+int RunAboutWindowTest(int argc, char** argv);
 
 namespace {
 
@@ -24,6 +27,9 @@ constexpr Suite kSuites[] = {
     {"SystemChoiceWindowTest", RunSystemChoiceWindowTest},
     {"BackgroundPainterTest", RunBackgroundPainterTest},
     {"FileDialogTest", RunFileDialogTest},
+    {"LanguageWindowTest", RunLanguageWindowTest},
+    {"FontWindowTest", RunFontWindowTest},
+    {"AboutWindowTest", RunAboutWindowTest},
 };
 
 }  // namespace
