@@ -15,6 +15,7 @@ int RunMainWindowTest(int argc, char** argv);
 int RunLanguageWindowTest(int argc, char** argv);
 int RunFontWindowTest(int argc, char** argv);
 int RunAboutWindowTest(int argc, char** argv);
+int RunMainWindowLanguageTest(int argc, char** argv);
 
 namespace {
 
@@ -32,6 +33,7 @@ constexpr Suite kSuites[] = {
     {"LanguageWindowTest", RunLanguageWindowTest},
     {"FontWindowTest", RunFontWindowTest},
     {"AboutWindowTest", RunAboutWindowTest},
+    {"MainWindowLanguageTest", RunMainWindowLanguageTest},
 };
 
 }  // namespace
