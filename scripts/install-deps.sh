@@ -11,6 +11,7 @@ packages=(
   xvfb xauth imagemagick
   qt6-qpa-plugins fonts-dejavu-core
   fonts-droid-fallback
+  fonts-ipafont-gothic fonts-nanum
 )
 
 missing=()

@@ -1,7 +1,10 @@
 #include "app/main_window.h"
 
 #include "app/app_state.h"
+#include "app/font_window.h"
 #include "app/input_layout.h"
+#include "app/installed_fonts.h"
+#include "app/language_window.h"
 #include "app/main_window_captions.h"
 #include "app/main_window_layout.h"
 #include "app/settings_file.h"
@@ -12,6 +15,7 @@
 #include "render/hand_view.h"
 #include "render/view_controls.h"
 #include "signdata/angle_file.h"
+#include "ui/about_window.h"
 #include "ui/background_painter.h"
 #include "ui/clickable_label.h"
 #include "ui/file_dialog.h"
@@ -54,7 +58,8 @@ frmSpace::frmSpace(AppState& state, QString appDirectory, QWidget* parent)
       boxes_(this),
       messages_(boxes_),
       engine_(state, *ui.picSpace),
-      signs_(std::make_unique<SignClass>(engine_, messages_)) {
+      signs_(std::make_unique<SignClass>(engine_, messages_)),
+      fontFamilies_(InstalledFontFamilies) {
   setObjectName(QStringLiteral("frmSpace"));
   setWindowTitle(QStringLiteral("Tovaro"));
   setCentralWidget(ui.picSpace->parentWidget());
@@ -103,6 +108,9 @@ void frmSpace::ConnectMenus() {
   connect(menus.mnuOpen, &QAction::triggered, this, &frmSpace::OpenAngleFile);
   connect(menus.mnuExit, &QAction::triggered, this, &QWidget::close);
   connect(menus.mnuOption, &QAction::triggered, this, &frmSpace::FingerspellOption);
+  connect(menus.mnuLang, &QAction::triggered, this, &frmSpace::LanguageOption);
+  connect(menus.mnuFont, &QAction::triggered, this, &frmSpace::FontSelection);
+  connect(menus.mnuAbout, &QAction::triggered, this, &frmSpace::ShowAbout);
 }
 
 bool frmSpace::StartUp() {
@@ -147,11 +155,32 @@ bool frmSpace::FormSetting() {
 }
 
 int16_t frmSpace::FirstRunLanguage() {
-  // The first start asks for the interface language here, pre-selected from the
-  // system's language; -1 (declined) ends the program. Until that window exists the
-  // interface starts in English.
-  return 0;
+  FrmLang& window = LanguageWindow();
+  window.PrepareFirstRun(systemLocale_);
+  window.exec();
+  return window.LangChoice;
 }
+
+void frmSpace::LanguageOption() {
+  FrmLang& window = LanguageWindow();
+  window.PrepareLanguageOption(state_.InterfaceLanguage);
+  window.exec();
+  if (window.LangChoice == -1) return;
+  state_.InterfaceLanguage = window.LangChoice;
+  CaptionSetting();
+  PositionInitializeRoutine(state_.SystemIndex);
+}
+
+void frmSpace::FontSelection() {
+  frmFont& window = FontWindow();
+  window.InitialSet();
+  window.exec();
+  // The set-up builds the font objects anew and puts them on every control; it cannot
+  // end the program here, since the interface language is already chosen.
+  if (window.FontChanged) FormSetting();
+}
+
+void frmSpace::ShowAbout() { AboutWindow().exec(); }
 
 void frmSpace::CaptionSetting() {
   ApplyMainWindowFont(ui, InterfaceFont());
@@ -252,6 +281,21 @@ frmOption& frmSpace::OptionWindow() {
     optionWindow_->SetCaptions(captions_, state_.InterfaceLanguage);
   }
   return *optionWindow_;
+}
+
+FrmLang& frmSpace::LanguageWindow() {
+  if (!languageWindow_) languageWindow_ = new FrmLang(this);
+  return *languageWindow_;
+}
+
+frmFont& frmSpace::FontWindow() {
+  if (!fontWindow_) fontWindow_ = new frmFont(state_, fontFamilies_, this);
+  return *fontWindow_;
+}
+
+frmAbout& frmSpace::AboutWindow() {
+  if (!aboutWindow_) aboutWindow_ = new frmAbout(this);
+  return *aboutWindow_;
 }
 
 Obtain_FilePath2& frmSpace::FileDialog() {

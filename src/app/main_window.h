@@ -5,9 +5,11 @@
 #include "app/main_window_menus.h"
 #include "app/message_box_sink.h"
 #include "app/caption_table.h"
+#include "app/font_list.h"
 #include "render/playback_engine.h"
 
 #include <QFont>
+#include <QLocale>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -15,9 +17,13 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 struct AppState;
 struct InputLayout;
+class frmAbout;
+class frmFont;
+class FrmLang;
 class frmOption;
 class Obtain_FilePath2;
 class SignClass;
@@ -66,6 +72,16 @@ class frmSpace : public QMainWindow {
   // The windows this one opens, made on first use.
   frmOption& OptionWindow();
   Obtain_FilePath2& FileDialog();
+  FrmLang& LanguageWindow();
+  frmFont& FontWindow();
+  frmAbout& AboutWindow();
+
+  // The system's language, which pre-selects the first-run language choice; set before
+  // StartUp (tests give any locale).
+  void SetSystemLocale(const QLocale& locale) { systemLocale_ = locale; }
+  // Where the font window finds the Japanese and Korean fonts; set before the window is
+  // first used (tests give fixed lists).
+  void SetFontFamilies(FontFamilySource families) { fontFamilies_ = std::move(families); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -80,6 +96,9 @@ class frmSpace : public QMainWindow {
   void AlphabetSetting();
   void ApplyLayout(const InputLayout& layout);
   void FingerspellOption();
+  void LanguageOption();
+  void FontSelection();
+  void ShowAbout();
   void OpenAngleFile();
   void StartWord();
   void ConvertTypedWord();
@@ -102,6 +121,11 @@ class frmSpace : public QMainWindow {
   std::array<QFont, 3> fonts_;
   QPointer<frmOption> optionWindow_;
   QPointer<Obtain_FilePath2> fileDialog_;
+  QPointer<FrmLang> languageWindow_;
+  QPointer<frmFont> fontWindow_;
+  QPointer<frmAbout> aboutWindow_;
+  QLocale systemLocale_ = QLocale::system();
+  FontFamilySource fontFamilies_;
   bool spelling_ = false;
   bool closePending_ = false;
   bool shutDown_ = false;

@@ -34,8 +34,8 @@ frmSpaceMenus BuildMainWindowMenus(QMenuBar& bar) {
   menus.mnuList = Entry(*menus.ToolMenus, "mnuList", "Word List Edit", false);
   menus.mnuQuiz = Entry(*menus.ToolMenus, "mnuQuiz", "Practice", false);
   menus.ToolMenus->addSeparator();
-  menus.mnuLang = Entry(*menus.ToolMenus, "mnuLang", "Language Option", false);
-  menus.mnuFont = Entry(*menus.ToolMenus, "mnuFont", "Font Selection", false);
+  menus.mnuLang = Entry(*menus.ToolMenus, "mnuLang", "Language Option");
+  menus.mnuFont = Entry(*menus.ToolMenus, "mnuFont", "Font Selection");
 
   menus.HelpMenus = Menu(bar, "HelpMenus", "Help");
   menus.HelpSubMenus = menus.HelpMenus->addMenu(QStringLiteral("Help"));
@@ -44,6 +44,6 @@ frmSpaceMenus BuildMainWindowMenus(QMenuBar& bar) {
   menus.mnuEnglishHelp = Entry(*menus.HelpSubMenus, "mnuEnglishHelp", "English", false);
   menus.mnuKoreanHelp = Entry(*menus.HelpSubMenus, "mnuKoreanHelp", "Korean", false);
   menus.mnuIndonesianHelp = Entry(*menus.HelpSubMenus, "mnuIndonesianHelp", "Indonesian", false);
-  menus.mnuAbout = Entry(*menus.HelpMenus, "mnuAbout", "About", false);
+  menus.mnuAbout = Entry(*menus.HelpMenus, "mnuAbout", "About");
   return menus;
 }

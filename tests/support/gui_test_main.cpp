@@ -12,6 +12,10 @@ int RunSystemChoiceWindowTest(int argc, char** argv);
 int RunBackgroundPainterTest(int argc, char** argv);
 int RunFileDialogTest(int argc, char** argv);
 int RunMainWindowTest(int argc, char** argv);
+int RunLanguageWindowTest(int argc, char** argv);
+int RunFontWindowTest(int argc, char** argv);
+int RunAboutWindowTest(int argc, char** argv);
+int RunMainWindowLanguageTest(int argc, char** argv);
 
 namespace {
 
@@ -26,6 +30,10 @@ constexpr Suite kSuites[] = {
     {"BackgroundPainterTest", RunBackgroundPainterTest},
     {"FileDialogTest", RunFileDialogTest},
     {"MainWindowTest", RunMainWindowTest},
+    {"LanguageWindowTest", RunLanguageWindowTest},
+    {"FontWindowTest", RunFontWindowTest},
+    {"AboutWindowTest", RunAboutWindowTest},
+    {"MainWindowLanguageTest", RunMainWindowLanguageTest},
 };
 
 }  // namespace
