@@ -1,5 +1,6 @@
 #include "app/file_replacement.h"
 
+#include "support/file_contents.h"
 #include "support/file_size_limit.h"
 
 #include <QDir>
@@ -10,19 +11,14 @@
 
 namespace {
 
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(FileReplacement, ReplacesTheWholeFileOrNothing) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("table.csv"));
   ASSERT_TRUE(ReplaceFile(path, "first\r\n"));
   ASSERT_TRUE(ReplaceFile(path, "second, longer\r\n"));
-  EXPECT_EQ(Contents(path), "second, longer\r\n");
+  EXPECT_EQ(FileContents(path), "second, longer\r\n");
   ASSERT_TRUE(ReplaceFile(path, ""));
-  EXPECT_EQ(Contents(path), "");
+  EXPECT_EQ(FileContents(path), "");
 
   // A write that stops part way, as on a full disk, leaves the file as it was and says so.
   // Small contents stay in the write buffer until the end, large ones do not.
@@ -32,7 +28,7 @@ TEST(FileReplacement, ReplacesTheWholeFileOrNothing) {
         WithFileSizeLimit(100, [&] { return ReplaceFile(path, QByteArray(size, 'x')); });
     ASSERT_TRUE(written.has_value());
     EXPECT_FALSE(*written) << size;
-    EXPECT_EQ(Contents(path), "kept\r\n") << size;
+    EXPECT_EQ(FileContents(path), "kept\r\n") << size;
   }
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("table.csv")});
 

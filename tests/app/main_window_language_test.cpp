@@ -7,6 +7,7 @@
 #include "app/settings_file.h"
 #include "app/system_choice_window.h"
 #include "support/angle_table_files.h"
+#include "support/file_contents.h"
 #include "support/modal_answer.h"
 #include "ui/about_window.h"
 #include "ui/clickable_label.h"
@@ -27,11 +28,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList FakeFamilies(FontScript script) {
   if (script == FontScript::Japanese)
@@ -56,11 +52,7 @@ class MainWindowLanguageTest : public QObject {
   QString Dir() const { return folder_->path() + u'/'; }
 
   void WriteFiles(int16_t language, int16_t system) {
-    QVERIFY(WriteAngleTable(Dir() + "PositionBSL.csv", 2, 27));
-    QVERIFY(WriteAngleTable(Dir() + "PositionINA.csv", 2, 27));
-    QVERIFY(WriteAngleTable(Dir() + "PositionASL.csv", 1, 27));
-    QVERIFY(WriteAngleTable(Dir() + "PositionJSL.csv", 1, 81));
-    QVERIFY(WriteAngleTable(Dir() + "PositionKSL.csv", 1, 76));
+    QVERIFY(WriteEverySystemTable(Dir()));
     AppState values;
     values.InterfaceLanguage = language;
     values.SystemIndex = system;
@@ -129,13 +121,13 @@ class MainWindowLanguageTest : public QObject {
 
     // The choice is kept, so the next start does not ask.
     window.close();
-    QVERIFY(ReadAll(Dir() + kSettingsFileName)
+    QVERIFY(FileContents(Dir() + kSettingsFileName)
                 .startsWith(preselected == 1 ? "Message, 1 \r\n" : "Message, 0 \r\n"));
   }
 
   void cancellingTheFirstRunEndsTheProgram() {
     WriteFiles(-1, 0);
-    const QByteArray before = ReadAll(Dir() + kSettingsFileName);
+    const QByteArray before = FileContents(Dir() + kSettingsFileName);
 
     AnswerNextModal<FrmLang>([](FrmLang& language) { language.Command2->click(); });
     frmSpace& window = StartWindow(QStringLiteral("ja_JP"));
@@ -155,7 +147,7 @@ class MainWindowLanguageTest : public QObject {
     });
     QVERIFY(!shown);
     QCOMPARE(exitCode, 0);
-    QCOMPARE(ReadAll(Dir() + kSettingsFileName), before);
+    QCOMPARE(FileContents(Dir() + kSettingsFileName), before);
   }
 
   void theJapaneseInterfaceCaptionsTheMainWindowAndTheSystemChoice() {
@@ -316,7 +308,7 @@ class MainWindowLanguageTest : public QObject {
 
     // Kept at exit.
     window.close();
-    QVERIFY(ReadAll(Dir() + kSettingsFileName).contains("JapaneseFont,IPAGothic, 15 \r\n"));
+    QVERIFY(FileContents(Dir() + kSettingsFileName).contains("JapaneseFont,IPAGothic, 15 \r\n"));
   }
 
   void aboutShowsTheProductAndItsVersion() {

@@ -7,6 +7,7 @@
 #include "convert/sign_class.h"
 #include "render/hand_view.h"
 #include "support/angle_table_files.h"
+#include "support/file_contents.h"
 #include "support/modal_answer.h"
 #include "ui/clickable_label.h"
 #include "ui/file_dialog.h"
@@ -31,11 +32,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool WriteText(const QString& path, const QByteArray& text) {
   QFile file(path);
@@ -95,11 +91,7 @@ class MainWindowTest : public QObject {
   QString Dir() const { return folder_->path() + u'/'; }
 
   void WriteTables() {
-    QVERIFY(WriteAngleTable(Dir() + "PositionBSL.csv", 2, 27));
-    QVERIFY(WriteAngleTable(Dir() + "PositionINA.csv", 2, 27));
-    QVERIFY(WriteAngleTable(Dir() + "PositionASL.csv", 1, 27));
-    QVERIFY(WriteAngleTable(Dir() + "PositionJSL.csv", 1, 81));
-    QVERIFY(WriteAngleTable(Dir() + "PositionKSL.csv", 1, 76));
+    QVERIFY(WriteEverySystemTable(Dir()));
   }
 
   void WriteSettingsFile(int16_t language, int16_t system, int16_t editable = 0) {
@@ -168,7 +160,7 @@ class MainWindowTest : public QObject {
 
     QVERIFY(!QFile::exists(Dir() + kSettingsFileName));
     window.close();
-    QCOMPARE(ReadAll(Dir() + kSettingsFileName),
+    QCOMPARE(FileContents(Dir() + kSettingsFileName),
              QByteArray("Message, 0 \r\nLanguage, 0 \r\nEnglishFont,Times New Roman, 10 \r\n"
                         "JapaneseFont,System, 10 \r\nKoreanFont,Arial Unicode MS, 12 \r\n"
                         "Speed, 100 \r\nEditable, 0 \r\n"));
@@ -191,7 +183,7 @@ class MainWindowTest : public QObject {
     window.ui.Text1->setText(QStringLiteral("12.25"));
     window.menus.mnuExit->trigger();
     QVERIFY(!window.isVisible());
-    const QByteArray written = ReadAll(Dir() + kSettingsFileName);
+    const QByteArray written = FileContents(Dir() + kSettingsFileName);
     QVERIFY(written.contains("Language, 2 \r\n"));
     QVERIFY(written.contains("Speed, 12.25 \r\n"));
     QVERIFY(written.endsWith("Editable, 742 \r\n"));

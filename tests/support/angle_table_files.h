@@ -21,3 +21,13 @@ inline bool WriteAngleTable(const QString& path, int hands, int last, float rate
   table.SignCount = static_cast<int16_t>(last + 1);
   return static_cast<bool>(SaveAngleFile(table, path));
 }
+
+// The angle data files of all five systems in a program folder ending in "/": a rest
+// pose and every slot their converters produce.
+inline bool WriteEverySystemTable(const QString& folder) {
+  return WriteAngleTable(folder + "PositionBSL.csv", 2, 27) &&
+         WriteAngleTable(folder + "PositionINA.csv", 2, 27) &&
+         WriteAngleTable(folder + "PositionASL.csv", 1, 27) &&
+         WriteAngleTable(folder + "PositionJSL.csv", 1, 81) &&
+         WriteAngleTable(folder + "PositionKSL.csv", 1, 76);
+}
