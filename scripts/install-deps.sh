@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick
   qt6-qpa-plugins fonts-dejavu-core
+  fonts-droid-fallback
+  fonts-ipafont-gothic fonts-nanum
 )
 
 missing=()

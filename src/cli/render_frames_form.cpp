@@ -2,7 +2,7 @@
 #include "app/message_sink.h"
 #include "cli/render_forms.h"
 #include "cli/render_setup.h"
-#include "convert/text_playback.h"
+#include "cli/text_playback_options.h"
 #include "render/offscreen_renderer.h"
 #include "render/playback_engine.h"
 
@@ -46,25 +46,12 @@ int RenderFramesForm(const ParsedArguments& arguments, CliStreams streams) {
   for (const char* other : {"--hands", "--sign", "--frame", "--columns", "--out"})
     if (arguments.Has(QString::fromLatin1(other)))
       return RenderUsageError(QStringLiteral("%1 does not go with --frames").arg(other), streams);
-  const auto system = ParseIntInRange(arguments.Value("--system"), 0, 6);
-  if (!system) return RenderUsageError(QStringLiteral("--system must be 0 to 6"), streams);
-  if (!arguments.values.contains("--angles"))
-    return RenderUsageError(QStringLiteral("--angles FILE is needed"), streams);
-  const auto speed = ParseIntInRange(arguments.Value("--speed"), 1, 32767);
-  if (!speed) return RenderUsageError(QStringLiteral("--speed must be 1 to 32767"), streams);
-  const auto numeralBase =
-      ParseIntInRange(arguments.Value("--numeral-base", QStringLiteral("46")), 0, kSignSlots - 36);
-  if (!numeralBase)
-    return RenderUsageError(QStringLiteral("--numeral-base must be 0 to %1").arg(kSignSlots - 36),
-                            streams);
-  const bool roman = arguments.flags.contains("--roman");
-  if (roman && *system != 4 && *system != 5)
-    return RenderUsageError(QStringLiteral("--roman needs system 4 or 5"), streams);
+  QString error;
+  const auto request = ReadTextPlaybackOptions(arguments, &error);
+  if (!request) return RenderUsageError(error, streams);
   const QString format = arguments.Value("--format", QStringLiteral("png"));
   if (format != u"png" && format != u"bmp")
     return RenderUsageError(QStringLiteral("--format must be png or bmp"), streams);
-  if (arguments.positional.size() != 1)
-    return RenderUsageError(QStringLiteral("exactly one TEXT is needed"), streams);
 
   AppState state;
   QSize size;
@@ -83,30 +70,12 @@ int RenderFramesForm(const ParsedArguments& arguments, CliStreams streams) {
   state.RecordMode = true;
   state.RecordFolder = QDir(folder).absolutePath() + u'/';
 
-  TextPlaybackRequest request;
-  request.system = *system;
-  request.anglesPath = arguments.Value("--angles");
-  request.speed = *speed;
-  request.numeralBase = static_cast<int16_t>(*numeralBase);
-  request.roman = roman;
-  request.text = arguments.positional.front();
   CollectingMessageSink messages;
-  const TextPlaybackResult played = PlayText(engine, messages, request);
+  const TextPlaybackResult played = PlayText(engine, messages, *request);
   for (const QString& message : messages.messages) streams.err << message << "\n";
+  if (const auto status = ReportUnplayedText(played, *request, streams, &error)) return *status;
+  if (!error.isEmpty()) return RenderUsageError(error, streams);
 
-  using Outcome = TextPlaybackResult::Outcome;
-  switch (played.outcome) {
-    case Outcome::Played:
-      break;
-    case Outcome::TableNotLoaded:
-      streams.out << "Error " << request.anglesPath << ": " << played.reason << "\n";
-      return kExitFailure;
-    case Outcome::ConversionFailed:
-      streams.out << "Result False\n";
-      return kExitFailure;
-    case Outcome::InvalidSpeed:
-      return RenderUsageError(played.reason, streams);
-  }
   for (const QString& file : area.Failed())
     streams.err << "tovaro-cli render: cannot write " << file << "\n";
   streams.out << "Frames " << area.Written() << "\n";

@@ -5,13 +5,13 @@
 #include "signdata/angle_file.h"
 #include "signdata/shape_authoring.h"
 
-#include <QFile>
 
 const char* const kShapesUsage =
     "Usage: tovaro-cli shapes SOURCE --out FILE\n"
     "\n"
     "Builds an angle data file from a hand-shape source written with named finger,\n"
-    "thumb and wrist states (see authoring/ in the source tree) and prints\n"
+    "thumb and wrist states (see authoring/ in the source tree; an 'include' names a\n"
+    "file beside SOURCE) and prints\n"
     "'SignCount <n>'. The layout, one hand or two, is the source's 'hands' line.\n"
     "Exit status: 0 when FILE was written, 1 when SOURCE has an error or FILE could\n"
     "not be written, 2 for wrong usage.\n";
@@ -32,12 +32,7 @@ int RunShapesCommand(const QStringList& arguments, CliStreams streams) {
   }
 
   const QString source = parsed->positional[0];
-  QFile file(source);
-  if (!file.open(QIODevice::ReadOnly)) {
-    streams.err << "Error " << source << ": cannot open it\n";
-    return kExitFailure;
-  }
-  const ShapeAuthoringResult result = ParseShapeAuthoring(QString::fromUtf8(file.readAll()));
+  const ShapeAuthoringResult result = ParseShapeAuthoringFile(source);
   if (!result.ok) {
     streams.err << "Error " << source << ": " << result.error << "\n";
     return kExitFailure;

@@ -3,6 +3,9 @@
 #include "hand/cmano.h"
 #include "hand/hand_landmarks.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QStringList>
 
@@ -38,9 +41,12 @@ struct FrameValues {
 
 class Parser {
  public:
+  explicit Parser(ShapeIncludeReader readInclude) : readInclude_(std::move(readInclude)) {}
   ShapeAuthoringResult Run(const QString& text);
 
  private:
+  bool Lines(const QString& text);
+  bool Include(const QStringList& tokens);
   bool Statement(const QStringList& tokens);
   bool DefineJoints(const QStringList& tokens, bool thumb);
   bool DefineWrist(const QStringList& tokens);
@@ -57,6 +63,8 @@ class Parser {
   bool Fail(const QString& why);
   std::optional<float> Number(const QString& text);
 
+  ShapeIncludeReader readInclude_;
+  QStringList includeStack_;  // the included files being read, outermost first
   int line_ = 0;
   QString error_;
   AuthoredShapes shapes_;
@@ -106,7 +114,10 @@ std::optional<QStringList> Tokenize(const QString& line) {
 }
 
 bool Parser::Fail(const QString& why) {
-  if (error_.isEmpty()) error_ = QStringLiteral("line %1: %2").arg(line_).arg(why);
+  if (error_.isEmpty()) {
+    const QString file = includeStack_.isEmpty() ? QString() : includeStack_.last() + u' ';
+    error_ = QStringLiteral("%1line %2: %3").arg(file).arg(line_).arg(why);
+  }
   return false;
 }
 
@@ -121,6 +132,26 @@ std::optional<float> Parser::Number(const QString& text) {
 }
 
 ShapeAuthoringResult Parser::Run(const QString& text) {
+  if (Lines(text)) CloseSign();
+  if (error_.isEmpty()) {
+    for (int slot = 0; slot < shapes_.SignCount; ++slot) {
+      if (!filled_[slot]) {
+        error_ = QStringLiteral("slot %1 has no sign, but slot %2 has").arg(slot).arg(shapes_.SignCount - 1);
+        break;
+      }
+    }
+  }
+  if (error_.isEmpty() && shapes_.SignCount == 0) error_ = QStringLiteral("no sign is given");
+
+  ShapeAuthoringResult result;
+  result.ok = error_.isEmpty();
+  result.error = error_;
+  if (result.ok) result.shapes = std::move(shapes_);
+  return result;
+}
+
+// Reads the statements of one file; line_ is left at its last line.
+bool Parser::Lines(const QString& text) {
   const QStringList lines = text.split(u'\n');
   QString pending;
   int pendingLine = 0;
@@ -147,29 +178,31 @@ ShapeAuthoringResult Parser::Run(const QString& text) {
     line_ = pendingLine;
     Fail(QStringLiteral("the file ends inside a continued line"));
   }
-  if (error_.isEmpty()) {
-    line_ = static_cast<int>(lines.size());
-    CloseSign();
-  }
-  if (error_.isEmpty()) {
-    for (int slot = 0; slot < shapes_.SignCount; ++slot) {
-      if (!filled_[slot]) {
-        error_ = QStringLiteral("slot %1 has no sign, but slot %2 has").arg(slot).arg(shapes_.SignCount - 1);
-        break;
-      }
-    }
-  }
-  if (error_.isEmpty() && shapes_.SignCount == 0) error_ = QStringLiteral("no sign is given");
+  line_ = static_cast<int>(lines.size());
+  return error_.isEmpty();
+}
 
-  ShapeAuthoringResult result;
-  result.ok = error_.isEmpty();
-  result.error = error_;
-  if (result.ok) result.shapes = std::move(shapes_);
-  return result;
+// An included file holds states and shapes that several sources share; its
+// statements count as if they stood where the include does.
+bool Parser::Include(const QStringList& tokens) {
+  if (tokens.size() != 2) return Fail(QStringLiteral("'include' takes one file name"));
+  if (signsStarted_) return Fail(QStringLiteral("'include' must come before the signs"));
+  const QString& name = tokens[1];
+  if (includeStack_.contains(name)) return Fail(QStringLiteral("'%1' includes itself").arg(name));
+  const std::optional<QString> text = readInclude_ ? readInclude_(name) : std::nullopt;
+  if (!text) return Fail(QStringLiteral("cannot read '%1'").arg(name));
+  const int includingLine = line_;
+  includeStack_ << name;
+  const bool read = Lines(*text);
+  includeStack_.removeLast();
+  line_ = includingLine;
+  return read && error_.isEmpty();
 }
 
 bool Parser::Statement(const QStringList& tokens) {
   const QString& keyword = tokens[0];
+  if (!includeStack_.isEmpty() && (keyword == u"hands" || keyword == u"sign" || keyword == u"frame"))
+    return Fail(QStringLiteral("an included file holds states and shapes only"));
   if (keyword == u"hands") {
     if (handsSet_ || signsStarted_) return Fail(QStringLiteral("'hands' must come once, before the signs"));
     if (tokens.size() != 2 || (tokens[1] != u"1" && tokens[1] != u"2"))
@@ -178,6 +211,7 @@ bool Parser::Statement(const QStringList& tokens) {
     handsSet_ = true;
     return true;
   }
+  if (keyword == u"include") return Include(tokens);
   if (keyword == u"finger") return DefineJoints(tokens, false);
   if (keyword == u"thumb") return DefineJoints(tokens, true);
   if (keyword == u"wrist") return DefineWrist(tokens);
@@ -489,4 +523,18 @@ bool Parser::AddFrame(const QStringList& tokens) {
 
 }  // namespace
 
-ShapeAuthoringResult ParseShapeAuthoring(const QString& text) { return Parser().Run(text); }
+ShapeAuthoringResult ParseShapeAuthoring(const QString& text, const ShapeIncludeReader& readInclude) {
+  return Parser(readInclude).Run(text);
+}
+
+ShapeAuthoringResult ParseShapeAuthoringFile(const QString& path) {
+  auto read = [](const QString& file) -> std::optional<QString> {
+    QFile source(file);
+    if (!source.open(QIODevice::ReadOnly)) return std::nullopt;
+    return QString::fromUtf8(source.readAll());
+  };
+  const std::optional<QString> text = read(path);
+  if (!text) return {false, QStringLiteral("cannot open it"), {}};
+  const QDir folder = QFileInfo(path).dir();
+  return ParseShapeAuthoring(*text, [&](const QString& name) { return read(folder.filePath(name)); });
+}

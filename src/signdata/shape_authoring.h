@@ -4,7 +4,9 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 // Hand shapes written as text from a small vocabulary of named finger, thumb and
 // wrist states, turned into a sign table. Shared features (a curled finger, the
@@ -12,6 +14,8 @@
 //
 //   # comment; a line ending in \ continues on the next
 //   hands 1                                  one or two hands per key frame
+//   include states.shapes                    states and shapes shared with other
+//                                              sources, read before the signs
 //   finger curled flex 90 90 30              a finger state: flex of the base,
 //   finger curled for middle flex 90 80 20     middle and tip joints, optionally
 //   finger spread-in spread 8                  spread (base, about x), twist (base,
@@ -42,5 +46,13 @@ struct ShapeAuthoringResult {
   AuthoredShapes shapes;
 };
 
-// Every slot below the highest one named must be given a sign.
-ShapeAuthoringResult ParseShapeAuthoring(const QString& text);
+// The text of the file an `include` names, or nothing when it cannot be read.
+using ShapeIncludeReader = std::function<std::optional<QString>(const QString& name)>;
+
+// Every slot below the highest one named must be given a sign. Without a reader,
+// every include fails.
+ShapeAuthoringResult ParseShapeAuthoring(const QString& text, const ShapeIncludeReader& readInclude = {});
+
+// Reads the source at `path`; an include names a file beside it. A file that cannot
+// be opened gives the error "cannot open it".
+ShapeAuthoringResult ParseShapeAuthoringFile(const QString& path);

@@ -36,9 +36,16 @@ QGradient BackgroundGradient(int style, QChar colourKey) {
   return gradient;
 }
 
+QColor BackgroundTextColour() { return QColor(24, 24, 32); }
+
 void PaintBackground(QWidget& window, int style, QChar colourKey) {
   QPalette palette = window.palette();
   palette.setBrush(QPalette::Window, QBrush(BackgroundGradient(style, colourKey)));
+  // The tints are light whatever the desktop's theme, so captions drawn on them are
+  // dark whatever the theme too.
+  palette.setColor(QPalette::Active, QPalette::WindowText, BackgroundTextColour());
+  palette.setColor(QPalette::Inactive, QPalette::WindowText, BackgroundTextColour());
+  palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(88, 88, 96));
   window.setPalette(palette);
   window.setAutoFillBackground(true);
 }

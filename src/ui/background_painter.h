@@ -17,4 +17,8 @@ QColor BackgroundBaseColour(QChar colourKey);
 // stretches with the window.
 QGradient BackgroundGradient(int style, QChar colourKey);
 
+// The colour of captions drawn on the painted background: dark on every tint.
+QColor BackgroundTextColour();
+
+// Fills the window behind its controls and gives its captions the dark text colour.
 void PaintBackground(QWidget& window, int style, QChar colourKey);

@@ -7,6 +7,8 @@
 #include "signdata/shape_lint.h"
 
 #include <QFile>
+#include <QHash>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -101,6 +103,52 @@ TEST(ShapeAuthoring, ReportsTheLineOfEveryMistake) {
   EXPECT_EQ(error("finger curled flex 1 2 3\n"), "line 11: finger state 'curled' is defined twice");
   EXPECT_EQ(error("finger bent flex 1 2\n"), "line 11: 'flex' takes 3 numbers");
   EXPECT_EQ(error("hands 2\n"), "line 11: 'hands' must come once, before the signs");
+}
+
+TEST(ShapeAuthoring, IncludesSharedStatesFromAnotherFile) {
+  const QHash<QString, QString> files = {
+      {"states.shapes", "finger straight flex 0 0 0\ninclude more.shapes\n"},
+      {"more.shapes", "thumb out spread -50\nshape flat fingers=straight thumb=out\n"},
+      {"loop.shapes", "include loop.shapes\n"},
+      {"signs.shapes", "finger straight flex 0 0 0\n\nsign 0 A\n"},
+      {"broken.shapes", "finger bent flex 90 0\n"},
+  };
+  auto reader = [&files](const QString& name) -> std::optional<QString> {
+    if (!files.contains(name)) return std::nullopt;
+    return files.value(name);
+  };
+  const auto result = ParseShapeAuthoring("hands 1\ninclude states.shapes\nsign 0 Rest\nframe shape=flat\n", reader);
+  ASSERT_TRUE(result.ok) << result.error.toStdString();
+  EXPECT_EQ((*result.shapes.Table)[0].Frames[0].RightFinger[0], -50.0f);
+
+  auto error = [&reader](const QString& text) {
+    return ParseShapeAuthoring("hands 1\n" + text + "sign 0 A\nframe fingers=straight\n", reader).error.toStdString();
+  };
+  EXPECT_EQ(error("include missing.shapes\n"), "line 2: cannot read 'missing.shapes'");
+  EXPECT_EQ(error("include loop.shapes\n"), "loop.shapes line 1: 'loop.shapes' includes itself");
+  EXPECT_EQ(error("include signs.shapes\n"), "signs.shapes line 3: an included file holds states and shapes only");
+  EXPECT_EQ(error("include broken.shapes\n"), "broken.shapes line 1: 'flex' takes 3 numbers");
+  EXPECT_EQ(error("include a b\n"), "line 2: 'include' takes one file name");
+  // Without a reader nothing can be included; after the signs nothing may be.
+  EXPECT_EQ(ParseShapeAuthoring("include states.shapes\n").error, "line 1: cannot read 'states.shapes'");
+  EXPECT_EQ(error("finger straight flex 0 0 0\nsign 0 A\nframe fingers=straight\ninclude more.shapes\n"),
+            "line 5: 'include' must come before the signs");
+  // Line numbers after an include are those of the including file.
+  EXPECT_EQ(error("include states.shapes\nfinger x flex 1\n"), "line 3: 'flex' takes 3 numbers");
+
+  // From a file, includes are read beside it.
+  QTemporaryDir dir;
+  for (const QString& name : {QStringLiteral("states.shapes"), QStringLiteral("more.shapes")}) {
+    QFile file(dir.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(files.value(name).toUtf8());
+  }
+  QFile main(dir.filePath("main.shapes"));
+  ASSERT_TRUE(main.open(QIODevice::WriteOnly));
+  main.write("hands 1\ninclude states.shapes\nsign 0 Rest\nframe shape=flat\n");
+  main.close();
+  EXPECT_TRUE(ParseShapeAuthoringFile(dir.filePath("main.shapes")).ok);
+  EXPECT_EQ(ParseShapeAuthoringFile(dir.filePath("none.shapes")).error, "cannot open it");
 }
 
 TEST(ShapeAuthoring, TheShippedAmericanAlphabetIsBuiltFromItsSourceAndPassesLint) {

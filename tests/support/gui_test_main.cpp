@@ -11,6 +11,11 @@ int RunMessageBoxSinkTest(int argc, char** argv);
 int RunSystemChoiceWindowTest(int argc, char** argv);
 int RunBackgroundPainterTest(int argc, char** argv);
 int RunFileDialogTest(int argc, char** argv);
+int RunMainWindowTest(int argc, char** argv);
+int RunLanguageWindowTest(int argc, char** argv);
+int RunFontWindowTest(int argc, char** argv);
+int RunAboutWindowTest(int argc, char** argv);
+int RunMainWindowLanguageTest(int argc, char** argv);
 
 namespace {
 
@@ -24,6 +29,11 @@ constexpr Suite kSuites[] = {
     {"SystemChoiceWindowTest", RunSystemChoiceWindowTest},
     {"BackgroundPainterTest", RunBackgroundPainterTest},
     {"FileDialogTest", RunFileDialogTest},
+    {"MainWindowTest", RunMainWindowTest},
+    {"LanguageWindowTest", RunLanguageWindowTest},
+    {"FontWindowTest", RunFontWindowTest},
+    {"AboutWindowTest", RunAboutWindowTest},
+    {"MainWindowLanguageTest", RunMainWindowLanguageTest},
 };
 
 }  // namespace

@@ -1,0 +1,288 @@
+// The shipped Japanese and Korean hand shapes: built from their sources, every slot
+// a converter can produce filled, every shape inside the default view wherever the
+// converters move it, and real words played without a missing key frame.
+#include "app/app_state.h"
+#include "app/message_sink.h"
+#include "app/view_state.h"
+#include "convert/text_playback.h"
+#include "hand/cmano.h"
+#include "hand/hand_volumes.h"
+#include "render/camera.h"
+#include "render/playback_engine.h"
+#include "render/pose_loading.h"
+#include "signdata/angle_file.h"
+#include "signdata/shape_authoring.h"
+#include "signdata/shape_lint.h"
+#include "support/fake_drawing_area.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const QString kJslFile = QStringLiteral(TOVARO_SOURCE_DIR "/data/PositionJSL.csv");
+const QString kKslFile = QStringLiteral(TOVARO_SOURCE_DIR "/data/PositionKSL.csv");
+
+void LoadShipped(AppState& state, const QString& path) {
+  state.HandCount = 1;
+  state.ColumnCount = kOneHandColumns;
+  const FileResult loaded = LoadAngleFile(state, path);
+  ASSERT_TRUE(loaded) << loaded.reason.toStdString();
+}
+
+void ExpectBuiltFromSource(const QString& source, const QString& shipped) {
+  const auto result = ParseShapeAuthoringFile(QStringLiteral(TOVARO_SOURCE_DIR "/authoring/") + source);
+  ASSERT_TRUE(result.ok) << result.error.toStdString();
+  QFile file(QStringLiteral(TOVARO_SOURCE_DIR "/data/") + shipped);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(QString::fromUtf8(file.readAll()),
+            FormatAngleData(*result.shapes.Table, result.shapes.SignCount, kOneHandColumns))
+      << "data/" << shipped.toStdString() << " is out of date: run tovaro-cli shapes authoring/"
+      << source.toStdString() << " --out data/" << shipped.toStdString();
+  for (const ShapeProblem& problem : LintShapes(*result.shapes.Table, result.shapes.SignCount, 1))
+    ADD_FAILURE() << shipped.toStdString() << ": " << problem.Describe().toStdString();
+}
+
+QString NameOf(const AppState& state, int slot) { return state.SignTable[slot].Name.trimmed(); }
+
+// Projects points with the camera of the default view on a square drawing area, the
+// narrower of the shapes a drawing area takes, and tells how far inside the picture
+// each lies.
+class DefaultView {
+ public:
+  DefaultView() {
+    ViewState view;
+    UpdateCamera(view, 320, 320);
+    const CameraSetup setup = ComputeCameraSetup(view);
+    eye_ = {static_cast<float>(setup.eye[0]), static_cast<float>(setup.eye[1]),
+            static_cast<float>(setup.eye[2])};
+    forward_ = Normalised(Minus({static_cast<float>(setup.centre[0]), static_cast<float>(setup.centre[1]),
+                                 static_cast<float>(setup.centre[2])},
+                                eye_));
+    const Vec3 up{static_cast<float>(setup.up[0]), static_cast<float>(setup.up[1]),
+                  static_cast<float>(setup.up[2])};
+    side_ = Normalised(Cross(forward_, up));
+    up_ = Cross(side_, forward_);
+    halfHeight_ = static_cast<float>(std::tan(setup.fieldOfView * 3.14159265 / 360.0));
+    halfWidth_ = halfHeight_ * static_cast<float>(setup.aspect);
+  }
+
+  // True when a ball of `radius` around p lies wholly inside the picture.
+  bool Holds(const Vec3& p, float radius) const {
+    const Vec3 d = Minus(p, eye_);
+    const float depth = Dot(d, forward_);
+    if (depth <= radius) return false;
+    return std::abs(Dot(d, side_)) + radius <= depth * halfWidth_ &&
+           std::abs(Dot(d, up_)) + radius <= depth * halfHeight_;
+  }
+
+ private:
+  static Vec3 Minus(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+  static float Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+  static Vec3 Cross(const Vec3& a, const Vec3& b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+  }
+  static Vec3 Normalised(const Vec3& a) {
+    const float length = std::sqrt(Dot(a, a));
+    return {a.x / length, a.y / length, a.z / length};
+  }
+
+  Vec3 eye_, forward_, side_, up_;
+  float halfHeight_ = 0.0f;
+  float halfWidth_ = 0.0f;
+};
+
+// Offsets a converter adds to a key frame: wrist angle x, y, z, then position x, y, z.
+using Displacement = std::array<float, 6>;
+
+std::vector<Displacement> KanaDisplacements() {
+  return {{0, 0, 0, 0, 0, 0},     {0, 0, 0, 0, -100, 0},  // voiced
+          {0, 0, 0, 0, 0, 100},                           // semi-voiced
+          {0, 0, 0, -100, 0, 0},                          // small kana
+          {10, 0, 0, 0, 0, 0},    {0, 10, 0, 0, 0, 0}};   // the bounce of a repeat
+}
+
+std::vector<Displacement> GridDisplacements() {
+  std::vector<Displacement> grid;
+  for (float side : {-80.0f, 0.0f, 80.0f})
+    for (float height : {-80.0f, 0.0f, 80.0f}) grid.push_back({0, 0, 0, 0, side, height});
+  return grid;
+}
+
+std::vector<Displacement> ThousandsDisplacements() {
+  return {{0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 50}, {0, 0, 0, 0, 50, 0},
+          {0, 0, 0, 0, -50, 0}, {0, 0, 0, 0, 0, -50}};
+}
+
+// Every key frame of slots first..last, moved by every displacement, stays whole in
+// the default view.
+void ExpectInView(AppState& state, int first, int last, const std::vector<Displacement>& moves) {
+  const DefaultView view;
+  for (int slot = first; slot <= last; ++slot) {
+    const SignRecord& record = state.SignTable[slot];
+    for (int frame = 0; frame < record.FrameCount; ++frame) {
+      const KeyFrame& key = record.Frames[frame];
+      for (const Displacement& move : moves) {
+        std::array<float, 3> angle{}, position{};
+        for (int i = 0; i < 3; ++i) {
+          angle[i] = key.RightWristAngle[i] + move[i];
+          position[i] = key.RightWristPos[i] + move[3 + i];
+        }
+        LoadPoseOneHand(state, angle, std::span<const float>(key.RightFinger.data(), 45), position);
+        const HandVolumes volumes = MakeHandVolumes(*state.Hands[0]);
+        bool whole = true;
+        for (const auto& capsule : volumes.capsules)
+          whole = whole && view.Holds(capsule.start, capsule.radius) && view.Holds(capsule.end, capsule.radius);
+        for (const Vec3& point : volumes.palmPoints) whole = whole && view.Holds(point, 0.0f);
+        EXPECT_TRUE(whole) << "slot " << slot << " \"" << NameOf(state, slot).toStdString() << "\" key frame "
+                           << frame << " moved by " << move[3] << ", " << move[4] << ", " << move[5]
+                           << " (angles " << move[0] << ", " << move[1] << ") leaves the view";
+      }
+    }
+  }
+}
+
+// Remembers every key frame the converter asks for and whether it existed.
+class RecordingEngine : public PlaybackEngine {
+ public:
+  using PlaybackEngine::PlaybackEngine;
+
+  bool SetHandTarget(int sign, int frame) override {
+    return Remember(sign, frame, PlaybackEngine::SetHandTarget(sign, frame));
+  }
+  bool SetHandTargetShifted(int sign, int frame, const WristOffsets& offsets) override {
+    return Remember(sign, frame, PlaybackEngine::SetHandTargetShifted(sign, frame, offsets));
+  }
+  void Redraw(int) override {}
+
+  std::vector<std::pair<int, int>> asked;
+  std::vector<std::pair<int, int>> missing;
+
+ private:
+  bool Remember(int sign, int frame, bool found) {
+    asked.emplace_back(sign, frame);
+    if (!found) missing.emplace_back(sign, frame);
+    return found;
+  }
+};
+
+// Plays the text as the program does and checks that every sign of its sequence
+// played all of its key frames, none missing.
+void ExpectPlaysWhole(int system, const QString& file, const QString& text, bool roman,
+                      int16_t numeralBase = 46) {
+  SCOPED_TRACE(text.toStdString() + " in system " + std::to_string(system));
+  AppState state;
+  FakeDrawingArea area;
+  RecordingEngine engine(state, area);
+  CollectingMessageSink messages;
+  TextPlaybackRequest request;
+  request.system = system;
+  request.anglesPath = file;
+  request.speed = 40;
+  request.numeralBase = numeralBase;
+  request.roman = roman;
+  request.text = text;
+  const TextPlaybackResult result = PlayText(engine, messages, request);
+  ASSERT_EQ(result.outcome, TextPlaybackResult::Outcome::Played) << result.reason.toStdString();
+  EXPECT_TRUE(messages.messages.empty());
+  EXPECT_TRUE(engine.missing.empty());
+  ASSERT_GT(state.SignSequenceCount, 0);
+
+  std::vector<std::pair<int, int>> expected;
+  for (int i = 0; i < state.SignSequenceCount; ++i) {
+    const int code = state.SignSequence[i].Code;
+    const int frames = state.SignTable[code].FrameCount;
+    EXPECT_GE(frames, 1) << "sign " << code << " has no key frame";
+    for (int k = 0; k < frames; ++k) expected.emplace_back(code, k);
+  }
+  // The key frames of the signs in order; modifier movements in between go back to
+  // key frame 0 of the sign.
+  std::vector<std::pair<int, int>> inOrder;
+  size_t next = 0;
+  for (const auto& call : engine.asked) {
+    if (next < expected.size() && call == expected[next]) {
+      inOrder.push_back(call);
+      ++next;
+    }
+  }
+  EXPECT_EQ(inOrder, expected);
+}
+
+}  // namespace
+
+TEST(JapaneseKoreanShapes, TheShippedFilesAreBuiltFromTheirSourcesAndPassLint) {
+  ExpectBuiltFromSource(QStringLiteral("jsl.shapes"), QStringLiteral("PositionJSL.csv"));
+  ExpectBuiltFromSource(QStringLiteral("ksl.shapes"), QStringLiteral("PositionKSL.csv"));
+}
+
+TEST(JapaneseKoreanShapes, EverySlotAConverterProducesHoldsAKeyFrame) {
+  AppState jsl;
+  LoadShipped(jsl, kJslFile);
+  EXPECT_EQ(jsl.SignCount, 82);
+  for (int slot = 0; slot < jsl.SignCount; ++slot) EXPECT_GE(jsl.SignTable[slot].FrameCount, 1) << slot;
+  for (int kana = 1; kana <= 46; ++kana) EXPECT_GE(jsl.SignTable[kana].FrameCount, 1) << kana;
+  for (int k = 1; k <= 35; ++k) EXPECT_GE(jsl.SignTable[46 + k].FrameCount, 1) << 46 + k;
+  // The names are the kana, the mark and the numerals' values.
+  EXPECT_EQ(NameOf(jsl, 1), QStringLiteral("ア"));
+  EXPECT_EQ(NameOf(jsl, 45), QStringLiteral("ン"));
+  EXPECT_EQ(NameOf(jsl, 46), QStringLiteral("ー"));
+  EXPECT_EQ(NameOf(jsl, 46 + 7), QStringLiteral("7"));
+  EXPECT_EQ(NameOf(jsl, 46 + 10), QStringLiteral("0"));
+  EXPECT_EQ(NameOf(jsl, 46 + 14), QStringLiteral("40"));
+  EXPECT_EQ(NameOf(jsl, 46 + 22), QStringLiteral("300"));
+  EXPECT_EQ(NameOf(jsl, 46 + 29), QStringLiteral("1000"));
+  // ノ, モ, リ, ン and ー move.
+  for (int moving : {25, 35, 40, 45, 46}) EXPECT_GE(jsl.SignTable[moving].FrameCount, 2) << moving;
+
+  AppState ksl;
+  LoadShipped(ksl, kKslFile);
+  EXPECT_EQ(ksl.SignCount, 77);
+  for (int slot = 0; slot < ksl.SignCount; ++slot) EXPECT_GE(ksl.SignTable[slot].FrameCount, 1) << slot;
+  for (int jamo = 1; jamo <= 40; ++jamo) EXPECT_GE(ksl.SignTable[jamo].FrameCount, 1) << jamo;
+  for (int k = 1; k <= 35; ++k) EXPECT_GE(ksl.SignTable[41 + k].FrameCount, 1) << 41 + k;
+  EXPECT_EQ(NameOf(ksl, 1), QStringLiteral("ㄱ"));
+  EXPECT_EQ(NameOf(ksl, 19), QStringLiteral("ㅎ"));
+  EXPECT_EQ(NameOf(ksl, 20), QStringLiteral("ㅏ"));
+  EXPECT_EQ(NameOf(ksl, 40), QStringLiteral("ㅣ"));
+  EXPECT_EQ(NameOf(ksl, 41), QStringLiteral("-"));
+  EXPECT_EQ(ksl.SignTable[41].Frames[0].RightFinger, ksl.SignTable[0].Frames[0].RightFinger);
+  EXPECT_EQ(NameOf(ksl, 41 + 34), QStringLiteral("만"));
+  // The doubled consonants move.
+  for (int doubled : {2, 5, 9, 11, 14}) EXPECT_GE(ksl.SignTable[doubled].FrameCount, 2) << doubled;
+}
+
+TEST(JapaneseKoreanShapes, EveryShapeStaysInTheDefaultViewWhereverTheConvertersMoveIt) {
+  AppState jsl;
+  LoadShipped(jsl, kJslFile);
+  ExpectInView(jsl, 0, 0, {{0, 0, 0, 0, 0, 0}});
+  ExpectInView(jsl, 1, 46, KanaDisplacements());
+  ExpectInView(jsl, 47, 81, ThousandsDisplacements());
+
+  AppState ksl;
+  LoadShipped(ksl, kKslFile);
+  ExpectInView(ksl, 0, 0, {{0, 0, 0, 0, 0, 0}});
+  ExpectInView(ksl, 1, 40, GridDisplacements());
+  ExpectInView(ksl, 41, 41, {{0, 0, 0, 0, 0, 0}});
+  ExpectInView(ksl, 42, 76, ThousandsDisplacements());
+}
+
+TEST(JapaneseKoreanShapes, RealWordsAndNumbersPlayWithoutAMissingKeyFrame) {
+  ExpectPlaysWhole(4, kJslFile, QStringLiteral("ｱﾘｶﾞﾄｳ"), false);
+  ExpectPlaysWhole(4, kJslFile, QStringLiteral("toukyou"), true);
+  ExpectPlaysWhole(4, kJslFile, QStringLiteral("gakkou"), true);
+  ExpectPlaysWhole(5, kKslFile, QStringLiteral("한국"), false);
+  ExpectPlaysWhole(5, kKslFile, QStringLiteral("안녕하세요"), false);
+  ExpectPlaysWhole(5, kKslFile, QStringLiteral("HanGug"), true);
+  for (const char* number : {"7", "2026", "12345", "99999999999"}) {
+    ExpectPlaysWhole(6, kJslFile, QString::fromLatin1(number), false, 46);
+    ExpectPlaysWhole(6, kKslFile, QString::fromLatin1(number), false, 41);
+  }
+}

@@ -1,0 +1,40 @@
+#include "ui/about_window.h"
+
+#include "support/modal_answer.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+class AboutWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void showsTheNameAndVersionAndClosesWithItsButton() {
+    frmAbout window;
+    QCOMPARE(window.ProductName->text(), QStringLiteral("Tovaro"));
+    QCOMPARE(window.VersionText->text(), QStringLiteral("Version " TOVARO_VERSION));
+    QVERIFY(QStringLiteral(TOVARO_VERSION).contains(u'.'));
+    QCOMPARE(window.cmdOK->text(), QStringLiteral("OK"));
+
+    bool shown = false;
+    AnswerNextModal<frmAbout>([&shown](frmAbout& about) {
+      shown = true;
+      QTest::mouseClick(about.cmdOK, Qt::LeftButton);
+    });
+    QCOMPARE(window.exec(), int(QDialog::Accepted));
+    QVERIFY(shown);
+    QVERIFY(!window.isVisible());
+
+    // Enter presses the one button too.
+    AnswerNextModal<frmAbout>([](frmAbout& about) { QTest::keyClick(&about, Qt::Key_Return); });
+    QCOMPARE(window.exec(), int(QDialog::Accepted));
+  }
+};
+
+int RunAboutWindowTest(int argc, char** argv) {
+  AboutWindowTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "about_window_test.moc"
