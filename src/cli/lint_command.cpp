@@ -11,8 +11,10 @@ const char* const kLintUsage =
     "Checks the hand shapes of an angle data file for parts of a hand passing through\n"
     "each other: finger segments of different fingers, or a finger and the palm, each\n"
     "segment taken as a capsule of half its finger's width, allowing a small overlap\n"
-    "for fingers that touch. Every key frame is checked, and the midpoint of every\n"
-    "movement between consecutive key frames of a sign. Prints one line per problem.\n"
+    "for fingers that touch. With two hands, the right hand is also checked against\n"
+    "the left, so hands that touch do not pass through each other. Every key frame is\n"
+    "checked, and the midpoint of every movement between consecutive key frames of a\n"
+    "sign. Prints one line per problem.\n"
     "Exit status: 0 when there is none, 1 when there are problems or the file cannot\n"
     "be read, 2 for wrong usage.\n";
 

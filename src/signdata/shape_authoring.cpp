@@ -1,5 +1,8 @@
 #include "signdata/shape_authoring.h"
 
+#include "hand/cmano.h"
+#include "hand/hand_landmarks.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,6 +57,8 @@ class Parser {
   std::optional<std::vector<Assignment>> ParseAssignments(const QStringList& tokens, int first);
   bool CheckAssignment(const Assignment& assignment);
   bool Apply(const Assignment& assignment, FrameValues& frame, int depth);
+  bool CheckPlacement(const Assignment& assignment);
+  bool Place(const Assignment& assignment, FrameValues& frame);
   std::optional<Joints> JointsOf(const QString& name, int finger) const;
   bool Fail(const QString& why);
   std::optional<float> Number(const QString& text);
@@ -313,6 +318,7 @@ bool Parser::CheckAssignment(const Assignment& a) {
     if (a.left || a.names.size() != 1) return Fail(QStringLiteral("rate takes one number"));
     return Number(a.names[0]).has_value();
   }
+  if (a.key == u"place") return CheckPlacement(a);
   for (const QString& name : a.names) {
     if (name.isEmpty()) return Fail(QStringLiteral("an empty name in '%1'").arg(a.names.join(u'+')));
     if (a.key == u"thumb") {
@@ -350,7 +356,8 @@ bool Parser::DefineShape(const QStringList& tokens) {
   auto assignments = ParseAssignments(tokens, 2);
   if (!assignments) return false;
   for (const Assignment& a : *assignments)
-    if (a.key == u"rate" || a.left) return Fail(QStringLiteral("a shape describes one hand; rate and left. belong to frames"));
+    if (a.key == u"rate" || a.key == u"place" || a.left)
+      return Fail(QStringLiteral("a shape describes one hand; rate, place and left. belong to frames"));
   shapeDefinitions_.insert(tokens[1], *assignments);
   return true;
 }
@@ -361,6 +368,7 @@ bool Parser::Apply(const Assignment& a, FrameValues& frame, int depth) {
     frame.rate = a.names[0].toFloat();
     return true;
   }
+  if (a.key == u"place") return true;  // once the frame's hands are posed
   HandValues& hand = frame.hands[a.left ? 1 : 0];
   if (a.key == u"shape") {
     for (const QString& name : a.names) {
@@ -391,6 +399,51 @@ bool Parser::Apply(const Assignment& a, FrameValues& frame, int depth) {
     }
     hand.fingers[finger] = sum;
   }
+  return true;
+}
+
+// place=FROM@TO+OFFSET...: FROM a point of the hand that moves, TO one of the other
+// hand, the offsets wrist states whose positions add up.
+bool Parser::CheckPlacement(const Assignment& a) {
+  if (shapes_.HandCount < 2) return Fail(QStringLiteral("'place' needs 'hands 2'"));
+  const QStringList ends = a.names[0].split(u'@');
+  if (ends.size() != 2) return Fail(QStringLiteral("place takes FROM@TO, not '%1'").arg(a.names[0]));
+  for (const QString& end : ends)
+    if (!IsHandLandmarkName(end)) return Fail(QStringLiteral("unknown point '%1'").arg(end));
+  for (const QString& offset : a.names.mid(1))
+    if (!wrists_.contains(offset)) return Fail(QStringLiteral("unknown wrist state '%1'").arg(offset));
+  return true;
+}
+
+namespace {
+
+void PoseHand(CMano& hand, const HandValues& values) {
+  for (int k = 0; k < 3; ++k) {
+    hand.SetPose(k, values.wrist[3 + k]);
+    hand.SetPose(3 + k, values.wrist[k]);
+  }
+  for (int f = 0; f < kFingerCount; ++f)
+    for (int k = 0; k < 9; ++k) hand.SetArthro(f, k / 3, k % 3, values.fingers[f][k]);
+}
+
+}  // namespace
+
+// Moves the wrist of one hand so that its point FROM lands on the other hand's point TO.
+bool Parser::Place(const Assignment& a, FrameValues& frame) {
+  const QStringList ends = a.names[0].split(u'@');
+  HandValues& moving = frame.hands[a.left ? 1 : 0];
+  const HandValues& other = frame.hands[a.left ? 0 : 1];
+  auto movingHand = std::make_unique<CMano>();
+  auto otherHand = std::make_unique<CMano>();
+  PoseHand(*movingHand, moving);
+  PoseHand(*otherHand, other);
+  const std::optional<Vec3> from = HandLandmark(*movingHand, ends[0]);
+  const std::optional<Vec3> to = HandLandmark(*otherHand, ends[1]);
+  if (!from || !to) return Fail(QStringLiteral("unknown point in '%1'").arg(a.names[0]));
+  std::array<float, 3> shift{to->x - from->x, to->y - from->y, to->z - from->z};
+  for (const QString& offset : a.names.mid(1))
+    for (int k = 0; k < 3; ++k) shift[k] += wrists_[offset][3 + k];
+  for (int k = 0; k < 3; ++k) moving.wrist[3 + k] += shift[k];
   return true;
 }
 
@@ -446,6 +499,8 @@ bool Parser::AddFrame(const QStringList& tokens) {
   }
   for (const Assignment& a : *assignments)
     if (!Apply(a, frame, 0)) return false;
+  for (const Assignment& a : *assignments)
+    if (a.key == u"place" && !Place(a, frame)) return false;
 
   KeyFrame key;
   key.Rate = frame.rate;

@@ -29,7 +29,11 @@
 // In a frame or shape: thumb= index= middle= ring= little= fingers= (all four)
 // wrist= shape= take names joined by + (their values add up); rate= the velocity
 // rate. Prefix with left. for the second hand. A sign's first key frame starts from
-// all zeros, each later one from the key frame before it.
+// all zeros, each later one from the key frame before it. With two hands,
+// place=FROM@TO+OFFSET... moves one hand so that its point FROM lies on the other
+// hand's point TO (points as in hand/hand_landmarks.h), shifted by the positions of
+// the named wrist states: place=index@middle puts the right index fingertip on the
+// left middle fingertip, left.place=palm@thumb the left palm on the right thumb.
 struct AuthoredShapes {
   int16_t HandCount = 1;
   int16_t SignCount = 0;

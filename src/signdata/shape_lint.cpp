@@ -35,17 +35,22 @@ QString ShapeProblem::Describe() const {
                                      .arg(frame + 2)
                                      .arg(frameCount)
                                : QStringLiteral("key frame %1 of %2").arg(frame + 1).arg(frameCount);
+  const QString depth = QString::number(static_cast<double>(what.depth), 'f', 1);
+  if (betweenHands)
+    return QStringLiteral("slot %1 \"%2\" %3, between the hands: right %4 and left %5 overlap by %6")
+        .arg(slot)
+        .arg(name.trimmed(), where, PartName(what.first), PartName(what.second), depth);
   return QStringLiteral("slot %1 \"%2\" %3, %4 hand: %5 and %6 overlap by %7")
       .arg(slot)
       .arg(name.trimmed(), where, hand == 0 ? QStringLiteral("right") : QStringLiteral("left"),
-           PartName(what.first), PartName(what.second))
-      .arg(static_cast<double>(what.depth), 0, 'f', 1);
+           PartName(what.first), PartName(what.second), depth);
 }
 
 std::vector<ShapeProblem> LintShapes(const SignTableSlots& table, int signCount, int handCount,
                                      float tolerance) {
   std::vector<ShapeProblem> problems;
   auto hand = std::make_unique<CMano>();
+  auto other = std::make_unique<CMano>();
   for (int slot = 0; slot < std::min(signCount, kSignSlots); ++slot) {
     const SignRecord& record = table[slot];
     const int count = std::min<int>(record.FrameCount, static_cast<int>(record.Frames.size()));
@@ -57,7 +62,14 @@ std::vector<ShapeProblem> LintShapes(const SignTableSlots& table, int signCount,
         for (int h = 0; h < std::clamp(handCount, 0, 2); ++h) {
           PoseHand(*hand, a, b, h);
           for (const Interpenetration& what : FindInterpenetrations(MakeHandVolumes(*hand), tolerance))
-            problems.push_back({slot, record.Name, frame, count, midway, h, what});
+            problems.push_back({slot, record.Name, frame, count, midway, h, false, what});
+        }
+        if (handCount == 2) {
+          PoseHand(*hand, a, b, 0);
+          PoseHand(*other, a, b, 1);
+          for (const Interpenetration& what :
+               FindInterpenetrations(MakeHandVolumes(*hand), MakeHandVolumes(*other), tolerance))
+            problems.push_back({slot, record.Name, frame, count, midway, 0, true, what});
         }
       }
     }

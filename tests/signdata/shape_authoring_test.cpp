@@ -1,6 +1,8 @@
 #include "signdata/shape_authoring.h"
 
 #include "app/app_state.h"
+#include "hand/cmano.h"
+#include "hand/hand_landmarks.h"
 #include "signdata/angle_file.h"
 #include "signdata/shape_lint.h"
 
@@ -9,6 +11,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
 
 namespace {
 
@@ -175,4 +180,72 @@ TEST(ShapeAuthoring, TheShippedAmericanAlphabetIsBuiltFromItsSourceAndPassesLint
     }
   for (const ShapeProblem& problem : LintShapes(table, shapes.SignCount, 1))
     ADD_FAILURE() << problem.Describe().toStdString();
+}
+
+namespace {
+
+// The pose of one hand of key frame k, for asking where its points lie.
+std::unique_ptr<CMano> HandOf(const KeyFrame& k, int h) {
+  auto hand = std::make_unique<CMano>();
+  const auto& fingers = h == 0 ? k.RightFinger : k.LeftFinger;
+  const auto& angle = h == 0 ? k.RightWristAngle : k.LeftWristAngle;
+  const auto& pos = h == 0 ? k.RightWristPos : k.LeftWristPos;
+  for (int i = 0; i < 3; ++i) {
+    hand->SetPose(i, pos[i]);
+    hand->SetPose(3 + i, angle[i]);
+  }
+  for (int i = 0; i < 45; ++i) hand->SetArthro(i / 9, i % 9 / 3, i % 3, fingers[i]);
+  return hand;
+}
+
+float Distance(const std::optional<Vec3>& a, const std::optional<Vec3>& b) {
+  if (!a || !b) return -1.0f;
+  return std::hypot(a->x - b->x, a->y - b->y, a->z - b->z);
+}
+
+}  // namespace
+
+TEST(ShapeAuthoring, PlacesOneHandSoThatTwoPointsMeet) {
+  const QString header =
+      "hands 2\n"
+      "wrist gap at 0 -8 0\n"
+      "wrist far at 0 100 40\n"
+      "wrist tilted turn 30 0 90 at 0 -60 0\n";
+  const auto result = Parse(
+      "sign 0 Rest\n"
+      "frame shape=fist wrist=tilted index=straight left.fingers=straight left.wrist=far \\\n"
+      "      place=index@middle\n"
+      "frame place=index@middle+gap+gap\n"
+      "frame left.place=palm@thumb\n",
+      header);
+  ASSERT_TRUE(result.ok) << result.error.toStdString();
+  const SignRecord& rest = (*result.shapes.Table)[0];
+  ASSERT_EQ(rest.FrameCount, 3);
+
+  // The right wrist moved, keeping its turn; the left hand stayed where it was put.
+  const KeyFrame& first = rest.Frames[0];
+  EXPECT_EQ(first.RightWristAngle[2], 90.0f);
+  EXPECT_EQ(first.LeftWristPos[1], 100.0f);
+  EXPECT_NEAR(Distance(HandLandmark(*HandOf(first, 0), "index"), HandLandmark(*HandOf(first, 1), "middle")), 0.0f, 1e-3f);
+
+  // Offsets add up after the points meet.
+  const KeyFrame& second = rest.Frames[1];
+  EXPECT_NEAR(second.RightWristPos[1], first.RightWristPos[1] - 16.0f, 1e-3f);
+  EXPECT_NEAR(second.RightWristPos[2], first.RightWristPos[2], 1e-3f);
+
+  // left.place moves the left hand onto the right one.
+  const KeyFrame& third = rest.Frames[2];
+  EXPECT_EQ(third.RightWristPos, second.RightWristPos);
+  EXPECT_NEAR(Distance(HandLandmark(*HandOf(third, 1), "palm"), HandLandmark(*HandOf(third, 0), "thumb")), 0.0f, 1e-3f);
+
+  auto error = [&header](const QString& signs, const QString& hands = QString()) {
+    return Parse(signs, hands.isEmpty() ? header : hands).error.toStdString();
+  };
+  EXPECT_EQ(error("sign 0 A\nframe place=index@middle\n", "hands 1\n"), "line 12: 'place' needs 'hands 2'");
+  EXPECT_EQ(error("sign 0 A\nframe place=index\n"), "line 15: place takes FROM@TO, not 'index'");
+  EXPECT_EQ(error("sign 0 A\nframe place=index@pinky\n"), "line 15: unknown point 'pinky'");
+  EXPECT_EQ(error("sign 0 A\nframe place=index.4@middle\n"), "line 15: unknown point 'index.4'");
+  EXPECT_EQ(error("sign 0 A\nframe place=index@middle+nowhere\n"), "line 15: unknown wrist state 'nowhere'");
+  EXPECT_EQ(error("shape touch place=index@middle\n"),
+            "line 14: a shape describes one hand; rate, place and left. belong to frames");
 }

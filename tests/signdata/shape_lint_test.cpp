@@ -15,6 +15,7 @@ KeyFrame IndexTwisted(float twist) {
   k.RightFinger[9 + 2] = -twist;
   k.LeftFinger = k.RightFinger;
   k.LeftFinger[9 + 1] = 0.0f;  // the left hand keeps its index straight
+  k.LeftWristPos[1] = 200.0f;  // well clear of the right hand
   return k;
 }
 
@@ -65,4 +66,51 @@ TEST(ShapeLint, ChecksKeyFramesAndTheMidpointOfEveryMovement) {
   bool sawLeft = false;
   for (const ShapeProblem& p : LintShapes(*table, 3, 2)) sawLeft |= p.hand == 1;
   EXPECT_TRUE(sawLeft);
+}
+
+TEST(ShapeLint, ChecksTheTwoHandsAgainstEachOther) {
+  KeyFrame apart;
+  apart.Rate = 1.0f;
+  apart.RightFinger[0] = apart.LeftFinger[0] = -50.0f;
+  apart.LeftWristPos[1] = 200.0f;
+  // The left hand slid sideways until its index lies in the right hand's middle
+  // finger: the middle fingers are 15.8 apart across the knuckles.
+  KeyFrame through = apart;
+  through.LeftWristPos[1] = -15.8f;
+  // Fingertip on fingertip, end to end: the right hand upright, the left upside down
+  // above it.
+  KeyFrame touching = apart;
+  touching.LeftWristAngle[0] = 180.0f;
+  touching.LeftWristPos = {0.0f, 44.2f, 230.0f, 0.0f};  // the index tips meet at z = 115
+  auto table = std::make_unique<SignTableSlots>();
+  Put(*table, 0, "Rest", {apart});
+  Put(*table, 1, "A", {through});
+  Put(*table, 2, "E", {touching});
+  Put(*table, 3, "H", {apart, apart});
+  (*table)[3].Frames[1].LeftWristPos[1] = -200.0f;  // sweeps through the right hand
+
+  const auto problems = LintShapes(*table, 4, 2);
+  ASSERT_FALSE(problems.empty());
+  bool sawKeyFrame = false;
+  bool sawMidway = false;
+  for (const ShapeProblem& p : problems) {
+    EXPECT_TRUE(p.betweenHands) << p.Describe().toStdString();
+    EXPECT_TRUE(p.slot == 1 || p.slot == 3) << p.Describe().toStdString();
+    if (p.slot == 1) {
+      sawKeyFrame = true;
+      EXPECT_FALSE(p.midway);
+      EXPECT_TRUE(p.Describe().startsWith("slot 1 \"A\" key frame 1 of 1, between the hands: right "))
+          << p.Describe().toStdString();
+      EXPECT_TRUE(p.Describe().contains(" and left "));
+    }
+    if (p.slot == 3) {
+      sawMidway = true;
+      EXPECT_TRUE(p.midway);  // both key frames hold the hands apart
+    }
+  }
+  EXPECT_TRUE(sawKeyFrame);
+  EXPECT_TRUE(sawMidway);
+
+  // A one-hand table never looks at the second hand's fields.
+  EXPECT_TRUE(LintShapes(*table, 4, 1).empty());
 }
