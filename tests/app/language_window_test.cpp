@@ -1,5 +1,6 @@
 #include "app/language_window.h"
 
+#include "support/gui_test_suites.h"
 #include "support/modal_answer.h"
 
 #include <QLabel>
@@ -147,9 +148,6 @@ class LanguageWindowTest : public QObject {
   }
 };
 
-int RunLanguageWindowTest(int argc, char** argv) {
-  LanguageWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+TOVARO_GUI_TEST(LanguageWindowTest);
 
 #include "language_window_test.moc"

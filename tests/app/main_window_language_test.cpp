@@ -7,6 +7,7 @@
 #include "app/settings_file.h"
 #include "app/system_choice_window.h"
 #include "support/file_contents.h"
+#include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
 #include "support/modal_answer.h"
 #include "ui/about_window.h"
@@ -255,9 +256,6 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
   }
 };
 
-int RunMainWindowLanguageTest(int argc, char** argv) {
-  MainWindowLanguageTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+TOVARO_GUI_TEST(MainWindowLanguageTest);
 
 #include "main_window_language_test.moc"

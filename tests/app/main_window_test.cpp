@@ -7,6 +7,7 @@
 #include "render/hand_view.h"
 #include "support/angle_table_files.h"
 #include "support/file_contents.h"
+#include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
 #include "support/modal_answer.h"
 #include "ui/clickable_label.h"
@@ -573,9 +574,6 @@ class MainWindowTest : public QObject, private MainWindowHarness {
   }
 };
 
-int RunMainWindowTest(int argc, char** argv) {
-  MainWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+TOVARO_GUI_TEST(MainWindowTest);
 
 #include "main_window_test.moc"

@@ -1,5 +1,7 @@
 #include "ui/background_painter.h"
 
+#include "support/gui_test_suites.h"
+
 #include <QGradient>
 #include <QImage>
 #include <QLabel>
@@ -114,9 +116,6 @@ class BackgroundPainterTest : public QObject {
   }
 };
 
-int RunBackgroundPainterTest(int argc, char** argv) {
-  BackgroundPainterTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+TOVARO_GUI_TEST(BackgroundPainterTest);
 
 #include "background_painter_test.moc"

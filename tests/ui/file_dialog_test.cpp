@@ -1,5 +1,6 @@
 #include "ui/file_dialog.h"
 
+#include "support/gui_test_suites.h"
 #include "support/modal_answer.h"
 
 #include <QAbstractItemView>
@@ -266,9 +267,6 @@ class FileDialogTest : public QObject {
   std::unique_ptr<QTemporaryDir> folder_;
 };
 
-int RunFileDialogTest(int argc, char** argv) {
-  FileDialogTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+TOVARO_GUI_TEST(FileDialogTest);
 
 #include "file_dialog_test.moc"
