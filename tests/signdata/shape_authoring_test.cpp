@@ -6,7 +6,6 @@
 #include "signdata/angle_file.h"
 #include "support/shipped_shapes.h"
 
-#include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
 
@@ -138,15 +137,10 @@ TEST(ShapeAuthoring, IncludesSharedStatesFromAnotherFile) {
 
   // From a file, includes are read beside it.
   QTemporaryDir dir;
-  for (const QString& name : {QStringLiteral("states.shapes"), QStringLiteral("more.shapes")}) {
-    QFile file(dir.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(files.value(name).toUtf8());
-  }
-  QFile main(dir.filePath("main.shapes"));
-  ASSERT_TRUE(main.open(QIODevice::WriteOnly));
-  main.write("hands 1\ninclude states.shapes\nsign 0 Rest\nframe shape=flat\n");
-  main.close();
+  for (const QString& name : {QStringLiteral("states.shapes"), QStringLiteral("more.shapes")})
+    ASSERT_TRUE(WriteFileContents(dir.filePath(name), files.value(name).toUtf8()));
+  ASSERT_TRUE(WriteFileContents(dir.filePath("main.shapes"),
+                                "hands 1\ninclude states.shapes\nsign 0 Rest\nframe shape=flat\n"));
   EXPECT_TRUE(ParseShapeAuthoringFile(dir.filePath("main.shapes")).ok);
   EXPECT_EQ(ParseShapeAuthoringFile(dir.filePath("none.shapes")).error, "cannot open it");
 }
