@@ -7,6 +7,7 @@
 #include "convert/text_playback.h"
 #include "hand/cmano.h"
 #include "hand/hand_volumes.h"
+#include "hand/matrix4.h"
 #include "render/camera.h"
 #include "render/playback_engine.h"
 #include "render/pose_loading.h"
@@ -46,40 +47,21 @@ class DefaultView {
     ViewState view;
     UpdateCamera(view, 320, 320);
     const CameraSetup setup = ComputeCameraSetup(view);
-    eye_ = {static_cast<float>(setup.eye[0]), static_cast<float>(setup.eye[1]),
-            static_cast<float>(setup.eye[2])};
-    forward_ = Normalised(Minus({static_cast<float>(setup.centre[0]), static_cast<float>(setup.centre[1]),
-                                 static_cast<float>(setup.centre[2])},
-                                eye_));
-    const Vec3 up{static_cast<float>(setup.up[0]), static_cast<float>(setup.up[1]),
-                  static_cast<float>(setup.up[2])};
-    side_ = Normalised(Cross(forward_, up));
-    up_ = Cross(side_, forward_);
+    toEye_ = Matrix4::LookAt(setup.eye, setup.centre, setup.up);
     halfHeight_ = static_cast<float>(std::tan(setup.fieldOfView * 3.14159265 / 360.0));
     halfWidth_ = halfHeight_ * static_cast<float>(setup.aspect);
   }
 
   // True when a ball of `radius` around p lies wholly inside the picture.
   bool Holds(const Vec3& p, float radius) const {
-    const Vec3 d = Minus(p, eye_);
-    const float depth = Dot(d, forward_);
+    const Vec3 e = toEye_.TransformPoint(p);  // the eye looks along -z
+    const float depth = -e.z;
     if (depth <= radius) return false;
-    return std::abs(Dot(d, side_)) + radius <= depth * halfWidth_ &&
-           std::abs(Dot(d, up_)) + radius <= depth * halfHeight_;
+    return std::abs(e.x) + radius <= depth * halfWidth_ && std::abs(e.y) + radius <= depth * halfHeight_;
   }
 
  private:
-  static Vec3 Minus(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-  static float Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-  static Vec3 Cross(const Vec3& a, const Vec3& b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-  }
-  static Vec3 Normalised(const Vec3& a) {
-    const float length = std::sqrt(Dot(a, a));
-    return {a.x / length, a.y / length, a.z / length};
-  }
-
-  Vec3 eye_, forward_, side_, up_;
+  Matrix4 toEye_ = Matrix4::Identity();
   float halfHeight_ = 0.0f;
   float halfWidth_ = 0.0f;
 };
