@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/installed_fonts.h"
+#include "support/gui_test_suites.h"
 #include "support/modal_answer.h"
 
 #include <QComboBox>
@@ -160,9 +161,6 @@ class FontWindowTest : public QObject {
   }
 };
 
-int RunFontWindowTest(int argc, char** argv) {
-  FontWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+TOVARO_GUI_TEST(FontWindowTest);
 
 #include "font_window_test.moc"

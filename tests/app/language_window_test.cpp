@@ -1,5 +1,6 @@
 #include "app/language_window.h"
 
+#include "support/gui_test_suites.h"
 #include "support/modal_answer.h"
 
 #include <QLabel>
@@ -33,11 +34,9 @@ class LanguageWindowTest : public QObject {
     QTest::addColumn<QStringList>("marked");
     QTest::newRow("Japanese") << "ja_JP" << 1 << QStringList{"Img2", "Lbl3"};
     QTest::newRow("English") << "en_US" << 0 << QStringList{"Lbl1"};
-    QTest::newRow("British English") << "en_GB" << 0 << QStringList{"Lbl1"};
     QTest::newRow("Korean") << "ko_KR" << 0 << QStringList{"Img4"};
     QTest::newRow("Indonesian") << "id_ID" << 0 << QStringList{"Lbl5"};
     QTest::newRow("German") << "de_DE" << 0 << QStringList{"Lbl6"};
-    QTest::newRow("Chinese") << "zh_CN" << 0 << QStringList{"Lbl6"};
   }
 
   void firstRunPreselectsFromTheSystemLanguage() {
@@ -149,9 +148,6 @@ class LanguageWindowTest : public QObject {
   }
 };
 
-int RunLanguageWindowTest(int argc, char** argv) {
-  LanguageWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+TOVARO_GUI_TEST(LanguageWindowTest);
 
 #include "language_window_test.moc"

@@ -1,13 +1,14 @@
 #include "app/main_window.h"
 
 #include "app/app_state.h"
-#include "app/language_window.h"
 #include "app/settings_file.h"
 #include "app/system_choice_window.h"
 #include "convert/sign_class.h"
 #include "render/hand_view.h"
 #include "support/angle_table_files.h"
 #include "support/file_contents.h"
+#include "support/gui_test_suites.h"
+#include "support/main_window_harness.h"
 #include "support/modal_answer.h"
 #include "ui/clickable_label.h"
 #include "ui/file_dialog.h"
@@ -24,43 +25,15 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
-#include <memory>
-
 namespace {
-
-bool WriteText(const QString& path, const QByteArray& text) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
 
 void ClickFile(QListWidget& list, const QString& name) {
   const QList<QListWidgetItem*> found = list.findItems(name, Qt::MatchExactly);
   QVERIFY2(found.size() == 1, qPrintable(name));
   list.setCurrentItem(found[0]);
-}
-
-// Runs `action`, pressing OK on every message box it shows, and returns their texts.
-// Nothing is left waiting for a box once the action is over.
-QStringList MessagesDuring(const std::function<void()>& action) {
-  QStringList texts;
-  QTimer poll;
-  poll.setInterval(10);
-  QObject::connect(&poll, &QTimer::timeout, [&texts] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible()) return;
-    texts << box->text();
-    if (box->standardButtons() != QMessageBox::Ok) texts << QStringLiteral("<not OK alone>");
-    box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
-  });
-  poll.start();
-  action();
-  poll.stop();
-  return texts;
 }
 
 // Where on the drawing area a ninth lies: column and row 0..2.
@@ -82,63 +55,19 @@ QPointF LitCentre(const QImage& picture) {
   return {sumX / count / picture.width(), sumY / count / picture.height()};
 }
 
+// Presses Start and returns the messages it showed.
+QStringList PressStart(frmSpace& window) {
+  return MessagesDuring([&window] { window.ui.cmdInput->click(); });
+}
+
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, private MainWindowHarness {
   Q_OBJECT
 
- private:
-  QString Dir() const { return folder_->path() + u'/'; }
-
-  void WriteTables() {
-    QVERIFY(WriteEverySystemTable(Dir()));
-  }
-
-  void WriteSettingsFile(int16_t language, int16_t system, int16_t editable = 0) {
-    AppState values;
-    values.InterfaceLanguage = language;
-    values.SystemIndex = system;
-    values.EditableCode = editable;
-    QVERIFY(WriteSettings(Dir() + kSettingsFileName, values));
-  }
-
-  // The program's start-up over the test folder.
-  frmSpace& StartWindow() {
-    window_ = std::make_unique<frmSpace>(*state_, Dir());
-    started_ = window_->StartUp();
-    return *window_;
-  }
-
-  frmSpace& ShowWindow() {
-    frmSpace& window = StartWindow();
-    window.show();
-    window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window)) qWarning("the window did not become active");
-    return window;
-  }
-
-  // Presses Start and returns the messages it showed.
-  QStringList PressStart(frmSpace& window) {
-    return MessagesDuring([&window] { window.ui.cmdInput->click(); });
-  }
-
-  std::unique_ptr<QTemporaryDir> folder_;
-  std::unique_ptr<AppState> state_;
-  std::unique_ptr<frmSpace> window_;
-  bool started_ = false;
-
  private slots:
-  void init() {
-    folder_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(folder_->isValid());
-    state_ = std::make_unique<AppState>();
-  }
-
-  void cleanup() {
-    window_.reset();
-    state_.reset();
-    folder_.reset();
-  }
+  void init() { SetUpProgram(); }
+  void cleanup() { TearDownProgram(); }
 
   void startsInEnglishWithBslWhenThereIsNoSettingsFile() {
     WriteTables();
@@ -167,8 +96,7 @@ class MainWindowTest : public QObject {
   }
 
   void exitWritesWhatChangedAndTheEditingCodeShowsItsMenus() {
-    WriteTables();
-    WriteSettingsFile(0, 2, 742);
+    WriteFiles(0, 2, 742);
     frmSpace& window = StartWindow();
     QVERIFY(window.menus.mnuEdit->isVisible());
     QVERIFY(window.menus.mnuBmp->isVisible());
@@ -191,7 +119,7 @@ class MainWindowTest : public QObject {
 
   void aWrongCaseFourthKeyKeepsWhatCameBeforeIt() {
     WriteTables();
-    QVERIFY(WriteText(Dir() + kSettingsFileName,
+    QVERIFY(WriteFileContents(Dir() + kSettingsFileName,
                       "Message, 1 \r\nLanguage, 2 \r\nEnglishFont,DejaVu Sans, 11 \r\n"
                       "japaneseFont,IPAGothic, 14 \r\nKoreanFont,Gulim, 9 \r\nSpeed, 55 \r\n"
                       "Editable, 742 \r\n"));
@@ -208,51 +136,27 @@ class MainWindowTest : public QObject {
     QCOMPARE(state_->EditableCode, int16_t{0});
     QVERIFY(!window.menus.mnuEdit->isVisible());
 
-    // The Japanese interface, in the Japanese font.
-    QCOMPARE(window.ui.cmdInput->text(), QStringLiteral("スタート"));
-    QCOMPARE(window.ui.SignLabel->text(), QStringLiteral("アメリカ手話 (ASL)"));
-    QCOMPARE(window.ui.Frame1->title(), QStringLiteral("View Point"));
-    QCOMPARE(window.menus.FileMenus->title(), QStringLiteral("ファイル"));
-    QCOMPARE(window.menus.mnuOpen->text(), QStringLiteral("Open"));
-    QCOMPARE(window.ui.Label3->text(), QStringLiteral("%"));
+    // The interface fonts: bold, and the captions of the Japanese interface in the
+    // Japanese font, the system's name underlined.
     QCOMPARE(window.FontObjects()[0].family(), QStringLiteral("DejaVu Sans"));
     QCOMPARE(window.FontObjects()[0].pointSize(), 11);
     QVERIFY(window.FontObjects()[0].bold());
     QCOMPARE(window.ui.cmdInput->font(), window.FontObjects()[1]);
     QVERIFY(window.ui.SignLabel->font().underline());
     QCOMPARE(window.ui.SignLabel->font().family(), window.FontObjects()[1].family());
-
-    // The system choice speaks the interface language too.
-    frmOption& choice = window.OptionWindow();
-    QCOMPARE(choice.Option1[0]->text(), QStringLiteral("イギリス手話 (BSL)"));
-    QCOMPARE(choice.cmdOK->font(), window.FontObjects()[1]);
   }
 
   void anInterfaceLanguageWithoutCaptionsStartsInEnglish() {
-    WriteTables();
     // A language the interface has no captions for would leave every caption empty.
-    WriteSettingsFile(7, 2);
+    WriteFiles(7, 2);
     frmSpace& window = StartWindow();
     QCOMPARE(state_->InterfaceLanguage, int16_t{0});
     QCOMPARE(window.ui.cmdInput->text(), QStringLiteral("Start"));
     QCOMPARE(window.ui.SignLabel->text(), QStringLiteral("Amerian Sign Language (ASL)"));
-    window_.reset();
-
-    // Not chosen yet: the first start asks for a language and goes on.
-    WriteSettingsFile(-1, 2);
-    AnswerNextModal<FrmLang>([](FrmLang& language) {
-      language.OptionButton1[0]->click();
-      language.Command1->click();
-    });
-    frmSpace& first = StartWindow();
-    QVERIFY(started_);
-    QCOMPARE(state_->InterfaceLanguage, int16_t{0});
-    QCOMPARE(first.ui.Label4->text(), QStringLiteral("Speed"));
   }
 
   void theSpeedIsReadLenientlyRoundedAndCapped() {
-    WriteTables();
-    WriteSettingsFile(0, 2);
+    WriteFiles(0, 2);
     frmSpace& window = StartWindow();
     window.ui.FuriganaTxt->setText(QStringLiteral("ab"));
 
@@ -272,8 +176,7 @@ class MainWindowTest : public QObject {
   }
 
   void eachSystemLaysOutItsBoxesAndCaptions() {
-    WriteTables();
-    WriteSettingsFile(0, 0);
+    WriteFiles(0, 0);
     frmSpace& window = StartWindow();
     const frmSpaceControls& ui = window.ui;
     const char* names[] = {"British Sign Language (BSL)", "Indonesian Alphabet",
@@ -345,8 +248,7 @@ class MainWindowTest : public QObject {
   }
 
   void theNumericBoxSwitchesToTheNumeralsAndBack() {
-    WriteTables();
-    WriteSettingsFile(0, 4);
+    WriteFiles(0, 4);
     frmSpace& window = StartWindow();
     const frmSpaceControls& ui = window.ui;
     ui.InputArea->setText(QStringLiteral("ka"));
@@ -389,8 +291,7 @@ class MainWindowTest : public QObject {
   }
 
   void startSpellsTheBoxAndConversionOfTheSystem() {
-    WriteTables();
-    WriteSettingsFile(0, 4);
+    WriteFiles(0, 4);
     frmSpace& window = StartWindow();
     const frmSpaceControls& ui = window.ui;
 
@@ -432,8 +333,7 @@ class MainWindowTest : public QObject {
   }
 
   void rejectedTextPlaysNothingAndSaysSo() {
-    WriteTables();
-    WriteSettingsFile(1, 4);  // the Japanese interface spells the reading box
+    WriteFiles(1, 4);  // the Japanese interface spells the reading box
     frmSpace& window = StartWindow();
     window.ui.FuriganaTxt->setText(QStringLiteral("ｶ"));
     QVERIFY(PressStart(window).isEmpty());
@@ -451,8 +351,7 @@ class MainWindowTest : public QObject {
   }
 
   void typedRomajiAndRomanizedKoreanAreShownConverted() {
-    WriteTables();
-    WriteSettingsFile(0, 4);
+    WriteFiles(0, 4);
     frmSpace& window = ShowWindow();
     const frmSpaceControls& ui = window.ui;
     QTest::keyClicks(ui.InputArea, QStringLiteral("gakkou"));
@@ -485,8 +384,7 @@ class MainWindowTest : public QObject {
   }
 
   void theViewControlsTurnTiltAndZoom() {
-    WriteTables();
-    WriteSettingsFile(0, 2);
+    WriteFiles(0, 2);
     frmSpace& window = ShowWindow();
     const frmSpaceControls& ui = window.ui;
     ViewState& view = state_->View;
@@ -542,8 +440,7 @@ class MainWindowTest : public QObject {
   }
 
   void thePictureStaysCentredWhenTheWindowIsResized() {
-    WriteTables();
-    WriteSettingsFile(0, 2);
+    WriteFiles(0, 2);
     frmSpace& window = ShowWindow();
     HandView& area = *window.ui.picSpace;
     window.Engine().Redraw(0);
@@ -563,7 +460,7 @@ class MainWindowTest : public QObject {
 
   void aFailedLoadSaysWhichFileAndWhyThenOpensTheDialog() {
     QVERIFY(WriteAngleTable(Dir() + "mine.csv", 2, 5));
-    QVERIFY(WriteText(Dir() + "broken.csv", "not angle data\r\n"));
+    QVERIFY(WriteFileContents(Dir() + "broken.csv", "not angle data\r\n"));
     QVERIFY(WriteAngleTable(Dir() + "noextension", 2, 7));
     WriteSettingsFile(0, 0);
 
@@ -611,8 +508,7 @@ class MainWindowTest : public QObject {
   }
 
   void startUpShowsTheRestPoseAndTypingGoesToTheWordBox() {
-    WriteTables();
-    WriteSettingsFile(0, 2);
+    WriteFiles(0, 2);
     frmSpace& window = ShowWindow();
     // Slot 0 of the test tables holds its wrist at height 0, every other slot higher.
     QCOMPARE(state_->Hands[0]->pose(2), 0.0f);
@@ -632,8 +528,7 @@ class MainWindowTest : public QObject {
   }
 
   void theSystemLabelOpensTheSystemChoice() {
-    WriteTables();
-    WriteSettingsFile(0, 0);
+    WriteFiles(0, 0);
     frmSpace& window = ShowWindow();
     window.ui.FuriganaTxt->setText(QStringLiteral("abc"));
     bool marked = false;
@@ -657,8 +552,7 @@ class MainWindowTest : public QObject {
   }
 
   void aWordPlaysAtSixtyStepsASecondAndTheWindowClosesAfterIt() {
-    WriteTables();
-    WriteSettingsFile(0, 2);
+    WriteFiles(0, 2);
     frmSpace& window = ShowWindow();
     QSignalSpy swapped(window.ui.picSpace, &QOpenGLWidget::frameSwapped);
     window.ui.FuriganaTxt->setText(QStringLiteral("ab"));
@@ -680,9 +574,6 @@ class MainWindowTest : public QObject {
   }
 };
 
-int RunMainWindowTest(int argc, char** argv) {
-  MainWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+TOVARO_GUI_TEST(MainWindowTest);
 
 #include "main_window_test.moc"

@@ -1,5 +1,6 @@
 #include "app/message_box_sink.h"
 
+#include "support/gui_test_suites.h"
 #include "support/modal_answer.h"
 
 #include <QtTest>
@@ -41,9 +42,6 @@ class MessageBoxSinkTest : public QObject {
   }
 };
 
-int RunMessageBoxSinkTest(int argc, char** argv) {
-  MessageBoxSinkTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+TOVARO_GUI_TEST(MessageBoxSinkTest);
 
 #include "message_box_sink_test.moc"

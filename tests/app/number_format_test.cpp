@@ -51,13 +51,9 @@ TEST(NumberFormat, FloatsAreWrittenInTheirShortestTextOfSevenDigitsAtMost) {
   EXPECT_EQ(ShortestFloatText(12345678.0f), "1.234568E+07");
   EXPECT_EQ(ShortestFloatText(1e7f), "1E+07");
   EXPECT_EQ(ShortestFloatText(1e-5f), "1E-05");
-  // Whatever is written reads back within seven significant digits.
-  for (float v : {1.0f / 3.0f, 2.0f / 7.0f, 123.456789f, -9.87654321e-3f, 3.0e20f}) {
-    const double back = LenientNumber(ShortestFloatText(v));
-    EXPECT_NEAR(back, v, std::fabs(v) * 1e-6) << ShortestFloatText(v).toStdString();
-  }
 }
 
+// Whatever is written reads back within seven significant digits.
 TEST(NumberFormat, FloatTextsReadBackAcrossTheWholeRange) {
   uint32_t seed = 12345;
   for (int i = 0; i < 20000; ++i) {

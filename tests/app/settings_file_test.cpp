@@ -1,18 +1,18 @@
 #include "app/settings_file.h"
 
 #include "app/app_directory.h"
+#include "support/file_contents.h"
 #include "support/file_size_limit.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-
+// The main window's test shows the start without a settings file and the file written
+// at exit, and a wrong-case fourth key; these are the reading and writing rules.
 namespace {
 
 const QByteArray kDefaultFile =
@@ -30,16 +30,8 @@ class SettingsFileTest : public ::testing::Test {
 
   QString WriteBytes(const QByteArray& bytes) const {
     const QString path = PathOf(QStringLiteral("Tovaro.ini"));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    EXPECT_TRUE(WriteFileContents(path, bytes));
     return path;
-  }
-
-  static QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
   }
 
   static void ExpectDefaults(const AppState& state) {
@@ -72,7 +64,7 @@ TEST_F(SettingsFileTest, TheDefaultsAreWrittenAsSevenCrLfLinesInFreeNumberForm) 
   AppState state;
   const QString path = PathOf(QStringLiteral("Tovaro.ini"));
   ASSERT_TRUE(WriteSettings(path, state));
-  EXPECT_EQ(ReadBytes(path), kDefaultFile);
+  EXPECT_EQ(FileContents(path), kDefaultFile);
 
   // A negative number takes the place of the leading blank with its sign.
   state.InterfaceLanguage = -1;
@@ -80,7 +72,7 @@ TEST_F(SettingsFileTest, TheDefaultsAreWrittenAsSevenCrLfLinesInFreeNumberForm) 
   state.EditableCode = 742;
   state.SpeedText = QStringLiteral("12.25");
   ASSERT_TRUE(WriteSettings(path, state));
-  const QByteArray written = ReadBytes(path);
+  const QByteArray written = FileContents(path);
   EXPECT_TRUE(written.startsWith("Message,-1 \r\nLanguage, 5 \r\n")) << written.constData();
   EXPECT_TRUE(written.endsWith("Speed, 12.25 \r\nEditable, 742 \r\n")) << written.constData();
   EXPECT_EQ(written.count("\r\n"), 7);
@@ -106,26 +98,6 @@ TEST_F(SettingsFileTest, WhatIsWrittenReadsBackUnchanged) {
   EXPECT_EQ(read.Fonts, written.Fonts);
   EXPECT_EQ(read.SpeedText, "12.25");
   EXPECT_EQ(read.EditableCode, 742);
-}
-
-TEST_F(SettingsFileTest, AWrongCaseFourthKeyKeepsTheFirstThreeLinesAndTheDefaultsForTheRest) {
-  AppState state;
-  const QString path = WriteBytes(
-      "Message, 1 \r\n"
-      "Language, 3 \r\n"
-      "EnglishFont,Georgia, 14 \r\n"
-      "japaneseFont,IPAGothic, 16 \r\n"
-      "KoreanFont,Baekmuk, 18 \r\n"
-      "Speed, 50 \r\n"
-      "Editable, 742 \r\n");
-  EXPECT_FALSE(ReadSettings(path, state));
-  EXPECT_EQ(state.InterfaceLanguage, 1);
-  EXPECT_EQ(state.SystemIndex, 3);
-  EXPECT_EQ(state.Fonts[EnglishFont], (FontDescription{QStringLiteral("Georgia"), 14}));
-  EXPECT_EQ(state.Fonts[JapaneseFont], DefaultFonts()[JapaneseFont]);
-  EXPECT_EQ(state.Fonts[KoreanFont], DefaultFonts()[KoreanFont]);
-  EXPECT_EQ(state.SpeedText, "100");
-  EXPECT_EQ(state.EditableCode, 0);
 }
 
 TEST_F(SettingsFileTest, NumbersAreReadLenientlyAndRoundedHalfToEven) {
@@ -268,7 +240,7 @@ TEST_F(SettingsFileTest, AFailedWriteKeepsThePreviousFileWhole) {
       WithFileSizeLimit(40, [&] { return WriteSettings(path, changed); });
   ASSERT_TRUE(written.has_value());
   EXPECT_FALSE(*written) << "the failed write was reported as success";
-  EXPECT_EQ(ReadBytes(path), kDefaultFile);
+  EXPECT_EQ(FileContents(path), kDefaultFile);
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("Tovaro.ini")});
 
   // A folder that does not exist fails as well.

@@ -1,6 +1,7 @@
 #include "app/system_choice_window.h"
 
 #include "app/caption_table.h"
+#include "support/gui_test_suites.h"
 #include "support/modal_answer.h"
 
 #include <QPushButton>
@@ -77,9 +78,6 @@ class SystemChoiceWindowTest : public QObject {
   }
 };
 
-int RunSystemChoiceWindowTest(int argc, char** argv) {
-  SystemChoiceWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+TOVARO_GUI_TEST(SystemChoiceWindowTest);
 
 #include "system_choice_window_test.moc"

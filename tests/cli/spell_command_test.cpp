@@ -1,21 +1,21 @@
 #include "cli/spell_command.h"
 
+#include "support/command_run.h"
+
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <string>
 
 namespace {
 
-struct CommandRun {
-  int status;
-  std::string out;
-  std::string err;
-};
+CommandRun Spell(const QStringList& arguments) { return RunCommand(RunSpellCommand, arguments); }
 
-CommandRun Spell(const QStringList& arguments) {
-  std::ostringstream out, err;
-  const int status = RunSpellCommand(arguments, {out, err});
-  return {status, out.str(), err.str()};
+// The line printed for one text; `reading` is the katakana or hangul field, if any.
+std::string Line(const std::string& text, bool result, int count, const std::string& codes,
+                 const std::string& messages = "[]", const std::string& reading = "") {
+  return "{\"text\": \"" + text + "\", \"result\": " + (result ? "true" : "false") +
+         ", \"count\": " + std::to_string(count) + ", \"codes\": " + codes +
+         ", \"messages\": " + messages + reading + "}\n";
 }
 
 }  // namespace
@@ -25,80 +25,53 @@ TEST(SpellCommand, PrintsOneJsonLinePerText) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out,
             "{\"text\": \"hello\", \"result\": true, \"count\": 5, \"codes\": "
-            "[[8,0],[5,0],[12,16],[12,128],[15,0]], \"messages\": []}\n"
-            "{\"text\": \"Tt\", \"result\": true, \"count\": 2, \"codes\": [[27,16],[27,128]], "
-            "\"messages\": []}\n"
-            "{\"text\": \"a b\", \"result\": true, \"count\": 2, \"codes\": [[1,0],[2,0]], "
-            "\"messages\": []}\n");
+            "[[8,0],[5,0],[12,16],[12,128],[15,0]], \"messages\": []}\n" +
+                Line("Tt", true, 2, "[[27,16],[27,128]]") + Line("a b", true, 2, "[[1,0],[2,0]]"));
   EXPECT_TRUE(run.err.empty());
-  // Only ASL has its own T.
-  EXPECT_NE(Spell({"--system", "3", "t"}).out.find("[[20,0]]"), std::string::npos);
+  // Texts are written as valid JSON strings, and what follows "--" is text.
+  EXPECT_EQ(Spell({"--system", "0", "--", "a\"b\\c\td\x01", "--help"}).out,
+            Line("a\\\"b\\\\c\\td\\u0001", true, 4, "[[1,0],[2,0],[3,0],[4,0]]") +
+                Line("--help", true, 4, "[[8,0],[5,0],[12,0],[16,0]]"));
 }
 
-TEST(SpellCommand, StateCarriesFromOneTextToTheNext) {
-  const CommandRun run = Spell({"--system", "4", "--roman", "toukyou", "tchi", ""});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out,
-            "{\"text\": \"toukyou\", \"result\": true, \"count\": 5, \"codes\": "
-            "[[20,0],[3,0],[7,0],[38,2],[3,0]], \"messages\": [], \"katakana\": \"ﾄｳｷｮｳ\"}\n"
-            "{\"text\": \"tchi\", \"result\": false, \"count\": 5, \"codes\": "
-            "[[20,0],[3,0],[7,0],[38,2],[3,0]], \"messages\": [], \"katakana\": \"ﾄｳｷｮｳ\"}\n"
-            "{\"text\": \"\", \"result\": true, \"count\": 0, \"codes\": [], \"messages\": [], "
-            "\"katakana\": \"\"}\n");
-
-  const CommandRun hangul = Spell({"--system", "5", "--roman", "--", "HanGug", "ga"});
-  EXPECT_EQ(hangul.out,
-            "{\"text\": \"HanGug\", \"result\": true, \"count\": 6, \"codes\": "
-            "[[19,2],[20,3],[3,4],[1,1],[33,4],[1,7]], \"messages\": [], \"hangul\": \"한국\"}\n"
-            "{\"text\": \"ga\", \"result\": false, \"count\": 6, \"codes\": "
-            "[[19,2],[20,3],[3,4],[1,1],[33,4],[1,7]], \"messages\": [], \"hangul\": \"한국\"}\n");
-
-  // Without --roman system 5 reads Hangul, and a kana text gives katakana too.
-  EXPECT_NE(Spell({"--system", "5", "닭"}).out.find("\"codes\": [[4,2],[20,3],[6,5],[1,6]]"),
-            std::string::npos);
-  EXPECT_NE(Spell({"--system", "4", "ｶﾞ"}).out.find("\"katakana\": \"ｶﾞ\"}"), std::string::npos);
-}
-
-TEST(SpellCommand, NumeralsReportTheirMessagesAndUseTheGivenBase) {
-  const CommandRun run = Spell({"--system", "6", "12345", "12a", "100000000000"});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out,
-            "{\"text\": \"12345\", \"result\": true, \"count\": 6, \"codes\": "
-            "[[47,0],[80,0],[76,32],[68,0],[60,0],[51,0]], \"messages\": []}\n"
-            "{\"text\": \"12a\", \"result\": false, \"count\": 6, \"codes\": "
-            "[[47,0],[80,0],[76,32],[68,0],[60,0],[51,0]], \"messages\": [\"Invalid number\"]}\n"
-            "{\"text\": \"100000000000\", \"result\": false, \"count\": 6, \"codes\": "
-            "[[47,0],[80,0],[76,32],[68,0],[60,0],[51,0]], \"messages\": [\"The number is too "
-            "big\"]}\n");
-  EXPECT_EQ(Spell({"--system", "6", "--numeral-base", "41", "7"}).out,
-            "{\"text\": \"7\", \"result\": true, \"count\": 1, \"codes\": [[48,0]], "
-            "\"messages\": []}\n");
-}
-
-TEST(SpellCommand, TextsAreWrittenAsValidJsonStrings) {
-  const CommandRun run = Spell({"--system", "0", "--", "a\"b\\c\td\x01", "--help"});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out,
-            "{\"text\": \"a\\\"b\\\\c\\td\\u0001\", \"result\": true, \"count\": 4, \"codes\": "
-            "[[1,0],[2,0],[3,0],[4,0]], \"messages\": []}\n"
-            "{\"text\": \"--help\", \"result\": true, \"count\": 4, \"codes\": "
-            "[[8,0],[5,0],[12,0],[16,0]], \"messages\": []}\n");
+TEST(SpellCommand, StateCarriesFromOneTextToTheNextAndFailuresReportTheirMessages) {
+  const std::string toukyou = "[[20,0],[3,0],[7,0],[38,2],[3,0]]";
+  const std::string hanGug = "[[19,2],[20,3],[3,4],[1,1],[33,4],[1,7]]";
+  const std::string twelve345 = "[[47,0],[80,0],[76,32],[68,0],[60,0],[51,0]]";
+  const struct {
+    QStringList arguments;
+    std::string out;
+  } cases[] = {
+      {{"--system", "4", "--roman", "toukyou", "tchi", ""},
+       Line("toukyou", true, 5, toukyou, "[]", R"(, "katakana": "ﾄｳｷｮｳ")") +
+           Line("tchi", false, 5, toukyou, "[]", R"(, "katakana": "ﾄｳｷｮｳ")") +
+           Line("", true, 0, "[]", "[]", R"(, "katakana": "")")},
+      {{"--system", "5", "--roman", "--", "HanGug", "ga"},
+       Line("HanGug", true, 6, hanGug, "[]", R"(, "hangul": "한국")") +
+           Line("ga", false, 6, hanGug, "[]", R"(, "hangul": "한국")")},
+      // Without --roman system 5 reads Hangul, and system 4 half-width katakana.
+      {{"--system", "5", "닭"}, Line("닭", true, 4, "[[4,2],[20,3],[6,5],[1,6]]", "[]", R"(, "hangul": "닭")")},
+      {{"--system", "4", "ｶﾞ"}, Line("ｶﾞ", true, 1, "[[6,4]]", "[]", R"(, "katakana": "ｶﾞ")")},
+      {{"--system", "6", "12345", "12a", "100000000000"},
+       Line("12345", true, 6, twelve345) + Line("12a", false, 6, twelve345, R"(["Invalid number"])") +
+           Line("100000000000", false, 6, twelve345, R"(["The number is too big"])")},
+      {{"--system", "6", "--numeral-base", "41", "7"}, Line("7", true, 1, "[[48,0]]")},
+      // Only ASL has its own T.
+      {{"--system", "3", "t"}, Line("t", true, 1, "[[20,0]]")},
+  };
+  for (const auto& c : cases) {
+    const CommandRun run = Spell(c.arguments);
+    EXPECT_EQ(run.status, 0) << c.arguments.join(u' ').toStdString();
+    EXPECT_EQ(run.out, c.out);
+  }
 }
 
 TEST(SpellCommand, WrongUsagePrintsTheUsageAndExitsWith2) {
-  for (const QStringList& arguments :
-       {QStringList{}, QStringList{"hello"}, QStringList{"--system", "7", "a"},
-        QStringList{"--system", "x", "a"}, QStringList{"--system", "2"},
-        QStringList{"--system", "2", "--roman", "a"}, QStringList{"--system", "6", "--roman", "1"},
-        QStringList{"--system", "6", "--numeral-base", "222", "1"},
-        QStringList{"--system", "6", "--numeral-base", "-1", "1"},
-        QStringList{"--system", "2", "--bogus", "a"}, QStringList{"--system"}}) {
-    const CommandRun run = Spell(arguments);
-    EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
-    EXPECT_NE(run.err.find("Usage: tovaro-cli spell"), std::string::npos);
-    EXPECT_TRUE(run.out.empty());
-  }
-  const CommandRun help = Spell({"--help"});
-  EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("--system S"), std::string::npos);
+  ExpectWrongUsage(RunSpellCommand, "spell",
+                   {{}, {"hello"}, {"--system", "7", "a"}, {"--system", "x", "a"}, {"--system", "2"},
+                    {"--system", "2", "--roman", "a"}, {"--system", "6", "--roman", "1"},
+                    {"--system", "6", "--numeral-base", "222", "1"},
+                    {"--system", "6", "--numeral-base", "-1", "1"},
+                    {"--system", "2", "--bogus", "a"}, {"--system"}},
+                   "--system S");
 }

@@ -1,46 +1,27 @@
 #include "cli/trace_command.h"
 
-#include "app/app_state.h"
-#include "signdata/angle_file.h"
+#include "support/angle_table_files.h"
+#include "support/command_run.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <algorithm>
 
 namespace {
 
-struct CommandRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CommandRun Trace(const QStringList& arguments) {
-  std::ostringstream out, err;
-  const int status = RunTraceCommand(arguments, {out, err});
-  return {status, out.str(), err.str()};
-}
+CommandRun Trace(const QStringList& arguments) { return RunCommand(RunTraceCommand, arguments); }
 
 // One-frame shapes of rate 1 in slots 0..last; slot 10 has a second frame at rate 0.5.
 QString WriteTable(const QTemporaryDir& dir, int hands, int last) {
-  AppState table;
-  table.ColumnCount = hands == 2 ? kTwoHandColumns : kOneHandColumns;
-  KeyFrame plain;
-  plain.Rate = 1.0f;
-  for (int slot = 0; slot <= last; ++slot) {
-    table.SignTable[slot].FrameCount = 1;
-    table.SignTable[slot].Frames = {plain};
-  }
-  KeyFrame half = plain;
+  const auto table = PlainAngleTable(hands, last, 1.0f);
+  KeyFrame half = table->SignTable[10].Frames[0];
   half.Rate = 0.5f;
-  table.SignTable[10].FrameCount = 2;
-  table.SignTable[10].Frames = {plain, half};
-  table.SignCount = static_cast<int16_t>(last + 1);
+  table->SignTable[10].Frames.push_back(half);
+  table->SignTable[10].FrameCount = 2;
   const QString path = dir.filePath(QStringLiteral("table%1.csv").arg(hands));
-  EXPECT_TRUE(SaveAngleFile(table, path));
+  EXPECT_TRUE(SaveAngleFile(*table, path));
   return path;
 }
 
@@ -122,24 +103,16 @@ TEST(TraceCommand, AFileThatDoesNotLoadOrAFailedConversionEndsWith1) {
 }
 
 TEST(TraceCommand, WrongUsagePrintsTheUsageAndExitsWith2) {
-  for (const QStringList& arguments : {
-           QStringList{},
-           QStringList{"--system", "2", "--angles", "f.csv", "a"},
-           QStringList{"--system", "2", "--speed", "40", "a"},
-           QStringList{"--angles", "f.csv", "--speed", "40", "a"},
-           QStringList{"--system", "2", "--angles", "f.csv", "--speed", "0", "a"},
-           QStringList{"--system", "2", "--angles", "f.csv", "--speed", "32768", "a"},
-           QStringList{"--system", "2", "--angles", "f.csv", "--speed", "40"},
-           QStringList{"--system", "2", "--angles", "f.csv", "--speed", "40", "a", "b"},
-           QStringList{"--system", "3", "--angles", "f.csv", "--speed", "40", "--roman", "a"},
-           QStringList{"--system", "7", "--angles", "f.csv", "--speed", "40", "a"},
-       }) {
-    const CommandRun run = Trace(arguments);
-    EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
-    EXPECT_NE(run.err.find("Usage: tovaro-cli trace"), std::string::npos);
-    EXPECT_TRUE(run.out.empty());
-  }
-  const CommandRun help = Trace({"--help"});
-  EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("FrameCounter"), std::string::npos);
+  ExpectWrongUsage(RunTraceCommand, "trace",
+                   {{},
+                    {"--system", "2", "--angles", "f.csv", "a"},
+                    {"--system", "2", "--speed", "40", "a"},
+                    {"--angles", "f.csv", "--speed", "40", "a"},
+                    {"--system", "2", "--angles", "f.csv", "--speed", "0", "a"},
+                    {"--system", "2", "--angles", "f.csv", "--speed", "32768", "a"},
+                    {"--system", "2", "--angles", "f.csv", "--speed", "40"},
+                    {"--system", "2", "--angles", "f.csv", "--speed", "40", "a", "b"},
+                    {"--system", "3", "--angles", "f.csv", "--speed", "40", "--roman", "a"},
+                    {"--system", "7", "--angles", "f.csv", "--speed", "40", "a"}},
+                   "FrameCounter");
 }

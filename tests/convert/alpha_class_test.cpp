@@ -149,44 +149,43 @@ TEST_F(AlphaClassTest, AHandHangingBelowMinus80IsTheStillHandOfATwoHandShape) {
   Put(13, {Frame(1.0f, -90.0f, 0.0f)});   // M: the right hand hangs low
   Put(14, {Frame(1.0f, -80.0f, -80.0f)}); // N: exactly -80 is not low
   Put(16, {Frame(1.0f, -90.0f, -90.0f)}); // P: both low: the right hand slides alone
-
-  signs.Text("ll");
-  signs.StartRoutine(40);
-  std::vector<std::string> calls = Calls();
-  ASSERT_EQ(calls.size(), 13u);
-  EXPECT_EQ(calls[3], Shifted(12, 0, {{kRightWristAngleY, 10}}));
-  EXPECT_EQ(calls[7], Shifted(12, 0, {{kRightWristPosY, -20}}));
-  EXPECT_EQ(calls[9], Shifted(12, 0, {{kRightWristAngleY, 10}, {kRightWristPosY, -20}}));
-  for (const PoseRecordingArea::Picture& p : area.pictures) {
-    EXPECT_EQ(p.left[1], 0.0f);
-    EXPECT_EQ(p.left[4], 0.0f);
+  // The calls of the first bounce, the slide and the bounce on the slide, where the
+  // right and the left wrist end sideways, and the hand that never moves (if any).
+  const struct {
+    const char* word;
+    std::string bounce, slide, slidBounce;
+    float rightEnd, leftEnd;
+    int stillHand;
+  } cases[] = {
+      {"ll", Shifted(12, 0, {{kRightWristAngleY, 10}}), Shifted(12, 0, {{kRightWristPosY, -20}}),
+       Shifted(12, 0, {{kRightWristAngleY, 10}, {kRightWristPosY, -20}}), -20, 0, 1},
+      {"mm", Shifted(13, 0, {{kLeftWristAngleY, 10}}), Shifted(13, 0, {{kLeftWristPosY, -20}}),
+       Shifted(13, 0, {{kLeftWristAngleY, 10}, {kLeftWristPosY, -20}}), 0, -20, 0},
+      {"nn", Shifted(14, 0, {{kRightWristAngleY, 10}, {kLeftWristAngleY, 10}}),
+       Shifted(14, 0, {{kRightWristPosY, -20}, {kLeftWristPosY, -20}}),
+       Shifted(14, 0, {{kRightWristAngleY, 10}, {kRightWristPosY, -20}, {kLeftWristAngleY, 10},
+                       {kLeftWristPosY, -20}}), -20, -20, -1},
+      {"pp", Shifted(16, 0), Shifted(16, 0, {{kRightWristPosY, -20}}),
+       Shifted(16, 0, {{kRightWristPosY, -20}}), -20, 0, 1},
+  };
+  for (const auto& c : cases) {
+    area.pictures.clear();
+    signs.Text(c.word);
+    signs.StartRoutine(40);
+    const std::vector<std::string> calls = Calls();
+    ASSERT_EQ(calls.size(), 13u) << c.word;
+    EXPECT_EQ(calls[3], c.bounce) << c.word;
+    EXPECT_EQ(calls[7], c.slide) << c.word;
+    EXPECT_EQ(calls[9], c.slidBounce) << c.word;
+    EXPECT_EQ(area.pictures.back().right[1], c.rightEnd) << c.word;
+    EXPECT_EQ(area.pictures.back().left[1], c.leftEnd) << c.word;
+    if (c.stillHand < 0) continue;
+    for (const PoseRecordingArea::Picture& p : area.pictures) {
+      const PoseRecordingArea::Wrist& still = c.stillHand == 0 ? p.right : p.left;
+      EXPECT_EQ(still[1], 0.0f) << c.word;
+      EXPECT_EQ(still[4], 0.0f) << c.word;
+    }
   }
-  EXPECT_EQ(area.pictures.back().right[1], -20.0f);
-
-  signs.Text("mm");
-  signs.StartRoutine(40);
-  calls = Calls();
-  ASSERT_EQ(calls.size(), 13u);
-  EXPECT_EQ(calls[3], Shifted(13, 0, {{kLeftWristAngleY, 10}}));
-  EXPECT_EQ(calls[7], Shifted(13, 0, {{kLeftWristPosY, -20}}));
-  EXPECT_EQ(calls[9], Shifted(13, 0, {{kLeftWristAngleY, 10}, {kLeftWristPosY, -20}}));
-  EXPECT_EQ(area.pictures.back().left[1], -20.0f);
-  EXPECT_EQ(area.pictures.back().right[1], 0.0f);
-
-  signs.Text("nn");
-  signs.StartRoutine(40);
-  calls = Calls();
-  ASSERT_EQ(calls.size(), 13u);
-  EXPECT_EQ(calls[7], Shifted(14, 0, {{kRightWristPosY, -20}, {kLeftWristPosY, -20}}));
-  EXPECT_EQ(calls[9], Shifted(14, 0, {{kRightWristAngleY, 10}, {kRightWristPosY, -20},
-                                      {kLeftWristAngleY, 10}, {kLeftWristPosY, -20}}));
-
-  signs.Text("pp");
-  signs.StartRoutine(40);
-  calls = Calls();
-  ASSERT_EQ(calls.size(), 13u);
-  EXPECT_EQ(calls[7], Shifted(16, 0, {{kRightWristPosY, -20}}));
-  EXPECT_EQ(calls[9], Shifted(16, 0, {{kRightWristPosY, -20}}));
 }
 
 TEST_F(AlphaClassTest, OneHandSystemsKnowNoStillHand) {

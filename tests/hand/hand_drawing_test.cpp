@@ -2,20 +2,13 @@
 #include "hand/hand_skeleton.h"
 #include "hand/recording_sink.h"
 #include "hand/tapered_prism.h"
+#include "support/straight_hand.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
-
-CMano StraightHand() {
-  CMano hand;
-  for (int f = 0; f < 5; ++f)
-    for (int s = 0; s < 3; ++s)
-      for (int a = 0; a < 3; ++a) hand.SetArthro(f, s, a, 0.0f);
-  return hand;
-}
 
 void ExpectNear(const Vec3& actual, const Vec3& expected, float tolerance = 1e-3f) {
   EXPECT_NEAR(actual.x, expected.x, tolerance);
@@ -26,7 +19,8 @@ void ExpectNear(const Vec3& actual, const Vec3& expected, float tolerance = 1e-3
 }  // namespace
 
 TEST(HandDrawing, AStraightHandPointsAlongZWithFingersSideBySide) {
-  const CMano hand = StraightHand();
+  const auto straight = StraightHand();
+  const CMano& hand = *straight;
   const auto axes = HandPrismAxes(hand);
   ASSERT_EQ(axes.size(), 16u);
   ExpectNear(axes[0].base, {0, 0, 0});
@@ -42,7 +36,8 @@ TEST(HandDrawing, AStraightHandPointsAlongZWithFingersSideBySide) {
 }
 
 TEST(HandDrawing, JointRotationsCurlTowardsThePalmAndWristPoseMovesTheWholeHand) {
-  CMano hand = StraightHand();
+  const auto straight = StraightHand();
+  CMano& hand = *straight;
   // A base joint bent 90 degrees about y points the rest of the finger along +x.
   hand.SetArthro(1, 0, 1, 90.0f);
   ExpectNear(Fingertip(hand, 1), {65, 22.10526f, 50});

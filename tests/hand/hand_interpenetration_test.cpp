@@ -1,6 +1,7 @@
 #include "hand/hand_interpenetration.h"
 
 #include "hand/cmano.h"
+#include "support/straight_hand.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +12,7 @@ namespace {
 
 // Fingers straight up side by side, the thumb swung well out to the index side.
 std::unique_ptr<CMano> OpenHand() {
-  auto hand = std::make_unique<CMano>();
-  for (int f = 0; f < 5; ++f)
-    for (int s = 0; s < 3; ++s)
-      for (int a = 0; a < 3; ++a) hand->SetArthro(f, s, a, 0.0f);
+  auto hand = StraightHand();
   hand->SetArthro(0, 0, 0, -50.0f);
   return hand;
 }

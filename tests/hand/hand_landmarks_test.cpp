@@ -1,21 +1,13 @@
 #include "hand/hand_landmarks.h"
 
 #include "hand/cmano.h"
+#include "support/straight_hand.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
-
-// Every joint straight: the fingers point up from the knuckles at z = 50.
-std::unique_ptr<CMano> StraightHand() {
-  auto hand = std::make_unique<CMano>();
-  for (int f = 0; f < 5; ++f)
-    for (int s = 0; s < 3; ++s)
-      for (int a = 0; a < 3; ++a) hand->SetArthro(f, s, a, 0.0f);
-  return hand;
-}
 
 void ExpectNear(const std::optional<Vec3>& p, float x, float y, float z) {
   ASSERT_TRUE(p.has_value());

@@ -1,6 +1,7 @@
 #include "signdata/angle_file.h"
 
 #include "app/app_state.h"
+#include "support/file_contents.h"
 #include "support/file_size_limit.h"
 
 #include <QDir>
@@ -33,9 +34,7 @@ class AngleFileTest : public ::testing::Test {
 
   QString Write(const QByteArray& bytes, const QString& name = "a.csv") {
     const QString path = dir.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    EXPECT_TRUE(WriteFileContents(path, bytes));
     return path;
   }
   QString Write(const QString& text, const QString& name = "a.csv") { return Write(text.toUtf8(), name); }
@@ -170,9 +169,7 @@ TEST_F(AngleFileTest, WrittenFilesHaveFullLinesCrLfAndTheFreeNumberFormAtTheEnd)
     const QString path = dir.filePath(QStringLiteral("w%1.csv").arg(columns));
     ASSERT_TRUE(SaveAngleFile(written, path));
 
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(file.readAll());
+    const QString text = QString::fromUtf8(FileContents(path));
     ASSERT_TRUE(text.endsWith("\r\n"));
     const QStringList lines = text.chopped(2).split("\r\n");
     ASSERT_EQ(lines.size(), 5);
@@ -257,10 +254,7 @@ TEST_F(AngleFileTest, SavingSkipsEmptySlotsKeepsNamesOnOneFieldAndNeverHalfWrite
 TEST_F(AngleFileTest, ASaveCutShortByAFullDiskLeavesTheOldFileWhole) {
   ASSERT_TRUE(Load(Header(0, "old", 1) + FrameLine(9)));
   const QString path = dir.filePath("a.csv");
-  QFile before(path);
-  ASSERT_TRUE(before.open(QIODevice::ReadOnly));
-  const QByteArray old = before.readAll();
-  before.close();
+  const QByteArray old = FileContents(path);
 
   state.SignTable[1] = {1, FixedLengthName("new"), {KeyFrame{}}};
   state.SignCount = 2;
@@ -268,7 +262,5 @@ TEST_F(AngleFileTest, ASaveCutShortByAFullDiskLeavesTheOldFileWhole) {
       WithFileSizeLimit(100, [&] { return static_cast<bool>(SaveAngleFile(state, path)); });
   ASSERT_TRUE(saved.has_value());
   EXPECT_FALSE(*saved);
-  QFile after(path);
-  ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-  EXPECT_EQ(after.readAll(), old);
+  EXPECT_EQ(FileContents(path), old);
 }

@@ -1,42 +1,12 @@
 // Runs one Qt Test class of the window tests, named by the first argument, or all of
 // them when no name is given; the remaining arguments go to Qt Test.
+#include "support/gui_test_suites.h"
+
 #include <QApplication>
-#include <QStringList>
 
 #include <cstdio>
 #include <cstring>
 #include <vector>
-
-int RunMessageBoxSinkTest(int argc, char** argv);
-int RunSystemChoiceWindowTest(int argc, char** argv);
-int RunBackgroundPainterTest(int argc, char** argv);
-int RunFileDialogTest(int argc, char** argv);
-int RunMainWindowTest(int argc, char** argv);
-int RunLanguageWindowTest(int argc, char** argv);
-int RunFontWindowTest(int argc, char** argv);
-int RunAboutWindowTest(int argc, char** argv);
-int RunMainWindowLanguageTest(int argc, char** argv);
-
-namespace {
-
-struct Suite {
-  const char* name;
-  int (*run)(int, char**);
-};
-
-constexpr Suite kSuites[] = {
-    {"MessageBoxSinkTest", RunMessageBoxSinkTest},
-    {"SystemChoiceWindowTest", RunSystemChoiceWindowTest},
-    {"BackgroundPainterTest", RunBackgroundPainterTest},
-    {"FileDialogTest", RunFileDialogTest},
-    {"MainWindowTest", RunMainWindowTest},
-    {"LanguageWindowTest", RunLanguageWindowTest},
-    {"FontWindowTest", RunFontWindowTest},
-    {"AboutWindowTest", RunAboutWindowTest},
-    {"MainWindowLanguageTest", RunMainWindowLanguageTest},
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -46,7 +16,7 @@ int main(int argc, char** argv) {
 
   int failures = 0;
   bool found = false;
-  for (const Suite& suite : kSuites) {
+  for (const GuiTestSuite& suite : GuiTestSuites()) {
     if (only && std::strcmp(only, suite.name) != 0) continue;
     found = true;
     failures += suite.run(static_cast<int>(args.size()), args.data());

@@ -1,5 +1,6 @@
 #include "ui/about_window.h"
 
+#include "support/gui_test_suites.h"
 #include "support/modal_answer.h"
 
 #include <QLabel>
@@ -32,9 +33,6 @@ class AboutWindowTest : public QObject {
   }
 };
 
-int RunAboutWindowTest(int argc, char** argv) {
-  AboutWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+TOVARO_GUI_TEST(AboutWindowTest);
 
 #include "about_window_test.moc"

@@ -1,5 +1,6 @@
 #include "ui/file_dialog.h"
 
+#include "support/gui_test_suites.h"
 #include "support/modal_answer.h"
 
 #include <QAbstractItemView>
@@ -15,7 +16,9 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -45,20 +48,21 @@ void DoubleClickFile(QListWidget& list, const QString& name) {
   QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
 }
 
-// The angle data "Open" command prepares the window this way.
-void PrepareForLoading(Obtain_FilePath2& dialog) {
+// The angle data "Open" command prepares the window this way (the pose editor's "Save"
+// with `load` false), here on the given folder.
+void Prepare(Obtain_FilePath2& dialog, bool load, const QString& folder) {
   dialog.OptionInitialize();
-  dialog.LoadMode = true;
-  dialog.Label->setText(QStringLiteral("File Load"));
-  dialog.AddFajliloOptions(QStringLiteral("Angle Data"), QStringLiteral(".csv"));
+  dialog.LoadMode = load;
+  dialog.Label->setText(load ? QStringLiteral("File Load") : QStringLiteral("File Save"));
+  dialog.AddFajliloOptions(load ? QStringLiteral("Angle Data") : QStringLiteral("Initial Pattern"),
+                           QStringLiteral(".csv"));
+  dialog.SetFolder(folder);
 }
 
-// The pose editor's "Save" prepares it this way.
-void PrepareForSaving(Obtain_FilePath2& dialog) {
-  dialog.OptionInitialize();
-  dialog.LoadMode = false;
-  dialog.Label->setText(QStringLiteral("File Save"));
-  dialog.AddFajliloOptions(QStringLiteral("Initial Pattern"), QStringLiteral(".csv"));
+// Shows the window modally and answers it with `answer`.
+void ShowAnswering(Obtain_FilePath2& dialog, std::function<void(Obtain_FilePath2&)> answer) {
+  AnswerNextModal<Obtain_FilePath2>(std::move(answer));
+  dialog.exec();
 }
 
 }  // namespace
@@ -82,12 +86,11 @@ class FileDialogTest : public QObject {
 
   void loadModeListsTheRegisteredTypeAndLoadsTheSelectedFile() {
     Obtain_FilePath2 dialog;
-    PrepareForLoading(dialog);
-    dialog.SetFolder(folder_->path());
+    Prepare(dialog, true, folder_->path());
     QStringList types, files;
     bool nameBoxShown = true;
     QString button, title;
-    AnswerNextModal<Obtain_FilePath2>([&](Obtain_FilePath2& shown) {
+    ShowAnswering(dialog, [&](Obtain_FilePath2& shown) {
       types = Items(*shown.Combo1);
       files = Items(*shown.File1);
       nameBoxShown = shown.FileName->isVisible() || shown.Label_FileName->isVisible();
@@ -96,7 +99,6 @@ class FileDialogTest : public QObject {
       ClickFile(*shown.File1, QStringLiteral("two.dots.csv"));
       QTest::mouseClick(shown.cmload, Qt::LeftButton);
     });
-    dialog.exec();
 
     QCOMPARE(types, (QStringList{"Angle Data (*.csv)", "All Files (*.*)"}));
     // Names are matched regardless of case; hidden files and folders are not listed.
@@ -112,21 +114,27 @@ class FileDialogTest : public QObject {
     QCOMPARE(dialog.ChosenFileName, QStringLiteral("two.dots.csv"));
     QCOMPARE(dialog.ChosenDirectory, folder_->path() + "/");
     QCOMPARE(dialog.BaseName, QStringLiteral("two"));
+
+    // A double click loads the clicked file.
+    ShowAnswering(dialog, [](Obtain_FilePath2& shown) {
+      DoubleClickFile(*shown.File1, QStringLiteral("PositionBSL.csv"));
+    });
+    QVERIFY(dialog.Decided);
+    QCOMPARE(dialog.FullPath, folder_->path() + "/PositionBSL.csv");
+    QCOMPARE(dialog.BaseName, QStringLiteral("PositionBSL"));
   }
 
   void allFilesListsEveryFileAndKeepsTheExtension() {
     Obtain_FilePath2 dialog;
-    PrepareForLoading(dialog);
-    dialog.SetFolder(folder_->path());
+    Prepare(dialog, true, folder_->path());
     QStringList files;
-    AnswerNextModal<Obtain_FilePath2>([&](Obtain_FilePath2& shown) {
+    ShowAnswering(dialog, [&](Obtain_FilePath2& shown) {
       shown.Combo1->setFocus();
       QTest::keyClick(shown.Combo1, Qt::Key_Down);  // "All Files (*.*)"
       files = Items(*shown.File1);
       ClickFile(*shown.File1, QStringLiteral("README"));
       QTest::mouseClick(shown.cmload, Qt::LeftButton);
     });
-    dialog.exec();
     QCOMPARE(files, (QStringList{"notes.txt", "PositionBSL.csv", "README", "two.dots.csv", "UPPER.CSV"}));
     QVERIFY(dialog.Decided);
     QCOMPARE(dialog.Extension, QStringLiteral(".csv"));
@@ -134,71 +142,42 @@ class FileDialogTest : public QObject {
     QCOMPARE(dialog.FullPath, folder_->path() + "/README");
   }
 
-  void doubleClickLoadsTheClickedFile() {
+  void loadingNothingNamesTheExtensionAloneAndCancellingDecidesNothing() {
     Obtain_FilePath2 dialog;
-    PrepareForLoading(dialog);
-    dialog.SetFolder(folder_->path());
-    AnswerNextModal<Obtain_FilePath2>([](Obtain_FilePath2& shown) {
-      DoubleClickFile(*shown.File1, QStringLiteral("PositionBSL.csv"));
-    });
-    dialog.exec();
-    QVERIFY(dialog.Decided);
-    QCOMPARE(dialog.FullPath, folder_->path() + "/PositionBSL.csv");
-    QCOMPARE(dialog.BaseName, QStringLiteral("PositionBSL"));
-  }
-
-  void loadingWithNothingSelectedNamesTheExtensionAlone() {
-    Obtain_FilePath2 dialog;
-    PrepareForLoading(dialog);
-    dialog.SetFolder(folder_->path());
-    AnswerNextModal<Obtain_FilePath2>([](Obtain_FilePath2& shown) { shown.cmload->click(); });
-    dialog.exec();
+    Prepare(dialog, true, folder_->path());
+    ShowAnswering(dialog, [](Obtain_FilePath2& shown) { shown.cmload->click(); });
     QVERIFY(dialog.Decided);
     QCOMPARE(dialog.FullPath, folder_->path() + "/.csv");
-  }
-
-  void cancellingOrClosingDecidesNothing() {
-    Obtain_FilePath2 dialog;
-    PrepareForLoading(dialog);
-    dialog.SetFolder(folder_->path());
-    AnswerNextModal<Obtain_FilePath2>([](Obtain_FilePath2& shown) { shown.cmload->click(); });
-    dialog.exec();
-    QVERIFY(dialog.Decided);
 
     // Every display starts undecided.
-    AnswerNextModal<Obtain_FilePath2>([](Obtain_FilePath2& shown) {
+    ShowAnswering(dialog, [](Obtain_FilePath2& shown) {
       QTest::mouseClick(shown.cmcancel, Qt::LeftButton);
     });
-    dialog.exec();
     QVERIFY(!dialog.Decided);
     QVERIFY(!dialog.isVisible());
 
     dialog.Decided = true;
-    AnswerNextModal<Obtain_FilePath2>([](Obtain_FilePath2& shown) { shown.close(); });
-    dialog.exec();
+    ShowAnswering(dialog, [](Obtain_FilePath2& shown) { shown.close(); });
     QVERIFY(!dialog.Decided);
 
-    AnswerNextModal<Obtain_FilePath2>([](Obtain_FilePath2& shown) {
+    ShowAnswering(dialog, [](Obtain_FilePath2& shown) {
       QTest::keyClick(&shown, Qt::Key_Escape);
     });
-    dialog.exec();
     QVERIFY(!dialog.Decided);
   }
 
-  void savingAppendsTheTypeExtensionToATypedNameWithoutADot() {
+  void savingTakesTheTypedNameAndAppendsTheTypeExtensionWithoutADot() {
     Obtain_FilePath2 dialog;
-    PrepareForSaving(dialog);
-    dialog.SetFolder(folder_->path());
+    Prepare(dialog, false, folder_->path());
     bool nameBoxShown = false;
     QString button, type;
-    AnswerNextModal<Obtain_FilePath2>([&](Obtain_FilePath2& shown) {
+    ShowAnswering(dialog, [&](Obtain_FilePath2& shown) {
       nameBoxShown = shown.FileName->isVisible() && shown.Label_FileName->isVisible();
       button = shown.cmload->text();
       type = shown.Combo1->currentText();
       QTest::keyClicks(shown.FileName, QStringLiteral("my pose"));
       QTest::keyClick(shown.FileName, Qt::Key_Return);  // Enter presses Save
     });
-    dialog.exec();
     QVERIFY(nameBoxShown);
     QCOMPARE(button, QStringLiteral("Save"));
     QCOMPARE(type, QStringLiteral("Initial Pattern (*.csv)"));
@@ -207,40 +186,33 @@ class FileDialogTest : public QObject {
     QCOMPARE(dialog.ChosenFileName, QStringLiteral("my pose.csv"));
 
     // A typed name with any dot is used as it is, while Extension stays the type's.
-    AnswerNextModal<Obtain_FilePath2>([](Obtain_FilePath2& shown) {
+    ShowAnswering(dialog, [](Obtain_FilePath2& shown) {
       shown.FileName->clear();
       QTest::keyClicks(shown.FileName, QStringLiteral("pose.txt"));
       QTest::mouseClick(shown.cmload, Qt::LeftButton);
     });
-    dialog.exec();
     QVERIFY(dialog.Decided);
     QCOMPARE(dialog.FullPath, folder_->path() + "/pose.txt");
     QCOMPARE(dialog.Extension, QStringLiteral(".csv"));
-  }
 
-  void savingWithoutANameKeepsTheWindowOpen() {
-    Obtain_FilePath2 dialog;
-    PrepareForSaving(dialog);
-    dialog.SetFolder(folder_->path());
+    // Without a name Save keeps the window open.
     bool stayedOpen = false;
-    AnswerNextModal<Obtain_FilePath2>([&](Obtain_FilePath2& shown) {
+    ShowAnswering(dialog, [&](Obtain_FilePath2& shown) {
       shown.FileName->setText(QStringLiteral("   "));
       QTest::mouseClick(shown.cmload, Qt::LeftButton);
       stayedOpen = shown.isVisible();
       shown.cmcancel->click();
     });
-    dialog.exec();
     QVERIFY(stayedOpen);
     QVERIFY(!dialog.Decided);
   }
 
   void theFolderTreeAndTheDriveListMoveTheFileList() {
     Obtain_FilePath2 dialog;
-    PrepareForLoading(dialog);
-    dialog.SetFolder(folder_->path());
+    Prepare(dialog, true, folder_->path());
     QStringList innerFiles, drives;
     QString folderAfterDrive;
-    AnswerNextModal<Obtain_FilePath2>([&](Obtain_FilePath2& shown) {
+    ShowAnswering(dialog, [&](Obtain_FilePath2& shown) {
       auto* model = qobject_cast<QFileSystemModel*>(shown.Dir1->model());
       QVERIFY(model);
       shown.Dir1->setCurrentIndex(model->index(folder_->path() + "/sub"));
@@ -248,14 +220,13 @@ class FileDialogTest : public QObject {
       ClickFile(*shown.File1, QStringLiteral("inner.csv"));
       shown.cmload->click();
     });
-    dialog.exec();
     QCOMPARE(innerFiles, QStringList{"inner.csv"});
     QCOMPARE(dialog.FullPath, folder_->path() + "/sub/inner.csv");
     QCOMPARE(dialog.Folder(), folder_->path() + "/sub");
 
     // The folder stays for the next use; choosing a drive moves to its root.
     QString folderOnShow, treeFolderOnShow;
-    AnswerNextModal<Obtain_FilePath2>([&](Obtain_FilePath2& shown) {
+    ShowAnswering(dialog, [&](Obtain_FilePath2& shown) {
       folderOnShow = shown.Folder();
       auto* model = qobject_cast<QFileSystemModel*>(shown.Dir1->model());
       if (model) treeFolderOnShow = model->filePath(shown.Dir1->currentIndex());
@@ -267,7 +238,6 @@ class FileDialogTest : public QObject {
       folderAfterDrive = shown.Folder();
       shown.cmload->click();
     });
-    dialog.exec();
     QCOMPARE(folderOnShow, folder_->path() + "/sub");
     QCOMPARE(treeFolderOnShow, folder_->path() + "/sub");
     QVERIFY(drives.contains(QStringLiteral("/")));
@@ -282,11 +252,10 @@ class FileDialogTest : public QObject {
     dialog.OptionInitialize();
     dialog.SetFolder(folder_->path());
     QStringList types;
-    AnswerNextModal<Obtain_FilePath2>([&](Obtain_FilePath2& shown) {
+    ShowAnswering(dialog, [&](Obtain_FilePath2& shown) {
       types = Items(*shown.Combo1);
       shown.cmcancel->click();
     });
-    dialog.exec();
     QCOMPARE(types, QStringList{"All Files (*.*)"});
     QCOMPARE(dialog.Extension, QStringLiteral(".old"));
     QCOMPARE(dialog.sufix_check(QStringLiteral("name")), QStringLiteral("name.old"));
@@ -298,9 +267,6 @@ class FileDialogTest : public QObject {
   std::unique_ptr<QTemporaryDir> folder_;
 };
 
-int RunFileDialogTest(int argc, char** argv) {
-  FileDialogTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+TOVARO_GUI_TEST(FileDialogTest);
 
 #include "file_dialog_test.moc"
