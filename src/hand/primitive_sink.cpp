@@ -1,1 +1,0 @@
-#include "hand/primitive_sink.h"
