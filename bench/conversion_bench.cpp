@@ -3,24 +3,16 @@
 #include "app/app_state.h"
 #include "app/message_sink.h"
 #include "convert/sign_class.h"
-#include "render/drawing_area.h"
+#include "render/blank_drawing_area.h"
 #include "render/playback_engine.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-class NoDrawing : public DrawingArea {
- public:
-  int Width() const override { return 640; }
-  int Height() const override { return 480; }
-  void DrawHands(const AppState&) override {}
-  bool SaveFrame(const QString&) override { return false; }
-};
-
 void Convert(benchmark::State& run, int system, const QString& text, bool roman) {
   AppState state;
-  NoDrawing area;
+  BlankDrawingArea area;
   PlaybackEngine engine(state, area);
   CollectingMessageSink messages;
   SignClass signs(engine, messages);

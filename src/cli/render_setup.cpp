@@ -1,12 +1,13 @@
 #include "cli/render_setup.h"
 
+#include "render/picture_file.h"
+
 #include "app/app_state.h"
 #include "cli/render_command.h"
 #include "render/offscreen_renderer.h"
 #include "signdata/angle_file.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <utility>
@@ -79,15 +80,7 @@ std::unique_ptr<OffscreenRenderer> MakeRenderer(QSize size, CliStreams streams) 
 }
 
 bool WritePicture(const QImage& image, const QString& path, CliStreams streams) {
-  const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
-  QSaveFile file(path);
-  bool written = file.open(QIODevice::WriteOnly) &&
-                 image.save(&file, suffix.isEmpty() ? "png" : suffix.constData());
-  if (written) {
-    written = file.commit();
-  } else {
-    file.cancelWriting();
-  }
+  const bool written = WritePictureFile(image, path);
   if (!written) streams.err << "Error " << path << ": cannot write the picture\n";
   return written;
 }

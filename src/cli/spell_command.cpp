@@ -3,7 +3,7 @@
 #include "app/app_state.h"
 #include "app/message_sink.h"
 #include "cli/argument_list.h"
-#include "cli/blank_drawing_area.h"
+#include "render/blank_drawing_area.h"
 #include "convert/sign_class.h"
 #include "convert/sign_sequence.h"
 #include "convert/text_playback.h"

@@ -3,7 +3,7 @@
 #include "app/app_state.h"
 #include "app/message_sink.h"
 #include "cli/argument_list.h"
-#include "cli/blank_drawing_area.h"
+#include "render/blank_drawing_area.h"
 #include "cli/text_playback_options.h"
 #include "cli/tracing_engine.h"
 

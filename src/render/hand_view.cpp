@@ -1,14 +1,14 @@
 #include "render/hand_view.h"
 
+#include "render/picture_file.h"
+
 #include "app/app_state.h"
-#include "app/file_replacement.h"
 #include "app/message_sink.h"
 #include "render/camera.h"
 #include "render/gl_primitive_sink.h"
 #include "render/gl_view_setup.h"
 #include "render/view_controls.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
@@ -94,13 +94,7 @@ void HandView::WaitForNextStep(QEventLoop::ProcessEventsFlags flags) {
 }
 
 bool HandView::SaveFrame(const QString& path) {
-  const QImage picture = grabFramebuffer();
-  if (picture.isNull()) return false;
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!picture.save(&buffer, "BMP")) return false;
-  return ReplaceFile(path, bytes);
+  return WritePictureFile(grabFramebuffer(), path);
 }
 
 void HandView::initializeGL() { InitRenderState(); }

@@ -1,5 +1,7 @@
 #include "render/offscreen_renderer.h"
 
+#include "render/picture_file.h"
+
 #include "app/app_state.h"
 #include "render/camera.h"
 #include "render/gl_primitive_sink.h"
@@ -11,7 +13,6 @@
 #include <GL/glext.h>
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstring>
@@ -193,13 +194,4 @@ void OffscreenRenderer::ReadBack() {
                      image_.scanLine(bottom));
 }
 
-bool OffscreenRenderer::SaveFrame(const QString& path) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
-  if (!image_.save(&file, suffix.isEmpty() ? "png" : suffix.constData())) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
-}
+bool OffscreenRenderer::SaveFrame(const QString& path) { return WritePictureFile(image_, path); }

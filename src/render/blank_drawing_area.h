@@ -2,8 +2,8 @@
 
 #include "render/drawing_area.h"
 
-// A drawing area that draws nothing, for commands that play a word only to see what
-// the engine is asked to do.
+// A drawing area that draws nothing, for playing a word only to see what the engine
+// is asked to do (tracing, measuring the converters).
 class BlankDrawingArea : public DrawingArea {
  public:
   int Width() const override { return 640; }
