@@ -1,5 +1,5 @@
 // Loading and saving a full two-hand table: 257 signs, the largest file there can be.
-#include "app/app_state.h"
+#include "signdata/sign_table.h"
 #include "signdata/angle_file.h"
 
 #include <QTemporaryDir>
@@ -8,7 +8,7 @@
 
 namespace {
 
-void FillFullTable(AppState& state) {
+void FillFullTable(SignTable& state) {
   state.ColumnCount = kTwoHandColumns;
   state.HandCount = 2;
   for (int slot = 0; slot < kSignSlots; ++slot) {
@@ -18,7 +18,7 @@ void FillFullTable(AppState& state) {
       k.RightFinger[i] = slot * 0.37f - i * 1.123456f;
       k.LeftFinger[i] = -k.RightFinger[i];
     }
-    state.SignTable[slot] = {2, FixedLengthName(QString::number(slot)), {k, k}};
+    state.Signs[slot] = {2, FixedLengthName(QString::number(slot)), {k, k}};
   }
   state.SignCount = kSignSlots;
 }
@@ -27,7 +27,7 @@ void FillFullTable(AppState& state) {
 
 static void BM_SaveFullTwoHandFile(benchmark::State& run) {
   QTemporaryDir dir;
-  AppState state;
+  SignTable state;
   FillFullTable(state);
   const QString path = dir.filePath("full.csv");
   for (auto _ : run) {
@@ -38,11 +38,11 @@ BENCHMARK(BM_SaveFullTwoHandFile)->Unit(benchmark::kMillisecond);
 
 static void BM_LoadFullTwoHandFile(benchmark::State& run) {
   QTemporaryDir dir;
-  AppState written;
+  SignTable written;
   FillFullTable(written);
   const QString path = dir.filePath("full.csv");
   SaveAngleFile(written, path);
-  AppState state;
+  SignTable state;
   state.ColumnCount = kTwoHandColumns;
   state.HandCount = 2;
   for (auto _ : run) {

@@ -1,22 +1,22 @@
 // Converting what the user types: the main window converts romanized input after every
 // key, so a conversion must cost far less than the time between two keys.
-#include "app/app_state.h"
-#include "app/message_sink.h"
 #include "convert/sign_class.h"
-#include "render/blank_drawing_area.h"
-#include "render/playback_engine.h"
+#include "playback/blank_drawing_area.h"
+#include "playback/playback_engine.h"
+#include "playback/script_player.h"
+#include "signdata/sign_table.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
 void Convert(benchmark::State& run, int system, const QString& text, bool roman) {
-  AppState state;
+  const SignTable table;
   BlankDrawingArea area;
-  PlaybackEngine engine(state, area);
-  CollectingMessageSink messages;
-  SignClass signs(engine, messages);
-  state.NumeralBase = 46;
+  PlaybackEngine engine(table, area);
+  ImmediatePlayer player(engine);
+  SignClass signs(table, player);
+  signs.SetNumeralBase(46);
   signs.LangSet(system);
   for (auto _ : run) {
     const bool ok = roman ? (system == 5 ? signs.KslRomanText(text) : signs.JslRomanText(text))

@@ -1,8 +1,7 @@
 // Start-up of the desktop program: from starting the process to the first picture of
 // the hand presented on screen, over a folder holding a settings file and the American
 // alphabet. Needs a display: run it under xvfb-run.
-#include "app/app_state.h"
-#include "app/settings_file.h"
+#include "shell/settings_file.h"
 
 #include <QFile>
 #include <QProcess>
@@ -19,7 +18,7 @@ static void BM_StartToFirstFramePresented(benchmark::State& run) {
     return;
   }
   QTemporaryDir folder;
-  AppState settings;
+  Settings settings;
   settings.SystemIndex = 2;
   if (!folder.isValid() || !WriteSettings(folder.filePath(kSettingsFileName), settings) ||
       !QFile::copy(QStringLiteral(TOVARO_DATA_DIR "/PositionASL.csv"),

@@ -1,8 +1,8 @@
 // The desktop program started over a given folder, ending as soon as its first picture
 // has been presented on screen. The start-up benchmark runs it as a fresh process.
-#include "app/desktop_program.h"
-#include "app/main_window.h"
-#include "render/hand_view.h"
+#include "gui/desktop_program.h"
+#include "gui/main_window.h"
+#include "gui/hand_view.h"
 
 #include <QApplication>
 
@@ -16,8 +16,8 @@ int main(int argc, char** argv) {
   }
   QString folder = QString::fromLocal8Bit(argv[1]);
   if (!folder.endsWith(u'/')) folder += u'/';
-  return RunDesktopProgram(folder, [](frmSpace& window) {
-    QObject::connect(window.ui.picSpace, &HandView::frameSwapped, &window, [] {
+  return RunDesktopProgram(folder, [](MainWindow& window) {
+    QObject::connect(window.findChild<HandView*>(QStringLiteral("picSpace")), &HandView::frameSwapped, &window, [] {
       std::puts("first frame presented");
       std::fflush(stdout);
       QCoreApplication::exit(0);

@@ -1,6 +1,6 @@
 #include "cli/angles_command.h"
 
-#include "app/app_state.h"
+#include "signdata/sign_table.h"
 #include "cli/argument_list.h"
 #include "signdata/angle_file.h"
 
@@ -29,15 +29,13 @@ int RunAnglesCommand(const QStringList& arguments, CliStreams streams) {
     return kExitUsage;
   }
 
-  AppState state;
-  state.HandCount = static_cast<int16_t>(*hands);
-  state.ColumnCount = *hands == 2 ? kTwoHandColumns : kOneHandColumns;
+  SignTable table = SignTable::WithHands(*hands);
 
   bool allGood = true;
   for (const QString& file : parsed->positional) {
-    const FileResult loaded = LoadAngleFile(state, file);
+    const FileResult loaded = LoadAngleFile(table, file);
     if (loaded) {
-      streams.out << "SignCount " << state.SignCount << "\n";
+      streams.out << "SignCount " << table.SignCount << "\n";
     } else {
       streams.out << "Error " << file << ": " << loaded.reason << "\n";
       allGood = false;
@@ -45,7 +43,7 @@ int RunAnglesCommand(const QStringList& arguments, CliStreams streams) {
   }
   if (parsed->values.contains("--out")) {
     const QString out = parsed->Value("--out");
-    const FileResult saved = SaveAngleFile(state, out);
+    const FileResult saved = SaveAngleFile(table, out);
     if (!saved) {
       streams.err << "Error " << out << ": " << saved.reason << "\n";
       allGood = false;

@@ -1,6 +1,6 @@
 #include "cli/lint_command.h"
 
-#include "app/app_state.h"
+#include "signdata/sign_table.h"
 #include "cli/argument_list.h"
 #include "signdata/angle_file.h"
 #include "signdata/shape_lint.h"
@@ -36,16 +36,14 @@ int RunLintCommand(const QStringList& arguments, CliStreams streams) {
   if (!parsed->positional.isEmpty())
     return usageError(QStringLiteral("unexpected argument %1").arg(parsed->positional[0]));
 
-  AppState state;
-  state.HandCount = static_cast<int16_t>(*hands);
-  state.ColumnCount = *hands == 2 ? kTwoHandColumns : kOneHandColumns;
+  SignTable table = SignTable::WithHands(*hands);
   const QString file = parsed->Value("--angles");
-  const FileResult loaded = LoadAngleFile(state, file);
+  const FileResult loaded = LoadAngleFile(table, file);
   if (!loaded) {
     streams.err << "Error " << file << ": " << loaded.reason << "\n";
     return kExitFailure;
   }
-  const std::vector<ShapeProblem> problems = LintShapes(state.SignTable, state.SignCount, state.HandCount);
+  const std::vector<ShapeProblem> problems = LintShapes(table.Signs, table.SignCount, table.HandCount);
   for (const ShapeProblem& problem : problems) streams.out << problem.Describe() << "\n";
   return problems.empty() ? kExitSuccess : kExitFailure;
 }

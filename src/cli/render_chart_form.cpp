@@ -1,8 +1,9 @@
-#include "app/app_state.h"
 #include "cli/render_forms.h"
 #include "cli/render_setup.h"
-#include "render/offscreen_renderer.h"
-#include "render/reference_chart.h"
+#include "gl/offscreen_renderer.h"
+#include "gl/reference_chart.h"
+#include "playback/view_state.h"
+#include "signdata/sign_table.h"
 
 int RenderChartForm(const ParsedArguments& arguments, CliStreams streams) {
   if (!arguments.positional.isEmpty())
@@ -15,19 +16,21 @@ int RenderChartForm(const ParsedArguments& arguments, CliStreams streams) {
   if (!arguments.values.contains("--out"))
     return RenderUsageError(QStringLiteral("--out OUT is missing"), streams);
 
-  AppState state;
+  ViewState view;
   QSize size;
-  if (const auto status = ApplyPictureOptions(arguments, state, QSize(320, 320), &size, streams))
+  if (const auto status = ApplyPictureOptions(arguments, view, QSize(320, 320), &size, streams))
     return *status;
-  if (const auto status = LoadRenderTable(arguments, state, streams)) return *status;
+  SignTable table;
+  if (const auto status = LoadRenderTable(arguments, table, streams)) return *status;
 
-  const std::vector<ChartCell> cells = ChartCells(state);
+  const std::vector<ChartCell> cells = ChartCells(table);
   if (cells.empty()) {
     streams.err << "tovaro-cli render: " << arguments.Value("--angles") << " holds no key frame\n";
     return kExitFailure;
   }
   auto renderer = MakeRenderer(size, streams);
   if (!renderer) return kExitFailure;
-  const QImage chart = RenderReferenceChart(state, *renderer, cells, *columns);
+  renderer->View() = view;
+  const QImage chart = RenderReferenceChart(table, *renderer, cells, *columns);
   return WritePicture(chart, arguments.Value("--out"), streams) ? kExitSuccess : kExitFailure;
 }

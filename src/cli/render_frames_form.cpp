@@ -1,10 +1,13 @@
-#include "app/app_state.h"
-#include "app/message_sink.h"
+#include "base/message_sink.h"
 #include "cli/render_forms.h"
 #include "cli/render_setup.h"
 #include "cli/text_playback_options.h"
-#include "render/offscreen_renderer.h"
-#include "render/playback_engine.h"
+#include "gl/offscreen_renderer.h"
+#include "playback/frame_recorder.h"
+#include "playback/playback_engine.h"
+#include "playback/script_player.h"
+#include "playback/view_state.h"
+#include "signdata/sign_table.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,7 +23,7 @@ class FrameFilesArea : public DrawingArea {
 
   int Width() const override { return renderer_.Width(); }
   int Height() const override { return renderer_.Height(); }
-  void DrawHands(const AppState& state) override { renderer_.DrawHands(state); }
+  void DrawHands(const HandScene& scene) override { renderer_.DrawHands(scene); }
   bool SaveFrame(const QString& path) override {
     const QFileInfo recorded(path);
     const QString file = recorded.dir().filePath(recorded.completeBaseName() + u'.' + suffix_);
@@ -53,9 +56,9 @@ int RenderFramesForm(const ParsedArguments& arguments, CliStreams streams) {
   if (format != u"png" && format != u"bmp")
     return RenderUsageError(QStringLiteral("--format must be png or bmp"), streams);
 
-  AppState state;
+  ViewState view;
   QSize size;
-  if (const auto status = ApplyPictureOptions(arguments, state, QSize(640, 480), &size, streams))
+  if (const auto status = ApplyPictureOptions(arguments, view, QSize(640, 480), &size, streams))
     return *status;
 
   const QString folder = arguments.Value("--frames");
@@ -65,13 +68,16 @@ int RenderFramesForm(const ParsedArguments& arguments, CliStreams streams) {
   }
   auto renderer = MakeRenderer(size, streams);
   if (!renderer) return kExitFailure;
+  renderer->View() = view;
   FrameFilesArea area(*renderer, format);
-  PlaybackEngine engine(state, area);
-  state.RecordMode = true;
-  state.RecordFolder = QDir(folder).absolutePath() + u'/';
+  SignTable table;
+  PlaybackEngine engine(table, area);
+  FrameRecorder recorder(engine);
+  recorder.Start(QDir(folder).absolutePath() + u'/');
+  ImmediatePlayer player(engine);
 
   CollectingMessageSink messages;
-  const TextPlaybackResult played = PlayText(engine, messages, *request);
+  const TextPlaybackResult played = PlayText(table, player, messages, *request);
   for (const QString& message : messages.messages) streams.err << message << "\n";
   if (const auto status = ReportUnplayedText(played, *request, streams, &error)) return *status;
   if (!error.isEmpty()) return RenderUsageError(error, streams);

@@ -1,8 +1,9 @@
-#include "app/app_state.h"
 #include "cli/render_forms.h"
 #include "cli/render_setup.h"
-#include "render/offscreen_renderer.h"
-#include "render/playback_engine.h"
+#include "gl/offscreen_renderer.h"
+#include "playback/playback_engine.h"
+#include "playback/view_state.h"
+#include "signdata/sign_table.h"
 
 int RenderKeyFrameForm(const ParsedArguments& arguments, CliStreams streams) {
   if (!arguments.positional.isEmpty())
@@ -17,15 +18,17 @@ int RenderKeyFrameForm(const ParsedArguments& arguments, CliStreams streams) {
   if (!arguments.values.contains("--out"))
     return RenderUsageError(QStringLiteral("--out OUT is missing"), streams);
 
-  AppState state;
+  ViewState view;
   QSize size;
-  if (const auto status = ApplyPictureOptions(arguments, state, QSize(640, 480), &size, streams))
+  if (const auto status = ApplyPictureOptions(arguments, view, QSize(640, 480), &size, streams))
     return *status;
-  if (const auto status = LoadRenderTable(arguments, state, streams)) return *status;
+  SignTable table;
+  if (const auto status = LoadRenderTable(arguments, table, streams)) return *status;
 
   auto renderer = MakeRenderer(size, streams);
   if (!renderer) return kExitFailure;
-  PlaybackEngine engine(state, *renderer);
+  renderer->View() = view;
+  PlaybackEngine engine(table, *renderer);
   if (!engine.SetHandPose(*sign, *frame)) {
     streams.err << "tovaro-cli render: sign " << *sign << " has no key frame " << *frame << "\n";
     return kExitFailure;

@@ -1,10 +1,10 @@
 #include "cli/render_setup.h"
 
-#include "render/picture_file.h"
+#include "gl/picture_file.h"
 
-#include "app/app_state.h"
 #include "cli/render_command.h"
-#include "render/offscreen_renderer.h"
+#include "gl/offscreen_renderer.h"
+#include "playback/view_state.h"
 #include "signdata/angle_file.h"
 
 #include <QFileInfo>
@@ -26,16 +26,15 @@ int RenderUsageError(const QString& what, CliStreams streams) {
   return kExitUsage;
 }
 
-std::optional<int> LoadRenderTable(const ParsedArguments& arguments, AppState& state,
+std::optional<int> LoadRenderTable(const ParsedArguments& arguments, SignTable& table,
                                    CliStreams streams) {
   const auto hands = ParseIntInRange(arguments.Value("--hands"), 1, 2);
   if (!hands) return RenderUsageError(QStringLiteral("--hands must be 1 or 2"), streams);
   if (!arguments.values.contains("--angles"))
     return RenderUsageError(QStringLiteral("--angles FILE is missing"), streams);
-  state.HandCount = static_cast<int16_t>(*hands);
-  state.ColumnCount = *hands == 2 ? kTwoHandColumns : kOneHandColumns;
+  table.SetHands(*hands);
   const QString file = arguments.Value("--angles");
-  const FileResult loaded = LoadAngleFile(state, file);
+  const FileResult loaded = LoadAngleFile(table, file);
   if (!loaded) {
     streams.err << "Error " << file << ": " << loaded.reason << "\n";
     return kExitFailure;
@@ -43,7 +42,7 @@ std::optional<int> LoadRenderTable(const ParsedArguments& arguments, AppState& s
   return std::nullopt;
 }
 
-std::optional<int> ApplyPictureOptions(const ParsedArguments& arguments, AppState& state,
+std::optional<int> ApplyPictureOptions(const ParsedArguments& arguments, ViewState& view,
                                        QSize fallback, QSize* size, CliStreams streams) {
   *size = fallback;
   if (arguments.values.contains("--size")) {
@@ -51,16 +50,16 @@ std::optional<int> ApplyPictureOptions(const ParsedArguments& arguments, AppStat
     if (!parsed) return RenderUsageError(QStringLiteral("--size must be WxH, for example 640x480"), streams);
     *size = *parsed;
   }
-  const QString view = arguments.Value("--view", QStringLiteral("viewer"));
-  state.View.Reset();
-  if (view == u"signer") {
-    state.View.ViewAzimuth = 180.1f;  // the signer's own view, from behind the hand
-  } else if (view != u"viewer") {
+  const QString viewPoint = arguments.Value("--view", QStringLiteral("viewer"));
+  view.Reset();
+  if (viewPoint == u"signer") {
+    view.ViewAzimuth = 180.1f;  // the signer's own view, from behind the hand
+  } else if (viewPoint != u"viewer") {
     return RenderUsageError(QStringLiteral("--view must be viewer or signer"), streams);
   }
   // Turning the view further helps whoever authors hand shapes see them in depth.
-  for (const auto& [option, angle] : {std::pair{"--azimuth", &state.View.ViewAzimuth},
-                                      std::pair{"--elevation", &state.View.ViewElevation}}) {
+  for (const auto& [option, angle] : {std::pair{"--azimuth", &view.ViewAzimuth},
+                                      std::pair{"--elevation", &view.ViewElevation}}) {
     if (!arguments.values.contains(option)) continue;
     bool ok = false;
     const float degrees = arguments.Value(option).toFloat(&ok);
@@ -68,7 +67,7 @@ std::optional<int> ApplyPictureOptions(const ParsedArguments& arguments, AppStat
       return RenderUsageError(QStringLiteral("%1 takes degrees").arg(option), streams);
     *angle = degrees;
   }
-  state.View.ViewElevation = std::clamp(state.View.ViewElevation, -90.0f, 90.0f);
+  view.ViewElevation = std::clamp(view.ViewElevation, -90.0f, 90.0f);
   return std::nullopt;
 }
 

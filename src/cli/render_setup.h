@@ -10,7 +10,8 @@
 #include <memory>
 #include <optional>
 
-struct AppState;
+struct SignTable;
+struct ViewState;
 class OffscreenRenderer;
 
 // What every form of `tovaro-cli render` shares: the picture size, the view point,
@@ -19,14 +20,13 @@ class OffscreenRenderer;
 // "WxH" with both sides in 1..16384, or nullopt.
 std::optional<QSize> ParsePictureSize(const QString& text);
 
-// Reads --hands and --angles into `state` (layout, table). On failure writes the
+// Reads --hands and --angles into `table` (layout, signs). On failure writes the
 // reason to err and returns the exit status to leave with.
-std::optional<int> LoadRenderTable(const ParsedArguments& arguments, AppState& state,
+std::optional<int> LoadRenderTable(const ParsedArguments& arguments, SignTable& table,
                                    CliStreams streams);
 
-// Reads --size (default `fallback`) and --view (viewer or signer) into the view of
-// `state`. On a bad value writes the usage error and returns kExitUsage.
-std::optional<int> ApplyPictureOptions(const ParsedArguments& arguments, AppState& state,
+// Reads --size (default `fallback`) and --view (viewer or signer) into `view`. On a bad value writes the usage error and returns kExitUsage.
+std::optional<int> ApplyPictureOptions(const ParsedArguments& arguments, ViewState& view,
                                        QSize fallback, QSize* size, CliStreams streams);
 
 // Makes a renderer of `size`, or writes why not and returns null.

@@ -1,6 +1,6 @@
 #include "cli/shapes_command.h"
 
-#include "app/app_state.h"
+#include "signdata/sign_table.h"
 #include "cli/argument_list.h"
 #include "signdata/angle_file.h"
 #include "signdata/shape_authoring.h"
@@ -38,17 +38,15 @@ int RunShapesCommand(const QStringList& arguments, CliStreams streams) {
     return kExitFailure;
   }
 
-  AppState state;
-  state.HandCount = result.shapes.HandCount;
-  state.ColumnCount = state.HandCount == 2 ? kTwoHandColumns : kOneHandColumns;
-  state.SignTable = *result.shapes.Table;
-  state.SignCount = result.shapes.SignCount;
+  SignTable table = SignTable::WithHands(result.shapes.HandCount);
+  table.Signs = *result.shapes.Table;
+  table.SignCount = result.shapes.SignCount;
   const QString out = parsed->Value("--out");
-  const FileResult saved = SaveAngleFile(state, out);
+  const FileResult saved = SaveAngleFile(table, out);
   if (!saved) {
     streams.err << "Error " << out << ": " << saved.reason << "\n";
     return kExitFailure;
   }
-  streams.out << "SignCount " << state.SignCount << "\n";
+  streams.out << "SignCount " << table.SignCount << "\n";
   return kExitSuccess;
 }

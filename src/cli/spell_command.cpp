@@ -1,13 +1,13 @@
 #include "cli/spell_command.h"
 
-#include "app/app_state.h"
-#include "app/message_sink.h"
+#include "base/message_sink.h"
 #include "cli/argument_list.h"
-#include "render/blank_drawing_area.h"
+#include "playback/blank_drawing_area.h"
 #include "convert/sign_class.h"
-#include "convert/sign_sequence.h"
+#include "playback/script_player.h"
+#include "signdata/sign_table.h"
 #include "convert/text_playback.h"
-#include "render/playback_engine.h"
+#include "playback/playback_engine.h"
 
 #include <cstdio>
 #include <optional>
@@ -53,13 +53,13 @@ std::string JsonString(const QString& text) {
   return json + '"';
 }
 
-std::string SpellLine(const QString& text, bool result, const AppState& state,
+std::string SpellLine(const QString& text, bool result,
                       const std::vector<QString>& messages, int system, const SignClass& signs) {
   std::string line = "{\"text\": " + JsonString(text) + ", \"result\": " +
                      (result ? "true" : "false") +
-                     ", \"count\": " + std::to_string(state.SignSequenceCount) + ", \"codes\": [";
+                     ", \"count\": " + std::to_string(signs.Sequence().size()) + ", \"codes\": [";
   bool first = true;
-  for (const SignStep& step : CurrentSignSequence(state)) {
+  for (const SignStep& step : signs.Sequence()) {
     if (!first) line += ',';
     first = false;
     line += '[' + std::to_string(step.Code) + ',' + std::to_string(step.Modifier) + ']';
@@ -104,17 +104,19 @@ int RunSpellCommand(const QStringList& arguments, CliStreams streams) {
     return kExitUsage;
   }
 
-  AppState state;
+  // Spelling converts only; nothing is played.
+  const SignTable table;
   BlankDrawingArea area;
-  PlaybackEngine engine(state, area);
-  CollectingMessageSink messages;
-  SignClass signs(engine, messages);
-  SelectSystem(state, signs, *system, static_cast<int16_t>(*numeralBase));
+  PlaybackEngine engine(table, area);
+  ImmediatePlayer player(engine);
+  SignClass signs(table, player);
+  SelectSystem(signs, *system, static_cast<int16_t>(*numeralBase));
   const bool roman = parsed->flags.contains("--roman");
   for (const QString& text : parsed->positional) {
-    messages.messages.clear();
     const bool result = ConvertText(signs, text, roman);
-    streams.out << SpellLine(text, result, state, messages.messages, *system, signs) << "\n";
+    std::vector<QString> messages;
+    if (!result && !signs.Message().isEmpty()) messages.push_back(signs.Message());
+    streams.out << SpellLine(text, result, messages, *system, signs) << "\n";
   }
   return kExitSuccess;
 }

@@ -1,11 +1,12 @@
 #include "cli/trace_command.h"
 
-#include "app/app_state.h"
-#include "app/message_sink.h"
+#include "base/message_sink.h"
 #include "cli/argument_list.h"
-#include "render/blank_drawing_area.h"
+#include "playback/blank_drawing_area.h"
 #include "cli/text_playback_options.h"
-#include "cli/tracing_engine.h"
+#include "cli/tracing_player.h"
+#include "playback/playback_engine.h"
+#include "signdata/sign_table.h"
 
 #include <optional>
 
@@ -39,11 +40,12 @@ int RunTraceCommand(const QStringList& arguments, CliStreams streams) {
     return kExitUsage;
   }
 
-  AppState state;
+  SignTable table;
   BlankDrawingArea area;
-  TracingEngine engine(state, area, streams.out);
+  PlaybackEngine engine(table, area);
+  TracingPlayer player(engine, streams.out);
   CollectingMessageSink messages;
-  const TextPlaybackResult played = PlayText(engine, messages, *request);
+  const TextPlaybackResult played = PlayText(table, player, messages, *request);
   // Conversion messages are not part of the trace.
   for (const QString& message : messages.messages) streams.err << message << "\n";
 
@@ -52,6 +54,6 @@ int RunTraceCommand(const QStringList& arguments, CliStreams streams) {
     streams.err << "tovaro-cli trace: " << error << "\n";
     return kExitUsage;
   }
-  streams.out << "FrameCounter " << state.FrameCounter << "\n";
+  streams.out << "FrameCounter " << engine.FrameCounter() << "\n";
   return kExitSuccess;
 }

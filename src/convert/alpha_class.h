@@ -1,17 +1,16 @@
 #pragma once
 
+#include "convert/sign_step.h"
+
 #include <QString>
 
-#include <cstdint>
-
-class PlaybackEngine;
-
 // The converter of the four alphabet systems (BSL, Indonesian, ASL, derived ASL):
-// letters A to Z become hand shapes 1 to 26, and a doubled letter is shown by a small
-// slide of the second letter and a bounce.
+// letters A to Z become hand shapes 1 to 26, and doubled letters are marked for the
+// slide and bounce the alphabets' choreography gives them.
 class AlphaClass {
  public:
-  explicit AlphaClass(PlaybackEngine& engine);
+  // ASL spells T with its own shape, 27.
+  explicit AlphaClass(bool aslT) : aslT_(aslT) {}
 
   // True when the last conversion succeeded; an alphabet conversion always does.
   bool Result() const { return result_; }
@@ -19,21 +18,22 @@ class AlphaClass {
   // Stores the text and converts it.
   bool Text(const QString& text);
 
-  // Converts the stored text into SignSequence: letters only, anything else is
-  // skipped. In ASL (SystemIndex 2) T is shape 27.
+  // Converts the stored text into the sequence: letters only, anything else is
+  // skipped.
   void AlphabetCodeGenerate();
 
-  // Plays SignSequence; `delay` is the word's time scale.
-  void StartRoutine(int16_t delay);
+  const SignSequence& Sequence() const { return sequence_; }
 
   // The last text given, in upper case once converted.
   const QString& StoredText() const { return text_; }
 
  private:
-  void PlayBounce(int code, float slideRight, float slideLeft);
-
-  PlaybackEngine& engine_;
+  bool aslT_;
   bool result_ = false;
   QString text_;
-  int16_t delay_ = 0;
+  SignSequence sequence_;
 };
+
+// The modifiers of a doubled letter: the first of a run and every later one.
+constexpr int16_t kDoubledFirst = 16;
+constexpr int16_t kDoubledSecond = 128;

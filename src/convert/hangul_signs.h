@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/app_state.h"
+#include "convert/sign_step.h"
 #include "convert/hangul_syllable.h"
 
 #include <optional>

@@ -1,10 +1,7 @@
 #include "convert/jsl_class.h"
 
 #include "convert/kana_signs.h"
-#include "convert/playback_steps.h"
 #include "convert/romaji_converter.h"
-#include "convert/sign_sequence.h"
-#include "render/playback_engine.h"
 
 namespace {
 
@@ -12,16 +9,12 @@ namespace {
 // modulo 2^16 (0xB1 ｱ is 0xFF71).
 constexpr uint16_t kRomajiShift = 320;
 
-constexpr float kBounceAngle = 10.0f;
-constexpr float kMarkDistance = 100.0f;
 
 uint16_t CodePageValue(uint16_t value, bool romaji) {
   return static_cast<uint16_t>(romaji ? value + kRomajiShift : value);
 }
 
 }  // namespace
-
-JslClass::JslClass(PlaybackEngine& engine) : engine_(engine) {}
 
 bool JslClass::Text(const QString& text) {
   text_ = text;
@@ -74,57 +67,8 @@ bool JslClass::KanaCodeGenerateArray(std::vector<uint16_t> values, bool romaji) 
   const std::optional<std::vector<SignStep>> steps = KanaSigns(codePage);
   result_ = steps.has_value();
   if (!result_) return false;
-  StoreSignSequence(engine_.State(), *steps);
+  sequence_ = std::move(*steps);
   kana_ = std::move(values);
   romaji_ = romaji;
   return true;
-}
-
-void JslClass::StartRoutine(int16_t delay) {
-  AppState& state = engine_.State();
-  delay_ = delay;
-  engine_.SetHandPose(0, 0);
-  for (const SignStep step : CurrentSignSequence(state)) {
-    const int frames = KeyFrameCount(state, step.Code);
-    for (int k = 0; k < frames; ++k) {
-      engine_.SetHandTargetShifted(step.Code, k, WristOffsets{});
-      engine_.Redraw(KeyFrameSteps(delay_, KeyFrameOf(state, step.Code, k).Rate));
-    }
-    PlayModifier(step);
-  }
-}
-
-void JslClass::PlayModifier(const SignStep& step) {
-  const AppState& state = engine_.State();
-  const int code = step.Code;
-  WristOffsets offsets{};
-  if (step.Modifier == kRepeatedKana && KeyFrameCount(state, code) == 1) {
-    const KeyFrame& frame = KeyFrameOf(state, code, 0);
-    offsets[frame.RightWristAngle[2] != 0.0f ? kRightWristAngleX : kRightWristAngleY] = kBounceAngle;
-    engine_.SetHandTargetShifted(code, 0, offsets);
-    engine_.Redraw(FifthOfDelay(delay_));
-    engine_.SetHandTargetShifted(code, 0, WristOffsets{});
-    engine_.Redraw(FifthOfDelay(delay_));
-    return;
-  }
-  switch (step.Modifier) {
-    case 0:
-      return;
-    case kVoicedMark:
-      offsets[kRightWristPosY] = -kMarkDistance;
-      break;
-    case kSemiVoicedMark:
-      offsets[kRightWristPosZ] = kMarkDistance;
-      break;
-    case kSmallKana:
-      offsets[kRightWristPosX] = -kMarkDistance;
-      break;
-    default:
-      // A repeated shape of several key frames holds its last pose instead of bouncing.
-      engine_.Redraw(delay_);
-      return;
-  }
-  // The marks move from key frame 0 of the shape, whatever frame the shape ended on.
-  engine_.SetHandTargetShifted(code, 0, offsets);
-  engine_.Redraw(delay_);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/app_state.h"
+#include "convert/sign_step.h"
 
 #include <QString>
 
@@ -9,18 +9,14 @@
 #include <span>
 #include <vector>
 
-class PlaybackEngine;
-
 // The converter of Japanese Sign Language fingerspelling: half-width katakana, or
 // romaji turned into them, become the 46 kana shapes; small kana, the voiced and
 // semi-voiced marks and repeated kana are movements of the hand after the shape.
 //
-// A conversion is all or nothing: when it fails, the kana array, SignSequence and
+// A conversion is all or nothing: when it fails, the kana array, the sequence and
 // KatakanaString stay as the last successful one left them.
 class JslClass {
  public:
-  explicit JslClass(PlaybackEngine& engine);
-
   // True when the last conversion succeeded.
   bool Result() const { return result_; }
 
@@ -35,9 +31,6 @@ class JslClass {
   // conversion says (code page values after Text, code points after RomanText).
   bool KanaArraySet(std::span<const uint16_t> values);
 
-  // Plays SignSequence; `delay` is the word's time scale.
-  void StartRoutine(int16_t delay);
-
   // The half-width katakana of romaji as their code points (the code page values
   // minus 320, modulo 2^16), or nullopt when the text is not valid romaji.
   static std::optional<std::vector<uint16_t>> ConverterAsc(const QString& text);
@@ -46,6 +39,7 @@ class JslClass {
   QString KatakanaString() const;
 
   const std::vector<uint16_t>& KanaArray() const { return kana_; }
+  const SignSequence& Sequence() const { return sequence_; }
   bool RomajiFlag() const { return romaji_; }
   const QString& StoredText() const { return text_; }
 
@@ -54,12 +48,9 @@ class JslClass {
   // Converts `values` and, when that succeeds, keeps them and the sequence.
   bool KanaCodeGenerateArray(std::vector<uint16_t> values, bool romaji);
 
-  void PlayModifier(const SignStep& step);
-
-  PlaybackEngine& engine_;
   bool result_ = false;
   QString text_;
   std::vector<uint16_t> kana_;
   bool romaji_ = false;
-  int16_t delay_ = 0;
+  SignSequence sequence_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/hangul_syllable.h"
+#include "convert/sign_step.h"
 
 #include <QString>
 
@@ -8,19 +9,15 @@
 #include <optional>
 #include <vector>
 
-class PlaybackEngine;
-
 // The converter of Korean Sign Language fingerspelling: every letter of a Hangul
 // syllable is one hand shape, shown at the letter's place in the written syllable
 // block (a 3 × 3 grid of wrist offsets), so the spelled syllable is laid out in space
 // as it is written.
 //
-// A conversion is all or nothing: when it fails, the syllable table, SignSequence and
+// A conversion is all or nothing: when it fails, the syllable table, the sequence and
 // HangulString stay as the last successful one left them.
 class KslClass {
  public:
-  explicit KslClass(PlaybackEngine& engine);
-
   // True when the last conversion succeeded.
   bool Result() const { return result_; }
 
@@ -33,13 +30,11 @@ class KslClass {
   // The syllables of the last successful conversion.
   QString HangulString() const;
 
-  // Plays SignSequence; `delay` is the word's time scale.
-  void StartRoutine(int16_t delay);
-
   // The syllables of romanized Korean, or nullopt when the text is not valid.
   static std::optional<std::vector<HangulSyllable>> ConverterHangulArray(const QString& text);
 
   const std::vector<HangulSyllable>& Syllables() const { return syllables_; }
+  const SignSequence& Sequence() const { return sequence_; }
   const QString& StoredText() const { return text_; }
 
  private:
@@ -47,9 +42,8 @@ class KslClass {
   // Converts `syllables` and, when that succeeds, keeps them and the sequence.
   bool HangulCodeGenerateArray(std::vector<HangulSyllable> syllables);
 
-  PlaybackEngine& engine_;
   bool result_ = false;
   QString text_;
   std::vector<HangulSyllable> syllables_;
-  int16_t delay_ = 0;
+  SignSequence sequence_;
 };

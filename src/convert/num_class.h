@@ -1,18 +1,16 @@
 #pragma once
 
+#include "convert/sign_step.h"
+
 #include <QString>
 
 #include <cstdint>
 
-class MessageSink;
-class PlaybackEngine;
-
 // The converter of the Japanese and Korean numerals: a whole number becomes the
-// numeral shapes of the loaded JSL or KSL table (from NumeralBase + 1 on), and a
-// thousands sign is shown with a five-step movement of the hand.
+// numeral shapes of the loaded JSL or KSL table, from `numeralBase` + 1 on.
 class NumClass {
  public:
-  NumClass(PlaybackEngine& engine, MessageSink& messages);
+  explicit NumClass(int16_t numeralBase) : numeralBase_(numeralBase) {}
 
   // True when the last conversion succeeded.
   bool Result() const { return result_; }
@@ -20,19 +18,18 @@ class NumClass {
   // Stores the text and converts it.
   bool Text(const QString& text);
 
-  // Converts the stored text into SignSequence, or reports "Invalid number" or "The
-  // number is too big" and leaves SignSequence as it was.
+  // Converts the stored text into the sequence, or keeps the sequence as it was and
+  // says why not in Message(): "Invalid number" or "The number is too big".
   void NumCodeGenerate();
 
-  // Plays SignSequence; `delay` is the word's time scale.
-  void StartRoutine(int16_t delay);
-
+  const SignSequence& Sequence() const { return sequence_; }
+  const QString& Message() const { return message_; }
   const QString& StoredText() const { return text_; }
 
  private:
-  PlaybackEngine& engine_;
-  MessageSink& messages_;
+  int16_t numeralBase_;
   bool result_ = false;
   QString text_;
-  int16_t delay_ = 0;
+  QString message_;
+  SignSequence sequence_;
 };

@@ -1,7 +1,6 @@
 #include "convert/playback_steps.h"
 
-#include "app/app_state.h"
-#include "app/number_format.h"
+#include "base/number_format.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,13 +30,3 @@ int KeyFrameSteps(int16_t delay, float rate) {
 }
 
 int FifthOfDelay(int16_t delay) { return ClampToInt(RoundHalfEven(delay / 5.0)); }
-
-int KeyFrameCount(const AppState& state, int sign) {
-  if (sign < 0 || sign >= kSignSlots) return 0;
-  const SignRecord& record = state.SignTable[sign];
-  return std::max(0, std::min<int>(record.FrameCount, static_cast<int>(record.Frames.size())));
-}
-
-const KeyFrame& KeyFrameOf(const AppState& state, int sign, int frame) {
-  return state.SignTable[sign].Frames[frame];
-}

@@ -1,73 +1,63 @@
 #include "convert/sign_class.h"
 
-#include "app/app_state.h"
-#include "convert/alpha_class.h"
-#include "convert/jsl_class.h"
-#include "convert/ksl_class.h"
-#include "convert/num_class.h"
+#include "convert/fingerspelling_system.h"
 #include "convert/playback_steps.h"
-#include "render/playback_engine.h"
+#include "convert/system_registry.h"
+#include "playback/script_player.h"
 
-SignClass::SignClass(PlaybackEngine& engine, MessageSink& messages)
-    : engine_(engine), messages_(messages) {}
-
-SignClass::~SignClass() = default;
+SignClass::SignClass(const SignTable& table, ScriptPlayer& player)
+    : table_(table), player_(player) {}
 
 void SignClass::LangSet(int index) {
   index_ = index;
+  system_ = FindSystem(index);
   result_ = false;
-  alpha_.reset();
-  jsl_.reset();
-  ksl_.reset();
-  num_.reset();
-  if (index >= 0 && index <= 3)
-    alpha_ = std::make_unique<AlphaClass>(engine_);
-  else if (index == 4)
-    jsl_ = std::make_unique<JslClass>(engine_);
-  else if (index == 5)
-    ksl_ = std::make_unique<KslClass>(engine_);
-  else if (index == 6)
-    num_ = std::make_unique<NumClass>(engine_, messages_);
+  // The last word stays: Start after a failed conversion plays it again.
+  shownText_.clear();
+  message_.clear();
 }
 
 bool SignClass::Text(const QString& text) {
-  text_ = text;
-  if (alpha_)
-    result_ = alpha_->Text(text);
-  else if (jsl_)
-    result_ = jsl_->Text(text);
-  else if (ksl_)
-    result_ = ksl_->Text(text);
-  else if (num_)
-    result_ = num_->Text(text);
-  else
-    result_ = false;
-  return result_;
+  if (!system_) return result_ = false;
+  return Convert(text, Input::Plain);
 }
 
 bool SignClass::KslRomanText(const QString& text) {
-  if (!ksl_) return result_ = false;
-  text_ = text;
-  return result_ = ksl_->RomanText(text);
+  if (!system_ || system_->Romanized() != RomanizedInput::RomanizedKorean) return result_ = false;
+  return Convert(text, Input::Romanized);
 }
 
 bool SignClass::JslRomanText(const QString& text) {
-  if (!jsl_) return result_ = false;
+  if (!system_ || system_->Romanized() != RomanizedInput::Romaji) return result_ = false;
+  return Convert(text, Input::Romanized);
+}
+
+bool SignClass::Convert(const QString& text, Input input) {
   text_ = text;
-  return result_ = jsl_->RomanText(text);
+  ConversionResult converted = input == Input::Plain ? system_->Convert(text, numeralBase_)
+                                                     : system_->ConvertRomanized(text);
+  if (auto* error = std::get_if<ConversionError>(&converted)) {
+    message_ = error->message;
+    return result_ = false;
+  }
+  auto& conversion = std::get<Conversion>(converted);
+  steps_ = std::move(conversion.steps);
+  shownText_ = std::move(conversion.shownText);
+  message_.clear();
+  return result_ = true;
 }
 
 bool SignClass::StartRoutine(int speed) {
-  if (speed < 1 || !(alpha_ || jsl_ || ksl_ || num_)) return false;
+  if (speed < 1 || !system_) return false;
   delay_ = DelayForSpeed(speed);
-  engine_.State().FrameCounter = 0;
-  if (alpha_) alpha_->StartRoutine(delay_);
-  if (jsl_) jsl_->StartRoutine(delay_);
-  if (ksl_) ksl_->StartRoutine(delay_);
-  if (num_) num_->StartRoutine(delay_);
+  player_.Play(system_->Choreograph(table_, steps_, delay_));
   return true;
 }
 
-QString SignClass::HangulString() const { return ksl_ ? ksl_->HangulString() : QString(); }
+QString SignClass::HangulString() const {
+  return system_ && system_->Romanized() == RomanizedInput::RomanizedKorean ? shownText_ : QString();
+}
 
-QString SignClass::KatakanaString() const { return jsl_ ? jsl_->KatakanaString() : QString(); }
+QString SignClass::KatakanaString() const {
+  return system_ && system_->Romanized() == RomanizedInput::Romaji ? shownText_ : QString();
+}

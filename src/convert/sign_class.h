@@ -1,33 +1,33 @@
 #pragma once
 
+#include "convert/sign_step.h"
+
 #include <QString>
 
 #include <cstdint>
-#include <memory>
 
-class AlphaClass;
-class JslClass;
-class KslClass;
-class NumClass;
-class MessageSink;
-class PlaybackEngine;
+class FingerspellingSystem;
+class ScriptPlayer;
+struct SignTable;
 
 // The one object through which the program turns text into fingerspelling. It keeps
-// the system it was set to, owns that system's converter, forwards text to it and
-// plays the result through the playback engine:
-//   0 BSL, 1 Indonesian alphabet, 2 ASL, 3 derived ASL alphabet (AlphaClass),
-//   4 JSL (JslClass), 5 KSL (KslClass), 6 Japanese and Korean numerals (NumClass).
+// the system it was set to, forwards text to that system's conversion, keeps the last
+// word that converted, and has the player play it on the table it was given:
+//   0 BSL, 1 Indonesian alphabet, 2 ASL, 3 derived ASL alphabet,
+//   4 JSL, 5 KSL, 6 Japanese and Korean numerals.
 class SignClass {
  public:
-  SignClass(PlaybackEngine& engine, MessageSink& messages);
-  ~SignClass();
-  SignClass(const SignClass&) = delete;
-  SignClass& operator=(const SignClass&) = delete;
+  SignClass(const SignTable& table, ScriptPlayer& player);
 
-  // Drops the converter and makes a fresh one for `index`; none outside 0..6.
+  // Sets the system of `index` (none outside 0..6); the last word stays.
   void LangSet(int index);
 
-  // Converts with the system's converter. Returns Result().
+  // The first numeral slot of the table in use, which the numerals count from.
+  void SetNumeralBase(int16_t base) { numeralBase_ = base; }
+  int16_t NumeralBase() const { return numeralBase_; }
+
+  // Converts with the system's conversion. Returns Result(). A failed conversion
+  // keeps the last word; Message() then says what the system said about the text.
   bool Text(const QString& text);
   // Converts romanized Korean; only while set to 5, else Result() is False and
   // nothing changes.
@@ -36,32 +36,42 @@ class SignClass {
   bool JslRomanText(const QString& text);
 
   // Plays the last converted word at `speed` (at least 1): the delay is 4000 / speed
-  // and FrameCounter starts again at 0. Returns when the whole word has been played;
-  // false, playing nothing, for a speed below 1 or when there is no converter.
+  // and the frame counter starts again at 0. False, playing nothing, for a speed below
+  // 1 or when no system is set.
   bool StartRoutine(int speed);
 
-  // True when the last conversion succeeded; False while there is no converter and
-  // right after LangSet.
+  // True when the last conversion succeeded; False while no system is set and right
+  // after LangSet.
   bool Result() const { return result_; }
 
-  // The Hangul of the KSL converter and the katakana of the JSL converter; empty
-  // when that converter does not exist.
+  // The Hangul of the last KSL word and the katakana of the last JSL word; empty
+  // while another system is set.
   QString HangulString() const;
   QString KatakanaString() const;
 
+  // What the system said about the last text it rejected ("Invalid number"); empty
+  // when it said nothing.
+  const QString& Message() const { return message_; }
+
   int LanguageIndex() const { return index_; }
+  const FingerspellingSystem* System() const { return system_; }
+  const SignSequence& Sequence() const { return steps_; }
   const QString& LastText() const { return text_; }
   int16_t Delay() const { return delay_; }
 
  private:
-  PlaybackEngine& engine_;
-  MessageSink& messages_;
+  enum class Input { Plain, Romanized };
+  bool Convert(const QString& text, Input input);
+
+  const SignTable& table_;
+  ScriptPlayer& player_;
+  const FingerspellingSystem* system_ = nullptr;
   int index_ = -1;
+  int16_t numeralBase_ = 46;
   QString text_;
+  QString message_;
+  SignSequence steps_;
+  QString shownText_;
   int16_t delay_ = 0;
   bool result_ = false;
-  std::unique_ptr<AlphaClass> alpha_;
-  std::unique_ptr<JslClass> jsl_;
-  std::unique_ptr<KslClass> ksl_;
-  std::unique_ptr<NumClass> num_;
 };

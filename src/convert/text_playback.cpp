@@ -1,25 +1,24 @@
 #include "convert/text_playback.h"
 
-#include "app/app_state.h"
+#include "base/message_sink.h"
+#include "convert/fingerspelling_system.h"
 #include "convert/sign_class.h"
-#include "render/playback_engine.h"
+#include "convert/system_registry.h"
 #include "signdata/angle_file.h"
 
-TableLayout TableLayoutOfSystem(int system) {
-  if (system == 0 || system == 1) return {2, kTwoHandColumns};
-  return {1, kOneHandColumns};
+int TableHandsOfSystem(int system) {
+  const FingerspellingSystem* found = FindSystem(system);
+  return found && found->HandCount() == 2 ? 2 : 1;
 }
 
 int16_t NumeralBaseOfSystem(int system, int16_t other) {
-  if (system == 4) return 46;
-  if (system == 5) return 41;
-  return other;
+  const FingerspellingSystem* found = FindSystem(system);
+  return found && found->NumeralBase() ? *found->NumeralBase() : other;
 }
 
-void SelectSystem(AppState& state, SignClass& signs, int system, int16_t numeralBase) {
-  state.SystemIndex = static_cast<int16_t>(system == 6 ? 4 : system);
-  state.NumeralBase = numeralBase;
+void SelectSystem(SignClass& signs, int system, int16_t numeralBase) {
   signs.LangSet(system);
+  signs.SetNumeralBase(numeralBase);
 }
 
 bool ConvertText(SignClass& signs, const QString& text, bool roman) {
@@ -28,22 +27,21 @@ bool ConvertText(SignClass& signs, const QString& text, bool roman) {
   return signs.JslRomanText(text);
 }
 
-TextPlaybackResult PlayText(PlaybackEngine& engine, MessageSink& messages,
+TextPlaybackResult PlayText(SignTable& table, ScriptPlayer& player, MessageSink& messages,
                             const TextPlaybackRequest& request) {
   using Outcome = TextPlaybackResult::Outcome;
   if (request.speed < 1) return {Outcome::InvalidSpeed, QStringLiteral("Invalid speed value!")};
 
-  AppState& state = engine.State();
-  const TableLayout layout = TableLayoutOfSystem(request.system);
-  state.HandCount = layout.HandCount;
-  state.ColumnCount = layout.ColumnCount;
-  const FileResult loaded = LoadAngleFile(state, request.anglesPath);
+  table.SetHands(TableHandsOfSystem(request.system));
+  const FileResult loaded = LoadAngleFile(table, request.anglesPath);
   if (!loaded) return {Outcome::TableNotLoaded, loaded.reason};
 
-  SignClass signs(engine, messages);
-  SelectSystem(state, signs, request.system,
-               NumeralBaseOfSystem(request.system, request.numeralBase));
-  if (!ConvertText(signs, request.text, request.roman)) return {Outcome::ConversionFailed, {}};
+  SignClass signs(table, player);
+  SelectSystem(signs, request.system, NumeralBaseOfSystem(request.system, request.numeralBase));
+  if (!ConvertText(signs, request.text, request.roman)) {
+    if (!signs.Message().isEmpty()) messages.ShowMessage(signs.Message());
+    return {Outcome::ConversionFailed, {}};
+  }
   signs.StartRoutine(request.speed);
   return {Outcome::Played, {}};
 }

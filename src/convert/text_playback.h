@@ -4,30 +4,24 @@
 
 #include <cstdint>
 
-struct AppState;
 class MessageSink;
-class PlaybackEngine;
+class ScriptPlayer;
 class SignClass;
+struct SignTable;
 
 // How a text is spelled outside the main window, the way the program does it on
 // Start: the system's table layout and numeral slots, the conversion, the playback.
 
-// The layout of a system's angle data file: systems 0 and 1 are two-handed
-// (103 columns), all others one-handed (52 columns).
-struct TableLayout {
-  int16_t HandCount;
-  int16_t ColumnCount;
-};
-TableLayout TableLayoutOfSystem(int system);
+// Hands of a system's angle data file: systems 0 and 1 are two-handed, all others
+// (the numerals too, which use the JSL or KSL table) one-handed.
+int TableHandsOfSystem(int system);
 
 // Where the numeral shapes start in a system's table: 46 in the JSL table, 41 in the
 // KSL table; the numeral system (and the alphabets, which have none) take `other`.
 int16_t NumeralBaseOfSystem(int system, int16_t other);
 
-// Points the state and `signs` at `system` (0..6): SystemIndex is the system, or 4
-// for the numerals, which the user reaches from JSL or KSL; NumeralBase is
-// `numeralBase`; then LangSet.
-void SelectSystem(AppState& state, SignClass& signs, int system, int16_t numeralBase);
+// Points `signs` at `system` (0..6) counting numerals from `numeralBase`.
+void SelectSystem(SignClass& signs, int system, int16_t numeralBase);
 
 // Text, or with `roman` the romanized input of the current system (KslRomanText for
 // KSL, JslRomanText otherwise, which only JSL accepts). Returns Result().
@@ -48,8 +42,8 @@ struct TextPlaybackResult {
   QString reason;  // why the table did not load, or the speed message
 };
 
-// Loads the angle data file into engine.State() in the system's layout, selects the
-// system, converts the text and, when that succeeds, plays it at the speed through
-// `engine`. Conversion messages ("Invalid number") go to `messages`.
-TextPlaybackResult PlayText(PlaybackEngine& engine, MessageSink& messages,
+// Loads the angle data file into `table` in the system's layout, selects the system,
+// converts the text and, when that succeeds, has `player` play it at the speed. What
+// the system says about a text it rejects ("Invalid number") goes to `messages`.
+TextPlaybackResult PlayText(SignTable& table, ScriptPlayer& player, MessageSink& messages,
                             const TextPlaybackRequest& request);

@@ -1,6 +1,6 @@
 #include "hand/hand_landmarks.h"
 
-#include "hand/cmano.h"
+#include "hand/hand.h"
 #include "hand/hand_skeleton.h"
 #include "hand/recording_sink.h"
 
@@ -15,7 +15,7 @@ const QStringList kFingerNames = {"thumb", "index", "middle", "ring", "little"};
 
 // A point given in the palm's own coordinates (x towards the palm side, y towards the
 // index side, z from the wrist to the knuckles).
-Vec3 PalmPoint(const CMano& hand, const Vec3& local) {
+Vec3 PalmPoint(const Hand& hand, const Vec3& local) {
   RecordingSink placed;
   placed.Translate(hand.pose(0), hand.pose(1), hand.pose(2));
   placed.Rotate(hand.pose(5), 0.0f, 0.0f, 1.0f);
@@ -47,7 +47,7 @@ bool IsHandLandmarkName(const QString& name) {
   return IsPalmName(name) || AlongFinger(name, &finger).has_value();
 }
 
-std::optional<Vec3> HandLandmark(const CMano& hand, const QString& name) {
+std::optional<Vec3> HandLandmark(const Hand& hand, const QString& name) {
   const float halfLength = hand.PalmLength() / 2.0f;
   if (name == u"palm") return PalmPoint(hand, {hand.PalmThickness() / 2.0f, 0.0f, halfLength});
   if (name == u"heel") return PalmPoint(hand, {hand.PalmThickness() / 2.0f, 0.0f, hand.PalmLength() * 0.15f});
@@ -62,7 +62,7 @@ std::optional<Vec3> HandLandmark(const CMano& hand, const QString& name) {
   const std::optional<float> found = AlongFinger(name, &finger);
   if (!found) return std::nullopt;
   const float along = *found;
-  const int segment = std::min(static_cast<int>(along), CMano::kUsedSegments - 1);
+  const int segment = std::min(static_cast<int>(along), Hand::kUsedSegments - 1);
   const float t = along - static_cast<float>(segment);
   const PrismAxis axis = HandPrismAxes(hand).at(PrismIndex(finger, segment));
   return Vec3{axis.base.x + (axis.top.x - axis.base.x) * t, axis.base.y + (axis.top.y - axis.base.y) * t,

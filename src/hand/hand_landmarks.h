@@ -6,7 +6,7 @@
 
 #include <optional>
 
-class CMano;
+class Hand;
 
 // Named points on a posed hand, for putting one hand against the other:
 //   thumb, index, middle, ring, little   the centre of the fingertip
@@ -17,7 +17,7 @@ class CMano;
 //   heel                                 the palm's inner side near the wrist
 //   edge                                 the middle of the palm's little-finger side
 // Unknown names and N outside 0..3 give nullopt.
-std::optional<Vec3> HandLandmark(const CMano& hand, const QString& name);
+std::optional<Vec3> HandLandmark(const Hand& hand, const QString& name);
 
 // Whether `name` is one of the names above.
 bool IsHandLandmarkName(const QString& name);

@@ -1,6 +1,6 @@
 #include "hand/hand_skeleton.h"
 
-#include "hand/cmano.h"
+#include "hand/hand.h"
 #include "hand/recording_sink.h"
 
 namespace {
@@ -18,7 +18,7 @@ Vec3 Centroid(const std::vector<Vec3>& points) {
 
 }  // namespace
 
-std::vector<PrismAxis> HandPrismAxes(const CMano& hand) {
+std::vector<PrismAxis> HandPrismAxes(const Hand& hand) {
   RecordingSink sink;
   hand.draw(sink);
   // Every prism is drawn as its top face, its base face, then its sides.
@@ -30,6 +30,6 @@ std::vector<PrismAxis> HandPrismAxes(const CMano& hand) {
   return axes;
 }
 
-Vec3 Fingertip(const CMano& hand, int finger) {
+Vec3 Fingertip(const Hand& hand, int finger) {
   return HandPrismAxes(hand).at(PrismIndex(finger, 2)).top;
 }

@@ -1,6 +1,6 @@
 #include "hand/hand_volumes.h"
 
-#include "hand/cmano.h"
+#include "hand/hand.h"
 #include "hand/hand_skeleton.h"
 #include "hand/matrix4.h"
 #include "hand/recording_sink.h"
@@ -35,14 +35,14 @@ float HandVolumes::PalmDistance(const Vec3& p) const {
   return distance;
 }
 
-HandVolumes MakeHandVolumes(const CMano& hand) {
+HandVolumes MakeHandVolumes(const Hand& hand) {
   HandVolumes volumes;
   const std::vector<PrismAxis> axes = HandPrismAxes(hand);
-  for (int f = 0; f < CMano::kUsedFingers; ++f) {
-    for (int s = 0; s < CMano::kUsedSegments; ++s) {
+  for (int f = 0; f < Hand::kUsedFingers; ++f) {
+    for (int s = 0; s < Hand::kUsedSegments; ++s) {
       const PrismAxis& axis = axes.at(PrismIndex(f, s));
       HandVolumes::Capsule capsule{{f, s}, axis.base, axis.top, hand.FingerWidth(f) / 2.0f};
-      if (s == CMano::kUsedSegments - 1) {
+      if (s == Hand::kUsedSegments - 1) {
         // The fingertip is flat: pull the rounded end back inside it.
         const Vec3 along = Minus(axis.top, axis.base);
         const float length = std::sqrt(Dot(along, along));

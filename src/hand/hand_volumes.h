@@ -6,7 +6,7 @@
 
 #include <vector>
 
-class CMano;
+class Hand;
 
 // A part of a hand: the palm, or segment 0..2 of finger 0..4.
 struct HandPart {
@@ -46,4 +46,4 @@ struct HandVolumes {
   float PalmDistance(const Vec3& p) const;
 };
 
-HandVolumes MakeHandVolumes(const CMano& hand);
+HandVolumes MakeHandVolumes(const Hand& hand);

@@ -1,10 +1,9 @@
 #include "signdata/angle_file.h"
 
-#include "app/app_state.h"
-#include "app/file_replacement.h"
-#include "app/number_format.h"
+#include "base/file_replacement.h"
+#include "base/number_format.h"
 #include "signdata/angle_file_reader.h"
-#include "signdata/text_decoding.h"
+#include "base/text_decoding.h"
 
 #include <QFile>
 
@@ -38,7 +37,7 @@ QString WritableName(const QString& name) {
 
 }  // namespace
 
-FileResult LoadAngleFile(AppState& state, const QString& path) {
+FileResult LoadAngleFile(SignTable& table, const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     return FileResult::Failure(QStringLiteral("cannot open: %1").arg(file.errorString()));
@@ -46,13 +45,13 @@ FileResult LoadAngleFile(AppState& state, const QString& path) {
   if (file.error() != QFileDevice::NoError)
     return FileResult::Failure(QStringLiteral("cannot read: %1").arg(file.errorString()));
 
-  auto parsed = ParseAngleData(text, state.ColumnCount);
+  auto parsed = ParseAngleData(text, table.ColumnCount);
   if (auto* error = std::get_if<AngleDataError>(&parsed)) return FileResult::Failure(error->reason);
 
   // Only now, with the whole file read, does the table change.
   auto& entries = std::get<ParsedAngleData>(parsed).entries;
-  for (auto& [index, record] : entries) state.SignTable[index] = std::move(record);
-  state.SignCount = entries.empty() ? 0 : static_cast<int16_t>(entries.back().first + 1);
+  for (auto& [index, record] : entries) table.Signs[index] = std::move(record);
+  table.SignCount = entries.empty() ? 0 : static_cast<int16_t>(entries.back().first + 1);
   return FileResult::Success();
 }
 
@@ -74,11 +73,11 @@ QString FormatAngleData(const SignTableSlots& table, int signCount, int columnCo
   return out;
 }
 
-FileResult SaveAngleFile(const AppState& state, const QString& path) {
-  if (state.ColumnCount != kOneHandColumns && state.ColumnCount != kTwoHandColumns)
-    return FileResult::Failure(QStringLiteral("no file layout is set (%1 columns)").arg(state.ColumnCount));
+FileResult SaveAngleFile(const SignTable& table, const QString& path) {
+  if (table.ColumnCount != kOneHandColumns && table.ColumnCount != kTwoHandColumns)
+    return FileResult::Failure(QStringLiteral("no file layout is set (%1 columns)").arg(table.ColumnCount));
   QString error;
-  if (!ReplaceFile(path, FormatAngleData(state.SignTable, state.SignCount, state.ColumnCount).toUtf8(),
+  if (!ReplaceFile(path, FormatAngleData(table.Signs, table.SignCount, table.ColumnCount).toUtf8(),
                    &error))
     return FileResult::Failure(QStringLiteral("cannot write: %1").arg(error));
   return FileResult::Success();

@@ -4,8 +4,6 @@
 
 #include <QString>
 
-struct AppState;
-
 // Success, or why not ("line 12: frame count 0"; the caller names the file).
 struct FileResult {
   bool ok = true;
@@ -16,18 +14,18 @@ struct FileResult {
   explicit operator bool() const { return ok; }
 };
 
-// Reads the angle data file at `path` into the sign table in the layout given by
+// Reads the angle data file at `path` into `table` in the layout given by its
 // ColumnCount. Entries may come in any order; a later entry for a slot replaces an
 // earlier one; slots the file does not name keep what they held. SignCount becomes
 // the index of the last entry in file order plus one (0 for a file with no entry).
 // All or nothing: on failure the table and SignCount are exactly as before.
-FileResult LoadAngleFile(AppState& state, const QString& path);
+FileResult LoadAngleFile(SignTable& table, const QString& path);
 
 // Writes slots 0..SignCount-1 in slot order in the layout given by ColumnCount,
 // through a temporary file renamed over the target, so a failed save leaves the old
 // file whole. Slots without key frames are skipped: their frame count 0 would make
 // the file unreadable.
-FileResult SaveAngleFile(const AppState& state, const QString& path);
+FileResult SaveAngleFile(const SignTable& table, const QString& path);
 
 // The text SaveAngleFile writes (UTF-8 once encoded, CR LF line ends).
 QString FormatAngleData(const SignTableSlots& table, int signCount, int columnCount);

@@ -1,6 +1,6 @@
 #include "signdata/angle_file_reader.h"
 
-#include "app/number_format.h"
+#include "base/number_format.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "signdata/shape_authoring.h"
 
-#include "hand/cmano.h"
+#include "hand/hand.h"
 #include "hand/hand_landmarks.h"
 
 #include <QDir>
@@ -417,7 +417,7 @@ bool Parser::CheckPlacement(const Assignment& a) {
 
 namespace {
 
-void PoseHand(CMano& hand, const HandValues& values) {
+void PoseHand(Hand& hand, const HandValues& values) {
   for (int k = 0; k < 3; ++k) {
     hand.SetPose(k, values.wrist[3 + k]);
     hand.SetPose(3 + k, values.wrist[k]);
@@ -433,8 +433,8 @@ bool Parser::Place(const Assignment& a, FrameValues& frame) {
   const QStringList ends = a.names[0].split(u'@');
   HandValues& moving = frame.hands[a.left ? 1 : 0];
   const HandValues& other = frame.hands[a.left ? 0 : 1];
-  auto movingHand = std::make_unique<CMano>();
-  auto otherHand = std::make_unique<CMano>();
+  auto movingHand = std::make_unique<Hand>();
+  auto otherHand = std::make_unique<Hand>();
   PoseHand(*movingHand, moving);
   PoseHand(*otherHand, other);
   const std::optional<Vec3> from = HandLandmark(*movingHand, ends[0]);

@@ -1,6 +1,6 @@
 #include "signdata/shape_lint.h"
 
-#include "hand/cmano.h"
+#include "hand/hand.h"
 
 #include <algorithm>
 #include <memory>
@@ -8,7 +8,7 @@
 namespace {
 
 // One hand's values of a key frame, or the average of two key frames.
-void PoseHand(CMano& hand, const KeyFrame& a, const KeyFrame& b, int h) {
+void PoseHand(Hand& hand, const KeyFrame& a, const KeyFrame& b, int h) {
   const auto& fingersA = h == 0 ? a.RightFinger : a.LeftFinger;
   const auto& fingersB = h == 0 ? b.RightFinger : b.LeftFinger;
   const auto& angleA = h == 0 ? a.RightWristAngle : a.LeftWristAngle;
@@ -19,9 +19,9 @@ void PoseHand(CMano& hand, const KeyFrame& a, const KeyFrame& b, int h) {
     hand.SetPose(i, (posA[i] + posB[i]) / 2.0f);
     hand.SetPose(3 + i, (angleA[i] + angleB[i]) / 2.0f);
   }
-  for (int f = 0; f < CMano::kUsedFingers; ++f)
-    for (int s = 0; s < CMano::kUsedSegments; ++s)
-      for (int c = 0; c < CMano::kUsedComponents; ++c) {
+  for (int f = 0; f < Hand::kUsedFingers; ++f)
+    for (int s = 0; s < Hand::kUsedSegments; ++s)
+      for (int c = 0; c < Hand::kUsedComponents; ++c) {
         const int i = 9 * f + 3 * s + c;
         hand.SetArthro(f, s, c, (fingersA[i] + fingersB[i]) / 2.0f);
       }
@@ -49,8 +49,8 @@ QString ShapeProblem::Describe() const {
 std::vector<ShapeProblem> LintShapes(const SignTableSlots& table, int signCount, int handCount,
                                      float tolerance) {
   std::vector<ShapeProblem> problems;
-  auto hand = std::make_unique<CMano>();
-  auto other = std::make_unique<CMano>();
+  auto hand = std::make_unique<Hand>();
+  auto other = std::make_unique<Hand>();
   for (int slot = 0; slot < std::min(signCount, kSignSlots); ++slot) {
     const SignRecord& record = table[slot];
     const int count = std::min<int>(record.FrameCount, static_cast<int>(record.Frames.size()));

@@ -1,8 +1,8 @@
 #include "cli/render_command.h"
 
-#include "app/app_state.h"
-#include "render/offscreen_renderer.h"
-#include "render/reference_chart.h"
+#include "signdata/sign_table.h"
+#include "gl/offscreen_renderer.h"
+#include "gl/reference_chart.h"
 #include "signdata/angle_file.h"
 #include "support/command_run.h"
 
@@ -18,11 +18,11 @@ CommandRun Render(const QStringList& arguments) { return RunCommand(RunRenderCom
 
 // Slots 1 and 2 (two key frames) and no rest pose in slot 0... unless asked.
 QString WriteTable(const QTemporaryDir& dir, bool withRest) {
-  AppState state;
+  SignTable state;
   state.HandCount = 1;
   state.ColumnCount = kOneHandColumns;
   auto put = [&state](int slot, const QString& name, int frames) {
-    SignRecord& record = state.SignTable[slot];
+    SignRecord& record = state.Signs[slot];
     record.Name = FixedLengthName(name);
     record.FrameCount = static_cast<int16_t>(frames);
     record.Frames.assign(frames, KeyFrame{});
@@ -31,7 +31,7 @@ QString WriteTable(const QTemporaryDir& dir, bool withRest) {
   if (withRest) put(0, "Rest", 1);
   put(1, "A", 1);
   put(2, "J", 2);
-  state.SignTable[2].Frames[1].RightWristPos[1] = 40.0f;
+  state.Signs[2].Frames[1].RightWristPos[1] = 40.0f;
   state.SignCount = 3;
   const QString path = dir.filePath(withRest ? "rest.csv" : "norest.csv");
   EXPECT_TRUE(SaveAngleFile(state, path));
@@ -80,7 +80,7 @@ TEST(RenderCommand, DrawsAChartOfEveryKeyFrameEvenWithoutARestPose) {
   EXPECT_GT(chart.height(), 160);
   EXPECT_LT(chart.height(), 240);
 
-  AppState state;
+  SignTable state;
   state.HandCount = 1;
   state.ColumnCount = kOneHandColumns;
   ASSERT_TRUE(LoadAngleFile(state, WriteTable(dir, true)));

@@ -16,10 +16,10 @@ CommandRun Trace(const QStringList& arguments) { return RunCommand(RunTraceComma
 // One-frame shapes of rate 1 in slots 0..last; slot 10 has a second frame at rate 0.5.
 QString WriteTable(const QTemporaryDir& dir, int hands, int last) {
   const auto table = PlainAngleTable(hands, last, 1.0f);
-  KeyFrame half = table->SignTable[10].Frames[0];
+  KeyFrame half = table->Signs[10].Frames[0];
   half.Rate = 0.5f;
-  table->SignTable[10].Frames.push_back(half);
-  table->SignTable[10].FrameCount = 2;
+  table->Signs[10].Frames.push_back(half);
+  table->Signs[10].FrameCount = 2;
   const QString path = dir.filePath(QStringLiteral("table%1.csv").arg(hands));
   EXPECT_TRUE(SaveAngleFile(*table, path));
   return path;

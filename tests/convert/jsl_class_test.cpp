@@ -124,51 +124,50 @@ TEST_F(JslClassTest, HalfWidthKatakanaAndTheirMarks) {
 }
 
 TEST_F(JslClassTest, AFailedConversionLeavesEverythingAsTheLastGoodOneLeftIt) {
-  JslClass jsl(engine);
+  JslClass jsl;
   ASSERT_TRUE(jsl.RomanText("toukyou"));
-  const std::vector<SignStep> before = Sequence();
+  const std::vector<SignStep> before = jsl.Sequence();
   const std::vector<uint16_t> kana = jsl.KanaArray();
 
   // Not romaji; romaji with a space or punctuation (which no sign shows); text that is
   // not half-width katakana; a mark with nothing before it.
   for (const char* romaji : {"tchi", "gakkoul", "a b", "a.", "a\uff64", "x"}) {
     EXPECT_FALSE(jsl.RomanText(QString::fromUtf8(romaji))) << romaji;
-    EXPECT_EQ(Sequence(), before) << romaji;
+    EXPECT_EQ(jsl.Sequence(), before) << romaji;
     EXPECT_EQ(jsl.KanaArray(), kana) << romaji;
     EXPECT_TRUE(jsl.RomajiFlag());
     EXPECT_EQ(jsl.KatakanaString(), QString::fromUtf8("ﾄｳｷｮｳ"));
   }
   for (const char* text : {"カ", "か", "ｶ ｶ", "ｶ｡", "ka", "ﾞｱ", "ﾟ", "ｱ\xef\xbd\xa2"}) {
     EXPECT_FALSE(jsl.Text(QString::fromUtf8(text))) << text;
-    EXPECT_EQ(Sequence(), before) << text;
+    EXPECT_EQ(jsl.Sequence(), before) << text;
     EXPECT_TRUE(jsl.RomajiFlag());
     EXPECT_EQ(jsl.KatakanaString(), QString::fromUtf8("ﾄｳｷｮｳ"));
   }
   EXPECT_FALSE(jsl.Result());
   // The empty text succeeds with no signs.
   EXPECT_TRUE(jsl.Text(""));
-  EXPECT_EQ(state.SignSequenceCount, 0);
+  EXPECT_TRUE(jsl.Sequence().empty());
   EXPECT_FALSE(jsl.RomajiFlag());
 }
 
 TEST_F(JslClassTest, RejectedRomajiFailsAlsoOnAFreshConverter) {
-  state.SignSequenceCount = 0;
   EXPECT_FALSE(signs.JslRomanText("xyz"));
   EXPECT_FALSE(signs.Result());
   EXPECT_EQ(signs.KatakanaString(), "");
   EXPECT_TRUE(signs.JslRomanText(""));
-  EXPECT_EQ(state.SignSequenceCount, 0);
+  EXPECT_EQ(static_cast<int>(Sequence().size()), 0);
 }
 
 TEST_F(JslClassTest, KanaArraySetReadsValuesAsTheLastConversionNumberedThem) {
-  JslClass jsl(engine);
+  JslClass jsl;
   jsl.Text("ｱ");
   EXPECT_TRUE(jsl.KanaArraySet(std::vector<uint16_t>{0xB6, 0xDE}));
-  EXPECT_EQ(Sequence(), Steps({{6, 4}}));
+  EXPECT_EQ(jsl.Sequence(), Steps({{6, 4}}));
   EXPECT_FALSE(jsl.KanaArraySet(std::vector<uint16_t>{0xFF76}));
   jsl.RomanText("a");
   EXPECT_TRUE(jsl.KanaArraySet(std::vector<uint16_t>{0xFF76, 0xFF9F}));
-  EXPECT_EQ(Sequence(), Steps({{6, 8}}));
+  EXPECT_EQ(jsl.Sequence(), Steps({{6, 8}}));
   EXPECT_EQ(jsl.KatakanaString(), QString::fromUtf8("ｶﾟ"));
 }
 
@@ -180,11 +179,11 @@ TEST_F(JslClassTest, ALongTextSpellsWhole) {
     katakana += QString::fromUtf8("ｱｲｳｴｵ");
   }
   EXPECT_TRUE(signs.JslRomanText(romaji));
-  EXPECT_EQ(state.SignSequenceCount, 55);
-  EXPECT_EQ(state.SignSequence[54], (SignStep{5, 0}));
+  EXPECT_EQ(static_cast<int>(Sequence().size()), 55);
+  EXPECT_EQ(Sequence()[54], (SignStep{5, 0}));
   EXPECT_EQ(signs.KatakanaString(), katakana);
   EXPECT_TRUE(signs.Text(katakana));
-  EXPECT_EQ(state.SignSequenceCount, 55);
+  EXPECT_EQ(static_cast<int>(Sequence().size()), 55);
 }
 
 TEST_F(JslClassTest, TheThreeMarksMoveTheHandAfterTheShapeFromItsFirstKeyFrame) {

@@ -100,7 +100,7 @@ TEST_F(KslClassTest, AFailedConversionLeavesEverythingAsTheLastGoodOneLeftIt) {
   }
   // The empty text succeeds with no signs, on both paths.
   EXPECT_TRUE(signs.Text(""));
-  EXPECT_EQ(state.SignSequenceCount, 0);
+  EXPECT_EQ(static_cast<int>(Sequence().size()), 0);
   EXPECT_EQ(signs.HangulString(), "");
   EXPECT_TRUE(signs.KslRomanText(""));
   // Rejected romanized input fails also when nothing was converted before.
@@ -115,7 +115,7 @@ TEST_F(KslClassTest, ALongTextSpellsWhole) {
     hangul += Hangul("닭");
   }
   EXPECT_TRUE(signs.KslRomanText(roman));
-  EXPECT_EQ(state.SignSequenceCount, 240);
+  EXPECT_EQ(static_cast<int>(Sequence().size()), 240);
   EXPECT_EQ(signs.HangulString(), hangul);
   EXPECT_EQ(signs.KslRomanText(roman), signs.Text(hangul));
   EXPECT_EQ(KslClass::ConverterHangulArray(roman)->size(), 60u);

@@ -7,7 +7,7 @@ namespace {
 class NumClassTest : public ConverterBench {
  protected:
   NumClassTest() {
-    state.NumeralBase = 46;
+    signs.SetNumeralBase(46);
     signs.LangSet(6);
   }
 };
@@ -41,10 +41,10 @@ TEST_F(NumClassTest, NumbersAreSpelledInGroupsOfFourDigits) {
     EXPECT_TRUE(signs.Text(text)) << text;
     EXPECT_EQ(Sequence(), steps) << text;
   }
-  EXPECT_TRUE(messages.messages.empty());
+  EXPECT_TRUE(signs.Message().isEmpty());
 
   // With the KSL table loaded the numeral shapes start five slots earlier.
-  state.NumeralBase = 41;
+  signs.SetNumeralBase(41);
   signs.Text("12345");
   EXPECT_EQ(Sequence(), Steps({{42, 0}, {75, 0}, {71, 32}, {63, 0}, {55, 0}, {46, 0}}));
 }
@@ -53,15 +53,13 @@ TEST_F(NumClassTest, AnythingButDigitsOrATooBigNumberIsReportedAndChangesNothing
   signs.Text("12345");
   const std::vector<SignStep> before = Sequence();
   for (const char* text : {"12a", "-5", "+5", "1.5", " 5", "5 ", "1,000", "\xd9\xa1", "\xef\xbc\x95"}) {
-    messages.messages.clear();
     EXPECT_FALSE(signs.Text(QString::fromUtf8(text))) << text;
-    EXPECT_EQ(messages.messages, std::vector<QString>{"Invalid number"}) << text;
+    EXPECT_EQ(signs.Message(), "Invalid number") << text;
     EXPECT_EQ(Sequence(), before) << text;
   }
   for (const char* text : {"100000000000", "99999999999999999999999999999999999999"}) {
-    messages.messages.clear();
     EXPECT_FALSE(signs.Text(text)) << text;
-    EXPECT_EQ(messages.messages, std::vector<QString>{"The number is too big"}) << text;
+    EXPECT_EQ(signs.Message(), "The number is too big") << text;
     EXPECT_EQ(Sequence(), before) << text;
   }
   EXPECT_FALSE(signs.Result());

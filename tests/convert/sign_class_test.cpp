@@ -1,6 +1,6 @@
 #include "convert/sign_class.h"
 
-#include "convert/sign_sequence.h"
+#include "convert/playback_steps.h"
 #include "support/converter_bench.h"
 
 #include <algorithm>
@@ -58,7 +58,7 @@ TEST_F(SignClassTest, TheSpeedSetsTheStepsOfEveryKeyFrameAndOfTheExtraMovements)
     size_t pictures = 0;
     for (const int n : steps) pictures += n == 0 ? 1 : std::min(n, 1000) + 1;
     EXPECT_EQ(area.pictures.size(), pictures) << speed;
-    EXPECT_EQ(state.FrameCounter, speed == 8000 ? 0 : static_cast<int>(pictures)) << speed;
+    EXPECT_EQ(engine.FrameCounter(), speed == 8000 ? 0 : static_cast<int>(pictures)) << speed;
   }
   // 571 / 5 = 114.2 for a bounce.
   signs.Text(QString::fromUtf8("ｺｺ"));
@@ -72,9 +72,9 @@ TEST_F(SignClassTest, StartRoutineCountsFramesFromZeroAndAnEmptyWordOnlyTakesThe
   PutPlainShapes(1, 27);
   signs.LangSet(2);
   signs.Text("ab");
-  state.FrameCounter = 999;
+  engine.SetFrameCounter(999);
   signs.StartRoutine(40);
-  EXPECT_EQ(state.FrameCounter, 202);
+  EXPECT_EQ(engine.FrameCounter(), 202);
   Calls();
 
   signs.Text("");
@@ -82,7 +82,7 @@ TEST_F(SignClassTest, StartRoutineCountsFramesFromZeroAndAnEmptyWordOnlyTakesThe
   EXPECT_TRUE(signs.StartRoutine(40));
   EXPECT_EQ(Calls(), std::vector<std::string>{"SetHandPose 0 0"});
   EXPECT_TRUE(area.pictures.empty());
-  EXPECT_EQ(state.FrameCounter, 0);
+  EXPECT_EQ(engine.FrameCounter(), 0);
   // A speed below 1 plays nothing.
   EXPECT_FALSE(signs.StartRoutine(0));
   EXPECT_TRUE(Calls().empty());
@@ -90,7 +90,7 @@ TEST_F(SignClassTest, StartRoutineCountsFramesFromZeroAndAnEmptyWordOnlyTakesThe
 
 TEST_F(SignClassTest, EachSystemHasItsConverterAndNoneOutsideZeroToSix) {
   PutPlainShapes(1, 81);
-  state.NumeralBase = 46;
+  signs.SetNumeralBase(46);
   const std::pair<int, const char*> good[] = {{0, "ab"}, {1, "ab"}, {2, "ab"}, {3, "ab"},
                                               {4, "ｱｲ"}, {5, "가"},  {6, "12"}};
   for (const auto& [index, text] : good) {
@@ -99,7 +99,7 @@ TEST_F(SignClassTest, EachSystemHasItsConverterAndNoneOutsideZeroToSix) {
     EXPECT_FALSE(signs.Result()) << index;  // a fresh converter has converted nothing
     EXPECT_TRUE(signs.Text(QString::fromUtf8(text))) << index;
     EXPECT_EQ(signs.LastText(), QString::fromUtf8(text));
-    EXPECT_EQ(state.SignSequenceCount, 2) << index;
+    EXPECT_EQ(Sequence().size(), 2u) << index;
   }
   for (const int index : {-1, 7, 100}) {
     signs.LangSet(index);
@@ -141,7 +141,7 @@ TEST_F(SignClassTest, ANewConverterStartsFreshButTheSequenceSurvives) {
   signs.LangSet(4);
   signs.JslRomanText("toukyou");
   signs.LangSet(6);
-  EXPECT_EQ(state.SignSequenceCount, 5);
+  EXPECT_EQ(Sequence().size(), 5u);
   signs.LangSet(4);
   EXPECT_EQ(signs.KatakanaString(), "");
   EXPECT_FALSE(signs.Result());
@@ -151,18 +151,4 @@ TEST_F(SignClassTest, ANewConverterStartsFreshButTheSequenceSurvives) {
   EXPECT_FALSE(signs.Text("x"));
   signs.StartRoutine(40);
   EXPECT_EQ(Calls().size(), 1u + 2 * 5 + 2);
-}
-
-TEST(SignSequence, StoringGrowsTheSequenceAndKeepsEntriesPastTheCount) {
-  AppState state;
-  StoreSignSequence(state, {{1, 0}, {2, 0}, {3, 0}});
-  StoreSignSequence(state, {{9, 16}});
-  EXPECT_EQ(state.SignSequenceCount, 1);
-  ASSERT_EQ(state.SignSequence.size(), 3u);
-  EXPECT_EQ(state.SignSequence[0], (SignStep{9, 16}));
-  EXPECT_EQ(state.SignSequence[2], (SignStep{3, 0}));
-  EXPECT_EQ(CurrentSignSequence(state).size(), 1u);
-  // A count beyond the stored entries never reads past them.
-  state.SignSequenceCount = 10;
-  EXPECT_EQ(CurrentSignSequence(state).size(), 3u);
 }

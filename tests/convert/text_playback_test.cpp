@@ -1,9 +1,10 @@
 #include "convert/text_playback.h"
 
-#include "app/app_state.h"
-#include "app/message_sink.h"
+#include "base/message_sink.h"
 #include "convert/sign_class.h"
-#include "render/playback_engine.h"
+#include "playback/playback_engine.h"
+#include "playback/script_player.h"
+#include "signdata/sign_table.h"
 #include "support/angle_table_files.h"
 #include "support/pose_recording_area.h"
 
@@ -18,19 +19,20 @@ TEST(TextPlayback, ASpeedBelowOneAndRomanizedAlphabetsPlayNothing) {
   QTemporaryDir dir;
   const QString table = dir.filePath("table.csv");
   ASSERT_TRUE(WriteAngleTable(table, 1, 27, 1.0f));
-  AppState state;
+  SignTable signTable;
   PoseRecordingArea area;
-  PlaybackEngine engine(state, area);
+  PlaybackEngine engine(signTable, area);
+  ImmediatePlayer player(engine);
   CollectingMessageSink messages;
 
   TextPlaybackRequest request{2, table, 0, 46, false, "ab"};
-  EXPECT_EQ(PlayText(engine, messages, request).outcome, TextPlaybackResult::Outcome::InvalidSpeed);
+  EXPECT_EQ(PlayText(signTable, player, messages, request).outcome, TextPlaybackResult::Outcome::InvalidSpeed);
   EXPECT_TRUE(area.pictures.empty());
 
   request = {2, table, 40, 46, true, "ga"};
-  EXPECT_EQ(PlayText(engine, messages, request).outcome, TextPlaybackResult::Outcome::ConversionFailed);
+  EXPECT_EQ(PlayText(signTable, player, messages, request).outcome, TextPlaybackResult::Outcome::ConversionFailed);
   EXPECT_TRUE(area.pictures.empty());
   request.roman = false;
-  EXPECT_EQ(PlayText(engine, messages, request).outcome, TextPlaybackResult::Outcome::Played);
+  EXPECT_EQ(PlayText(signTable, player, messages, request).outcome, TextPlaybackResult::Outcome::Played);
   EXPECT_EQ(area.pictures.size(), 202u);
 }

@@ -1,4 +1,4 @@
-#include "hand/cmano.h"
+#include "hand/hand.h"
 #include "hand/hand_skeleton.h"
 #include "hand/recording_sink.h"
 #include "hand/tapered_prism.h"
@@ -20,7 +20,7 @@ void ExpectNear(const Vec3& actual, const Vec3& expected, float tolerance = 1e-3
 
 TEST(HandDrawing, AStraightHandPointsAlongZWithFingersSideBySide) {
   const auto straight = StraightHand();
-  const CMano& hand = *straight;
+  const Hand& hand = *straight;
   const auto axes = HandPrismAxes(hand);
   ASSERT_EQ(axes.size(), 16u);
   ExpectNear(axes[0].base, {0, 0, 0});
@@ -37,7 +37,7 @@ TEST(HandDrawing, AStraightHandPointsAlongZWithFingersSideBySide) {
 
 TEST(HandDrawing, JointRotationsCurlTowardsThePalmAndWristPoseMovesTheWholeHand) {
   const auto straight = StraightHand();
-  CMano& hand = *straight;
+  Hand& hand = *straight;
   // A base joint bent 90 degrees about y points the rest of the finger along +x.
   hand.SetArthro(1, 0, 1, 90.0f);
   ExpectNear(Fingertip(hand, 1), {65, 22.10526f, 50});
@@ -55,7 +55,7 @@ TEST(HandDrawing, JointRotationsCurlTowardsThePalmAndWristPoseMovesTheWholeHand)
 }
 
 TEST(HandDrawing, DrawLeavesTheMatrixStackAsItFoundItAndSetsTheSkinMaterial) {
-  const CMano hand;
+  const Hand hand;
   RecordingSink sink;
   hand.draw(sink);
   EXPECT_EQ(sink.Depth(), 1);

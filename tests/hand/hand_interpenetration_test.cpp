@@ -1,6 +1,6 @@
 #include "hand/hand_interpenetration.h"
 
-#include "hand/cmano.h"
+#include "hand/hand.h"
 #include "support/straight_hand.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@
 namespace {
 
 // Fingers straight up side by side, the thumb swung well out to the index side.
-std::unique_ptr<CMano> OpenHand() {
+std::unique_ptr<Hand> OpenHand() {
   auto hand = StraightHand();
   hand->SetArthro(0, 0, 0, -50.0f);
   return hand;

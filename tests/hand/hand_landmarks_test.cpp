@@ -1,6 +1,6 @@
 #include "hand/hand_landmarks.h"
 
-#include "hand/cmano.h"
+#include "hand/hand.h"
 #include "support/straight_hand.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "hand/cmano.h"
+#include "hand/hand.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 
 namespace {
 
-std::unique_ptr<CMano> HandMoving(float from, float to, int16_t steps) {
-  auto hand = std::make_unique<CMano>();
+std::unique_ptr<Hand> HandMoving(float from, float to, int16_t steps) {
+  auto hand = std::make_unique<Hand>();
   hand->SetArthro(1, 0, 1, from);
   hand->SetTargetArthro(1, 0, 1, to);
   hand->SetPose(2, from);
@@ -44,7 +44,7 @@ TEST(Interpolation, AnglesMoveAsPlainNumbersWithoutWrapping) {
 }
 
 TEST(Interpolation, AJointAtItsTargetStaysExactlyConstant) {
-  CMano hand;
+  Hand hand;
   hand.SetArthro(2, 1, 0, 0.1f);
   hand.SetTargetArthro(2, 1, 0, 0.1f);
   hand.SetFrameNo(7);
@@ -71,7 +71,7 @@ TEST(Interpolation, ValuesFollowTheDoublePrecisionDifferenceRoundedToAFloat) {
 }
 
 TEST(Interpolation, NegativeStepCountWritesNothing) {
-  CMano hand;
+  Hand hand;
   hand.SetFArthro(0, 1, 0, 1, -5.0f);
   hand.SetTargetArthro(1, 0, 1, 90.0f);
   hand.SetFrameNo(-3);
@@ -81,7 +81,7 @@ TEST(Interpolation, NegativeStepCountWritesNothing) {
 }
 
 TEST(Interpolation, RefreshSeedsTheWristTableButNotFingersOrRow1000) {
-  CMano hand;
+  Hand hand;
   hand.SetPose(0, 12.0f);
   hand.SetPose(6, 0.0f);
   hand.SetFpose(1000, 0, -1.0f);
@@ -95,7 +95,7 @@ TEST(Interpolation, RefreshSeedsTheWristTableButNotFingersOrRow1000) {
 }
 
 TEST(Interpolation, RowsBeyondTheStepCountKeepWhatTheyHeld) {
-  CMano hand;
+  Hand hand;
   hand.SetFArthro(5, 1, 0, 1, 123.0f);
   hand.SetTargetArthro(1, 0, 1, 40.0f);
   hand.SetFrameNo(4);

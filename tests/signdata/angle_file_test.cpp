@@ -1,6 +1,6 @@
 #include "signdata/angle_file.h"
 
-#include "app/app_state.h"
+#include "signdata/sign_table.h"
 #include "support/file_contents.h"
 #include "support/file_size_limit.h"
 
@@ -42,7 +42,7 @@ class AngleFileTest : public ::testing::Test {
   FileResult Load(const QString& text) { return LoadAngleFile(state, Write(text)); }
 
   QTemporaryDir dir;
-  AppState state;
+  SignTable state;
 };
 
 }  // namespace
@@ -52,10 +52,10 @@ TEST_F(AngleFileTest, EntriesInAnyOrderFillTheirSlotsAndTheLastReadSetsTheCount)
                        Header(1, "A", 2) + FrameLine(100) + FrameLine(110);
   ASSERT_TRUE(Load(text));
   EXPECT_EQ(state.SignCount, 2);
-  EXPECT_EQ(state.SignTable[3].FrameCount, 1);
-  EXPECT_EQ(state.SignTable[3].Frames[0].Rate, 300.0f);
-  EXPECT_EQ(state.SignTable[1].FrameCount, 2);
-  const KeyFrame& k = state.SignTable[1].Frames[1];
+  EXPECT_EQ(state.Signs[3].FrameCount, 1);
+  EXPECT_EQ(state.Signs[3].Frames[0].Rate, 300.0f);
+  EXPECT_EQ(state.Signs[1].FrameCount, 2);
+  const KeyFrame& k = state.Signs[1].Frames[1];
   EXPECT_EQ(k.Rate, 110.0f);
   EXPECT_EQ(k.RightWristAngle[0], 111.0f);
   EXPECT_EQ(k.RightWristPos[2], 116.0f);
@@ -64,17 +64,17 @@ TEST_F(AngleFileTest, EntriesInAnyOrderFillTheirSlotsAndTheLastReadSetsTheCount)
   EXPECT_EQ(k.RightFinger[45], 0.0f);
   EXPECT_EQ(k.RightWristAngle[3], 0.0f);
   EXPECT_EQ(k.LeftFinger[0], 0.0f);
-  EXPECT_EQ(state.SignTable[0].Name, "rest      ");
+  EXPECT_EQ(state.Signs[0].Name, "rest      ");
 }
 
 TEST_F(AngleFileTest, ALaterEntryReplacesAnEarlierOneAndUnnamedSlotsKeepTheirData) {
   ASSERT_TRUE(Load(Header(0, "R", 1) + FrameLine(1) + Header(5, "old", 1) + FrameLine(50)));
   ASSERT_TRUE(Load(Header(0, "R", 1) + FrameLine(2) + Header(0, "R2", 2) + FrameLine(3) + FrameLine(4)));
   EXPECT_EQ(state.SignCount, 1);
-  EXPECT_EQ(state.SignTable[0].Name.trimmed(), "R2");
-  EXPECT_EQ(state.SignTable[0].FrameCount, 2);
-  EXPECT_EQ(state.SignTable[0].Frames[1].Rate, 4.0f);
-  EXPECT_EQ(state.SignTable[5].Frames[0].Rate, 50.0f);  // never cleared
+  EXPECT_EQ(state.Signs[0].Name.trimmed(), "R2");
+  EXPECT_EQ(state.Signs[0].FrameCount, 2);
+  EXPECT_EQ(state.Signs[0].Frames[1].Rate, 4.0f);
+  EXPECT_EQ(state.Signs[5].Frames[0].Rate, 50.0f);  // never cleared
 }
 
 TEST_F(AngleFileTest, FieldsSplitOverLinesReadTheSameAsTheCanonicalForm) {
@@ -82,26 +82,26 @@ TEST_F(AngleFileTest, FieldsSplitOverLinesReadTheSameAsTheCanonicalForm) {
   split.replace(QStringLiteral("20,"), QStringLiteral("20\r\n"));  // a line end ends a field too
   split.replace(QStringLiteral("40,"), QStringLiteral("40\n"));
   ASSERT_TRUE(Load(Header(0, "X", 1) + split));
-  AppState canonical;
+  SignTable canonical;
   canonical.ColumnCount = kOneHandColumns;
   ASSERT_TRUE(LoadAngleFile(canonical, Write(Header(0, "X", 1) + FrameLine(7), "b.csv")));
-  EXPECT_EQ(state.SignTable[0], canonical.SignTable[0]);
+  EXPECT_EQ(state.Signs[0], canonical.Signs[0]);
 }
 
 TEST_F(AngleFileTest, NamesAreCutOrPaddedToTenCharactersAndNumbersReadLeniently) {
   QString line = FrameLine(0);
   line.replace(QStringLiteral("0,1,2,"), QStringLiteral(" 2.5abc , ,  -1e1,"));
   ASSERT_TRUE(Load(Header(0, "  ABCDEFGHIJKLMN", 1) + line + Header(1, "Q", 1) + FrameLine(0)));
-  EXPECT_EQ(state.SignTable[0].Name, "ABCDEFGHIJ");
-  EXPECT_EQ(state.SignTable[1].Name, "Q         ");
-  EXPECT_EQ(state.SignTable[0].Frames[0].Rate, 2.5f);
-  EXPECT_EQ(state.SignTable[0].Frames[0].RightWristAngle[0], 0.0f);
-  EXPECT_EQ(state.SignTable[0].Frames[0].RightWristAngle[1], -10.0f);
+  EXPECT_EQ(state.Signs[0].Name, "ABCDEFGHIJ");
+  EXPECT_EQ(state.Signs[1].Name, "Q         ");
+  EXPECT_EQ(state.Signs[0].Frames[0].Rate, 2.5f);
+  EXPECT_EQ(state.Signs[0].Frames[0].RightWristAngle[0], 0.0f);
+  EXPECT_EQ(state.Signs[0].Frames[0].RightWristAngle[1], -10.0f);
 }
 
 TEST_F(AngleFileTest, EveryFailureNamesItsLineAndLeavesTheTableAsItWas) {
   ASSERT_TRUE(Load(Header(0, "keep", 1) + FrameLine(9) + Header(1, "one", 1) + FrameLine(1)));
-  const SignTableSlots before = state.SignTable;
+  const SignTableSlots before = state.Signs;
   const QString good = Header(0, "new", 1) + FrameLine(5);
 
   struct Case {
@@ -125,7 +125,7 @@ TEST_F(AngleFileTest, EveryFailureNamesItsLineAndLeavesTheTableAsItWas) {
     EXPECT_FALSE(result) << c.text.toStdString();
     EXPECT_EQ(result.reason, c.reason);
     EXPECT_EQ(state.SignCount, 2);
-    EXPECT_TRUE(state.SignTable == before) << c.reason.toStdString();
+    EXPECT_TRUE(state.Signs == before) << c.reason.toStdString();
   }
 
   const FileResult missing = LoadAngleFile(state, dir.filePath("nothing.csv"));
@@ -134,37 +134,37 @@ TEST_F(AngleFileTest, EveryFailureNamesItsLineAndLeavesTheTableAsItWas) {
 
   state.ColumnCount = 0;  // no system chosen yet
   EXPECT_FALSE(Load(good));
-  EXPECT_TRUE(state.SignTable == before);
+  EXPECT_TRUE(state.Signs == before);
 }
 
 TEST_F(AngleFileTest, AFileWithoutEntriesLoadsAndLeavesNoSignsInUse) {
   ASSERT_TRUE(Load(Header(0, "keep", 1) + FrameLine(9)));
   ASSERT_TRUE(Load(QString()));
   EXPECT_EQ(state.SignCount, 0);
-  EXPECT_EQ(state.SignTable[0].Frames[0].Rate, 9.0f);
+  EXPECT_EQ(state.Signs[0].Frames[0].Rate, 9.0f);
 }
 
 TEST_F(AngleFileTest, NamesAreReadAsUtf8OrElseAsShiftJis) {
   ASSERT_TRUE(Load(Header(0, "あいう", 1) + FrameLine(0)));
-  EXPECT_EQ(state.SignTable[0].Name, "あいう       ");
+  EXPECT_EQ(state.Signs[0].Name, "あいう       ");
   // "ア" in Shift_JIS is 0x83 0x41, which is not valid UTF-8.
   QByteArray shiftJis = Header(1, "@", 1).toLatin1() + FrameLine(0).toLatin1();
   shiftJis.replace('@', QByteArray("\x83\x41"));
   ASSERT_TRUE(LoadAngleFile(state, Write(shiftJis, "sjis.csv")));
-  EXPECT_EQ(state.SignTable[1].Name, QString::fromUtf8("ア") + QString(9, u' '));
+  EXPECT_EQ(state.Signs[1].Name, QString::fromUtf8("ア") + QString(9, u' '));
 }
 
 TEST_F(AngleFileTest, WrittenFilesHaveFullLinesCrLfAndTheFreeNumberFormAtTheEnd) {
   for (const int columns : {52, 103}) {
-    AppState written;
+    SignTable written;
     written.ColumnCount = static_cast<int16_t>(columns);
     written.HandCount = columns == 103 ? 2 : 1;
-    written.SignTable[0] = {1, FixedLengthName("rest"), {KeyFrame{}}};
+    written.Signs[0] = {1, FixedLengthName("rest"), {KeyFrame{}}};
     KeyFrame k;
     k.Rate = 1.5f;
     k.RightFinger[44] = -35.0f;
     k.LeftFinger[44] = 12.25f;
-    written.SignTable[1] = {2, FixedLengthName("A"), {k, k}};
+    written.Signs[1] = {2, FixedLengthName("A"), {k, k}};
     written.SignCount = 2;
     const QString path = dir.filePath(QStringLiteral("w%1.csv").arg(columns));
     ASSERT_TRUE(SaveAngleFile(written, path));
@@ -186,7 +186,7 @@ TEST_F(AngleFileTest, WrittenFilesHaveFullLinesCrLfAndTheFreeNumberFormAtTheEnd)
 }
 
 TEST_F(AngleFileTest, SavingAndLoadingGivesTheSameTableToSevenDigits) {
-  AppState written;
+  SignTable written;
   written.ColumnCount = kTwoHandColumns;
   written.HandCount = 2;
   for (int slot = 0; slot < 257; ++slot) {
@@ -198,21 +198,21 @@ TEST_F(AngleFileTest, SavingAndLoadingGivesTheSameTableToSevenDigits) {
     }
     k.RightWristPos = {slot * 1e-3f, -2e6f, 1e-9f, 0.0f};
     k.LeftWristAngle = {123456.7f, -0.1f, 90.0f, 0.0f};
-    written.SignTable[slot] = {1, FixedLengthName(QString::number(slot)), {k}};
+    written.Signs[slot] = {1, FixedLengthName(QString::number(slot)), {k}};
   }
   written.SignCount = 257;
   const QString path = dir.filePath("round.csv");
   ASSERT_TRUE(SaveAngleFile(written, path));
 
-  AppState read;
+  SignTable read;
   read.ColumnCount = kTwoHandColumns;
   read.HandCount = 2;
   ASSERT_TRUE(LoadAngleFile(read, path));
   ASSERT_EQ(read.SignCount, 257);
   for (int slot = 0; slot < 257; ++slot) {
-    const KeyFrame& a = written.SignTable[slot].Frames[0];
-    const KeyFrame& b = read.SignTable[slot].Frames[0];
-    EXPECT_EQ(read.SignTable[slot].Name, written.SignTable[slot].Name);
+    const KeyFrame& a = written.Signs[slot].Frames[0];
+    const KeyFrame& b = read.Signs[slot].Frames[0];
+    EXPECT_EQ(read.Signs[slot].Name, written.Signs[slot].Name);
     auto close = [](float x, float y) { return std::fabs(x - y) <= std::fabs(x) * 1e-6f; };
     EXPECT_TRUE(close(a.Rate, b.Rate));
     for (int i = 0; i < 45; ++i) {
@@ -227,18 +227,18 @@ TEST_F(AngleFileTest, SavingAndLoadingGivesTheSameTableToSevenDigits) {
 }
 
 TEST_F(AngleFileTest, SavingSkipsEmptySlotsKeepsNamesOnOneFieldAndNeverHalfWritesTheTarget) {
-  AppState written;
+  SignTable written;
   written.ColumnCount = kOneHandColumns;
   written.HandCount = 1;
-  written.SignTable[0] = {1, FixedLengthName("a,b"), {KeyFrame{}}};
-  written.SignTable[2] = {1, FixedLengthName("c"), {KeyFrame{}}};
+  written.Signs[0] = {1, FixedLengthName("a,b"), {KeyFrame{}}};
+  written.Signs[2] = {1, FixedLengthName("c"), {KeyFrame{}}};
   written.SignCount = 3;  // slot 1 has no key frames
   const QString path = dir.filePath("skip.csv");
   ASSERT_TRUE(SaveAngleFile(written, path));
   ASSERT_TRUE(LoadAngleFile(state, path));
   EXPECT_EQ(state.SignCount, 3);
-  EXPECT_EQ(state.SignTable[0].Name, "a b       ");
-  EXPECT_EQ(state.SignTable[1].FrameCount, 0);
+  EXPECT_EQ(state.Signs[0].Name, "a b       ");
+  EXPECT_EQ(state.Signs[1].FrameCount, 0);
 
   // A save that cannot be made reports why and leaves no file behind.
   const QString unreachable = dir.filePath("no/such/folder/x.csv");
@@ -256,7 +256,7 @@ TEST_F(AngleFileTest, ASaveCutShortByAFullDiskLeavesTheOldFileWhole) {
   const QString path = dir.filePath("a.csv");
   const QByteArray old = FileContents(path);
 
-  state.SignTable[1] = {1, FixedLengthName("new"), {KeyFrame{}}};
+  state.Signs[1] = {1, FixedLengthName("new"), {KeyFrame{}}};
   state.SignCount = 2;
   const std::optional<bool> saved =
       WithFileSizeLimit(100, [&] { return static_cast<bool>(SaveAngleFile(state, path)); });

@@ -1,16 +1,17 @@
 // The shipped Japanese and Korean hand shapes: built from their sources, every slot
 // a converter can produce filled, every shape inside the default view wherever the
 // converters move it, and real words played without a missing key frame.
-#include "app/app_state.h"
-#include "app/message_sink.h"
-#include "app/view_state.h"
+#include "signdata/sign_table.h"
+#include "convert/sign_class.h"
+#include "playback/script_player.h"
+#include "playback/view_state.h"
 #include "convert/text_playback.h"
-#include "hand/cmano.h"
+#include "hand/hand.h"
 #include "hand/hand_volumes.h"
 #include "hand/matrix4.h"
-#include "render/camera.h"
-#include "render/playback_engine.h"
-#include "render/pose_loading.h"
+#include "playback/camera.h"
+#include "playback/playback_engine.h"
+#include "playback/pose_loading.h"
 #include "signdata/angle_file.h"
 #include "support/fake_drawing_area.h"
 #include "support/shipped_shapes.h"
@@ -29,14 +30,14 @@ namespace {
 const QString kJslFile = QStringLiteral(TOVARO_SOURCE_DIR "/data/PositionJSL.csv");
 const QString kKslFile = QStringLiteral(TOVARO_SOURCE_DIR "/data/PositionKSL.csv");
 
-void LoadShipped(AppState& state, const QString& path) {
+void LoadShipped(SignTable& state, const QString& path) {
   state.HandCount = 1;
   state.ColumnCount = kOneHandColumns;
   const FileResult loaded = LoadAngleFile(state, path);
   ASSERT_TRUE(loaded) << loaded.reason.toStdString();
 }
 
-QString NameOf(const AppState& state, int slot) { return state.SignTable[slot].Name.trimmed(); }
+QString NameOf(const SignTable& state, int slot) { return state.Signs[slot].Name.trimmed(); }
 
 // Projects points with the camera of the default view on a square drawing area, the
 // narrower of the shapes a drawing area takes, and tells how far inside the picture
@@ -90,10 +91,10 @@ std::vector<Displacement> ThousandsDisplacements() {
 
 // Every key frame of slots first..last, moved by every displacement, stays whole in
 // the default view.
-void ExpectInView(AppState& state, int first, int last, const std::vector<Displacement>& moves) {
+void ExpectInView(SignTable& state, int first, int last, const std::vector<Displacement>& moves) {
   const DefaultView view;
   for (int slot = first; slot <= last; ++slot) {
-    const SignRecord& record = state.SignTable[slot];
+    const SignRecord& record = state.Signs[slot];
     for (int frame = 0; frame < record.FrameCount; ++frame) {
       const KeyFrame& key = record.Frames[frame];
       for (const Displacement& move : moves) {
@@ -102,8 +103,9 @@ void ExpectInView(AppState& state, int first, int last, const std::vector<Displa
           angle[i] = key.RightWristAngle[i] + move[i];
           position[i] = key.RightWristPos[i] + move[3 + i];
         }
-        LoadPoseOneHand(state, angle, std::span<const float>(key.RightFinger.data(), 45), position);
-        const HandVolumes volumes = MakeHandVolumes(*state.Hands[0]);
+        Hand hand;
+        LoadPose(hand, angle, std::span<const float>(key.RightFinger.data(), 45), position);
+        const HandVolumes volumes = MakeHandVolumes(hand);
         bool whole = true;
         for (const auto& capsule : volumes.capsules)
           whole = whole && view.Holds(capsule.start, capsule.radius) && view.Holds(capsule.end, capsule.radius);
@@ -116,56 +118,45 @@ void ExpectInView(AppState& state, int first, int last, const std::vector<Displa
   }
 }
 
-// Remembers every key frame the converter asks for and whether it existed.
-class RecordingEngine : public PlaybackEngine {
+// Remembers every key frame a word's moves ask for and whether the table has it.
+class RecordingPlayer : public ScriptPlayer {
  public:
-  using PlaybackEngine::PlaybackEngine;
+  explicit RecordingPlayer(const SignTable& table) : table_(table) {}
 
-  bool SetHandTarget(int sign, int frame) override {
-    return Remember(sign, frame, PlaybackEngine::SetHandTarget(sign, frame));
+  void Play(const MoveScript& script) override {
+    for (const Move& move : script) {
+      if (move.kind != Move::Kind::SetTarget && move.kind != Move::Kind::SetTargetShifted) continue;
+      asked.emplace_back(move.sign, move.frame);
+      if (move.frame >= table_.KeyFrameCount(move.sign)) missing.emplace_back(move.sign, move.frame);
+    }
   }
-  bool SetHandTargetShifted(int sign, int frame, const WristOffsets& offsets) override {
-    return Remember(sign, frame, PlaybackEngine::SetHandTargetShifted(sign, frame, offsets));
-  }
-  void Redraw(int) override {}
 
   std::vector<std::pair<int, int>> asked;
   std::vector<std::pair<int, int>> missing;
 
  private:
-  bool Remember(int sign, int frame, bool found) {
-    asked.emplace_back(sign, frame);
-    if (!found) missing.emplace_back(sign, frame);
-    return found;
-  }
+  const SignTable& table_;
 };
 
-// Plays the text as the program does and checks that every sign of its sequence
-// played all of its key frames, none missing.
+// Converts and plays the text as the program does and checks that every sign of its
+// sequence played all of its key frames, none missing.
 void ExpectPlaysWhole(int system, const QString& file, const QString& text, bool roman,
                       int16_t numeralBase = 46) {
   SCOPED_TRACE(text.toStdString() + " in system " + std::to_string(system));
-  AppState state;
-  FakeDrawingArea area;
-  RecordingEngine engine(state, area);
-  CollectingMessageSink messages;
-  TextPlaybackRequest request;
-  request.system = system;
-  request.anglesPath = file;
-  request.speed = 40;
-  request.numeralBase = numeralBase;
-  request.roman = roman;
-  request.text = text;
-  const TextPlaybackResult result = PlayText(engine, messages, request);
-  ASSERT_EQ(result.outcome, TextPlaybackResult::Outcome::Played) << result.reason.toStdString();
-  EXPECT_TRUE(messages.messages.empty());
-  EXPECT_TRUE(engine.missing.empty());
-  ASSERT_GT(state.SignSequenceCount, 0);
+  SignTable table = SignTable::WithHands(TableHandsOfSystem(system));
+  ASSERT_TRUE(LoadAngleFile(table, file));
+  RecordingPlayer player(table);
+  SignClass signs(table, player);
+  SelectSystem(signs, system, NumeralBaseOfSystem(system, numeralBase));
+  ASSERT_TRUE(ConvertText(signs, text, roman));
+  ASSERT_TRUE(signs.StartRoutine(40));
+  EXPECT_TRUE(player.missing.empty());
+  ASSERT_FALSE(signs.Sequence().empty());
 
   std::vector<std::pair<int, int>> expected;
-  for (int i = 0; i < state.SignSequenceCount; ++i) {
-    const int code = state.SignSequence[i].Code;
-    const int frames = state.SignTable[code].FrameCount;
+  for (const SignStep& step : signs.Sequence()) {
+    const int code = step.Code;
+    const int frames = table.Signs[code].FrameCount;
     EXPECT_GE(frames, 1) << "sign " << code << " has no key frame";
     for (int k = 0; k < frames; ++k) expected.emplace_back(code, k);
   }
@@ -173,7 +164,7 @@ void ExpectPlaysWhole(int system, const QString& file, const QString& text, bool
   // key frame 0 of the sign.
   std::vector<std::pair<int, int>> inOrder;
   size_t next = 0;
-  for (const auto& call : engine.asked) {
+  for (const auto& call : player.asked) {
     if (next < expected.size() && call == expected[next]) {
       inOrder.push_back(call);
       ++next;
@@ -190,11 +181,11 @@ TEST(JapaneseKoreanShapes, TheShippedFilesAreBuiltFromTheirSources) {
 }
 
 TEST(JapaneseKoreanShapes, EverySlotAConverterProducesHoldsAKeyFrame) {
-  AppState jsl;
+  SignTable jsl;
   LoadShipped(jsl, kJslFile);
   EXPECT_EQ(jsl.SignCount, 82);
   // Kana 1 to 46 and the numerals 46 + 1 to 46 + 35, and the rest pose.
-  for (int slot = 0; slot <= 46 + 35; ++slot) EXPECT_GE(jsl.SignTable[slot].FrameCount, 1) << slot;
+  for (int slot = 0; slot <= 46 + 35; ++slot) EXPECT_GE(jsl.Signs[slot].FrameCount, 1) << slot;
   // The names are the kana, the mark and the numerals' values.
   EXPECT_EQ(NameOf(jsl, 1), QStringLiteral("ア"));
   EXPECT_EQ(NameOf(jsl, 45), QStringLiteral("ン"));
@@ -205,32 +196,32 @@ TEST(JapaneseKoreanShapes, EverySlotAConverterProducesHoldsAKeyFrame) {
   EXPECT_EQ(NameOf(jsl, 46 + 22), QStringLiteral("300"));
   EXPECT_EQ(NameOf(jsl, 46 + 29), QStringLiteral("1000"));
   // ノ, モ, リ, ン and ー move.
-  for (int moving : {25, 35, 40, 45, 46}) EXPECT_GE(jsl.SignTable[moving].FrameCount, 2) << moving;
+  for (int moving : {25, 35, 40, 45, 46}) EXPECT_GE(jsl.Signs[moving].FrameCount, 2) << moving;
 
-  AppState ksl;
+  SignTable ksl;
   LoadShipped(ksl, kKslFile);
   EXPECT_EQ(ksl.SignCount, 77);
   // Jamo 1 to 40, the numerals 41 + 1 to 41 + 35, and every slot below SignCount.
-  for (int slot = 0; slot <= 41 + 35; ++slot) EXPECT_GE(ksl.SignTable[slot].FrameCount, 1) << slot;
+  for (int slot = 0; slot <= 41 + 35; ++slot) EXPECT_GE(ksl.Signs[slot].FrameCount, 1) << slot;
   EXPECT_EQ(NameOf(ksl, 1), QStringLiteral("ㄱ"));
   EXPECT_EQ(NameOf(ksl, 19), QStringLiteral("ㅎ"));
   EXPECT_EQ(NameOf(ksl, 20), QStringLiteral("ㅏ"));
   EXPECT_EQ(NameOf(ksl, 40), QStringLiteral("ㅣ"));
   EXPECT_EQ(NameOf(ksl, 41), QStringLiteral("-"));
-  EXPECT_EQ(ksl.SignTable[41].Frames[0].RightFinger, ksl.SignTable[0].Frames[0].RightFinger);
+  EXPECT_EQ(ksl.Signs[41].Frames[0].RightFinger, ksl.Signs[0].Frames[0].RightFinger);
   EXPECT_EQ(NameOf(ksl, 41 + 34), QStringLiteral("만"));
   // The doubled consonants move.
-  for (int doubled : {2, 5, 9, 11, 14}) EXPECT_GE(ksl.SignTable[doubled].FrameCount, 2) << doubled;
+  for (int doubled : {2, 5, 9, 11, 14}) EXPECT_GE(ksl.Signs[doubled].FrameCount, 2) << doubled;
 }
 
 TEST(JapaneseKoreanShapes, EveryShapeStaysInTheDefaultViewWhereverTheConvertersMoveIt) {
-  AppState jsl;
+  SignTable jsl;
   LoadShipped(jsl, kJslFile);
   ExpectInView(jsl, 0, 0, {{0, 0, 0, 0, 0, 0}});
   ExpectInView(jsl, 1, 46, KanaDisplacements());
   ExpectInView(jsl, 47, 81, ThousandsDisplacements());
 
-  AppState ksl;
+  SignTable ksl;
   LoadShipped(ksl, kKslFile);
   ExpectInView(ksl, 0, 0, {{0, 0, 0, 0, 0, 0}});
   ExpectInView(ksl, 1, 40, GridDisplacements());

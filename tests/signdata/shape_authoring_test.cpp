@@ -1,7 +1,7 @@
 #include "signdata/shape_authoring.h"
 
-#include "app/app_state.h"
-#include "hand/cmano.h"
+#include "signdata/sign_table.h"
+#include "hand/hand.h"
 #include "hand/hand_landmarks.h"
 #include "signdata/angle_file.h"
 #include "support/shipped_shapes.h"
@@ -169,8 +169,8 @@ TEST(ShapeAuthoring, TheShippedAmericanAlphabetIsBuiltFromItsSource) {
 namespace {
 
 // The pose of one hand of key frame k, for asking where its points lie.
-std::unique_ptr<CMano> HandOf(const KeyFrame& k, int h) {
-  auto hand = std::make_unique<CMano>();
+std::unique_ptr<Hand> HandOf(const KeyFrame& k, int h) {
+  auto hand = std::make_unique<Hand>();
   const auto& fingers = h == 0 ? k.RightFinger : k.LeftFinger;
   const auto& angle = h == 0 ? k.RightWristAngle : k.LeftWristAngle;
   const auto& pos = h == 0 ? k.RightWristPos : k.LeftWristPos;

@@ -1,4 +1,4 @@
-#include "app/app_state.h"
+#include "signdata/sign_table.h"
 #include "cli/trace_command.h"
 #include "signdata/angle_file.h"
 #include "support/command_run.h"
@@ -99,7 +99,7 @@ std::vector<Target> TraceTargets(const Alphabet& alphabet, const char* word) {
 // Plays `word`: every key frame of every letter is reached, and the second of two
 // equal letters slides 20 to the viewer's left, with the left hand too unless the
 // letter is signed with the right hand alone.
-void CheckWord(const Alphabet& alphabet, const AppState& state, const char* word) {
+void CheckWord(const Alphabet& alphabet, const SignTable& state, const char* word) {
   SCOPED_TRACE(word);
   const std::vector<Target> targets = TraceTargets(alphabet, word);
   std::set<std::pair<int, int>> reached;
@@ -107,7 +107,7 @@ void CheckWord(const Alphabet& alphabet, const AppState& state, const char* word
   const std::string letters = QString::fromLatin1(word).toUpper().toStdString();
   for (size_t i = 0; i < letters.size(); ++i) {
     const int code = letters[i] - 'A' + 1;
-    for (int frame = 0; frame < state.SignTable[code].FrameCount; ++frame)
+    for (int frame = 0; frame < state.Signs[code].FrameCount; ++frame)
       EXPECT_TRUE(reached.count({code, frame})) << letters[i] << " key frame " << frame;
     if (i == 0 || letters[i - 1] != letters[i]) continue;
     const bool oneHanded = std::string(alphabet.oneHanded).find(letters[i]) != std::string::npos;
@@ -131,7 +131,7 @@ TEST(TwoHandAlphabets, TheShippedAlphabetsAreBuiltFromTheirSources) {
 TEST(TwoHandAlphabets, WordsPlayEveryKeyFrameAndSlideTheirDoubledLetters) {
   for (const Alphabet* alphabet : {&kBritish, &kIndonesian}) {
     SCOPED_TRACE(alphabet->data);
-    AppState state;
+    SignTable state;
     state.HandCount = 2;
     state.ColumnCount = kTwoHandColumns;
     ASSERT_TRUE(LoadAngleFile(state, DataFile(*alphabet)));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/app_state.h"
+#include "signdata/sign_table.h"
 #include "signdata/angle_file.h"
 
 #include <QString>
@@ -11,15 +11,15 @@
 // one-hand or two-hand layout; each slot holds its wrist at the height of its number.
 // A small rate keeps every movement to a few steps even at slow speeds, so a spelled
 // word takes little time.
-inline std::unique_ptr<AppState> PlainAngleTable(int hands, int last, float rate = 0.001f) {
-  auto table = std::make_unique<AppState>();
+inline std::unique_ptr<SignTable> PlainAngleTable(int hands, int last, float rate = 0.001f) {
+  auto table = std::make_unique<SignTable>();
   table->ColumnCount = hands == 2 ? kTwoHandColumns : kOneHandColumns;
   for (int slot = 0; slot <= last; ++slot) {
     KeyFrame frame;
     frame.Rate = rate;
     frame.RightWristPos[2] = static_cast<float>(slot);
-    table->SignTable[slot].FrameCount = 1;
-    table->SignTable[slot].Frames = {frame};
+    table->Signs[slot].FrameCount = 1;
+    table->Signs[slot].Frames = {frame};
   }
   table->SignCount = static_cast<int16_t>(last + 1);
   return table;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/app_state.h"
-#include "app/message_sink.h"
-#include "cli/tracing_engine.h"
-#include "convert/playback_steps.h"
+#include "cli/tracing_player.h"
 #include "convert/sign_class.h"
+#include "playback/move_script.h"
+#include "playback/playback_engine.h"
+#include "signdata/sign_table.h"
 #include "support/pose_recording_area.h"
 
 #include <gtest/gtest.h>
@@ -15,16 +15,13 @@
 #include <utility>
 #include <vector>
 
-// A sign front end playing on an in-memory table through a tracing engine, so tests
-// see both the calls a converter makes and where the hands went.
+// A sign front end playing on an in-memory table through a tracing player, so tests
+// see both the moves a system makes and where the hands went.
 class ConverterBench : public ::testing::Test {
  protected:
   ConverterBench() { UseHands(1); }
 
-  void UseHands(int hands) {
-    state.HandCount = static_cast<int16_t>(hands);
-    state.ColumnCount = hands == 2 ? kTwoHandColumns : kOneHandColumns;
-  }
+  void UseHands(int hands) { table.SetHands(hands); }
 
   // A key frame at the given rate with the right wrist at `z` (and the left at `leftZ`).
   static KeyFrame Frame(float rate = 1.0f, float z = 0.0f, float leftZ = 0.0f) {
@@ -37,9 +34,9 @@ class ConverterBench : public ::testing::Test {
   }
 
   void Put(int slot, std::vector<KeyFrame> frames) {
-    state.SignTable[slot].FrameCount = static_cast<int16_t>(frames.size());
-    state.SignTable[slot].Frames = std::move(frames);
-    if (slot >= state.SignCount) state.SignCount = static_cast<int16_t>(slot + 1);
+    table.Signs[slot].FrameCount = static_cast<int16_t>(frames.size());
+    table.Signs[slot].Frames = std::move(frames);
+    if (slot >= table.SignCount) table.SignCount = static_cast<int16_t>(slot + 1);
   }
 
   // One-frame shapes of rate 1 in slots first..last, and the rest pose in slot 0.
@@ -48,11 +45,9 @@ class ConverterBench : public ::testing::Test {
     for (int slot = first; slot <= last; ++slot) Put(slot, {Frame()});
   }
 
-  std::vector<SignStep> Sequence() const {
-    return {state.SignSequence.begin(), state.SignSequence.begin() + state.SignSequenceCount};
-  }
+  const SignSequence& Sequence() const { return signs.Sequence(); }
 
-  // The calls traced since the last look.
+  // The moves traced since the last look.
   std::vector<std::string> Calls() {
     std::vector<std::string> lines;
     std::istringstream in(trace.str());
@@ -61,12 +56,12 @@ class ConverterBench : public ::testing::Test {
     return lines;
   }
 
-  AppState state;
+  SignTable table;
   PoseRecordingArea area;
   std::ostringstream trace;
-  TracingEngine engine{state, area, trace};
-  CollectingMessageSink messages;
-  SignClass signs{engine, messages};
+  PlaybackEngine engine{table, area};
+  TracingPlayer player{engine, trace};
+  SignClass signs{table, player};
 };
 
 inline std::vector<SignStep> Steps(std::initializer_list<std::pair<int, int>> codes) {
@@ -81,9 +76,7 @@ inline std::string Shifted(int sign, int frame,
                            std::initializer_list<std::pair<WristOffsetSlot, float>> offsets = {}) {
   WristOffsets all{};
   for (const auto& [slot, value] : offsets) all[slot] = value;
-  std::string line = "SetHandTargetShifted " + std::to_string(sign) + " " + std::to_string(frame);
-  for (const float value : all) line += " " + ShortestDecimal(value);
-  return line;
+  return MoveText(Move::TargetShifted(sign, frame, all));
 }
 
 inline std::string RedrawLine(int steps) { return "Redraw " + std::to_string(steps); }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/app_state.h"
-#include "app/main_window.h"
-#include "app/settings_file.h"
+#include "gui/main_window.h"
+#include "shell/settings_file.h"
 #include "support/angle_table_files.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -35,6 +35,14 @@ inline QStringList MessagesDuring(const std::function<void()>& action) {
   return texts;
 }
 
+// Lets the event loop run until the word playing in `window` has ended.
+inline void WaitForWord(const MainWindow& window) {
+  QElapsedTimer waited;
+  waited.start();
+  while (window.IsSpelling() && waited.elapsed() < 60000)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
 // The main window started the way the program starts it, over a temporary program
 // folder, on a system whose language the test names and whose Japanese and Korean
 // font families are a fixed few (each with its vertical "@" twin). A Qt Test class
@@ -44,13 +52,11 @@ class MainWindowHarness {
   void SetUpProgram() {
     folder_ = std::make_unique<QTemporaryDir>();
     QVERIFY(folder_->isValid());
-    state_ = std::make_unique<AppState>();
     started_ = false;
   }
 
   void TearDownProgram() {
     window_.reset();
-    state_.reset();
     folder_.reset();
   }
 
@@ -59,7 +65,7 @@ class MainWindowHarness {
   void WriteTables() { QVERIFY(WriteEverySystemTable(Dir())); }
 
   void WriteSettingsFile(int16_t language, int16_t system, int16_t editable = 0) {
-    AppState values;
+    Settings values;
     values.InterfaceLanguage = language;
     values.SystemIndex = system;
     values.EditableCode = editable;
@@ -72,16 +78,16 @@ class MainWindowHarness {
     WriteSettingsFile(language, system, editable);
   }
 
-  frmSpace& StartWindow(const QString& locale = QStringLiteral("en_US")) {
-    window_ = std::make_unique<frmSpace>(*state_, Dir());
+  MainWindow& StartWindow(const QString& locale = QStringLiteral("en_US")) {
+    window_ = std::make_unique<MainWindow>(Dir());
     window_->SetSystemLocale(QLocale(locale));
     window_->SetFontFamilies(FakeFamilies);
     started_ = window_->StartUp();
     return *window_;
   }
 
-  frmSpace& ShowWindow() {
-    frmSpace& window = StartWindow();
+  MainWindow& ShowWindow() {
+    MainWindow& window = StartWindow();
     window.show();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window)) qWarning("the window did not become active");
@@ -95,7 +101,6 @@ class MainWindowHarness {
   }
 
   std::unique_ptr<QTemporaryDir> folder_;
-  std::unique_ptr<AppState> state_;
-  std::unique_ptr<frmSpace> window_;
+  std::unique_ptr<MainWindow> window_;
   bool started_ = false;
 };

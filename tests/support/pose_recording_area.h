@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/app_state.h"
-#include "render/drawing_area.h"
+#include "playback/drawing_area.h"
 
 #include <QString>
 
@@ -20,11 +19,11 @@ class PoseRecordingArea : public DrawingArea {
 
   int Width() const override { return 320; }
   int Height() const override { return 240; }
-  void DrawHands(const AppState& state) override {
+  void DrawHands(const HandScene& scene) override {
     Picture p{};
     for (int i = 0; i < 6; ++i) {
-      p.right[i] = state.Hands[0]->pose(i);
-      p.left[i] = state.Hands[1]->pose(i);
+      p.right[i] = scene.hands[0].pose(i);
+      p.left[i] = scene.hands[1].pose(i);
     }
     pictures.push_back(p);
   }

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "convert/sign_step.h"
+#include "playback/move_script.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <variant>
+
+struct SignTable;
+
+// A converted word: its signs, and the katakana or Hangul it reads as (JSL and KSL;
+// empty for the others).
+struct Conversion {
+  SignSequence steps;
+  QString shownText;
+};
+
+// A text the system cannot spell. `message` is what the system itself says about it
+// ("Invalid number"); empty when the characters are simply not supported.
+struct ConversionError {
+  QString message;
+};
+
+using ConversionResult = std::variant<Conversion, ConversionError>;
+
+// Which input boxes the main window lays out for a system.
+enum class InputFamily { Alphabet, Kana, Hangul, Numerals };
+
+// Which romanized input a system reads from the word box, if any.
+enum class RomanizedInput { None, Romaji, RomanizedKorean };
+
+// One fingerspelling system: what the program needs to know about it, a pure
+// conversion from text to signs, and the choreography that turns the signs into the
+// moves the hands make.
+class FingerspellingSystem {
+ public:
+  virtual ~FingerspellingSystem() = default;
+
+  // 0 BSL, 1 Indonesian alphabet, 2 ASL, 3 derived ASL, 4 JSL, 5 KSL, 6 numerals.
+  virtual int Index() const = 0;
+  // The angle data file beside the program; empty for the numerals, which use the
+  // JSL or KSL table already loaded.
+  virtual QString DataFileName() const = 0;
+  // Hands of the table layout; 0 for the numerals, which keep the layout in force.
+  virtual int16_t HandCount() const = 0;
+  // The first numeral slot of the system's table, where it has numerals.
+  virtual std::optional<int16_t> NumeralBase() const { return std::nullopt; }
+  virtual InputFamily Input() const = 0;
+  virtual RomanizedInput Romanized() const { return RomanizedInput::None; }
+
+  // `numeralBase` is the first numeral slot of the table in use.
+  virtual ConversionResult Convert(const QString& text, int16_t numeralBase) const = 0;
+  // Romanized input; systems without any reject every text.
+  virtual ConversionResult ConvertRomanized(const QString&) const { return ConversionError{}; }
+
+  // The moves of a converted word at a delay of `delay` (4000 / speed). Signs
+  // without key frames in `table` are passed over.
+  virtual MoveScript Choreograph(const SignTable& table, const SignSequence& steps,
+                                 int16_t delay) const = 0;
+};

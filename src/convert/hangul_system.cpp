@@ -1,0 +1,59 @@
+#include "convert/hangul_system.h"
+
+#include "convert/ksl_class.h"
+#include "convert/playback_steps.h"
+#include "signdata/sign_table.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// Offsets of RightWristPos(1) and (2) for grid places 1..9. Places 1, 2, 3 are the top
+// row of the block, 4, 5, 6 the middle and 7, 8, 9 the bottom row; within a row the
+// first place is the middle column, the second the left and the third the right one,
+// as the viewer sees them.
+constexpr std::array<std::pair<float, float>, 9> kGridOffsets = {{
+    {0.0f, 80.0f}, {-80.0f, 80.0f}, {80.0f, 80.0f},
+    {0.0f, 0.0f}, {-80.0f, 0.0f}, {80.0f, 0.0f},
+    {0.0f, -80.0f}, {-80.0f, -80.0f}, {80.0f, -80.0f},
+}};
+
+ConversionResult Converted(const KslClass& converter, bool ok) {
+  if (!ok) return ConversionError{};
+  return Conversion{converter.Sequence(), converter.HangulString()};
+}
+
+}  // namespace
+
+ConversionResult HangulSystem::Convert(const QString& text, int16_t) const {
+  KslClass converter;
+  const bool ok = converter.Text(text);
+  return Converted(converter, ok);
+}
+
+ConversionResult HangulSystem::ConvertRomanized(const QString& text) const {
+  KslClass converter;
+  const bool ok = converter.RomanText(text);
+  return Converted(converter, ok);
+}
+
+MoveScript HangulSystem::Choreograph(const SignTable& table, const SignSequence& steps,
+                                     int16_t delay) const {
+  MoveScript script{Move::Pose(0, 0)};
+  for (const SignStep step : steps) {
+    const int frames = table.KeyFrameCount(step.Code);
+    for (int k = 0; k < frames; ++k) {
+      // A letter without a place keeps the target of the one before.
+      if (step.Modifier >= 1 && step.Modifier <= 9) {
+        const auto [across, up] = kGridOffsets[static_cast<size_t>(step.Modifier - 1)];
+        WristOffsets offsets{};
+        offsets[kRightWristPosY] = across;
+        offsets[kRightWristPosZ] = up;
+        script.push_back(Move::TargetShifted(step.Code, k, offsets));
+      }
+      script.push_back(Move::Redraw(KeyFrameSteps(delay, table.Frame(step.Code, k).Rate)));
+    }
+  }
+  return script;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "convert/fingerspelling_system.h"
+
+// Korean Sign Language: every letter of a Hangul syllable is one hand shape, shown at
+// the letter's place in the written syllable block (a 3 × 3 grid of wrist offsets), so
+// the spelled syllable is laid out in space as it is written.
+class HangulSystem : public FingerspellingSystem {
+ public:
+  int Index() const override { return 5; }
+  QString DataFileName() const override { return QStringLiteral("PositionKSL.csv"); }
+  int16_t HandCount() const override { return 1; }
+  std::optional<int16_t> NumeralBase() const override { return 41; }
+  InputFamily Input() const override { return InputFamily::Hangul; }
+  RomanizedInput Romanized() const override { return RomanizedInput::RomanizedKorean; }
+  ConversionResult Convert(const QString& text, int16_t numeralBase) const override;
+  ConversionResult ConvertRomanized(const QString& text) const override;
+  MoveScript Choreograph(const SignTable& table, const SignSequence& steps,
+                         int16_t delay) const override;
+};

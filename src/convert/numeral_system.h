@@ -1,0 +1,17 @@
+#pragma once
+
+#include "convert/fingerspelling_system.h"
+
+// The Japanese and Korean numerals: a whole number becomes the numeral shapes of the
+// loaded JSL or KSL table, and a thousands sign is shown with a five-step movement of
+// the hand.
+class NumeralSystem : public FingerspellingSystem {
+ public:
+  int Index() const override { return 6; }
+  QString DataFileName() const override { return {}; }
+  int16_t HandCount() const override { return 0; }
+  InputFamily Input() const override { return InputFamily::Numerals; }
+  ConversionResult Convert(const QString& text, int16_t numeralBase) const override;
+  MoveScript Choreograph(const SignTable& table, const SignSequence& steps,
+                         int16_t delay) const override;
+};

@@ -1,0 +1,198 @@
+#include "gl/offscreen_renderer.h"
+
+#include "gl/picture_file.h"
+
+#include "playback/camera.h"
+#include "gl/gl_primitive_sink.h"
+#include "gl/gl_view_setup.h"
+
+#include <EGL/egl.h>
+#include <EGL/eglext.h>
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+bool HasExtension(const char* list, const char* name) {
+  if (list == nullptr) return false;
+  const size_t length = std::strlen(name);
+  for (const char* p = list; (p = std::strstr(p, name)) != nullptr; p += length) {
+    const bool startsWord = p == list || p[-1] == ' ';
+    const bool endsWord = p[length] == ' ' || p[length] == '\0';
+    if (startsWord && endsWord) return true;
+  }
+  return false;
+}
+
+template <typename Function>
+Function Resolve(const char* name) {
+  return reinterpret_cast<Function>(eglGetProcAddress(name));
+}
+
+// Framebuffer objects are not part of OpenGL 1.1; the context hands them out.
+struct FramebufferFunctions {
+  PFNGLGENFRAMEBUFFERSPROC genFramebuffers = nullptr;
+  PFNGLDELETEFRAMEBUFFERSPROC deleteFramebuffers = nullptr;
+  PFNGLBINDFRAMEBUFFERPROC bindFramebuffer = nullptr;
+  PFNGLGENRENDERBUFFERSPROC genRenderbuffers = nullptr;
+  PFNGLDELETERENDERBUFFERSPROC deleteRenderbuffers = nullptr;
+  PFNGLBINDRENDERBUFFERPROC bindRenderbuffer = nullptr;
+  PFNGLRENDERBUFFERSTORAGEPROC renderbufferStorage = nullptr;
+  PFNGLFRAMEBUFFERRENDERBUFFERPROC framebufferRenderbuffer = nullptr;
+  PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
+
+  bool Load() {
+    genFramebuffers = Resolve<PFNGLGENFRAMEBUFFERSPROC>("glGenFramebuffers");
+    deleteFramebuffers = Resolve<PFNGLDELETEFRAMEBUFFERSPROC>("glDeleteFramebuffers");
+    bindFramebuffer = Resolve<PFNGLBINDFRAMEBUFFERPROC>("glBindFramebuffer");
+    genRenderbuffers = Resolve<PFNGLGENRENDERBUFFERSPROC>("glGenRenderbuffers");
+    deleteRenderbuffers = Resolve<PFNGLDELETERENDERBUFFERSPROC>("glDeleteRenderbuffers");
+    bindRenderbuffer = Resolve<PFNGLBINDRENDERBUFFERPROC>("glBindRenderbuffer");
+    renderbufferStorage = Resolve<PFNGLRENDERBUFFERSTORAGEPROC>("glRenderbufferStorage");
+    framebufferRenderbuffer =
+        Resolve<PFNGLFRAMEBUFFERRENDERBUFFERPROC>("glFramebufferRenderbuffer");
+    checkFramebufferStatus = Resolve<PFNGLCHECKFRAMEBUFFERSTATUSPROC>("glCheckFramebufferStatus");
+    return genFramebuffers && deleteFramebuffers && bindFramebuffer && genRenderbuffers &&
+           deleteRenderbuffers && bindRenderbuffer && renderbufferStorage &&
+           framebufferRenderbuffer && checkFramebufferStatus;
+  }
+};
+
+}  // namespace
+
+struct OffscreenRenderer::Context {
+  EGLDisplay display = EGL_NO_DISPLAY;
+  EGLContext context = EGL_NO_CONTEXT;
+  FramebufferFunctions gl;
+  GLuint framebuffer = 0;
+  GLuint colour = 0;
+  GLuint depth = 0;
+
+  bool MakeCurrent() const {
+    return eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, context) == EGL_TRUE;
+  }
+
+  ~Context() {
+    if (context == EGL_NO_CONTEXT) return;
+    if (MakeCurrent()) {
+      if (framebuffer != 0) gl.deleteFramebuffers(1, &framebuffer);
+      if (colour != 0) gl.deleteRenderbuffers(1, &colour);
+      if (depth != 0) gl.deleteRenderbuffers(1, &depth);
+    }
+    eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+    eglDestroyContext(display, context);
+    // The display is left initialised: EGL does not count initialisations, and
+    // terminating it would pull the ground from under other renderers in the process.
+  }
+};
+
+std::unique_ptr<OffscreenRenderer> OffscreenRenderer::Create(int width, int height,
+                                                             QString* error) {
+  auto fail = [error](const QString& why) {
+    if (error != nullptr) *error = why;
+    return std::unique_ptr<OffscreenRenderer>();
+  };
+  if (width <= 0 || height <= 0 || width > 16384 || height > 16384)
+    return fail(QStringLiteral("picture size %1x%2 is not drawable").arg(width).arg(height));
+
+  if (!HasExtension(eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS),
+                    "EGL_MESA_platform_surfaceless"))
+    return fail(QStringLiteral("EGL has no surfaceless platform (EGL_MESA_platform_surfaceless)"));
+  const auto getPlatformDisplay =
+      Resolve<PFNEGLGETPLATFORMDISPLAYEXTPROC>("eglGetPlatformDisplayEXT");
+  if (getPlatformDisplay == nullptr) return fail(QStringLiteral("EGL has no platform displays"));
+
+  auto context = std::make_unique<Context>();
+  context->display = getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
+  if (context->display == EGL_NO_DISPLAY || !eglInitialize(context->display, nullptr, nullptr))
+    return fail(QStringLiteral("the surfaceless EGL display could not be initialised"));
+  if (!HasExtension(eglQueryString(context->display, EGL_EXTENSIONS),
+                    "EGL_KHR_surfaceless_context"))
+    return fail(QStringLiteral("EGL cannot make a context current without a surface"));
+  if (!eglBindAPI(EGL_OPENGL_API)) return fail(QStringLiteral("EGL offers no desktop OpenGL"));
+
+  const EGLint configAttributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE,
+                                     EGL_OPENGL_BIT, EGL_NONE};
+  EGLConfig config = nullptr;
+  EGLint configCount = 0;
+  if (!eglChooseConfig(context->display, configAttributes, &config, 1, &configCount) ||
+      configCount < 1)
+    return fail(QStringLiteral("EGL has no configuration for desktop OpenGL"));
+
+  // Immediate mode and GLU need the compatibility profile.
+  const EGLint contextAttributes[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK,
+                                      EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT, EGL_NONE};
+  context->context =
+      eglCreateContext(context->display, config, EGL_NO_CONTEXT, contextAttributes);
+  if (context->context == EGL_NO_CONTEXT)
+    return fail(QStringLiteral("no OpenGL compatibility-profile context could be made"));
+  if (!context->MakeCurrent()) return fail(QStringLiteral("the OpenGL context could not be made current"));
+  if (!context->gl.Load()) return fail(QStringLiteral("OpenGL has no framebuffer objects"));
+
+  FramebufferFunctions& gl = context->gl;
+  gl.genFramebuffers(1, &context->framebuffer);
+  gl.bindFramebuffer(GL_FRAMEBUFFER, context->framebuffer);
+  gl.genRenderbuffers(1, &context->colour);
+  gl.bindRenderbuffer(GL_RENDERBUFFER, context->colour);
+  gl.renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+  gl.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
+                             context->colour);
+  gl.genRenderbuffers(1, &context->depth);
+  gl.bindRenderbuffer(GL_RENDERBUFFER, context->depth);
+  gl.renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
+  gl.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER,
+                             context->depth);
+  if (gl.checkFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
+    return fail(QStringLiteral("the offscreen framebuffer of %1x%2 is incomplete").arg(width).arg(height));
+  glDrawBuffer(GL_COLOR_ATTACHMENT0);
+  glReadBuffer(GL_COLOR_ATTACHMENT0);
+
+  InitRenderState();
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  if (glGetError() != GL_NO_ERROR) return fail(QStringLiteral("OpenGL failed to set up"));
+
+  return std::unique_ptr<OffscreenRenderer>(
+      new OffscreenRenderer(std::move(context), width, height));
+}
+
+OffscreenRenderer::OffscreenRenderer(std::unique_ptr<Context> context, int width, int height)
+    : context_(std::move(context)),
+      width_(width),
+      height_(height),
+      image_(width, height, QImage::Format_RGBX8888) {
+  image_.fill(Qt::black);
+}
+
+OffscreenRenderer::~OffscreenRenderer() = default;
+
+void OffscreenRenderer::DrawHands(const HandScene& scene) {
+  if (!context_->MakeCurrent()) return;
+  context_->gl.bindFramebuffer(GL_FRAMEBUFFER, context_->framebuffer);
+  ViewState view = view_;
+  UpdateCamera(view, width_, height_);
+  SetCamera(ComputeCameraSetup(view));
+  SetLights(view);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glClear(GL_DEPTH_BUFFER_BIT);
+  GlPrimitiveSink sink;
+  for (const Hand& hand : scene.Shown()) hand.draw(sink);
+  ReadBack();
+}
+
+void OffscreenRenderer::ReadBack() {
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, image_.bits());
+  // OpenGL's rows run bottom to top, an image's top to bottom.
+  const qsizetype rowBytes = image_.bytesPerLine();
+  for (int top = 0, bottom = height_ - 1; top < bottom; ++top, --bottom)
+    std::swap_ranges(image_.scanLine(top), image_.scanLine(top) + rowBytes,
+                     image_.scanLine(bottom));
+}
+
+bool OffscreenRenderer::SaveFrame(const QString& path) { return WritePictureFile(image_, path); }

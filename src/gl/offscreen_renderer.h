@@ -1,0 +1,47 @@
+#pragma once
+
+#include "playback/drawing_area.h"
+#include "playback/view_state.h"
+
+#include <QImage>
+#include <QString>
+
+#include <memory>
+
+// A drawing area with no window and no display: an OpenGL compatibility-profile
+// context on Mesa's surfaceless EGL platform, drawing into a framebuffer object.
+// It draws with the same camera, light and drawing calls as the main window, and
+// "presents" a picture by reading it back into an image.
+class OffscreenRenderer : public DrawingArea {
+ public:
+  // Null, with the reason in *error, when no context can be made (no EGL, no
+  // surfaceless platform, no compatibility profile) or the size is not positive.
+  static std::unique_ptr<OffscreenRenderer> Create(int width, int height, QString* error);
+  ~OffscreenRenderer() override;
+  OffscreenRenderer(const OffscreenRenderer&) = delete;
+  OffscreenRenderer& operator=(const OffscreenRenderer&) = delete;
+
+  int Width() const override { return width_; }
+  int Height() const override { return height_; }
+  void DrawHands(const HandScene& scene) override;
+  // Writes through a temporary file; the format follows the suffix (.bmp, .png, ...).
+  bool SaveFrame(const QString& path) override;
+
+  // The camera angles every picture is drawn from.
+  ViewState& View() { return view_; }
+  const ViewState& View() const { return view_; }
+
+  // The picture last presented (black before the first drawing).
+  const QImage& Image() const { return image_; }
+
+ private:
+  struct Context;
+  OffscreenRenderer(std::unique_ptr<Context> context, int width, int height);
+  void ReadBack();
+
+  std::unique_ptr<Context> context_;
+  int width_;
+  int height_;
+  QImage image_;
+  ViewState view_;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <vector>
+
+struct SignTable;
+class OffscreenRenderer;
+
+// One picture of a printable alphabet chart: key frame `frame` of slot `slot`.
+struct ChartCell {
+  int slot = 0;
+  int frame = 0;
+  int frameCount = 0;
+  QString name;
+
+  // "slot name k/n", k counted from 1 as a learner reads it.
+  QString Label() const;
+};
+
+// A cell for every key frame of every filled slot 0..SignCount-1, in slot order.
+std::vector<ChartCell> ChartCells(const SignTable& table);
+
+// Poses the hands in each cell's key frame, draws it with `renderer` (one cell's
+// picture size) and lays the pictures out `columns` to a row with the label under
+// each. Needs a QGuiApplication for the label font.
+QImage RenderReferenceChart(const SignTable& table, OffscreenRenderer& renderer,
+                            const std::vector<ChartCell>& cells, int columns);

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "shell/file_name_rules.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <vector>
+
+class QComboBox;
+class QFileSystemModel;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QModelIndex;
+class QPushButton;
+class QShowEvent;
+class QTreeView;
+
+// The program's own window for choosing a file to load or a name to save under. The
+// caller empties the type list (OptionInitialize), sets LoadMode and the title in
+// Label, registers its file types (AddFajliloOptions), shows the window modally and
+// then reads Decided, Extension and FullPath. The window is hidden, not destroyed, by
+// its buttons, and keeps its folder for the next use.
+class FileDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit FileDialog(QWidget* parent = nullptr);
+
+  // Set by the caller before showing: True to load, False to save.
+  bool LoadMode = true;
+
+  // Results, valid after the window was shown and hidden again.
+  bool Decided = false;
+  QString FullPath;
+  QString ChosenFileName;   // with its extension
+  QString ChosenDirectory;  // ends in "/"
+  QString BaseName;         // up to the first dot
+  QString Extension;        // of the type selected in the type list, with its dot
+
+  NameParts sufikso(const QString& name) const;
+  QString sufix_removal(const QString& name) const;
+  QString sufix_check(const QString& name) const;
+  void AddFajliloOptions(const QString& description, const QString& extension);
+  void OptionInitialize();
+
+  // The folder whose files are listed; changing it moves the drive and folder lists.
+  QString Folder() const { return folder_; }
+  void SetFolder(const QString& path);
+
+  QComboBox* Drive1 = nullptr;       // mount roots
+  QTreeView* Dir1 = nullptr;         // folders of the selected drive
+  QListWidget* File1 = nullptr;      // files of the folder matching the selected type
+  QComboBox* Combo1 = nullptr;       // registered types, then "All Files (*.*)"
+  QLineEdit* FileName = nullptr;     // the name to save under
+  QLabel* Label_FileName = nullptr;
+  QLabel* Label = nullptr;           // the title the caller sets
+  QLabel* Label1 = nullptr;          // the current folder
+  QPushButton* cmload = nullptr;
+  QPushButton* cmcancel = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void Activate();
+  void FillDriveList();
+  void SelectType(int index);
+  void SelectDrive(int index);
+  void SelectFolder(const QModelIndex& index);
+  void ShowFolderInTree();
+  void KeepFolderInView();
+  void RefreshFileList();
+  QString SelectedFile() const;
+  void Confirm();
+  void ConfirmFile(QListWidgetItem* item);
+  void Finish(const FileChoice& choice);
+
+  std::vector<FileType> types_;
+  QString pattern_ = QStringLiteral("*");
+  QString folder_;
+  QFileSystemModel* folderModel_ = nullptr;
+  bool movingFolder_ = false;  // the lists follow a folder set from code
+  bool followFolder_ = false;  // the tree scrolls to the folder as it loads
+};

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "playback/drawing_area.h"
+#include "playback/step_timer.h"
+#include "playback/view_controls.h"
+#include "playback/view_state.h"
+
+#include <QOpenGLWidget>
+#include <QPointF>
+#include <QSurfaceFormat>
+
+class MessageSink;
+
+// The main window's drawing area, picSpace: an OpenGL widget the playback engine draws
+// the hands on. It owns the view (the camera angles). A picture the engine asks for is
+// painted at the next update; the players pace the pictures. Holding a mouse button on
+// the area turns, tilts or zooms the view, one pass per step of a 60-per-second timer,
+// until the button is released.
+class HandView : public QOpenGLWidget, public DrawingArea {
+  Q_OBJECT
+
+ public:
+  explicit HandView(QWidget* parent = nullptr);
+  ~HandView() override;
+
+  // RGBA 8-8-8, a depth buffer of at least 16 bits, double buffered, and the
+  // compatibility profile, so that immediate mode and GLU work.
+  static QSurfaceFormat RequestedFormat();
+
+  // Tells the user "ChoosePixelFormat failed" when no context in the requested format
+  // can be made on this display; the area then stays blank. True when one can.
+  bool InitOpenGL(MessageSink& messages);
+
+  int Width() const override;
+  int Height() const override;
+  void DrawHands(const HandScene& scene) override;
+  bool SaveFrame(const QString& path) override;
+
+  ViewState& View() { return view_; }
+  const ViewState& View() const { return view_; }
+
+  // True while a mouse button is held on the area.
+  bool IsMouseHeld() const { return mouseHeld_; }
+
+  // Pictures the engine has asked for since the area was made.
+  int PicturesDrawn() const { return picturesDrawn_; }
+
+ signals:
+  // A pass of the held mouse has changed the view; the hands are to be drawn again.
+  void viewChanged();
+  void mouseHoldEnded();
+
+ protected:
+  void initializeGL() override;
+  void paintGL() override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  void HoldPass();
+  void EndHold();
+
+  ViewState view_;
+  HandScene scene_;
+  StepTimer holdTimer_;
+  HeldButton heldButton_ = HeldButton::Other;
+  QPointF heldAt_;
+  bool mouseHeld_ = false;
+  int picturesDrawn_ = 0;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "shell/system_language.h"
+
+#include <QDialog>
+
+#include <array>
+#include <cstdint>
+
+class QLabel;
+class QLocale;
+class QPushButton;
+class QRadioButton;
+
+// The interface-language choice: English (option 0) or Japanese (option 1). The caller
+// prepares the window (PrepareFirstRun or PrepareLanguageOption), shows it modally and
+// then reads LangChoice: the chosen option, or -1 when the window was cancelled.
+class LanguageDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit LanguageDialog(QWidget* parent = nullptr);
+
+  // The last option selected, -1 after Cancel; kept between displays.
+  int16_t LangChoice = 0;
+
+  std::array<QRadioButton*, 2> OptionButton1{};
+  QLabel* Image3 = nullptr;  // the Japanese name beside the Japanese option
+
+  // The notes beside the options; the one that matches the system's language is framed.
+  QLabel* Lbl1 = nullptr;  // English systems
+  QLabel* Img2 = nullptr;  // Japanese systems, in Japanese
+  QLabel* Lbl3 = nullptr;  // Japanese systems, in English
+  QLabel* Img4 = nullptr;  // Korean systems, in Korean
+  QLabel* Lbl5 = nullptr;  // Indonesian systems, in Indonesian
+  QLabel* Lbl6 = nullptr;  // every other system
+
+  QPushButton* Command1 = nullptr;  // OK
+  QPushButton* Command2 = nullptr;  // Cancel
+
+  // Selects an option (0 or 1) and makes it the choice.
+  void SelectOption(int16_t option);
+
+  // The first start: frames the note of the system's language and pre-selects Japanese
+  // on a Japanese system, English on any other.
+  void PrepareFirstRun(const QLocale& systemLocale);
+
+  // The Language Option menu: selects the current interface language and frames no note.
+  void PrepareLanguageOption(int16_t interfaceLanguage);
+
+  // Whether a note carries the frame that marks the system's language.
+  static bool IsMarked(const QLabel& note);
+
+  // Closing the window by its frame or with Escape declines, as Cancel does.
+  void reject() override;
+
+ private:
+  void MarkNotes(SystemLanguage language);
+};

@@ -1,0 +1,405 @@
+#include "gui/main_window.h"
+
+#include "gui/about_dialog.h"
+#include "gui/background_painter.h"
+#include "gui/clickable_label.h"
+#include "gui/file_dialog.h"
+#include "gui/font_dialog.h"
+#include "gui/hand_view.h"
+#include "gui/installed_fonts.h"
+#include "gui/language_dialog.h"
+#include "gui/main_window_captions.h"
+#include "gui/main_window_layout.h"
+#include "gui/system_choice_dialog.h"
+#include "gui/user_input_hold.h"
+#include "playback/view_controls.h"
+#include "shell/input_layout.h"
+#include "shell/settings_file.h"
+#include "shell/system_setup.h"
+#include "signdata/angle_file.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kBackgroundStyle = 0;
+constexpr int16_t kEditingCode = 742;
+constexpr int kDefaultWidth = 900;
+constexpr int kDefaultHeight = 600;
+
+QFont FontObject(const FontDescription& description) {
+  QFont font(description.Name);
+  font.setPointSize(description.Size >= 1 ? description.Size : 10);
+  font.setBold(true);
+  return font;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QString appDirectory, QWidget* parent)
+    : QMainWindow(parent),
+      ui_(BuildMainWindowControls(*new QWidget(this))),
+      menus_(BuildMainWindowMenus(*menuBar())),
+      appDirectory_(std::move(appDirectory)),
+      messages_(this),
+      engine_(table_, *ui_.handView),
+      player_(engine_),
+      recorder_(engine_),
+      signs_(table_, player_),
+      inputHold_(new UserInputHold(this)),
+      fontFamilies_(InstalledFontFamilies) {
+  setObjectName(QStringLiteral("frmSpace"));
+  setWindowTitle(QStringLiteral("Tovaro"));
+  setCentralWidget(ui_.handView->parentWidget());
+  resize(kDefaultWidth, kDefaultHeight);
+  for (size_t i = 0; i < fonts_.size(); ++i) fonts_[i] = FontObject(settings_.Fonts[i]);
+  ConnectControls();
+  ConnectMenus();
+}
+
+MainWindow::~MainWindow() {
+  // The drawing area outlives the members; it must not paint hands that are gone.
+  player_.Stop();
+}
+
+QString MainWindow::SettingsPath() const { return appDirectory_ + kSettingsFileName; }
+
+const QFont& MainWindow::InterfaceFont() const {
+  return fonts_[InterfaceFontIndex(settings_.InterfaceLanguage)];
+}
+
+void MainWindow::ConnectControls() {
+  connect(ui_.handView, &HandView::viewChanged, this, &MainWindow::RedrawView);
+  // Input waits while a word plays, and is handled when it ends.
+  connect(&player_, &TimedPlayer::started, inputHold_, &UserInputHold::Hold);
+  connect(&player_, &TimedPlayer::finished, this, &MainWindow::WordEnded);
+
+  connect(ui_.startButton, &QPushButton::clicked, this, &MainWindow::StartWord);
+  connect(ui_.readingBox, &QLineEdit::returnPressed, this, &MainWindow::StartWord);
+  // Every change the user makes to the word box converts it: typed, pasted or
+  // committed by an input method.
+  connect(ui_.wordBox, &QLineEdit::textEdited, this, &MainWindow::ConvertTypedWord);
+  connect(ui_.speedBox, &QLineEdit::textChanged, this,
+          [this](const QString& text) { settings_.SpeedText = text; });
+  connect(ui_.numericBox, &QCheckBox::clicked, this, &MainWindow::NumericClicked);
+  connect(ui_.hangulModeButton, &QToolButton::clicked, this, &MainWindow::MethodClicked);
+  connect(ui_.systemLabel, &ClickableLabel::clicked, this, &MainWindow::FingerspellOption);
+  connect(ui_.homeButton, &QPushButton::clicked, this, &MainWindow::GoHome);
+  connect(ui_.closeRecordingButton, &QPushButton::clicked, this, &MainWindow::CloseRecordingPanel);
+
+  auto* viewPoints = new QButtonGroup(this);
+  viewPoints->addButton(ui_.viewPointOptions[0], 0);
+  viewPoints->addButton(ui_.viewPointOptions[1], 1);
+  connect(viewPoints, &QButtonGroup::idClicked, this, &MainWindow::ChooseViewPoint);
+
+  ui_.wordBox->installEventFilter(this);
+  ui_.readingBox->installEventFilter(this);
+  ui_.speedBox->installEventFilter(this);
+}
+
+void MainWindow::ConnectMenus() {
+  connect(menus_.mnuOpen, &QAction::triggered, this, &MainWindow::OpenAngleFile);
+  connect(menus_.mnuExit, &QAction::triggered, this, &QWidget::close);
+  connect(menus_.mnuOption, &QAction::triggered, this, &MainWindow::FingerspellOption);
+  connect(menus_.mnuLang, &QAction::triggered, this, &MainWindow::LanguageOption);
+  connect(menus_.mnuFont, &QAction::triggered, this, &MainWindow::FontSelection);
+  connect(menus_.mnuAbout, &QAction::triggered, this, &MainWindow::ShowAbout);
+}
+
+bool MainWindow::StartUp() {
+  ui_.handView->InitOpenGL(messages_);
+  // The fonts, the hands and the sign front end exist from construction on.
+  if (!ReadSettings(SettingsPath(), settings_))
+    messages_.ShowMessage(QStringLiteral("Initial file could not be loaded"));
+  // The interface has English and Japanese captions only; any other stored value
+  // would leave every caption empty.
+  if (settings_.InterfaceLanguage != -1 && settings_.InterfaceLanguage != 0 &&
+      settings_.InterfaceLanguage != 1)
+    settings_.InterfaceLanguage = 0;
+  ui_.speedBox->setText(settings_.SpeedText);
+  return FormSetting();
+}
+
+bool MainWindow::FormSetting() {
+  hangulMode_ = false;
+  ui_.hangulModeButton->setIcon(ui_.latinPicture);
+  PaintBackground(*this, kBackgroundStyle, u'B');
+
+  const bool editing = settings_.EditableCode == kEditingCode;
+  menus_.mnuEdit->setVisible(editing);
+  menus_.mnuBmp->setVisible(editing);
+
+  for (size_t i = 0; i < fonts_.size(); ++i) fonts_[i] = FontObject(settings_.Fonts[i]);
+
+  if (settings_.InterfaceLanguage == -1) {
+    settings_.InterfaceLanguage = FirstRunLanguage();
+    if (settings_.InterfaceLanguage == -1) return false;
+  }
+  CaptionSetting();
+
+  CloseRecordingPanel();
+  ui_.handView->View().Reset();
+  ui_.viewPointOptions[0]->setChecked(true);
+  PositionInitializeRoutine(settings_.SystemIndex);
+  // The first picture shows the rest pose of the loaded system rather than the
+  // hand as it was built.
+  engine_.SetHandPose(0, 0);
+  engine_.DrawHands();
+  return true;
+}
+
+int16_t MainWindow::FirstRunLanguage() {
+  LanguageDialog& window = LanguageWindow();
+  window.PrepareFirstRun(systemLocale_);
+  window.exec();
+  return window.LangChoice;
+}
+
+void MainWindow::LanguageOption() {
+  LanguageDialog& window = LanguageWindow();
+  window.PrepareLanguageOption(settings_.InterfaceLanguage);
+  window.exec();
+  if (window.LangChoice != -1) ChooseInterfaceLanguage(window.LangChoice);
+}
+
+void MainWindow::ChooseInterfaceLanguage(int16_t language) {
+  settings_.InterfaceLanguage = language;
+  CaptionSetting();
+  PositionInitializeRoutine(settings_.SystemIndex);
+}
+
+void MainWindow::FontSelection() {
+  FontDialog& window = FontWindow();
+  window.InitialSet(settings_.Fonts);
+  if (window.exec() != QDialog::Accepted) return;
+  settings_.Fonts = window.Fonts();
+  // The set-up builds the font objects anew and puts them on every control; it cannot
+  // end the program here, since the interface language is already chosen.
+  FormSetting();
+}
+
+void MainWindow::ShowAbout() { AboutWindow().exec(); }
+
+void MainWindow::CaptionSetting() {
+  ApplyMainWindowFont(ui_, InterfaceFont());
+  ApplyMainWindowCaptions(ui_, menus_, captions_, settings_.InterfaceLanguage);
+  if (optionWindow_) {
+    optionWindow_->SetInterfaceFont(InterfaceFont());
+    optionWindow_->SetCaptions(captions_, settings_.InterfaceLanguage);
+  }
+}
+
+void MainWindow::HangulInputMethod() {
+  hangulMode_ = !hangulMode_;
+  ui_.hangulModeButton->setIcon(hangulMode_ ? ui_.hangulPicture : ui_.latinPicture);
+}
+
+void MainWindow::ApplyLayout(const InputLayout& layout) {
+  ApplyInputLayout(ui_, layout, captions_, settings_.InterfaceLanguage, fonts_);
+  numericMode_ = layout.NumericMode;
+}
+
+void MainWindow::AlphabetSetting() { ApplyLayout(AlphabetLayout()); }
+void MainWindow::JSLSetting() { ApplyLayout(JslLayout(settings_.InterfaceLanguage)); }
+void MainWindow::KSLSetting() { ApplyLayout(KslLayout(hangulMode_)); }
+void MainWindow::NumericON() { ApplyLayout(NumericLayout()); }
+
+void MainWindow::PositionInitializeRoutine(int16_t system) {
+  const SystemSetup setup = SetupOfSystem(system);
+  switch (setup.Layout) {
+    case SystemLayout::Alphabet:
+      AlphabetSetting();
+      if (setup.SignLabelCaption)
+        ui_.systemLabel->setText(captions_.Caption(*setup.SignLabelCaption, settings_.InterfaceLanguage));
+      break;
+    case SystemLayout::Jsl:
+      if (setup.NumeralBase) signs_.SetNumeralBase(*setup.NumeralBase);
+      JSLSetting();
+      break;
+    case SystemLayout::Ksl:
+      if (setup.NumeralBase) signs_.SetNumeralBase(*setup.NumeralBase);
+      KSLSetting();
+      break;
+    case SystemLayout::None: break;
+  }
+  const QString path = setup.FileName.isEmpty() ? QString() : appDirectory_ + setup.FileName;
+  if (setup.TableHands) table_.SetHands(*setup.TableHands);
+
+  signs_.LangSet(system);
+  const std::optional<FileResult> loaded = LoadSystemTable(table_, path);
+  if (loaded && !*loaded) {
+    messages_.ShowMessage(LoadFailureMessage(path, *loaded));
+    OpenAngleFile();
+  }
+}
+
+void MainWindow::OpenAngleFile() {
+  FileDialog& dialog = FileWindow();
+  dialog.OptionInitialize();
+  dialog.LoadMode = true;
+  dialog.Label->setText(QStringLiteral("File Load"));
+  dialog.AddFajliloOptions(QStringLiteral("Angle Data"), QStringLiteral(".csv"));
+  dialog.exec();
+  if (!dialog.Decided) return;
+  if (dialog.Extension != QStringLiteral(".csv")) return;
+  const std::optional<FileResult> loaded = LoadSystemTable(table_, dialog.FullPath);
+  if (loaded && !*loaded) messages_.ShowMessage(LoadFailureMessage(dialog.FullPath, *loaded));
+}
+
+void MainWindow::FingerspellOption() {
+  SystemChoiceDialog& window = OptionWindow();
+  if (settings_.SystemIndex >= 0 && settings_.SystemIndex < static_cast<int>(window.Option1.size()))
+    window.Option1[settings_.SystemIndex]->setChecked(true);
+  window.exec();
+  // Cancel lays out the system in use again.
+  ChooseSystem(window.SystemChoice != -1 ? window.SystemChoice : settings_.SystemIndex);
+}
+
+void MainWindow::ChooseSystem(int16_t system) {
+  settings_.SystemIndex = system;
+  signs_.LangSet(settings_.SystemIndex);
+  ui_.wordBox->clear();
+  ui_.readingBox->clear();
+  PositionInitializeRoutine(settings_.SystemIndex);
+  // The rest pose of the new table, shown at once rather than at the next repaint.
+  if (engine_.SetHandPose(0, 0)) engine_.DrawHands();
+  FocusWordBox();
+}
+
+void MainWindow::FocusWordBox() {
+  QLineEdit* box = ui_.wordBox->isVisibleTo(this) ? ui_.wordBox : ui_.readingBox;
+  box->setFocus(Qt::OtherFocusReason);
+}
+
+SystemChoiceDialog& MainWindow::OptionWindow() {
+  if (!optionWindow_) {
+    optionWindow_ = new SystemChoiceDialog(this);
+    optionWindow_->SetInterfaceFont(InterfaceFont());
+    optionWindow_->SetCaptions(captions_, settings_.InterfaceLanguage);
+  }
+  return *optionWindow_;
+}
+
+LanguageDialog& MainWindow::LanguageWindow() {
+  if (!languageWindow_) languageWindow_ = new LanguageDialog(this);
+  return *languageWindow_;
+}
+
+FontDialog& MainWindow::FontWindow() {
+  if (!fontWindow_) fontWindow_ = new FontDialog(fontFamilies_, this);
+  return *fontWindow_;
+}
+
+AboutDialog& MainWindow::AboutWindow() {
+  if (!aboutWindow_) aboutWindow_ = new AboutDialog(this);
+  return *aboutWindow_;
+}
+
+FileDialog& MainWindow::FileWindow() {
+  if (!fileDialog_) {
+    fileDialog_ = new FileDialog(this);
+    fileDialog_->SetFolder(appDirectory_);
+  }
+  return *fileDialog_;
+}
+
+void MainWindow::StartWord() {
+  // Input waits while a word plays, so a second Start comes only once it has ended.
+  if (player_.IsPlaying()) return;
+  RunStartFlow(signs_, messages_, CurrentInputModes(),
+               {ui_.wordBox->text(), ui_.readingBox->text(), ui_.speedBox->text()});
+}
+
+void MainWindow::WordEnded() {
+  inputHold_->Release();
+  emit wordFinished();
+}
+
+InputModes MainWindow::CurrentInputModes() const {
+  return {settings_.SystemIndex, numericMode_, settings_.InterfaceLanguage, hangulMode_};
+}
+
+void MainWindow::ConvertTypedWord() {
+  const std::optional<QString> converted = LiveConversion(signs_, CurrentInputModes(), ui_.wordBox->text());
+  if (converted) ui_.readingBox->setText(*converted);
+}
+
+void MainWindow::NumericClicked(bool checked) {
+  if (checked) {
+    NumericON();
+    signs_.LangSet(6);
+    ui_.hangulModeButton->hide();
+  } else if (settings_.SystemIndex == 4) {
+    JSLSetting();
+    signs_.LangSet(4);
+  } else if (settings_.SystemIndex == 5) {
+    KSLSetting();
+    signs_.LangSet(5);
+    ui_.hangulModeButton->show();
+  }
+  ui_.wordBox->clear();
+  ui_.readingBox->clear();
+}
+
+void MainWindow::MethodClicked() {
+  HangulInputMethod();
+  KSLSetting();
+}
+
+void MainWindow::ChooseViewPoint(int option) {
+  SetViewPoint(ui_.handView->View(), option);
+  RedrawView();
+}
+
+void MainWindow::GoHome() {
+  HomeView(ui_.handView->View());
+  RedrawView();
+}
+
+// The current pose, drawn again as the view changed; a movement in progress goes on.
+void MainWindow::RedrawView() { engine_.DrawHands(); }
+
+void MainWindow::CloseRecordingPanel() {
+  ui_.recordingPanel->hide();
+  recorder_.Stop();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ui_.wordBox && event->type() == QEvent::MouseButtonPress) {
+    ui_.wordBox->clear();
+    ui_.readingBox->clear();
+  } else if ((watched == ui_.readingBox || watched == ui_.speedBox) &&
+             event->type() == QEvent::FocusIn) {
+    // After the click that gave the focus has placed the cursor.
+    auto* box = static_cast<QLineEdit*>(watched);
+    QTimer::singleShot(0, box, &QLineEdit::selectAll);
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // A word still playing stops at once: at a slow speed it could take minutes.
+  player_.Stop();
+  ShutDown();
+  event->accept();
+}
+
+void MainWindow::ShutDown() {
+  if (shutDown_) return;
+  shutDown_ = true;
+  settings_.SpeedText = ui_.speedBox->text();
+  if (!WriteSettings(SettingsPath(), settings_))
+    qWarning("The settings could not be written to %s", qPrintable(SettingsPath()));
+}

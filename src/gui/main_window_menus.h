@@ -1,0 +1,34 @@
+#pragma once
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The menus of the main window, in their order on the menu bar.
+struct MainWindowMenus {
+  QMenu* FileMenus = nullptr;
+  QAction* mnuOpen = nullptr;
+  QAction* mnuExit = nullptr;
+
+  QMenu* ToolMenus = nullptr;
+  QAction* mnuOption = nullptr;
+  QAction* mnuEdit = nullptr;
+  QAction* mnuBmp = nullptr;
+  QAction* mnuList = nullptr;
+  QAction* mnuQuiz = nullptr;
+  QAction* mnuLang = nullptr;
+  QAction* mnuFont = nullptr;
+
+  QMenu* HelpMenus = nullptr;
+  QMenu* HelpSubMenus = nullptr;
+  QAction* mnuJapaneseHelp = nullptr;
+  QAction* mnuEnglishHelp = nullptr;
+  QAction* mnuKoreanHelp = nullptr;
+  QAction* mnuIndonesianHelp = nullptr;
+  QAction* mnuAbout = nullptr;
+};
+
+// Fills the menu bar with the English captions; the caption table replaces most of
+// them once the interface language is known. Entries whose windows the program does
+// not have yet are there but disabled.
+MainWindowMenus BuildMainWindowMenus(QMenuBar& bar);

@@ -1,0 +1,39 @@
+#include "playback/view_controls.h"
+
+#include <algorithm>
+
+namespace {
+constexpr float kPassDegrees = 5.0f;
+}
+
+void HomeView(ViewState& view) {
+  const ViewState start;
+  view.ViewAzimuth = start.ViewAzimuth;
+  view.ViewElevation = start.ViewElevation;
+  view.ViewAngle = start.ViewAngle;
+}
+
+void SetViewPoint(ViewState& view, int option) {
+  if (option == 0) view.ViewAzimuth = 0.1f;
+  if (option == 1) view.ViewAzimuth = 180.1f;
+}
+
+void MouseHoldPass(ViewState& view, HeldButton button, double x, double y, double width,
+                   double height) {
+  if (button == HeldButton::Other) return;
+  const float sign = button == HeldButton::Left ? 1.0f : -1.0f;
+  const float step = sign * kPassDegrees;
+
+  const bool left = x < width / 3.0;
+  const bool right = x > 2.0 * width / 3.0;
+  const bool top = y < height / 3.0;
+  const bool bottom = y > 2.0 * height / 3.0;
+  if (left) view.ViewAzimuth += step;
+  if (right) view.ViewAzimuth -= step;
+  if (top) view.ViewElevation -= step;
+  if (bottom) view.ViewElevation += step;
+  if (!left && !right && !top && !bottom) view.ViewAngle -= step;
+
+  view.ViewElevation = std::clamp(view.ViewElevation, -90.0f, 90.0f);
+  view.ViewAngle = std::clamp(view.ViewAngle, 0.0f, 180.0f);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "shell/font_description.h"
+
+#include <QString>
+
+inline const QString kFontSizeTooSmallMessage = QStringLiteral("Font size must be bigger than 0");
+inline const QString kFontSizeTooBigMessage = QStringLiteral("Font size is too big");
+
+// What OK in the font window makes of the Japanese and Korean names and size texts.
+struct FontChoice {
+  enum class Outcome {
+    Incomplete,  // a name is empty: OK does nothing
+    Refused,     // a size is out of range: Message says why and nothing is stored
+    Accepted,    // Japanese and Korean are the fonts to store
+  };
+
+  Outcome Result = Outcome::Incomplete;
+  QString Message;
+  FontDescription Japanese;
+  FontDescription Korean;
+};
+
+// Sizes are read leniently and rounded halves to even; they must be at least 1 and fit
+// the 16 bits the settings keep. Blanks around a name are dropped (the settings file
+// would lose the leading ones anyway), so a name of blanks alone counts as empty.
+FontChoice CheckFontChoice(const QString& japaneseName, const QString& japaneseSize,
+                           const QString& koreanName, const QString& koreanSize);

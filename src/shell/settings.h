@@ -1,0 +1,25 @@
+#pragma once
+
+#include "shell/font_description.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// What the desktop program keeps from one run to the next in its settings file.
+struct Settings {
+  // -1 not chosen yet (the next start asks), 0 English, 1 Japanese.
+  int16_t InterfaceLanguage = 0;
+  // The system the user chose, 0..5; the numerals are reached through JSL or KSL.
+  int16_t SystemIndex = 0;
+  // English, Japanese and Korean font, indexed by FontIndex.
+  std::array<FontDescription, 3> Fonts = DefaultFonts();
+  // The text of the speed box, in percent; read as a number only when a word is
+  // spelled or the settings are written.
+  QString SpeedText = QStringLiteral("100");
+  // Exactly 742 shows the Edit and Bitmap menus.
+  int16_t EditableCode = 0;
+
+  friend bool operator==(const Settings&, const Settings&) = default;
+};

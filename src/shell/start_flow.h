@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+class MessageSink;
+class SignClass;
+
+// What the Start button does, free of the window: which box is spelled and how, the
+// speed, the messages, and the live conversion of romanized input.
+
+inline const QString kInvalidSpeedMessage = QStringLiteral("Invalid speed value!");
+inline const QString kUnsupportedTextMessage = QStringLiteral("Unsupported character(s) in the string");
+
+// What decides the box a word is taken from: the system the user chose (0..5), whether
+// the numerals are on, the interface language and, for KSL, Hangul typed directly.
+struct InputModes {
+  int16_t SystemIndex = 0;
+  bool NumericMode = false;
+  int16_t InterfaceLanguage = 0;
+  bool HangulMode = false;
+};
+
+// The box a word is taken from and the conversion it gets.
+enum class StartInput {
+  Romaji,          // the word box, through JslRomanText (JSL, English interface)
+  RomanizedKorean, // the word box, through KslRomanText (KSL typed in roman letters)
+  ReadingBox,      // the reading box, through Text (everything else)
+};
+StartInput ChooseStartInput(const InputModes& modes);
+
+// The speed box as a speed: the leading number rounded halves to even. Below 1 there
+// is no speed; above 32767 the speed is 32767, the most the playback takes.
+std::optional<int16_t> SpeedFromText(const QString& text);
+
+struct StartTexts {
+  QString WordBox;     // InputArea
+  QString ReadingBox;  // FuriganaTxt
+  QString Speed;       // Text1
+};
+
+enum class StartOutcome { Played, InvalidSpeed, Rejected };
+
+// Reads the speed, converts the chosen box and plays the word. A text the converter
+// rejects plays nothing: the previous word is not repeated in its place. The user is
+// told "Unsupported character(s) in the string" unless the converter has already said
+// what was wrong (the numeral converter does).
+StartOutcome RunStartFlow(SignClass& signs, MessageSink& messages, const InputModes& modes,
+                          const StartTexts& texts);
+
+// While romanized input is typed: the katakana or Hangul the word box converts to, or
+// nothing when the input is not romanized here or the converter rejects it (the
+// reading box then keeps what it shows).
+std::optional<QString> LiveConversion(SignClass& signs, const InputModes& modes,
+                                      const QString& wordBox);

@@ -1,0 +1,17 @@
+#include "shell/system_language.h"
+
+#include <QLocale>
+
+SystemLanguage SystemLanguageOf(const QLocale& locale) {
+  switch (locale.language()) {
+    case QLocale::Japanese: return SystemLanguage::Japanese;
+    case QLocale::English: return SystemLanguage::English;
+    case QLocale::Korean: return SystemLanguage::Korean;
+    case QLocale::Indonesian: return SystemLanguage::Indonesian;
+    default: return SystemLanguage::Other;
+  }
+}
+
+int16_t PreselectedLanguageOption(SystemLanguage language) {
+  return language == SystemLanguage::Japanese ? 1 : 0;
+}

@@ -1,0 +1,38 @@
+#include "shell/system_setup.h"
+
+#include "convert/fingerspelling_system.h"
+#include "convert/system_registry.h"
+#include "shell/caption_table.h"
+#include "signdata/angle_file.h"
+
+#include <QDir>
+
+SystemSetup SetupOfSystem(int system) {
+  SystemSetup setup;
+  const FingerspellingSystem* found = FindSystem(system);
+  // The numerals use the JSL or KSL table already loaded.
+  if (!found || found->Input() == InputFamily::Numerals) return setup;
+
+  setup.FileName = found->DataFileName();
+  setup.TableHands = found->HandCount();
+  setup.NumeralBase = found->NumeralBase();
+  switch (found->Input()) {
+    case InputFamily::Alphabet:
+      setup.Layout = SystemLayout::Alphabet;
+      setup.SignLabelCaption = FirstSystemCaption + system;
+      break;
+    case InputFamily::Kana: setup.Layout = SystemLayout::Jsl; break;
+    case InputFamily::Hangul: setup.Layout = SystemLayout::Ksl; break;
+    case InputFamily::Numerals: break;
+  }
+  return setup;
+}
+
+std::optional<FileResult> LoadSystemTable(SignTable& table, const QString& path) {
+  if (!table.HasLayout()) return std::nullopt;
+  return LoadAngleFile(table, path);
+}
+
+QString LoadFailureMessage(const QString& path, const FileResult& result) {
+  return QStringLiteral("Error %1: %2").arg(QDir::toNativeSeparators(path), result.reason);
+}

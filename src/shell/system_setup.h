@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+struct FileResult;
+struct SignTable;
+
+// What applying a fingerspelling system sets: the input layout, the system label, the
+// numeral slots, the angle data file and its layout.
+enum class SystemLayout { Alphabet, Jsl, Ksl, None };
+
+struct SystemSetup {
+  SystemLayout Layout = SystemLayout::None;
+  std::optional<int> SignLabelCaption;  // a caption table row; JSL and KSL set their own
+  std::optional<int16_t> NumeralBase;
+  QString FileName;                     // beside the program; empty for the numerals
+  std::optional<int> TableHands;        // the numerals keep the layout in force
+};
+
+// Systems 0..6; ASL and the derived ASL alphabet share one file. Any other index sets
+// nothing.
+SystemSetup SetupOfSystem(int system);
+
+// Loads the angle data file into `table` in the layout it has (one or two hands). With
+// no layout in force yet nothing is loaded, and std::nullopt says so.
+std::optional<FileResult> LoadSystemTable(SignTable& table, const QString& path);
+
+// What the user is told when an angle data file does not load: which file, and why.
+QString LoadFailureMessage(const QString& path, const FileResult& result);

@@ -1,0 +1,169 @@
+#include "gl/offscreen_renderer.h"
+
+#include "signdata/sign_table.h"
+#include "hand/hand_skeleton.h"
+#include "hand/matrix4.h"
+#include "playback/camera.h"
+#include "playback/playback_engine.h"
+#include "support/file_contents.h"
+#include "support/file_size_limit.h"
+
+#include <QColor>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<OffscreenRenderer> MakeRenderer(int width, int height) {
+  QString error;
+  auto renderer = OffscreenRenderer::Create(width, height, &error);
+  EXPECT_TRUE(renderer) << error.toStdString();
+  return renderer;
+}
+
+// Where a point of the scene lands in the picture (image rows run top down).
+QPoint Project(const OffscreenRenderer& renderer, const Vec3& p) {
+  ViewState view = renderer.View();
+  UpdateCamera(view, renderer.Width(), renderer.Height());
+  const CameraSetup camera = ComputeCameraSetup(view);
+  const Matrix4 transform =
+      Matrix4::Perspective(camera.fieldOfView, camera.aspect, camera.nearPlane, camera.farPlane) *
+      Matrix4::LookAt(camera.eye, camera.centre, camera.up);
+  const auto clip = transform.Transform({p.x, p.y, p.z, 1.0});
+  const double x = (clip[0] / clip[3] + 1.0) / 2.0 * camera.viewportWidth;
+  const double y = (1.0 - (clip[1] / clip[3] + 1.0) / 2.0) * camera.viewportHeight;
+  return {static_cast<int>(x), static_cast<int>(y)};
+}
+
+// The lit skin colour (0.8, 0.5, 0.1) is orange: strong red, little blue.
+bool IsSkin(QRgb pixel) { return qRed(pixel) > 90 && qRed(pixel) > qBlue(pixel) + 60; }
+
+Vec3 Middle(const PrismAxis& axis) {
+  return {(axis.base.x + axis.top.x) / 2, (axis.base.y + axis.top.y) / 2,
+          (axis.base.z + axis.top.z) / 2};
+}
+
+void PoseFingers(Hand& hand, float flex, float thumbOut) {
+  for (int f = 0; f < 5; ++f)
+    for (int s = 0; s < 3; ++s)
+      for (int a = 0; a < 3; ++a) hand.SetArthro(f, s, a, 0.0f);
+  for (int f = 1; f < 5; ++f)
+    for (int s = 0; s < 3; ++s) hand.SetArthro(f, s, 1, flex);
+  hand.SetArthro(0, 0, 0, -thumbOut);  // swings the thumb towards the index side
+}
+
+int SkinPixelsInColumns(const QImage& image, int from, int to) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = std::max(0, from); x < std::min(image.width(), to); ++x)
+      if (IsSkin(image.pixel(x, y))) ++count;
+  return count;
+}
+
+}  // namespace
+
+TEST(OffscreenRenderer, DrawsTheHandWhereTheRecordingSinkPutsIt) {
+  auto renderer = MakeRenderer(320, 240);
+  ASSERT_TRUE(renderer);
+  SignTable state = SignTable::WithHands(1);
+  PlaybackEngine engine(state, *renderer);
+  PoseFingers(engine.HandAt(0), 0.0f, 40.0f);
+  engine.HandAt(0).SetPose(2, -20.0f);
+  engine.Redraw(0);
+  const QImage& image = renderer->Image();
+  ASSERT_EQ(image.size(), QSize(320, 240));
+
+  const auto axes = HandPrismAxes(engine.HandAt(0));
+  for (int f = 0; f < 5; ++f) {
+    const QPoint at = Project(*renderer, Middle(axes[PrismIndex(f, 2)]));
+    ASSERT_TRUE(image.rect().contains(at)) << "finger " << f;
+    EXPECT_TRUE(IsSkin(image.pixel(at))) << "finger " << f << " at " << at.x() << "," << at.y();
+  }
+  EXPECT_TRUE(IsSkin(image.pixel(Project(*renderer, Middle(axes[0])))));
+  // Away from the hand the background stays black.
+  EXPECT_EQ(image.pixel(5, 5), qRgb(0, 0, 0));
+  EXPECT_EQ(image.pixel(315, 235), qRgb(0, 0, 0));
+
+  // Moving the wrist moves the picture with it.
+  engine.HandAt(0).SetPose(1, 60.0f);
+  engine.Redraw(0);
+  const QPoint palm = Project(*renderer, Middle(HandPrismAxes(engine.HandAt(0))[0]));
+  EXPECT_TRUE(IsSkin(renderer->Image().pixel(palm)));
+  EXPECT_GT(palm.x(), 160 + 20);
+}
+
+TEST(OffscreenRenderer, TheSignersViewShowsTheHandFromBehind) {
+  auto renderer = MakeRenderer(320, 240);
+  ASSERT_TRUE(renderer);
+  SignTable state = SignTable::WithHands(1);
+  PlaybackEngine engine(state, *renderer);
+  // A fist with the thumb stretched out sideways, towards the index side (+y).
+  PoseFingers(engine.HandAt(0), 90.0f, 90.0f);
+
+  engine.Redraw(0);
+  const int centre = Project(*renderer, {0, 0, 25}).x();
+  const int viewerRight = SkinPixelsInColumns(renderer->Image(), centre + 40, 320);
+  const int viewerLeft = SkinPixelsInColumns(renderer->Image(), 0, centre - 40);
+
+  renderer->View().ViewAzimuth = 180.1f;
+  engine.Redraw(0);
+  const int signerCentre = Project(*renderer, {0, 0, 25}).x();
+  const int signerRight = SkinPixelsInColumns(renderer->Image(), signerCentre + 40, 320);
+  const int signerLeft = SkinPixelsInColumns(renderer->Image(), 0, signerCentre - 40);
+
+  // The viewer sees the thumb on the right, the signer behind the hand on the left.
+  EXPECT_GT(viewerRight, 100);
+  EXPECT_EQ(viewerLeft, 0);
+  EXPECT_GT(signerLeft, 100);
+  EXPECT_EQ(signerRight, 0);
+}
+
+TEST(OffscreenRenderer, DrawsWithoutARestPoseAndWithoutHands) {
+  auto renderer = MakeRenderer(64, 48);
+  ASSERT_TRUE(renderer);
+  SignTable state;
+  state.HandCount = 1;
+  PlaybackEngine engine(state, *renderer);
+  // No key frame in slot 0: the request is refused and the current pose drawn.
+  EXPECT_FALSE(engine.SetHandPose(0, 0));
+  engine.Redraw(0);
+  engine.Redraw(3);
+  EXPECT_EQ(engine.FrameCounter(), 4);
+  state.HandCount = 0;
+  engine.Redraw(0);
+  EXPECT_EQ(renderer->Image().pixel(32, 24), qRgb(0, 0, 0));
+}
+
+TEST(OffscreenRenderer, SavesThePictureAndRefusesImpossibleSizes) {
+  auto renderer = MakeRenderer(40, 30);
+  ASSERT_TRUE(renderer);
+  const SignTable state = SignTable::WithHands(1);
+  PlaybackEngine engine(state, *renderer);
+  engine.DrawHands();
+  QTemporaryDir dir;
+  const QString bmp = dir.filePath("000.bmp");
+  ASSERT_TRUE(renderer->SaveFrame(bmp));
+  EXPECT_EQ(QImage(bmp).size(), QSize(40, 30));
+  EXPECT_FALSE(renderer->SaveFrame(dir.filePath("missing/001.bmp")));
+  // A save cut short, as on a full disk, fails and leaves the earlier picture whole.
+  const QByteArray before = FileContents(bmp);
+  const std::optional<bool> cut = WithFileSizeLimit(100, [&] { return renderer->SaveFrame(bmp); });
+  ASSERT_TRUE(cut.has_value());
+  EXPECT_FALSE(*cut);
+  EXPECT_EQ(FileContents(bmp), before);
+
+  QString error;
+  EXPECT_FALSE(OffscreenRenderer::Create(0, 10, &error));
+  EXPECT_FALSE(error.isEmpty());
+  // Two renderers live side by side, each with its own context.
+  auto second = MakeRenderer(20, 20);
+  ASSERT_TRUE(second);
+  PlaybackEngine secondEngine(state, *second);
+  secondEngine.DrawHands();
+  engine.DrawHands();
+  EXPECT_EQ(second->Image().size(), QSize(20, 20));
+}

@@ -1,0 +1,272 @@
+#include "gui/file_dialog.h"
+
+#include "support/gui_test_suites.h"
+#include "support/modal_answer.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+#include <utility>
+
+namespace {
+
+QStringList Items(const QListWidget& list) {
+  QStringList items;
+  for (int i = 0; i < list.count(); ++i) items << list.item(i)->text();
+  return items;
+}
+
+QStringList Items(const QComboBox& box) {
+  QStringList items;
+  for (int i = 0; i < box.count(); ++i) items << box.itemText(i);
+  return items;
+}
+
+void ClickFile(QListWidget& list, const QString& name) {
+  const QList<QListWidgetItem*> found = list.findItems(name, Qt::MatchExactly);
+  QVERIFY2(found.size() == 1, qPrintable(name));
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(found[0]).center());
+}
+
+void DoubleClickFile(QListWidget& list, const QString& name) {
+  const QList<QListWidgetItem*> found = list.findItems(name, Qt::MatchExactly);
+  QVERIFY2(found.size() == 1, qPrintable(name));
+  const QPoint at = list.visualItemRect(found[0]).center();
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
+}
+
+// The angle data "Open" command prepares the window this way (the pose editor's "Save"
+// with `load` false), here on the given folder.
+void Prepare(FileDialog& dialog, bool load, const QString& folder) {
+  dialog.OptionInitialize();
+  dialog.LoadMode = load;
+  dialog.Label->setText(load ? QStringLiteral("File Load") : QStringLiteral("File Save"));
+  dialog.AddFajliloOptions(load ? QStringLiteral("Angle Data") : QStringLiteral("Initial Pattern"),
+                           QStringLiteral(".csv"));
+  dialog.SetFolder(folder);
+}
+
+// Shows the window modally and answers it with `answer`.
+void ShowAnswering(FileDialog& dialog, std::function<void(FileDialog&)> answer) {
+  AnswerNextModal<FileDialog>(std::move(answer));
+  dialog.exec();
+}
+
+}  // namespace
+
+class FileDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    folder_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder_->isValid());
+    QDir dir(folder_->path());
+    for (const char* name : {"PositionBSL.csv", "two.dots.csv", "UPPER.CSV", "notes.txt", "README",
+                             ".hidden.csv", "sub/inner.csv", "sub/deeper/x.csv"}) {
+      const QString path = dir.filePath(QString::fromLatin1(name));
+      QVERIFY(dir.mkpath(QFileInfo(path).path()));
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+  }
+
+  void loadModeListsTheRegisteredTypeAndLoadsTheSelectedFile() {
+    FileDialog dialog;
+    Prepare(dialog, true, folder_->path());
+    QStringList types, files;
+    bool nameBoxShown = true;
+    QString button, title;
+    ShowAnswering(dialog, [&](FileDialog& shown) {
+      types = Items(*shown.Combo1);
+      files = Items(*shown.File1);
+      nameBoxShown = shown.FileName->isVisible() || shown.Label_FileName->isVisible();
+      button = shown.cmload->text();
+      title = shown.Label->text();
+      ClickFile(*shown.File1, QStringLiteral("two.dots.csv"));
+      QTest::mouseClick(shown.cmload, Qt::LeftButton);
+    });
+
+    QCOMPARE(types, (QStringList{"Angle Data (*.csv)", "All Files (*.*)"}));
+    // Names are matched regardless of case; hidden files and folders are not listed.
+    QCOMPARE(files, (QStringList{"PositionBSL.csv", "two.dots.csv", "UPPER.CSV"}));
+    QVERIFY(!nameBoxShown);
+    QCOMPARE(button, QStringLiteral("Load"));
+    QCOMPARE(title, QStringLiteral("File Load"));
+
+    QVERIFY(dialog.Decided);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.Extension, QStringLiteral(".csv"));
+    QCOMPARE(dialog.FullPath, folder_->path() + "/two.dots.csv");
+    QCOMPARE(dialog.ChosenFileName, QStringLiteral("two.dots.csv"));
+    QCOMPARE(dialog.ChosenDirectory, folder_->path() + "/");
+    QCOMPARE(dialog.BaseName, QStringLiteral("two"));
+
+    // A double click loads the clicked file.
+    ShowAnswering(dialog, [](FileDialog& shown) {
+      DoubleClickFile(*shown.File1, QStringLiteral("PositionBSL.csv"));
+    });
+    QVERIFY(dialog.Decided);
+    QCOMPARE(dialog.FullPath, folder_->path() + "/PositionBSL.csv");
+    QCOMPARE(dialog.BaseName, QStringLiteral("PositionBSL"));
+  }
+
+  void allFilesListsEveryFileAndKeepsTheExtension() {
+    FileDialog dialog;
+    Prepare(dialog, true, folder_->path());
+    QStringList files;
+    ShowAnswering(dialog, [&](FileDialog& shown) {
+      shown.Combo1->setFocus();
+      QTest::keyClick(shown.Combo1, Qt::Key_Down);  // "All Files (*.*)"
+      files = Items(*shown.File1);
+      ClickFile(*shown.File1, QStringLiteral("README"));
+      QTest::mouseClick(shown.cmload, Qt::LeftButton);
+    });
+    QCOMPARE(files, (QStringList{"notes.txt", "PositionBSL.csv", "README", "two.dots.csv", "UPPER.CSV"}));
+    QVERIFY(dialog.Decided);
+    QCOMPARE(dialog.Extension, QStringLiteral(".csv"));
+    // A listed file is loaded by its own name, not one with the extension added.
+    QCOMPARE(dialog.FullPath, folder_->path() + "/README");
+  }
+
+  void loadingNothingNamesTheExtensionAloneAndCancellingDecidesNothing() {
+    FileDialog dialog;
+    Prepare(dialog, true, folder_->path());
+    ShowAnswering(dialog, [](FileDialog& shown) { shown.cmload->click(); });
+    QVERIFY(dialog.Decided);
+    QCOMPARE(dialog.FullPath, folder_->path() + "/.csv");
+
+    // Every display starts undecided.
+    ShowAnswering(dialog, [](FileDialog& shown) {
+      QTest::mouseClick(shown.cmcancel, Qt::LeftButton);
+    });
+    QVERIFY(!dialog.Decided);
+    QVERIFY(!dialog.isVisible());
+
+    dialog.Decided = true;
+    ShowAnswering(dialog, [](FileDialog& shown) { shown.close(); });
+    QVERIFY(!dialog.Decided);
+
+    ShowAnswering(dialog, [](FileDialog& shown) {
+      QTest::keyClick(&shown, Qt::Key_Escape);
+    });
+    QVERIFY(!dialog.Decided);
+  }
+
+  void savingTakesTheTypedNameAndAppendsTheTypeExtensionWithoutADot() {
+    FileDialog dialog;
+    Prepare(dialog, false, folder_->path());
+    bool nameBoxShown = false;
+    QString button, type;
+    ShowAnswering(dialog, [&](FileDialog& shown) {
+      nameBoxShown = shown.FileName->isVisible() && shown.Label_FileName->isVisible();
+      button = shown.cmload->text();
+      type = shown.Combo1->currentText();
+      QTest::keyClicks(shown.FileName, QStringLiteral("my pose"));
+      QTest::keyClick(shown.FileName, Qt::Key_Return);  // Enter presses Save
+    });
+    QVERIFY(nameBoxShown);
+    QCOMPARE(button, QStringLiteral("Save"));
+    QCOMPARE(type, QStringLiteral("Initial Pattern (*.csv)"));
+    QVERIFY(dialog.Decided);
+    QCOMPARE(dialog.FullPath, folder_->path() + "/my pose.csv");
+    QCOMPARE(dialog.ChosenFileName, QStringLiteral("my pose.csv"));
+
+    // A typed name with any dot is used as it is, while Extension stays the type's.
+    ShowAnswering(dialog, [](FileDialog& shown) {
+      shown.FileName->clear();
+      QTest::keyClicks(shown.FileName, QStringLiteral("pose.txt"));
+      QTest::mouseClick(shown.cmload, Qt::LeftButton);
+    });
+    QVERIFY(dialog.Decided);
+    QCOMPARE(dialog.FullPath, folder_->path() + "/pose.txt");
+    QCOMPARE(dialog.Extension, QStringLiteral(".csv"));
+
+    // Without a name Save keeps the window open.
+    bool stayedOpen = false;
+    ShowAnswering(dialog, [&](FileDialog& shown) {
+      shown.FileName->setText(QStringLiteral("   "));
+      QTest::mouseClick(shown.cmload, Qt::LeftButton);
+      stayedOpen = shown.isVisible();
+      shown.cmcancel->click();
+    });
+    QVERIFY(stayedOpen);
+    QVERIFY(!dialog.Decided);
+  }
+
+  void theFolderTreeAndTheDriveListMoveTheFileList() {
+    FileDialog dialog;
+    Prepare(dialog, true, folder_->path());
+    QStringList innerFiles, drives;
+    QString folderAfterDrive;
+    ShowAnswering(dialog, [&](FileDialog& shown) {
+      auto* model = qobject_cast<QFileSystemModel*>(shown.Dir1->model());
+      QVERIFY(model);
+      shown.Dir1->setCurrentIndex(model->index(folder_->path() + "/sub"));
+      innerFiles = Items(*shown.File1);
+      ClickFile(*shown.File1, QStringLiteral("inner.csv"));
+      shown.cmload->click();
+    });
+    QCOMPARE(innerFiles, QStringList{"inner.csv"});
+    QCOMPARE(dialog.FullPath, folder_->path() + "/sub/inner.csv");
+    QCOMPARE(dialog.Folder(), folder_->path() + "/sub");
+
+    // The folder stays for the next use; choosing a drive moves to its root.
+    QString folderOnShow, treeFolderOnShow;
+    ShowAnswering(dialog, [&](FileDialog& shown) {
+      folderOnShow = shown.Folder();
+      auto* model = qobject_cast<QFileSystemModel*>(shown.Dir1->model());
+      if (model) treeFolderOnShow = model->filePath(shown.Dir1->currentIndex());
+      drives = Items(*shown.Drive1);
+      // Pick "/" from the drive list's popup.
+      shown.Drive1->setCurrentIndex(shown.Drive1->findText(QStringLiteral("/")));
+      shown.Drive1->showPopup();
+      QTest::keyClick(shown.Drive1->view(), Qt::Key_Return);
+      folderAfterDrive = shown.Folder();
+      shown.cmload->click();
+    });
+    QCOMPARE(folderOnShow, folder_->path() + "/sub");
+    QCOMPARE(treeFolderOnShow, folder_->path() + "/sub");
+    QVERIFY(drives.contains(QStringLiteral("/")));
+    QCOMPARE(folderAfterDrive, QStringLiteral("/"));
+    // On a root the path has a single separator.
+    QCOMPARE(dialog.FullPath, QStringLiteral("/.csv"));
+  }
+
+  void anEmptyTypeListOffersEveryFile() {
+    FileDialog dialog;
+    dialog.Extension = QStringLiteral(".old");
+    dialog.OptionInitialize();
+    dialog.SetFolder(folder_->path());
+    QStringList types;
+    ShowAnswering(dialog, [&](FileDialog& shown) {
+      types = Items(*shown.Combo1);
+      shown.cmcancel->click();
+    });
+    QCOMPARE(types, QStringList{"All Files (*.*)"});
+    QCOMPARE(dialog.Extension, QStringLiteral(".old"));
+    QCOMPARE(dialog.sufix_check(QStringLiteral("name")), QStringLiteral("name.old"));
+    QCOMPARE(dialog.sufix_removal(QStringLiteral("a.b.c")), QStringLiteral("a"));
+    QCOMPARE(dialog.sufikso(QStringLiteral("a.b.c")).Extension, QStringLiteral(".b.c"));
+  }
+
+ private:
+  std::unique_ptr<QTemporaryDir> folder_;
+};
+
+TOVARO_GUI_TEST(FileDialogTest);
+
+#include "file_dialog_test.moc"

@@ -1,0 +1,153 @@
+#include "gui/language_dialog.h"
+
+#include "support/gui_test_suites.h"
+#include "support/modal_answer.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <vector>
+
+namespace {
+
+// The notes that carry the frame, by name.
+QStringList MarkedNotes(const LanguageDialog& window) {
+  QStringList marked;
+  for (const QLabel* note : {window.Lbl1, window.Img2, window.Lbl3, window.Img4, window.Lbl5,
+                             window.Lbl6})
+    if (LanguageDialog::IsMarked(*note)) marked.append(note->objectName());
+  return marked;
+}
+
+}  // namespace
+
+class LanguageDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void firstRunPreselectsFromTheSystemLanguage_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QStringList>("marked");
+    QTest::newRow("Japanese") << "ja_JP" << 1 << QStringList{"Img2", "Lbl3"};
+    QTest::newRow("English") << "en_US" << 0 << QStringList{"Lbl1"};
+    QTest::newRow("Korean") << "ko_KR" << 0 << QStringList{"Img4"};
+    QTest::newRow("Indonesian") << "id_ID" << 0 << QStringList{"Lbl5"};
+    QTest::newRow("German") << "de_DE" << 0 << QStringList{"Lbl6"};
+  }
+
+  void firstRunPreselectsFromTheSystemLanguage() {
+    QFETCH(QString, locale);
+    QFETCH(int, option);
+    QFETCH(QStringList, marked);
+
+    LanguageDialog window;
+    // A window used before keeps nothing of its last marks or choice.
+    window.PrepareFirstRun(QLocale(QStringLiteral("ja_JP")));
+    window.PrepareFirstRun(QLocale(QStringLiteral("id_ID")));
+    window.PrepareFirstRun(QLocale(locale));
+    QCOMPARE(MarkedNotes(window), marked);
+    QVERIFY(window.OptionButton1[static_cast<size_t>(option)]->isChecked());
+    QCOMPARE(window.LangChoice, int16_t(option));
+
+    // OK takes the pre-selection as it stands.
+    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { shown.Command1->click(); });
+    QCOMPARE(window.exec(), int(QDialog::Accepted));
+    QCOMPARE(window.LangChoice, int16_t(option));
+    QVERIFY(!window.isVisible());
+  }
+
+  void showsItsNotesAsText() {
+    LanguageDialog window;
+    QCOMPARE(window.OptionButton1[0]->text(), QStringLiteral("English"));
+    QCOMPARE(window.OptionButton1[1]->text(), QStringLiteral("(Japanese)"));
+    QCOMPARE(window.Image3->text(), QStringLiteral("日本語"));
+    QCOMPARE(window.Lbl1->text(), QStringLiteral("For English OS, select English option."));
+    QCOMPARE(window.Lbl3->text(),
+             QStringLiteral("You can select English option even on Japanese OS."));
+    QCOMPARE(window.Lbl5->text(),
+             QStringLiteral("Jika OS Indonesia, tolong milip English Option."));
+    QCOMPARE(window.Lbl6->text(), QStringLiteral("For other OS, select English option."));
+    QVERIFY(window.Img2->text().contains(QStringLiteral("日本語")));
+    QVERIFY(window.Img4->text().contains(QStringLiteral("한국어")));
+    QCOMPARE(window.Command1->text(), QStringLiteral("OK"));
+    QCOMPARE(window.Command2->text(), QStringLiteral("Cancel"));
+
+    // Marking a note frames it without moving its text.
+    window.PrepareFirstRun(QLocale(QStringLiteral("en_US")));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto textArea = [](const QLabel& note) {
+      const int m = note.margin();
+      return note.contentsRect().marginsRemoved(QMargins(m, m, m, m));
+    };
+    const QRect marked = textArea(*window.Lbl1);
+    window.PrepareLanguageOption(0);
+    QCOMPARE(textArea(*window.Lbl1), marked);
+    QVERIFY(MarkedNotes(window).isEmpty());
+  }
+
+  void clickingAnOptionChoosesIt() {
+    LanguageDialog window;
+    window.PrepareFirstRun(QLocale(QStringLiteral("ko_KR")));
+    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) {
+      QTest::mouseClick(shown.OptionButton1[1], Qt::LeftButton);
+      QCOMPARE(shown.LangChoice, int16_t{1});
+      QTest::keyClick(&shown, Qt::Key_Return);  // Enter presses OK
+    });
+    window.exec();
+    QCOMPARE(window.LangChoice, int16_t{1});
+
+    // The choice stays for the next display.
+    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { shown.Command1->click(); });
+    window.exec();
+    QCOMPARE(window.LangChoice, int16_t{1});
+  }
+
+  void cancelAndClosingDecline() {
+    LanguageDialog window;
+    window.PrepareFirstRun(QLocale(QStringLiteral("ja_JP")));
+    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { QTest::mouseClick(shown.Command2, Qt::LeftButton); });
+    QCOMPARE(window.exec(), int(QDialog::Rejected));
+    QCOMPARE(window.LangChoice, int16_t{-1});
+    QVERIFY(!window.isVisible());
+
+    window.SelectOption(0);
+    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { QTest::keyClick(&shown, Qt::Key_Escape); });
+    window.exec();
+    QCOMPARE(window.LangChoice, int16_t{-1});
+
+    window.SelectOption(1);
+    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { shown.close(); });
+    window.exec();
+    QCOMPARE(window.LangChoice, int16_t{-1});
+  }
+
+  void languageOptionOffersTheCurrentLanguageAfterACancel() {
+    LanguageDialog window;
+    window.PrepareLanguageOption(1);
+    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { shown.Command2->click(); });
+    window.exec();
+    QCOMPARE(window.LangChoice, int16_t{-1});
+
+    // The Japanese option is still the checked one; selecting it again must make it the
+    // choice, or OK would report a cancel.
+    QVERIFY(window.OptionButton1[1]->isChecked());
+    window.PrepareLanguageOption(1);
+    QCOMPARE(window.LangChoice, int16_t{1});
+    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { shown.Command1->click(); });
+    window.exec();
+    QCOMPARE(window.LangChoice, int16_t{1});
+
+    window.PrepareLanguageOption(0);
+    QVERIFY(window.OptionButton1[0]->isChecked());
+    QCOMPARE(window.LangChoice, int16_t{0});
+  }
+};
+
+TOVARO_GUI_TEST(LanguageDialogTest);
+
+#include "language_dialog_test.moc"

@@ -1,0 +1,231 @@
+#include "playback/playback_engine.h"
+
+#include "signdata/sign_table.h"
+#include "playback/frame_recorder.h"
+#include "playback/script_player.h"
+#include "playback/timed_player.h"
+#include "support/fake_drawing_area.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A key frame with the wrist at x = `wrist` and the index finger's base bent by `bend`
+// (for both hands; the left hand mirrored to tell them apart).
+KeyFrame Frame(float wrist, float bend, float rate = 1.0f) {
+  KeyFrame k;
+  k.Rate = rate;
+  k.RightWristPos[0] = wrist;
+  k.RightFinger[9 * 1 + 1] = bend;
+  k.LeftWristPos[0] = -wrist;
+  k.LeftFinger[9 * 1 + 1] = -bend;
+  return k;
+}
+
+void Put(SignTable& state, int slot, std::vector<KeyFrame> frames) {
+  state.Signs[slot].FrameCount = static_cast<int16_t>(frames.size());
+  state.Signs[slot].Frames = std::move(frames);
+}
+
+class PlaybackEngineTest : public ::testing::Test {
+ protected:
+  PlaybackEngineTest() {
+    state.HandCount = 1;
+    state.ColumnCount = kOneHandColumns;
+    Put(state, 0, {Frame(0, 0)});
+    Put(state, 1, {Frame(10, 90), Frame(20, 45)});
+    state.SignCount = 2;
+  }
+  SignTable state;
+  FakeDrawingArea area;
+  PlaybackEngine engine{state, area};
+};
+
+}  // namespace
+
+TEST_F(PlaybackEngineTest, AnAnimationDrawsNPlusOnePicturesEndingAtTheTarget) {
+  ASSERT_TRUE(engine.SetHandPose(0, 0));
+  ASSERT_TRUE(engine.SetHandTarget(1, 0));
+  engine.Redraw(4);
+  ASSERT_EQ(area.pictures.size(), 5u);
+  EXPECT_EQ(area.pictures[0].wristX[0], 0.0f);
+  EXPECT_EQ(area.pictures[2].wristX[0], 5.0f);
+  EXPECT_EQ(area.pictures[4].wristX[0], 10.0f);
+  EXPECT_EQ(area.pictures[4].indexBase[0], 90.0f);
+  // The next movement starts where this one ended.
+  engine.SetHandTarget(1, 1);
+  engine.Redraw(1);
+  ASSERT_EQ(area.pictures.size(), 7u);
+  EXPECT_EQ(area.pictures[5].wristX[0], 10.0f);
+  EXPECT_EQ(area.pictures[6].wristX[0], 20.0f);
+  EXPECT_EQ(engine.FrameCounter(), 7);
+}
+
+TEST_F(PlaybackEngineTest, ZeroStepsDrawsTheOldPoseOnceAndNegativeDrawsNothing) {
+  engine.SetHandPose(0, 0);
+  engine.SetHandTarget(1, 0);
+  engine.Redraw(0);
+  ASSERT_EQ(area.pictures.size(), 1u);
+  EXPECT_EQ(area.pictures[0].wristX[0], 0.0f);
+  EXPECT_EQ(engine.HandAt(0).pose(0), 0.0f);
+  EXPECT_EQ(engine.FrameCounter(), 0);
+  engine.Redraw(-3);
+  EXPECT_EQ(area.pictures.size(), 1u);
+  EXPECT_EQ(engine.HandAt(0).pose(0), 0.0f);
+  // Holding: N steps towards the pose the hand already has draws it N + 1 times.
+  engine.SetHandTarget(0, 0);
+  engine.Redraw(3);
+  EXPECT_EQ(area.pictures.size(), 5u);
+  EXPECT_EQ(area.pictures.back().wristX[0], 0.0f);
+}
+
+TEST_F(PlaybackEngineTest, OneHandSystemsMoveOnlyTheFirstHandFromTheRightHandFields) {
+  engine.HandAt(1).SetPose(0, 77.0f);
+  engine.SetHandPose(0, 0);
+  engine.SetHandTarget(1, 0);
+  engine.Redraw(2);
+  EXPECT_EQ(engine.HandAt(0).pose(0), 10.0f);
+  EXPECT_EQ(engine.HandAt(1).pose(0), 77.0f);
+
+  state.HandCount = 2;
+  state.ColumnCount = kTwoHandColumns;
+  engine.SetHandTarget(1, 1);
+  engine.Redraw(2);
+  EXPECT_EQ(engine.HandAt(0).pose(0), 20.0f);
+  EXPECT_EQ(engine.HandAt(1).pose(0), -20.0f);
+  EXPECT_EQ(engine.HandAt(1).Arthro(1, 0, 1), -45.0f);
+}
+
+TEST_F(PlaybackEngineTest, MissingKeyFramesLeaveTheHandsAloneAndAreReported) {
+  engine.SetHandPose(1, 1);
+  EXPECT_FALSE(engine.SetHandPose(2, 0));      // a slot without key frames
+  EXPECT_FALSE(engine.SetHandTarget(1, 2));    // past the last key frame
+  EXPECT_FALSE(engine.SetHandTarget(1, -1));
+  EXPECT_FALSE(engine.SetHandPose(257, 0));    // outside the table
+  EXPECT_FALSE(engine.SetHandTargetShifted(-1, 0, {}));
+  EXPECT_EQ(engine.HandAt(0).pose(0), 20.0f);
+  EXPECT_EQ(engine.HandAt(0).target_pose(0), 0.0f);
+}
+
+TEST_F(PlaybackEngineTest, ShiftedTargetsAddTheTwelveOffsetsInOrder) {
+  state.HandCount = 2;
+  engine.SetHandTargetShifted(1, 0, {});
+  const float plainTarget = engine.HandAt(0).target_pose(0);
+  engine.SetHandTarget(1, 0);
+  EXPECT_EQ(engine.HandAt(0).target_pose(0), plainTarget);
+
+  engine.SetHandTargetShifted(1, 0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+  const Hand& right = engine.HandAt(0);
+  const Hand& left = engine.HandAt(1);
+  EXPECT_EQ(right.target_pose(3), 1.0f);   // right wrist angle x
+  EXPECT_EQ(right.target_pose(5), 3.0f);
+  EXPECT_EQ(right.target_pose(0), 14.0f);  // right wrist position x: 10 + 4
+  EXPECT_EQ(right.target_pose(2), 6.0f);
+  EXPECT_EQ(left.target_pose(3), 7.0f);
+  EXPECT_EQ(left.target_pose(0), 0.0f);    // left wrist position x: -10 + 10
+  EXPECT_EQ(left.target_pose(2), 12.0f);
+  EXPECT_EQ(right.target_Arthro(1, 0, 1), 90.0f);  // fingers are never shifted
+  EXPECT_EQ(state.Signs[1].Frames[0].RightWristPos[0], 10.0f);  // the table is unchanged
+}
+
+TEST_F(PlaybackEngineTest, LongMovementsAreClampedTo1000Steps) {
+  engine.SetHandPose(0, 0);
+  engine.SetHandTarget(1, 0);
+  engine.Redraw(2000);
+  EXPECT_EQ(area.pictures.size(), 1001u);
+  EXPECT_EQ(engine.HandAt(0).pose(0), 10.0f);
+  EXPECT_EQ(engine.FrameCounter(), 1001);
+}
+
+TEST_F(PlaybackEngineTest, RecordingSavesEveryStepUnderItsNumberAndTheCounterRunsPast16Bits) {
+  engine.SetHandPose(0, 0);
+  engine.SetHandTarget(1, 0);
+  FrameRecorder recorder(engine);
+  recorder.Start("/rec/");
+  engine.Redraw(3);
+  ASSERT_EQ(area.saved.size(), 4u);
+  EXPECT_EQ(area.saved[0], "/rec/000.bmp");
+  EXPECT_EQ(area.saved[3], "/rec/003.bmp");
+
+  // Recording off: nothing is saved but the counter still counts.
+  recorder.Stop();
+  engine.SetFrameCounter(32767);
+  engine.SetHandTarget(1, 1);
+  engine.Redraw(2);
+  EXPECT_EQ(area.saved.size(), 4u);
+  EXPECT_EQ(engine.FrameCounter(), 32770);
+
+  // A save that fails is counted, and the word plays on.
+  recorder.Start("/rec/");
+  area.failSaves = true;
+  engine.Redraw(1);
+  EXPECT_EQ(recorder.FailedSaves(), 2);
+  EXPECT_EQ(area.saved.back(), "/rec/32771.bmp");
+}
+
+TEST_F(PlaybackEngineTest, TheHandsShownFollowTheTableLayout) {
+  engine.Redraw(0);
+  state.SetHands(2);
+  engine.Redraw(0);
+  state.HandCount = 0;
+  engine.Redraw(0);
+  ASSERT_EQ(area.pictures.size(), 3u);
+  EXPECT_EQ(area.pictures[0].handsShown, 1);
+  EXPECT_EQ(area.pictures[1].handsShown, 2);
+  EXPECT_EQ(area.pictures[2].handsShown, 0);
+}
+
+// The desktop program's player shows the same pictures as a script run at once, one
+// per step of the step clock, and can be stopped in the middle of a word.
+TEST_F(PlaybackEngineTest, TheTimedPlayerShowsWhatTheImmediatePlayerShowsAtSixtyPerSecond) {
+  int argc = 1;
+  char name[] = "playback_test";
+  char* argv[] = {name, nullptr};
+  QCoreApplication app(argc, argv);
+
+  const MoveScript script = {Move::Pose(0, 0), Move::Target(1, 0), Move::Redraw(4),
+                             Move::Redraw(-1), Move::Target(1, 1), Move::Redraw(0),
+                             Move::Redraw(2)};
+  ImmediatePlayer immediate(engine);
+  immediate.Play(script);
+  const auto expected = area.pictures;
+  const int32_t expectedCounter = engine.FrameCounter();
+  area.pictures.clear();
+
+  TimedPlayer timed(engine);
+  int shown = 0;
+  bool finished = false;
+  QObject::connect(&timed, &TimedPlayer::pictureShown, [&shown] { ++shown; });
+  QObject::connect(&timed, &TimedPlayer::finished, [&finished] { finished = true; });
+  QElapsedTimer clock;
+  clock.start();
+  timed.Play(script);
+  EXPECT_TRUE(timed.IsPlaying());
+  while (!finished && clock.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+  ASSERT_TRUE(finished);
+  ASSERT_EQ(area.pictures.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(area.pictures[i].wristX[0], expected[i].wristX[0]) << i;
+    EXPECT_EQ(area.pictures[i].indexBase[0], expected[i].indexBase[0]) << i;
+  }
+  EXPECT_EQ(shown, static_cast<int>(expected.size()));
+  EXPECT_EQ(engine.FrameCounter(), expectedCounter);
+  // Nine pictures on a 60-per-second schedule take eight steps at least.
+  EXPECT_GE(clock.elapsed(), 8 * 1000 / 60 - 2);
+
+  // Stopped: no further picture, and the end is still announced once.
+  area.pictures.clear();
+  finished = false;
+  timed.Play({Move::Pose(0, 0), Move::Target(1, 0), Move::Redraw(100)});
+  QObject::connect(&timed, &TimedPlayer::pictureShown, [&timed](int picture) {
+    if (picture == 2) timed.Stop();
+  });
+  clock.restart();
+  while (!finished && clock.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+  EXPECT_TRUE(finished);
+  EXPECT_FALSE(timed.IsPlaying());
+  EXPECT_EQ(area.pictures.size(), 3u);
+}

@@ -1,0 +1,86 @@
+#include "playback/view_controls.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr double kWidth = 300;
+constexpr double kHeight = 240;
+
+// A point in the ninth at column `column` and row `row` (0..2 each).
+std::pair<double, double> Ninth(int column, int row) {
+  return {kWidth * (column + 0.5) / 3.0, kHeight * (row + 0.5) / 3.0};
+}
+
+struct Change {
+  float azimuth;
+  float elevation;
+  float angle;
+};
+
+Change OnePass(HeldButton button, int column, int row) {
+  ViewState view;
+  const auto [x, y] = Ninth(column, row);
+  MouseHoldPass(view, button, x, y, kWidth, kHeight);
+  const ViewState start;
+  return {view.ViewAzimuth - start.ViewAzimuth, view.ViewElevation - start.ViewElevation,
+          view.ViewAngle - start.ViewAngle};
+}
+
+}  // namespace
+
+TEST(ViewControls, EachNinthTurnsTiltsOrZoomsByFivePerPass) {
+  // Left button: azimuth +5 on the left, -5 on the right; elevation -5 at the top, +5
+  // at the bottom; the middle zooms in.
+  const float expected[3][3][3] = {
+      // row 0 (top): columns left, middle, right
+      {{5, -5, 0}, {0, -5, 0}, {-5, -5, 0}},
+      // row 1
+      {{5, 0, 0}, {0, 0, -5}, {-5, 0, 0}},
+      // row 2 (bottom)
+      {{5, 5, 0}, {0, 5, 0}, {-5, 5, 0}},
+  };
+  for (int row = 0; row < 3; ++row) {
+    for (int column = 0; column < 3; ++column) {
+      const float* e = expected[row][column];
+      const Change left = OnePass(HeldButton::Left, column, row);
+      EXPECT_NEAR(left.azimuth, e[0], 1e-4) << column << "," << row;
+      EXPECT_NEAR(left.elevation, e[1], 1e-4) << column << "," << row;
+      EXPECT_NEAR(left.angle, e[2], 1e-4) << column << "," << row;
+      const Change right = OnePass(HeldButton::Right, column, row);
+      EXPECT_NEAR(right.azimuth, -e[0], 1e-4) << column << "," << row;
+      EXPECT_NEAR(right.elevation, -e[1], 1e-4) << column << "," << row;
+      EXPECT_NEAR(right.angle, -e[2], 1e-4) << column << "," << row;
+      const Change other = OnePass(HeldButton::Other, column, row);
+      EXPECT_EQ(other.azimuth, 0.0f);
+      EXPECT_EQ(other.elevation, 0.0f);
+      EXPECT_EQ(other.angle, 0.0f);
+    }
+  }
+  // The borders belong to the middle: x exactly W/3 is not left of it.
+  ViewState view;
+  MouseHoldPass(view, HeldButton::Left, kWidth / 3.0, kHeight / 3.0, kWidth, kHeight);
+  EXPECT_FLOAT_EQ(view.ViewAngle, 35.0f);
+}
+
+// The main window's test shows Home, the view points and the usual limits; these are
+// what it does not reach.
+TEST(ViewControls, ControlsChangeOnlyTheirOwnAnglesAndOnlyTheTiltAndZoomStop) {
+  ViewState view;
+  view.ViewElevation = 35.0f;
+  view.ViewAngle = 55.0f;
+  view.ViewDistance = 321.0f;
+  SetViewPoint(view, 1);
+  EXPECT_FLOAT_EQ(view.ViewAzimuth, 180.1f);
+  SetViewPoint(view, 2);  // no such view point: nothing changes
+  EXPECT_FLOAT_EQ(view.ViewAzimuth, 180.1f);
+  EXPECT_FLOAT_EQ(view.ViewElevation, 35.0f);
+  EXPECT_FLOAT_EQ(view.ViewAngle, 55.0f);
+  HomeView(view);
+  EXPECT_FLOAT_EQ(view.ViewDistance, 321.0f);  // no control changes the distance
+
+  for (int pass = 0; pass < 40; ++pass)
+    MouseHoldPass(view, HeldButton::Right, 1, 1, kWidth, kHeight);  // top left
+  EXPECT_FLOAT_EQ(view.ViewElevation, 90.0f);
+  EXPECT_NEAR(view.ViewAzimuth, 0.1f - 200.0f, 1e-3);  // the azimuth never stops
+}

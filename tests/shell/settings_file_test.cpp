@@ -1,0 +1,256 @@
+#include "shell/settings_file.h"
+
+#include "base/app_directory.h"
+#include "support/file_contents.h"
+#include "support/file_size_limit.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+// The main window's test shows the start without a settings file and the file written
+// at exit, and a wrong-case fourth key; these are the reading and writing rules.
+namespace {
+
+const QByteArray kDefaultFile =
+    "Message, 0 \r\n"
+    "Language, 0 \r\n"
+    "EnglishFont,Times New Roman, 10 \r\n"
+    "JapaneseFont,System, 10 \r\n"
+    "KoreanFont,Arial Unicode MS, 12 \r\n"
+    "Speed, 100 \r\n"
+    "Editable, 0 \r\n";
+
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  QString PathOf(const QString& name) const { return dir_.filePath(name); }
+
+  QString WriteBytes(const QByteArray& bytes) const {
+    const QString path = PathOf(QStringLiteral("Tovaro.ini"));
+    EXPECT_TRUE(WriteFileContents(path, bytes));
+    return path;
+  }
+
+  static void ExpectDefaults(const Settings& state) {
+    EXPECT_EQ(state.InterfaceLanguage, 0);
+    EXPECT_EQ(state.SystemIndex, 0);
+    EXPECT_EQ(state.Fonts, DefaultFonts());
+    EXPECT_EQ(state.SpeedText, "100");
+    EXPECT_EQ(state.EditableCode, 0);
+  }
+
+  QTemporaryDir dir_;
+};
+
+TEST_F(SettingsFileTest, AMissingFileReadsFalseAndLeavesTheDefaults) {
+  Settings state;
+  EXPECT_FALSE(ReadSettings(PathOf(QStringLiteral("Tovaro.ini")), state));
+  ExpectDefaults(state);
+
+  // An empty file and a folder in its place fail the same way.
+  EXPECT_FALSE(ReadSettings(WriteBytes(""), state));
+  ExpectDefaults(state);
+  ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("folder.ini")));
+  EXPECT_FALSE(ReadSettings(PathOf(QStringLiteral("folder.ini")), state));
+  ExpectDefaults(state);
+}
+
+TEST_F(SettingsFileTest, TheDefaultsAreWrittenAsSevenCrLfLinesInFreeNumberForm) {
+  Settings state;
+  const QString path = PathOf(QStringLiteral("Tovaro.ini"));
+  ASSERT_TRUE(WriteSettings(path, state));
+  EXPECT_EQ(FileContents(path), kDefaultFile);
+
+  // A negative number takes the place of the leading blank with its sign.
+  state.InterfaceLanguage = -1;
+  state.SystemIndex = 5;
+  state.EditableCode = 742;
+  state.SpeedText = QStringLiteral("12.25");
+  ASSERT_TRUE(WriteSettings(path, state));
+  const QByteArray written = FileContents(path);
+  EXPECT_TRUE(written.startsWith("Message,-1 \r\nLanguage, 5 \r\n")) << written.constData();
+  EXPECT_TRUE(written.endsWith("Speed, 12.25 \r\nEditable, 742 \r\n")) << written.constData();
+  EXPECT_EQ(written.count("\r\n"), 7);
+  EXPECT_EQ(written.count('\n'), 7);
+}
+
+TEST_F(SettingsFileTest, WhatIsWrittenReadsBackUnchanged) {
+  Settings written;
+  written.InterfaceLanguage = 1;
+  written.SystemIndex = 4;
+  written.Fonts[EnglishFont] = {QStringLiteral("DejaVu Serif"), 11};
+  written.Fonts[JapaneseFont] = {QStringLiteral("ＭＳ ゴシック"), 14};
+  written.Fonts[KoreanFont] = {QStringLiteral("Noto Sans CJK KR"), 13};
+  written.SpeedText = QStringLiteral("12.25");
+  written.EditableCode = 742;
+  const QString path = PathOf(QStringLiteral("Tovaro.ini"));
+  ASSERT_TRUE(WriteSettings(path, written));
+
+  Settings read;
+  ASSERT_TRUE(ReadSettings(path, read));
+  EXPECT_EQ(read.InterfaceLanguage, 1);
+  EXPECT_EQ(read.SystemIndex, 4);
+  EXPECT_EQ(read.Fonts, written.Fonts);
+  EXPECT_EQ(read.SpeedText, "12.25");
+  EXPECT_EQ(read.EditableCode, 742);
+}
+
+TEST_F(SettingsFileTest, NumbersAreReadLenientlyAndRoundedHalfToEven) {
+  const auto readWith = [this](const QByteArray& message, const QByteArray& speed) {
+    Settings state;
+    QByteArray file = kDefaultFile;
+    file.replace("Message, 0 ", "Message," + message);
+    file.replace("Speed, 100 ", "Speed," + speed);
+    EXPECT_TRUE(ReadSettings(WriteBytes(file), state)) << file.constData();
+    return state;
+  };
+  EXPECT_EQ(readWith(" 0.5 ", " 1.5 ").InterfaceLanguage, 0);
+  EXPECT_EQ(readWith(" 1.5 ", " 1.5 ").InterfaceLanguage, 2);
+  EXPECT_EQ(readWith(" 2.5 ", " 1.5 ").InterfaceLanguage, 2);
+  EXPECT_EQ(readWith("-1 ", " 1 ").InterfaceLanguage, -1);
+  EXPECT_EQ(readWith("abc", " 1 ").InterfaceLanguage, 0);
+
+  // The speed box receives the number in its plain form, without blanks.
+  EXPECT_EQ(readWith(" 0 ", " 1.5 ").SpeedText, "1.5");
+  EXPECT_EQ(readWith(" 0 ", " 12.25 ").SpeedText, "12.25");
+  EXPECT_EQ(readWith(" 0 ", "100").SpeedText, "100");
+  EXPECT_EQ(readWith(" 0 ", " 12abc").SpeedText, "12");
+  EXPECT_EQ(readWith(" 0 ", " 40000 ").SpeedText, "40000");
+  EXPECT_EQ(readWith(" 0 ", "").SpeedText, "0");
+
+  // The speed box's text is written as the number it reads as.
+  Settings state;
+  state.SpeedText = QStringLiteral("12abc");
+  EXPECT_TRUE(SettingsText(state).contains(u"\r\nSpeed, 12 \r\n"));
+  state.SpeedText = QStringLiteral("");
+  EXPECT_TRUE(SettingsText(state).contains(u"\r\nSpeed, 0 \r\n"));
+  state.SpeedText = QStringLiteral("-3");
+  EXPECT_TRUE(SettingsText(state).contains(u"\r\nSpeed,-3 \r\n"));
+  // A number too large for a double is written as the largest that still reads back.
+  state.SpeedText = QStringLiteral("1e999");
+  EXPECT_TRUE(SettingsText(state).contains(u"\r\nSpeed, 1E+308 \r\n"));
+}
+
+TEST_F(SettingsFileTest, FieldsLoseOnlyTheBlanksAroundThem) {
+  Settings state;
+  const QString path = WriteBytes(
+      "  Message ,    1 \r\n"
+      "Language,             2\n"                      // a bare LF ends a line as well
+      "EnglishFont,  Times  New Roman  ,  9 \r\n"
+      "JapaneseFont,\tIPA Mincho,10\r\n"
+      "\r\n"                                           // a blank line holds no field
+      "KoreanFont,Un Dotum, 12 \r\n"
+      "Speed, 7.5 \r"                                  // and so does a bare CR
+      "Editable, 3 ");                                  // no line end at the very end
+  ASSERT_TRUE(ReadSettings(path, state));
+  EXPECT_EQ(state.InterfaceLanguage, 1);
+  EXPECT_EQ(state.SystemIndex, 2);
+  EXPECT_EQ(state.Fonts[EnglishFont].Name, "Times  New Roman");
+  EXPECT_EQ(state.Fonts[EnglishFont].Size, 9);
+  EXPECT_EQ(state.Fonts[JapaneseFont].Name, "IPA Mincho");
+  EXPECT_EQ(state.Fonts[KoreanFont].Name, "Un Dotum");
+  EXPECT_EQ(state.SpeedText, "7.5");
+  EXPECT_EQ(state.EditableCode, 3);
+
+  // Blanks at the start or end of a font name do not survive the round trip.
+  Settings padded;
+  padded.Fonts[KoreanFont].Name = QStringLiteral("  Nanum  Gothic  ");
+  ASSERT_TRUE(WriteSettings(path, padded));
+  Settings back;
+  ASSERT_TRUE(ReadSettings(path, back));
+  EXPECT_EQ(back.Fonts[KoreanFont].Name, "Nanum  Gothic");
+}
+
+TEST_F(SettingsFileTest, AFileEndingEarlyKeepsWhatWasReadBeforeTheEnd) {
+  Settings state;
+  EXPECT_FALSE(ReadSettings(WriteBytes("Message, 1 \r\nLanguage, 2 \r\nEnglishFont,Georgia"), state));
+  EXPECT_EQ(state.InterfaceLanguage, 1);
+  EXPECT_EQ(state.SystemIndex, 2);
+  EXPECT_EQ(state.Fonts[EnglishFont].Name, "Georgia");
+  EXPECT_EQ(state.Fonts[EnglishFont].Size, 10);
+
+  // Extra fields shift the keys out of step.
+  Settings shifted;
+  QByteArray file = kDefaultFile;
+  file.replace("Language, 0 ", "Language, 1, 2 ");
+  EXPECT_FALSE(ReadSettings(WriteBytes(file), shifted));
+  EXPECT_EQ(shifted.SystemIndex, 1);
+  EXPECT_EQ(shifted.Fonts, DefaultFonts());
+}
+
+TEST_F(SettingsFileTest, ValuesTheProgramCannotUseAreRefusedOrReplaced) {
+  // A number beyond 16 bits stops the reading like a missing one.
+  Settings overflow;
+  QByteArray file = kDefaultFile;
+  file.replace("Editable, 0 ", "Editable, 40000 ");
+  EXPECT_FALSE(ReadSettings(WriteBytes(file), overflow));
+  EXPECT_EQ(overflow.EditableCode, 0);
+
+  Settings infinite;
+  file = kDefaultFile;
+  file.replace("Speed, 100 ", "Speed, 1e999 ");
+  EXPECT_FALSE(ReadSettings(WriteBytes(file), infinite));
+  EXPECT_EQ(infinite.SpeedText, "100");
+
+  // A system the user cannot choose falls back to BSL; a font needs a positive size.
+  Settings replaced;
+  file = kDefaultFile;
+  file.replace("Language, 0 ", "Language, 9 ");
+  file.replace("JapaneseFont,System, 10 ", "JapaneseFont,IPAGothic, 0 ");
+  file.replace("KoreanFont,Arial Unicode MS, 12 ", "KoreanFont,Baekmuk,-4 ");
+  EXPECT_TRUE(ReadSettings(WriteBytes(file), replaced));
+  EXPECT_EQ(replaced.SystemIndex, 0);
+  EXPECT_EQ(replaced.Fonts[JapaneseFont], (FontDescription{QStringLiteral("IPAGothic"), 10}));
+  EXPECT_EQ(replaced.Fonts[KoreanFont], (FontDescription{QStringLiteral("Baekmuk"), 12}));
+
+  // A comma or line break in a font name would shift every later field.
+  Settings odd;
+  odd.Fonts[EnglishFont].Name = QStringLiteral("Odd, Font\r\nName");
+  const QString path = PathOf(QStringLiteral("odd.ini"));
+  ASSERT_TRUE(WriteSettings(path, odd));
+  Settings back;
+  EXPECT_TRUE(ReadSettings(path, back));
+  EXPECT_EQ(back.Fonts[EnglishFont].Name, "Odd FontName");
+}
+
+TEST_F(SettingsFileTest, AnOlderShiftJisFileIsRead) {
+  QByteArray file = kDefaultFile;
+  QStringEncoder toShiftJis("Shift_JIS");
+  ASSERT_TRUE(toShiftJis.isValid());
+  file.replace("JapaneseFont,System", "JapaneseFont," + QByteArray(toShiftJis(u"ＭＳ 明朝")));
+  Settings state;
+  ASSERT_TRUE(ReadSettings(WriteBytes(file), state));
+  EXPECT_EQ(state.Fonts[JapaneseFont].Name, QStringLiteral("ＭＳ 明朝"));
+}
+
+// The write runs in a child process whose file size limit stops it part way, as a full
+// disk would.
+TEST_F(SettingsFileTest, AFailedWriteKeepsThePreviousFileWhole) {
+  const QString path = WriteBytes(kDefaultFile);
+  Settings changed;
+  changed.InterfaceLanguage = 1;
+  changed.Fonts[JapaneseFont].Name = QStringLiteral("A Font Name Long Enough To Cross The Limit");
+
+  const std::optional<bool> written =
+      WithFileSizeLimit(40, [&] { return WriteSettings(path, changed); });
+  ASSERT_TRUE(written.has_value());
+  EXPECT_FALSE(*written) << "the failed write was reported as success";
+  EXPECT_EQ(FileContents(path), kDefaultFile);
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("Tovaro.ini")});
+
+  // A folder that does not exist fails as well.
+  EXPECT_FALSE(WriteSettings(PathOf(QStringLiteral("missing/Tovaro.ini")), changed));
+}
+
+TEST(AppDirectory, IsTheFolderOfTheProgramWithATrailingSlash) {
+  const QString directory = AppDirectory();
+  ASSERT_TRUE(directory.endsWith(u'/'));
+  EXPECT_EQ(QFileInfo(directory).canonicalFilePath(),
+            QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
+  EXPECT_EQ(SettingsFilePath(), directory + "Tovaro.ini");
+}
+
+}  // namespace

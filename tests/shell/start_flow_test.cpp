@@ -1,0 +1,94 @@
+#include "shell/start_flow.h"
+
+#include "playback/script_player.h"
+#include "signdata/sign_table.h"
+#include "base/message_sink.h"
+#include "convert/sign_class.h"
+#include "playback/playback_engine.h"
+#include "support/pose_recording_area.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The sign front end of a window. What Start plays and says, and the live conversion of
+// the usual words, are shown through the main window itself; these are the choices
+// behind them.
+class StartFlowTest : public ::testing::Test {
+ protected:
+  void Select(int system, int index) {
+    modes.SystemIndex = static_cast<int16_t>(system);
+    signs.LangSet(index);
+  }
+
+  InputModes modes;
+  SignTable table;
+  PoseRecordingArea area;
+  PlaybackEngine engine{table, area};
+  ImmediatePlayer player{engine};
+  SignClass signs{table, player};
+};
+
+}  // namespace
+
+TEST(StartInput, RomanizedBoxesAreSpelledOnlyWhereTheyAreTyped) {
+  InputModes state;
+  for (int system : {0, 1, 2, 3}) {
+    state.SystemIndex = static_cast<int16_t>(system);
+    EXPECT_EQ(ChooseStartInput(state), StartInput::ReadingBox) << system;
+  }
+  state.SystemIndex = 4;
+  EXPECT_EQ(ChooseStartInput(state), StartInput::Romaji);
+  state.InterfaceLanguage = 1;  // the reading of the word typed through the input method
+  EXPECT_EQ(ChooseStartInput(state), StartInput::ReadingBox);
+  state.InterfaceLanguage = 0;
+  state.NumericMode = true;
+  EXPECT_EQ(ChooseStartInput(state), StartInput::ReadingBox);
+
+  state.NumericMode = false;
+  state.SystemIndex = 5;
+  EXPECT_EQ(ChooseStartInput(state), StartInput::RomanizedKorean);
+  state.InterfaceLanguage = 1;  // the interface language does not matter for Korean
+  EXPECT_EQ(ChooseStartInput(state), StartInput::RomanizedKorean);
+  state.HangulMode = true;
+  EXPECT_EQ(ChooseStartInput(state), StartInput::ReadingBox);
+  state.HangulMode = false;
+  state.NumericMode = true;
+  EXPECT_EQ(ChooseStartInput(state), StartInput::ReadingBox);
+}
+
+TEST(StartSpeed, TheBoxIsReadLenientlyRoundedHalvesToEvenAndCapped) {
+  EXPECT_EQ(SpeedFromText("0.5"), std::nullopt);  // rounds to 0
+  EXPECT_EQ(SpeedFromText("0.6"), 1);
+  EXPECT_EQ(SpeedFromText("1.5"), 2);
+  EXPECT_EQ(SpeedFromText("2.5"), 2);
+  EXPECT_EQ(SpeedFromText("12abc"), 12);
+  EXPECT_EQ(SpeedFromText(" 100 "), 100);
+  EXPECT_EQ(SpeedFromText("32767"), 32767);
+  EXPECT_EQ(SpeedFromText("32767.5"), 32767);
+  EXPECT_EQ(SpeedFromText("40000"), 32767);
+  EXPECT_EQ(SpeedFromText("1e999"), 32767);
+  EXPECT_EQ(SpeedFromText(""), std::nullopt);
+  EXPECT_EQ(SpeedFromText("abc"), std::nullopt);
+  EXPECT_EQ(SpeedFromText("0"), std::nullopt);
+  EXPECT_EQ(SpeedFromText("-5"), std::nullopt);
+  EXPECT_EQ(SpeedFromText("-1e999"), std::nullopt);
+}
+
+TEST_F(StartFlowTest, LiveConversionShowsKanaOrHangulAndKeepsTheOldTextOnRejection) {
+  Select(4, 4);
+  EXPECT_EQ(LiveConversion(signs, modes, "gakkou"), QStringLiteral("ｶﾞｯｺｳ"));
+  EXPECT_EQ(LiveConversion(signs, modes, "gakkoul"), std::nullopt);
+
+  modes.InterfaceLanguage = 1;  // the word box holds Japanese script then
+  EXPECT_EQ(LiveConversion(signs, modes, "gakkou"), std::nullopt);
+
+  Select(5, 5);
+  EXPECT_EQ(LiveConversion(signs, modes, "HanGug"), QStringLiteral("한국"));
+  modes.HangulMode = true;
+  EXPECT_EQ(LiveConversion(signs, modes, "HanGug"), std::nullopt);
+
+  Select(0, 0);
+  EXPECT_EQ(LiveConversion(signs, modes, "abc"), std::nullopt);
+  EXPECT_TRUE(area.pictures.empty());
+}
