@@ -1,6 +1,6 @@
 #include "gui/about_dialog.h"
 
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -9,35 +9,33 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmAbout"));
   setWindowTitle(QStringLiteral("About"));
 
-  ProductName = new QLabel(QStringLiteral("Tovaro"), this);
-  ProductName->setObjectName(QStringLiteral("ProductName"));
-  QFont nameFont = ProductName->font();
+  productName_ = new QLabel(QStringLiteral("Tovaro"), this);
+  productName_->setObjectName(QStringLiteral("ProductName"));
+  QFont nameFont = productName_->font();
   nameFont.setPointSizeF(nameFont.pointSizeF() * 2);
   nameFont.setBold(true);
-  ProductName->setFont(nameFont);
-  ProductName->setAlignment(Qt::AlignCenter);
+  productName_->setFont(nameFont);
+  productName_->setAlignment(Qt::AlignCenter);
 
-  VersionText = new QLabel(VersionCaption(), this);
-  VersionText->setObjectName(QStringLiteral("VersionText"));
-  VersionText->setAlignment(Qt::AlignCenter);
+  versionText_ = new QLabel(VersionCaption(), this);
+  versionText_->setObjectName(QStringLiteral("VersionText"));
+  versionText_->setAlignment(Qt::AlignCenter);
 
-  cmdOK = new QPushButton(QStringLiteral("OK"), this);
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK->setDefault(true);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(cmdOK);
-  buttons->addStretch();
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->setCenterButtons(true);
+  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+  ok->setObjectName(QStringLiteral("cmdOK"));
+  ok->setDefault(true);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(32, 24, 32, 16);
-  layout->addWidget(ProductName);
-  layout->addWidget(VersionText);
+  layout->addWidget(productName_);
+  layout->addWidget(versionText_);
   layout->addSpacing(16);
-  layout->addLayout(buttons);
+  layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 }
 
 QString AboutDialog::VersionCaption() {

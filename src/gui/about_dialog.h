@@ -3,7 +3,6 @@
 #include <QDialog>
 
 class QLabel;
-class QPushButton;
 
 // The product name and the version it was built as, closed by its one button.
 class AboutDialog : public QDialog {
@@ -12,10 +11,11 @@ class AboutDialog : public QDialog {
  public:
   explicit AboutDialog(QWidget* parent = nullptr);
 
-  QLabel* ProductName = nullptr;
-  QLabel* VersionText = nullptr;
-  QPushButton* cmdOK = nullptr;
-
   // The version of this build, "Version 0.1.0".
   static QString VersionCaption();
+
+ private:
+  // "ProductName" and "VersionText"; the button is "cmdOK".
+  QLabel* productName_ = nullptr;
+  QLabel* versionText_ = nullptr;
 };

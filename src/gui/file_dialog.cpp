@@ -42,10 +42,12 @@ FileDialog::FileDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Tovaro"));
 
   Label = new QLabel(this);
+  Label->setObjectName(QStringLiteral("Label"));
   QFont titleFont = Label->font();
   titleFont.setBold(true);
   Label->setFont(titleFont);
   Label1 = new QLabel(this);
+  Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   Drive1 = new QComboBox(this);
@@ -66,6 +68,7 @@ FileDialog::FileDialog(QWidget* parent) : QDialog(parent) {
   File1->setSelectionMode(QAbstractItemView::SingleSelection);
 
   Label_FileName = new QLabel(QStringLiteral("File Name"), this);
+  Label_FileName->setObjectName(QStringLiteral("Label_FileName"));
   FileName = new QLineEdit(this);
   FileName->setObjectName(QStringLiteral("FileName"));
   Label_FileName->setBuddy(FileName);
@@ -129,11 +132,16 @@ QString FileDialog::sufix_removal(const QString& name) const {
 }
 
 QString FileDialog::sufix_check(const QString& name) const {
-  return ::sufix_check(name, Extension);
+  return ::sufix_check(name, extension_);
 }
 
 void FileDialog::AddFajliloOptions(const QString& description, const QString& extension) {
   types_.push_back({description, extension});
+}
+
+void FileDialog::SetTitle(const QString& title) {
+  Label->setText(title);
+  setAccessibleName(title);
 }
 
 void FileDialog::OptionInitialize() { types_.clear(); }
@@ -184,9 +192,9 @@ void FileDialog::showEvent(QShowEvent* event) {
 }
 
 void FileDialog::Activate() {
-  FileName->setVisible(!LoadMode);
-  Label_FileName->setVisible(!LoadMode);
-  cmload->setText(LoadMode ? QStringLiteral("Load") : QStringLiteral("Save"));
+  FileName->setVisible(!loadMode_);
+  Label_FileName->setVisible(!loadMode_);
+  cmload->setText(loadMode_ ? QStringLiteral("Load") : QStringLiteral("Save"));
 
   // Mounts and folders may have come and gone since the last display.
   FillDriveList();
@@ -200,8 +208,8 @@ void FileDialog::Activate() {
     Combo1->setCurrentIndex(0);
   }
   SelectType(0);
-  Decided = false;
-  if (!LoadMode) FileName->setFocus();
+  decided_ = false;
+  if (!loadMode_) FileName->setFocus();
 }
 
 void FileDialog::FillDriveList() {
@@ -218,7 +226,7 @@ void FileDialog::FillDriveList() {
 void FileDialog::SelectType(int index) {
   const FileTypeSelection selection = SelectFileType(types_, index);
   pattern_ = selection.Pattern;
-  if (selection.Extension) Extension = *selection.Extension;
+  if (selection.Extension) extension_ = *selection.Extension;
   RefreshFileList();
 }
 
@@ -247,11 +255,11 @@ QString FileDialog::SelectedFile() const {
 
 void FileDialog::Confirm() {
   // An empty name would save a file called only by its extension, hidden from the user.
-  if (!LoadMode && FileName->text().trimmed().isEmpty()) {
+  if (!loadMode_ && FileName->text().trimmed().isEmpty()) {
     FileName->setFocus();
     return;
   }
-  Finish(ConfirmFileChoice(LoadMode, SelectedFile(), FileName->text(), folder_, Extension));
+  Finish(ConfirmFileChoice(loadMode_, SelectedFile(), FileName->text(), folder_, extension_));
 }
 
 void FileDialog::ConfirmFile(QListWidgetItem* item) {
@@ -259,10 +267,10 @@ void FileDialog::ConfirmFile(QListWidgetItem* item) {
 }
 
 void FileDialog::Finish(const FileChoice& choice) {
-  BaseName = choice.BaseName;
-  ChosenFileName = choice.FileName;
-  ChosenDirectory = choice.Directory;
-  FullPath = choice.FullPath;
-  Decided = true;
+  baseName_ = choice.BaseName;
+  chosenFileName_ = choice.FileName;
+  chosenDirectory_ = choice.Directory;
+  fullPath_ = choice.FullPath;
+  decided_ = true;
   accept();
 }

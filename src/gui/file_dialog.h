@@ -19,9 +19,9 @@ class QShowEvent;
 class QTreeView;
 
 // The program's own window for choosing a file to load or a name to save under. The
-// caller empties the type list (OptionInitialize), sets LoadMode and the title in
-// Label, registers its file types (AddFajliloOptions), shows the window modally and
-// then reads Decided, Extension and FullPath. The window is hidden, not destroyed, by
+// caller empties the type list (OptionInitialize), sets the mode and the title,
+// registers its file types (AddFajliloOptions), shows the window modally and then
+// takes Decided(), Extension() and FullPath(). The window is hidden, not destroyed, by
 // its buttons, and keeps its folder for the next use.
 class FileDialog : public QDialog {
   Q_OBJECT
@@ -30,15 +30,18 @@ class FileDialog : public QDialog {
   explicit FileDialog(QWidget* parent = nullptr);
 
   // Set by the caller before showing: True to load, False to save.
-  bool LoadMode = true;
+  void SetLoadMode(bool load) { loadMode_ = load; }
+  // The title above the lists ("File Load", "File Save").
+  void SetTitle(const QString& title);
 
   // Results, valid after the window was shown and hidden again.
-  bool Decided = false;
-  QString FullPath;
-  QString ChosenFileName;   // with its extension
-  QString ChosenDirectory;  // ends in "/"
-  QString BaseName;         // up to the first dot
-  QString Extension;        // of the type selected in the type list, with its dot
+  bool Decided() const { return decided_; }
+  const QString& FullPath() const { return fullPath_; }
+  const QString& ChosenFileName() const { return chosenFileName_; }    // with its extension
+  const QString& ChosenDirectory() const { return chosenDirectory_; }  // ends in "/"
+  const QString& BaseName() const { return baseName_; }                // up to the first dot
+  // Of the type selected in the type list, with its dot.
+  const QString& Extension() const { return extension_; }
 
   NameParts sufikso(const QString& name) const;
   QString sufix_removal(const QString& name) const;
@@ -49,17 +52,6 @@ class FileDialog : public QDialog {
   // The folder whose files are listed; changing it moves the drive and folder lists.
   QString Folder() const { return folder_; }
   void SetFolder(const QString& path);
-
-  QComboBox* Drive1 = nullptr;       // mount roots
-  QTreeView* Dir1 = nullptr;         // folders of the selected drive
-  QListWidget* File1 = nullptr;      // files of the folder matching the selected type
-  QComboBox* Combo1 = nullptr;       // registered types, then "All Files (*.*)"
-  QLineEdit* FileName = nullptr;     // the name to save under
-  QLabel* Label_FileName = nullptr;
-  QLabel* Label = nullptr;           // the title the caller sets
-  QLabel* Label1 = nullptr;          // the current folder
-  QPushButton* cmload = nullptr;
-  QPushButton* cmcancel = nullptr;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -78,6 +70,25 @@ class FileDialog : public QDialog {
   void ConfirmFile(QListWidgetItem* item);
   void Finish(const FileChoice& choice);
 
+  // The controls, found by these objectNames.
+  QComboBox* Drive1 = nullptr;       // mount roots
+  QTreeView* Dir1 = nullptr;         // folders of the selected drive
+  QListWidget* File1 = nullptr;      // files of the folder matching the selected type
+  QComboBox* Combo1 = nullptr;       // registered types, then "All Files (*.*)"
+  QLineEdit* FileName = nullptr;     // the name to save under
+  QLabel* Label_FileName = nullptr;
+  QLabel* Label = nullptr;           // the title the caller sets
+  QLabel* Label1 = nullptr;          // the current folder
+  QPushButton* cmload = nullptr;
+  QPushButton* cmcancel = nullptr;
+
+  bool loadMode_ = true;
+  bool decided_ = false;
+  QString fullPath_;
+  QString chosenFileName_;
+  QString chosenDirectory_;
+  QString baseName_;
+  QString extension_;
   std::vector<FileType> types_;
   QString pattern_ = QStringLiteral("*");
   QString folder_;

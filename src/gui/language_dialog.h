@@ -14,7 +14,7 @@ class QRadioButton;
 
 // The interface-language choice: English (option 0) or Japanese (option 1). The caller
 // prepares the window (PrepareFirstRun or PrepareLanguageOption), shows it modally and
-// then reads LangChoice: the chosen option, or -1 when the window was cancelled.
+// then takes LangChoice(): the chosen option, or -1 when the window was cancelled.
 class LanguageDialog : public QDialog {
   Q_OBJECT
 
@@ -22,21 +22,7 @@ class LanguageDialog : public QDialog {
   explicit LanguageDialog(QWidget* parent = nullptr);
 
   // The last option selected, -1 after Cancel; kept between displays.
-  int16_t LangChoice = 0;
-
-  std::array<QRadioButton*, 2> OptionButton1{};
-  QLabel* Image3 = nullptr;  // the Japanese name beside the Japanese option
-
-  // The notes beside the options; the one that matches the system's language is framed.
-  QLabel* Lbl1 = nullptr;  // English systems
-  QLabel* Img2 = nullptr;  // Japanese systems, in Japanese
-  QLabel* Lbl3 = nullptr;  // Japanese systems, in English
-  QLabel* Img4 = nullptr;  // Korean systems, in Korean
-  QLabel* Lbl5 = nullptr;  // Indonesian systems, in Indonesian
-  QLabel* Lbl6 = nullptr;  // every other system
-
-  QPushButton* Command1 = nullptr;  // OK
-  QPushButton* Command2 = nullptr;  // Cancel
+  int16_t LangChoice() const { return choice_; }
 
   // Selects an option (0 or 1) and makes it the choice.
   void SelectOption(int16_t option);
@@ -56,4 +42,18 @@ class LanguageDialog : public QDialog {
 
  private:
   void MarkNotes(SystemLanguage language);
+
+  // The options and notes (objectNames "OptionButton1_0", "OptionButton1_1", "Image3",
+  // "Lbl1", "Img2", "Lbl3", "Img4", "Lbl5", "Lbl6"); OK is "Command1", Cancel "Command2".
+  std::array<QRadioButton*, 2> options_{};
+  QLabel* japaneseName_ = nullptr;  // the Japanese name beside the Japanese option
+
+  // The notes beside the options; the one that matches the system's language is framed.
+  QLabel* englishNote_ = nullptr;  // English systems
+  QLabel* japaneseNote_ = nullptr;  // Japanese systems, in Japanese
+  QLabel* japaneseEnglishNote_ = nullptr;  // Japanese systems, in English
+  QLabel* koreanNote_ = nullptr;  // Korean systems, in Korean
+  QLabel* indonesianNote_ = nullptr;  // Indonesian systems, in Indonesian
+  QLabel* otherNote_ = nullptr;  // every other system
+  int16_t choice_ = 0;
 };

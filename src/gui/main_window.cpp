@@ -164,14 +164,14 @@ int16_t MainWindow::FirstRunLanguage() {
   LanguageDialog& window = LanguageWindow();
   window.PrepareFirstRun(systemLocale_);
   window.exec();
-  return window.LangChoice;
+  return window.LangChoice();
 }
 
 void MainWindow::LanguageOption() {
   LanguageDialog& window = LanguageWindow();
   window.PrepareLanguageOption(settings_.InterfaceLanguage);
   window.exec();
-  if (window.LangChoice != -1) ChooseInterfaceLanguage(window.LangChoice);
+  if (window.LangChoice() != -1) ChooseInterfaceLanguage(window.LangChoice());
 }
 
 void MainWindow::ChooseInterfaceLanguage(int16_t language) {
@@ -248,23 +248,22 @@ void MainWindow::PositionInitializeRoutine(int16_t system) {
 void MainWindow::OpenAngleFile() {
   FileDialog& dialog = FileWindow();
   dialog.OptionInitialize();
-  dialog.LoadMode = true;
-  dialog.Label->setText(QStringLiteral("File Load"));
+  dialog.SetLoadMode(true);
+  dialog.SetTitle(QStringLiteral("File Load"));
   dialog.AddFajliloOptions(QStringLiteral("Angle Data"), QStringLiteral(".csv"));
   dialog.exec();
-  if (!dialog.Decided) return;
-  if (dialog.Extension != QStringLiteral(".csv")) return;
-  const std::optional<FileResult> loaded = LoadSystemTable(table_, dialog.FullPath);
-  if (loaded && !*loaded) messages_.ShowMessage(LoadFailureMessage(dialog.FullPath, *loaded));
+  if (!dialog.Decided()) return;
+  if (dialog.Extension() != QStringLiteral(".csv")) return;
+  const std::optional<FileResult> loaded = LoadSystemTable(table_, dialog.FullPath());
+  if (loaded && !*loaded) messages_.ShowMessage(LoadFailureMessage(dialog.FullPath(), *loaded));
 }
 
 void MainWindow::FingerspellOption() {
   SystemChoiceDialog& window = OptionWindow();
-  if (settings_.SystemIndex >= 0 && settings_.SystemIndex < static_cast<int>(window.Option1.size()))
-    window.Option1[settings_.SystemIndex]->setChecked(true);
+  window.MarkSystem(settings_.SystemIndex);
   window.exec();
-  // Cancel lays out the system in use again.
-  ChooseSystem(window.SystemChoice != -1 ? window.SystemChoice : settings_.SystemIndex);
+  // Closing the window lays out the system in use again.
+  ChooseSystem(window.SystemChoice() != -1 ? window.SystemChoice() : settings_.SystemIndex);
 }
 
 void MainWindow::ChooseSystem(int16_t system) {

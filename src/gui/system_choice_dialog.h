@@ -11,20 +11,18 @@ class QPushButton;
 class QRadioButton;
 class QShowEvent;
 
-// The fingerspelling-system choice. The caller selects the option of the current
-// system, shows the window modally and then reads SystemChoice: the chosen system
-// 0..5, or -1 when the window was closed without OK.
+// The fingerspelling-system choice. The caller marks the current system, shows the
+// window modally and then takes SystemChoice(): the chosen system 0..5, or -1 when the
+// window was closed without OK.
 class SystemChoiceDialog : public QDialog {
   Q_OBJECT
 
  public:
   explicit SystemChoiceDialog(QWidget* parent = nullptr);
 
-  int16_t SystemChoice = -1;
-
-  // One option per system 0..5, and the button that takes the choice.
-  std::array<QRadioButton*, 6> Option1{};
-  QPushButton* cmdOK = nullptr;
+  // Marks the option of a system (0..5); any other value marks none.
+  void MarkSystem(int16_t system);
+  int16_t SystemChoice() const { return choice_; }
 
   // The system names in the column of the interface language.
   void SetCaptions(const CaptionTable& captions, int16_t language);
@@ -36,4 +34,9 @@ class SystemChoiceDialog : public QDialog {
 
  private:
   void TakeChoice();
+
+  // One option per system 0..5 ("Option1_0" .. "Option1_5"), and OK ("cmdOK").
+  std::array<QRadioButton*, 6> options_{};
+  QPushButton* okButton_ = nullptr;
+  int16_t choice_ = -1;
 };

@@ -1,5 +1,6 @@
 #include "gui/about_dialog.h"
 
+#include "support/find_child.h"
 #include "support/gui_test_suites.h"
 #include "support/modal_answer.h"
 
@@ -13,15 +14,15 @@ class AboutDialogTest : public QObject {
  private slots:
   void showsTheNameAndVersionAndClosesWithItsButton() {
     AboutDialog window;
-    QCOMPARE(window.ProductName->text(), QStringLiteral("Tovaro"));
-    QCOMPARE(window.VersionText->text(), QStringLiteral("Version " TOVARO_VERSION));
+    QCOMPARE(Child<QLabel>(window, "ProductName")->text(), QStringLiteral("Tovaro"));
+    QCOMPARE(Child<QLabel>(window, "VersionText")->text(), QStringLiteral("Version " TOVARO_VERSION));
     QVERIFY(QStringLiteral(TOVARO_VERSION).contains(u'.'));
-    QCOMPARE(window.cmdOK->text(), QStringLiteral("OK"));
+    QCOMPARE(Child<QPushButton>(window, "cmdOK")->text(), QStringLiteral("OK"));
 
     bool shown = false;
     AnswerNextModal<AboutDialog>([&shown](AboutDialog& about) {
       shown = true;
-      QTest::mouseClick(about.cmdOK, Qt::LeftButton);
+      QTest::mouseClick(Child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
     });
     QCOMPARE(window.exec(), int(QDialog::Accepted));
     QVERIFY(shown);

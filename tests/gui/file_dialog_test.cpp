@@ -1,5 +1,6 @@
 #include "gui/file_dialog.h"
 
+#include "support/find_child.h"
 #include "support/gui_test_suites.h"
 #include "support/modal_answer.h"
 
@@ -52,8 +53,8 @@ void DoubleClickFile(QListWidget& list, const QString& name) {
 // with `load` false), here on the given folder.
 void Prepare(FileDialog& dialog, bool load, const QString& folder) {
   dialog.OptionInitialize();
-  dialog.LoadMode = load;
-  dialog.Label->setText(load ? QStringLiteral("File Load") : QStringLiteral("File Save"));
+  dialog.SetLoadMode(load);
+  dialog.SetTitle(load ? QStringLiteral("File Load") : QStringLiteral("File Save"));
   dialog.AddFajliloOptions(load ? QStringLiteral("Angle Data") : QStringLiteral("Initial Pattern"),
                            QStringLiteral(".csv"));
   dialog.SetFolder(folder);
@@ -91,13 +92,13 @@ class FileDialogTest : public QObject {
     bool nameBoxShown = true;
     QString button, title;
     ShowAnswering(dialog, [&](FileDialog& shown) {
-      types = Items(*shown.Combo1);
-      files = Items(*shown.File1);
-      nameBoxShown = shown.FileName->isVisible() || shown.Label_FileName->isVisible();
-      button = shown.cmload->text();
-      title = shown.Label->text();
-      ClickFile(*shown.File1, QStringLiteral("two.dots.csv"));
-      QTest::mouseClick(shown.cmload, Qt::LeftButton);
+      types = Items(*Child<QComboBox>(shown, "Combo1"));
+      files = Items(*Child<QListWidget>(shown, "File1"));
+      nameBoxShown = Child<QLineEdit>(shown, "FileName")->isVisible() || Child<QLabel>(shown, "Label_FileName")->isVisible();
+      button = Child<QPushButton>(shown, "cmload")->text();
+      title = Child<QLabel>(shown, "Label")->text();
+      ClickFile(*Child<QListWidget>(shown, "File1"), QStringLiteral("two.dots.csv"));
+      QTest::mouseClick(Child<QPushButton>(shown, "cmload"), Qt::LeftButton);
     });
 
     QCOMPARE(types, (QStringList{"Angle Data (*.csv)", "All Files (*.*)"}));
@@ -107,21 +108,21 @@ class FileDialogTest : public QObject {
     QCOMPARE(button, QStringLiteral("Load"));
     QCOMPARE(title, QStringLiteral("File Load"));
 
-    QVERIFY(dialog.Decided);
+    QVERIFY(dialog.Decided());
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.Extension, QStringLiteral(".csv"));
-    QCOMPARE(dialog.FullPath, folder_->path() + "/two.dots.csv");
-    QCOMPARE(dialog.ChosenFileName, QStringLiteral("two.dots.csv"));
-    QCOMPARE(dialog.ChosenDirectory, folder_->path() + "/");
-    QCOMPARE(dialog.BaseName, QStringLiteral("two"));
+    QCOMPARE(dialog.Extension(), QStringLiteral(".csv"));
+    QCOMPARE(dialog.FullPath(), folder_->path() + "/two.dots.csv");
+    QCOMPARE(dialog.ChosenFileName(), QStringLiteral("two.dots.csv"));
+    QCOMPARE(dialog.ChosenDirectory(), folder_->path() + "/");
+    QCOMPARE(dialog.BaseName(), QStringLiteral("two"));
 
     // A double click loads the clicked file.
     ShowAnswering(dialog, [](FileDialog& shown) {
-      DoubleClickFile(*shown.File1, QStringLiteral("PositionBSL.csv"));
+      DoubleClickFile(*Child<QListWidget>(shown, "File1"), QStringLiteral("PositionBSL.csv"));
     });
-    QVERIFY(dialog.Decided);
-    QCOMPARE(dialog.FullPath, folder_->path() + "/PositionBSL.csv");
-    QCOMPARE(dialog.BaseName, QStringLiteral("PositionBSL"));
+    QVERIFY(dialog.Decided());
+    QCOMPARE(dialog.FullPath(), folder_->path() + "/PositionBSL.csv");
+    QCOMPARE(dialog.BaseName(), QStringLiteral("PositionBSL"));
   }
 
   void allFilesListsEveryFileAndKeepsTheExtension() {
@@ -129,41 +130,42 @@ class FileDialogTest : public QObject {
     Prepare(dialog, true, folder_->path());
     QStringList files;
     ShowAnswering(dialog, [&](FileDialog& shown) {
-      shown.Combo1->setFocus();
-      QTest::keyClick(shown.Combo1, Qt::Key_Down);  // "All Files (*.*)"
-      files = Items(*shown.File1);
-      ClickFile(*shown.File1, QStringLiteral("README"));
-      QTest::mouseClick(shown.cmload, Qt::LeftButton);
+      Child<QComboBox>(shown, "Combo1")->setFocus();
+      QTest::keyClick(Child<QComboBox>(shown, "Combo1"), Qt::Key_Down);  // "All Files (*.*)"
+      files = Items(*Child<QListWidget>(shown, "File1"));
+      ClickFile(*Child<QListWidget>(shown, "File1"), QStringLiteral("README"));
+      QTest::mouseClick(Child<QPushButton>(shown, "cmload"), Qt::LeftButton);
     });
     QCOMPARE(files, (QStringList{"notes.txt", "PositionBSL.csv", "README", "two.dots.csv", "UPPER.CSV"}));
-    QVERIFY(dialog.Decided);
-    QCOMPARE(dialog.Extension, QStringLiteral(".csv"));
+    QVERIFY(dialog.Decided());
+    QCOMPARE(dialog.Extension(), QStringLiteral(".csv"));
     // A listed file is loaded by its own name, not one with the extension added.
-    QCOMPARE(dialog.FullPath, folder_->path() + "/README");
+    QCOMPARE(dialog.FullPath(), folder_->path() + "/README");
   }
 
   void loadingNothingNamesTheExtensionAloneAndCancellingDecidesNothing() {
     FileDialog dialog;
     Prepare(dialog, true, folder_->path());
-    ShowAnswering(dialog, [](FileDialog& shown) { shown.cmload->click(); });
-    QVERIFY(dialog.Decided);
-    QCOMPARE(dialog.FullPath, folder_->path() + "/.csv");
+    ShowAnswering(dialog, [](FileDialog& shown) { Child<QPushButton>(shown, "cmload")->click(); });
+    QVERIFY(dialog.Decided());
+    QCOMPARE(dialog.FullPath(), folder_->path() + "/.csv");
 
     // Every display starts undecided.
     ShowAnswering(dialog, [](FileDialog& shown) {
-      QTest::mouseClick(shown.cmcancel, Qt::LeftButton);
+      QTest::mouseClick(Child<QPushButton>(shown, "cmcancel"), Qt::LeftButton);
     });
-    QVERIFY(!dialog.Decided);
+    QVERIFY(!dialog.Decided());
     QVERIFY(!dialog.isVisible());
 
-    dialog.Decided = true;
+    ShowAnswering(dialog, [](FileDialog& shown) { Child<QPushButton>(shown, "cmload")->click(); });
+    QVERIFY(dialog.Decided());
     ShowAnswering(dialog, [](FileDialog& shown) { shown.close(); });
-    QVERIFY(!dialog.Decided);
+    QVERIFY(!dialog.Decided());
 
     ShowAnswering(dialog, [](FileDialog& shown) {
       QTest::keyClick(&shown, Qt::Key_Escape);
     });
-    QVERIFY(!dialog.Decided);
+    QVERIFY(!dialog.Decided());
   }
 
   void savingTakesTheTypedNameAndAppendsTheTypeExtensionWithoutADot() {
@@ -172,39 +174,39 @@ class FileDialogTest : public QObject {
     bool nameBoxShown = false;
     QString button, type;
     ShowAnswering(dialog, [&](FileDialog& shown) {
-      nameBoxShown = shown.FileName->isVisible() && shown.Label_FileName->isVisible();
-      button = shown.cmload->text();
-      type = shown.Combo1->currentText();
-      QTest::keyClicks(shown.FileName, QStringLiteral("my pose"));
-      QTest::keyClick(shown.FileName, Qt::Key_Return);  // Enter presses Save
+      nameBoxShown = Child<QLineEdit>(shown, "FileName")->isVisible() && Child<QLabel>(shown, "Label_FileName")->isVisible();
+      button = Child<QPushButton>(shown, "cmload")->text();
+      type = Child<QComboBox>(shown, "Combo1")->currentText();
+      QTest::keyClicks(Child<QLineEdit>(shown, "FileName"), QStringLiteral("my pose"));
+      QTest::keyClick(Child<QLineEdit>(shown, "FileName"), Qt::Key_Return);  // Enter presses Save
     });
     QVERIFY(nameBoxShown);
     QCOMPARE(button, QStringLiteral("Save"));
     QCOMPARE(type, QStringLiteral("Initial Pattern (*.csv)"));
-    QVERIFY(dialog.Decided);
-    QCOMPARE(dialog.FullPath, folder_->path() + "/my pose.csv");
-    QCOMPARE(dialog.ChosenFileName, QStringLiteral("my pose.csv"));
+    QVERIFY(dialog.Decided());
+    QCOMPARE(dialog.FullPath(), folder_->path() + "/my pose.csv");
+    QCOMPARE(dialog.ChosenFileName(), QStringLiteral("my pose.csv"));
 
     // A typed name with any dot is used as it is, while Extension stays the type's.
     ShowAnswering(dialog, [](FileDialog& shown) {
-      shown.FileName->clear();
-      QTest::keyClicks(shown.FileName, QStringLiteral("pose.txt"));
-      QTest::mouseClick(shown.cmload, Qt::LeftButton);
+      Child<QLineEdit>(shown, "FileName")->clear();
+      QTest::keyClicks(Child<QLineEdit>(shown, "FileName"), QStringLiteral("pose.txt"));
+      QTest::mouseClick(Child<QPushButton>(shown, "cmload"), Qt::LeftButton);
     });
-    QVERIFY(dialog.Decided);
-    QCOMPARE(dialog.FullPath, folder_->path() + "/pose.txt");
-    QCOMPARE(dialog.Extension, QStringLiteral(".csv"));
+    QVERIFY(dialog.Decided());
+    QCOMPARE(dialog.FullPath(), folder_->path() + "/pose.txt");
+    QCOMPARE(dialog.Extension(), QStringLiteral(".csv"));
 
     // Without a name Save keeps the window open.
     bool stayedOpen = false;
     ShowAnswering(dialog, [&](FileDialog& shown) {
-      shown.FileName->setText(QStringLiteral("   "));
-      QTest::mouseClick(shown.cmload, Qt::LeftButton);
+      Child<QLineEdit>(shown, "FileName")->setText(QStringLiteral("   "));
+      QTest::mouseClick(Child<QPushButton>(shown, "cmload"), Qt::LeftButton);
       stayedOpen = shown.isVisible();
-      shown.cmcancel->click();
+      Child<QPushButton>(shown, "cmcancel")->click();
     });
     QVERIFY(stayedOpen);
-    QVERIFY(!dialog.Decided);
+    QVERIFY(!dialog.Decided());
   }
 
   void theFolderTreeAndTheDriveListMoveTheFileList() {
@@ -213,51 +215,55 @@ class FileDialogTest : public QObject {
     QStringList innerFiles, drives;
     QString folderAfterDrive;
     ShowAnswering(dialog, [&](FileDialog& shown) {
-      auto* model = qobject_cast<QFileSystemModel*>(shown.Dir1->model());
+      auto* model = qobject_cast<QFileSystemModel*>(Child<QTreeView>(shown, "Dir1")->model());
       QVERIFY(model);
-      shown.Dir1->setCurrentIndex(model->index(folder_->path() + "/sub"));
-      innerFiles = Items(*shown.File1);
-      ClickFile(*shown.File1, QStringLiteral("inner.csv"));
-      shown.cmload->click();
+      Child<QTreeView>(shown, "Dir1")->setCurrentIndex(model->index(folder_->path() + "/sub"));
+      innerFiles = Items(*Child<QListWidget>(shown, "File1"));
+      ClickFile(*Child<QListWidget>(shown, "File1"), QStringLiteral("inner.csv"));
+      Child<QPushButton>(shown, "cmload")->click();
     });
     QCOMPARE(innerFiles, QStringList{"inner.csv"});
-    QCOMPARE(dialog.FullPath, folder_->path() + "/sub/inner.csv");
+    QCOMPARE(dialog.FullPath(), folder_->path() + "/sub/inner.csv");
     QCOMPARE(dialog.Folder(), folder_->path() + "/sub");
 
     // The folder stays for the next use; choosing a drive moves to its root.
     QString folderOnShow, treeFolderOnShow;
     ShowAnswering(dialog, [&](FileDialog& shown) {
       folderOnShow = shown.Folder();
-      auto* model = qobject_cast<QFileSystemModel*>(shown.Dir1->model());
-      if (model) treeFolderOnShow = model->filePath(shown.Dir1->currentIndex());
-      drives = Items(*shown.Drive1);
+      auto* model = qobject_cast<QFileSystemModel*>(Child<QTreeView>(shown, "Dir1")->model());
+      if (model) treeFolderOnShow = model->filePath(Child<QTreeView>(shown, "Dir1")->currentIndex());
+      drives = Items(*Child<QComboBox>(shown, "Drive1"));
       // Pick "/" from the drive list's popup.
-      shown.Drive1->setCurrentIndex(shown.Drive1->findText(QStringLiteral("/")));
-      shown.Drive1->showPopup();
-      QTest::keyClick(shown.Drive1->view(), Qt::Key_Return);
+      Child<QComboBox>(shown, "Drive1")->setCurrentIndex(Child<QComboBox>(shown, "Drive1")->findText(QStringLiteral("/")));
+      Child<QComboBox>(shown, "Drive1")->showPopup();
+      QTest::keyClick(Child<QComboBox>(shown, "Drive1")->view(), Qt::Key_Return);
       folderAfterDrive = shown.Folder();
-      shown.cmload->click();
+      Child<QPushButton>(shown, "cmload")->click();
     });
     QCOMPARE(folderOnShow, folder_->path() + "/sub");
     QCOMPARE(treeFolderOnShow, folder_->path() + "/sub");
     QVERIFY(drives.contains(QStringLiteral("/")));
     QCOMPARE(folderAfterDrive, QStringLiteral("/"));
     // On a root the path has a single separator.
-    QCOMPARE(dialog.FullPath, QStringLiteral("/.csv"));
+    QCOMPARE(dialog.FullPath(), QStringLiteral("/.csv"));
   }
 
   void anEmptyTypeListOffersEveryFile() {
     FileDialog dialog;
-    dialog.Extension = QStringLiteral(".old");
+    // A type chosen at an earlier display.
+    dialog.AddFajliloOptions(QStringLiteral("Old"), QStringLiteral(".old"));
+    dialog.SetFolder(folder_->path());
+    ShowAnswering(dialog, [](FileDialog& shown) { Child<QPushButton>(shown, "cmcancel")->click(); });
+    QCOMPARE(dialog.Extension(), QStringLiteral(".old"));
     dialog.OptionInitialize();
     dialog.SetFolder(folder_->path());
     QStringList types;
     ShowAnswering(dialog, [&](FileDialog& shown) {
-      types = Items(*shown.Combo1);
-      shown.cmcancel->click();
+      types = Items(*Child<QComboBox>(shown, "Combo1"));
+      Child<QPushButton>(shown, "cmcancel")->click();
     });
     QCOMPARE(types, QStringList{"All Files (*.*)"});
-    QCOMPARE(dialog.Extension, QStringLiteral(".old"));
+    QCOMPARE(dialog.Extension(), QStringLiteral(".old"));
     QCOMPARE(dialog.sufix_check(QStringLiteral("name")), QStringLiteral("name.old"));
     QCOMPARE(dialog.sufix_removal(QStringLiteral("a.b.c")), QStringLiteral("a"));
     QCOMPARE(dialog.sufikso(QStringLiteral("a.b.c")).Extension, QStringLiteral(".b.c"));

@@ -1,5 +1,6 @@
 #include "gui/language_dialog.h"
 
+#include "support/find_child.h"
 #include "support/gui_test_suites.h"
 #include "support/modal_answer.h"
 
@@ -16,8 +17,8 @@ namespace {
 // The notes that carry the frame, by name.
 QStringList MarkedNotes(const LanguageDialog& window) {
   QStringList marked;
-  for (const QLabel* note : {window.Lbl1, window.Img2, window.Lbl3, window.Img4, window.Lbl5,
-                             window.Lbl6})
+  for (const QLabel* note : {Child<QLabel>(window, "Lbl1"), Child<QLabel>(window, "Img2"), Child<QLabel>(window, "Lbl3"), Child<QLabel>(window, "Img4"), Child<QLabel>(window, "Lbl5"),
+                             Child<QLabel>(window, "Lbl6")})
     if (LanguageDialog::IsMarked(*note)) marked.append(note->objectName());
   return marked;
 }
@@ -50,31 +51,31 @@ class LanguageDialogTest : public QObject {
     window.PrepareFirstRun(QLocale(QStringLiteral("id_ID")));
     window.PrepareFirstRun(QLocale(locale));
     QCOMPARE(MarkedNotes(window), marked);
-    QVERIFY(window.OptionButton1[static_cast<size_t>(option)]->isChecked());
-    QCOMPARE(window.LangChoice, int16_t(option));
+    QVERIFY((Children<QRadioButton, 2>(window, "OptionButton1")[static_cast<size_t>(option)]->isChecked()));
+    QCOMPARE(window.LangChoice(), int16_t(option));
 
     // OK takes the pre-selection as it stands.
-    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { shown.Command1->click(); });
+    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { Child<QPushButton>(shown, "Command1")->click(); });
     QCOMPARE(window.exec(), int(QDialog::Accepted));
-    QCOMPARE(window.LangChoice, int16_t(option));
+    QCOMPARE(window.LangChoice(), int16_t(option));
     QVERIFY(!window.isVisible());
   }
 
   void showsItsNotesAsText() {
     LanguageDialog window;
-    QCOMPARE(window.OptionButton1[0]->text(), QStringLiteral("English"));
-    QCOMPARE(window.OptionButton1[1]->text(), QStringLiteral("(Japanese)"));
-    QCOMPARE(window.Image3->text(), QStringLiteral("日本語"));
-    QCOMPARE(window.Lbl1->text(), QStringLiteral("For English OS, select English option."));
-    QCOMPARE(window.Lbl3->text(),
+    QCOMPARE(Child<QRadioButton>(window, "OptionButton1_0")->text(), QStringLiteral("English"));
+    QCOMPARE(Child<QRadioButton>(window, "OptionButton1_1")->text(), QStringLiteral("(Japanese)"));
+    QCOMPARE(Child<QLabel>(window, "Image3")->text(), QStringLiteral("日本語"));
+    QCOMPARE(Child<QLabel>(window, "Lbl1")->text(), QStringLiteral("For English OS, select English option."));
+    QCOMPARE(Child<QLabel>(window, "Lbl3")->text(),
              QStringLiteral("You can select English option even on Japanese OS."));
-    QCOMPARE(window.Lbl5->text(),
+    QCOMPARE(Child<QLabel>(window, "Lbl5")->text(),
              QStringLiteral("Jika OS Indonesia, tolong milip English Option."));
-    QCOMPARE(window.Lbl6->text(), QStringLiteral("For other OS, select English option."));
-    QVERIFY(window.Img2->text().contains(QStringLiteral("日本語")));
-    QVERIFY(window.Img4->text().contains(QStringLiteral("한국어")));
-    QCOMPARE(window.Command1->text(), QStringLiteral("OK"));
-    QCOMPARE(window.Command2->text(), QStringLiteral("Cancel"));
+    QCOMPARE(Child<QLabel>(window, "Lbl6")->text(), QStringLiteral("For other OS, select English option."));
+    QVERIFY(Child<QLabel>(window, "Img2")->text().contains(QStringLiteral("日本語")));
+    QVERIFY(Child<QLabel>(window, "Img4")->text().contains(QStringLiteral("한국어")));
+    QCOMPARE(Child<QPushButton>(window, "Command1")->text(), QStringLiteral("OK"));
+    QCOMPARE(Child<QPushButton>(window, "Command2")->text(), QStringLiteral("Cancel"));
 
     // Marking a note frames it without moving its text.
     window.PrepareFirstRun(QLocale(QStringLiteral("en_US")));
@@ -84,9 +85,9 @@ class LanguageDialogTest : public QObject {
       const int m = note.margin();
       return note.contentsRect().marginsRemoved(QMargins(m, m, m, m));
     };
-    const QRect marked = textArea(*window.Lbl1);
+    const QRect marked = textArea(*Child<QLabel>(window, "Lbl1"));
     window.PrepareLanguageOption(0);
-    QCOMPARE(textArea(*window.Lbl1), marked);
+    QCOMPARE(textArea(*Child<QLabel>(window, "Lbl1")), marked);
     QVERIFY(MarkedNotes(window).isEmpty());
   }
 
@@ -94,57 +95,57 @@ class LanguageDialogTest : public QObject {
     LanguageDialog window;
     window.PrepareFirstRun(QLocale(QStringLiteral("ko_KR")));
     AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) {
-      QTest::mouseClick(shown.OptionButton1[1], Qt::LeftButton);
-      QCOMPARE(shown.LangChoice, int16_t{1});
+      QTest::mouseClick(Child<QRadioButton>(shown, "OptionButton1_1"), Qt::LeftButton);
+      QCOMPARE(shown.LangChoice(), int16_t{1});
       QTest::keyClick(&shown, Qt::Key_Return);  // Enter presses OK
     });
     window.exec();
-    QCOMPARE(window.LangChoice, int16_t{1});
+    QCOMPARE(window.LangChoice(), int16_t{1});
 
     // The choice stays for the next display.
-    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { shown.Command1->click(); });
+    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { Child<QPushButton>(shown, "Command1")->click(); });
     window.exec();
-    QCOMPARE(window.LangChoice, int16_t{1});
+    QCOMPARE(window.LangChoice(), int16_t{1});
   }
 
   void cancelAndClosingDecline() {
     LanguageDialog window;
     window.PrepareFirstRun(QLocale(QStringLiteral("ja_JP")));
-    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { QTest::mouseClick(shown.Command2, Qt::LeftButton); });
+    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { QTest::mouseClick(Child<QPushButton>(shown, "Command2"), Qt::LeftButton); });
     QCOMPARE(window.exec(), int(QDialog::Rejected));
-    QCOMPARE(window.LangChoice, int16_t{-1});
+    QCOMPARE(window.LangChoice(), int16_t{-1});
     QVERIFY(!window.isVisible());
 
     window.SelectOption(0);
     AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { QTest::keyClick(&shown, Qt::Key_Escape); });
     window.exec();
-    QCOMPARE(window.LangChoice, int16_t{-1});
+    QCOMPARE(window.LangChoice(), int16_t{-1});
 
     window.SelectOption(1);
     AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { shown.close(); });
     window.exec();
-    QCOMPARE(window.LangChoice, int16_t{-1});
+    QCOMPARE(window.LangChoice(), int16_t{-1});
   }
 
   void languageOptionOffersTheCurrentLanguageAfterACancel() {
     LanguageDialog window;
     window.PrepareLanguageOption(1);
-    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { shown.Command2->click(); });
+    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { Child<QPushButton>(shown, "Command2")->click(); });
     window.exec();
-    QCOMPARE(window.LangChoice, int16_t{-1});
+    QCOMPARE(window.LangChoice(), int16_t{-1});
 
     // The Japanese option is still the checked one; selecting it again must make it the
     // choice, or OK would report a cancel.
-    QVERIFY(window.OptionButton1[1]->isChecked());
+    QVERIFY(Child<QRadioButton>(window, "OptionButton1_1")->isChecked());
     window.PrepareLanguageOption(1);
-    QCOMPARE(window.LangChoice, int16_t{1});
-    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { shown.Command1->click(); });
+    QCOMPARE(window.LangChoice(), int16_t{1});
+    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { Child<QPushButton>(shown, "Command1")->click(); });
     window.exec();
-    QCOMPARE(window.LangChoice, int16_t{1});
+    QCOMPARE(window.LangChoice(), int16_t{1});
 
     window.PrepareLanguageOption(0);
-    QVERIFY(window.OptionButton1[0]->isChecked());
-    QCOMPARE(window.LangChoice, int16_t{0});
+    QVERIFY(Child<QRadioButton>(window, "OptionButton1_0")->isChecked());
+    QCOMPARE(window.LangChoice(), int16_t{0});
   }
 };
 

@@ -6,6 +6,7 @@
 #include "shell/settings_file.h"
 #include "gui/system_choice_dialog.h"
 #include "support/file_contents.h"
+#include "support/find_child.h"
 #include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
 #include "support/main_window_lookup.h"
@@ -47,8 +48,8 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
 
     int shownOption = -1;
     AnswerNextModal<LanguageDialog>([&](LanguageDialog& language) {
-      shownOption = language.OptionButton1[1]->isChecked() ? 1 : 0;
-      language.Command1->click();
+      shownOption = Child<QRadioButton>(language, "OptionButton1_1")->isChecked() ? 1 : 0;
+      Child<QPushButton>(language, "Command1")->click();
     });
     MainWindow& window = StartWindow(locale);
     QVERIFY(started_);
@@ -67,7 +68,7 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     WriteFiles(-1, 0);
     const QByteArray before = FileContents(Dir() + kSettingsFileName);
 
-    AnswerNextModal<LanguageDialog>([](LanguageDialog& language) { language.Command2->click(); });
+    AnswerNextModal<LanguageDialog>([](LanguageDialog& language) { Child<QPushButton>(language, "Command2")->click(); });
     MainWindow& window = StartWindow(QStringLiteral("ja_JP"));
     QVERIFY(!started_);
     QVERIFY(!window.isVisible());
@@ -124,29 +125,29 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     // The system choice, shown from the menu, in Japanese and in the interface font.
     QStringList options;
     AnswerNextModal<SystemChoiceDialog>([&options](SystemChoiceDialog& choice) {
-      for (QRadioButton* option : choice.Option1) options << option->text();
-      choice.cmdOK->click();
+      for (QRadioButton* option : Children<QRadioButton, 6>(choice, "Option1")) options << option->text();
+      Child<QPushButton>(choice, "cmdOK")->click();
     });
     menus.mnuOption->trigger();
     QCOMPARE(options, (QStringList{"イギリス手話 (BSL)", "インドネシア指文字", "アメリカ手話 (ASL)",
                                    "派生 ASL アルファベット", "日本手話 (JSL)", "韓國手話 (KSL)"}));
-    QCOMPARE(window.OptionWindow().cmdOK->font(), window.FontObjects()[1]);
+    QCOMPARE(Child<QPushButton>(window.OptionWindow(), "cmdOK")->font(), window.FontObjects()[1]);
   }
 
   void languageOptionRecaptionsEveryWindowAndReloadsTheSystem() {
     WriteFiles(0, 4);
     MainWindow& window = StartWindow(QStringLiteral("ja_JP"));
     SystemChoiceDialog& choice = window.OptionWindow();  // a window that already exists follows too
-    QCOMPARE(choice.Option1[4]->text(), QStringLiteral("Japanese Sign Language (JSL)"));
+    QCOMPARE(Child<QRadioButton>(choice, "Option1_4")->text(), QStringLiteral("Japanese Sign Language (JSL)"));
     QCOMPARE(ControlsOf(window).readingLabel->text(), QStringLiteral("Katakana"));
 
     // A table with fewer signs beside the program tells a reload apart.
     QVERIFY(WriteAngleTable(Dir() + "PositionJSL.csv", 1, 50));
     int shownOption = -1;
     AnswerNextModal<LanguageDialog>([&](LanguageDialog& language) {
-      shownOption = language.OptionButton1[1]->isChecked() ? 1 : 0;
-      QTest::mouseClick(language.OptionButton1[1], Qt::LeftButton);
-      language.Command1->click();
+      shownOption = Child<QRadioButton>(language, "OptionButton1_1")->isChecked() ? 1 : 0;
+      QTest::mouseClick(Child<QRadioButton>(language, "OptionButton1_1"), Qt::LeftButton);
+      Child<QPushButton>(language, "Command1")->click();
     });
     MenusOf(window).mnuLang->trigger();
     QCOMPARE(shownOption, 0);  // the current language, not the system's
@@ -154,8 +155,8 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     QCOMPARE(ControlsOf(window).startButton->text(), QStringLiteral("スタート"));
     QCOMPARE(MenusOf(window).ToolMenus->title(), QStringLiteral("ツール"));
     QCOMPARE(ControlsOf(window).startButton->font(), window.FontObjects()[1]);
-    QCOMPARE(choice.Option1[4]->text(), QStringLiteral("日本手話 (JSL)"));
-    QCOMPARE(choice.cmdOK->font(), window.FontObjects()[1]);
+    QCOMPARE(Child<QRadioButton>(choice, "Option1_4")->text(), QStringLiteral("日本手話 (JSL)"));
+    QCOMPARE(Child<QPushButton>(choice, "cmdOK")->font(), window.FontObjects()[1]);
     // The system was laid out and loaded again for the new language.
     QCOMPARE(ControlsOf(window).readingLabel->text(), QStringLiteral("振り假名"));
     QCOMPARE(ControlsOf(window).systemLabel->text(), QStringLiteral("日本手話 (JSL)"));
@@ -164,8 +165,8 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     // Cancel keeps the language and reloads nothing.
     QVERIFY(WriteAngleTable(Dir() + "PositionJSL.csv", 1, 40));
     AnswerNextModal<LanguageDialog>([](LanguageDialog& language) {
-      language.OptionButton1[0]->click();
-      language.Command2->click();
+      Child<QRadioButton>(language, "OptionButton1_0")->click();
+      Child<QPushButton>(language, "Command2")->click();
     });
     MenusOf(window).mnuLang->trigger();
     QCOMPARE(window_->CurrentSettings().InterfaceLanguage, int16_t{1});
@@ -173,21 +174,21 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     QCOMPARE(window_->Table().SignCount, int16_t{51});
 
     // After a Cancel, OK on the offered language keeps it rather than cancelling.
-    AnswerNextModal<LanguageDialog>([](LanguageDialog& language) { language.Command1->click(); });
+    AnswerNextModal<LanguageDialog>([](LanguageDialog& language) { Child<QPushButton>(language, "Command1")->click(); });
     MenusOf(window).mnuLang->trigger();
     QCOMPARE(window_->CurrentSettings().InterfaceLanguage, int16_t{1});
     QCOMPARE(window_->Table().SignCount, int16_t{41});
 
     // And back to English.
     AnswerNextModal<LanguageDialog>([](LanguageDialog& language) {
-      language.OptionButton1[0]->click();
-      language.Command1->click();
+      Child<QRadioButton>(language, "OptionButton1_0")->click();
+      Child<QPushButton>(language, "Command1")->click();
     });
     MenusOf(window).mnuLang->trigger();
     QCOMPARE(window_->CurrentSettings().InterfaceLanguage, int16_t{0});
     QCOMPARE(ControlsOf(window).startButton->text(), QStringLiteral("Start"));
     QCOMPARE(ControlsOf(window).readingLabel->text(), QStringLiteral("Katakana"));
-    QCOMPARE(choice.Option1[4]->text(), QStringLiteral("Japanese Sign Language (JSL)"));
+    QCOMPARE(Child<QRadioButton>(choice, "Option1_4")->text(), QStringLiteral("Japanese Sign Language (JSL)"));
     QCOMPARE(ControlsOf(window).startButton->font(), window.FontObjects()[0]);
   }
 
@@ -248,8 +249,8 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     MainWindow& window = StartWindow();
     QStringList seen;
     AnswerNextModal<AboutDialog>([&seen](AboutDialog& about) {
-      seen << about.ProductName->text() << about.VersionText->text();
-      about.cmdOK->click();
+      seen << Child<QLabel>(about, "ProductName")->text() << Child<QLabel>(about, "VersionText")->text();
+      Child<QPushButton>(about, "cmdOK")->click();
     });
     MenusOf(window).mnuAbout->trigger();
     QCOMPARE(seen, (QStringList{"Tovaro", "Version " TOVARO_VERSION}));

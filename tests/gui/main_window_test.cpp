@@ -6,6 +6,7 @@
 #include "gui/hand_view.h"
 #include "support/angle_table_files.h"
 #include "support/file_contents.h"
+#include "support/find_child.h"
 #include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
 #include "support/main_window_lookup.h"
@@ -464,10 +465,10 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QString title;
     QStringList types;
     AnswerNextModal<FileDialog>([&](FileDialog& dialog) {
-      title = dialog.Label->text();
-      for (int i = 0; i < dialog.Combo1->count(); ++i) types << dialog.Combo1->itemText(i);
-      ClickFile(*dialog.File1, QStringLiteral("mine.csv"));
-      dialog.cmload->click();
+      title = Child<QLabel>(dialog, "Label")->text();
+      for (int i = 0; i < Child<QComboBox>(dialog, "Combo1")->count(); ++i) types << Child<QComboBox>(dialog, "Combo1")->itemText(i);
+      ClickFile(*Child<QListWidget>(dialog, "File1"), QStringLiteral("mine.csv"));
+      Child<QPushButton>(dialog, "cmload")->click();
     });
     QStringList shown = MessagesDuring([this] { StartWindow(); });
     QCOMPARE(shown.size(), 1);
@@ -480,8 +481,8 @@ class MainWindowTest : public QObject, private MainWindowHarness {
 
     // "Open" with a file that does not load names it; nothing else changes.
     AnswerNextModal<FileDialog>([](FileDialog& dialog) {
-      ClickFile(*dialog.File1, QStringLiteral("broken.csv"));
-      dialog.cmload->click();
+      ClickFile(*Child<QListWidget>(dialog, "File1"), QStringLiteral("broken.csv"));
+      Child<QPushButton>(dialog, "cmload")->click();
     });
     shown = MessagesDuring([this] { MenusOf(*window_).mnuOpen->trigger(); });
     QCOMPARE(shown.size(), 1);
@@ -491,15 +492,15 @@ class MainWindowTest : public QObject, private MainWindowHarness {
 
     // Under "All Files (*.*)" a file of any name is read as angle data.
     AnswerNextModal<FileDialog>([](FileDialog& dialog) {
-      dialog.Combo1->setCurrentIndex(1);
-      ClickFile(*dialog.File1, QStringLiteral("noextension"));
-      dialog.cmload->click();
+      Child<QComboBox>(dialog, "Combo1")->setCurrentIndex(1);
+      ClickFile(*Child<QListWidget>(dialog, "File1"), QStringLiteral("noextension"));
+      Child<QPushButton>(dialog, "cmload")->click();
     });
     MenusOf(*window_).mnuOpen->trigger();
     QCOMPARE(window_->Table().SignCount, int16_t{8});
 
     // Cancelling loads nothing and says nothing.
-    AnswerNextModal<FileDialog>([](FileDialog& dialog) { dialog.cmcancel->click(); });
+    AnswerNextModal<FileDialog>([](FileDialog& dialog) { Child<QPushButton>(dialog, "cmcancel")->click(); });
     QVERIFY(MessagesDuring([this] { MenusOf(*window_).mnuOpen->trigger(); }).isEmpty());
     QCOMPARE(window_->Table().SignCount, int16_t{8});
   }
@@ -517,8 +518,8 @@ class MainWindowTest : public QObject, private MainWindowHarness {
 
     // JSL with the English interface is typed in romaji, in the upper box.
     AnswerNextModal<SystemChoiceDialog>([](SystemChoiceDialog& choice) {
-      choice.Option1[4]->setChecked(true);
-      choice.cmdOK->click();
+      Child<QRadioButton>(choice, "Option1_4")->setChecked(true);
+      Child<QPushButton>(choice, "cmdOK")->click();
     });
     MenusOf(window).mnuOption->trigger();
     QCOMPARE(window.focusWidget(), ControlsOf(window).wordBox);
@@ -530,9 +531,9 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     ControlsOf(window).readingBox->setText(QStringLiteral("abc"));
     bool marked = false;
     AnswerNextModal<SystemChoiceDialog>([&](SystemChoiceDialog& choice) {
-      marked = choice.Option1[0]->isChecked();
-      QTest::mouseClick(choice.Option1[5], Qt::LeftButton);
-      choice.cmdOK->click();
+      marked = Child<QRadioButton>(choice, "Option1_0")->isChecked();
+      QTest::mouseClick(Child<QRadioButton>(choice, "Option1_5"), Qt::LeftButton);
+      Child<QPushButton>(choice, "cmdOK")->click();
     });
     QTest::mouseClick(ControlsOf(window).systemLabel, Qt::LeftButton);
     QVERIFY(marked);

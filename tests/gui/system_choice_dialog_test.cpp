@@ -1,6 +1,7 @@
 #include "gui/system_choice_dialog.h"
 
 #include "shell/caption_table.h"
+#include "support/find_child.h"
 #include "support/gui_test_suites.h"
 #include "support/modal_answer.h"
 
@@ -14,67 +15,67 @@ class SystemChoiceDialogTest : public QObject {
  private slots:
   void captionsTheSixSystemsInEitherLanguage() {
     SystemChoiceDialog window;
-    QCOMPARE(window.Option1[0]->text(), QStringLiteral("British Sign Language (BSL)"));
-    QCOMPARE(window.Option1[5]->text(), QStringLiteral("Korean Sign Language (KSL)"));
-    QCOMPARE(window.cmdOK->text(), QStringLiteral("OK"));
+    QCOMPARE(Child<QRadioButton>(window, "Option1_0")->text(), QStringLiteral("British Sign Language (BSL)"));
+    QCOMPARE(Child<QRadioButton>(window, "Option1_5")->text(), QStringLiteral("Korean Sign Language (KSL)"));
+    QCOMPARE(Child<QPushButton>(window, "cmdOK")->text(), QStringLiteral("OK"));
 
     window.SetCaptions(CaptionTable(), 1);
-    QCOMPARE(window.Option1[0]->text(), QStringLiteral("イギリス手話 (BSL)"));
-    QCOMPARE(window.Option1[2]->text(), QStringLiteral("アメリカ手話 (ASL)"));
-    QCOMPARE(window.Option1[4]->text(), QStringLiteral("日本手話 (JSL)"));
+    QCOMPARE(Child<QRadioButton>(window, "Option1_0")->text(), QStringLiteral("イギリス手話 (BSL)"));
+    QCOMPARE(Child<QRadioButton>(window, "Option1_2")->text(), QStringLiteral("アメリカ手話 (ASL)"));
+    QCOMPARE(Child<QRadioButton>(window, "Option1_4")->text(), QStringLiteral("日本手話 (JSL)"));
 
     QFont font(QStringLiteral("DejaVu Sans"), 15);
     font.setBold(true);
     window.SetInterfaceFont(font);
-    for (QRadioButton* option : window.Option1) QCOMPARE(option->font(), font);
-    QCOMPARE(window.cmdOK->font(), font);
+    for (QRadioButton* option : Children<QRadioButton, 6>(window, "Option1")) QCOMPARE(option->font(), font);
+    QCOMPARE(Child<QPushButton>(window, "cmdOK")->font(), font);
   }
 
   void okTakesTheSelectedSystem() {
     SystemChoiceDialog window;
-    window.Option1[2]->setChecked(true);  // the caller marks the current system
+    Child<QRadioButton>(window, "Option1_2")->setChecked(true);  // the caller marks the current system
     AnswerNextModal<SystemChoiceDialog>([](SystemChoiceDialog& shown) {
-      QCOMPARE(shown.SystemChoice, int16_t{-1});
-      QTest::mouseClick(shown.Option1[4], Qt::LeftButton);
-      QTest::mouseClick(shown.cmdOK, Qt::LeftButton);
+      QCOMPARE(shown.SystemChoice(), int16_t{-1});
+      QTest::mouseClick(Child<QRadioButton>(shown, "Option1_4"), Qt::LeftButton);
+      QTest::mouseClick(Child<QPushButton>(shown, "cmdOK"), Qt::LeftButton);
     });
     window.exec();
-    QCOMPARE(window.SystemChoice, int16_t{4});
+    QCOMPARE(window.SystemChoice(), int16_t{4});
     QVERIFY(!window.isVisible());
-    QVERIFY(!window.Option1[2]->isChecked());
+    QVERIFY(!Child<QRadioButton>(window, "Option1_2")->isChecked());
 
     // OK without a click keeps the marked system; Enter presses OK.
-    window.Option1[5]->setChecked(true);
+    Child<QRadioButton>(window, "Option1_5")->setChecked(true);
     AnswerNextModal<SystemChoiceDialog>([](SystemChoiceDialog& shown) { QTest::keyClick(&shown, Qt::Key_Return); });
     window.exec();
-    QCOMPARE(window.SystemChoice, int16_t{5});
+    QCOMPARE(window.SystemChoice(), int16_t{5});
   }
 
   void closingWithoutOkLeavesNoChoice() {
     SystemChoiceDialog window;
-    window.Option1[1]->setChecked(true);
-    AnswerNextModal<SystemChoiceDialog>([](SystemChoiceDialog& shown) { QTest::mouseClick(shown.cmdOK, Qt::LeftButton); });
+    Child<QRadioButton>(window, "Option1_1")->setChecked(true);
+    AnswerNextModal<SystemChoiceDialog>([](SystemChoiceDialog& shown) { QTest::mouseClick(Child<QPushButton>(shown, "cmdOK"), Qt::LeftButton); });
     window.exec();
-    QCOMPARE(window.SystemChoice, int16_t{1});
+    QCOMPARE(window.SystemChoice(), int16_t{1});
 
     // The next display starts without a choice, so closing it reports none.
     AnswerNextModal<SystemChoiceDialog>([](SystemChoiceDialog& shown) {
-      QTest::mouseClick(shown.Option1[3], Qt::LeftButton);
+      QTest::mouseClick(Child<QRadioButton>(shown, "Option1_3"), Qt::LeftButton);
       shown.close();
     });
     window.exec();
-    QCOMPARE(window.SystemChoice, int16_t{-1});
+    QCOMPARE(window.SystemChoice(), int16_t{-1});
 
     AnswerNextModal<SystemChoiceDialog>([](SystemChoiceDialog& shown) { QTest::keyClick(&shown, Qt::Key_Escape); });
     window.exec();
-    QCOMPARE(window.SystemChoice, int16_t{-1});
+    QCOMPARE(window.SystemChoice(), int16_t{-1});
   }
 
   void noSelectedOptionGivesNoChoice() {
     SystemChoiceDialog window;
-    AnswerNextModal<SystemChoiceDialog>([](SystemChoiceDialog& shown) { shown.cmdOK->click(); });
+    AnswerNextModal<SystemChoiceDialog>([](SystemChoiceDialog& shown) { Child<QPushButton>(shown, "cmdOK")->click(); });
     window.exec();
-    QCOMPARE(window.SystemChoice, int16_t{-1});
+    QCOMPARE(window.SystemChoice(), int16_t{-1});
   }
 };
 
