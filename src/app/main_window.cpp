@@ -19,6 +19,7 @@
 #include "ui/background_painter.h"
 #include "ui/clickable_label.h"
 #include "ui/file_dialog.h"
+#include "ui/help_launcher.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -111,6 +112,10 @@ void frmSpace::ConnectMenus() {
   connect(menus.mnuLang, &QAction::triggered, this, &frmSpace::LanguageOption);
   connect(menus.mnuFont, &QAction::triggered, this, &frmSpace::FontSelection);
   connect(menus.mnuAbout, &QAction::triggered, this, &frmSpace::ShowAbout);
+  connect(menus.mnuEnglishHelp, &QAction::triggered, this, [this] { ShowHelp(0); });
+  connect(menus.mnuJapaneseHelp, &QAction::triggered, this, [this] { ShowHelp(1); });
+  connect(menus.mnuKoreanHelp, &QAction::triggered, this, [this] { ShowHelp(2); });
+  connect(menus.mnuIndonesianHelp, &QAction::triggered, this, [this] { ShowHelp(3); });
 }
 
 bool frmSpace::StartUp() {
@@ -181,6 +186,8 @@ void frmSpace::FontSelection() {
 }
 
 void frmSpace::ShowAbout() { AboutWindow().exec(); }
+
+void frmSpace::ShowHelp(int16_t index) { OpenHelpDocument(appDirectory_, index, boxes_, this); }
 
 void frmSpace::CaptionSetting() {
   ApplyMainWindowFont(ui, InterfaceFont());

@@ -99,6 +99,8 @@ class frmSpace : public QMainWindow {
   void LanguageOption();
   void FontSelection();
   void ShowAbout();
+  // Opens help document 0..3 (English, Japanese, Korean, Indonesian) in a new window.
+  void ShowHelp(int16_t index);
   void OpenAngleFile();
   void StartWord();
   void ConvertTypedWord();
