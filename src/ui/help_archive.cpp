@@ -170,7 +170,9 @@ HelpArchiveReading ReadHelpArchive(const QByteArray& bytes) {
       archive.html = decoder.decode(DecodedContent(part));
       if (decoder.hasError())
         return Refused(QStringLiteral("the page is not valid %1").arg(charset));
-      archive.htmlLocation = location;
+      // Relative references need a page name to resolve against, even where the
+      // writer gave the page none.
+      archive.htmlLocation = location.isEmpty() ? QStringLiteral("index.html") : location;
       pageFound = true;
       continue;
     }

@@ -17,7 +17,7 @@ struct HelpArchivePart {
 };
 
 // A help document read from a single-file web archive (MHTML): the page and the parts it
-// refers to.
+// refers to. `htmlLocation` is the page's Content-Location, "index.html" when it has none.
 struct HelpArchive {
   QString title;
   QString html;

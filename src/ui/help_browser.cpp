@@ -13,19 +13,20 @@ HelpBrowser::HelpBrowser(HelpArchive archive, QWidget* parent)
   setSource(PageUrl(), QTextDocument::HtmlResource);
 }
 
-QUrl HelpBrowser::PageUrl() const {
-  return QUrl(archive_.htmlLocation.isEmpty() ? QStringLiteral("help.html") : archive_.htmlLocation);
-}
+QUrl HelpBrowser::PageUrl() const { return QUrl(archive_.htmlLocation); }
 
 void HelpBrowser::FollowLink(const QUrl& link) {
-  const QString scheme = link.scheme().toLower();
-  if (scheme == QStringLiteral("http") || scheme == QStringLiteral("https") ||
-      scheme == QStringLiteral("mailto")) {
-    QDesktopServices::openUrl(link);
+  // A page saved from the web keeps its web address as its location, so a link to one
+  // of its own anchors can look like a web address: the page itself is checked first.
+  const QUrl target = source().resolved(link);
+  if (archive_.IsPage(target.toString())) {
+    setSource(target);
     return;
   }
-  const QUrl target = source().resolved(link);
-  if (scheme.isEmpty() && archive_.IsPage(target.toString())) setSource(target);
+  const QString scheme = target.scheme().toLower();
+  if (scheme == QStringLiteral("http") || scheme == QStringLiteral("https") ||
+      scheme == QStringLiteral("mailto"))
+    QDesktopServices::openUrl(target);
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {

@@ -122,6 +122,20 @@ TEST(HelpArchiveTest, DamagedBytesNeverCrashTheReader) {
   }
 }
 
+TEST(HelpArchiveTest, APageWithoutALocationStillResolvesItsPictures) {
+  const HelpArchiveReading reading = ReadHelpArchive(HandMade(
+      "multipart/related; boundary=b",
+      "--b\r\nContent-Type: text/html\r\n\r\n<img src=\"p.png\">\r\n"
+      "--b\r\nContent-Type: image/png\r\nContent-Location: p.png\r\n"
+      "Content-Transfer-Encoding: base64\r\n\r\nAAEC\r\n--b--\r\n"));
+  ASSERT_TRUE(reading.archive) << reading.error.toStdString();
+  EXPECT_FALSE(reading.archive->htmlLocation.isEmpty());
+  EXPECT_TRUE(reading.archive->IsPage(reading.archive->htmlLocation + "#x"));
+  const HelpArchivePart* picture = reading.archive->FindPart(QStringLiteral("p.png"));
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->data, QByteArray("\x00\x01\x02", 3));
+}
+
 TEST(HelpArchiveTest, FilesThatCannotBeReadAreErrors) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());

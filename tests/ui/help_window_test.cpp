@@ -1,3 +1,4 @@
+#include "ui/help_archive_writer.h"
 #include "ui/help_browser.h"
 #include "ui/help_window.h"
 
@@ -161,6 +162,29 @@ class HelpWindowTest : public QObject, private MainWindowHarness {
     QVERIFY(!QImage::fromData(chart.toByteArray()).isNull());
     QVERIFY(!browser.loadResource(QTextDocument::ImageResource, QUrl("file:///etc/passwd")).isValid());
     QVERIFY(!browser.loadResource(QTextDocument::HtmlResource, QUrl("https://example.org/")).isValid());
+  }
+
+  void aPageSavedFromTheWebKeepsItsOwnLinksInside() {
+    const QByteArray page =
+        "<html><body><p><a href=\"#end\">down</a> <a href=\"https://example.org/other\">out</a>"
+        " <img src=\"pic.png\"></p>" + QByteArray(4000, '\n') + "<p><a name=\"end\"></a>end</p></body></html>";
+    HelpArchiveReading reading = ReadHelpArchive(WriteHelpArchive(
+        QStringLiteral("https://example.org/help/page.html"), page,
+        {{QStringLiteral("https://example.org/help/pic.png"), QStringLiteral("image/png"), QByteArray("p")}}));
+    QVERIFY(reading.archive);
+    HelpWindow help(std::move(*reading.archive), HelpToolBarCaptionsFor(0));
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "Open");
+    help.browser->FollowLink(QUrl(QStringLiteral("#end")));
+    QCOMPARE(help.browser->source().fragment(), QStringLiteral("end"));
+    help.homeAction->trigger();
+    help.browser->FollowLink(QUrl(QStringLiteral("https://example.org/help/page.html#end")));
+    QCOMPARE(help.browser->source().fragment(), QStringLiteral("end"));
+    help.browser->FollowLink(QUrl(QStringLiteral("https://example.org/other")));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QCOMPARE(catcher.opened, QList<QUrl>{QUrl(QStringLiteral("https://example.org/other"))});
+    QCOMPARE(help.browser->loadResource(QTextDocument::ImageResource, QUrl("pic.png")).toByteArray(),
+             QByteArray("p"));
   }
 
   void theDocumentsAreFoundBesideTheProgramFromAnyFolder() {
