@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 jobs="$(nproc)"
 
 # The core tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTOVARO_SANITIZE=ON
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTOVARO_SANITIZE=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 cmake --build build-asan -j"$jobs" --target core_tests
 (cd build-asan && ctest --output-on-failure -L core)
 

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
   libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libegl-mesa0
   libgtest-dev libgmock-dev libbenchmark-dev
+  libgmime-3.0-dev
   xvfb xauth imagemagick
   qt6-qpa-plugins fonts-dejavu-core
   fonts-droid-fallback

@@ -6,6 +6,7 @@
 #include "gui/file_dialog.h"
 #include "gui/font_dialog.h"
 #include "gui/hand_view.h"
+#include "gui/help_launcher.h"
 #include "gui/installed_fonts.h"
 #include "gui/language_dialog.h"
 #include "gui/main_window_captions.h"
@@ -116,6 +117,10 @@ void MainWindow::ConnectMenus() {
   connect(menus_.mnuLang, &QAction::triggered, this, &MainWindow::LanguageOption);
   connect(menus_.mnuFont, &QAction::triggered, this, &MainWindow::FontSelection);
   connect(menus_.mnuAbout, &QAction::triggered, this, &MainWindow::ShowAbout);
+  connect(menus_.mnuEnglishHelp, &QAction::triggered, this, [this] { ShowHelp(0); });
+  connect(menus_.mnuJapaneseHelp, &QAction::triggered, this, [this] { ShowHelp(1); });
+  connect(menus_.mnuKoreanHelp, &QAction::triggered, this, [this] { ShowHelp(2); });
+  connect(menus_.mnuIndonesianHelp, &QAction::triggered, this, [this] { ShowHelp(3); });
 }
 
 bool MainWindow::StartUp() {
@@ -191,6 +196,8 @@ void MainWindow::FontSelection() {
 }
 
 void MainWindow::ShowAbout() { AboutWindow().exec(); }
+
+void MainWindow::ShowHelp(int16_t index) { OpenHelpDocument(appDirectory_, index, messages_, this); }
 
 void MainWindow::CaptionSetting() {
   ApplyMainWindowFont(ui_, InterfaceFont());

@@ -122,6 +122,8 @@ class MainWindow : public QMainWindow {
   void LanguageOption();
   void FontSelection();
   void ShowAbout();
+  // Opens help document 0..3 (English, Japanese, Korean, Indonesian) in a new window.
+  void ShowHelp(int16_t index);
   void OpenAngleFile();
   void StartWord();
   void WordEnded();

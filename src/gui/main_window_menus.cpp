@@ -40,10 +40,10 @@ MainWindowMenus BuildMainWindowMenus(QMenuBar& bar) {
   menus.HelpMenus = Menu(bar, "HelpMenus", "Help");
   menus.HelpSubMenus = menus.HelpMenus->addMenu(QStringLiteral("Help"));
   menus.HelpSubMenus->setObjectName(QStringLiteral("HelpSubMenus"));
-  menus.mnuJapaneseHelp = Entry(*menus.HelpSubMenus, "mnuJapaneseHelp", "Japanese", false);
-  menus.mnuEnglishHelp = Entry(*menus.HelpSubMenus, "mnuEnglishHelp", "English", false);
-  menus.mnuKoreanHelp = Entry(*menus.HelpSubMenus, "mnuKoreanHelp", "Korean", false);
-  menus.mnuIndonesianHelp = Entry(*menus.HelpSubMenus, "mnuIndonesianHelp", "Indonesian", false);
+  menus.mnuJapaneseHelp = Entry(*menus.HelpSubMenus, "mnuJapaneseHelp", "Japanese");
+  menus.mnuEnglishHelp = Entry(*menus.HelpSubMenus, "mnuEnglishHelp", "English");
+  menus.mnuKoreanHelp = Entry(*menus.HelpSubMenus, "mnuKoreanHelp", "Korean");
+  menus.mnuIndonesianHelp = Entry(*menus.HelpSubMenus, "mnuIndonesianHelp", "Indonesian");
   menus.mnuAbout = Entry(*menus.HelpMenus, "mnuAbout", "About");
   return menus;
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "shell/help_archive.h"
+
+#include <QTextBrowser>
+
+// Shows the page of a help archive. Everything the page refers to comes from the
+// archive: no file is read from disk and nothing from the network. Links within the
+// page move within it (and go into the history); web and mail addresses go to the
+// user's own programs through QDesktopServices; any other link is ignored.
+class HelpBrowser : public QTextBrowser {
+  Q_OBJECT
+
+ public:
+  explicit HelpBrowser(HelpArchive archive, QWidget* parent = nullptr);
+
+  const HelpArchive& Archive() const { return archive_; }
+  // The name the page is shown under; Home returns to it.
+  QUrl PageUrl() const;
+  // What a click on a link does, reachable for tests and keyboard activation alike.
+  void FollowLink(const QUrl& link);
+
+  QVariant loadResource(int type, const QUrl& name) override;
+
+ private:
+  HelpArchive archive_;
+};
