@@ -30,6 +30,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
 
@@ -98,6 +99,10 @@ void frmSpace::ConnectControls() {
   viewPoints->addButton(ui.Option1[0], 0);
   viewPoints->addButton(ui.Option1[1], 1);
   connect(viewPoints, &QButtonGroup::idClicked, this, &frmSpace::ChooseViewPoint);
+  connect(ui.chkNatural, &QCheckBox::toggled, this, &frmSpace::ChooseNaturalHands);
+  // Told from inside a paint; the message box waits until the paint is over.
+  connect(ui.picSpace, &HandView::naturalHandsUnavailable, this, &frmSpace::NaturalHandsUnavailable,
+          Qt::QueuedConnection);
 
   ui.InputArea->installEventFilter(this);
   ui.FuriganaTxt->installEventFilter(this);
@@ -116,8 +121,15 @@ void frmSpace::ConnectMenus() {
 bool frmSpace::StartUp() {
   ui.picSpace->InitOpenGL(messages_);
   // The fonts, the hands and the sign front end exist from construction on.
-  if (!ReadSettings(SettingsPath(), state_))
+  HandAppearance appearance = HandAppearance::Classic;
+  if (!ReadSettings(SettingsPath(), state_, &appearance))
     messages_.ShowMessage(QStringLiteral("Initial file could not be loaded"));
+  {
+    const QSignalBlocker quiet(ui.chkNatural);
+    ui.chkNatural->setChecked(appearance == HandAppearance::Natural);
+    QString message;
+    if (ui.picSpace->SetAppearance(appearance, &message) != appearance) NaturalHandsUnavailable(message);
+  }
   // The interface has English and Japanese captions only; any other stored value
   // would leave every caption empty.
   if (state_.InterfaceLanguage != -1 && state_.InterfaceLanguage != 0 &&
@@ -354,6 +366,19 @@ void frmSpace::GoHome() {
   RedrawView();
 }
 
+void frmSpace::ChooseNaturalHands(bool natural) {
+  const HandAppearance wanted = natural ? HandAppearance::Natural : HandAppearance::Classic;
+  QString message;
+  if (ui.picSpace->SetAppearance(wanted, &message) != wanted) NaturalHandsUnavailable(message);
+  RedrawView();
+}
+
+void frmSpace::NaturalHandsUnavailable(const QString& message) {
+  const QSignalBlocker quiet(ui.chkNatural);
+  ui.chkNatural->setChecked(false);
+  messages_.ShowMessage(message);
+}
+
 void frmSpace::RedrawView() { engine_.Redraw(0); }
 
 void frmSpace::CloseRecordingPanel() {
@@ -396,6 +421,6 @@ void frmSpace::ShutDown() {
   if (shutDown_) return;
   shutDown_ = true;
   state_.SpeedText = ui.Text1->text();
-  if (!WriteSettings(SettingsPath(), state_))
+  if (!WriteSettings(SettingsPath(), state_, ui.picSpace->Appearance()))
     qWarning("The settings could not be written to %s", qPrintable(SettingsPath()));
 }

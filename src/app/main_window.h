@@ -106,6 +106,8 @@ class frmSpace : public QMainWindow {
   void MethodClicked();
   void ChooseViewPoint(int option);
   void GoHome();
+  void ChooseNaturalHands(bool natural);
+  void NaturalHandsUnavailable(const QString& message);
   void RedrawView();
   void CloseRecordingPanel();
   void ClosePendingWindow();

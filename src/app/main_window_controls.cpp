@@ -70,6 +70,9 @@ frmSpaceControls BuildMainWindowControls(QWidget& central, AppState& state) {
   viewLayout->addWidget(ui.Option1[0], 0, 0);
   viewLayout->addWidget(ui.Option1[1], 1, 0);
   viewLayout->addWidget(ui.cmdHome, 0, 1, 2, 1, Qt::AlignVCenter);
+  ui.chkNatural = Named(new QCheckBox(QStringLiteral("Natural hands"), ui.Frame1), "chkNatural");
+  ui.chkNatural->setAccessibleName(ui.chkNatural->text());
+  viewLayout->addWidget(ui.chkNatural, 2, 0, 1, 2);
 
   ui.FrameRec = Named(new QGroupBox(QStringLiteral("Bitmap"), panel), "FrameRec");
   ui.CmdCapture = Named(new QPushButton(QStringLiteral("Capture"), ui.FrameRec), "CmdCapture");

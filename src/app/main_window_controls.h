@@ -35,6 +35,7 @@ struct frmSpaceControls {
   QGroupBox* Frame1 = nullptr;          // "View Point"
   std::array<QRadioButton*, 2> Option1{};  // "Viewer", "Signer"
   QPushButton* cmdHome = nullptr;
+  QCheckBox* chkNatural = nullptr;  // "Natural hands"
 
   // The recording panel, shown while bitmaps are recorded.
   QGroupBox* FrameRec = nullptr;

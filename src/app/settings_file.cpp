@@ -17,6 +17,9 @@ namespace {
 constexpr QStringView kLineEnd = u"\r\n";
 constexpr std::array<QStringView, 3> kFontKeys{u"EnglishFont", u"JapaneseFont", u"KoreanFont"};
 
+constexpr QStringView kAppearanceKey = u"Appearance";
+constexpr QStringView kNaturalValue = u"Natural";
+
 constexpr qint64 kLongestSettingsFile = 1 << 20;
 
 // The largest speed that still reads back as a finite number.
@@ -75,7 +78,8 @@ QString Line(QStringView key, const QString& value) {
 
 QString SettingsFilePath() { return AppDirectory() + kSettingsFileName; }
 
-bool ReadSettings(const QString& path, AppState& state) {
+bool ReadSettings(const QString& path, AppState& state, HandAppearance* appearance) {
+  if (appearance != nullptr) *appearance = HandAppearance::Classic;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return false;
   // Seven short lines; whatever lies beyond the first mebibyte is not read at all.
@@ -129,10 +133,13 @@ bool ReadSettings(const QString& path, AppState& state) {
   const std::optional<int16_t> editable = integer();
   if (!editable) return false;
   state.EditableCode = *editable;
+
+  if (appearance != nullptr && key(kAppearanceKey) && fields.Next() == kNaturalValue.toString())
+    *appearance = HandAppearance::Natural;
   return true;
 }
 
-QString SettingsText(const AppState& state) {
+QString SettingsText(const AppState& state, HandAppearance appearance) {
   QString text;
   text += Line(u"Message", FreeDoubleNumberForm(state.InterfaceLanguage));
   text += Line(u"Language", FreeDoubleNumberForm(state.SystemIndex));
@@ -142,9 +149,10 @@ QString SettingsText(const AppState& state) {
   }
   text += Line(u"Speed", FreeDoubleNumberForm(SpeedValue(state.SpeedText)));
   text += Line(u"Editable", FreeDoubleNumberForm(state.EditableCode));
+  if (appearance == HandAppearance::Natural) text += Line(kAppearanceKey, kNaturalValue.toString());
   return text;
 }
 
-bool WriteSettings(const QString& path, const AppState& state) {
-  return ReplaceFile(path, SettingsText(state).toUtf8());
+bool WriteSettings(const QString& path, const AppState& state, HandAppearance appearance) {
+  return ReplaceFile(path, SettingsText(state, appearance).toUtf8());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/app_state.h"
+#include "render/hand_appearance.h"
 
 #include <QString>
 
@@ -14,12 +15,19 @@ QString SettingsFilePath();
 // Reads the seven settings lines into the state. True when all seven were read with
 // the expected keys; on False every value read before the fault is kept and the rest
 // keep what the state held (the defaults at start-up).
-bool ReadSettings(const QString& path, AppState& state);
+//
+// An eighth line "Appearance,Natural" after the seven remembers the Natural hands;
+// without it (a file of seven lines) or with any other value the hands are Classic.
+// `appearance`, when given, receives what the file says.
+bool ReadSettings(const QString& path, AppState& state, HandAppearance* appearance = nullptr);
 
 // Writes the seven settings lines. The file is replaced only once it is complete, so a
 // failed write keeps the previous file whole. True when the file was written.
-bool WriteSettings(const QString& path, const AppState& state);
+// The eighth line is written only for the Natural hands, so a Classic file stays as
+// it always was.
+bool WriteSettings(const QString& path, const AppState& state,
+                   HandAppearance appearance = HandAppearance::Classic);
 
 // The text WriteSettings puts into the file: seven lines ending in CR LF, numbers in
 // free number form.
-QString SettingsText(const AppState& state);
+QString SettingsText(const AppState& state, HandAppearance appearance = HandAppearance::Classic);

@@ -26,7 +26,7 @@ int RenderChartForm(const ParsedArguments& arguments, CliStreams streams) {
     streams.err << "tovaro-cli render: " << arguments.Value("--angles") << " holds no key frame\n";
     return kExitFailure;
   }
-  auto renderer = MakeRenderer(size, streams);
+  auto renderer = MakeRenderer(arguments, size, streams);
   if (!renderer) return kExitFailure;
   const QImage chart = RenderReferenceChart(state, *renderer, cells, *columns);
   return WritePicture(chart, arguments.Value("--out"), streams) ? kExitSuccess : kExitFailure;

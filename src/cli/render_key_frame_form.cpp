@@ -23,7 +23,7 @@ int RenderKeyFrameForm(const ParsedArguments& arguments, CliStreams streams) {
     return *status;
   if (const auto status = LoadRenderTable(arguments, state, streams)) return *status;
 
-  auto renderer = MakeRenderer(size, streams);
+  auto renderer = MakeRenderer(arguments, size, streams);
   if (!renderer) return kExitFailure;
   PlaybackEngine engine(state, *renderer);
   if (!engine.SetHandPose(*sign, *frame)) {

@@ -3,6 +3,7 @@
 #include "render/picture_file.h"
 
 #include "app/app_state.h"
+#include "cli/appearance_option.h"
 #include "cli/render_command.h"
 #include "render/offscreen_renderer.h"
 #include "signdata/angle_file.h"
@@ -69,13 +70,21 @@ std::optional<int> ApplyPictureOptions(const ParsedArguments& arguments, AppStat
     *angle = degrees;
   }
   state.View.ViewElevation = std::clamp(state.View.ViewElevation, -90.0f, 90.0f);
+  QString error;
+  if (!ReadAppearanceOption(arguments, &error)) return RenderUsageError(error, streams);
   return std::nullopt;
 }
 
-std::unique_ptr<OffscreenRenderer> MakeRenderer(QSize size, CliStreams streams) {
+std::unique_ptr<OffscreenRenderer> MakeRenderer(const ParsedArguments& arguments, QSize size,
+                                                CliStreams streams) {
   QString error;
   auto renderer = OffscreenRenderer::Create(size.width(), size.height(), &error);
-  if (!renderer) streams.err << "tovaro-cli render: cannot draw: " << error << "\n";
+  if (!renderer) {
+    streams.err << "tovaro-cli render: cannot draw: " << error << "\n";
+    return renderer;
+  }
+  ApplyAppearance(*renderer, ReadAppearanceOption(arguments, nullptr).value_or(HandAppearance::Classic),
+                  streams);
   return renderer;
 }
 

@@ -25,12 +25,14 @@ std::optional<int> LoadRenderTable(const ParsedArguments& arguments, AppState& s
                                    CliStreams streams);
 
 // Reads --size (default `fallback`) and --view (viewer or signer) into the view of
-// `state`. On a bad value writes the usage error and returns kExitUsage.
+// `state`, and checks --appearance. On a bad value writes the usage error and returns kExitUsage.
 std::optional<int> ApplyPictureOptions(const ParsedArguments& arguments, AppState& state,
                                        QSize fallback, QSize* size, CliStreams streams);
 
-// Makes a renderer of `size`, or writes why not and returns null.
-std::unique_ptr<OffscreenRenderer> MakeRenderer(QSize size, CliStreams streams);
+// Makes a renderer of `size` drawing the hands as --appearance asks (checked by
+// ApplyPictureOptions), or writes why not and returns null.
+std::unique_ptr<OffscreenRenderer> MakeRenderer(const ParsedArguments& arguments, QSize size,
+                                                CliStreams streams);
 
 // Writes `image` through a temporary file in the format of the file's suffix
 // (PNG when it has none); false, with the reason on err, when it could not.

@@ -7,6 +7,9 @@
 #include "render/camera.h"
 #include "render/gl_primitive_sink.h"
 #include "render/gl_view_setup.h"
+#include "render/natural_framing.h"
+#include "render/natural_hand_renderer.h"
+#include "render/natural_hands_message.h"
 #include "render/view_controls.h"
 
 #include <QCoreApplication>
@@ -42,7 +45,41 @@ HandView::HandView(AppState& state, QWidget* parent) : QOpenGLWidget(parent), st
   setMinimumSize(240, 180);
 }
 
-HandView::~HandView() = default;
+HandView::~HandView() {
+  // The natural renderer's programs and buffers belong to this area's context.
+  if (!natural_) return;
+  makeCurrent();
+  natural_.reset();
+  doneCurrent();
+}
+
+HandAppearance HandView::SetAppearance(HandAppearance appearance, QString* message) {
+  appearance_ = appearance;
+  if (appearance == HandAppearance::Classic || !context()) {
+    // Without a context yet, initializeGL makes the renderer.
+    if (appearance == HandAppearance::Classic && natural_) {
+      makeCurrent();
+      natural_.reset();
+      doneCurrent();
+    }
+    return appearance_;
+  }
+  if (!natural_) {
+    makeCurrent();
+    MakeNaturalRenderer(message);
+    doneCurrent();
+  }
+  return appearance_;
+}
+
+bool HandView::MakeNaturalRenderer(QString* message) {
+  QString why;
+  natural_ = NaturalHandRenderer::Create(CMano(), DefaultNaturalShaders(), &why);
+  if (natural_) return true;
+  appearance_ = HandAppearance::Classic;
+  if (message != nullptr) *message = NaturalHandsUnavailableMessage(why);
+  return false;
+}
 
 QSurfaceFormat HandView::RequestedFormat() {
   QSurfaceFormat format;
@@ -97,11 +134,25 @@ bool HandView::SaveFrame(const QString& path) {
   return WritePictureFile(grabFramebuffer(), path);
 }
 
-void HandView::initializeGL() { InitRenderState(); }
+void HandView::initializeGL() {
+  InitRenderState();
+  natural_.reset();
+  QString message;
+  if (appearance_ == HandAppearance::Natural && !MakeNaturalRenderer(&message))
+    emit naturalHandsUnavailable(message);
+}
 
 void HandView::paintGL() {
   // The picture follows the area's size now, even when the window was resized in the
   // middle of a movement whose camera was set up before.
+  if (natural_) {
+    ViewState framed = NaturalFraming(state_.View, state_.HandCount);
+    UpdateCamera(framed, Width(), Height());
+    std::vector<const CMano*> hands;
+    for (int h = 0; h < state_.HandCount && h < 2; ++h) hands.push_back(state_.Hands[h].get());
+    natural_->Draw(ComputeCameraSetup(framed), hands);
+    return;
+  }
   ViewState view = state_.View;
   UpdateCamera(view, Width(), Height());
   SetCamera(ComputeCameraSetup(view));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/drawing_area.h"
+#include "render/hand_appearance.h"
 #include "render/step_clock.h"
 
 #include <QEventLoop>
@@ -8,9 +9,11 @@
 #include <QSurfaceFormat>
 
 #include <functional>
+#include <memory>
 
 struct AppState;
 class MessageSink;
+class NaturalHandRenderer;
 
 // The main window's drawing area, picSpace: an OpenGL widget the playback engine draws
 // the hands on. Every picture is paced by the step clock; while it waits, the window
@@ -37,6 +40,14 @@ class HandView : public QOpenGLWidget, public DrawingArea {
   void DrawHands(const AppState& state) override;
   bool SaveFrame(const QString& path) override;
 
+  // Draws the hands as `appearance` asks from now on; capture and recording save what
+  // is shown. When the Natural hands' shaders do not compile or link on this display
+  // the hands stay Classic, *message says why, and Classic is returned. Before the
+  // area has a context the choice waits for it; a failure then is told through
+  // naturalHandsUnavailable.
+  HandAppearance SetAppearance(HandAppearance appearance, QString* message);
+  HandAppearance Appearance() const { return appearance_; }
+
   // True while a mouse button is held on the area.
   bool MouseHeld = false;
 
@@ -49,6 +60,7 @@ class HandView : public QOpenGLWidget, public DrawingArea {
 
  signals:
   void mouseHoldEnded();
+  void naturalHandsUnavailable(const QString& message);
 
  protected:
   void initializeGL() override;
@@ -60,7 +72,11 @@ class HandView : public QOpenGLWidget, public DrawingArea {
  private:
   void WaitForNextStep(QEventLoop::ProcessEventsFlags flags);
 
+  bool MakeNaturalRenderer(QString* message);
+
   AppState& state_;
   StepClock clock_;
+  HandAppearance appearance_ = HandAppearance::Classic;
+  std::unique_ptr<NaturalHandRenderer> natural_;
   int picturesDrawn_ = 0;
 };

@@ -6,6 +6,9 @@
 #include "render/camera.h"
 #include "render/gl_primitive_sink.h"
 #include "render/gl_view_setup.h"
+#include "render/natural_framing.h"
+#include "render/natural_hand_renderer.h"
+#include "render/natural_hands_message.h"
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
@@ -170,11 +173,41 @@ OffscreenRenderer::OffscreenRenderer(std::unique_ptr<Context> context, int width
   image_.fill(Qt::black);
 }
 
-OffscreenRenderer::~OffscreenRenderer() = default;
+OffscreenRenderer::~OffscreenRenderer() {
+  // The natural renderer's programs and buffers belong to this context.
+  if (natural_ && context_->MakeCurrent()) natural_.reset();
+}
+
+HandAppearance OffscreenRenderer::SetAppearance(HandAppearance appearance, QString* message,
+                                                const NaturalShaderSources& sources) {
+  if (!context_->MakeCurrent()) return Appearance();
+  if (appearance == HandAppearance::Classic) {
+    natural_.reset();
+    return HandAppearance::Classic;
+  }
+  if (natural_) return HandAppearance::Natural;
+  QString why;
+  natural_ = NaturalHandRenderer::Create(CMano(), sources, &why);
+  if (!natural_ && message != nullptr) *message = NaturalHandsUnavailableMessage(why);
+  return Appearance();
+}
+
+HandAppearance OffscreenRenderer::Appearance() const {
+  return natural_ ? HandAppearance::Natural : HandAppearance::Classic;
+}
 
 void OffscreenRenderer::DrawHands(const AppState& state) {
   if (!context_->MakeCurrent()) return;
   context_->gl.bindFramebuffer(GL_FRAMEBUFFER, context_->framebuffer);
+  if (natural_) {
+    ViewState framed = NaturalFraming(state.View, state.HandCount);
+    UpdateCamera(framed, width_, height_);
+    std::vector<const CMano*> hands;
+    for (int h = 0; h < state.HandCount && h < 2; ++h) hands.push_back(state.Hands[h].get());
+    natural_->Draw(ComputeCameraSetup(framed), hands);
+    ReadBack();
+    return;
+  }
   SetCamera(ComputeCameraSetup(state.View));
   SetLights(state.View);
   glClear(GL_COLOR_BUFFER_BIT);

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "render/drawing_area.h"
+#include "render/hand_appearance.h"
+#include "render/natural_hand_shaders.h"
 
 #include <QImage>
 #include <QString>
 
 #include <memory>
+
+class NaturalHandRenderer;
 
 // A drawing area with no window and no display: an OpenGL compatibility-profile
 // context on Mesa's surfaceless EGL platform, drawing into a framebuffer object.
@@ -26,6 +30,13 @@ class OffscreenRenderer : public DrawingArea {
   // Writes through a temporary file; the format follows the suffix (.bmp, .png, ...).
   bool SaveFrame(const QString& path) override;
 
+  // Draws the hands as `appearance` asks from now on. Natural needs its shaders to
+  // compile and link on this context; when they do not, the hands stay Classic and
+  // *message says why. Returns the appearance in use.
+  HandAppearance SetAppearance(HandAppearance appearance, QString* message,
+                               const NaturalShaderSources& sources = DefaultNaturalShaders());
+  HandAppearance Appearance() const;
+
   // The picture last presented (black before the first drawing).
   const QImage& Image() const { return image_; }
 
@@ -35,6 +46,7 @@ class OffscreenRenderer : public DrawingArea {
   void ReadBack();
 
   std::unique_ptr<Context> context_;
+  std::unique_ptr<NaturalHandRenderer> natural_;
   int width_;
   int height_;
   QImage image_;

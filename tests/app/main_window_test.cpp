@@ -95,6 +95,27 @@ class MainWindowTest : public QObject, private MainWindowHarness {
                         "Speed, 100 \r\nEditable, 0 \r\n"));
   }
 
+  void naturalHandsAreChosenInTheViewPointPanelAndRemembered() {
+    WriteFiles(0, 2);
+    frmSpace& window = StartWindow();
+    QCheckBox* box = window.ui.Frame1->findChild<QCheckBox*>(QStringLiteral("chkNatural"));
+    QVERIFY(box != nullptr);
+    QCOMPARE(box->accessibleName(), QStringLiteral("Natural hands"));
+    QVERIFY(!box->isChecked());
+    const QImage classic = window.ui.picSpace->grabFramebuffer();
+
+    box->click();
+    QCOMPARE(window.ui.picSpace->Appearance(), HandAppearance::Natural);
+    const QImage natural = window.ui.picSpace->grabFramebuffer();
+    QVERIFY(natural != classic);
+    // The calm ground is not the classic black, and the hand is drawn on it.
+    QVERIFY(qGray(natural.pixel(1, 1)) > 10);
+    QVERIFY(LitCentre(natural).x() > 0.2);
+
+    window.close();
+    QVERIFY(FileContents(Dir() + kSettingsFileName).endsWith("Editable, 0 \r\nAppearance,Natural\r\n"));
+  }
+
   void exitWritesWhatChangedAndTheEditingCodeShowsItsMenus() {
     WriteFiles(0, 2, 742);
     frmSpace& window = StartWindow();

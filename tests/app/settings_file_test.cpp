@@ -256,3 +256,36 @@ TEST(AppDirectory, IsTheFolderOfTheProgramWithATrailingSlash) {
 }
 
 }  // namespace
+
+TEST_F(SettingsFileTest, AnEighthLineRemembersTheNaturalHandsAndSevenLinesReadAsBefore) {
+  const struct {
+    QByteArray eighthLine;
+    HandAppearance expected;
+  } cases[] = {
+      {"", HandAppearance::Classic},
+      {"Appearance,Natural\r\n", HandAppearance::Natural},
+      {"Appearance, Natural \r\n", HandAppearance::Natural},
+      {"Appearance,Classic\r\n", HandAppearance::Classic},
+      {"Appearance,Shiny\r\n", HandAppearance::Classic},
+      {"Appearance\r\n", HandAppearance::Classic},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.eighthLine.constData());
+    AppState state;
+    HandAppearance appearance = HandAppearance::Natural;
+    EXPECT_TRUE(ReadSettings(WriteBytes(kDefaultFile + c.eighthLine), state, &appearance));
+    EXPECT_EQ(appearance, c.expected);
+    ExpectDefaults(state);
+  }
+
+  // Only the Natural hands add the line, so a Classic file stays as it always was.
+  const AppState state;
+  EXPECT_EQ(SettingsText(state, HandAppearance::Classic).toUtf8(), kDefaultFile);
+  const QString path = PathOf(QStringLiteral("natural.ini"));
+  ASSERT_TRUE(WriteSettings(path, state, HandAppearance::Natural));
+  EXPECT_EQ(FileContents(path), kDefaultFile + "Appearance,Natural\r\n");
+  HandAppearance appearance = HandAppearance::Classic;
+  AppState read;
+  EXPECT_TRUE(ReadSettings(path, read, &appearance));
+  EXPECT_EQ(appearance, HandAppearance::Natural);
+}

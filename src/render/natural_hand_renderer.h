@@ -1,0 +1,51 @@
+#pragma once
+
+#include "hand/natural_hand_mesh.h"
+#include "render/camera.h"
+#include "render/natural_hand_shaders.h"
+
+#include <QString>
+
+#include <memory>
+#include <span>
+
+class CMano;
+
+// Draws hands in the Natural style on the OpenGL context current when it is made:
+// a calm dark background, then each hand's rounded mesh with per-pixel skin shading
+// and a thin dark outline, multisampled and resolved into whatever framebuffer is
+// bound when Draw is called. Must be destroyed with the same context current.
+class NaturalHandRenderer {
+ public:
+  // Compiles and links the shaders; null, with the compiler's or linker's words in
+  // *error, when the context cannot run them.
+  static std::unique_ptr<NaturalHandRenderer> Create(const CMano& dimensions,
+                                                     const NaturalShaderSources& sources,
+                                                     QString* error);
+  ~NaturalHandRenderer();
+  NaturalHandRenderer(const NaturalHandRenderer&) = delete;
+  NaturalHandRenderer& operator=(const NaturalHandRenderer&) = delete;
+
+  // Hand 0 is the right hand, hand 1 the left, in a slightly deeper tone.
+  void Draw(const CameraSetup& camera, std::span<const CMano* const> hands);
+
+  // Samples per pixel of the picture (1 when the context offers no multisampling).
+  int Samples() const { return samples_; }
+
+ private:
+  struct Programs;
+  NaturalHandRenderer(std::unique_ptr<Programs> programs, std::vector<MeshPart> parts);
+  bool PrepareTarget(int width, int height);
+  void ReleaseTarget();
+  void DrawBackground() const;
+
+  std::unique_ptr<Programs> programs_;
+  std::vector<MeshPart> parts_;
+  PosedHandMesh mesh_;
+  unsigned framebuffer_ = 0;
+  unsigned colour_ = 0;
+  unsigned depth_ = 0;
+  int targetWidth_ = 0;
+  int targetHeight_ = 0;
+  int samples_ = 1;
+};
