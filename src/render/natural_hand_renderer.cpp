@@ -2,12 +2,14 @@
 
 #include "hand/bone_frames.h"
 #include "hand/cmano.h"
+#include "hand/matrix4.h"
 #include "render/gl_view_setup.h"
 
 #define GL_GLEXT_PROTOTYPES 1
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -17,10 +19,8 @@ namespace {
 constexpr std::array<float, 3> kRightSkin{0.90f, 0.71f, 0.59f};
 constexpr std::array<float, 3> kLeftSkin{0.80f, 0.60f, 0.49f};
 constexpr std::array<float, 3> kOutline{0.10f, 0.07f, 0.07f};
-// The background: darkest at the foot, a soft glow behind the hands.
-constexpr std::array<float, 3> kBackgroundCentre{0.20f, 0.22f, 0.26f};
-constexpr std::array<float, 3> kBackgroundEdge{0.07f, 0.08f, 0.10f};
-constexpr std::array<float, 3> kBackgroundMiddle{0.14f, 0.155f, 0.185f};
+// A calm slate, dark enough that the hands are always the brightest thing in view.
+constexpr std::array<float, 3> kBackground{0.13f, 0.145f, 0.175f};
 constexpr float kOutlinePixels = 1.6f;
 constexpr int kWantedSamples = 4;
 
@@ -160,36 +160,31 @@ bool NaturalHandRenderer::PrepareTarget(int width, int height) {
   return true;
 }
 
-void NaturalHandRenderer::DrawBackground() const {
-  glUseProgram(0);
-  glDisable(GL_LIGHTING);
-  glDisable(GL_DEPTH_TEST);
-  glMatrixMode(GL_PROJECTION);
-  glPushMatrix();
-  glLoadIdentity();
-  glMatrixMode(GL_MODELVIEW);
-  glPushMatrix();
-  glLoadIdentity();
-  // A fan round a glow a little above the middle, darker towards the foot.
-  constexpr int kSteps = 48;
-  glBegin(GL_TRIANGLE_FAN);
-  glColor3fv(kBackgroundCentre.data());
-  glVertex2f(0.0f, 0.15f);
-  for (int i = 0; i <= kSteps; ++i) {
-    const float angle = 6.2831853f * static_cast<float>(i) / kSteps;
-    const float x = std::cos(angle) * 1.5f;
-    const float y = std::sin(angle) * 1.5f;
-    const float low = std::clamp(0.5f - 0.5f * std::sin(angle), 0.0f, 1.0f);
-    glColor3f(kBackgroundMiddle[0] + (kBackgroundEdge[0] - kBackgroundMiddle[0]) * low,
-              kBackgroundMiddle[1] + (kBackgroundEdge[1] - kBackgroundMiddle[1]) * low,
-              kBackgroundMiddle[2] + (kBackgroundEdge[2] - kBackgroundMiddle[2]) * low);
-    glVertex2f(x, y);
+// The part of the picture the hands can cover: their projected vertices with room
+// for the outline. The whole picture when a vertex lies behind the eye.
+QRect NaturalHandRenderer::CoveredRect(const CameraSetup& camera) const {
+  const QRect picture(0, 0, camera.viewportWidth, camera.viewportHeight);
+  const Matrix4 transform =
+      Matrix4::Perspective(camera.fieldOfView, camera.aspect, camera.nearPlane, camera.farPlane) *
+      Matrix4::LookAt(camera.eye, camera.centre, camera.up);
+  double left = 1e9, right = -1e9, bottom = 1e9, top = -1e9;
+  for (const PosedHandMesh& mesh : meshes_) {
+    for (const MeshVertex& v : mesh.vertices) {
+      const auto clip = transform.Transform({v.position.x, v.position.y, v.position.z, 1.0});
+      if (clip[3] <= camera.nearPlane * 0.5) return picture;
+      const double x = (clip[0] / clip[3] + 1.0) / 2.0 * camera.viewportWidth;
+      const double y = (clip[1] / clip[3] + 1.0) / 2.0 * camera.viewportHeight;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      bottom = std::min(bottom, y);
+      top = std::max(top, y);
+    }
   }
-  glEnd();
-  glPopMatrix();
-  glMatrixMode(GL_PROJECTION);
-  glPopMatrix();
-  glMatrixMode(GL_MODELVIEW);
+  if (left > right) return {};
+  const int margin = static_cast<int>(std::ceil(kOutlinePixels)) + 3;
+  const QRect covered(QPoint(static_cast<int>(std::floor(left)) - margin, static_cast<int>(std::floor(bottom)) - margin),
+                      QPoint(static_cast<int>(std::ceil(right)) + margin, static_cast<int>(std::ceil(top)) + margin));
+  return covered.intersected(picture);
 }
 
 void NaturalHandRenderer::Draw(const CameraSetup& camera, std::span<const CMano* const> hands) {
@@ -198,47 +193,78 @@ void NaturalHandRenderer::Draw(const CameraSetup& camera, std::span<const CMano*
   const int width = camera.viewportWidth;
   const int height = camera.viewportHeight;
   if (width <= 0 || height <= 0) return;
-  const bool multisampled = PrepareTarget(width, height);
-  if (multisampled) glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+
+  meshes_.resize(hands.size());
+  for (size_t h = 0; h < hands.size(); ++h) {
+    if (hands[h] != nullptr)
+      PoseHandMesh(parts_, HandBoneFrames(*hands[h]), meshes_[h]);
+    else
+      meshes_[h] = {};
+  }
 
   glViewport(0, 0, width, height);
-  DrawBackground();
-  glClear(GL_DEPTH_BUFFER_BIT);
+  glClearColor(kBackground[0], kBackground[1], kBackground[2], 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  // Multisampling is dear on a software renderer, so only the part of the picture
+  // the hands cover is drawn multisampled and copied into the picture.
+  const QRect covered = CoveredRect(camera);
+  const bool multisampled = !covered.isEmpty() && PrepareTarget(width, height);
+  if (multisampled) {
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(covered.x(), covered.y(), covered.width(), covered.height());
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  }
+  glClearColor(0.0f, 0.0f, 0.0f, 1.0f);  // the classic drawing's, as it was set up
+  if (!covered.isEmpty()) DrawMeshes(camera);
+  if (multisampled) {
+    glDisable(GL_SCISSOR_TEST);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(target));
+    const int x0 = covered.x(), y0 = covered.y(), x1 = covered.x() + covered.width(),
+              y1 = covered.y() + covered.height();
+    glBlitFramebuffer(x0, y0, x1, y1, x0, y0, x1, y1, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(target));
+  }
+}
+
+void NaturalHandRenderer::DrawMeshes(const CameraSetup& camera) {
   glEnable(GL_DEPTH_TEST);
   SetCamera(camera);
-
   glEnableClientState(GL_VERTEX_ARRAY);
   glEnableClientState(GL_NORMAL_ARRAY);
   glEnableClientState(GL_COLOR_ARRAY);
   glEnable(GL_CULL_FACE);
   const float spread = static_cast<float>(kOutlinePixels * 2.0 *
-                                          std::tan(camera.fieldOfView * 3.14159265 / 360.0) / height);
-  for (size_t h = 0; h < hands.size(); ++h) {
-    if (hands[h] == nullptr) continue;
-    PoseHandMesh(parts_, HandBoneFrames(*hands[h]), mesh_);
-    if (mesh_.triangles.empty()) continue;
+                                          std::tan(camera.fieldOfView * 3.14159265 / 360.0) /
+                                          camera.viewportHeight);
+  for (size_t h = 0; h < meshes_.size(); ++h) {
+    const PosedHandMesh& mesh = meshes_[h];
+    if (mesh.triangles.empty()) continue;
     const auto stride = static_cast<GLsizei>(sizeof(MeshVertex));
-    glVertexPointer(3, GL_FLOAT, stride, &mesh_.vertices[0].position);
-    glNormalPointer(GL_FLOAT, stride, &mesh_.vertices[0].normal);
-    glColorPointer(4, GL_FLOAT, stride, mesh_.vertices[0].tone.data());
+    glVertexPointer(3, GL_FLOAT, stride, &mesh.vertices[0].position);
+    glNormalPointer(GL_FLOAT, stride, &mesh.vertices[0].normal);
+    glColorPointer(4, GL_FLOAT, stride, mesh.vertices[0].tone.data());
 
     glUseProgram(programs_->skin);
     SetVector(programs_->skin, "skin", h == 0 ? kRightSkin : kLeftSkin);
-    SetVector(programs_->skin, "background", kBackgroundMiddle);
-    SetVector(programs_->skin, "keyDirection", Normalised(-0.6f, 0.62f, 0.5f));
+    SetVector(programs_->skin, "background", kBackground);
+    SetVector(programs_->skin, "keyDirection", Normalised(-0.7f, 0.55f, 0.45f));
     SetVector(programs_->skin, "fillDirection", Normalised(0.8f, -0.2f, 0.4f));
     SetVector(programs_->skin, "rimDirection", Normalised(0.35f, 0.85f, -0.2f));
+    // Halfway between the key light and the eye, for a broad faint sheen.
+    SetVector(programs_->skin, "sheenDirection", Normalised(-0.7f, 0.55f, 0.45f + 1.0f));
     glCullFace(GL_BACK);
-    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(mesh_.triangles.size()), GL_UNSIGNED_INT,
-                   mesh_.triangles.data());
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(mesh.triangles.size()), GL_UNSIGNED_INT,
+                   mesh.triangles.data());
 
     glUseProgram(programs_->outline);
     SetVector(programs_->outline, "outline", kOutline);
-    SetVector(programs_->outline, "background", kBackgroundMiddle);
+    SetVector(programs_->outline, "background", kBackground);
     glUniform1f(glGetUniformLocation(programs_->outline, "pixelSpread"), spread);
     glCullFace(GL_FRONT);
-    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(mesh_.outlinedIndexCount), GL_UNSIGNED_INT,
-                   mesh_.triangles.data());
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(mesh.outlinedIndexCount), GL_UNSIGNED_INT,
+                   mesh.triangles.data());
   }
   glUseProgram(0);
   glCullFace(GL_BACK);
@@ -246,11 +272,4 @@ void NaturalHandRenderer::Draw(const CameraSetup& camera, std::span<const CMano*
   glDisableClientState(GL_VERTEX_ARRAY);
   glDisableClientState(GL_NORMAL_ARRAY);
   glDisableClientState(GL_COLOR_ARRAY);
-
-  if (multisampled) {
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(target));
-    glBlitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
-    glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(target));
-  }
 }

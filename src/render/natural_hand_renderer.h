@@ -4,6 +4,7 @@
 #include "render/camera.h"
 #include "render/natural_hand_shaders.h"
 
+#include <QRect>
 #include <QString>
 
 #include <memory>
@@ -14,7 +15,8 @@ class CMano;
 // Draws hands in the Natural style on the OpenGL context current when it is made:
 // a calm dark background, then each hand's rounded mesh with per-pixel skin shading
 // and a thin dark outline, multisampled and resolved into whatever framebuffer is
-// bound when Draw is called. Must be destroyed with the same context current.
+// bound when Draw is called. Leaves the fixed render state as the classic drawing
+// set it up (black clear colour, no culling, no program). Must be destroyed with the same context current.
 class NaturalHandRenderer {
  public:
   // Compiles and links the shaders; null, with the compiler's or linker's words in
@@ -37,11 +39,12 @@ class NaturalHandRenderer {
   NaturalHandRenderer(std::unique_ptr<Programs> programs, std::vector<MeshPart> parts);
   bool PrepareTarget(int width, int height);
   void ReleaseTarget();
-  void DrawBackground() const;
+  QRect CoveredRect(const CameraSetup& camera) const;
+  void DrawMeshes(const CameraSetup& camera);
 
   std::unique_ptr<Programs> programs_;
   std::vector<MeshPart> parts_;
-  PosedHandMesh mesh_;
+  std::vector<PosedHandMesh> meshes_;
   unsigned framebuffer_ = 0;
   unsigned colour_ = 0;
   unsigned depth_ = 0;

@@ -20,24 +20,27 @@ uniform vec3 background;
 uniform vec3 keyDirection;
 uniform vec3 fillDirection;
 uniform vec3 rimDirection;
+uniform vec3 sheenDirection;
 varying vec3 eyeNormal;
 varying vec3 eyePosition;
 varying vec4 tone;
 void main() {
+  // Kept to a few multiplications: the software renderer shades every sample.
   vec3 n = normalize(eyeNormal);
-  vec3 toEye = normalize(-eyePosition);
   vec3 albedo = min(skin * tone.rgb, vec3(1.0));
   // Light that wraps a little round the form, as it does through skin.
-  float key = max((dot(n, keyDirection) + 0.25) / 1.25, 0.0);
-  float fill = max((dot(n, fillDirection) + 0.4) / 1.4, 0.0);
-  float facing = max(dot(n, toEye), 0.0);
-  float rim = pow(1.0 - facing, 3.0) * max(dot(n, rimDirection) + 0.35, 0.0);
-  vec3 warmShadow = vec3(0.10, 0.035, 0.03) * (1.0 - key);
-  vec3 lit = albedo * (0.16 + 0.86 * key * vec3(1.0, 0.97, 0.93) + 0.24 * fill * vec3(0.85, 0.9, 1.0))
-           + warmShadow * albedo
-           + rim * vec3(0.30, 0.32, 0.36);
-  float sheen = pow(max(dot(n, normalize(keyDirection + toEye)), 0.0), 18.0);
-  lit += 0.05 * sheen;
+  float key = clamp(dot(n, keyDirection) * 0.85 + 0.15, 0.0, 1.0);
+  float fill = clamp(dot(n, fillDirection) * 0.7 + 0.3, 0.0, 1.0);
+  // The eye looks along -z in eye space; edges turned away from it catch the rim.
+  float edge = 1.0 - abs(n.z);
+  float rim = edge * edge * edge * clamp(dot(n, rimDirection) + 0.35, 0.0, 1.5);
+  float sheen = clamp(dot(n, sheenDirection), 0.0, 1.0);
+  sheen *= sheen;
+  sheen *= sheen;
+  sheen *= sheen;
+  vec3 lit = albedo * (0.11 + key * vec3(0.95, 0.91, 0.87) + fill * vec3(0.17, 0.19, 0.21)
+                       + (1.0 - key) * vec3(0.10, 0.035, 0.03))
+           + rim * vec3(0.30, 0.32, 0.36) + 0.05 * sheen;
   gl_FragColor = vec4(mix(background, lit, tone.a), 1.0);
 }
 )";
