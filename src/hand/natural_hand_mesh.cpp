@@ -237,7 +237,7 @@ Surface PalmSurface(const CMano& hand) {
     const double s = std::sin(theta);
     constexpr double kHeelEnd = 0.2;
     constexpr double kKnuckleStart = 0.82;
-    constexpr double kHeelDepth = 7.0;
+    constexpr double kHeelDepth = 5.0;
     constexpr double kKnuckleDepth = 6.0;
     double z = 0.0;
     double ring = 1.0;
@@ -264,7 +264,9 @@ Surface PalmSurface(const CMano& hand) {
                             2.2 * Bump(z, 45.0, 5.0) * Smoothstep(28.0, 20.0, std::abs(y)) -
                             1.2 * Bump(y, 0.0, 9.0) * Bump(z, 28.0, 10.0);  // the hollow
     SurfacePoint point;
-    point.position = {x + swelling * std::pow(inner, 1.2), y, z};
+    // The swellings settle into the heel rather than bulging past the wrist.
+    const double settled = swelling * Smoothstep(-6.0, 8.0, z);
+    point.position = {x + settled * std::pow(inner, 1.2), y, z};
     // The inside of the hand is a little paler than its back.
     const auto pale = static_cast<float>(0.07 * Smoothstep(0.1, 0.8, c));
     point.tone = {1.0f + pale, 1.0f + pale * 0.75f, 1.0f + pale * 0.8f, 1.0f};
@@ -282,14 +284,16 @@ Surface ForearmSurface() {
   Surface surface;
   surface.columns = 12;
   surface.rows = 3;
-  constexpr double kTop = 10.0;
+  constexpr double kTop = 6.0;
   constexpr double kBottom = -85.0;
   surface.at = [](double u, double v) {
     const double theta = 2.0 * kPi * u;
     const double z = kTop + (kBottom - kTop) * v;
-    const double grow = Smoothstep(-8.0, kBottom, z);
-    const double halfWidth = 21.0 + 4.0 * grow;
-    const double halfThickness = 10.0 + 4.5 * grow;
+    const double grow = Smoothstep(-12.0, kBottom, z);
+    // As wide as the heel where it meets the palm, narrowest at the wrist,
+    const double halfWidth = 20.5 + 4.5 * grow + 2.5 * Smoothstep(-12.0, kTop, z);
+    // and no thicker than the palm inside it, so it never shows through the palm.
+    const double halfThickness = 10.0 + 4.5 * grow - 3.0 * Smoothstep(-12.0, kTop, z);
     SurfacePoint point;
     point.position = {halfThickness * std::cos(theta), halfWidth * std::sin(theta), z};
     point.tone[3] = static_cast<float>(Smoothstep(kBottom + 5.0, -30.0, z));

@@ -1,12 +1,12 @@
 #include "render/natural_framing.h"
 
 namespace {
-// Measured on the shipped alphabets: a one-handed letter is about 130 units tall and
-// sits with its wrist a little below the look-at point of the described camera; two
-// hands side by side need about 320 across.
-constexpr float kOneHandZoom = 21.0f / 40.0f;
+// Measured on the shipped alphabets: a one-handed letter reaches from its wrist, about
+// 25 below the described camera's look-at point, some 130 up, and the horizontal
+// letters about as far sideways; two hands side by side need about 320 across.
+constexpr float kOneHandZoom = 24.0f / 40.0f;
 constexpr float kTwoHandZoom = 38.0f / 40.0f;
-constexpr float kOneHandCentre = 18.0f;
+constexpr float kOneHandCentre = 24.0f;
 constexpr float kTwoHandCentre = 38.0f;
 }  // namespace
 
