@@ -376,6 +376,7 @@ void frmSpace::ChooseNaturalHands(bool natural) {
 void frmSpace::NaturalHandsUnavailable(const QString& message) {
   const QSignalBlocker quiet(ui.chkNatural);
   ui.chkNatural->setChecked(false);
+  ui.picSpace->SetAppearance(HandAppearance::Classic, nullptr);
   messages_.ShowMessage(message);
 }
 

@@ -255,10 +255,13 @@ Surface PalmSurface(const CMano& hand) {
     const double widening = std::clamp(z / length, 0.0, 1.0);
     const double halfWidth = wristHalfWidth + (knuckleHalfWidth - wristHalfWidth) * widening;
     // A rounded rectangle across: squarer than an ellipse, as a palm is.
-    constexpr double kRoundness = 0.62;
+    constexpr double kRoundness = 0.72;
     const double x = halfThickness * std::copysign(std::pow(std::abs(c), kRoundness), c) * ring;
     const double y = halfWidth * std::copysign(std::pow(std::abs(s), kRoundness), s) * ring;
     const double inner = std::max(c, 0.0);
+    // The back of the hand is gently domed across, highest over the middle bones.
+    const double across = std::clamp(y / halfWidth, -1.0, 1.0);
+    const double dome = 2.2 * (1.0 - across * across) * Smoothstep(-2.0, 12.0, z) * std::max(-c, 0.0);
     const double swelling = 6.5 * Bump(y, 14.0, 9.5) * Bump(z, 13.0, 13.0) +  // ball of the thumb
                             3.8 * Bump(y, -17.0, 8.0) * Bump(z, 17.0, 16.0) +  // little finger's side
                             2.2 * Bump(z, 45.0, 5.0) * Smoothstep(28.0, 20.0, std::abs(y)) -
@@ -266,7 +269,7 @@ Surface PalmSurface(const CMano& hand) {
     SurfacePoint point;
     // The swellings settle into the heel rather than bulging past the wrist.
     const double settled = swelling * Smoothstep(-6.0, 8.0, z);
-    point.position = {x + settled * std::pow(inner, 1.2), y, z};
+    point.position = {x + settled * std::pow(inner, 1.2) - dome, y, z};
     // The inside of the hand is a little paler than its back.
     const auto pale = static_cast<float>(0.07 * Smoothstep(0.1, 0.8, c));
     point.tone = {1.0f + pale, 1.0f + pale * 0.75f, 1.0f + pale * 0.8f, 1.0f};

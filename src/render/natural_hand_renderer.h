@@ -31,9 +31,6 @@ class NaturalHandRenderer {
   // Hand 0 is the right hand, hand 1 the left, in a slightly deeper tone.
   void Draw(const CameraSetup& camera, std::span<const CMano* const> hands);
 
-  // Samples per pixel of the picture (1 when the context offers no multisampling).
-  int Samples() const { return samples_; }
-
  private:
   struct Programs;
   NaturalHandRenderer(std::unique_ptr<Programs> programs, std::vector<MeshPart> parts);

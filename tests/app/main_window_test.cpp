@@ -116,6 +116,21 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QVERIFY(FileContents(Dir() + kSettingsFileName).endsWith("Editable, 0 \r\nAppearance,Natural\r\n"));
   }
 
+  void naturalHandsThatCannotBeDrawnFallBackToClassicWithTheirMessage() {
+    WriteFiles(0, 2);
+    frmSpace& window = StartWindow();
+    window.ui.chkNatural->click();
+    const QStringList shown = MessagesDuring([&window] {
+      emit window.ui.picSpace->naturalHandsUnavailable(QStringLiteral("no shaders here"));
+      QTest::qWait(100);
+    });
+    QCOMPARE(shown, QStringList{"no shaders here"});
+    QVERIFY(!window.ui.chkNatural->isChecked());
+    QCOMPARE(window.ui.picSpace->Appearance(), HandAppearance::Classic);
+    window.close();
+    QVERIFY(FileContents(Dir() + kSettingsFileName).endsWith("Editable, 0 \r\n"));
+  }
+
   void exitWritesWhatChangedAndTheEditingCodeShowsItsMenus() {
     WriteFiles(0, 2, 742);
     frmSpace& window = StartWindow();
