@@ -28,7 +28,7 @@ int RenderChartForm(const ParsedArguments& arguments, CliStreams streams) {
     streams.err << "tovaro-cli render: " << arguments.Value("--angles") << " holds no key frame\n";
     return kExitFailure;
   }
-  auto renderer = MakeRenderer(size, streams);
+  auto renderer = MakeRenderer(arguments, size, streams);
   if (!renderer) return kExitFailure;
   renderer->View() = view;
   const QImage chart = RenderReferenceChart(table, *renderer, cells, *columns);

@@ -22,6 +22,9 @@ const char* const kRenderUsage =
     "counted from 1). The view is the viewer's (default) or the signer's own;\n"
     "--azimuth DEG and --elevation DEG turn it further (as the view controls do).\n"
     "The picture format follows the suffix of OUT (.png, .bmp, ...).\n"
+    "Every form takes --appearance classic|natural: the faceted hands of the\n"
+    "drawing the shapes were authored with (default), or rounded, shaded hands\n"
+    "framed closer; both stand on the same joints.\n"
     "The third form plays TEXT as 'tovaro-cli trace' does and writes every animation\n"
     "step as DIR/000.png, DIR/001.png, ... (at least three digits, numbered as frame\n"
     "recording numbers them; --format bmp for bitmaps), then prints 'Frames <n>'.\n"
@@ -48,7 +51,8 @@ const std::vector<RenderForm>& Forms() {
 const OptionSpec& RenderOptions() {
   static const OptionSpec spec{
       {"--angles", "--hands", "--sign", "--frame", "--size", "--view", "--out", "--columns",
-       "--azimuth", "--elevation", "--system", "--speed", "--numeral-base", "--frames", "--format"},
+       "--azimuth", "--elevation", "--system", "--speed", "--numeral-base", "--frames", "--format",
+       "--appearance"},
       {"--chart", "--roman"}};
   return spec;
 }

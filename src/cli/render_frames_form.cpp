@@ -66,7 +66,7 @@ int RenderFramesForm(const ParsedArguments& arguments, CliStreams streams) {
     streams.err << "tovaro-cli render: cannot make the folder " << folder << "\n";
     return kExitFailure;
   }
-  auto renderer = MakeRenderer(size, streams);
+  auto renderer = MakeRenderer(arguments, size, streams);
   if (!renderer) return kExitFailure;
   renderer->View() = view;
   FrameFilesArea area(*renderer, format);

@@ -25,7 +25,7 @@ int RenderKeyFrameForm(const ParsedArguments& arguments, CliStreams streams) {
   SignTable table;
   if (const auto status = LoadRenderTable(arguments, table, streams)) return *status;
 
-  auto renderer = MakeRenderer(size, streams);
+  auto renderer = MakeRenderer(arguments, size, streams);
   if (!renderer) return kExitFailure;
   renderer->View() = view;
   PlaybackEngine engine(table, *renderer);

@@ -2,6 +2,7 @@
 
 #include "gl/picture_file.h"
 
+#include "cli/appearance_option.h"
 #include "cli/render_command.h"
 #include "gl/offscreen_renderer.h"
 #include "playback/view_state.h"
@@ -68,13 +69,21 @@ std::optional<int> ApplyPictureOptions(const ParsedArguments& arguments, ViewSta
     *angle = degrees;
   }
   view.ViewElevation = std::clamp(view.ViewElevation, -90.0f, 90.0f);
+  QString error;
+  if (!ReadAppearanceOption(arguments, &error)) return RenderUsageError(error, streams);
   return std::nullopt;
 }
 
-std::unique_ptr<OffscreenRenderer> MakeRenderer(QSize size, CliStreams streams) {
+std::unique_ptr<OffscreenRenderer> MakeRenderer(const ParsedArguments& arguments, QSize size,
+                                                CliStreams streams) {
   QString error;
   auto renderer = OffscreenRenderer::Create(size.width(), size.height(), &error);
-  if (!renderer) streams.err << "tovaro-cli render: cannot draw: " << error << "\n";
+  if (!renderer) {
+    streams.err << "tovaro-cli render: cannot draw: " << error << "\n";
+    return renderer;
+  }
+  ApplyAppearance(*renderer, ReadAppearanceOption(arguments, nullptr).value_or(HandAppearance::Classic),
+                  streams);
   return renderer;
 }
 

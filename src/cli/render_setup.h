@@ -25,12 +25,15 @@ std::optional<QSize> ParsePictureSize(const QString& text);
 std::optional<int> LoadRenderTable(const ParsedArguments& arguments, SignTable& table,
                                    CliStreams streams);
 
-// Reads --size (default `fallback`) and --view (viewer or signer) into `view`. On a bad value writes the usage error and returns kExitUsage.
+// Reads --size (default `fallback`) and --view (viewer or signer) into `view`, and
+// checks --appearance. On a bad value writes the usage error and returns kExitUsage.
 std::optional<int> ApplyPictureOptions(const ParsedArguments& arguments, ViewState& view,
                                        QSize fallback, QSize* size, CliStreams streams);
 
-// Makes a renderer of `size`, or writes why not and returns null.
-std::unique_ptr<OffscreenRenderer> MakeRenderer(QSize size, CliStreams streams);
+// Makes a renderer of `size` drawing the hands as --appearance asks (checked by
+// ApplyPictureOptions), or writes why not and returns null.
+std::unique_ptr<OffscreenRenderer> MakeRenderer(const ParsedArguments& arguments, QSize size,
+                                                CliStreams streams);
 
 // Writes `image` through a temporary file in the format of the file's suffix
 // (PNG when it has none); false, with the reason on err, when it could not.

@@ -5,6 +5,9 @@
 #include "playback/camera.h"
 #include "gl/gl_primitive_sink.h"
 #include "gl/gl_view_setup.h"
+#include "gl/natural_hand_renderer.h"
+#include "gl/natural_hands_message.h"
+#include "playback/natural_framing.h"
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
@@ -16,6 +19,7 @@
 #include <algorithm>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -169,11 +173,41 @@ OffscreenRenderer::OffscreenRenderer(std::unique_ptr<Context> context, int width
   image_.fill(Qt::black);
 }
 
-OffscreenRenderer::~OffscreenRenderer() = default;
+OffscreenRenderer::~OffscreenRenderer() {
+  // The natural renderer's programs and buffers belong to this context.
+  if (natural_ && context_->MakeCurrent()) natural_.reset();
+}
+
+HandAppearance OffscreenRenderer::SetAppearance(HandAppearance appearance, QString* message,
+                                                const NaturalShaderSources& sources) {
+  if (!context_->MakeCurrent()) return Appearance();
+  if (appearance == HandAppearance::Classic) {
+    natural_.reset();
+    return HandAppearance::Classic;
+  }
+  if (natural_) return HandAppearance::Natural;
+  QString why;
+  natural_ = NaturalHandRenderer::Create(Hand(), sources, &why);
+  if (!natural_ && message != nullptr) *message = NaturalHandsUnavailableMessage(why);
+  return Appearance();
+}
+
+HandAppearance OffscreenRenderer::Appearance() const {
+  return natural_ ? HandAppearance::Natural : HandAppearance::Classic;
+}
 
 void OffscreenRenderer::DrawHands(const HandScene& scene) {
   if (!context_->MakeCurrent()) return;
   context_->gl.bindFramebuffer(GL_FRAMEBUFFER, context_->framebuffer);
+  if (natural_) {
+    ViewState framed = NaturalFraming(view_, scene.count);
+    UpdateCamera(framed, width_, height_);
+    std::vector<const Hand*> hands;
+    for (const Hand& hand : scene.Shown()) hands.push_back(&hand);
+    natural_->Draw(ComputeCameraSetup(framed), hands);
+    ReadBack();
+    return;
+  }
   ViewState view = view_;
   UpdateCamera(view, width_, height_);
   SetCamera(ComputeCameraSetup(view));

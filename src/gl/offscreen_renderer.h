@@ -2,11 +2,15 @@
 
 #include "playback/drawing_area.h"
 #include "playback/view_state.h"
+#include "hand/hand_appearance.h"
+#include "gl/natural_hand_shaders.h"
 
 #include <QImage>
 #include <QString>
 
 #include <memory>
+
+class NaturalHandRenderer;
 
 // A drawing area with no window and no display: an OpenGL compatibility-profile
 // context on Mesa's surfaceless EGL platform, drawing into a framebuffer object.
@@ -27,6 +31,13 @@ class OffscreenRenderer : public DrawingArea {
   // Writes through a temporary file; the format follows the suffix (.bmp, .png, ...).
   bool SaveFrame(const QString& path) override;
 
+  // Draws the hands as `appearance` asks from now on. Natural needs its shaders to
+  // compile and link on this context; when they do not, the hands stay Classic and
+  // *message says why. Returns the appearance in use.
+  HandAppearance SetAppearance(HandAppearance appearance, QString* message,
+                               const NaturalShaderSources& sources = DefaultNaturalShaders());
+  HandAppearance Appearance() const;
+
   // The camera angles every picture is drawn from.
   ViewState& View() { return view_; }
   const ViewState& View() const { return view_; }
@@ -40,6 +51,7 @@ class OffscreenRenderer : public DrawingArea {
   void ReadBack();
 
   std::unique_ptr<Context> context_;
+  std::unique_ptr<NaturalHandRenderer> natural_;
   int width_;
   int height_;
   QImage image_;

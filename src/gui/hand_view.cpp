@@ -6,6 +6,9 @@
 #include "playback/camera.h"
 #include "gl/gl_primitive_sink.h"
 #include "gl/gl_view_setup.h"
+#include "gl/natural_hand_renderer.h"
+#include "gl/natural_hands_message.h"
+#include "playback/natural_framing.h"
 #include "playback/view_controls.h"
 
 #include <QImage>
@@ -15,6 +18,7 @@
 #include <GL/gl.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -39,7 +43,41 @@ HandView::HandView(QWidget* parent) : QOpenGLWidget(parent) {
   connect(&holdTimer_, &StepTimer::step, this, &HandView::HoldPass);
 }
 
-HandView::~HandView() = default;
+HandView::~HandView() {
+  // The natural renderer's programs and buffers belong to this area's context.
+  if (!natural_) return;
+  makeCurrent();
+  natural_.reset();
+  doneCurrent();
+}
+
+HandAppearance HandView::SetAppearance(HandAppearance appearance, QString* message) {
+  appearance_ = appearance;
+  if (appearance == HandAppearance::Classic || !context()) {
+    // Without a context yet, initializeGL makes the renderer.
+    if (appearance == HandAppearance::Classic && natural_) {
+      makeCurrent();
+      natural_.reset();
+      doneCurrent();
+    }
+    return appearance_;
+  }
+  if (!natural_) {
+    makeCurrent();
+    MakeNaturalRenderer(message);
+    doneCurrent();
+  }
+  return appearance_;
+}
+
+bool HandView::MakeNaturalRenderer(QString* message) {
+  QString why;
+  natural_ = NaturalHandRenderer::Create(Hand(), DefaultNaturalShaders(), &why);
+  if (natural_) return true;
+  appearance_ = HandAppearance::Classic;
+  if (message != nullptr) *message = NaturalHandsUnavailableMessage(why);
+  return false;
+}
 
 QSurfaceFormat HandView::RequestedFormat() {
   QSurfaceFormat format;
@@ -77,11 +115,25 @@ bool HandView::SaveFrame(const QString& path) {
   return WritePictureFile(grabFramebuffer(), path);
 }
 
-void HandView::initializeGL() { InitRenderState(); }
+void HandView::initializeGL() {
+  InitRenderState();
+  natural_.reset();
+  QString message;
+  if (appearance_ == HandAppearance::Natural && !MakeNaturalRenderer(&message))
+    emit naturalHandsUnavailable(message);
+}
 
 void HandView::paintGL() {
   // The picture follows the area's size now, even when the window was resized in the
   // middle of a movement.
+  if (natural_) {
+    ViewState framed = NaturalFraming(view_, scene_.count);
+    UpdateCamera(framed, Width(), Height());
+    std::vector<const Hand*> hands;
+    for (const Hand& hand : scene_.Shown()) hands.push_back(&hand);
+    natural_->Draw(ComputeCameraSetup(framed), hands);
+    return;
+  }
   ViewState view = view_;
   UpdateCamera(view, Width(), Height());
   SetCamera(ComputeCameraSetup(view));

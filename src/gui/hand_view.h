@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hand/hand_appearance.h"
 #include "playback/drawing_area.h"
 #include "playback/step_timer.h"
 #include "playback/view_controls.h"
@@ -9,7 +10,10 @@
 #include <QPointF>
 #include <QSurfaceFormat>
 
+#include <memory>
+
 class MessageSink;
+class NaturalHandRenderer;
 
 // The main window's drawing area, picSpace: an OpenGL widget the playback engine draws
 // the hands on. It owns the view (the camera angles). A picture the engine asks for is
@@ -36,6 +40,14 @@ class HandView : public QOpenGLWidget, public DrawingArea {
   void DrawHands(const HandScene& scene) override;
   bool SaveFrame(const QString& path) override;
 
+  // Draws the hands as `appearance` asks from now on; capture and recording save what
+  // is shown. When the Natural hands' shaders do not compile or link on this display
+  // the hands stay Classic, *message says why, and Classic is returned. Before the
+  // area has a context the choice waits for it; a failure then is told through
+  // naturalHandsUnavailable.
+  HandAppearance SetAppearance(HandAppearance appearance, QString* message);
+  HandAppearance Appearance() const { return appearance_; }
+
   ViewState& View() { return view_; }
   const ViewState& View() const { return view_; }
 
@@ -49,6 +61,7 @@ class HandView : public QOpenGLWidget, public DrawingArea {
   // A pass of the held mouse has changed the view; the hands are to be drawn again.
   void viewChanged();
   void mouseHoldEnded();
+  void naturalHandsUnavailable(const QString& message);
 
  protected:
   void initializeGL() override;
@@ -60,6 +73,7 @@ class HandView : public QOpenGLWidget, public DrawingArea {
  private:
   void HoldPass();
   void EndHold();
+  bool MakeNaturalRenderer(QString* message);
 
   ViewState view_;
   HandScene scene_;
@@ -68,4 +82,6 @@ class HandView : public QOpenGLWidget, public DrawingArea {
   QPointF heldAt_;
   bool mouseHeld_ = false;
   int picturesDrawn_ = 0;
+  HandAppearance appearance_ = HandAppearance::Classic;
+  std::unique_ptr<NaturalHandRenderer> natural_;
 };

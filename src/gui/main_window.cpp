@@ -30,6 +30,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
 
@@ -104,6 +105,10 @@ void MainWindow::ConnectControls() {
   viewPoints->addButton(ui_.viewPointOptions[0], 0);
   viewPoints->addButton(ui_.viewPointOptions[1], 1);
   connect(viewPoints, &QButtonGroup::idClicked, this, &MainWindow::ChooseViewPoint);
+  connect(ui_.naturalHandsBox, &QCheckBox::toggled, this, &MainWindow::ChooseNaturalHands);
+  // Told from inside a paint; the message box waits until the paint is over.
+  connect(ui_.handView, &HandView::naturalHandsUnavailable, this,
+          &MainWindow::NaturalHandsUnavailable, Qt::QueuedConnection);
 
   ui_.wordBox->installEventFilter(this);
   ui_.readingBox->installEventFilter(this);
@@ -128,6 +133,13 @@ bool MainWindow::StartUp() {
   // The fonts, the hands and the sign front end exist from construction on.
   if (!ReadSettings(SettingsPath(), settings_))
     messages_.ShowMessage(QStringLiteral("Initial file could not be loaded"));
+  {
+    const QSignalBlocker quiet(ui_.naturalHandsBox);
+    ui_.naturalHandsBox->setChecked(settings_.Appearance == HandAppearance::Natural);
+    QString message;
+    if (ui_.handView->SetAppearance(settings_.Appearance, &message) != settings_.Appearance)
+      NaturalHandsUnavailable(message);
+  }
   // The interface has English and Japanese captions only; any other stored value
   // would leave every caption empty.
   if (settings_.InterfaceLanguage != -1 && settings_.InterfaceLanguage != 0 &&
@@ -367,6 +379,22 @@ void MainWindow::MethodClicked() {
 void MainWindow::ChooseViewPoint(int option) {
   SetViewPoint(ui_.handView->View(), option);
   RedrawView();
+}
+
+void MainWindow::ChooseNaturalHands(bool natural) {
+  const HandAppearance wanted = natural ? HandAppearance::Natural : HandAppearance::Classic;
+  QString message;
+  if (ui_.handView->SetAppearance(wanted, &message) != wanted) NaturalHandsUnavailable(message);
+  settings_.Appearance = ui_.handView->Appearance();
+  RedrawView();
+}
+
+void MainWindow::NaturalHandsUnavailable(const QString& message) {
+  const QSignalBlocker quiet(ui_.naturalHandsBox);
+  ui_.naturalHandsBox->setChecked(false);
+  ui_.handView->SetAppearance(HandAppearance::Classic, nullptr);
+  settings_.Appearance = HandAppearance::Classic;
+  messages_.ShowMessage(message);
 }
 
 void MainWindow::GoHome() {

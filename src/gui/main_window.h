@@ -132,6 +132,8 @@ class MainWindow : public QMainWindow {
   void MethodClicked();
   void ChooseViewPoint(int option);
   void GoHome();
+  void ChooseNaturalHands(bool natural);
+  void NaturalHandsUnavailable(const QString& message);
   void RedrawView();
   void CloseRecordingPanel();
   void ShutDown();

@@ -70,6 +70,9 @@ MainWindowControls BuildMainWindowControls(QWidget& central) {
   viewLayout->addWidget(ui.viewPointOptions[0], 0, 0);
   viewLayout->addWidget(ui.viewPointOptions[1], 1, 0);
   viewLayout->addWidget(ui.homeButton, 0, 1, 2, 1, Qt::AlignVCenter);
+  ui.naturalHandsBox = Named(new QCheckBox(QStringLiteral("Natural hands"), ui.viewPointGroup), "chkNatural");
+  ui.naturalHandsBox->setAccessibleName(ui.naturalHandsBox->text());
+  viewLayout->addWidget(ui.naturalHandsBox, 2, 0, 1, 2);
 
   ui.recordingPanel = Named(new QGroupBox(QStringLiteral("Bitmap"), panel), "FrameRec");
   ui.captureButton = Named(new QPushButton(QStringLiteral("Capture"), ui.recordingPanel), "CmdCapture");

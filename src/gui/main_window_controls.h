@@ -34,11 +34,16 @@ struct MainWindowControls {
 
   QGroupBox* viewPointGroup = nullptr;  // "View Point"
   std::array<QRadioButton*, 2> viewPointOptions{};  // "Viewer", "Signer"
-  QPushButton* homeButton = nullptr;  // The recording panel, shown while bitmaps are recorded.
+  QPushButton* homeButton = nullptr;
+  QCheckBox* naturalHandsBox = nullptr;  // "Natural hands"
+
+  // The recording panel, shown while bitmaps are recorded.
   QGroupBox* recordingPanel = nullptr;
   QPushButton* captureButton = nullptr;
   QPushButton* recordButton = nullptr;
-  QPushButton* closeRecordingButton = nullptr;  // The two pictures MethodBtn shows.
+  QPushButton* closeRecordingButton = nullptr;
+
+  // The two pictures the Hangul mode button shows.
   QIcon latinPicture;
   QIcon hangulPicture;
 };

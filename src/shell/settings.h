@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hand/hand_appearance.h"
 #include "shell/font_description.h"
 
 #include <QString>
@@ -20,6 +21,9 @@ struct Settings {
   QString SpeedText = QStringLiteral("100");
   // Exactly 742 shows the Edit and Bitmap menus.
   int16_t EditableCode = 0;
+  // How the hands are drawn; kept on an eighth line only for the Natural hands, so a
+  // file of seven lines reads as Classic and a Classic file stays as it always was.
+  HandAppearance Appearance = HandAppearance::Classic;
 
   friend bool operator==(const Settings&, const Settings&) = default;
 };

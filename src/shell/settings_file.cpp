@@ -17,6 +17,9 @@ namespace {
 constexpr QStringView kLineEnd = u"\r\n";
 constexpr std::array<QStringView, 3> kFontKeys{u"EnglishFont", u"JapaneseFont", u"KoreanFont"};
 
+constexpr QStringView kAppearanceKey = u"Appearance";
+constexpr QStringView kNaturalValue = u"Natural";
+
 constexpr qint64 kLongestSettingsFile = 1 << 20;
 
 // The largest speed that still reads back as a finite number.
@@ -129,6 +132,10 @@ bool ReadSettings(const QString& path, Settings& settings) {
   const std::optional<int16_t> editable = integer();
   if (!editable) return false;
   settings.EditableCode = *editable;
+
+  settings.Appearance = key(kAppearanceKey) && fields.Next() == kNaturalValue.toString()
+                            ? HandAppearance::Natural
+                            : HandAppearance::Classic;
   return true;
 }
 
@@ -142,6 +149,8 @@ QString SettingsText(const Settings& settings) {
   }
   text += Line(u"Speed", FreeDoubleNumberForm(SpeedValue(settings.SpeedText)));
   text += Line(u"Editable", FreeDoubleNumberForm(settings.EditableCode));
+  if (settings.Appearance == HandAppearance::Natural)
+    text += Line(kAppearanceKey, kNaturalValue.toString());
   return text;
 }
 

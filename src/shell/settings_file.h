@@ -13,7 +13,9 @@ QString SettingsFilePath();
 
 // Reads the seven settings lines into `settings`. True when all seven were read with
 // the expected keys; on False every value read before the fault is kept and the rest
-// keep what `settings` held (the defaults at start-up).
+// keep what `settings` held (the defaults at start-up). An eighth line
+// "Appearance,Natural" after the seven remembers the Natural hands; without it, or with
+// any other value, the hands are Classic.
 bool ReadSettings(const QString& path, Settings& settings);
 
 // Writes the seven settings lines. The file is replaced only once it is complete, so a

@@ -103,6 +103,7 @@ TEST(RenderCommand, RejectsWrongUsage) {
        {"--angles", table, "--hands", "1", "--sign", "1", "--size", "0x10", "--out", out},
        {"--angles", table, "--hands", "1", "--sign", "1", "--size", "big", "--out", out},
        {"--angles", table, "--hands", "1", "--sign", "1", "--view", "above", "--out", out},
+       {"--angles", table, "--hands", "1", "--sign", "1", "--appearance", "shiny", "--out", out},
        {"--angles", table, "--hands", "1", "--sign", "1"},
        {"--angles", table, "--hands", "1", "--chart", "--frame", "1", "--out", out},
        {"--angles", table, "--hands", "1", "--sign", "300", "--out", out},

@@ -100,6 +100,44 @@ class MainWindowTest : public QObject, private MainWindowHarness {
                         "Speed, 100 \r\nEditable, 0 \r\n"));
   }
 
+  void naturalHandsAreChosenInTheViewPointPanelAndRemembered() {
+    WriteFiles(0, 2);
+    MainWindow& window = StartWindow();
+    QCheckBox* box = ControlsOf(window).viewPointGroup->findChild<QCheckBox*>(QStringLiteral("chkNatural"));
+    QVERIFY(box != nullptr);
+    QCOMPARE(box->accessibleName(), QStringLiteral("Natural hands"));
+    QVERIFY(!box->isChecked());
+    HandView& area = *ControlsOf(window).handView;
+    const QImage classic = area.grabFramebuffer();
+
+    box->click();
+    QCOMPARE(area.Appearance(), HandAppearance::Natural);
+    const QImage natural = area.grabFramebuffer();
+    QVERIFY(natural != classic);
+    // The calm ground is not the classic black, and the hand is drawn on it.
+    QVERIFY(qGray(natural.pixel(1, 1)) > 10);
+    QVERIFY(LitCentre(natural).x() > 0.2);
+
+    window.close();
+    QVERIFY(FileContents(Dir() + kSettingsFileName).endsWith("Editable, 0 \r\nAppearance,Natural\r\n"));
+  }
+
+  void naturalHandsThatCannotBeDrawnFallBackToClassicWithTheirMessage() {
+    WriteFiles(0, 2);
+    MainWindow& window = StartWindow();
+    const MainWindowControls ui = ControlsOf(window);
+    ui.naturalHandsBox->click();
+    const QStringList shown = MessagesDuring([&ui] {
+      emit ui.handView->naturalHandsUnavailable(QStringLiteral("no shaders here"));
+      QTest::qWait(100);
+    });
+    QCOMPARE(shown, QStringList{"no shaders here"});
+    QVERIFY(!ui.naturalHandsBox->isChecked());
+    QCOMPARE(ui.handView->Appearance(), HandAppearance::Classic);
+    window.close();
+    QVERIFY(FileContents(Dir() + kSettingsFileName).endsWith("Editable, 0 \r\n"));
+  }
+
   void exitWritesWhatChangedAndTheEditingCodeShowsItsMenus() {
     WriteFiles(0, 2, 742);
     MainWindow& window = StartWindow();

@@ -254,3 +254,37 @@ TEST(AppDirectory, IsTheFolderOfTheProgramWithATrailingSlash) {
 }
 
 }  // namespace
+
+TEST_F(SettingsFileTest, AnEighthLineRemembersTheNaturalHandsAndSevenLinesReadAsBefore) {
+  const struct {
+    QByteArray eighthLine;
+    HandAppearance expected;
+  } cases[] = {
+      {"", HandAppearance::Classic},
+      {"Appearance,Natural\r\n", HandAppearance::Natural},
+      {"Appearance, Natural \r\n", HandAppearance::Natural},
+      {"Appearance,Classic\r\n", HandAppearance::Classic},
+      {"Appearance,Shiny\r\n", HandAppearance::Classic},
+      {"Appearance\r\n", HandAppearance::Classic},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.eighthLine.constData());
+    Settings read;
+    read.Appearance = HandAppearance::Natural;
+    EXPECT_TRUE(ReadSettings(WriteBytes(kDefaultFile + c.eighthLine), read));
+    EXPECT_EQ(read.Appearance, c.expected);
+    read.Appearance = HandAppearance::Classic;
+    ExpectDefaults(read);
+  }
+
+  // Only the Natural hands add the line, so a Classic file stays as it always was.
+  Settings natural;
+  EXPECT_EQ(SettingsText(natural).toUtf8(), kDefaultFile);
+  natural.Appearance = HandAppearance::Natural;
+  const QString path = PathOf(QStringLiteral("natural.ini"));
+  ASSERT_TRUE(WriteSettings(path, natural));
+  EXPECT_EQ(FileContents(path), kDefaultFile + "Appearance,Natural\r\n");
+  Settings read;
+  EXPECT_TRUE(ReadSettings(path, read));
+  EXPECT_EQ(read.Appearance, HandAppearance::Natural);
+}

@@ -38,6 +38,7 @@ inline MainWindowControls ControlsOf(const QWidget& window) {
   ui.viewPointOptions[0] = find(ui.viewPointOptions[0], "Option1_0");
   ui.viewPointOptions[1] = find(ui.viewPointOptions[1], "Option1_1");
   ui.homeButton = find(ui.homeButton, "cmdHome");
+  ui.naturalHandsBox = find(ui.naturalHandsBox, "chkNatural");
   ui.recordingPanel = find(ui.recordingPanel, "FrameRec");
   ui.captureButton = find(ui.captureButton, "CmdCapture");
   ui.recordButton = find(ui.recordButton, "CmdRec");

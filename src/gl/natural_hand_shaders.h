@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+
+// The GLSL of the Natural hands, kept to GLSL 1.20 so a compatibility-profile context
+// on Mesa's software renderer runs it. Skin: per-pixel key, fill and rim light in eye
+// space (so every view point is lit alike), a broad faint sheen instead of hot
+// highlights, and the forearm fading into the background. Outline: the hand's back
+// faces pushed out along their normals by a fixed number of pixels, drawn dark.
+struct NaturalShaderSources {
+  QByteArray skinVertex;
+  QByteArray skinFragment;
+  QByteArray outlineVertex;
+  QByteArray outlineFragment;
+};
+
+NaturalShaderSources DefaultNaturalShaders();

@@ -1,0 +1,115 @@
+#include "gl/natural_hand_renderer.h"
+
+#include "hand/hand.h"
+#include "cli/render_command.h"
+#include "playback/camera.h"
+#include "gl/offscreen_renderer.h"
+#include "support/command_run.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<OffscreenRenderer> MakeRenderer() {
+  QString error;
+  auto renderer = OffscreenRenderer::Create(160, 120, &error);
+  EXPECT_TRUE(renderer) << error.toStdString();
+  return renderer;
+}
+
+// One hand with every angle 0: straight up.
+struct StraightHandScene {
+  Hand hand;
+  HandScene Scene() const { return {std::span<const Hand>(&hand, 1), 1}; }
+};
+
+QImage Draw(OffscreenRenderer& renderer, const StraightHandScene& hand) {
+  renderer.DrawHands(hand.Scene());
+  return renderer.Image();
+}
+
+int SkinPixels(const QImage& image) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb p = image.pixel(x, y);
+      count += qRed(p) > 110 && qRed(p) > qBlue(p) + 30;
+    }
+  return count;
+}
+
+}  // namespace
+
+TEST(NaturalHandRenderer, ShadersCompileAndLinkAndDrawASkinColouredHandOnADarkGround) {
+  auto renderer = MakeRenderer();
+  ASSERT_TRUE(renderer);
+  QString message;
+  ASSERT_EQ(renderer->SetAppearance(HandAppearance::Natural, &message), HandAppearance::Natural)
+      << message.toStdString();
+  const QImage natural = Draw(*renderer, StraightHandScene());
+  EXPECT_GT(SkinPixels(natural), 800);
+  // The background stays darker than any lit skin.
+  for (const QPoint corner : {QPoint(0, 0), QPoint(159, 0), QPoint(0, 119), QPoint(159, 119)})
+    EXPECT_LT(qGray(natural.pixel(corner)), 70);
+}
+
+TEST(NaturalHandRenderer, BrokenShadersFallBackToTheClassicPictureWithAMessage) {
+  const StraightHandScene state;
+  auto classic = MakeRenderer();
+  ASSERT_TRUE(classic);
+  const QImage expected = Draw(*classic, state);
+
+  NaturalShaderSources broken = DefaultNaturalShaders();
+  broken.skinFragment.replace("gl_FragColor", "gl_FragColour");
+  auto renderer = MakeRenderer();
+  ASSERT_TRUE(renderer);
+  QString message;
+  EXPECT_EQ(renderer->SetAppearance(HandAppearance::Natural, &message, broken), HandAppearance::Classic);
+  EXPECT_TRUE(message.startsWith("Natural hands cannot be drawn")) << message.toStdString();
+  EXPECT_TRUE(message.contains("skin")) << message.toStdString();
+  EXPECT_EQ(Draw(*renderer, state), expected);
+
+  // A program that compiles but does not link falls back as well.
+  NaturalShaderSources unlinked = DefaultNaturalShaders();
+  unlinked.outlineFragment.replace("void main()", "void unused()");
+  message.clear();
+  EXPECT_EQ(renderer->SetAppearance(HandAppearance::Natural, &message, unlinked), HandAppearance::Classic);
+  EXPECT_FALSE(message.isEmpty());
+}
+
+TEST(NaturalHandRenderer, ClassicAfterNaturalIsTheClassicPictureExactly) {
+  const StraightHandScene state;
+  auto classic = MakeRenderer();
+  ASSERT_TRUE(classic);
+  const QImage expected = Draw(*classic, state);
+
+  auto renderer = MakeRenderer();
+  ASSERT_TRUE(renderer);
+  ASSERT_EQ(renderer->SetAppearance(HandAppearance::Natural, nullptr), HandAppearance::Natural);
+  EXPECT_NE(Draw(*renderer, state), expected);
+  renderer->SetAppearance(HandAppearance::Classic, nullptr);
+  EXPECT_EQ(Draw(*renderer, state), expected);
+}
+
+TEST(NaturalHandRenderer, TheCommandLineDrawsEitherAppearance) {
+  QTemporaryDir dir;
+  const QString table = QStringLiteral(TOVARO_SOURCE_DIR "/data/PositionASL.csv");
+  QImage pictures[2];
+  const char* appearances[] = {"classic", "natural"};
+  for (int i = 0; i < 2; ++i) {
+    const QString out = dir.filePath(QStringLiteral("%1.png").arg(appearances[i]));
+    const CommandRun run = RunCommand(RunRenderCommand, {"--angles", table, "--hands", "1", "--sign", "1",
+                                                         "--size", "160x120", "--appearance",
+                                                         appearances[i], "--out", out});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.err.empty()) << run.err;
+    pictures[i] = QImage(out);
+    EXPECT_GT(SkinPixels(pictures[i]), 300) << appearances[i];
+  }
+  EXPECT_NE(pictures[0], pictures[1]);
+}

@@ -1,0 +1,137 @@
+#include "hand/natural_hand_mesh.h"
+
+#include "signdata/sign_table.h"
+#include "hand/bone_frames.h"
+#include "hand/hand_landmarks.h"
+#include "hand/hand_skeleton.h"
+#include "playback/playback_engine.h"
+#include "signdata/angle_file.h"
+#include "support/fake_drawing_area.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+struct ShippedFile {
+  const char* name;
+  int hands;
+};
+
+const ShippedFile kShippedFiles[] = {{"PositionBSL.csv", 2}, {"PositionINA.csv", 2},
+                                     {"PositionASL.csv", 1}, {"PositionJSL.csv", 1},
+                                     {"PositionKSL.csv", 1}};
+
+const QStringList kLandmarkNames = {"thumb",     "index",    "middle",   "ring",     "little",
+                                    "thumb.0",   "index.1",  "middle.2", "ring.1.5", "little.0.5",
+                                    "palm",      "back",     "heel",     "edge"};
+
+float Distance(const Vec3& a, const Vec3& b) {
+  return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) + (a.z - b.z) * (a.z - b.z));
+}
+
+// Where a landmark lies on the skeleton the Natural drawing stands on: along a
+// finger bone from its frame, on the palm from the palm's frame.
+Vec3 NaturalLandmark(const std::vector<BoneFrame>& frames, const Hand& hand, const QString& name) {
+  const Matrix4& palm = frames[0].frame;
+  const float t = hand.PalmThickness() / 2.0f;
+  const float half = hand.PalmLength() / 2.0f;
+  if (name == u"palm") return palm.TransformPoint({t, 0.0f, half});
+  if (name == u"back") return palm.TransformPoint({-t, 0.0f, half});
+  if (name == u"heel") return palm.TransformPoint({t, 0.0f, hand.PalmLength() * 0.15f});
+  if (name == u"edge")
+    return palm.TransformPoint({0.0f, -hand.PalmWidth() * (1.0f + hand.PalmTaper()) / 4.0f, half});
+  const QStringList parts = name.split(u'.');
+  const int finger = static_cast<int>(QStringList{"thumb", "index", "middle", "ring", "little"}.indexOf(parts[0]));
+  const float along = parts.size() == 1 ? 3.0f : name.mid(parts[0].size() + 1).toFloat();
+  const int segment = std::min(static_cast<int>(along), 2);
+  const BoneFrame& bone = frames[BoneIndex(finger, segment)];
+  return bone.frame.TransformPoint({0.0f, 0.0f, (along - static_cast<float>(segment)) * bone.size.z});
+}
+
+// Distance from p to the segment a..b.
+float DistanceToBone(const Vec3& p, const Vec3& a, const Vec3& b) {
+  const Vec3 ab{b.x - a.x, b.y - a.y, b.z - a.z};
+  const Vec3 ap{p.x - a.x, p.y - a.y, p.z - a.z};
+  const float length2 = ab.x * ab.x + ab.y * ab.y + ab.z * ab.z;
+  const float t = std::clamp((ap.x * ab.x + ap.y * ab.y + ap.z * ab.z) / length2, 0.0f, 1.0f);
+  return Distance(p, {a.x + ab.x * t, a.y + ab.y * t, a.z + ab.z * t});
+}
+
+void CheckHand(const Hand& hand, const std::vector<MeshPart>& parts) {
+  const std::vector<BoneFrame> frames = HandBoneFrames(hand);
+  const std::vector<PrismAxis> axes = HandPrismAxes(hand);
+  ASSERT_EQ(frames.size(), axes.size());
+  // Every joint where the described drawing puts it.
+  for (size_t i = 0; i < frames.size(); ++i) {
+    EXPECT_LT(Distance(frames[i].frame.TransformPoint({0, 0, 0}), axes[i].base), 1e-3f) << i;
+    EXPECT_LT(Distance(frames[i].frame.TransformPoint({0, 0, frames[i].size.z}), axes[i].top), 1e-3f) << i;
+  }
+  for (const QString& name : kLandmarkNames)
+    EXPECT_LT(Distance(NaturalLandmark(frames, hand, name), *HandLandmark(hand, name)), 1e-3f)
+        << name.toStdString();
+
+  // The rounded fingers wrap their bones: no point of a segment's skin strays from it.
+  PosedHandMesh mesh;
+  for (const MeshPart& part : parts) {
+    if (part.bone == 0) continue;
+    PoseHandMesh({part}, frames, mesh);
+    const PrismAxis& axis = axes[part.bone];
+    float farthest = 0.0f;
+    for (const MeshVertex& v : mesh.vertices)
+      farthest = std::max(farthest, DistanceToBone(v.position, axis.base, axis.top));
+    EXPECT_LT(farthest, 11.0f) << "bone " << part.bone;
+  }
+}
+
+}  // namespace
+
+TEST(NaturalHandMesh, EveryLandmarkOfEveryShippedSignStaysWhereTheClassicHandHasIt) {
+  const std::vector<MeshPart> parts = NaturalHandParts(Hand());
+  for (const ShippedFile& file : kShippedFiles) {
+    SCOPED_TRACE(file.name);
+    SignTable state = SignTable::WithHands(file.hands);
+    ASSERT_TRUE(LoadAngleFile(state, QStringLiteral(TOVARO_SOURCE_DIR "/data/") + QLatin1String(file.name)));
+    FakeDrawingArea area;
+    PlaybackEngine engine(state, area);
+    int checked = 0;
+    for (int sign = 0; sign < state.SignCount; ++sign) {
+      for (int frame = 0; frame < state.Signs[sign].FrameCount; ++frame) {
+        if (!engine.SetHandPose(sign, frame)) continue;
+        SCOPED_TRACE(testing::Message() << "sign " << sign << " frame " << frame);
+        for (int h = 0; h < file.hands; ++h) CheckHand(engine.HandAt(h), parts);
+        ++checked;
+      }
+    }
+    EXPECT_GT(checked, 20);
+  }
+}
+
+TEST(NaturalHandMesh, ClosedPartsComeFirstAndEveryTriangleFacesOutwards) {
+  Hand hand;
+  PosedHandMesh mesh;
+  PoseHandMesh(NaturalHandParts(hand), HandBoneFrames(hand), mesh);
+  ASSERT_FALSE(mesh.triangles.empty());
+  EXPECT_EQ(mesh.triangles.size() % 3, 0u);
+  EXPECT_LT(mesh.outlinedIndexCount, mesh.triangles.size());  // the nails lie on top
+  for (size_t i = 0; i < mesh.triangles.size(); i += 3) {
+    const Vec3& a = mesh.vertices[mesh.triangles[i]].position;
+    const Vec3& b = mesh.vertices[mesh.triangles[i + 1]].position;
+    const Vec3& c = mesh.vertices[mesh.triangles[i + 2]].position;
+    Vec3 n;
+    for (size_t k = i; k < i + 3; ++k) {
+      n.x += mesh.vertices[mesh.triangles[k]].normal.x;
+      n.y += mesh.vertices[mesh.triangles[k]].normal.y;
+      n.z += mesh.vertices[mesh.triangles[k]].normal.z;
+    }
+    const Vec3 ab{b.x - a.x, b.y - a.y, b.z - a.z};
+    const Vec3 ac{c.x - a.x, c.y - a.y, c.z - a.z};
+    const Vec3 facing{ab.y * ac.z - ab.z * ac.y, ab.z * ac.x - ab.x * ac.z, ab.x * ac.y - ab.y * ac.x};
+    // The outline is drawn from back faces, so a triangle wound inwards would show as a hole.
+    EXPECT_GT(facing.x * n.x + facing.y * n.y + facing.z * n.z, -1e-4f) << "triangle " << i / 3;
+  }
+}
