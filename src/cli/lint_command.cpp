@@ -4,9 +4,10 @@
 #include "cli/argument_list.h"
 #include "signdata/angle_file.h"
 #include "signdata/shape_lint.h"
+#include "signdata/transition_lint.h"
 
 const char* const kLintUsage =
-    "Usage: tovaro-cli lint --angles FILE --hands 1|2\n"
+    "Usage: tovaro-cli lint --angles FILE --hands 1|2 [--transitions]\n"
     "\n"
     "Checks the hand shapes of an angle data file for parts of a hand passing through\n"
     "each other: finger segments of different fingers, or a finger and the palm, each\n"
@@ -15,6 +16,12 @@ const char* const kLintUsage =
     "the left, so hands that touch do not pass through each other. Every key frame is\n"
     "checked, and the midpoint of every movement between consecutive key frames of a\n"
     "sign. Prints one line per problem.\n"
+    "\n"
+    "  --transitions  also check the movements between signs: from the last key frame of\n"
+    "                 every sign (the rest shape included) to the first key frame of\n"
+    "                 every other, at a quarter, half and three quarters of the way;\n"
+    "                 one line per pair of signs with a problem, naming the deepest\n"
+    "                 overlap between the hands and within each hand\n"
     "Exit status: 0 when there is none, 1 when there are problems or the file cannot\n"
     "be read, 2 for wrong usage.\n";
 
@@ -28,7 +35,7 @@ int RunLintCommand(const QStringList& arguments, CliStreams streams) {
     return kExitUsage;
   };
   QString error;
-  const auto parsed = ParseArguments(arguments, {{"--angles", "--hands"}, {}}, &error);
+  const auto parsed = ParseArguments(arguments, {{"--angles", "--hands"}, {"--transitions"}}, &error);
   if (!parsed) return usageError(error);
   const auto hands = ParseIntInRange(parsed->Value("--hands"), 1, 2);
   if (!hands) return usageError(QStringLiteral("--hands must be 1 or 2"));
@@ -45,5 +52,8 @@ int RunLintCommand(const QStringList& arguments, CliStreams streams) {
   }
   const std::vector<ShapeProblem> problems = LintShapes(table.Signs, table.SignCount, table.HandCount);
   for (const ShapeProblem& problem : problems) streams.out << problem.Describe() << "\n";
-  return problems.empty() ? kExitSuccess : kExitFailure;
+  if (!parsed->Has("--transitions")) return problems.empty() ? kExitSuccess : kExitFailure;
+  const std::vector<TransitionProblem> moves = LintTransitions(table.Signs, table.SignCount, table.HandCount);
+  for (const TransitionProblem& move : moves) streams.out << move.Describe() << "\n";
+  return problems.empty() && moves.empty() ? kExitSuccess : kExitFailure;
 }

@@ -37,7 +37,7 @@ std::optional<float> AlongFinger(const QString& name, int* finger) {
 }
 
 bool IsPalmName(const QString& name) {
-  return name == u"palm" || name == u"heel" || name == u"back" || name == u"edge";
+  return name == u"palm" || name == u"heel" || name == u"back" || name == u"edge" || name == u"wrist";
 }
 
 }  // namespace
@@ -49,6 +49,7 @@ bool IsHandLandmarkName(const QString& name) {
 
 std::optional<Vec3> HandLandmark(const Hand& hand, const QString& name) {
   const float halfLength = hand.PalmLength() / 2.0f;
+  if (name == u"wrist") return PalmPoint(hand, {0.0f, 0.0f, 0.0f});
   if (name == u"palm") return PalmPoint(hand, {hand.PalmThickness() / 2.0f, 0.0f, halfLength});
   if (name == u"heel") return PalmPoint(hand, {hand.PalmThickness() / 2.0f, 0.0f, hand.PalmLength() * 0.15f});
   if (name == u"back") return PalmPoint(hand, {-hand.PalmThickness() / 2.0f, 0.0f, halfLength});

@@ -16,6 +16,7 @@ class Hand;
 //   palm, back                           the middle of the palm's inner or outer side
 //   heel                                 the palm's inner side near the wrist
 //   edge                                 the middle of the palm's little-finger side
+//   wrist                                the point the hand turns about
 // Unknown names and N outside 0..3 give nullopt.
 std::optional<Vec3> HandLandmark(const Hand& hand, const QString& name);
 

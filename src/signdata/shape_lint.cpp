@@ -1,33 +1,10 @@
 #include "signdata/shape_lint.h"
 
 #include "hand/hand.h"
+#include "signdata/key_frame_pose.h"
 
 #include <algorithm>
 #include <memory>
-
-namespace {
-
-// One hand's values of a key frame, or the average of two key frames.
-void PoseHand(Hand& hand, const KeyFrame& a, const KeyFrame& b, int h) {
-  const auto& fingersA = h == 0 ? a.RightFinger : a.LeftFinger;
-  const auto& fingersB = h == 0 ? b.RightFinger : b.LeftFinger;
-  const auto& angleA = h == 0 ? a.RightWristAngle : a.LeftWristAngle;
-  const auto& angleB = h == 0 ? b.RightWristAngle : b.LeftWristAngle;
-  const auto& posA = h == 0 ? a.RightWristPos : a.LeftWristPos;
-  const auto& posB = h == 0 ? b.RightWristPos : b.LeftWristPos;
-  for (int i = 0; i < 3; ++i) {
-    hand.SetPose(i, (posA[i] + posB[i]) / 2.0f);
-    hand.SetPose(3 + i, (angleA[i] + angleB[i]) / 2.0f);
-  }
-  for (int f = 0; f < Hand::kUsedFingers; ++f)
-    for (int s = 0; s < Hand::kUsedSegments; ++s)
-      for (int c = 0; c < Hand::kUsedComponents; ++c) {
-        const int i = 9 * f + 3 * s + c;
-        hand.SetArthro(f, s, c, (fingersA[i] + fingersB[i]) / 2.0f);
-      }
-}
-
-}  // namespace
 
 QString ShapeProblem::Describe() const {
   const QString where = midway ? QStringLiteral("halfway from key frame %1 to %2 of %3")
@@ -60,13 +37,13 @@ std::vector<ShapeProblem> LintShapes(const SignTableSlots& table, int signCount,
         const KeyFrame& a = record.Frames[frame];
         const KeyFrame& b = midway ? record.Frames[frame + 1] : a;
         for (int h = 0; h < std::clamp(handCount, 0, 2); ++h) {
-          PoseHand(*hand, a, b, h);
+          PoseHandBetween(*hand, a, b, h, 0.5f);
           for (const Interpenetration& what : FindInterpenetrations(MakeHandVolumes(*hand), tolerance))
             problems.push_back({slot, record.Name, frame, count, midway, h, false, what});
         }
         if (handCount == 2) {
-          PoseHand(*hand, a, b, 0);
-          PoseHand(*other, a, b, 1);
+          PoseHandBetween(*hand, a, b, 0, 0.5f);
+          PoseHandBetween(*other, a, b, 1, 0.5f);
           for (const Interpenetration& what :
                FindInterpenetrations(MakeHandVolumes(*hand), MakeHandVolumes(*other), tolerance))
             problems.push_back({slot, record.Name, frame, count, midway, 0, true, what});

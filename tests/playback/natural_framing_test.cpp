@@ -44,12 +44,12 @@ Extent ExtentOf(const std::vector<Hand>& hands, ViewState view) {
 }
 
 // The hands posed in key frame 0 of a shipped sign.
-std::vector<Hand> PosedHands(const char* file, int hands, int sign) {
+std::vector<Hand> PosedHands(const char* file, int hands, int sign, int frame = 0) {
   SignTable table = SignTable::WithHands(hands);
   EXPECT_TRUE(LoadAngleFile(table, QStringLiteral(TOVARO_SOURCE_DIR "/data/") + QLatin1String(file)));
   FakeDrawingArea area;
   PlaybackEngine engine(table, area);
-  EXPECT_TRUE(engine.SetHandPose(sign, 0));
+  EXPECT_TRUE(engine.SetHandPose(sign, frame));
   const auto shown = engine.Hands().first(static_cast<size_t>(engine.ShownHands()));
   return {shown.begin(), shown.end()};
 }
@@ -65,9 +65,15 @@ TEST(NaturalFraming, AOneHandedLetterFillsAboutHalfThePictureAndTwoHandsFit) {
   EXPECT_GT(natural.height, 0.4);
   EXPECT_GT(natural.height, classic.height * 1.5);
 
-  for (int sign : {1, 5, 9, 15, 21}) {  // the vowels, one hand's finger on the other's fingertips
-    const std::vector<Hand> british = PosedHands("PositionBSL.csv", 2, sign);
-    EXPECT_TRUE(ExtentOf(british, NaturalFraming(view, 2)).inside) << sign;
+  // Every key frame of the two-handed alphabets, the hands apart before and after a
+  // contact as well as touching, fits whole.
+  for (const char* file : {"PositionBSL.csv", "PositionINA.csv"}) {
+    SignTable table = SignTable::WithHands(2);
+    ASSERT_TRUE(LoadAngleFile(table, QStringLiteral(TOVARO_SOURCE_DIR "/data/") + QLatin1String(file)));
+    for (int sign = 0; sign < table.SignCount; ++sign)
+      for (int frame = 0; frame < table.KeyFrameCount(sign); ++frame)
+        EXPECT_TRUE(ExtentOf(PosedHands(file, 2, sign, frame), NaturalFraming(view, 2)).inside)
+            << file << " sign " << sign << " frame " << frame;
   }
 }
 

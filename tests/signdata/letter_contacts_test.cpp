@@ -1,0 +1,184 @@
+// The contacts that make letters readable, measured on the shipped angle files with
+// the hands' named points, and the moves between letters of the two-handed alphabets.
+
+#include "signdata/sign_table.h"
+#include "hand/hand.h"
+#include "hand/hand_landmarks.h"
+#include "signdata/angle_file.h"
+#include "signdata/key_frame_pose.h"
+#include "signdata/transition_lint.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Fingers side by side or resting on each other have their axes about a finger's
+// width apart; this is a little more, and well short of a visible gap.
+constexpr float kTouching = 16.0f;
+
+struct ShippedTable {
+  std::unique_ptr<SignTable> state = std::make_unique<SignTable>();
+
+  ShippedTable(const char* file, int hands) {
+    state->SetHands(hands);
+    const FileResult loaded =
+        LoadAngleFile(*state, QStringLiteral(TOVARO_SOURCE_DIR "/data/") + QLatin1String(file));
+    EXPECT_TRUE(loaded) << file << ": " << loaded.reason.toStdString();
+  }
+
+  int FrameCount(int sign) const { return state->Signs[sign].FrameCount; }
+
+  // Hand 0 (right) or 1 (left) posed in key frame `frame` of `sign`.
+  std::unique_ptr<Hand> PosedHand(int sign, int frame, int which) const {
+    auto hand = std::make_unique<Hand>();
+    const KeyFrame& key = state->Signs[sign].Frames.at(frame);
+    PoseHandBetween(*hand, key, key, which, 0.0f);
+    return hand;
+  }
+};
+
+Vec3 Point(const Hand& hand, const char* name) {
+  const std::optional<Vec3> point = HandLandmark(hand, QString::fromLatin1(name));
+  EXPECT_TRUE(point.has_value()) << name;
+  return point.value_or(Vec3{});
+}
+
+float Distance(const Vec3& a, const Vec3& b) {
+  return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z);
+}
+
+// The nearest the fingertip comes to the thumb's middle and tip segments.
+float TipToThumb(const Hand& hand, const char* finger) {
+  const Vec3 tip = Point(hand, finger);
+  float nearest = std::numeric_limits<float>::max();
+  for (int step = 0; step <= 10; ++step) {
+    const QString along = QStringLiteral("thumb.%1").arg(1.0 + 0.2 * step);
+    nearest = std::min(nearest, Distance(tip, *HandLandmark(hand, along)));
+  }
+  return nearest;
+}
+
+// Where `point` falls across the hand from the middle finger's base knuckle (0) to the
+// index finger's (1).
+float AcrossFromMiddleToIndex(const Hand& hand, const Vec3& point) {
+  const Vec3 middle = Point(hand, "middle.0");
+  const Vec3 index = Point(hand, "index.0");
+  const Vec3 across{index.x - middle.x, index.y - middle.y, index.z - middle.z};
+  const Vec3 to{point.x - middle.x, point.y - middle.y, point.z - middle.z};
+  const float length2 = across.x * across.x + across.y * across.y + across.z * across.z;
+  return (to.x * across.x + to.y * across.y + to.z * across.z) / length2;
+}
+
+}  // namespace
+
+TEST(LetterContacts, FingertipsRestOnTheThumbInEAndE) {
+  struct Case {
+    const char* file;
+    int sign;
+  };
+  for (const Case& c : {Case{"PositionASL.csv", 5}, Case{"PositionJSL.csv", 4}}) {
+    SCOPED_TRACE(c.file);
+    const ShippedTable table(c.file, 1);
+    const auto hand = table.PosedHand(c.sign, 0, 0);
+    for (const char* finger : {"index", "middle", "ring"}) EXPECT_LT(TipToThumb(*hand, finger), kTouching) << finger;
+  }
+}
+
+TEST(LetterContacts, OClosesOnTheThumbAndCKeepsAGap) {
+  const ShippedTable table("PositionASL.csv", 1);
+  struct Case {
+    int sign;
+    float low;
+    float high;
+  };
+  for (const Case& c : {Case{15, 0.0f, kTouching}, Case{3, 35.0f, 80.0f}}) {
+    SCOPED_TRACE(c.sign);
+    const auto hand = table.PosedHand(c.sign, 0, 0);
+    const float gap = Distance(Point(*hand, "index"), Point(*hand, "thumb"));
+    EXPECT_GE(gap, c.low);
+    EXPECT_LE(gap, c.high);
+  }
+}
+
+TEST(LetterContacts, TheThumbOfTComesUpBetweenIndexAndMiddle) {
+  struct Case {
+    const char* file;
+    int sign;
+  };
+  for (const Case& c : {Case{"PositionASL.csv", 27}, Case{"PositionJSL.csv", 16}}) {
+    SCOPED_TRACE(c.file);
+    const ShippedTable table(c.file, 1);
+    const auto hand = table.PosedHand(c.sign, 0, 0);
+    const Vec3 tip = Point(*hand, "thumb");
+    const float across = AcrossFromMiddleToIndex(*hand, tip);
+    EXPECT_GT(across, 0.2f);
+    EXPECT_LT(across, 0.9f);
+    EXPECT_GT(tip.z, Point(*hand, "thumb.2").z) << "the thumb tip points up";
+    // The index curls over it: its tip comes down in front of the thumb's.
+    EXPECT_GT(Point(*hand, "index").x, tip.x);
+  }
+}
+
+TEST(LetterContacts, BritishVowelsPointAtTheMatchingLeftFingertip) {
+  const ShippedTable table("PositionBSL.csv", 2);
+  const struct {
+    int sign;
+    const char* leftTip;
+  } vowels[] = {{1, "thumb"}, {5, "index"}, {9, "middle"}, {15, "ring"}, {21, "little"}};
+  for (const auto& vowel : vowels) {
+    SCOPED_TRACE(vowel.leftTip);
+    float nearest = std::numeric_limits<float>::max();
+    for (int frame = 0; frame < table.FrameCount(vowel.sign); ++frame)
+      nearest = std::min(nearest, Distance(Point(*table.PosedHand(vowel.sign, frame, 0), "index"),
+                                           Point(*table.PosedHand(vowel.sign, frame, 1), vowel.leftTip)));
+    EXPECT_LT(nearest, 6.0f);
+    // And no other left fingertip is as near: the letter is told by the finger.
+    for (const char* other : {"thumb", "index", "middle", "ring", "little"}) {
+      if (std::string(other) == vowel.leftTip) continue;
+      for (int frame = 0; frame < table.FrameCount(vowel.sign); ++frame)
+        EXPECT_GT(Distance(Point(*table.PosedHand(vowel.sign, frame, 0), "index"),
+                           Point(*table.PosedHand(vowel.sign, frame, 1), other)),
+                  nearest + 10.0f)
+            << other;
+    }
+  }
+}
+
+TEST(LetterContacts, IndonesianRHasALegBelowItsBowlAndPHasNone) {
+  const ShippedTable table("PositionINA.csv", 2);
+  auto lowestOfBowl = [&table](int sign) {
+    const auto left = table.PosedHand(sign, table.FrameCount(sign) / 2, 1);
+    float lowest = std::numeric_limits<float>::max();
+    for (const char* point : {"index", "index.1", "index.2", "thumb", "thumb.1", "thumb.2"})
+      lowest = std::min(lowest, Point(*left, point).z);
+    return lowest;
+  };
+  const int r = 18;
+  const auto right = table.PosedHand(r, table.FrameCount(r) / 2, 0);
+  const Vec3 leg = Point(*right, "middle");
+  const Vec3 stem = Point(*right, "index.0");
+  EXPECT_LT(leg.z, lowestOfBowl(r) - 15.0f) << "the leg reaches below the bowl";
+  EXPECT_GT(leg.y, stem.y + 15.0f) << "and out to the viewer's right of the stroke";
+  // P's right middle finger stays curled in the fist, on the near side of its stroke.
+  const int p = 16;
+  const auto pRight = table.PosedHand(p, table.FrameCount(p) / 2, 0);
+  EXPECT_LT(Point(*pRight, "middle").y, Point(*pRight, "index.0").y + 5.0f);
+}
+
+TEST(LetterContacts, MovesBetweenTwoHandedLettersKeepTheHandsApart) {
+  for (const char* file : {"PositionBSL.csv", "PositionINA.csv"}) {
+    SCOPED_TRACE(file);
+    const ShippedTable table(file, 2);
+    const std::vector<TransitionProblem> moves =
+        LintTransitions(table.state->Signs, table.state->SignCount, 2);
+    for (const TransitionProblem& move : moves)
+      EXPECT_FALSE(move.HandsPassThrough()) << move.Describe().toStdString();
+  }
+}
