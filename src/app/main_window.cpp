@@ -396,6 +396,8 @@ void frmSpace::ShutDown() {
   if (shutDown_) return;
   shutDown_ = true;
   state_.SpeedText = ui.Text1->text();
+  // Said where the user sees it: the next start would otherwise come up with old settings
+  // and no word why.
   if (!WriteSettings(SettingsPath(), state_))
-    qWarning("The settings could not be written to %s", qPrintable(SettingsPath()));
+    messages_.ShowMessage(QStringLiteral("The settings could not be written to %1").arg(SettingsPath()));
 }

@@ -13,8 +13,12 @@ QString SettingsFilePath();
 
 // Reads the seven settings lines into the state. True when all seven were read with
 // the expected keys; on False every value read before the fault is kept and the rest
-// keep what the state held (the defaults at start-up).
+// keep what the state held (the defaults at start-up). A file that is not a regular
+// file of at most a mebibyte is not read.
 bool ReadSettings(const QString& path, AppState& state);
+
+// The same for the text of a settings file. Font sizes are kept within 6..72.
+bool ReadSettingsText(const QString& text, AppState& state);
 
 // Writes the seven settings lines. The file is replaced only once it is complete, so a
 // failed write keeps the previous file whole. True when the file was written.

@@ -2,6 +2,7 @@
 #include "cli/render_forms.h"
 #include "cli/render_setup.h"
 #include "render/offscreen_renderer.h"
+#include "render/picture_file.h"
 #include "render/reference_chart.h"
 
 int RenderChartForm(const ParsedArguments& arguments, CliStreams streams) {
@@ -24,6 +25,12 @@ int RenderChartForm(const ParsedArguments& arguments, CliStreams streams) {
   const std::vector<ChartCell> cells = ChartCells(state);
   if (cells.empty()) {
     streams.err << "tovaro-cli render: " << arguments.Value("--angles") << " holds no key frame\n";
+    return kExitFailure;
+  }
+  const ChartExtent extent = ChartPictureExtent(cells.size(), *columns, size.width(), size.height());
+  if (const auto problem = PictureSizeProblem(extent.width, extent.height)) {
+    streams.err << "tovaro-cli render: cannot draw the chart of " << cells.size() << " key frames: "
+                << *problem << "\n";
     return kExitFailure;
   }
   auto renderer = MakeRenderer(size, streams);

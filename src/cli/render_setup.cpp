@@ -3,6 +3,7 @@
 #include "render/picture_file.h"
 
 #include "app/app_state.h"
+#include "app/output_file.h"
 #include "cli/render_command.h"
 #include "render/offscreen_renderer.h"
 #include "signdata/angle_file.h"
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 std::optional<QSize> ParsePictureSize(const QString& text) {
@@ -32,9 +34,13 @@ std::optional<int> LoadRenderTable(const ParsedArguments& arguments, AppState& s
   if (!hands) return RenderUsageError(QStringLiteral("--hands must be 1 or 2"), streams);
   if (!arguments.values.contains("--angles"))
     return RenderUsageError(QStringLiteral("--angles FILE is missing"), streams);
+  const QString file = arguments.Value("--angles");
+  if (arguments.values.contains("--out")) {
+    if (InputNamedByOutput(arguments.Value("--out"), {file}))
+      return RenderUsageError(QStringLiteral("--out names the input %1").arg(file), streams);
+  }
   state.HandCount = static_cast<int16_t>(*hands);
   state.ColumnCount = *hands == 2 ? kTwoHandColumns : kOneHandColumns;
-  const QString file = arguments.Value("--angles");
   const FileResult loaded = LoadAngleFile(state, file);
   if (!loaded) {
     streams.err << "Error " << file << ": " << loaded.reason << "\n";
@@ -64,7 +70,7 @@ std::optional<int> ApplyPictureOptions(const ParsedArguments& arguments, AppStat
     if (!arguments.values.contains(option)) continue;
     bool ok = false;
     const float degrees = arguments.Value(option).toFloat(&ok);
-    if (!ok || degrees < -360.0f || degrees > 360.0f)
+    if (!ok || !std::isfinite(degrees) || degrees < -360.0f || degrees > 360.0f)
       return RenderUsageError(QStringLiteral("%1 takes degrees").arg(option), streams);
     *angle = degrees;
   }
@@ -80,7 +86,8 @@ std::unique_ptr<OffscreenRenderer> MakeRenderer(QSize size, CliStreams streams) 
 }
 
 bool WritePicture(const QImage& image, const QString& path, CliStreams streams) {
-  const bool written = WritePictureFile(image, path);
-  if (!written) streams.err << "Error " << path << ": cannot write the picture\n";
+  QString error;
+  const bool written = WritePictureFile(image, path, &error);
+  if (!written) streams.err << "Error " << path << ": " << error << "\n";
   return written;
 }

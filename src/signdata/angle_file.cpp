@@ -1,8 +1,9 @@
 #include "signdata/angle_file.h"
 
 #include "app/app_state.h"
-#include "app/file_replacement.h"
 #include "app/number_format.h"
+#include "app/output_file.h"
+#include "app/regular_file_reading.h"
 #include "signdata/angle_file_reader.h"
 #include "signdata/text_decoding.h"
 
@@ -11,6 +12,10 @@
 namespace {
 
 const QString kLineEnd = QStringLiteral("\r\n");
+
+// The largest table, 257 slots of 32767 two-hand key frames, would be gigabytes; real
+// files are well below a mebibyte.
+constexpr qint64 kLargestAngleFile = qint64{64} << 20;
 
 // The columns of a key-frame line, in file order.
 std::vector<float> KeyFrameFields(const KeyFrame& k, int columnCount) {
@@ -39,20 +44,23 @@ QString WritableName(const QString& name) {
 }  // namespace
 
 FileResult LoadAngleFile(AppState& state, const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    return FileResult::Failure(QStringLiteral("cannot open: %1").arg(file.errorString()));
-  const QString text = DecodeTextFile(file.readAll());
-  if (file.error() != QFileDevice::NoError)
-    return FileResult::Failure(QStringLiteral("cannot read: %1").arg(file.errorString()));
+  auto bytes = ReadRegularFile(path, kLargestAngleFile);
+  if (auto* error = std::get_if<QString>(&bytes)) return FileResult::Failure(*error);
+  const QString text = DecodeTextFile(std::get<QByteArray>(bytes));
 
   auto parsed = ParseAngleData(text, state.ColumnCount);
   if (auto* error = std::get_if<AngleDataError>(&parsed)) return FileResult::Failure(error->reason);
 
   // Only now, with the whole file read, does the table change.
   auto& entries = std::get<ParsedAngleData>(parsed).entries;
-  for (auto& [index, record] : entries) state.SignTable[index] = std::move(record);
-  state.SignCount = entries.empty() ? 0 : static_cast<int16_t>(entries.back().first + 1);
+  int highestSlot = -1;
+  for (auto& [index, record] : entries) {
+    state.SignTable[index] = std::move(record);
+    highestSlot = std::max(highestSlot, index);
+  }
+  // Counting up to the highest slot rather than the last entry keeps every loaded sign
+  // in view and in the next save, whatever order the file lists them in.
+  state.SignCount = static_cast<int16_t>(highestSlot + 1);
   return FileResult::Success();
 }
 
@@ -78,7 +86,7 @@ FileResult SaveAngleFile(const AppState& state, const QString& path) {
   if (state.ColumnCount != kOneHandColumns && state.ColumnCount != kTwoHandColumns)
     return FileResult::Failure(QStringLiteral("no file layout is set (%1 columns)").arg(state.ColumnCount));
   QString error;
-  if (!ReplaceFile(path, FormatAngleData(state.SignTable, state.SignCount, state.ColumnCount).toUtf8(),
+  if (!WriteOutputFile(path, FormatAngleData(state.SignTable, state.SignCount, state.ColumnCount).toUtf8(),
                    &error))
     return FileResult::Failure(QStringLiteral("cannot write: %1").arg(error));
   return FileResult::Success();
