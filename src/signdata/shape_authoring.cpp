@@ -243,7 +243,7 @@ bool Parser::Statement(const QStringList& tokens) {
   if (keyword == u"shape") return DefineShape(tokens);
   if (keyword == u"sign") return StartSign(tokens);
   if (keyword == u"frame") return AddFrame(tokens);
-  return Fail(QStringLiteral("unknown statement '%1'").arg(keyword));
+  return Fail(QStringLiteral("unknown statement '%1'").arg(ShortenedForMessage(keyword)));
 }
 
 bool Parser::DefineJoints(const QStringList& tokens, bool thumb) {
