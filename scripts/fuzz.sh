@@ -35,7 +35,7 @@ for harness in angle_data settings shape_authoring; do
   mkdir -p "$corpus"
   echo "== ${harness}_fuzzer for ${seconds} s"
   "build-fuzz/fuzz/${harness}_fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -max_len=65536 -print_final_stats=1 -artifact_prefix="build-fuzz/findings/${harness}-" \
+    -max_len=16384 -print_final_stats=1 -artifact_prefix="build-fuzz/findings/${harness}-" \
     "$corpus" "$seeds/$harness" || status=1
 done
 exit "$status"
