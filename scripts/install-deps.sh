@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, and nothing else.
+# Installs the Debian packages the build and the tests need, and nothing else
+# (clang and its runtime libraries build the fuzzing harnesses of scripts/fuzz.sh).
 # apt-get update runs only when something is missing, so a ready machine starts at once.
 set -euo pipefail
 
@@ -13,6 +14,7 @@ packages=(
   qt6-qpa-plugins fonts-dejavu-core
   fonts-droid-fallback
   fonts-ipafont-gothic fonts-nanum
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 
+#include <csignal>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -37,6 +38,9 @@ using Command = std::function<int(const QStringList&, CliStreams)>;
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // Past a file size limit (ulimit -f) a write should fail and be reported with its
+  // file, not end the program with no word.
+  std::signal(SIGXFSZ, SIG_IGN);
   const auto application = MakeCliApplication(argc, argv);
   QStringList arguments = QCoreApplication::arguments().mid(1);
   CliStreams streams{std::cout, std::cerr};

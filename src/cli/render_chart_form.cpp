@@ -4,6 +4,7 @@
 #include "gl/reference_chart.h"
 #include "playback/view_state.h"
 #include "signdata/sign_table.h"
+#include "gl/picture_file.h"
 
 int RenderChartForm(const ParsedArguments& arguments, CliStreams streams) {
   if (!arguments.positional.isEmpty())
@@ -26,6 +27,12 @@ int RenderChartForm(const ParsedArguments& arguments, CliStreams streams) {
   const std::vector<ChartCell> cells = ChartCells(table);
   if (cells.empty()) {
     streams.err << "tovaro-cli render: " << arguments.Value("--angles") << " holds no key frame\n";
+    return kExitFailure;
+  }
+  const ChartExtent extent = ChartPictureExtent(cells.size(), *columns, size.width(), size.height());
+  if (const auto problem = PictureSizeProblem(extent.width, extent.height)) {
+    streams.err << "tovaro-cli render: cannot draw the chart of " << cells.size() << " key frames: "
+                << *problem << "\n";
     return kExitFailure;
   }
   auto renderer = MakeRenderer(arguments, size, streams);

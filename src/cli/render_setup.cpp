@@ -2,6 +2,7 @@
 
 #include "gl/picture_file.h"
 
+#include "base/output_file.h"
 #include "cli/appearance_option.h"
 #include "cli/render_command.h"
 #include "gl/offscreen_renderer.h"
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 std::optional<QSize> ParsePictureSize(const QString& text) {
@@ -33,8 +35,12 @@ std::optional<int> LoadRenderTable(const ParsedArguments& arguments, SignTable& 
   if (!hands) return RenderUsageError(QStringLiteral("--hands must be 1 or 2"), streams);
   if (!arguments.values.contains("--angles"))
     return RenderUsageError(QStringLiteral("--angles FILE is missing"), streams);
-  table.SetHands(*hands);
   const QString file = arguments.Value("--angles");
+  if (arguments.values.contains("--out")) {
+    if (InputNamedByOutput(arguments.Value("--out"), {file}))
+      return RenderUsageError(QStringLiteral("--out names the input %1").arg(file), streams);
+  }
+  table.SetHands(*hands);
   const FileResult loaded = LoadAngleFile(table, file);
   if (!loaded) {
     streams.err << "Error " << file << ": " << loaded.reason << "\n";
@@ -64,7 +70,7 @@ std::optional<int> ApplyPictureOptions(const ParsedArguments& arguments, ViewSta
     if (!arguments.values.contains(option)) continue;
     bool ok = false;
     const float degrees = arguments.Value(option).toFloat(&ok);
-    if (!ok || degrees < -360.0f || degrees > 360.0f)
+    if (!ok || !std::isfinite(degrees) || degrees < -360.0f || degrees > 360.0f)
       return RenderUsageError(QStringLiteral("%1 takes degrees").arg(option), streams);
     *angle = degrees;
   }
@@ -88,7 +94,8 @@ std::unique_ptr<OffscreenRenderer> MakeRenderer(const ParsedArguments& arguments
 }
 
 bool WritePicture(const QImage& image, const QString& path, CliStreams streams) {
-  const bool written = WritePictureFile(image, path);
-  if (!written) streams.err << "Error " << path << ": cannot write the picture\n";
+  QString error;
+  const bool written = WritePictureFile(image, path, &error);
+  if (!written) streams.err << "Error " << path << ": " << error << "\n";
   return written;
 }

@@ -3,6 +3,7 @@
 #include "gl/offscreen_renderer.h"
 #include "playback/playback_engine.h"
 #include "signdata/sign_table.h"
+#include "gl/picture_file.h"
 
 #include <QFont>
 #include <QPainter>
@@ -23,16 +24,34 @@ std::vector<ChartCell> ChartCells(const SignTable& table) {
   return cells;
 }
 
+namespace {
+
+int LabelHeight(int cellHeight) { return std::max(18, cellHeight / 9); }
+
+int ColumnsUsed(size_t cellCount, int columns) {
+  return static_cast<int>(std::clamp<qint64>(columns, 1, std::max<qint64>(1, static_cast<qint64>(cellCount))));
+}
+
+}  // namespace
+
+ChartExtent ChartPictureExtent(size_t cellCount, int columns, int cellWidth, int cellHeight) {
+  const qint64 count = std::max<qint64>(1, static_cast<qint64>(cellCount));
+  const qint64 used = ColumnsUsed(cellCount, columns);
+  const qint64 rows = (count + used - 1) / used;
+  return {used * cellWidth, rows * (qint64{cellHeight} + LabelHeight(cellHeight))};
+}
+
 QImage RenderReferenceChart(const SignTable& table, OffscreenRenderer& renderer,
                             const std::vector<ChartCell>& cells, int columns) {
   const int cellWidth = renderer.Width();
   const int cellHeight = renderer.Height();
-  const int labelHeight = std::max(18, cellHeight / 9);
-  const int count = std::max<int>(1, static_cast<int>(cells.size()));
-  columns = std::clamp(columns, 1, count);
-  const int rows = (count + columns - 1) / columns;
+  const int labelHeight = LabelHeight(cellHeight);
+  const ChartExtent extent = ChartPictureExtent(cells.size(), columns, cellWidth, cellHeight);
+  if (PictureSizeProblem(extent.width, extent.height)) return {};
+  columns = ColumnsUsed(cells.size(), columns);
 
-  QImage chart(columns * cellWidth, rows * (cellHeight + labelHeight), QImage::Format_RGB32);
+  QImage chart(static_cast<int>(extent.width), static_cast<int>(extent.height), QImage::Format_RGB32);
+  if (chart.isNull()) return {};
   chart.fill(Qt::white);
   QPainter painter(&chart);
   QFont font = painter.font();

@@ -22,8 +22,17 @@ struct ChartCell {
 // A cell for every key frame of every filled slot 0..SignCount-1, in slot order.
 std::vector<ChartCell> ChartCells(const SignTable& table);
 
+// The size of the chart of `cellCount` cells of `cell` pixels each, `columns` to a row,
+// worked out in 64 bits so that no count of cells overflows it.
+struct ChartExtent {
+  qint64 width = 0;
+  qint64 height = 0;
+};
+ChartExtent ChartPictureExtent(size_t cellCount, int columns, int cellWidth, int cellHeight);
+
 // Poses the hands in each cell's key frame, draws it with `renderer` (one cell's
 // picture size) and lays the pictures out `columns` to a row with the label under
-// each. Needs a QGuiApplication for the label font.
+// each. Needs a QGuiApplication for the label font. A null picture when the chart
+// would be too large (see PictureSizeProblem).
 QImage RenderReferenceChart(const SignTable& table, OffscreenRenderer& renderer,
                             const std::vector<ChartCell>& cells, int columns);

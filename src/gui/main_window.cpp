@@ -434,6 +434,8 @@ void MainWindow::ShutDown() {
   if (shutDown_) return;
   shutDown_ = true;
   settings_.SpeedText = ui_.speedBox->text();
+  // Said where the user sees it: the next start would otherwise come up with old settings
+  // and no word why.
   if (!WriteSettings(SettingsPath(), settings_))
-    qWarning("The settings could not be written to %s", qPrintable(SettingsPath()));
+    messages_.ShowMessage(QStringLiteral("The settings could not be written to %1").arg(SettingsPath()));
 }

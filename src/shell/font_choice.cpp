@@ -17,7 +17,8 @@ SizeReading ReadFontSize(const QString& text) {
   const std::optional<int16_t> size = RoundToInt16(value);
   if (!size) return {0, value > 0 ? kFontSizeTooBigMessage : kFontSizeTooSmallMessage};
   if (*size < 1) return {0, kFontSizeTooSmallMessage};
-  return {*size, {}};
+  if (*size > kLargestFontSize) return {0, kFontSizeTooBigMessage};
+  return {KeptFontSize(*size), {}};
 }
 
 }  // namespace

@@ -21,8 +21,8 @@ struct FontChoice {
   FontDescription Korean;
 };
 
-// Sizes are read leniently and rounded halves to even; they must be at least 1 and fit
-// the 16 bits the settings keep. Blanks around a name are dropped (the settings file
+// Sizes are read leniently and rounded halves to even; they must be 1..72, and sizes
+// below 6 are raised to 6 (a window laid out for a larger font cannot be drawn). Blanks around a name are dropped (the settings file
 // would lose the leading ones anyway), so a name of blanks alone counts as empty.
 FontChoice CheckFontChoice(const QString& japaneseName, const QString& japaneseSize,
                            const QString& koreanName, const QString& koreanSize);

@@ -13,6 +13,15 @@ struct FontDescription {
   friend bool operator==(const FontDescription&, const FontDescription&) = default;
 };
 
+// The sizes the windows are laid out for: a font much larger makes the main window
+// taller than any framebuffer, one much smaller is unreadable.
+constexpr int16_t kSmallestFontSize = 6;
+constexpr int16_t kLargestFontSize = 72;
+
+inline int16_t KeptFontSize(int16_t size) {
+  return size < kSmallestFontSize ? kSmallestFontSize : size > kLargestFontSize ? kLargestFontSize : size;
+}
+
 // The three fonts are indexed by the interface language they serve, so the interface
 // font is the one whose index equals InterfaceLanguage; Korean has no interface of its
 // own and only serves Hangul text.

@@ -4,6 +4,7 @@
 #include "base/file_replacement.h"
 #include "base/number_format.h"
 #include "base/text_decoding.h"
+#include "base/regular_file_reading.h"
 
 #include <QFile>
 
@@ -79,14 +80,15 @@ QString Line(QStringView key, const QString& value) {
 QString SettingsFilePath() { return AppDirectory() + kSettingsFileName; }
 
 bool ReadSettings(const QString& path, Settings& settings) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  // Seven short lines; whatever lies beyond the first mebibyte is not read at all.
-  const QByteArray bytes = file.read(kLongestSettingsFile);
-  if (file.error() != QFileDevice::NoError) return false;
-  file.close();
+  // Seven short lines: anything that is not a regular file of at most a mebibyte is
+  // not a settings file (and a FIFO would block the start for ever).
+  const auto bytes = ReadRegularFile(path, kLongestSettingsFile);
+  if (!std::holds_alternative<QByteArray>(bytes)) return false;
+  return ReadSettingsText(DecodeTextFile(std::get<QByteArray>(bytes)), settings);
+}
 
-  FieldStream fields(DecodeTextFile(bytes));
+bool ReadSettingsText(const QString& text, Settings& settings) {
+  FieldStream fields(text);
   const auto key = [&fields](QStringView expected) {
     const std::optional<QString> field = fields.Next();
     return field && *field == expected;
@@ -117,8 +119,9 @@ bool ReadSettings(const QString& path, Settings& settings) {
     settings.Fonts[i].Name = *name;
     const std::optional<int16_t> size = integer();
     if (!size) return false;
-    // A font needs a positive size; the font window refuses anything else.
-    settings.Fonts[i].Size = *size >= 1 ? *size : defaults[i].Size;
+    // A font needs a positive size; a huge one would make a window too large to draw
+    // into, and the size would be written back at the end, breaking every later start.
+    settings.Fonts[i].Size = *size >= 1 ? KeptFontSize(*size) : defaults[i].Size;
   }
 
   if (!key(u"Speed")) return false;

@@ -15,8 +15,12 @@ QString SettingsFilePath();
 // the expected keys; on False every value read before the fault is kept and the rest
 // keep what `settings` held (the defaults at start-up). An eighth line
 // "Appearance,Natural" after the seven remembers the Natural hands; without it, or with
-// any other value, the hands are Classic.
+// any other value, the hands are Classic. A file that is not a regular file of at most
+// a mebibyte is not read.
 bool ReadSettings(const QString& path, Settings& settings);
+
+// The same for the text of a settings file. Font sizes are kept within 6..72.
+bool ReadSettingsText(const QString& text, Settings& settings);
 
 // Writes the seven settings lines. The file is replaced only once it is complete, so a
 // failed write keeps the previous file whole. True when the file was written.

@@ -1,7 +1,8 @@
 #include "signdata/angle_file.h"
 
-#include "base/file_replacement.h"
 #include "base/number_format.h"
+#include "base/output_file.h"
+#include "base/regular_file_reading.h"
 #include "signdata/angle_file_reader.h"
 #include "base/text_decoding.h"
 
@@ -10,6 +11,10 @@
 namespace {
 
 const QString kLineEnd = QStringLiteral("\r\n");
+
+// The largest table, 257 slots of 32767 two-hand key frames, would be gigabytes; real
+// files are well below a mebibyte.
+constexpr qint64 kLargestAngleFile = qint64{64} << 20;
 
 // The columns of a key-frame line, in file order.
 std::vector<float> KeyFrameFields(const KeyFrame& k, int columnCount) {
@@ -38,20 +43,23 @@ QString WritableName(const QString& name) {
 }  // namespace
 
 FileResult LoadAngleFile(SignTable& table, const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    return FileResult::Failure(QStringLiteral("cannot open: %1").arg(file.errorString()));
-  const QString text = DecodeTextFile(file.readAll());
-  if (file.error() != QFileDevice::NoError)
-    return FileResult::Failure(QStringLiteral("cannot read: %1").arg(file.errorString()));
+  auto bytes = ReadRegularFile(path, kLargestAngleFile);
+  if (auto* error = std::get_if<QString>(&bytes)) return FileResult::Failure(*error);
+  const QString text = DecodeTextFile(std::get<QByteArray>(bytes));
 
   auto parsed = ParseAngleData(text, table.ColumnCount);
   if (auto* error = std::get_if<AngleDataError>(&parsed)) return FileResult::Failure(error->reason);
 
   // Only now, with the whole file read, does the table change.
   auto& entries = std::get<ParsedAngleData>(parsed).entries;
-  for (auto& [index, record] : entries) table.Signs[index] = std::move(record);
-  table.SignCount = entries.empty() ? 0 : static_cast<int16_t>(entries.back().first + 1);
+  int highestSlot = -1;
+  for (auto& [index, record] : entries) {
+    table.Signs[index] = std::move(record);
+    highestSlot = std::max(highestSlot, index);
+  }
+  // Counting up to the highest slot rather than the last entry keeps every loaded sign
+  // in view and in the next save, whatever order the file lists them in.
+  table.SignCount = static_cast<int16_t>(highestSlot + 1);
   return FileResult::Success();
 }
 
@@ -77,7 +85,7 @@ FileResult SaveAngleFile(const SignTable& table, const QString& path) {
   if (table.ColumnCount != kOneHandColumns && table.ColumnCount != kTwoHandColumns)
     return FileResult::Failure(QStringLiteral("no file layout is set (%1 columns)").arg(table.ColumnCount));
   QString error;
-  if (!ReplaceFile(path, FormatAngleData(table.Signs, table.SignCount, table.ColumnCount).toUtf8(),
+  if (!WriteOutputFile(path, FormatAngleData(table.Signs, table.SignCount, table.ColumnCount).toUtf8(),
                    &error))
     return FileResult::Failure(QStringLiteral("cannot write: %1").arg(error));
   return FileResult::Success();

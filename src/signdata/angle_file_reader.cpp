@@ -1,5 +1,6 @@
 #include "signdata/angle_file_reader.h"
 
+#include "base/message_text.h"
 #include "base/number_format.h"
 
 #include <cfloat>
@@ -62,6 +63,16 @@ float* FieldTarget(KeyFrame& k, int field) {
   return nullptr;
 }
 
+// "NaN", "-inf", "Infinity" and the like: text a float writer produces for a value
+// that is no number. Read leniently it would silently become 0.
+bool SpellsNonFiniteNumber(QStringView field) {
+  QString compact;
+  for (const QChar c : field)
+    if (!c.isSpace()) compact += c.toLower();
+  if (compact.startsWith(u'+') || compact.startsWith(u'-')) compact.remove(0, 1);
+  return compact.startsWith(u"nan") || compact.startsWith(u"inf");
+}
+
 QString AtLine(int line, const QString& what) {
   return QStringLiteral("line %1: %2").arg(line).arg(what);
 }
@@ -91,17 +102,21 @@ std::variant<ParsedAngleData, AngleDataError> ParseAngleData(QStringView text, i
     if (!readFields())
       return AngleDataError{AtLine(reader.LastFieldLine(), QStringLiteral("file ends inside a sign header"))};
 
+    for (const int numeric : {0, 2})
+      if (SpellsNonFiniteNumber(fields[numeric]))
+        return AngleDataError{AtLine(headerLine, QStringLiteral("%1 is not a number")
+                                                     .arg(ShortenedForMessage(fields[numeric].trimmed())))};
     const auto index = RoundToInt16(LenientNumber(fields[0]));
     if (!index)
       return AngleDataError{AtLine(headerLine, QStringLiteral("slot index %1 is beyond the 16-bit range")
-                                                   .arg(fields[0].trimmed()))};
+                                                   .arg(ShortenedForMessage(fields[0].trimmed())))};
     if (*index < 0 || *index >= kSignSlots)
       return AngleDataError{
           AtLine(headerLine, QStringLiteral("slot index %1 outside 0..%2").arg(*index).arg(kSignSlots - 1))};
     const auto frameCount = RoundToInt16(LenientNumber(fields[2]));
     if (!frameCount)
       return AngleDataError{AtLine(headerLine, QStringLiteral("frame count %1 is beyond the 16-bit range")
-                                                   .arg(fields[2].trimmed()))};
+                                                   .arg(ShortenedForMessage(fields[2].trimmed())))};
     if (*frameCount < 1)
       return AngleDataError{AtLine(headerLine, QStringLiteral("frame count %1").arg(*frameCount))};
 
@@ -119,9 +134,12 @@ std::variant<ParsedAngleData, AngleDataError> ParseAngleData(QStringView text, i
             AtLine(reader.LastFieldLine(), QStringLiteral("file ends inside sign %1").arg(*index))};
       for (int field = 0; field < columnCount; ++field) {
         const double value = LenientNumber(fields[field]);
+        if (SpellsNonFiniteNumber(fields[field]))
+          return AngleDataError{AtLine(frameLine, QStringLiteral("value %1 is not a number")
+                                                      .arg(ShortenedForMessage(fields[field].trimmed())))};
         if (!std::isfinite(value) || std::fabs(value) > FLT_MAX)
           return AngleDataError{AtLine(frameLine, QStringLiteral("value %1 is out of range")
-                                                      .arg(fields[field].trimmed()))};
+                                                      .arg(ShortenedForMessage(fields[field].trimmed())))};
         *FieldTarget(frame, field) = static_cast<float>(value);
       }
     }

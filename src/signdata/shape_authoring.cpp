@@ -1,5 +1,7 @@
 #include "signdata/shape_authoring.h"
 
+#include "base/message_text.h"
+#include "base/regular_file_reading.h"
 #include "hand/hand.h"
 #include "hand/hand_landmarks.h"
 
@@ -7,9 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <optional>
 #include <vector>
@@ -34,6 +38,20 @@ struct HandValues {
   Wrist wrist{};
 };
 
+// What a named shape sets when a frame uses it: the fingers and the wrist it names,
+// each as the last assignment in it left them. Worked out once, when the shape is
+// defined, so using a shape costs the same however deeply shapes name each other.
+struct ShapeEffect {
+  std::array<std::optional<Joints>, kFingerCount> fingers{};
+  std::optional<Wrist> wrist;
+
+  void Override(const ShapeEffect& later) {
+    for (int f = 0; f < kFingerCount; ++f)
+      if (later.fingers[f]) fingers[f] = later.fingers[f];
+    if (later.wrist) wrist = later.wrist;
+  }
+};
+
 struct FrameValues {
   float rate = 1.0f;
   std::array<HandValues, 2> hands{};
@@ -56,7 +74,8 @@ class Parser {
   bool CloseSign();
   std::optional<std::vector<Assignment>> ParseAssignments(const QStringList& tokens, int first);
   bool CheckAssignment(const Assignment& assignment);
-  bool Apply(const Assignment& assignment, FrameValues& frame, int depth);
+  bool Apply(const Assignment& assignment, FrameValues& frame);
+  ShapeEffect EffectOf(const Assignment& assignment) const;
   bool CheckPlacement(const Assignment& assignment);
   bool Place(const Assignment& assignment, FrameValues& frame);
   std::optional<Joints> JointsOf(const QString& name, int finger) const;
@@ -65,6 +84,7 @@ class Parser {
 
   ShapeIncludeReader readInclude_;
   QStringList includeStack_;  // the included files being read, outermost first
+  QSet<QString> included_;    // every file included so far
   int line_ = 0;
   QString error_;
   AuthoredShapes shapes_;
@@ -74,7 +94,7 @@ class Parser {
   QHash<QString, Joints> fingerVariants_;  // "name/finger"
   QHash<QString, Joints> thumbStates_;
   QHash<QString, Wrist> wrists_;
-  QHash<QString, std::vector<Assignment>> shapeDefinitions_;
+  QHash<QString, ShapeEffect> shapeDefinitions_;
   int currentSlot_ = -1;
   int signLine_ = 0;
   std::vector<bool> filled_ = std::vector<bool>(kSignSlots, false);
@@ -124,8 +144,9 @@ bool Parser::Fail(const QString& why) {
 std::optional<float> Parser::Number(const QString& text) {
   bool ok = false;
   const float value = text.toFloat(&ok);
-  if (!ok) {
-    Fail(QStringLiteral("'%1' is not a number").arg(text));
+  // "nan" and "inf" read as floats, but no joint or wrist can take them.
+  if (!ok || !std::isfinite(value)) {
+    Fail(QStringLiteral("'%1' is not a number").arg(ShortenedForMessage(text)));
     return std::nullopt;
   }
   return value;
@@ -189,6 +210,10 @@ bool Parser::Include(const QStringList& tokens) {
   if (signsStarted_) return Fail(QStringLiteral("'include' must come before the signs"));
   const QString& name = tokens[1];
   if (includeStack_.contains(name)) return Fail(QStringLiteral("'%1' includes itself").arg(name));
+  // A file read once has given all it holds; reading it again could only define its
+  // states twice, and files that each include the next many times would take for ever.
+  if (included_.contains(name)) return true;
+  included_.insert(name);
   const std::optional<QString> text = readInclude_ ? readInclude_(name) : std::nullopt;
   if (!text) return Fail(QStringLiteral("cannot read '%1'").arg(name));
   const int includingLine = line_;
@@ -218,7 +243,7 @@ bool Parser::Statement(const QStringList& tokens) {
   if (keyword == u"shape") return DefineShape(tokens);
   if (keyword == u"sign") return StartSign(tokens);
   if (keyword == u"frame") return AddFrame(tokens);
-  return Fail(QStringLiteral("unknown statement '%1'").arg(keyword));
+  return Fail(QStringLiteral("unknown statement '%1'").arg(ShortenedForMessage(keyword)));
 }
 
 bool Parser::DefineJoints(const QStringList& tokens, bool thumb) {
@@ -358,47 +383,50 @@ bool Parser::DefineShape(const QStringList& tokens) {
   for (const Assignment& a : *assignments)
     if (a.key == u"rate" || a.key == u"place" || a.left)
       return Fail(QStringLiteral("a shape describes one hand; rate, place and left. belong to frames"));
-  shapeDefinitions_.insert(tokens[1], *assignments);
+  ShapeEffect effect;
+  for (const Assignment& a : *assignments) effect.Override(EffectOf(a));
+  shapeDefinitions_.insert(tokens[1], effect);
   return true;
 }
 
-bool Parser::Apply(const Assignment& a, FrameValues& frame, int depth) {
-  if (depth > 16) return Fail(QStringLiteral("shapes nest too deep"));
+// The names of an assignment were checked when it was read, so every one is known.
+ShapeEffect Parser::EffectOf(const Assignment& a) const {
+  ShapeEffect effect;
+  if (a.key == u"shape") {
+    for (const QString& name : a.names) effect.Override(shapeDefinitions_.value(name));
+  } else if (a.key == u"wrist") {
+    Wrist sum{};
+    for (const QString& name : a.names) {
+      const Wrist w = wrists_.value(name);
+      for (int k = 0; k < 6; ++k) sum[k] += w[k];
+    }
+    effect.wrist = sum;
+  } else {
+    const QStringList fingers = a.key == u"fingers" ? kFingerKeys.mid(1) : QStringList{a.key};
+    for (const QString& fingerKey : fingers) {
+      const int finger = static_cast<int>(kFingerKeys.indexOf(fingerKey));
+      Joints sum{};
+      for (const QString& name : a.names) {
+        const Joints joints = JointsOf(name, finger).value_or(Joints{});
+        for (int k = 0; k < 9; ++k) sum[k] += joints[k];
+      }
+      effect.fingers[finger] = sum;
+    }
+  }
+  return effect;
+}
+
+bool Parser::Apply(const Assignment& a, FrameValues& frame) {
   if (a.key == u"rate") {
     frame.rate = a.names[0].toFloat();
     return true;
   }
   if (a.key == u"place") return true;  // once the frame's hands are posed
   HandValues& hand = frame.hands[a.left ? 1 : 0];
-  if (a.key == u"shape") {
-    for (const QString& name : a.names) {
-      for (Assignment inner : shapeDefinitions_.value(name)) {
-        inner.left = a.left;
-        if (!Apply(inner, frame, depth + 1)) return false;
-      }
-    }
-    return true;
-  }
-  if (a.key == u"wrist") {
-    Wrist sum{};
-    for (const QString& name : a.names) {
-      const Wrist& w = wrists_[name];
-      for (int k = 0; k < 6; ++k) sum[k] += w[k];
-    }
-    hand.wrist = sum;
-    return true;
-  }
-  const QStringList fingers = a.key == u"fingers" ? kFingerKeys.mid(1) : QStringList{a.key};
-  for (const QString& fingerKey : fingers) {
-    const int finger = static_cast<int>(kFingerKeys.indexOf(fingerKey));
-    Joints sum{};
-    for (const QString& name : a.names) {
-      const auto joints = JointsOf(name, finger);
-      if (!joints) return Fail(QStringLiteral("unknown finger state '%1'").arg(name));
-      for (int k = 0; k < 9; ++k) sum[k] += (*joints)[k];
-    }
-    hand.fingers[finger] = sum;
-  }
+  const ShapeEffect effect = EffectOf(a);
+  for (int f = 0; f < kFingerCount; ++f)
+    if (effect.fingers[f]) hand.fingers[f] = *effect.fingers[f];
+  if (effect.wrist) hand.wrist = *effect.wrist;
   return true;
 }
 
@@ -453,7 +481,7 @@ bool Parser::StartSign(const QStringList& tokens) {
   if (tokens.size() != 3) return Fail(QStringLiteral("'sign' takes a slot and a name"));
   bool ok = false;
   const int slot = tokens[1].toInt(&ok);
-  if (!ok || slot < 0 || slot >= kSignSlots) return Fail(QStringLiteral("slot '%1' is not 0..256").arg(tokens[1]));
+  if (!ok || slot < 0 || slot >= kSignSlots) return Fail(QStringLiteral("slot '%1' is not 0..256").arg(ShortenedForMessage(tokens[1])));
   if (filled_[slot]) return Fail(QStringLiteral("slot %1 is given twice").arg(slot));
   if (tokens[2].size() > kSignNameLength)
     return Fail(QStringLiteral("name '%1' is longer than %2 characters").arg(tokens[2]).arg(kSignNameLength));
@@ -498,7 +526,7 @@ bool Parser::AddFrame(const QStringList& tokens) {
     }
   }
   for (const Assignment& a : *assignments)
-    if (!Apply(a, frame, 0)) return false;
+    if (!Apply(a, frame)) return false;
   for (const Assignment& a : *assignments)
     if (a.key == u"place" && !Place(a, frame)) return false;
 
@@ -516,6 +544,14 @@ bool Parser::AddFrame(const QStringList& tokens) {
       key.LeftWristPos[k] = frame.hands[1].wrist[3 + k];
     }
   }
+  // Finite values can still add up beyond the range of a float.
+  const auto finite = [](const auto& values) {
+    return std::all_of(values.begin(), values.end(), [](float v) { return std::isfinite(v); });
+  };
+  if (!std::isfinite(key.Rate) || !finite(key.RightFinger) || !finite(key.LeftFinger) ||
+      !finite(key.RightWristAngle) || !finite(key.LeftWristAngle) || !finite(key.RightWristPos) ||
+      !finite(key.LeftWristPos))
+    return Fail(QStringLiteral("the frame's values add up beyond the range of a number"));
   record.Frames.push_back(key);
   record.FrameCount = static_cast<int16_t>(record.Frames.size());
   return true;
@@ -527,14 +563,25 @@ ShapeAuthoringResult ParseShapeAuthoring(const QString& text, const ShapeInclude
   return Parser(readInclude).Run(text);
 }
 
-ShapeAuthoringResult ParseShapeAuthoringFile(const QString& path) {
-  auto read = [](const QString& file) -> std::optional<QString> {
-    QFile source(file);
-    if (!source.open(QIODevice::ReadOnly)) return std::nullopt;
-    return QString::fromUtf8(source.readAll());
+ShapeAuthoringResult ParseShapeAuthoringFile(const QString& path, QStringList* filesRead) {
+  // Hand-written sources are a few hundred lines; a FIFO or a device is no source.
+  constexpr qint64 kLargestSource = qint64{16} << 20;
+  auto read = [filesRead](const QString& file) -> std::optional<QString> {
+    if (filesRead) *filesRead << file;
+    const auto bytes = ReadRegularFile(file, kLargestSource);
+    if (!std::holds_alternative<QByteArray>(bytes)) return std::nullopt;
+    return QString::fromUtf8(std::get<QByteArray>(bytes));
   };
-  const std::optional<QString> text = read(path);
-  if (!text) return {false, QStringLiteral("cannot open it"), {}};
+  const auto bytes = ReadRegularFile(path, kLargestSource);
+  if (const auto* why = std::get_if<QString>(&bytes)) {
+    if (filesRead) *filesRead << path;
+    // A file that is there but cannot be a source says why; a missing one keeps its
+    // short message.
+    if (why->startsWith(u"cannot open")) return {false, QStringLiteral("cannot open it"), {}};
+    return {false, *why, {}};
+  }
+  if (filesRead) *filesRead << path;
+  const QString text = QString::fromUtf8(std::get<QByteArray>(bytes));
   const QDir folder = QFileInfo(path).dir();
-  return ParseShapeAuthoring(*text, [&](const QString& name) { return read(folder.filePath(name)); });
+  return ParseShapeAuthoring(text, [&](const QString& name) { return read(folder.filePath(name)); });
 }

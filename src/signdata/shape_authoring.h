@@ -3,6 +3,7 @@
 #include "signdata/sign_table.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -54,5 +55,7 @@ using ShapeIncludeReader = std::function<std::optional<QString>(const QString& n
 ShapeAuthoringResult ParseShapeAuthoring(const QString& text, const ShapeIncludeReader& readInclude = {});
 
 // Reads the source at `path`; an include names a file beside it. A file that cannot
-// be opened gives the error "cannot open it".
-ShapeAuthoringResult ParseShapeAuthoringFile(const QString& path);
+// be opened gives the error "cannot open it"; one that is not a regular file of at
+// most 16 MiB says so. `filesRead`, if given, receives the source and every file an
+// include named.
+ShapeAuthoringResult ParseShapeAuthoringFile(const QString& path, QStringList* filesRead = nullptr);

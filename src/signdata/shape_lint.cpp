@@ -1,5 +1,6 @@
 #include "signdata/shape_lint.h"
 
+#include "base/message_text.h"
 #include "hand/hand.h"
 #include "signdata/key_frame_pose.h"
 
@@ -12,7 +13,7 @@ QString ShapeProblem::Describe() const {
                                      .arg(frame + 2)
                                      .arg(frameCount)
                                : QStringLiteral("key frame %1 of %2").arg(frame + 1).arg(frameCount);
-  const QString depth = QString::number(static_cast<double>(what.depth), 'f', 1);
+  const QString depth = ShortenedForMessage(QString::number(static_cast<double>(what.depth), 'f', 1));
   if (betweenHands)
     return QStringLiteral("slot %1 \"%2\" %3, between the hands: right %4 and left %5 overlap by %6")
         .arg(slot)

@@ -21,7 +21,8 @@ struct KeyFrame {
   friend bool operator==(const KeyFrame&, const KeyFrame&) = default;
 };
 
-// Names are a fixed 10 characters: shorter text is padded with blanks, longer cut.
+// Names are a fixed 10 characters: shorter text is padded with blanks, longer cut
+// (never through a character written as a surrogate pair).
 constexpr int kSignNameLength = 10;
 QString FixedLengthName(const QString& name);
 

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 TEST(FileReplacement, ReplacesTheWholeFileOrNothing) {
@@ -31,6 +34,15 @@ TEST(FileReplacement, ReplacesTheWholeFileOrNothing) {
     EXPECT_EQ(FileContents(path), "kept\r\n") << size;
   }
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("table.csv")});
+
+  // The reason is the system's, not "Unknown error".
+  for (const qsizetype size : {500, 200000}) {
+    const std::optional<bool> saysTooLarge = WithFileSizeLimit(100, [&] {
+      QString why;
+      return !ReplaceFile(path, QByteArray(size, 'x'), &why) && why == QString::fromLocal8Bit(std::strerror(EFBIG));
+    });
+    EXPECT_EQ(saysTooLarge, true) << size;
+  }
 
   QString error;
   EXPECT_FALSE(ReplaceFile(dir.filePath(QStringLiteral("missing/table.csv")), "x", &error));

@@ -4,7 +4,9 @@
 #include "gl/offscreen_renderer.h"
 #include "gl/reference_chart.h"
 #include "signdata/angle_file.h"
+#include "gl/picture_file.h"
 #include "support/command_run.h"
+#include "support/fifo_reader.h"
 
 #include <QDir>
 #include <QImage>
@@ -36,6 +38,11 @@ QString WriteTable(const QTemporaryDir& dir, bool withRest) {
   const QString path = dir.filePath(withRest ? "rest.csv" : "norest.csv");
   EXPECT_TRUE(SaveAngleFile(state, path));
   return path;
+}
+
+bool AngleFileLoads(const QString& path) {
+  SignTable state = SignTable::WithHands(1);
+  return static_cast<bool>(LoadAngleFile(state, path));
 }
 
 }  // namespace
@@ -112,8 +119,16 @@ TEST(RenderCommand, RejectsWrongUsage) {
        {"--system", "2", "--angles", table, "--speed", "0", "--frames", frames, "a"},
        {"--system", "2", "--angles", table, "--speed", "100", "--frames", frames},
        {"--system", "2", "--roman", "--angles", table, "--speed", "100", "--frames", frames, "a"},
-       {"--system", "2", "--hands", "1", "--angles", table, "--speed", "100", "--frames", frames, "a"}},
+       {"--system", "2", "--hands", "1", "--angles", table, "--speed", "100", "--frames", frames, "a"},
+       // Turns that are no number drew a black picture.
+       {"--angles", table, "--hands", "1", "--sign", "1", "--azimuth", "nan", "--out", out},
+       {"--angles", table, "--hands", "1", "--sign", "1", "--elevation", "-inf", "--out", out},
+       {"--angles", table, "--hands", "1", "--chart", "--azimuth", "NaN", "--out", out},
+       // The picture may not replace the table it is drawn from.
+       {"--angles", table, "--hands", "1", "--sign", "1", "--out", table},
+       {"--angles", table, "--hands", "1", "--chart", "--out", table}},
       "--chart");
+  EXPECT_TRUE(AngleFileLoads(table));
   EXPECT_FALSE(QFile::exists(out));
   EXPECT_FALSE(QFile::exists(frames));
 }
@@ -160,4 +175,50 @@ TEST(RenderCommand, FramesReportTablesAndTextsThatCannotBePlayed) {
   EXPECT_EQ(rejected.status, 1);
   EXPECT_EQ(rejected.out, "Result False\n");
   EXPECT_TRUE(QDir(frames).entryList(QDir::Files).isEmpty());
+}
+
+// A chart too large to make is refused before anything is allocated or drawn, saying
+// what is too large; picture sizes are checked the same way.
+TEST(RenderCommand, AChartTooLargeIsRefusedBeforeDrawing) {
+  QTemporaryDir dir;
+  const QString table = WriteTable(dir, true);
+  const QString out = dir.filePath("chart.png");
+  const CommandRun run = Render({"--angles", table, "--hands", "1", "--chart", "--columns", "1",
+                                 "--size", "16384x16384", "--out", out});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "tovaro-cli render: cannot draw the chart of 4 key frames: the picture would be "
+                     "16384x72816 pixels, more than 32767 on a side\n");
+  EXPECT_FALSE(QFile::exists(out));
+
+  const struct {
+    size_t cells;
+    int columns;
+    int side;
+    bool fits;
+  } charts[] = {
+      {4 * 32767, 6, 320, false},  // a tall chart of every key frame of four long signs
+      {256, 256, 16384, false},    // a wide one
+      {2000, 48, 640, false},      // each side fits, the whole does not
+      {28, 6, 320, true},
+      {1, 1, 8192, true},
+  };
+  for (const auto& [cells, columns, side, fits] : charts) {
+    const ChartExtent extent = ChartPictureExtent(cells, columns, side, side);
+    EXPECT_EQ(!PictureSizeProblem(extent.width, extent.height), fits) << cells << " " << columns;
+  }
+}
+
+// The picture goes into a FIFO as it is, where a rename would have replaced it.
+TEST(RenderCommand, AFifoAsOutputIsWrittenStraightInto) {
+  QTemporaryDir dir;
+  const QString table = WriteTable(dir, true);
+  const QString fifo = dir.filePath("picture.png");
+  FifoReader reader(fifo);
+  ASSERT_TRUE(reader.IsOpen());
+  const CommandRun run = Render({"--angles", table, "--hands", "1", "--sign", "1", "--size", "32x24", "--out", fifo});
+  EXPECT_EQ(run.status, 0) << run.err;
+  QImage picture;
+  EXPECT_TRUE(picture.loadFromData(reader.Finish(), "PNG"));
+  EXPECT_EQ(picture.size(), QSize(32, 24));
+  EXPECT_TRUE(IsFifo(fifo));
 }

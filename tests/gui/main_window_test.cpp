@@ -138,6 +138,19 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QVERIFY(FileContents(Dir() + kSettingsFileName).endsWith("Editable, 0 \r\n"));
   }
 
+  // A folder where the settings file belongs can be neither read nor replaced; the user
+  // is told, rather than finding old settings at the next start.
+  void settingsThatCannotBeWrittenAreReportedAtExit() {
+    WriteTables();
+    QVERIFY(QDir(Dir()).mkdir(kSettingsFileName));
+    MessagesDuring([this] { StartWindow(); });
+    MainWindow& window = *window_;
+    window.show();
+    const QStringList shown = MessagesDuring([&window] { window.close(); });
+    QCOMPARE(shown, QStringList{"The settings could not be written to " + Dir() + kSettingsFileName});
+    QVERIFY(!window.isVisible());
+  }
+
   void exitWritesWhatChangedAndTheEditingCodeShowsItsMenus() {
     WriteFiles(0, 2, 742);
     MainWindow& window = StartWindow();

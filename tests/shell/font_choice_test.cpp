@@ -18,7 +18,10 @@ TEST(FontChoice, TakesBothNamesAndRoundedSizes) {
   EXPECT_EQ(Check("11.5", "14pt").Japanese.Size, 12);
   EXPECT_EQ(Check("11.5", "14pt").Korean.Size, 14);
   EXPECT_EQ(Check("1", "0.6").Result, FontChoice::Outcome::Accepted);
-  EXPECT_EQ(Check("32767", "1").Result, FontChoice::Outcome::Accepted);
+  // Sizes below 6 are raised to 6; 72 is the largest the windows are laid out for.
+  EXPECT_EQ(Check("72", "1").Result, FontChoice::Outcome::Accepted);
+  EXPECT_EQ(Check("72", "1").Japanese.Size, 72);
+  EXPECT_EQ(Check("72", "1").Korean.Size, 6);
 
   const FontChoice trimmed = CheckFontChoice(QStringLiteral("  IPA Gothic "), QStringLiteral("9"),
                                              QStringLiteral("Batang\t"), QStringLiteral("9"));
@@ -39,7 +42,7 @@ TEST(FontChoice, RefusesASizeBelowOne) {
 }
 
 TEST(FontChoice, RefusesASizeTheSettingsCannotKeep) {
-  for (const char* size : {"32768", "1e9", "1e999"}) {
+  for (const char* size : {"73", "32767", "32768", "1e9", "1e999"}) {
     const FontChoice choice = Check("12", size);
     EXPECT_EQ(choice.Result, FontChoice::Outcome::Refused) << size;
     EXPECT_EQ(choice.Message, QStringLiteral("Font size is too big"));

@@ -216,6 +216,22 @@ TEST_F(SettingsFileTest, ValuesTheProgramCannotUseAreRefusedOrReplaced) {
   EXPECT_EQ(back.Fonts[EnglishFont].Name, "Odd FontName");
 }
 
+// A font of 32767 points made a window taller than any framebuffer, and the size was
+// written back at exit, so every later start was broken too.
+TEST_F(SettingsFileTest, FontSizesAreKeptBetweenSixAndSeventyTwo) {
+  const struct {
+    const char* stored;
+    int16_t kept;
+  } cases[] = {{"32767", 72}, {"73", 72}, {"72", 72}, {"12", 12}, {"6", 6}, {"5", 6}, {"1", 6}, {"0", 10}};
+  for (const auto& [stored, kept] : cases) {
+    QByteArray file = kDefaultFile;
+    file.replace("EnglishFont,Times New Roman, 10 ", "EnglishFont,Times New Roman, " + QByteArray(stored) + " ");
+    Settings state;
+    EXPECT_TRUE(ReadSettings(WriteBytes(file), state)) << stored;
+    EXPECT_EQ(state.Fonts[EnglishFont].Size, kept) << stored;
+  }
+}
+
 TEST_F(SettingsFileTest, AnOlderShiftJisFileIsRead) {
   QByteArray file = kDefaultFile;
   QStringEncoder toShiftJis("Shift_JIS");

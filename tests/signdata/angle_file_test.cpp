@@ -47,11 +47,12 @@ class AngleFileTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(AngleFileTest, EntriesInAnyOrderFillTheirSlotsAndTheLastReadSetsTheCount) {
+TEST_F(AngleFileTest, EntriesInAnyOrderFillTheirSlotsAndTheHighestSetsTheCount) {
   const QString text = Header(3, "C", 1) + FrameLine(300) + Header(0, "rest", 1) + FrameLine(0) +
                        Header(1, "A", 2) + FrameLine(100) + FrameLine(110);
   ASSERT_TRUE(Load(text));
-  EXPECT_EQ(state.SignCount, 2);
+  // Slot 3 came first but is the highest: no loaded sign is hidden, none dropped at save.
+  EXPECT_EQ(state.SignCount, 4);
   EXPECT_EQ(state.Signs[3].FrameCount, 1);
   EXPECT_EQ(state.Signs[3].Frames[0].Rate, 300.0f);
   EXPECT_EQ(state.Signs[1].FrameCount, 2);
@@ -65,6 +66,14 @@ TEST_F(AngleFileTest, EntriesInAnyOrderFillTheirSlotsAndTheLastReadSetsTheCount)
   EXPECT_EQ(k.RightWristAngle[3], 0.0f);
   EXPECT_EQ(k.LeftFinger[0], 0.0f);
   EXPECT_EQ(state.Signs[0].Name, "rest      ");
+
+  const QString saved = dir.filePath("saved.csv");
+  ASSERT_TRUE(SaveAngleFile(state, saved));
+  SignTable back;
+  back.ColumnCount = kOneHandColumns;
+  ASSERT_TRUE(LoadAngleFile(back, saved));
+  EXPECT_EQ(back.SignCount, 4);
+  EXPECT_TRUE(back.Signs == state.Signs);
 }
 
 TEST_F(AngleFileTest, ALaterEntryReplacesAnEarlierOneAndUnnamedSlotsKeepTheirData) {
@@ -99,6 +108,32 @@ TEST_F(AngleFileTest, NamesAreCutOrPaddedToTenCharactersAndNumbersReadLeniently)
   EXPECT_EQ(state.Signs[0].Frames[0].RightWristAngle[1], -10.0f);
 }
 
+// A character outside the basic plane takes two UTF-16 units; cut between them, it
+// would be saved as "?".
+TEST_F(AngleFileTest, NamesAreCutBetweenCharactersNeverInsideOne) {
+  const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
+  const struct {
+    QString name;
+    QString kept;
+  } cases[] = {
+      {"ABCDEFGHI" + smile, "ABCDEFGHI "},
+      {"ABCDEFGH" + smile + "Z", "ABCDEFGH" + smile},
+      {smile + smile + smile + smile + smile + smile, smile + smile + smile + smile + smile},
+  };
+  for (const auto& [name, kept] : cases) {
+    EXPECT_EQ(FixedLengthName(name), kept);
+    state.Signs[0].Name = FixedLengthName(name);
+    state.Signs[0].FrameCount = 1;
+    state.Signs[0].Frames = {KeyFrame{}};
+    state.SignCount = 1;
+    const QString path = dir.filePath("names.csv");
+    ASSERT_TRUE(SaveAngleFile(state, path));
+    SignTable back = SignTable::WithHands(1);
+    ASSERT_TRUE(LoadAngleFile(back, path));
+    EXPECT_EQ(back.Signs[0].Name, kept);
+  }
+}
+
 TEST_F(AngleFileTest, EveryFailureNamesItsLineAndLeavesTheTableAsItWas) {
   ASSERT_TRUE(Load(Header(0, "keep", 1) + FrameLine(9) + Header(1, "one", 1) + FrameLine(1)));
   const SignTableSlots before = state.Signs;
@@ -119,6 +154,18 @@ TEST_F(AngleFileTest, EveryFailureNamesItsLineAndLeavesTheTableAsItWas) {
       {good + "\r\n", "line 3: file ends inside a sign header"},
       {good + Header(2, "z", 1) + FrameLine(0).replace("3,", "1e99,"),
        "line 4: value 1e99 is out of range"},
+      // What a writer makes of a value that is no number would otherwise read as 0.
+      {good + Header(2, "z", 1) + FrameLine(0).replace("3,", "NaN,"), "line 4: value NaN is not a number"},
+      {good + Header(2, "z", 1) + FrameLine(0).replace("3,", " -inf ,"), "line 4: value -inf is not a number"},
+      {good + Header(2, "z", 1) + FrameLine(0).replace("3,", "Infinity,"),
+       "line 4: value Infinity is not a number"},
+      {good + "nan" + Header(2, "z", 1).mid(1) + FrameLine(0), "line 3: nan is not a number"},
+      {good + Header(2, "z", 1).replace(",1,", ",inf,") + FrameLine(0), "line 3: inf is not a number"},
+      // Long numbers are quoted shortened.
+      {good + Header(2, "z", 1) + FrameLine(0).replace("3,", QString(5000, u'9') + ","),
+       "line 4: value " + QString(20, u'9') + QChar(0x2026) + " is out of range"},
+      {good + QString(5000, u'7') + Header(2, "z", 1).mid(1) + FrameLine(0),
+       "line 3: slot index " + QString(20, u'7') + QChar(0x2026) + " is beyond the 16-bit range"},
   };
   for (const Case& c : cases) {
     const FileResult result = Load(c.text);

@@ -233,3 +233,42 @@ TEST(ShapeAuthoring, PlacesOneHandSoThatTwoPointsMeet) {
   EXPECT_EQ(error("shape touch place=index@middle\n"),
             "line 14: a shape describes one hand; rate, place and left. belong to frames");
 }
+
+// No joint or wrist can take a value that is no number, whether written so or summed.
+TEST(ShapeAuthoring, RefusesValuesThatAreNotFiniteNumbers) {
+  auto error = [](const QString& signs) { return Parse(signs).error.toStdString(); };
+  EXPECT_EQ(error("finger odd flex nan 0 0\n"), "line 11: 'nan' is not a number");
+  EXPECT_EQ(error("wrist odd at 0 -inf 0\n"), "line 11: '-inf' is not a number");
+  EXPECT_EQ(error("sign 0 A\nframe rate=inf\n"), "line 12: 'inf' is not a number");
+  EXPECT_EQ(error("finger huge flex 3e38 0 0\nsign 0 A\nframe index=huge+huge\n"),
+            "line 13: the frame's values add up beyond the range of a number");
+  EXPECT_EQ(error("wrist far at 3e38 0 0\nsign 0 A\nframe wrist=far+far\n"),
+            "line 13: the frame's values add up beyond the range of a number");
+  EXPECT_EQ(error("finger odd flex " + QString(5000, u'1') + "x 0 0\n"),
+            "line 11: '" + QString(20, u'1').toStdString() + "\u2026' is not a number");
+}
+
+// Twelve levels of shapes, each naming the one below ten times, would expand 10^12
+// times if each use were expanded afresh; as would files that include the next one ten
+// times. Both must end at once with the same result as a flat description.
+TEST(ShapeAuthoring, DeeplyNestedShapesAndRepeatedIncludesCostLittle) {
+  QString nested = "shape s0 fingers=curled wrist=front\n";
+  QString includes = "hands 1\ninclude f1\n";
+  QHash<QString, QString> files;
+  for (int level = 1; level <= 12; ++level) {
+    nested += QStringLiteral("shape s%1 shape=").arg(level) +
+              QStringList(10, QStringLiteral("s%1").arg(level - 1)).join(u'+') + "\n";
+    files.insert(QStringLiteral("f%1").arg(level),
+                 level == 12 ? QStringLiteral("# the end\n")
+                             : QString(QStringLiteral("include f%1\n").arg(level + 1)).repeated(10));
+  }
+  const auto deep = Parse(nested + "sign 0 A\nframe shape=s12 thumb=side\n");
+  ASSERT_TRUE(deep.ok) << deep.error.toStdString();
+  const auto flat = Parse("sign 0 A\nframe fingers=curled wrist=front thumb=side\n");
+  ASSERT_TRUE(flat.ok);
+  EXPECT_EQ((*deep.shapes.Table)[0].Frames, (*flat.shapes.Table)[0].Frames);
+
+  const auto reader = [&files](const QString& name) -> std::optional<QString> { return files.value(name); };
+  const auto included = ParseShapeAuthoring(includes + kVocabulary + "sign 0 A\nframe shape=fist\n", reader);
+  EXPECT_TRUE(included.ok) << included.error.toStdString();
+}

@@ -114,3 +114,14 @@ TEST(ShapeLint, ChecksTheTwoHandsAgainstEachOther) {
   // A one-hand table never looks at the second hand's fields.
   EXPECT_TRUE(LintShapes(*table, 4, 1).empty());
 }
+
+// Hand shapes with absurd values overlap by absurd amounts; the message stays readable.
+TEST(ShapeLint, AHugeOverlapIsQuotedShortened) {
+  ShapeProblem problem;
+  problem.name = FixedLengthName("A");
+  problem.frameCount = 1;
+  problem.what.depth = 3.4028235e38f;
+  const QString described = problem.Describe();
+  EXPECT_TRUE(described.endsWith(" overlap by 34028234663852885981" + QString(QChar(0x2026))))
+      << described.toStdString();
+}
