@@ -3,6 +3,7 @@
 #include "gui/about_dialog.h"
 #include "gui/background_painter.h"
 #include "gui/clickable_label.h"
+#include "gui/discard_confirmation.h"
 #include "gui/file_dialog.h"
 #include "gui/font_dialog.h"
 #include "gui/hand_view.h"
@@ -10,6 +11,7 @@
 #include "gui/language_dialog.h"
 #include "gui/main_window_captions.h"
 #include "gui/main_window_layout.h"
+#include "gui/pose_editor.h"
 #include "gui/system_choice_dialog.h"
 #include "gui/user_input_hold.h"
 #include "playback/view_controls.h"
@@ -116,6 +118,8 @@ void MainWindow::ConnectMenus() {
   connect(menus_.mnuLang, &QAction::triggered, this, &MainWindow::LanguageOption);
   connect(menus_.mnuFont, &QAction::triggered, this, &MainWindow::FontSelection);
   connect(menus_.mnuAbout, &QAction::triggered, this, &MainWindow::ShowAbout);
+  menus_.mnuEdit->setEnabled(true);
+  connect(menus_.mnuEdit, &QAction::triggered, this, &MainWindow::OpenPoseEditor);
 }
 
 bool MainWindow::StartUp() {
@@ -191,6 +195,10 @@ void MainWindow::FontSelection() {
 }
 
 void MainWindow::ShowAbout() { AboutWindow().exec(); }
+
+void MainWindow::OpenPoseEditor() {
+  if (table_.HasLayout()) EditWindow().Open(ui_.systemLabel->text());
+}
 
 void MainWindow::CaptionSetting() {
   ApplyMainWindowFont(ui_, InterfaceFont());
@@ -307,6 +315,16 @@ AboutDialog& MainWindow::AboutWindow() {
   return *aboutWindow_;
 }
 
+PoseEditor& MainWindow::EditWindow() {
+  if (!poseEditor_) {
+    poseEditor_ = new PoseEditor(
+        {table_, engine_, player_, [this] { return ui_.speedBox->text(); },
+         [this]() -> FileDialog& { return FileWindow(); }},
+        this);
+  }
+  return *poseEditor_;
+}
+
 FileDialog& MainWindow::FileWindow() {
   if (!fileDialog_) {
     fileDialog_ = new FileDialog(this);
@@ -390,6 +408,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // Key frames stored in the editor and never saved would be lost with the program.
+  if (poseEditor_ && poseEditor_->TableModified() && !ConfirmDiscardingChanges(this)) {
+    event->ignore();
+    return;
+  }
   // A word still playing stops at once: at a slow speed it could take minutes.
   player_.Stop();
   ShutDown();

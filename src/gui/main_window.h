@@ -28,6 +28,7 @@ class AboutDialog;
 class FileDialog;
 class FontDialog;
 class LanguageDialog;
+class PoseEditor;
 class SystemChoiceDialog;
 class UserInputHold;
 
@@ -92,6 +93,7 @@ class MainWindow : public QMainWindow {
   LanguageDialog& LanguageWindow();
   FontDialog& FontWindow();
   AboutDialog& AboutWindow();
+  PoseEditor& EditWindow();
 
   // The system's language, which pre-selects the first-run language choice; set before
   // StartUp (tests give any locale).
@@ -122,6 +124,7 @@ class MainWindow : public QMainWindow {
   void LanguageOption();
   void FontSelection();
   void ShowAbout();
+  void OpenPoseEditor();
   void OpenAngleFile();
   void StartWord();
   void WordEnded();
@@ -154,6 +157,7 @@ class MainWindow : public QMainWindow {
   QPointer<LanguageDialog> languageWindow_;
   QPointer<FontDialog> fontWindow_;
   QPointer<AboutDialog> aboutWindow_;
+  QPointer<PoseEditor> poseEditor_;
   QLocale systemLocale_ = QLocale::system();
   FontFamilySource fontFamilies_;
   bool shutDown_ = false;
