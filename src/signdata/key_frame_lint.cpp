@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -16,12 +17,15 @@ QString ProblemText(const ShapeProblem& problem, int handCount) {
   if (problem.betweenHands)
     return QStringLiteral("Right %1 passes through the left %2")
         .arg(PartName(problem.what.first), PartName(problem.what.second));
+  // A finger passes through the palm, not the other way round.
+  HandPart moving = problem.what.first;
+  HandPart other = problem.what.second;
+  if (moving.IsPalm()) std::swap(moving, other);
   if (handCount < 2)
-    return QStringLiteral("%1 passes through the %2")
-        .arg(Capitalised(PartName(problem.what.first)), PartName(problem.what.second));
+    return QStringLiteral("%1 passes through the %2").arg(Capitalised(PartName(moving)), PartName(other));
   const QString side = problem.hand == 0 ? QStringLiteral("right") : QStringLiteral("left");
-  return Capitalised(QStringLiteral("%1 %2 passes through the %1 %3")
-                         .arg(side, PartName(problem.what.first), PartName(problem.what.second)));
+  return Capitalised(
+      QStringLiteral("%1 %2 passes through the %1 %3").arg(side, PartName(moving), PartName(other)));
 }
 
 }  // namespace
