@@ -9,7 +9,9 @@
 
 namespace {
 
-constexpr int kBoxWidth = 48;
+// Finger angles are short ("-33.5"); wrist positions take all seven digits ("-15.31579").
+constexpr int kFingerBoxWidth = 52;
+constexpr int kWristBoxWidth = 76;
 // The finger blocks stand in rows of three.
 constexpr int kBlocksPerRow = 3;
 
@@ -28,7 +30,7 @@ NumberBox* MakeBox(const ValueBoxId& box, QWidget* parent) {
                                                             : "FingerTx";
   made->setObjectName(QStringLiteral("%1%2_%3").arg(QLatin1String(stem), suffix).arg(box.index));
   made->setAccessibleName(BoxName(box));
-  made->setFixedWidth(kBoxWidth);
+  made->setFixedWidth(box.group == BoxGroup::Finger ? kFingerBoxWidth : kWristBoxWidth);
   made->setText(DesignerText(box));
   return made;
 }

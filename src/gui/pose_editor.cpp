@@ -415,9 +415,14 @@ bool PoseEditor::ShowKeyFrame(int sign, int frame) {
   if (!HasKeyFrame(table_, sign, frame)) return false;
   const KeyFrame& shown = table_.Frame(sign, frame);
   writingBoxes_ = true;
+  auto write = [](QLineEdit* box, float value) {
+    box->setText(ValueText(value));
+    // A long value shows its sign and leading digits.
+    box->setCursorPosition(0);
+  };
   for (int hand = 0; hand < TableHands(); ++hand)
-    for (const ValueBoxId& box : HandBoxes(hand)) Box(box)->setText(ValueText(ValueOf(shown, box)));
-  rateBox_->setText(ValueText(shown.Rate));
+    for (const ValueBoxId& box : HandBoxes(hand)) write(Box(box), ValueOf(shown, box));
+  write(rateBox_, shown.Rate);
   writingBoxes_ = false;
   PreviewBoxes();
   return true;
