@@ -231,6 +231,13 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     list->hidePopup();
     QVERIFY(editor.FrameEdited());
     QCOMPARE(TextOf(editor, "FingerTx2_13"), QStringLiteral("15"));
+    // So does a click into the frame number; Cancel keeps its text.
+    seen = AnswerNextMessageBox(QMessageBox::Cancel);
+    QTest::mouseClick(BoxOf(editor, "FrameNoTxt"), Qt::LeftButton);
+    QTRY_VERIFY(seen->Shown);
+    QCOMPARE(seen->Text, QStringLiteral("Changes will be discarded"));
+    QCOMPARE(TextOf(editor, "FrameNoTxt"), QStringLiteral("2"));
+    QVERIFY(editor.FrameEdited());
     Type(*BoxOf(editor, "VrateTxt"), "2.5");
     QCOMPARE(MessagesDuring([&] { Click(editor, "cmdSet"); }), QStringList{"Data updated"});
     QCOMPARE(table.Frame(2, 1).LeftFinger[13], 15.0f);
