@@ -424,6 +424,8 @@ bool PoseEditor::ShowKeyFrame(int sign, int frame) {
     for (const ValueBoxId& box : HandBoxes(hand)) write(Box(box), ValueOf(shown, box));
   write(rateBox_, shown.Rate);
   writingBoxes_ = false;
+  // What the status line said was about the key frame shown before.
+  SetStatus({});
   PreviewBoxes();
   return true;
 }
