@@ -21,7 +21,7 @@ class HandValuePanel : public QGroupBox {
   HandValuePanel(int hand, QWidget* parent = nullptr);
 
   NumberBox* Box(const ValueBoxId& box) const;
-  int Hand() const { return hand_; }
+  int HandIndex() const { return hand_; }
 
  private:
   int hand_;

@@ -176,7 +176,7 @@ void PoseEditor::ConnectControls() {
   frameNumberBox_->installEventFilter(this);
   connect(rateBox_, &QLineEdit::textChanged, this, [this] { frameEdited_ = true; });
   for (HandValuePanel* panel : panels_)
-    for (const ValueBoxId& box : HandBoxes(panel->Hand()))
+    for (const ValueBoxId& box : HandBoxes(panel->HandIndex()))
       connect(panel->Box(box), &QLineEdit::textChanged, this, &PoseEditor::ValueBoxChanged);
   connect(handGroup_, &QButtonGroup::idClicked, this, &PoseEditor::ShowPanel);
 
