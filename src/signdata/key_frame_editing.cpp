@@ -78,7 +78,8 @@ bool IsValidSignName(const QString& name) {
 }
 
 EditOutcome AddSign(SignTable& table, const QString& name) {
-  if (table.SignCount < 0 || table.SignCount >= kSignSlots) return EditOutcome::Refused(kNoFreeSignSlotMessage);
+  if (table.SignCount < 0 || table.SignCount >= kSignSlots)
+    return EditOutcome::Refused(kNoFreeSignSlotMessage);
   const int slot = table.SignCount;
   SignRecord& record = table.Signs[slot];
   record.Name = FixedLengthName(name);

@@ -133,7 +133,8 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
           qobject_cast<QComboBox*>(control))
         QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
     }
-    QCOMPARE(BoxOf(editor, "FingerTx2_12")->accessibleName(), QStringLiteral("Left Index finger column 2 row 1"));
+    QCOMPARE(BoxOf(editor, "FingerTx2_12")->accessibleName(),
+             QStringLiteral("Left Index finger column 2 row 1"));
     QCOMPARE(BoxOf(editor, "WristPos_2")->accessibleName(), QStringLiteral("Right Wrist Position 3"));
     QCOMPARE(BoxOf(editor, "FrameNoTxt")->accessibleName(), QStringLiteral("Frame No"));
     QCOMPARE(BoxOf(editor, "VrateTxt")->accessibleName(), QStringLiteral("Velocity rate"));
@@ -289,8 +290,9 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     // A stored key frame with a finger through the palm says so, and is stored anyway.
     for (const char* name : {"FingerTx_19", "FingerTx_22", "FingerTx_25"}) Type(*BoxOf(editor, name), "90");
     QCOMPARE(MessagesDuring([&] { Click(editor, "cmdSet"); }), QStringList{"Data updated"});
-    QVERIFY2(TextOf(editor, "StatusLbl").startsWith("Right middle finger tip segment passes through the right palm"),
-             qPrintable(TextOf(editor, "StatusLbl")));
+    const QString status = TextOf(editor, "StatusLbl");
+    QVERIFY2(status.startsWith("Right middle finger tip segment passes through the right palm"),
+             qPrintable(status));
     QCOMPARE(table.Frame(2, 1).RightFinger[25], 90.0f);
   }
 
@@ -555,15 +557,19 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     QCOMPARE(run(Dir() + "edited.csv"), original);
 
     // The files differ in exactly that value.
-    const QStringList before = QString::fromUtf8(FileContents(Dir() + "PositionASL.csv")).split(QStringLiteral("\r\n"));
-    const QStringList after = QString::fromUtf8(FileContents(Dir() + "edited.csv")).split(QStringLiteral("\r\n"));
+    const auto lines = [this](const char* name) {
+      return QString::fromUtf8(FileContents(Dir() + name)).split(QStringLiteral("\r\n"));
+    };
+    const QStringList before = lines("PositionASL.csv");
+    const QStringList after = lines("edited.csv");
     QCOMPARE(after.size(), before.size());
     QStringList changed;
     for (qsizetype line = 0; line < before.size(); ++line) {
       const QStringList was = before[line].split(u','), is = after[line].split(u',');
       QCOMPARE(is.size(), was.size());
       for (qsizetype field = 0; field < was.size(); ++field)
-        if (was[field] != is[field]) changed << QStringLiteral("%1:%2 %3 -> %4").arg(line).arg(field).arg(was[field], is[field]);
+        if (was[field] != is[field])
+          changed << QStringLiteral("%1:%2 %3 -> %4").arg(line).arg(field).arg(was[field], is[field]);
     }
     QCOMPARE(changed.size(), 1);
     // Finger element 13 is field 7 + 13 of a key-frame line.
@@ -575,6 +581,8 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     MenusOf(*window_).mnuEdit->trigger();
     auto* editor = window_->findChild<PoseEditor*>(QStringLiteral("EditFrm2"));
     if (!editor) qFatal("the pose editor did not open");
+    // Focus events reach only the active window, and the editor watches them.
+    if (!QTest::qWaitForWindowActive(editor)) qWarning("the pose editor did not become active");
     return *editor;
   }
 };
