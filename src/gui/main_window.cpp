@@ -3,6 +3,7 @@
 #include "gui/about_dialog.h"
 #include "gui/background_painter.h"
 #include "gui/clickable_label.h"
+#include "gui/discard_confirmation.h"
 #include "gui/file_dialog.h"
 #include "gui/font_dialog.h"
 #include "gui/hand_view.h"
@@ -11,6 +12,7 @@
 #include "gui/language_dialog.h"
 #include "gui/main_window_captions.h"
 #include "gui/main_window_layout.h"
+#include "gui/pose_editor.h"
 #include "gui/system_choice_dialog.h"
 #include "gui/user_input_hold.h"
 #include "playback/view_controls.h"
@@ -126,6 +128,8 @@ void MainWindow::ConnectMenus() {
   connect(menus_.mnuJapaneseHelp, &QAction::triggered, this, [this] { ShowHelp(1); });
   connect(menus_.mnuKoreanHelp, &QAction::triggered, this, [this] { ShowHelp(2); });
   connect(menus_.mnuIndonesianHelp, &QAction::triggered, this, [this] { ShowHelp(3); });
+  menus_.mnuEdit->setEnabled(true);
+  connect(menus_.mnuEdit, &QAction::triggered, this, &MainWindow::OpenPoseEditor);
 }
 
 bool MainWindow::StartUp() {
@@ -210,6 +214,9 @@ void MainWindow::FontSelection() {
 void MainWindow::ShowAbout() { AboutWindow().exec(); }
 
 void MainWindow::ShowHelp(int16_t index) { OpenHelpDocument(appDirectory_, index, messages_, this); }
+void MainWindow::OpenPoseEditor() {
+  if (table_.HasLayout()) EditWindow().Open(ui_.systemLabel->text());
+}
 
 void MainWindow::CaptionSetting() {
   ApplyMainWindowFont(ui_, InterfaceFont());
@@ -325,6 +332,16 @@ AboutDialog& MainWindow::AboutWindow() {
   return *aboutWindow_;
 }
 
+PoseEditor& MainWindow::EditWindow() {
+  if (!poseEditor_) {
+    poseEditor_ = new PoseEditor(
+        {table_, engine_, player_, [this] { return ui_.speedBox->text(); },
+         [this]() -> FileDialog& { return FileWindow(); }},
+        this);
+  }
+  return *poseEditor_;
+}
+
 FileDialog& MainWindow::FileWindow() {
   if (!fileDialog_) {
     fileDialog_ = new FileDialog(this);
@@ -424,6 +441,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // Key frames stored in the editor and never saved would be lost with the program.
+  if (poseEditor_ && poseEditor_->TableModified() && !ConfirmDiscardingChanges(this)) {
+    event->ignore();
+    return;
+  }
   // A word still playing stops at once: at a slow speed it could take minutes.
   player_.Stop();
   ShutDown();

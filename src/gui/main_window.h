@@ -28,6 +28,7 @@ class AboutDialog;
 class FileDialog;
 class FontDialog;
 class LanguageDialog;
+class PoseEditor;
 class SystemChoiceDialog;
 class UserInputHold;
 
@@ -92,6 +93,7 @@ class MainWindow : public QMainWindow {
   LanguageDialog& LanguageWindow();
   FontDialog& FontWindow();
   AboutDialog& AboutWindow();
+  PoseEditor& EditWindow();
 
   // The system's language, which pre-selects the first-run language choice; set before
   // StartUp (tests give any locale).
@@ -124,6 +126,7 @@ class MainWindow : public QMainWindow {
   void ShowAbout();
   // Opens help document 0..3 (English, Japanese, Korean, Indonesian) in a new window.
   void ShowHelp(int16_t index);
+  void OpenPoseEditor();
   void OpenAngleFile();
   void StartWord();
   void WordEnded();
@@ -158,6 +161,7 @@ class MainWindow : public QMainWindow {
   QPointer<LanguageDialog> languageWindow_;
   QPointer<FontDialog> fontWindow_;
   QPointer<AboutDialog> aboutWindow_;
+  QPointer<PoseEditor> poseEditor_;
   QLocale systemLocale_ = QLocale::system();
   FontFamilySource fontFamilies_;
   bool shutDown_ = false;

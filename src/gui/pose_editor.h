@@ -1,0 +1,147 @@
+#pragma once
+
+#include "signdata/key_frame_boxes.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class DropDownList;
+class FileDialog;
+class FrameCopyDialog;
+class HandValuePanel;
+class MessageSink;
+class NumberBox;
+class PlaybackEngine;
+class QButtonGroup;
+class QCheckBox;
+class QCloseEvent;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class SignNameDialog;
+class TimedPlayer;
+struct SignTable;
+
+// What the pose editor works with, all owned by the main window: the sign table it
+// edits in place (so every stored change is spelled at once), the engine and player
+// that draw on the main window's drawing area, the speed box's text, and the file
+// dialog for saving.
+struct PoseEditorContext {
+  SignTable& table;
+  PlaybackEngine& engine;
+  TimedPlayer& player;
+  std::function<QString()> speedText;
+  std::function<FileDialog&()> fileDialog;
+};
+
+// EditFrm2, the pose editor: one key frame of one sign as numbers in boxes, previewed
+// on the hands of the main window, stored back with "Set", played with "Action" and
+// saved to an angle data file. Modeless and a single instance: closing hides it, and
+// what it shows survives until it is opened again.
+//
+// The table is the main window's; nothing else writes it while the editor is open, and
+// the windows that read it (the spelling, the frame copy window) read it when they use
+// it, so the editor needs no change notification. A table reloaded underneath it (a
+// system switch) is met by checking every sign and key frame before it is touched.
+class PoseEditor : public QWidget {
+  Q_OBJECT
+
+ public:
+  PoseEditor(PoseEditorContext context, QWidget* parent = nullptr);
+  ~PoseEditor() override;
+
+  // Fills the sign list from the table, offers the "Left" panel only for a two-hand
+  // table, takes `caption` (the current system's name) as its title and shows itself.
+  // Does nothing while the table has no layout.
+  void Open(const QString& caption);
+
+  // "Set" has changed the table since it was last saved or the editor was closed
+  // with OK to discarding.
+  bool TableModified() const { return tableModified_; }
+  // The boxes hold changes not stored with "Set".
+  bool FrameEdited() const { return frameEdited_; }
+  // The sign "Set" stores into: the one last chosen in the list.
+  int CurrentSign() const { return currentSign_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildLayout();
+  void ConnectControls();
+  NumberBox* Box(const ValueBoxId& box) const;
+  int TableHands() const;
+
+  void ChooseSign(int sign);
+  void ListAboutToOpen();
+  void FrameNumberTyped(const QString& text);
+  void FrameNumberClicked();
+  void ValueBoxChanged();
+  void LoadFrame();
+  void Display();
+  void SetFrame();
+  void AddFrame();
+  void DeleteFrame();
+  void CopyFrom();
+  void AddSign();
+  void Action();
+  void Save();
+  void ShowPanel(int hand);
+
+  // Writes a key frame into the boxes and previews it; false when it does not exist.
+  bool ShowKeyFrame(int sign, int frame);
+  // Draws the boxes' values on the hands. A box that is no number is named in a
+  // message (or, when `quietly`, in the status line) and nothing is drawn.
+  bool PreviewBoxes(bool quietly = false);
+  QString ReadBoxes(KeyFrame& frame, bool withRate) const;
+  void ShowFrameCount();
+  void SetStatus(const QString& text);
+
+  SignTable& table_;
+  PlaybackEngine& engine_;
+  TimedPlayer& player_;
+  std::function<QString()> speedText_;
+  std::function<FileDialog&()> fileDialog_;
+  std::unique_ptr<MessageSink> messages_;
+
+  DropDownList* signList_;
+  QLineEdit* frameNumberBox_;
+  QLabel* frameCountLabel_;
+  NumberBox* rateBox_;
+  QGroupBox* handChoice_;
+  std::array<QRadioButton*, 2> handOptions_{};
+  QButtonGroup* handGroup_;
+  QCheckBox* liveBox_;
+  QStackedWidget* panelStack_;
+  std::array<HandValuePanel*, 2> panels_{};
+  QPushButton* addFrameButton_;
+  QPushButton* deleteFrameButton_;
+  QPushButton* copyButton_;
+  QPushButton* addSignButton_;
+  QPushButton* loadButton_;
+  QPushButton* displayButton_;
+  QPushButton* setButton_;
+  QPushButton* actionButton_;
+  QPushButton* saveButton_;
+  QPushButton* closeButton_;
+  QLabel* statusLine_;
+  QPointer<FrameCopyDialog> copyWindow_;
+  QPointer<SignNameDialog> nameWindow_;
+
+  int currentSign_ = 0;
+  bool frameEdited_ = false;
+  bool tableModified_ = false;
+  QString savedFrameText_;
+  bool writingBoxes_ = false;
+  bool liveProblemShown_ = false;
+  bool placed_ = false;
+};

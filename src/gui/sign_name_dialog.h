@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+
+class QDialogButtonBox;
+class QLineEdit;
+
+// Asks for the name of a new sign: at most 10 characters, no comma, double quote or
+// line break (the angle data file could not carry them), "*" unless the user types
+// another. exec() is Accepted when the user chose OK; Name() then holds the name.
+class SignNameDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit SignNameDialog(QWidget* parent = nullptr);
+
+  // Starts again from "*" with the whole text selected.
+  void Reset();
+  QString Name() const;
+
+ private:
+  QLineEdit* nameBox_;
+  QDialogButtonBox* buttons_;
+};
