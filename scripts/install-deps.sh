@@ -12,6 +12,8 @@ packages=(
   qt6-qpa-plugins fonts-dejavu-core
   fonts-droid-fallback
   fonts-ipafont-gothic fonts-nanum
+  libgif-dev libimagequant-dev
+  libavcodec-dev libavformat-dev libavutil-dev libswscale-dev
 )
 
 missing=()

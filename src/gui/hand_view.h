@@ -35,6 +35,8 @@ class HandView : public QOpenGLWidget, public DrawingArea {
   int Height() const override;
   void DrawHands(const HandScene& scene) override;
   bool SaveFrame(const QString& path) override;
+  // Why the last SaveFrame failed.
+  const QString& LastSaveError() const { return lastSaveError_; }
 
   ViewState& View() { return view_; }
   const ViewState& View() const { return view_; }
@@ -68,4 +70,5 @@ class HandView : public QOpenGLWidget, public DrawingArea {
   QPointF heldAt_;
   bool mouseHeld_ = false;
   int picturesDrawn_ = 0;
+  QString lastSaveError_;
 };

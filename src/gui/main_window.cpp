@@ -10,8 +10,11 @@
 #include "gui/language_dialog.h"
 #include "gui/main_window_captions.h"
 #include "gui/main_window_layout.h"
+#include "gui/picture_recording.h"
+#include "gui/word_export.h"
 #include "gui/system_choice_dialog.h"
 #include "gui/user_input_hold.h"
+#include "playback/keeping_player.h"
 #include "playback/view_controls.h"
 #include "shell/input_layout.h"
 #include "shell/settings_file.h"
@@ -59,6 +62,10 @@ MainWindow::MainWindow(QString appDirectory, QWidget* parent)
       recorder_(engine_),
       signs_(table_, player_),
       inputHold_(new UserInputHold(this)),
+      pictures_(new PictureRecording({this, ui_.handView, ui_.recordingPanel, ui_.readingBox, ui_.speedBox,
+                                      &recorder_, &signs_, &messages_,
+                                      [this] { return settings_.InterfaceLanguage; }},
+                                     appDirectory_, this)),
       fontFamilies_(InstalledFontFamilies) {
   setObjectName(QStringLiteral("frmSpace"));
   setWindowTitle(QStringLiteral("Tovaro"));
@@ -98,6 +105,8 @@ void MainWindow::ConnectControls() {
   connect(ui_.systemLabel, &ClickableLabel::clicked, this, &MainWindow::FingerspellOption);
   connect(ui_.homeButton, &QPushButton::clicked, this, &MainWindow::GoHome);
   connect(ui_.closeRecordingButton, &QPushButton::clicked, this, &MainWindow::CloseRecordingPanel);
+  connect(ui_.captureButton, &QPushButton::clicked, pictures_, &PictureRecording::Capture);
+  connect(ui_.recordButton, &QPushButton::clicked, pictures_, &PictureRecording::Record);
 
   auto* viewPoints = new QButtonGroup(this);
   viewPoints->addButton(ui_.viewPointOptions[0], 0);
@@ -111,6 +120,8 @@ void MainWindow::ConnectControls() {
 
 void MainWindow::ConnectMenus() {
   connect(menus_.mnuOpen, &QAction::triggered, this, &MainWindow::OpenAngleFile);
+  connect(menus_.mnuExport, &QAction::triggered, this, &MainWindow::ExportWord);
+  connect(menus_.mnuBmp, &QAction::triggered, pictures_, &PictureRecording::OpenBitmapMenu);
   connect(menus_.mnuExit, &QAction::triggered, this, &QWidget::close);
   connect(menus_.mnuOption, &QAction::triggered, this, &MainWindow::FingerspellOption);
   connect(menus_.mnuLang, &QAction::triggered, this, &MainWindow::LanguageOption);
@@ -374,6 +385,33 @@ void MainWindow::RedrawView() { engine_.DrawHands(); }
 void MainWindow::CloseRecordingPanel() {
   ui_.recordingPanel->hide();
   recorder_.Stop();
+}
+
+// The word Start would spell, written as an animation of the drawing area's size and
+// view, through a sign front end of its own so the word on screen is not disturbed.
+void MainWindow::ExportWord() {
+  if (player_.IsPlaying()) return;
+  KeepingPlayer keeper;
+  SignClass exportSigns(table_, keeper);
+  exportSigns.SetNumeralBase(signs_.NumeralBase());
+  exportSigns.LangSet(signs_.LanguageIndex());
+  const StartOutcome outcome = RunStartFlow(exportSigns, messages_, CurrentInputModes(),
+                                            {ui_.wordBox->text(), ui_.readingBox->text(), ui_.speedBox->text()});
+  if (outcome != StartOutcome::Played) return;
+
+  FileDialog& dialog = FileWindow();
+  dialog.OptionInitialize();
+  dialog.LoadMode = false;
+  dialog.Label->setText(QStringLiteral("Export"));
+  dialog.AddFajliloOptions(QStringLiteral("Animated GIF"), QStringLiteral(".gif"));
+  dialog.AddFajliloOptions(QStringLiteral("MP4 Video"), QStringLiteral(".mp4"));
+  dialog.exec();
+  if (!dialog.Decided) return;
+  AnimationExportSettings settings;
+  settings.path = dialog.FullPath;
+  settings.size = QSize(ui_.handView->Width(), ui_.handView->Height());
+  settings.view = ui_.handView->View();
+  ExportWithProgress(this, table_, keeper.Script(), settings, messages_);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

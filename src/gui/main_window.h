@@ -28,6 +28,7 @@ class AboutDialog;
 class FileDialog;
 class FontDialog;
 class LanguageDialog;
+class PictureRecording;
 class SystemChoiceDialog;
 class UserInputHold;
 
@@ -92,6 +93,8 @@ class MainWindow : public QMainWindow {
   LanguageDialog& LanguageWindow();
   FontDialog& FontWindow();
   AboutDialog& AboutWindow();
+  // The Bitmap menu, the recording panel and their name windows.
+  PictureRecording& Pictures() { return *pictures_; }
 
   // The system's language, which pre-selects the first-run language choice; set before
   // StartUp (tests give any locale).
@@ -132,6 +135,7 @@ class MainWindow : public QMainWindow {
   void GoHome();
   void RedrawView();
   void CloseRecordingPanel();
+  void ExportWord();
   void ShutDown();
 
   MainWindowControls ui_;
@@ -147,6 +151,7 @@ class MainWindow : public QMainWindow {
   FrameRecorder recorder_;
   SignClass signs_;
   UserInputHold* inputHold_;
+  PictureRecording* pictures_;
   const CaptionTable captions_;
   std::array<QFont, 3> fonts_;
   QPointer<SystemChoiceDialog> optionWindow_;
