@@ -9,22 +9,27 @@
 
 namespace {
 
-// Draws through the renderer until the export stops; the rest of the word then plays
-// without drawing, which costs next to nothing.
+// Draws through the renderer the steps the writer uses, until the export stops; the
+// rest of the word then plays without drawing, which costs next to nothing.
 class ExportArea : public DrawingArea {
  public:
-  explicit ExportArea(OffscreenRenderer& renderer) : renderer_(renderer) {}
+  ExportArea(OffscreenRenderer& renderer, const AnimationWriter& writer)
+      : renderer_(renderer), writer_(writer) {}
   int Width() const override { return renderer_.Width(); }
   int Height() const override { return renderer_.Height(); }
   void DrawHands(const HandScene& scene) override {
-    if (drawing) renderer_.DrawHands(scene);
+    // The step about to be shown is the one the frame counter names.
+    if (drawing && (engine == nullptr || writer_.UsesStep(engine->FrameCounter())))
+      renderer_.DrawHands(scene);
   }
   bool SaveFrame(const QString& path) override { return renderer_.SaveFrame(path); }
 
   bool drawing = true;
+  const PlaybackEngine* engine = nullptr;
 
  private:
   OffscreenRenderer& renderer_;
+  const AnimationWriter& writer_;
 };
 
 AnimationExportResult Failure(QString reason) {
@@ -58,8 +63,9 @@ AnimationExportResult ExportScript(const SignTable& table, const MoveScript& scr
       OpenAnimationWriter(*format, settings.path, settings.size, note, &reason);
   if (!writer) return Failure(reason);
 
-  ExportArea area(*renderer);
+  ExportArea area(*renderer, *writer);
   PlaybackEngine engine(table, area);
+  area.engine = &engine;
   AnimationExportResult result{AnimationExportResult::Outcome::Written, {}, 0};
   engine.SetStepObserver([&](int32_t) {
     if (!area.drawing) return;

@@ -16,6 +16,9 @@ class AnimationWriter {
   static constexpr int kStepsPerSecond = 60;
 
   virtual ~AnimationWriter() = default;
+  // Whether the picture of step `step` (counted from 0) is used; the pictures of steps
+  // it does not use may be passed without drawing them.
+  virtual bool UsesStep(int step) const = 0;
   // False, with the reason in *error, when the picture could not be encoded or written.
   virtual bool AddPicture(const QImage& picture, QString* error) = 0;
   // Completes the file and puts it in place.

@@ -104,7 +104,7 @@ bool Mp4AnimationWriter::Start(const AnimationNote& note, QString* error) {
   codec_->pix_fmt = AV_PIX_FMT_YUV420P;
   codec_->gop_size = kStepsPerSecond;
   if (encoder->id == AV_CODEC_ID_H264) {
-    av_opt_set(codec_->priv_data, "preset", "veryfast", 0);
+    av_opt_set(codec_->priv_data, "preset", "superfast", 0);
     av_opt_set(codec_->priv_data, "crf", "20", 0);
   } else {
     codec_->bit_rate = 2'000'000;
@@ -132,7 +132,7 @@ bool Mp4AnimationWriter::Start(const AnimationNote& note, QString* error) {
   code = av_frame_get_buffer(frame_, 0);
   if (code < 0) return Fail(AvError(code), error);
   scaler_ = sws_getContext(video_.width(), video_.height(), AV_PIX_FMT_RGB0, video_.width(),
-                           video_.height(), AV_PIX_FMT_YUV420P, SWS_BILINEAR, nullptr, nullptr, nullptr);
+                           video_.height(), AV_PIX_FMT_YUV420P, SWS_FAST_BILINEAR, nullptr, nullptr, nullptr);
   if (scaler_ == nullptr) return Fail(QStringLiteral("no colour conversion to YUV 4:2:0"), error);
   return true;
 }

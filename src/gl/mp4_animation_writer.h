@@ -23,6 +23,7 @@ class Mp4AnimationWriter : public AnimationWriter {
                                                   const AnimationNote& note, QString* error);
   ~Mp4AnimationWriter() override;
 
+  bool UsesStep(int) const override { return true; }
   bool AddPicture(const QImage& picture, QString* error) override;
   bool Finish(QString* error) override;
 
