@@ -15,7 +15,10 @@ PictureNameDialog::PictureNameDialog(Purpose purpose, QWidget* parent) : QDialog
 
   nameBox_ = new QLineEdit(this);
   nameBox_->setObjectName(QStringLiteral("Text1"));
-  nameBox_->setAccessibleName(folder ? QStringLiteral("Folder name") : QStringLiteral("File name"));
+  // The window has no label of its own; the empty box says what it asks for.
+  const QString purposeText = folder ? QStringLiteral("Folder name") : QStringLiteral("File name");
+  nameBox_->setAccessibleName(purposeText);
+  nameBox_->setPlaceholderText(purposeText);
   nameBox_->setMinimumWidth(220);
 
   buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
