@@ -129,9 +129,10 @@ QRect GifAnimationWriter::ChangedRectangle(const QImage& before, const QImage& a
 bool GifAnimationWriter::Quantize(const QImage& picture, QString* error) {
   // libimagequant reads RGBA; the drawing has no transparency, so alpha is made opaque.
   QImage rgba = picture.convertToFormat(QImage::Format_RGBA8888);
+  const int fullWidth = rgba.width();
   for (int y = 0; y < rgba.height(); ++y) {
     uchar* line = rgba.scanLine(y);
-    for (int x = 0; x < rgba.width(); ++x) line[4 * x + 3] = 255;
+    for (int x = 0; x < fullWidth; ++x) line[4 * x + 3] = 255;
   }
   const QRect changed = previous_.isNull() ? rgba.rect() : ChangedRectangle(previous_, rgba);
   const int width = changed.width();
