@@ -15,6 +15,8 @@ packages=(
   fonts-droid-fallback
   fonts-ipafont-gothic fonts-nanum
   clang libclang-rt-14-dev
+  libgif-dev libimagequant-dev
+  libavcodec-dev libavformat-dev libavutil-dev libswscale-dev
 )
 
 missing=()

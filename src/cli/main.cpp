@@ -1,6 +1,7 @@
 #include "cli/angles_command.h"
 #include "cli/cli_application.h"
 #include "cli/landmarks_command.h"
+#include "cli/export_command.h"
 #include "cli/lint_command.h"
 #include "cli/render_command.h"
 #include "cli/shapes_command.h"
@@ -26,6 +27,7 @@ const char* const kUsage =
     "  spell    show the sign sequence each text becomes\n"
     "  trace    show every playback call a text makes\n"
     "  render   draw a key frame or a reference chart of hand shapes to a picture\n"
+    "  export   write a spelled text as an animated GIF or an MP4 video\n"
     "  lint     check the hand shapes of an angle data file for fingers passing through\n"
     "           each other or the palm\n"
     "  shapes   build an angle data file from a hand-shape source\n"
@@ -50,6 +52,7 @@ int main(int argc, char* argv[]) {
       {QStringLiteral("spell"), RunSpellCommand},
       {QStringLiteral("trace"), RunTraceCommand},
       {QStringLiteral("render"), RunRenderCommand},
+      {QStringLiteral("export"), RunExportCommand},
       {QStringLiteral("lint"), RunLintCommand},
       {QStringLiteral("shapes"), RunShapesCommand},
       {QStringLiteral("landmarks"), RunLandmarksCommand},

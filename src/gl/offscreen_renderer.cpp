@@ -223,10 +223,15 @@ void OffscreenRenderer::ReadBack() {
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
   glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, image_.bits());
   // OpenGL's rows run bottom to top, an image's top to bottom.
-  const qsizetype rowBytes = image_.bytesPerLine();
-  for (int top = 0, bottom = height_ - 1; top < bottom; ++top, --bottom)
-    std::swap_ranges(image_.scanLine(top), image_.scanLine(top) + rowBytes,
-                     image_.scanLine(bottom));
+  // Whole rows through a buffer: much faster than swapping byte by byte, which every
+  // exported step pays for.
+  const size_t rowBytes = static_cast<size_t>(image_.bytesPerLine());
+  std::vector<uchar> spare(rowBytes);
+  for (int top = 0, bottom = height_ - 1; top < bottom; ++top, --bottom) {
+    std::memcpy(spare.data(), image_.scanLine(top), rowBytes);
+    std::memcpy(image_.scanLine(top), image_.scanLine(bottom), rowBytes);
+    std::memcpy(image_.scanLine(bottom), spare.data(), rowBytes);
+  }
 }
 
 bool OffscreenRenderer::SaveFrame(const QString& path) { return WritePictureFile(image_, path); }

@@ -12,10 +12,13 @@ bool WritePictureFile(const QImage& image, const QString& path, QString* error) 
   };
   if (image.isNull()) return fail(QStringLiteral("there is no picture to write"));
   const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+  // Bitmaps from an image with an alpha channel would get 32 bits a pixel, which
+  // older programs read badly; the drawing is opaque anyway.
+  const QImage saved = suffix == "bmp" ? image.convertToFormat(QImage::Format_RGB888) : image;
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, suffix.isEmpty() ? "png" : suffix.constData()))
+  if (!saved.save(&buffer, suffix.isEmpty() ? "png" : suffix.constData()))
     return fail(QStringLiteral("cannot write a picture in the format '%1'").arg(QString::fromLatin1(suffix)));
   QString why;
   if (!WriteOutputFile(path, bytes, &why)) return fail(QStringLiteral("cannot write: %1").arg(why));

@@ -7,7 +7,7 @@
 
 // Writes a picture through a temporary file and a rename, so a failed write (a full
 // disk) never leaves a cut-off picture behind. The format follows the file's suffix
-// (.png, .bmp, ...), PNG when it has none. A FIFO or a device is written straight
+// (.png, .bmp, ...), PNG when it has none; a bitmap has 24 bits a pixel. A FIFO or a device is written straight
 // into. False, with the reason in *error if given, when the picture was not written.
 bool WritePictureFile(const QImage& image, const QString& path, QString* error = nullptr);
 

@@ -112,7 +112,7 @@ void HandView::DrawHands(const HandScene& scene) {
 }
 
 bool HandView::SaveFrame(const QString& path) {
-  return WritePictureFile(grabFramebuffer(), path);
+  return WritePictureFile(grabFramebuffer(), path, &lastSaveError_);
 }
 
 void HandView::initializeGL() {

@@ -39,6 +39,8 @@ class HandView : public QOpenGLWidget, public DrawingArea {
   int Height() const override;
   void DrawHands(const HandScene& scene) override;
   bool SaveFrame(const QString& path) override;
+  // Why the last SaveFrame failed.
+  const QString& LastSaveError() const { return lastSaveError_; }
 
   // Draws the hands as `appearance` asks from now on; capture and recording save what
   // is shown. When the Natural hands' shaders do not compile or link on this display
@@ -84,4 +86,5 @@ class HandView : public QOpenGLWidget, public DrawingArea {
   int picturesDrawn_ = 0;
   HandAppearance appearance_ = HandAppearance::Classic;
   std::unique_ptr<NaturalHandRenderer> natural_;
+  QString lastSaveError_;
 };

@@ -13,8 +13,11 @@
 #include "gui/main_window_captions.h"
 #include "gui/main_window_layout.h"
 #include "gui/pose_editor.h"
+#include "gui/picture_recording.h"
+#include "gui/word_export.h"
 #include "gui/system_choice_dialog.h"
 #include "gui/user_input_hold.h"
+#include "playback/keeping_player.h"
 #include "playback/view_controls.h"
 #include "shell/input_layout.h"
 #include "shell/settings_file.h"
@@ -63,6 +66,10 @@ MainWindow::MainWindow(QString appDirectory, QWidget* parent)
       recorder_(engine_),
       signs_(table_, player_),
       inputHold_(new UserInputHold(this)),
+      pictures_(new PictureRecording({this, ui_.handView, ui_.recordingPanel, ui_.readingBox, ui_.speedBox,
+                                      &recorder_, &signs_, &messages_,
+                                      [this] { return settings_.InterfaceLanguage; }},
+                                     appDirectory_, this)),
       fontFamilies_(InstalledFontFamilies) {
   setObjectName(QStringLiteral("frmSpace"));
   setWindowTitle(QStringLiteral("Tovaro"));
@@ -102,6 +109,8 @@ void MainWindow::ConnectControls() {
   connect(ui_.systemLabel, &ClickableLabel::clicked, this, &MainWindow::FingerspellOption);
   connect(ui_.homeButton, &QPushButton::clicked, this, &MainWindow::GoHome);
   connect(ui_.closeRecordingButton, &QPushButton::clicked, this, &MainWindow::CloseRecordingPanel);
+  connect(ui_.captureButton, &QPushButton::clicked, pictures_, &PictureRecording::Capture);
+  connect(ui_.recordButton, &QPushButton::clicked, pictures_, &PictureRecording::Record);
 
   auto* viewPoints = new QButtonGroup(this);
   viewPoints->addButton(ui_.viewPointOptions[0], 0);
@@ -119,6 +128,8 @@ void MainWindow::ConnectControls() {
 
 void MainWindow::ConnectMenus() {
   connect(menus_.mnuOpen, &QAction::triggered, this, &MainWindow::OpenAngleFile);
+  connect(menus_.mnuExport, &QAction::triggered, this, &MainWindow::ExportWord);
+  connect(menus_.mnuBmp, &QAction::triggered, pictures_, &PictureRecording::OpenBitmapMenu);
   connect(menus_.mnuExit, &QAction::triggered, this, &QWidget::close);
   connect(menus_.mnuOption, &QAction::triggered, this, &MainWindow::FingerspellOption);
   connect(menus_.mnuLang, &QAction::triggered, this, &MainWindow::LanguageOption);
@@ -425,6 +436,34 @@ void MainWindow::RedrawView() { engine_.DrawHands(); }
 void MainWindow::CloseRecordingPanel() {
   ui_.recordingPanel->hide();
   recorder_.Stop();
+}
+
+// The word Start would spell, written as an animation of the drawing area's size and
+// view, through a sign front end of its own so the word on screen is not disturbed.
+void MainWindow::ExportWord() {
+  if (player_.IsPlaying()) return;
+  KeepingPlayer keeper;
+  SignClass exportSigns(table_, keeper);
+  exportSigns.SetNumeralBase(signs_.NumeralBase());
+  exportSigns.LangSet(signs_.LanguageIndex());
+  const StartOutcome outcome = RunStartFlow(exportSigns, messages_, CurrentInputModes(),
+                                            {ui_.wordBox->text(), ui_.readingBox->text(), ui_.speedBox->text()});
+  if (outcome != StartOutcome::Played) return;
+
+  FileDialog& dialog = FileWindow();
+  dialog.OptionInitialize();
+  dialog.SetLoadMode(false);
+  dialog.SetTitle(QStringLiteral("Export"));
+  dialog.AddFajliloOptions(QStringLiteral("Animated GIF"), QStringLiteral(".gif"));
+  dialog.AddFajliloOptions(QStringLiteral("MP4 Video"), QStringLiteral(".mp4"));
+  dialog.exec();
+  if (!dialog.Decided()) return;
+  AnimationExportSettings settings;
+  settings.path = dialog.FullPath();
+  settings.size = QSize(ui_.handView->Width(), ui_.handView->Height());
+  settings.view = ui_.handView->View();
+  settings.appearance = ui_.handView->Appearance();
+  ExportWithProgress(this, table_, keeper.Script(), settings, messages_);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

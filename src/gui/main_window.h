@@ -29,6 +29,7 @@ class FileDialog;
 class FontDialog;
 class LanguageDialog;
 class PoseEditor;
+class PictureRecording;
 class SystemChoiceDialog;
 class UserInputHold;
 
@@ -94,6 +95,8 @@ class MainWindow : public QMainWindow {
   FontDialog& FontWindow();
   AboutDialog& AboutWindow();
   PoseEditor& EditWindow();
+  // The Bitmap menu, the recording panel and their name windows.
+  PictureRecording& Pictures() { return *pictures_; }
 
   // The system's language, which pre-selects the first-run language choice; set before
   // StartUp (tests give any locale).
@@ -139,6 +142,7 @@ class MainWindow : public QMainWindow {
   void NaturalHandsUnavailable(const QString& message);
   void RedrawView();
   void CloseRecordingPanel();
+  void ExportWord();
   void ShutDown();
 
   MainWindowControls ui_;
@@ -154,6 +158,7 @@ class MainWindow : public QMainWindow {
   FrameRecorder recorder_;
   SignClass signs_;
   UserInputHold* inputHold_;
+  PictureRecording* pictures_;
   const CaptionTable captions_;
   std::array<QFont, 3> fonts_;
   QPointer<SystemChoiceDialog> optionWindow_;

@@ -7,7 +7,7 @@
 namespace {
 
 QAction* Entry(QMenu& menu, const char* name, const char* caption, bool enabled = true) {
-  QAction* action = menu.addAction(QString::fromLatin1(caption));
+  QAction* action = menu.addAction(QString::fromUtf8(caption));
   action->setObjectName(QString::fromLatin1(name));
   action->setEnabled(enabled);
   return action;
@@ -25,12 +25,13 @@ MainWindowMenus BuildMainWindowMenus(QMenuBar& bar) {
   MainWindowMenus menus;
   menus.FileMenus = Menu(bar, "FileMenus", "File");
   menus.mnuOpen = Entry(*menus.FileMenus, "mnuOpen", "Open");
+  menus.mnuExport = Entry(*menus.FileMenus, "mnuExport", "Export\u2026");
   menus.mnuExit = Entry(*menus.FileMenus, "mnuExit", "Exit");
 
   menus.ToolMenus = Menu(bar, "ToolMenus", "Tool");
   menus.mnuOption = Entry(*menus.ToolMenus, "mnuOption", "Fingerspell Language");
   menus.mnuEdit = Entry(*menus.ToolMenus, "mnuEdit", "Edit", false);
-  menus.mnuBmp = Entry(*menus.ToolMenus, "mnuBmp", "Bitmap", false);
+  menus.mnuBmp = Entry(*menus.ToolMenus, "mnuBmp", "Bitmap");
   menus.mnuList = Entry(*menus.ToolMenus, "mnuList", "Word List Edit", false);
   menus.mnuQuiz = Entry(*menus.ToolMenus, "mnuQuiz", "Practice", false);
   menus.ToolMenus->addSeparator();

@@ -8,6 +8,7 @@ class QMenuBar;
 struct MainWindowMenus {
   QMenu* FileMenus = nullptr;
   QAction* mnuOpen = nullptr;
+  QAction* mnuExport = nullptr;
   QAction* mnuExit = nullptr;
 
   QMenu* ToolMenus = nullptr;

@@ -16,5 +16,8 @@ void FrameRecorder::Start(const QString& folder) {
 void FrameRecorder::StepDrawn(int32_t frameCounter) {
   if (!IsRecording()) return;
   const QString file = folder_ + FrameNumberText(frameCounter) + QStringLiteral(".bmp");
-  if (!engine_.Area().SaveFrame(file)) ++failedSaves_;
+  if (engine_.Area().SaveFrame(file)) return;
+  ++failedSaves_;
+  Stop();
+  if (failureHandler_) failureHandler_(file);
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 class PlaybackEngine;
 
@@ -21,6 +22,12 @@ class FrameRecorder {
   // Steps that could not be saved since the recorder was made.
   int FailedSaves() const { return failedSaves_; }
 
+  // A step that cannot be saved (a full disk, no permission) stops the recording, so
+  // the user hears of it once rather than once per step; `handler` is then told which
+  // file it was.
+  using FailureHandler = std::function<void(const QString& file)>;
+  void SetFailureHandler(FailureHandler handler) { failureHandler_ = std::move(handler); }
+
  private:
   void StepDrawn(int32_t frameCounter);
 
@@ -28,4 +35,5 @@ class FrameRecorder {
   QString folder_;
   bool on_ = false;
   int failedSaves_ = 0;
+  FailureHandler failureHandler_;
 };

@@ -1,6 +1,7 @@
 #include "playback/playback_engine.h"
 
 #include "signdata/sign_table.h"
+#include "playback/frame_number_text.h"
 #include "playback/frame_recorder.h"
 #include "playback/script_player.h"
 #include "playback/timed_player.h"
@@ -158,12 +159,30 @@ TEST_F(PlaybackEngineTest, RecordingSavesEveryStepUnderItsNumberAndTheCounterRun
   EXPECT_EQ(area.saved.size(), 4u);
   EXPECT_EQ(engine.FrameCounter(), 32770);
 
-  // A save that fails is counted, and the word plays on.
+  // A save that fails stops the recording and is reported once; the word plays on.
+  QStringList failures;
+  recorder.SetFailureHandler([&failures](const QString& file) { failures << file; });
   recorder.Start("/rec/");
   area.failSaves = true;
   engine.Redraw(1);
-  EXPECT_EQ(recorder.FailedSaves(), 2);
-  EXPECT_EQ(area.saved.back(), "/rec/32771.bmp");
+  EXPECT_EQ(recorder.FailedSaves(), 1);
+  EXPECT_EQ(failures, QStringList{"/rec/32770.bmp"});
+  EXPECT_FALSE(recorder.IsRecording());
+  EXPECT_EQ(engine.FrameCounter(), 32772);
+
+  // On with no folder chosen yet, nothing is saved.
+  FakeDrawingArea other;
+  PlaybackEngine fresh(state, other);
+  FrameRecorder unplaced(fresh);
+  unplaced.Start(QString());
+  fresh.Redraw(2);
+  EXPECT_TRUE(other.saved.empty());
+}
+
+TEST(FrameNumberText, HasAtLeastThreeDigits) {
+  const std::pair<int32_t, const char*> cases[] = {
+      {0, "000"}, {9, "009"}, {10, "010"}, {99, "099"}, {100, "100"}, {1234, "1234"}};
+  for (const auto& [n, text] : cases) EXPECT_EQ(FrameNumberText(n), QString::fromLatin1(text)) << n;
 }
 
 TEST_F(PlaybackEngineTest, TheHandsShownFollowTheTableLayout) {

@@ -56,6 +56,7 @@ inline MainWindowMenus MenusOf(const QWidget& window) {
   MainWindowMenus m;
   m.FileMenus = menu("FileMenus");
   m.mnuOpen = action("mnuOpen");
+  m.mnuExport = action("mnuExport");
   m.mnuExit = action("mnuExit");
   m.ToolMenus = menu("ToolMenus");
   m.mnuOption = action("mnuOption");

@@ -1,0 +1,105 @@
+#include "cli/export_command.h"
+
+#include "cli/appearance_option.h"
+#include "base/message_sink.h"
+#include "cli/argument_list.h"
+#include "cli/render_setup.h"
+#include "cli/text_playback_options.h"
+#include "gl/animation_export.h"
+#include "playback/keeping_player.h"
+#include "signdata/sign_table.h"
+
+const char* const kExportUsage =
+    "Usage: tovaro-cli export --system S --angles FILE --speed V [--numeral-base B]\n"
+    "                         [--roman] [--size WxH] [--appearance classic|natural]\n"
+    "                         --out OUT [--] TEXT\n"
+    "\n"
+    "Plays TEXT as 'tovaro-cli trace' does, offscreen at WxH (default 640x480), and\n"
+    "writes it to OUT at the program's pace of 60 steps a second: an animated GIF when\n"
+    "OUT ends in .gif (two steps to a picture, looping), an H.264 video in an MP4\n"
+    "container when it ends in .mp4 (MPEG-4 Part 2 where H.264 is missing; odd sides\n"
+    "lose their last pixel). Prints 'Steps <n>', the steps written, as 'trace' counts\n"
+    "them in 'FrameCounter <n>'.\n"
+    "Exit status: 0 when the file was written, 1 when a file could not be read or\n"
+    "written (OUT is then left as it was), 2 for wrong usage.\n";
+
+namespace {
+
+// Every option of the command; a new one is one entry here and one in ReadExportOptions.
+const OptionSpec& ExportOptionSpec() {
+  static const OptionSpec spec{
+      {"--system", "--angles", "--speed", "--numeral-base", "--size", "--out", "--appearance"},
+      {"--roman"}};
+  return spec;
+}
+
+int UsageError(const QString& what, CliStreams streams) {
+  streams.err << "tovaro-cli export: " << what << "\n" << kExportUsage;
+  return kExitUsage;
+}
+
+struct ExportOptions {
+  TextPlaybackRequest text;
+  AnimationExportSettings animation;
+};
+
+// Nullopt, with the reason in *error, for a wrong or missing option.
+std::optional<ExportOptions> ReadExportOptions(const ParsedArguments& arguments, QString* error) {
+  ExportOptions options;
+  std::optional<TextPlaybackRequest> text = ReadTextPlaybackOptions(arguments, error);
+  if (!text) return std::nullopt;
+  options.text = *text;
+  options.animation.path = arguments.Value("--out");
+  if (options.animation.path.isEmpty()) {
+    *error = QStringLiteral("--out FILE is needed");
+    return std::nullopt;
+  }
+  if (!AnimationFormatOfPath(options.animation.path)) {
+    *error = QStringLiteral("--out must end in .gif or .mp4");
+    return std::nullopt;
+  }
+  options.animation.view.Reset();
+  if (arguments.values.contains("--size")) {
+    const std::optional<QSize> size = ParsePictureSize(arguments.Value("--size"));
+    if (!size) {
+      *error = QStringLiteral("--size must be WxH, for example 640x480");
+      return std::nullopt;
+    }
+    options.animation.size = *size;
+  }
+  const std::optional<HandAppearance> appearance = ReadAppearanceOption(arguments, error);
+  if (!appearance) return std::nullopt;
+  options.animation.appearance = *appearance;
+  return options;
+}
+
+}  // namespace
+
+int RunExportCommand(const QStringList& arguments, CliStreams streams) {
+  if (AsksForHelp(arguments)) {
+    streams.out << kExportUsage;
+    return kExitSuccess;
+  }
+  QString error;
+  const auto parsed = ParseArguments(arguments, ExportOptionSpec(), &error);
+  if (!parsed) return UsageError(error, streams);
+  std::optional<ExportOptions> options = ReadExportOptions(*parsed, &error);
+  if (!options) return UsageError(error, streams);
+  SignTable table;
+  KeepingPlayer keeper;
+  CollectingMessageSink messages;
+  const TextPlaybackResult played = PlayText(table, keeper, messages, options->text);
+  for (const QString& message : messages.messages) streams.err << message << "\n";
+  if (const auto status = ReportUnplayedText(played, options->text, streams, &error)) return *status;
+  if (!error.isEmpty()) return UsageError(error, streams);
+
+  const AnimationExportResult result = ExportScript(
+      table, keeper.Script(), options->animation, {},
+      [&streams](const QString& note) { streams.err << "tovaro-cli export: " << note << "\n"; });
+  if (result.outcome != AnimationExportResult::Outcome::Written) {
+    streams.err << "Error " << options->animation.path << ": " << result.reason << "\n";
+    return kExitFailure;
+  }
+  streams.out << "Steps " << result.steps << "\n";
+  return kExitSuccess;
+}

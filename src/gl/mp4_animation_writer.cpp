@@ -1,0 +1,189 @@
+#include "gl/mp4_animation_writer.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/error.h>
+#include <libavutil/log.h>
+#include <libavutil/opt.h>
+#include <libswscale/swscale.h>
+}
+
+namespace {
+
+constexpr int kIoBufferSize = 1 << 16;
+
+QString AvError(int code) {
+  char text[AV_ERROR_MAX_STRING_SIZE] = {};
+  av_strerror(code, text, sizeof text);
+  return QString::fromLocal8Bit(text);
+}
+
+}  // namespace
+
+Mp4AnimationWriter::Mp4AnimationWriter(const QString& path, QSize size)
+    : file_(path), size_(size), video_(size.width() & ~1, size.height() & ~1) {}
+
+Mp4AnimationWriter::~Mp4AnimationWriter() {
+  Release();
+  file_.cancelWriting();
+}
+
+void Mp4AnimationWriter::Release() {
+  sws_freeContext(scaler_);
+  scaler_ = nullptr;
+  av_packet_free(&packet_);
+  av_frame_free(&frame_);
+  avcodec_free_context(&codec_);
+  if (format_ != nullptr) {
+    avformat_free_context(format_);
+    format_ = nullptr;
+  }
+  if (io_ != nullptr) {
+    av_freep(&io_->buffer);
+    avio_context_free(&io_);
+  }
+}
+
+std::unique_ptr<Mp4AnimationWriter> Mp4AnimationWriter::Open(const QString& path, QSize size,
+                                                             const AnimationNote& note,
+                                                             QString* error) {
+  std::unique_ptr<Mp4AnimationWriter> writer(new Mp4AnimationWriter(path, size));
+  if (!writer->Start(note, error)) return nullptr;
+  return writer;
+}
+
+int Mp4AnimationWriter::WriteBytes(void* opaque, uint8_t* data, int size) {
+  auto* file = static_cast<QSaveFile*>(opaque);
+  const qint64 written = file->write(reinterpret_cast<const char*>(data), size);
+  return written == size ? size : AVERROR(EIO);
+}
+
+int64_t Mp4AnimationWriter::Seek(void* opaque, int64_t offset, int whence) {
+  auto* file = static_cast<QSaveFile*>(opaque);
+  switch (whence & ~AVSEEK_FORCE) {
+    case AVSEEK_SIZE: return file->size();
+    case SEEK_SET: break;
+    case SEEK_CUR: offset += file->pos(); break;
+    case SEEK_END: offset += file->size(); break;
+    default: return AVERROR(EINVAL);
+  }
+  return file->seek(offset) ? offset : AVERROR(EIO);
+}
+
+bool Mp4AnimationWriter::Start(const AnimationNote& note, QString* error) {
+  // The encoders' statistics are noise to the user; errors come back as values.
+  av_log_set_level(AV_LOG_ERROR);
+  if (video_.width() < 2 || video_.height() < 2)
+    return Fail(QStringLiteral("a video is at least 2 pixels on each side"), error);
+  const AVCodec* encoder = avcodec_find_encoder(AV_CODEC_ID_H264);
+  if (encoder == nullptr) {
+    encoder = avcodec_find_encoder(AV_CODEC_ID_MPEG4);
+    if (encoder == nullptr) return Fail(QStringLiteral("this FFmpeg has no H.264 or MPEG-4 encoder"), error);
+    if (note) note(QStringLiteral("No H.264 encoder is available; the video is MPEG-4 Part 2"));
+  }
+  if (!file_.open(QIODevice::WriteOnly)) return Fail(file_.errorString(), error);
+
+  int code = avformat_alloc_output_context2(&format_, nullptr, "mp4", nullptr);
+  if (code < 0 || format_ == nullptr) return Fail(AvError(code), error);
+  auto* buffer = static_cast<unsigned char*>(av_malloc(kIoBufferSize));
+  io_ = avio_alloc_context(buffer, kIoBufferSize, 1, &file_, nullptr, WriteBytes, Seek);
+  if (buffer == nullptr || io_ == nullptr) {
+    if (io_ == nullptr) av_free(buffer);
+    return Fail(QStringLiteral("out of memory"), error);
+  }
+  format_->pb = io_;
+  format_->flags |= AVFMT_FLAG_CUSTOM_IO;
+
+  codec_ = avcodec_alloc_context3(encoder);
+  if (codec_ == nullptr) return Fail(QStringLiteral("out of memory"), error);
+  codec_->width = video_.width();
+  codec_->height = video_.height();
+  codec_->time_base = AVRational{1, kStepsPerSecond};
+  codec_->framerate = AVRational{kStepsPerSecond, 1};
+  codec_->pix_fmt = AV_PIX_FMT_YUV420P;
+  codec_->gop_size = kStepsPerSecond;
+  if (encoder->id == AV_CODEC_ID_H264) {
+    av_opt_set(codec_->priv_data, "preset", "superfast", 0);
+    av_opt_set(codec_->priv_data, "crf", "20", 0);
+  } else {
+    codec_->bit_rate = 2'000'000;
+    codec_->max_b_frames = 0;
+  }
+  if (format_->oformat->flags & AVFMT_GLOBALHEADER) codec_->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+  code = avcodec_open2(codec_, encoder, nullptr);
+  if (code < 0) return Fail(AvError(code), error);
+
+  stream_ = avformat_new_stream(format_, nullptr);
+  if (stream_ == nullptr) return Fail(QStringLiteral("out of memory"), error);
+  stream_->time_base = codec_->time_base;
+  code = avcodec_parameters_from_context(stream_->codecpar, codec_);
+  if (code < 0) return Fail(AvError(code), error);
+  code = avformat_write_header(format_, nullptr);
+  if (code < 0) return Fail(AvError(code), error);
+  headerWritten_ = true;
+
+  frame_ = av_frame_alloc();
+  packet_ = av_packet_alloc();
+  if (frame_ == nullptr || packet_ == nullptr) return Fail(QStringLiteral("out of memory"), error);
+  frame_->format = codec_->pix_fmt;
+  frame_->width = video_.width();
+  frame_->height = video_.height();
+  code = av_frame_get_buffer(frame_, 0);
+  if (code < 0) return Fail(AvError(code), error);
+  scaler_ = sws_getContext(video_.width(), video_.height(), AV_PIX_FMT_RGB0, video_.width(),
+                           video_.height(), AV_PIX_FMT_YUV420P, SWS_FAST_BILINEAR, nullptr, nullptr, nullptr);
+  if (scaler_ == nullptr) return Fail(QStringLiteral("no colour conversion to YUV 4:2:0"), error);
+  return true;
+}
+
+bool Mp4AnimationWriter::AddPicture(const QImage& picture, QString* error) {
+  if (failed_) return Fail(QStringLiteral("the file has already failed"), error);
+  if (picture.size() != size_) return Fail(QStringLiteral("a picture of the wrong size"), error);
+  const QImage rgbx = picture.convertToFormat(QImage::Format_RGBX8888);
+  int code = av_frame_make_writable(frame_);
+  if (code < 0) return Fail(AvError(code), error);
+  const uint8_t* source[] = {rgbx.constBits()};
+  const int sourceStride[] = {static_cast<int>(rgbx.bytesPerLine())};
+  sws_scale(scaler_, source, sourceStride, 0, video_.height(), frame_->data, frame_->linesize);
+  frame_->pts = next_++;
+  return Encode(frame_, error);
+}
+
+bool Mp4AnimationWriter::Encode(AVFrame* frame, QString* error) {
+  int code = avcodec_send_frame(codec_, frame);
+  if (code < 0) return Fail(AvError(code), error);
+  for (;;) {
+    code = avcodec_receive_packet(codec_, packet_);
+    if (code == AVERROR(EAGAIN) || code == AVERROR_EOF) return true;
+    if (code < 0) return Fail(AvError(code), error);
+    // Every picture shows for one step; the container takes the last one's from here.
+    if (packet_->duration <= 0) packet_->duration = 1;
+    av_packet_rescale_ts(packet_, codec_->time_base, stream_->time_base);
+    packet_->stream_index = stream_->index;
+    code = av_interleaved_write_frame(format_, packet_);
+    if (code < 0) {
+      const QString reason = file_.error() != QFileDevice::NoError ? file_.errorString() : AvError(code);
+      return Fail(reason, error);
+    }
+  }
+}
+
+bool Mp4AnimationWriter::Finish(QString* error) {
+  if (failed_) return Fail(QStringLiteral("the file has already failed"), error);
+  if (next_ == 0) return Fail(QStringLiteral("there is no picture to write"), error);
+  if (!Encode(nullptr, error)) return false;
+  const int code = av_write_trailer(format_);
+  if (code < 0) return Fail(AvError(code), error);
+  avio_flush(io_);
+  if (io_->error < 0) return Fail(AvError(io_->error), error);
+  Release();
+  if (!file_.commit()) return Fail(file_.errorString(), error);
+  return true;
+}
+
+bool Mp4AnimationWriter::Fail(const QString& reason, QString* error) {
+  failed_ = true;
+  if (error != nullptr) *error = reason;
+  return false;
+}

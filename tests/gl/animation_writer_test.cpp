@@ -1,0 +1,88 @@
+#include "gl/animation_export.h"
+#include "gl/gif_animation_writer.h"
+
+#include "signdata/sign_table.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+TEST(GifAnimationWriter, DelaysRoundOnTheRunningTotal) {
+  // Two steps are 3.33 hundredths: 3, 4, 3, 3, 4, 3 ... adding up to the real time.
+  const int delays[] = {GifAnimationWriter::DelayOf(0, 2), GifAnimationWriter::DelayOf(2, 4),
+                        GifAnimationWriter::DelayOf(4, 6), GifAnimationWriter::DelayOf(6, 7)};
+  EXPECT_EQ(delays[0], 3);
+  EXPECT_EQ(delays[1], 4);
+  EXPECT_EQ(delays[2], 3);
+  EXPECT_EQ(delays[3], 2);
+  EXPECT_EQ(GifAnimationWriter::DelayOf(0, 600), 1000);
+}
+
+TEST(GifAnimationWriter, OnlyTheChangedRectangleIsWritten) {
+  QImage before(20, 10, QImage::Format_RGBA8888);
+  before.fill(Qt::black);
+  struct Case {
+    QList<QPoint> changed;
+    QRect expected;
+  };
+  const Case cases[] = {
+      {{}, QRect(0, 0, 1, 1)},
+      {{QPoint(5, 3)}, QRect(5, 3, 1, 1)},
+      {{QPoint(2, 8), QPoint(17, 1)}, QRect(QPoint(2, 1), QPoint(17, 8))},
+      {{QPoint(0, 0), QPoint(19, 9)}, QRect(0, 0, 20, 10)},
+  };
+  for (const Case& c : cases) {
+    QImage after = before.copy();
+    for (const QPoint& p : c.changed) after.setPixelColor(p, Qt::yellow);
+    EXPECT_EQ(GifAnimationWriter::ChangedRectangle(before, after), c.expected);
+  }
+}
+
+TEST(AnimationExport, ACancelledOrFailedExportLeavesTheOldFileAlone) {
+  SignTable table;
+  table.SetHands(1);
+  table.Signs[0].FrameCount = 1;
+  table.Signs[0].Frames.assign(1, KeyFrame{});
+  table.Signs[1].FrameCount = 1;
+  table.Signs[1].Frames.assign(1, KeyFrame{});
+  table.Signs[1].Frames[0].RightFinger[4] = 80.0f;
+  table.SignCount = 2;
+  const MoveScript script = {Move::Pose(0, 0), Move::Target(1, 0), Move::Redraw(20)};
+  EXPECT_EQ(AnimationStepsOf(script), 21);
+  EXPECT_EQ(AnimationStepsOf({Move::Redraw(0), Move::Redraw(-1), Move::Redraw(5000)}), 1001);
+
+  QTemporaryDir dir;
+  for (const char* name : {"word.gif", "word.mp4"}) {
+    AnimationExportSettings settings;
+    settings.path = dir.filePath(name);
+    settings.size = QSize(64, 48);
+    QFile earlier(settings.path);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier");
+    earlier.close();
+
+    int asked = 0;
+    const AnimationExportResult cancelled = ExportScript(
+        table, script, settings, [&asked](int done, int total) {
+          ++asked;
+          EXPECT_EQ(total, 21);
+          return done < 5;
+        }, {});
+    EXPECT_EQ(cancelled.outcome, AnimationExportResult::Outcome::Cancelled) << name;
+    EXPECT_EQ(asked, 5);
+    QFile reread(settings.path);
+    ASSERT_TRUE(reread.open(QIODevice::ReadOnly));
+    EXPECT_EQ(reread.readAll(), QByteArray("earlier")) << name;
+    reread.close();
+
+    const AnimationExportResult written = ExportScript(table, script, settings, {}, {});
+    EXPECT_EQ(written.outcome, AnimationExportResult::Outcome::Written) << written.reason.toStdString();
+    EXPECT_EQ(written.steps, 21);
+    EXPECT_GT(QFile(settings.path).size(), 100);
+  }
+  // Only the files themselves: no temporary file is left beside them.
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
