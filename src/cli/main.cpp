@@ -5,6 +5,7 @@
 #include "cli/shapes_command.h"
 #include "cli/spell_command.h"
 #include "cli/trace_command.h"
+#include "cli/words_command.h"
 
 #include <QCoreApplication>
 
@@ -27,6 +28,7 @@ const char* const kUsage =
     "  lint     check the hand shapes of an angle data file for fingers passing through\n"
     "           each other or the palm\n"
     "  shapes   build an angle data file from a hand-shape source\n"
+    "  words    read a word list and optionally check that a system spells every entry\n"
     "\n"
     "'tovaro-cli <command> --help' describes a command.\n";
 
@@ -46,6 +48,7 @@ int main(int argc, char* argv[]) {
       {QStringLiteral("render"), RunRenderCommand},
       {QStringLiteral("lint"), RunLintCommand},
       {QStringLiteral("shapes"), RunShapesCommand},
+      {QStringLiteral("words"), RunWordsCommand},
   };
 
   if (arguments.isEmpty()) {
