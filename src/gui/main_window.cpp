@@ -10,12 +10,16 @@
 #include "gui/language_dialog.h"
 #include "gui/main_window_captions.h"
 #include "gui/main_window_layout.h"
+#include "gui/reading_list_editor.h"
 #include "gui/system_choice_dialog.h"
 #include "gui/user_input_hold.h"
+#include "gui/word_list_editor.h"
 #include "playback/view_controls.h"
 #include "shell/input_layout.h"
+#include "shell/list_word_playback.h"
 #include "shell/settings_file.h"
 #include "shell/system_setup.h"
+#include "shell/word_list_rules.h"
 #include "signdata/angle_file.h"
 
 #include <QAction>
@@ -116,6 +120,8 @@ void MainWindow::ConnectMenus() {
   connect(menus_.mnuLang, &QAction::triggered, this, &MainWindow::LanguageOption);
   connect(menus_.mnuFont, &QAction::triggered, this, &MainWindow::FontSelection);
   connect(menus_.mnuAbout, &QAction::triggered, this, &MainWindow::ShowAbout);
+  menus_.mnuList->setEnabled(true);
+  connect(menus_.mnuList, &QAction::triggered, this, &MainWindow::EditWordList);
 }
 
 bool MainWindow::StartUp() {
@@ -307,6 +313,62 @@ AboutDialog& MainWindow::AboutWindow() {
   return *aboutWindow_;
 }
 
+WordListEditor& MainWindow::WordListWindow() {
+  if (!wordListEditor_) {
+    wordListEditor_ = new WordListEditor(this);
+    connect(wordListEditor_, &WordListEditor::hangulModeClicked, this, &MainWindow::MethodClicked);
+    connect(wordListEditor_, &ListEditorWindow::spellRequested, this, &MainWindow::SpellListWord);
+  }
+  return *wordListEditor_;
+}
+
+ReadingListEditor& MainWindow::ReadingListWindow() {
+  if (!readingListEditor_) {
+    readingListEditor_ = new ReadingListEditor(this);
+    connect(readingListEditor_, &ListEditorWindow::spellRequested, this, &MainWindow::SpellListWord);
+  }
+  return *readingListEditor_;
+}
+
+void MainWindow::EditWordList() {
+  const WordListSource source = WordListOfSystem(settings_.SystemIndex, settings_.InterfaceLanguage);
+  const QString path = appDirectory_ + source.FileName;
+  WordListLoad load = LoadWordListFile(path, source.Format);
+  // The editor still opens, empty, and a save creates the file.
+  if (!load.ok) {
+    messages_.ShowMessage(WordListReadMessage(path, load.reason));
+    load.list = {};
+  }
+  if (source.ReadingEditor) {
+    ReadingListEditor& editor = ReadingListWindow();
+    editor.Initialize(path, load.list, InterfaceFont());
+    PlaceBesideHand(editor);
+    editor.exec();
+    return;
+  }
+  WordListEditor& editor = WordListWindow();
+  editor.Initialize({path, source, settings_.SystemIndex, hangulMode_, InterfaceFont(), fonts_[EnglishFont],
+                     fonts_[KoreanFont]},
+                    load.list);
+  PlaceBesideHand(editor);
+  editor.exec();
+}
+
+// A word double-clicked in an editor is spelled on the hand, so the editor stands at
+// the right of the window, over the input boxes rather than the drawing area.
+void MainWindow::PlaceBesideHand(QWidget& window) const {
+  const QRect frame = frameGeometry();
+  window.move(frame.right() - window.frameGeometry().width(), frame.top() + 40);
+}
+
+void MainWindow::SpellListWord(const QString& word) {
+  if (player_.IsPlaying()) return;
+  const WordListSource source = WordListOfSystem(settings_.SystemIndex, settings_.InterfaceLanguage);
+  PlayListWord(signs_, messages_, settings_.SystemIndex,
+               static_cast<int16_t>(signs_.LanguageIndex()), source.Spelling, word,
+               ui_.speedBox->text());
+}
+
 FileDialog& MainWindow::FileWindow() {
   if (!fileDialog_) {
     fileDialog_ = new FileDialog(this);
@@ -356,6 +418,7 @@ void MainWindow::NumericClicked(bool checked) {
 void MainWindow::MethodClicked() {
   HangulInputMethod();
   KSLSetting();
+  if (wordListEditor_) wordListEditor_->SetHangulMode(hangulMode_);
 }
 
 void MainWindow::ChooseViewPoint(int option) {

@@ -28,8 +28,10 @@ class AboutDialog;
 class FileDialog;
 class FontDialog;
 class LanguageDialog;
+class ReadingListEditor;
 class SystemChoiceDialog;
 class UserInputHold;
+class WordListEditor;
 
 // The main window: the drawing area, the input boxes of the current system, the speed,
 // the view point and the menus. It spells what the user types, switches systems and
@@ -92,6 +94,11 @@ class MainWindow : public QMainWindow {
   LanguageDialog& LanguageWindow();
   FontDialog& FontWindow();
   AboutDialog& AboutWindow();
+  WordListEditor& WordListWindow();
+  ReadingListEditor& ReadingListWindow();
+
+  // The Word List Edit menu: reads the list of the current system and shows its editor.
+  void EditWordList();
 
   // The system's language, which pre-selects the first-run language choice; set before
   // StartUp (tests give any locale).
@@ -122,6 +129,8 @@ class MainWindow : public QMainWindow {
   void LanguageOption();
   void FontSelection();
   void ShowAbout();
+  void SpellListWord(const QString& word);
+  void PlaceBesideHand(QWidget& window) const;
   void OpenAngleFile();
   void StartWord();
   void WordEnded();
@@ -154,6 +163,8 @@ class MainWindow : public QMainWindow {
   QPointer<LanguageDialog> languageWindow_;
   QPointer<FontDialog> fontWindow_;
   QPointer<AboutDialog> aboutWindow_;
+  QPointer<WordListEditor> wordListEditor_;
+  QPointer<ReadingListEditor> readingListEditor_;
   QLocale systemLocale_ = QLocale::system();
   FontFamilySource fontFamilies_;
   bool shutDown_ = false;
