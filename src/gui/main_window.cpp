@@ -120,7 +120,6 @@ void MainWindow::ConnectMenus() {
   connect(menus_.mnuLang, &QAction::triggered, this, &MainWindow::LanguageOption);
   connect(menus_.mnuFont, &QAction::triggered, this, &MainWindow::FontSelection);
   connect(menus_.mnuAbout, &QAction::triggered, this, &MainWindow::ShowAbout);
-  menus_.mnuList->setEnabled(true);
   connect(menus_.mnuList, &QAction::triggered, this, &MainWindow::EditWordList);
 }
 
