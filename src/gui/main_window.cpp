@@ -10,6 +10,8 @@
 #include "gui/language_dialog.h"
 #include "gui/main_window_captions.h"
 #include "gui/main_window_layout.h"
+#include "gui/practice_runner.h"
+#include "gui/practice_window.h"
 #include "gui/reading_list_editor.h"
 #include "gui/system_choice_dialog.h"
 #include "gui/user_input_hold.h"
@@ -17,6 +19,7 @@
 #include "playback/view_controls.h"
 #include "shell/input_layout.h"
 #include "shell/list_word_playback.h"
+#include "shell/practice_history.h"
 #include "shell/settings_file.h"
 #include "shell/system_setup.h"
 #include "shell/word_list_rules.h"
@@ -26,6 +29,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -121,6 +125,7 @@ void MainWindow::ConnectMenus() {
   connect(menus_.mnuFont, &QAction::triggered, this, &MainWindow::FontSelection);
   connect(menus_.mnuAbout, &QAction::triggered, this, &MainWindow::ShowAbout);
   connect(menus_.mnuList, &QAction::triggered, this, &MainWindow::EditWordList);
+  connect(menus_.mnuQuiz, &QAction::triggered, this, &MainWindow::Practice);
 }
 
 bool MainWindow::StartUp() {
@@ -351,6 +356,37 @@ void MainWindow::EditWordList() {
                     load.list);
   PlaceBesideHand(editor);
   editor.exec();
+}
+
+PracticeWindow& MainWindow::PracticeWindowOf() {
+  if (!practiceWindow_) {
+    practiceWindow_ = new PracticeWindow(this);
+    practiceRunner_ = new PracticeRunner(*practiceWindow_, {ui_.wordBox, ui_.readingBox, ui_.speedBox}, signs_,
+                                         messages_, appDirectory_ + kPracticeHistoryFileName, practiceWindow_);
+  }
+  return *practiceWindow_;
+}
+
+void MainWindow::Practice() {
+  PracticeWindow& window = PracticeWindowOf();
+  if (practiceRunner_->IsRunning()) return;
+  window.SetCaptions(captions_, settings_.InterfaceLanguage, InterfaceFont());
+  WordList list;
+  QString listError;
+  // The numerals practise random numbers; no list is read for them.
+  if (!numericMode_) {
+    const WordListSource source = WordListOfSystem(settings_.SystemIndex, settings_.InterfaceLanguage);
+    const QString path = appDirectory_ + source.FileName;
+    const WordListLoad load = LoadWordListFile(path, source.Format);
+    if (load.ok)
+      list = load.list;
+    else
+      listError = WordListReadMessage(path, load.reason);
+  }
+  const auto seed = static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch());
+  practiceRunner_->Start(std::make_unique<PracticeSession>(settings_.SystemIndex, numericMode_,
+                                                           settings_.InterfaceLanguage, list, seed),
+                         listError);
 }
 
 // A word double-clicked in an editor is spelled on the hand, so the editor stands at

@@ -28,6 +28,8 @@ class AboutDialog;
 class FileDialog;
 class FontDialog;
 class LanguageDialog;
+class PracticeRunner;
+class PracticeWindow;
 class ReadingListEditor;
 class SystemChoiceDialog;
 class UserInputHold;
@@ -99,6 +101,10 @@ class MainWindow : public QMainWindow {
 
   // The Word List Edit menu: reads the list of the current system and shows its editor.
   void EditWordList();
+  // The Practice menu: spells words of the current system's list (or numbers) until
+  // the user ends.
+  void Practice();
+  PracticeWindow& PracticeWindowOf();
 
   // The system's language, which pre-selects the first-run language choice; set before
   // StartUp (tests give any locale).
@@ -165,6 +171,8 @@ class MainWindow : public QMainWindow {
   QPointer<AboutDialog> aboutWindow_;
   QPointer<WordListEditor> wordListEditor_;
   QPointer<ReadingListEditor> readingListEditor_;
+  QPointer<PracticeWindow> practiceWindow_;
+  QPointer<PracticeRunner> practiceRunner_;
   QLocale systemLocale_ = QLocale::system();
   FontFamilySource fontFamilies_;
   bool shutDown_ = false;

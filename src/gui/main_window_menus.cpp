@@ -32,7 +32,7 @@ MainWindowMenus BuildMainWindowMenus(QMenuBar& bar) {
   menus.mnuEdit = Entry(*menus.ToolMenus, "mnuEdit", "Edit", false);
   menus.mnuBmp = Entry(*menus.ToolMenus, "mnuBmp", "Bitmap", false);
   menus.mnuList = Entry(*menus.ToolMenus, "mnuList", "Word List Edit");
-  menus.mnuQuiz = Entry(*menus.ToolMenus, "mnuQuiz", "Practice", false);
+  menus.mnuQuiz = Entry(*menus.ToolMenus, "mnuQuiz", "Practice");
   menus.ToolMenus->addSeparator();
   menus.mnuLang = Entry(*menus.ToolMenus, "mnuLang", "Language Option");
   menus.mnuFont = Entry(*menus.ToolMenus, "mnuFont", "Font Selection");
