@@ -363,6 +363,13 @@ PracticeWindow& MainWindow::PracticeWindowOf() {
     practiceWindow_ = new PracticeWindow(this);
     practiceRunner_ = new PracticeRunner(*practiceWindow_, {ui_.wordBox, ui_.readingBox, ui_.speedBox}, signs_,
                                          messages_, appDirectory_ + kPracticeHistoryFileName, practiceWindow_);
+    // The options chosen in the window are kept in the settings file.
+    connect(practiceRunner_, &PracticeRunner::ended, this, [this] {
+      settings_.PracticeTypedAnswer = practiceWindow_->TypedAnswer();
+      settings_.PracticeAdaptSpeed = practiceWindow_->AdaptSpeed();
+      settings_.PracticeShortest = static_cast<int16_t>(practiceWindow_->Shortest());
+      settings_.PracticeLongest = static_cast<int16_t>(practiceWindow_->Longest());
+    });
   }
   return *practiceWindow_;
 }
@@ -371,6 +378,8 @@ void MainWindow::Practice() {
   PracticeWindow& window = PracticeWindowOf();
   if (practiceRunner_->IsRunning()) return;
   window.SetCaptions(captions_, settings_.InterfaceLanguage, InterfaceFont());
+  window.SetOptions(settings_.PracticeTypedAnswer, settings_.PracticeAdaptSpeed, settings_.PracticeShortest,
+                    settings_.PracticeLongest);
   WordList list;
   QString listError;
   // The numerals practise random numbers; no list is read for them.

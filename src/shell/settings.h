@@ -21,5 +21,13 @@ struct Settings {
   // Exactly 742 shows the Edit and Bitmap menus.
   int16_t EditableCode = 0;
 
+  // The practice options, kept on lines after the seven above (written only when one
+  // differs from its default, so older files and older readers see no change): the
+  // typed answer, the adapted speed, and the word length range in signs (0: no bound).
+  bool PracticeTypedAnswer = false;
+  bool PracticeAdaptSpeed = false;
+  int16_t PracticeShortest = 0;
+  int16_t PracticeLongest = 0;
+
   friend bool operator==(const Settings&, const Settings&) = default;
 };

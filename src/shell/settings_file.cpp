@@ -24,6 +24,9 @@ constexpr double kLargestSpeed = 1e308;
 
 // The fields in the order a record reader meets them: a field ends at a comma or at a
 // line end, blanks around it do not count, and blank lines hold no field.
+// The longest word the practice length range offers, in signs.
+constexpr int kLongestPracticeWord = 31;
+
 class FieldStream {
  public:
   explicit FieldStream(QStringView text) {
@@ -129,6 +132,19 @@ bool ReadSettings(const QString& path, Settings& settings) {
   const std::optional<int16_t> editable = integer();
   if (!editable) return false;
   settings.EditableCode = *editable;
+
+  // The practice options follow, in any order; a file without them keeps the defaults,
+  // and a value out of range is passed over.
+  for (std::optional<QString> name = fields.Next(); name; name = fields.Next()) {
+    const std::optional<int16_t> value = integer();
+    if (!value) break;
+    const bool flag = *value == 0 || *value == 1;
+    const bool length = *value >= 0 && *value <= kLongestPracticeWord;
+    if (*name == u"PracticeTyped" && flag) settings.PracticeTypedAnswer = *value == 1;
+    else if (*name == u"PracticeAdapt" && flag) settings.PracticeAdaptSpeed = *value == 1;
+    else if (*name == u"PracticeShortest" && length) settings.PracticeShortest = *value;
+    else if (*name == u"PracticeLongest" && length) settings.PracticeLongest = *value;
+  }
   return true;
 }
 
@@ -142,6 +158,15 @@ QString SettingsText(const Settings& settings) {
   }
   text += Line(u"Speed", FreeDoubleNumberForm(SpeedValue(settings.SpeedText)));
   text += Line(u"Editable", FreeDoubleNumberForm(settings.EditableCode));
+  const Settings defaults;
+  if (settings.PracticeTypedAnswer != defaults.PracticeTypedAnswer ||
+      settings.PracticeAdaptSpeed != defaults.PracticeAdaptSpeed ||
+      settings.PracticeShortest != defaults.PracticeShortest || settings.PracticeLongest != defaults.PracticeLongest) {
+    text += Line(u"PracticeTyped", FreeDoubleNumberForm(settings.PracticeTypedAnswer ? 1 : 0));
+    text += Line(u"PracticeAdapt", FreeDoubleNumberForm(settings.PracticeAdaptSpeed ? 1 : 0));
+    text += Line(u"PracticeShortest", FreeDoubleNumberForm(settings.PracticeShortest));
+    text += Line(u"PracticeLongest", FreeDoubleNumberForm(settings.PracticeLongest));
+  }
   return text;
 }
 

@@ -120,6 +120,9 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QCOMPARE(history[0].System, 2);
     QCOMPARE(history[0].Asked, 2);
     QCOMPARE(history[0].Right, 1);
+    // The options are kept for the next start.
+    QVERIFY(main.CurrentSettings().PracticeTypedAnswer);
+    QVERIFY(main.CurrentSettings().PracticeAdaptSpeed);
   }
 
   void AnEmptyOrMissingListDoesNotStart() {

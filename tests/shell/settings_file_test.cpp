@@ -254,3 +254,28 @@ TEST(AppDirectory, IsTheFolderOfTheProgramWithATrailingSlash) {
 }
 
 }  // namespace
+
+TEST_F(SettingsFileTest, PracticeOptionsFollowTheSevenLinesOnlyWhenChosen) {
+  Settings chosen;
+  chosen.PracticeTypedAnswer = true;
+  chosen.PracticeShortest = 3;
+  chosen.PracticeLongest = 8;
+  EXPECT_EQ(SettingsText(chosen).toUtf8(),
+            kDefaultFile + "PracticeTyped, 1 \r\nPracticeAdapt, 0 \r\nPracticeShortest, 3 \r\n"
+                           "PracticeLongest, 8 \r\n");
+  Settings read;
+  ASSERT_TRUE(ReadSettings(WriteBytes(SettingsText(chosen).toUtf8()), read));
+  EXPECT_EQ(read, chosen);
+
+  // Seven lines alone read as before; a value out of range or an unknown key is passed over.
+  Settings plain;
+  ASSERT_TRUE(ReadSettings(WriteBytes(kDefaultFile), plain));
+  EXPECT_EQ(plain, Settings());
+  Settings odd;
+  ASSERT_TRUE(ReadSettings(WriteBytes(kDefaultFile + "PracticeTyped, 7 \r\nLater, 3 \r\nPracticeLongest, 99 \r\n"
+                                                     "PracticeAdapt, 1 \r\n"),
+                           odd));
+  EXPECT_FALSE(odd.PracticeTypedAnswer);
+  EXPECT_EQ(odd.PracticeLongest, 0);
+  EXPECT_TRUE(odd.PracticeAdaptSpeed);
+}
