@@ -392,6 +392,8 @@ void MainWindow::Practice() {
     else
       listError = WordListReadMessage(path, load.reason);
   }
+  window.adjustSize();
+  PlaceBesideHand(window);
   const auto seed = static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch());
   practiceRunner_->Start(std::make_unique<PracticeSession>(settings_.SystemIndex, numericMode_,
                                                            settings_.InterfaceLanguage, list, seed),
