@@ -125,6 +125,27 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QVERIFY(main.CurrentSettings().PracticeAdaptSpeed);
   }
 
+  void AnInvalidSpeedEndsThePracticeAndContinueAfterRepeatPicksAnew() {
+    MainWindow& main = StartWithList(2, "cat\r\ndog\r\n");
+    main.show();
+    MenusOf(main).mnuQuiz->trigger();
+    WaitForWord(main);
+    const QString first = main.Signs().LastText();
+    QTest::mouseClick(Find<QPushButton>(main, "Repeat"), Qt::LeftButton);
+    QCOMPARE(main.Signs().LastText(), first);
+    WaitForWord(main);
+    QTest::mouseClick(Find<QPushButton>(main, "Yes"), Qt::LeftButton);
+    QVERIFY(main.Signs().LastText() != first);
+    WaitForWord(main);
+
+    Find<QLineEdit>(main, "Text1")->setText(u"0"_qs);
+    const QStringList messages =
+        MessagesDuring([&] { QTest::mouseClick(Find<QPushButton>(main, "Yes"), Qt::LeftButton); });
+    QCOMPARE(messages, QStringList{u"Invalid speed value!"_qs});
+    QVERIFY(!Window(main)->isVisible());
+    QVERIFY(ControlsOf(main).readingBox->isVisible());
+  }
+
   void AnEmptyOrMissingListDoesNotStart() {
     MainWindow& main = StartWithList(2, "");
     main.show();
