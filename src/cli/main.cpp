@@ -7,6 +7,7 @@
 #include "cli/shapes_command.h"
 #include "cli/spell_command.h"
 #include "cli/trace_command.h"
+#include "cli/words_command.h"
 
 #include <QCoreApplication>
 
@@ -32,6 +33,7 @@ const char* const kUsage =
     "           each other or the palm\n"
     "  shapes   build an angle data file from a hand-shape source\n"
     "  landmarks print the named points of the hands of a key frame as JSON\n"
+    "  words    read a word list and optionally check that a system spells every entry\n"
     "\n"
     "'tovaro-cli <command> --help' describes a command.\n";
 
@@ -56,6 +58,7 @@ int main(int argc, char* argv[]) {
       {QStringLiteral("lint"), RunLintCommand},
       {QStringLiteral("shapes"), RunShapesCommand},
       {QStringLiteral("landmarks"), RunLandmarksCommand},
+      {QStringLiteral("words"), RunWordsCommand},
   };
 
   if (arguments.isEmpty()) {

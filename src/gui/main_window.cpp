@@ -14,20 +14,28 @@
 #include "gui/main_window_layout.h"
 #include "gui/pose_editor.h"
 #include "gui/picture_recording.h"
+#include "gui/practice_runner.h"
+#include "gui/practice_window.h"
+#include "gui/reading_list_editor.h"
 #include "gui/word_export.h"
 #include "gui/system_choice_dialog.h"
 #include "gui/user_input_hold.h"
+#include "gui/word_list_editor.h"
 #include "playback/keeping_player.h"
 #include "playback/view_controls.h"
 #include "shell/input_layout.h"
+#include "shell/list_word_playback.h"
+#include "shell/practice_history.h"
 #include "shell/settings_file.h"
 #include "shell/system_setup.h"
+#include "shell/word_list_rules.h"
 #include "signdata/angle_file.h"
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -141,6 +149,8 @@ void MainWindow::ConnectMenus() {
   connect(menus_.mnuIndonesianHelp, &QAction::triggered, this, [this] { ShowHelp(3); });
   menus_.mnuEdit->setEnabled(true);
   connect(menus_.mnuEdit, &QAction::triggered, this, &MainWindow::OpenPoseEditor);
+  connect(menus_.mnuList, &QAction::triggered, this, &MainWindow::EditWordList);
+  connect(menus_.mnuQuiz, &QAction::triggered, this, &MainWindow::Practice);
 }
 
 bool MainWindow::StartUp() {
@@ -353,6 +363,104 @@ PoseEditor& MainWindow::EditWindow() {
   return *poseEditor_;
 }
 
+WordListEditor& MainWindow::WordListWindow() {
+  if (!wordListEditor_) {
+    wordListEditor_ = new WordListEditor(this);
+    connect(wordListEditor_, &WordListEditor::hangulModeClicked, this, &MainWindow::MethodClicked);
+    connect(wordListEditor_, &ListEditorWindow::spellRequested, this, &MainWindow::SpellListWord);
+  }
+  return *wordListEditor_;
+}
+
+ReadingListEditor& MainWindow::ReadingListWindow() {
+  if (!readingListEditor_) {
+    readingListEditor_ = new ReadingListEditor(this);
+    connect(readingListEditor_, &ListEditorWindow::spellRequested, this, &MainWindow::SpellListWord);
+  }
+  return *readingListEditor_;
+}
+
+void MainWindow::EditWordList() {
+  const WordListSource source = WordListOfSystem(settings_.SystemIndex, settings_.InterfaceLanguage);
+  const QString path = appDirectory_ + source.FileName;
+  WordListLoad load = LoadWordListFile(path, source.Format);
+  // The editor still opens, empty, and a save creates the file.
+  if (!load.ok) {
+    messages_.ShowMessage(WordListReadMessage(path, load.reason));
+    load.list = {};
+  }
+  if (source.ReadingEditor) {
+    ReadingListEditor& editor = ReadingListWindow();
+    editor.Initialize(path, load.list, InterfaceFont());
+    PlaceBesideHand(editor);
+    editor.exec();
+    return;
+  }
+  WordListEditor& editor = WordListWindow();
+  editor.Initialize({path, source, settings_.SystemIndex, hangulMode_, InterfaceFont(), fonts_[EnglishFont],
+                     fonts_[KoreanFont]},
+                    load.list);
+  PlaceBesideHand(editor);
+  editor.exec();
+}
+
+PracticeWindow& MainWindow::PracticeWindowOf() {
+  if (!practiceWindow_) {
+    practiceWindow_ = new PracticeWindow(this);
+    practiceRunner_ = new PracticeRunner(*practiceWindow_, {ui_.wordBox, ui_.readingBox, ui_.speedBox}, signs_,
+                                         messages_, appDirectory_ + kPracticeHistoryFileName, practiceWindow_);
+    // The options chosen in the window are kept in the settings file.
+    connect(practiceRunner_, &PracticeRunner::ended, this, [this] {
+      settings_.PracticeTypedAnswer = practiceWindow_->TypedAnswer();
+      settings_.PracticeAdaptSpeed = practiceWindow_->AdaptSpeed();
+      settings_.PracticeShortest = static_cast<int16_t>(practiceWindow_->Shortest());
+      settings_.PracticeLongest = static_cast<int16_t>(practiceWindow_->Longest());
+    });
+  }
+  return *practiceWindow_;
+}
+
+void MainWindow::Practice() {
+  PracticeWindow& window = PracticeWindowOf();
+  if (practiceRunner_->IsRunning()) return;
+  window.SetCaptions(captions_, settings_.InterfaceLanguage, InterfaceFont());
+  window.SetOptions(settings_.PracticeTypedAnswer, settings_.PracticeAdaptSpeed, settings_.PracticeShortest,
+                    settings_.PracticeLongest);
+  WordList list;
+  QString listError;
+  // The numerals practise random numbers; no list is read for them.
+  if (!numericMode_) {
+    const WordListSource source = WordListOfSystem(settings_.SystemIndex, settings_.InterfaceLanguage);
+    const QString path = appDirectory_ + source.FileName;
+    const WordListLoad load = LoadWordListFile(path, source.Format);
+    if (load.ok)
+      list = load.list;
+    else
+      listError = WordListReadMessage(path, load.reason);
+  }
+  window.adjustSize();
+  PlaceBesideHand(window);
+  const auto seed = static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch());
+  practiceRunner_->Start(std::make_unique<PracticeSession>(settings_.SystemIndex, numericMode_,
+                                                           settings_.InterfaceLanguage, list, seed),
+                         listError);
+}
+
+// A word double-clicked in an editor is spelled on the hand, so the editor stands at
+// the right of the window, over the input boxes rather than the drawing area.
+void MainWindow::PlaceBesideHand(QWidget& window) const {
+  const QRect frame = frameGeometry();
+  window.move(frame.right() - window.frameGeometry().width(), frame.top() + 40);
+}
+
+void MainWindow::SpellListWord(const QString& word) {
+  if (player_.IsPlaying()) return;
+  const WordListSource source = WordListOfSystem(settings_.SystemIndex, settings_.InterfaceLanguage);
+  PlayListWord(signs_, messages_, settings_.SystemIndex,
+               static_cast<int16_t>(signs_.LanguageIndex()), source.Spelling, word,
+               ui_.speedBox->text());
+}
+
 FileDialog& MainWindow::FileWindow() {
   if (!fileDialog_) {
     fileDialog_ = new FileDialog(this);
@@ -402,6 +510,7 @@ void MainWindow::NumericClicked(bool checked) {
 void MainWindow::MethodClicked() {
   HangulInputMethod();
   KSLSetting();
+  if (wordListEditor_) wordListEditor_->SetHangulMode(hangulMode_);
 }
 
 void MainWindow::ChooseViewPoint(int option) {

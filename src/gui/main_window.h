@@ -30,8 +30,12 @@ class FontDialog;
 class LanguageDialog;
 class PoseEditor;
 class PictureRecording;
+class PracticeRunner;
+class PracticeWindow;
+class ReadingListEditor;
 class SystemChoiceDialog;
 class UserInputHold;
+class WordListEditor;
 
 // The main window: the drawing area, the input boxes of the current system, the speed,
 // the view point and the menus. It spells what the user types, switches systems and
@@ -97,6 +101,15 @@ class MainWindow : public QMainWindow {
   PoseEditor& EditWindow();
   // The Bitmap menu, the recording panel and their name windows.
   PictureRecording& Pictures() { return *pictures_; }
+  WordListEditor& WordListWindow();
+  ReadingListEditor& ReadingListWindow();
+
+  // The Word List Edit menu: reads the list of the current system and shows its editor.
+  void EditWordList();
+  // The Practice menu: spells words of the current system's list (or numbers) until
+  // the user ends.
+  void Practice();
+  PracticeWindow& PracticeWindowOf();
 
   // The system's language, which pre-selects the first-run language choice; set before
   // StartUp (tests give any locale).
@@ -130,6 +143,8 @@ class MainWindow : public QMainWindow {
   // Opens help document 0..3 (English, Japanese, Korean, Indonesian) in a new window.
   void ShowHelp(int16_t index);
   void OpenPoseEditor();
+  void SpellListWord(const QString& word);
+  void PlaceBesideHand(QWidget& window) const;
   void OpenAngleFile();
   void StartWord();
   void WordEnded();
@@ -167,6 +182,10 @@ class MainWindow : public QMainWindow {
   QPointer<FontDialog> fontWindow_;
   QPointer<AboutDialog> aboutWindow_;
   QPointer<PoseEditor> poseEditor_;
+  QPointer<WordListEditor> wordListEditor_;
+  QPointer<ReadingListEditor> readingListEditor_;
+  QPointer<PracticeWindow> practiceWindow_;
+  QPointer<PracticeRunner> practiceRunner_;
   QLocale systemLocale_ = QLocale::system();
   FontFamilySource fontFamilies_;
   bool shutDown_ = false;

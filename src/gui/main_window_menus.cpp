@@ -32,8 +32,8 @@ MainWindowMenus BuildMainWindowMenus(QMenuBar& bar) {
   menus.mnuOption = Entry(*menus.ToolMenus, "mnuOption", "Fingerspell Language");
   menus.mnuEdit = Entry(*menus.ToolMenus, "mnuEdit", "Edit", false);
   menus.mnuBmp = Entry(*menus.ToolMenus, "mnuBmp", "Bitmap");
-  menus.mnuList = Entry(*menus.ToolMenus, "mnuList", "Word List Edit", false);
-  menus.mnuQuiz = Entry(*menus.ToolMenus, "mnuQuiz", "Practice", false);
+  menus.mnuList = Entry(*menus.ToolMenus, "mnuList", "Word List Edit");
+  menus.mnuQuiz = Entry(*menus.ToolMenus, "mnuQuiz", "Practice");
   menus.ToolMenus->addSeparator();
   menus.mnuLang = Entry(*menus.ToolMenus, "mnuLang", "Language Option");
   menus.mnuFont = Entry(*menus.ToolMenus, "mnuFont", "Font Selection");

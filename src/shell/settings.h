@@ -25,5 +25,13 @@ struct Settings {
   // file of seven lines reads as Classic and a Classic file stays as it always was.
   HandAppearance Appearance = HandAppearance::Classic;
 
+  // The practice options, kept on lines after the seven above (written only when one
+  // differs from its default, so older files and older readers see no change): the
+  // typed answer, the adapted speed, and the word length range in signs (0: no bound).
+  bool PracticeTypedAnswer = false;
+  bool PracticeAdaptSpeed = false;
+  int16_t PracticeShortest = 0;
+  int16_t PracticeLongest = 0;
+
   friend bool operator==(const Settings&, const Settings&) = default;
 };

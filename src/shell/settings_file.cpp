@@ -28,6 +28,9 @@ constexpr double kLargestSpeed = 1e308;
 
 // The fields in the order a record reader meets them: a field ends at a comma or at a
 // line end, blanks around it do not count, and blank lines hold no field.
+// The longest word the practice length range offers, in signs.
+constexpr int kLongestPracticeWord = 31;
+
 class FieldStream {
  public:
   explicit FieldStream(QStringView text) {
@@ -136,9 +139,26 @@ bool ReadSettingsText(const QString& text, Settings& settings) {
   if (!editable) return false;
   settings.EditableCode = *editable;
 
-  settings.Appearance = key(kAppearanceKey) && fields.Next() == kNaturalValue.toString()
-                            ? HandAppearance::Natural
-                            : HandAppearance::Classic;
+  // Lines after the seven, in any order: the hands' appearance and the practice
+  // options. A file without them keeps the defaults (Classic hands), and a value out of
+  // range is passed over.
+  settings.Appearance = HandAppearance::Classic;
+  for (std::optional<QString> name = fields.Next(); name; name = fields.Next()) {
+    const std::optional<QString> text = fields.Next();
+    if (!text) break;
+    if (*name == kAppearanceKey) {
+      settings.Appearance = *text == kNaturalValue ? HandAppearance::Natural : HandAppearance::Classic;
+      continue;
+    }
+    const std::optional<int16_t> value = RoundToInt16(LenientNumber(*text));
+    if (!value) continue;
+    const bool flag = *value == 0 || *value == 1;
+    const bool length = *value >= 0 && *value <= kLongestPracticeWord;
+    if (*name == u"PracticeTyped" && flag) settings.PracticeTypedAnswer = *value == 1;
+    else if (*name == u"PracticeAdapt" && flag) settings.PracticeAdaptSpeed = *value == 1;
+    else if (*name == u"PracticeShortest" && length) settings.PracticeShortest = *value;
+    else if (*name == u"PracticeLongest" && length) settings.PracticeLongest = *value;
+  }
   return true;
 }
 
@@ -154,6 +174,15 @@ QString SettingsText(const Settings& settings) {
   text += Line(u"Editable", FreeDoubleNumberForm(settings.EditableCode));
   if (settings.Appearance == HandAppearance::Natural)
     text += Line(kAppearanceKey, kNaturalValue.toString());
+  const Settings defaults;
+  if (settings.PracticeTypedAnswer != defaults.PracticeTypedAnswer ||
+      settings.PracticeAdaptSpeed != defaults.PracticeAdaptSpeed ||
+      settings.PracticeShortest != defaults.PracticeShortest || settings.PracticeLongest != defaults.PracticeLongest) {
+    text += Line(u"PracticeTyped", FreeDoubleNumberForm(settings.PracticeTypedAnswer ? 1 : 0));
+    text += Line(u"PracticeAdapt", FreeDoubleNumberForm(settings.PracticeAdaptSpeed ? 1 : 0));
+    text += Line(u"PracticeShortest", FreeDoubleNumberForm(settings.PracticeShortest));
+    text += Line(u"PracticeLongest", FreeDoubleNumberForm(settings.PracticeLongest));
+  }
   return text;
 }
 

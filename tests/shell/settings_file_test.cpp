@@ -304,3 +304,38 @@ TEST_F(SettingsFileTest, AnEighthLineRemembersTheNaturalHandsAndSevenLinesReadAs
   EXPECT_TRUE(ReadSettings(path, read));
   EXPECT_EQ(read.Appearance, HandAppearance::Natural);
 }
+
+TEST_F(SettingsFileTest, PracticeOptionsFollowTheSevenLinesOnlyWhenChosen) {
+  Settings chosen;
+  chosen.PracticeTypedAnswer = true;
+  chosen.PracticeShortest = 3;
+  chosen.PracticeLongest = 8;
+  EXPECT_EQ(SettingsText(chosen).toUtf8(),
+            kDefaultFile + "PracticeTyped, 1 \r\nPracticeAdapt, 0 \r\nPracticeShortest, 3 \r\n"
+                           "PracticeLongest, 8 \r\n");
+  Settings read;
+  ASSERT_TRUE(ReadSettings(WriteBytes(SettingsText(chosen).toUtf8()), read));
+  EXPECT_EQ(read, chosen);
+
+  // Seven lines alone read as before; a value out of range or an unknown key is passed over.
+  Settings plain;
+  ASSERT_TRUE(ReadSettings(WriteBytes(kDefaultFile), plain));
+  EXPECT_EQ(plain, Settings());
+  Settings odd;
+  ASSERT_TRUE(ReadSettings(WriteBytes(kDefaultFile + "PracticeTyped, 7 \r\nLater, 3 \r\nPracticeLongest, 99 \r\n"
+                                                     "PracticeAdapt, 1 \r\n"),
+                           odd));
+  EXPECT_FALSE(odd.PracticeTypedAnswer);
+  EXPECT_EQ(odd.PracticeLongest, 0);
+  EXPECT_TRUE(odd.PracticeAdaptSpeed);
+
+  // Both kinds of later line together, in either order.
+  Settings both = chosen;
+  both.Appearance = HandAppearance::Natural;
+  Settings readBoth;
+  ASSERT_TRUE(ReadSettings(WriteBytes(SettingsText(both).toUtf8()), readBoth));
+  EXPECT_EQ(readBoth, both);
+  ASSERT_TRUE(ReadSettings(WriteBytes(kDefaultFile + "PracticeTyped, 1 \r\nAppearance,Natural\r\n"), readBoth));
+  EXPECT_TRUE(readBoth.PracticeTypedAnswer);
+  EXPECT_EQ(readBoth.Appearance, HandAppearance::Natural);
+}

@@ -1,0 +1,64 @@
+#include "gui/list_editor_window.h"
+
+#include "base/text_decoding.h"
+#include "gui/background_painter.h"
+#include "gui/message_box_sink.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+constexpr int kBackgroundStyle = 0;
+
+}  // namespace
+
+ListEditorWindow::ListEditorWindow(QString closeQuestion, QWidget* parent)
+    : QDialog(parent), closeQuestion_(std::move(closeQuestion)) {
+  PaintBackground(*this, kBackgroundStyle, u'B');
+}
+
+void ListEditorWindow::Begin(const QString& path, WordListFormat format) {
+  path_ = path;
+  format_ = format;
+  modified_ = false;
+}
+
+void ListEditorWindow::reject() {
+  if (modified_) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), closeQuestion_,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    if (box.exec() != QMessageBox::Yes) return;
+  }
+  QDialog::reject();
+}
+
+bool ListEditorWindow::SaveList(const WordList& list) {
+  QString error;
+  if (!SaveWordListFile(path_, list, format_, &error)) {
+    ShowMessage(WordListSaveMessage(path_, error));
+    return false;
+  }
+  modified_ = false;
+  return true;
+}
+
+std::optional<QString> ListEditorWindow::AskImportText() {
+  QFileDialog dialog(this, QStringLiteral("Import"));
+  dialog.setObjectName(QStringLiteral("ImportDialog"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters({QStringLiteral("Text files (*.txt)"), QStringLiteral("All files (*)")});
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const QString path = dialog.selectedFiles().first();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    ShowMessage(QStringLiteral("The file could not be read: %1: %2").arg(path, file.errorString()));
+    return std::nullopt;
+  }
+  return DecodeTextFile(file.readAll());
+}
+
+void ListEditorWindow::ShowMessage(const QString& text) { MessageBoxSink(this).ShowMessage(text); }

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "signdata/word_list_file.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <optional>
+
+// What the two word-list editors share: the file a save writes, the flag of unsaved
+// changes with the question asked before they are dropped, saving, reading a file to
+// import, and the request to spell a word on the main window. A window is made once
+// and hidden, not closed, by Close, its frame or Escape.
+class ListEditorWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  // True when the list has changed since it was shown or saved.
+  bool IsModified() const { return modified_; }
+  const QString& Path() const { return path_; }
+
+  // Close, the frame and Escape: with unsaved changes the user is asked first, and
+  // "No" (the default) keeps the window open.
+  void reject() override;
+
+ signals:
+  // A word was double-clicked: spell it on the main window's hand.
+  void spellRequested(const QString& word);
+
+ protected:
+  ListEditorWindow(QString closeQuestion, QWidget* parent);
+
+  // A new list for the file at `path`, nothing changed yet.
+  void Begin(const QString& path, WordListFormat format);
+  void MarkModified() { modified_ = true; }
+  // Writes the list to the file; a failure is told and keeps the changes marked.
+  bool SaveList(const WordList& list);
+  // Asks for a text file to import and reads it; nothing when the user cancels or the
+  // file cannot be read (which the user is told).
+  std::optional<QString> AskImportText();
+  void ShowMessage(const QString& text);
+
+ private:
+  QString closeQuestion_;
+  QString path_;
+  WordListFormat format_ = WordListFormat::Plain;
+  bool modified_ = false;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "shell/practice_session.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+
+class MessageSink;
+class PracticeWindow;
+class QLineEdit;
+class SignClass;
+
+// Runs a practice on the main window: hides its input boxes (they hold the answer,
+// shown while "Answer" is held), spells one word per turn at the speed of the speed
+// box, and with a typed answer checks it, keeps the score, adapts the speed and,
+// at the end, adds the session to the practice history.
+class PracticeRunner : public QObject {
+  Q_OBJECT
+
+ public:
+  struct Boxes {
+    QLineEdit* word;     // InputArea
+    QLineEdit* reading;  // FuriganaTxt
+    QLineEdit* speed;    // Text1
+  };
+
+  PracticeRunner(PracticeWindow& window, Boxes boxes, SignClass& signs, MessageSink& messages,
+                 QString historyPath, QObject* parent = nullptr);
+
+  // Starts a practice of `session` (0..5 chosen, numerals or list); false, with the
+  // boxes as they were, when it cannot start. `listError` is what reading the list
+  // said, if it failed.
+  bool Start(std::unique_ptr<PracticeSession> session, const QString& listError);
+  bool IsRunning() const { return session_ != nullptr; }
+
+ signals:
+  void ended();
+
+ private:
+  void Turn(bool newWord);
+  void Continue();
+  void Repeat();
+  void End();
+  void Stop();
+  void HoldAnswer(bool held);
+  void CheckTyped(const QString& typed);
+  void RestoreBoxes();
+
+  PracticeWindow& window_;
+  Boxes boxes_;
+  SignClass& signs_;
+  MessageSink& messages_;
+  const QString historyPath_;
+  std::unique_ptr<PracticeSession> session_;
+  bool wordBoxWasVisible_ = false;
+  bool readingBoxWasVisible_ = false;
+  int spokenSpeed_ = 100;
+  QTimer nextWordTimer_;
+};

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "shell/practice_history.h"
+
+#include <QDialog>
+#include <QFont>
+
+#include <cstdint>
+#include <vector>
+
+class CaptionTable;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class PracticeChart;
+
+// The practice window: the speed, "Answer" (the answer shows only while it is held),
+// Continue, Repeat and End; with "Type the answer" an answer box, the result and the
+// score; the word length range, "Adapt speed", and the chart of earlier sessions.
+// It only shows and asks; the practice itself is run by whoever listens.
+class PracticeWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit PracticeWindow(QWidget* parent = nullptr);
+
+  void SetCaptions(const CaptionTable& captions, int16_t language, const QFont& font);
+
+  QString SpeedText() const;
+  void SetSpeedText(const QString& text);
+  bool TypedAnswer() const;
+  bool AdaptSpeed() const;
+  int Shortest() const;
+  int Longest() const;
+  void SetOptions(bool typedAnswer, bool adaptSpeed, int shortest, int longest);
+
+  // A new word is being spelled: the answer box is emptied, the result cleared.
+  void NewWord();
+  // The outcome of a typed answer: the right answer and a tick, or what was typed
+  // against what was spelled.
+  void ShowResult(bool right, const QString& answer, const QString& typed);
+  void ShowScore(const QString& score);
+  void ShowStatus(const QString& text);
+  void ShowHistory(const std::vector<PracticeSessionRecord>& sessions);
+
+  // Closing by the frame or Escape ends the practice, as End does.
+  void reject() override;
+
+ signals:
+  void continueClicked();
+  void repeatClicked();
+  void endClicked();
+  // "Answer" pressed (true) or released (false).
+  void answerHeld(bool held);
+  void answerTyped(const QString& typed);
+  void lengthChanged();
+
+ private:
+  QLineEdit* speedBox_;
+  QPushButton* answerButton_;
+  QPushButton* continueButton_;
+  QPushButton* repeatButton_;
+  QPushButton* endButton_;
+  QLabel* statusLabel_;
+  QCheckBox* typedAnswerBox_;
+  QLineEdit* answerBox_;
+  QLabel* resultLabel_;
+  QLabel* scoreLabel_;
+  QSpinBox* shortestBox_;
+  QSpinBox* longestBox_;
+  QCheckBox* adaptSpeedBox_;
+  PracticeChart* chart_;
+};

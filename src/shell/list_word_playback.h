@@ -1,0 +1,18 @@
+#pragma once
+
+#include "convert/word_spelling.h"
+
+#include <QString>
+
+#include <cstdint>
+
+class MessageSink;
+class SignClass;
+
+// Spells a word of a list on the hand, as the practice and the list editors do: with
+// the system of the list (0..5) whatever the numerals box says, converted the way the
+// list is written, at the speed of the speed box. The sign front end is left set to
+// `restoreSystem` afterwards. Bad speed or an unspellable word is told to `messages`;
+// false when nothing plays.
+bool PlayListWord(SignClass& signs, MessageSink& messages, int16_t listSystem, int16_t restoreSystem,
+                  ListSpelling spelling, const QString& word, const QString& speedText);

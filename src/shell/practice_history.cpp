@@ -1,0 +1,86 @@
+#include "shell/practice_history.h"
+
+#include "base/file_replacement.h"
+#include "base/text_decoding.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <optional>
+
+namespace {
+
+std::optional<int> Whole(const QString& field, int low, int high) {
+  bool ok = false;
+  const int value = field.trimmed().toInt(&ok);
+  if (!ok || value < low || value > high) return std::nullopt;
+  return value;
+}
+
+std::optional<PracticeSessionRecord> ParseLine(const QString& line) {
+  const QStringList fields = line.split(u',');
+  if (fields.size() != 5) return std::nullopt;
+  PracticeSessionRecord record;
+  record.When = QDateTime::fromString(fields[0].trimmed(), Qt::ISODate);
+  const auto system = Whole(fields[1], 0, 6);
+  const auto asked = Whole(fields[2], 1, 1000000);
+  const auto right = Whole(fields[3], 0, 1000000);
+  const auto speed = Whole(fields[4], 1, 32767);
+  if (!record.When.isValid() || !system || !asked || !right || !speed || *right > *asked) return std::nullopt;
+  record.When.setTimeSpec(Qt::UTC);
+  record.System = *system;
+  record.Asked = *asked;
+  record.Right = *right;
+  record.AverageSpeed = *speed;
+  return record;
+}
+
+}  // namespace
+
+QString PracticeRecordLine(const PracticeSessionRecord& record) {
+  return QStringLiteral("%1,%2,%3,%4,%5")
+      .arg(record.When.toUTC().toString(Qt::ISODate).remove(u'Z'))
+      .arg(record.System)
+      .arg(record.Asked)
+      .arg(record.Right)
+      .arg(record.AverageSpeed);
+}
+
+std::vector<PracticeSessionRecord> ParsePracticeHistory(const QString& text) {
+  std::vector<PracticeSessionRecord> records;
+  for (QString line : text.split(u'\n')) {
+    if (line.endsWith(u'\r')) line.chop(1);
+    if (const auto record = ParseLine(line)) records.push_back(*record);
+  }
+  return records;
+}
+
+std::vector<PracticeSessionRecord> ReadPracticeHistory(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return ParsePracticeHistory(DecodeTextFile(file.readAll()));
+}
+
+bool AppendPracticeRecord(const QString& path, const PracticeSessionRecord& record, QString* error) {
+  QByteArray bytes;
+  QFile file(path);
+  if (file.exists()) {
+    if (!file.open(QIODevice::ReadOnly)) {
+      if (error) *error = file.errorString();
+      return false;
+    }
+    bytes = file.readAll();
+    file.close();
+    if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
+  }
+  bytes += PracticeRecordLine(record).toUtf8() + "\r\n";
+  return ReplaceFile(path, bytes, error);
+}
+
+std::vector<PracticeSessionRecord> LastSessionsOf(const std::vector<PracticeSessionRecord>& history,
+                                                  int system, int count) {
+  std::vector<PracticeSessionRecord> last;
+  for (auto record = history.rbegin(); record != history.rend() && static_cast<int>(last.size()) < count; ++record)
+    if (record->System == system) last.insert(last.begin(), *record);
+  return last;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <vector>
+
+// The record of finished practice sessions with a typed answer, one line each in
+// "Practice.csv" beside the settings file:
+//   2026-12-07T10:15:00,2,20,17,180
+// date and time (UTC), system (0..6), words asked, answered right, average speed.
+inline const QString kPracticeHistoryFileName = QStringLiteral("Practice.csv");
+
+struct PracticeSessionRecord {
+  QDateTime When;
+  int System = 0;
+  int Asked = 0;
+  int Right = 0;
+  int AverageSpeed = 0;
+
+  friend bool operator==(const PracticeSessionRecord&, const PracticeSessionRecord&) = default;
+};
+
+// The line of a record, without its line end.
+QString PracticeRecordLine(const PracticeSessionRecord& record);
+
+// The records of a history text in file order; a malformed line is passed over.
+std::vector<PracticeSessionRecord> ParsePracticeHistory(const QString& text);
+
+// Reads the file; a missing file is an empty history.
+std::vector<PracticeSessionRecord> ReadPracticeHistory(const QString& path);
+
+// Adds a record at the end: the whole file is written anew through a temporary file
+// and a rename, so a failure leaves the earlier history whole. False, with the reason
+// in *error, on failure.
+bool AppendPracticeRecord(const QString& path, const PracticeSessionRecord& record,
+                          QString* error = nullptr);
+
+// The last `count` records of a system, oldest first.
+std::vector<PracticeSessionRecord> LastSessionsOf(const std::vector<PracticeSessionRecord>& history,
+                                                  int system, int count);

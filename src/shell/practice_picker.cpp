@@ -1,0 +1,55 @@
+#include "shell/practice_picker.h"
+
+std::vector<int> PracticePicker::EntriesOfLength(const WordList& list, int16_t system,
+                                                 ListSpelling spelling, int shortest, int longest) {
+  std::vector<int> entries;
+  for (int i = 0; i < list.Count(); ++i) {
+    if (shortest > 0 || longest > 0) {
+      const auto codes = SignCodesOfWord(list.Words[i], system, spelling);
+      const int length = codes ? static_cast<int>(codes->size()) : 0;
+      if (shortest > 0 && length < shortest) continue;
+      if (longest > 0 && length > longest) continue;
+    }
+    entries.push_back(i);
+  }
+  return entries;
+}
+
+int PracticePicker::PickEntry(const std::vector<int>& entries) {
+  const int count = static_cast<int>(entries.size());
+  if (count == 1) {
+    last_ = entries[0];
+    return entries[0];
+  }
+  int lastPosition = -1;
+  for (int i = 0; last_ && i < count; ++i)
+    if (entries[i] == *last_) lastPosition = i;
+  // With the last pick among the entries, draw among the others only.
+  const int choices = lastPosition >= 0 ? count - 1 : count;
+  int position = std::uniform_int_distribution<int>(0, choices - 1)(generator_);
+  if (lastPosition >= 0 && position >= lastPosition) ++position;
+  last_ = entries[position];
+  return entries[position];
+}
+
+int PracticePicker::PickNumber() { return std::uniform_int_distribution<int>(0, 99999)(generator_); }
+
+PracticeItem ListPracticeItem(const WordList& list, int index, ListSpelling spelling) {
+  PracticeItem item;
+  item.Text = list.Words[index];
+  item.Spelling = spelling;
+  if (index < list.Written.size()) {
+    item.Answer = list.Written[index];
+    item.Reading = list.Words[index];
+  } else {
+    item.Answer = list.Words[index];
+  }
+  return item;
+}
+
+PracticeItem NumberPracticeItem(int number) {
+  PracticeItem item;
+  item.Text = QString::number(number);
+  item.Answer = item.Text;
+  return item;
+}

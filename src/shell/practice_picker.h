@@ -1,0 +1,50 @@
+#pragma once
+
+#include "convert/word_spelling.h"
+#include "signdata/word_list_file.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <vector>
+
+// What one practice turn spells and what counts as its answer.
+struct PracticeItem {
+  QString Text;         // given to the converter
+  ListSpelling Spelling = ListSpelling::Text;
+  QString Answer;       // shown as the answer: the word, the written form, the digits
+  QString Reading;      // the Japanese list's reading; empty otherwise
+};
+
+inline const QString kEmptyListMessage = QStringLiteral("The word list is empty");
+inline const QString kNoWordOfLengthMessage = QStringLiteral("No word of the list has that length");
+
+// Picks practice words: every entry of the list equally likely, never the same entry
+// twice in a row while there are two or more. The generator is seeded by the caller
+// (from the clock in the program, fixed in tests).
+class PracticePicker {
+ public:
+  explicit PracticePicker(uint32_t seed) : generator_(seed) {}
+
+  // The entries of `list` a system counts between `shortest` and `longest` signs
+  // (0 for no bound), in list order.
+  static std::vector<int> EntriesOfLength(const WordList& list, int16_t system, ListSpelling spelling,
+                                          int shortest, int longest);
+
+  // One of `entries` (not empty), not the one picked last when there are others.
+  int PickEntry(const std::vector<int>& entries);
+  // A number from 0 to 99999.
+  int PickNumber();
+
+ private:
+  std::mt19937 generator_;
+  std::optional<int> last_;
+};
+
+// The item of list entry `index`: for the Japanese list of the Japanese interface the
+// reading is spelled and the written form is the answer; for romaji the katakana it
+// becomes is the reading.
+PracticeItem ListPracticeItem(const WordList& list, int index, ListSpelling spelling);
+PracticeItem NumberPracticeItem(int number);

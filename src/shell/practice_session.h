@@ -1,0 +1,55 @@
+#pragma once
+
+#include "shell/answer_check.h"
+#include "shell/practice_picker.h"
+#include "shell/word_list_rules.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// One practice: what list it picks from, the current word, the score and the speeds
+// the words were spelled at. The program spells and shows; this decides.
+class PracticeSession {
+ public:
+  // `system` is the system the user chose (0..5); with `numeric` the numerals are
+  // practised with random numbers instead of the list.
+  PracticeSession(int16_t system, bool numeric, int16_t interfaceLanguage, WordList list, uint32_t seed);
+
+  // The system that spells: 6 for the numerals.
+  int16_t SpellingSystem() const { return numeric_ ? int16_t{6} : system_; }
+  ListSpelling Spelling() const { return source_.Spelling; }
+
+  // Restricts the picks to words of `shortest`..`longest` signs (0: no bound). The
+  // message that stops a turn when nothing can be picked, if any.
+  std::optional<QString> SetLengthRange(int shortest, int longest);
+
+  // A new word, which becomes the current one. Only after SetLengthRange returned no
+  // message (for the numerals always).
+  const PracticeItem& PickNext();
+  const PracticeItem& Current() const { return current_; }
+
+  // The typed answer to the current word: right or not; counted once per word.
+  bool Answer(const QString& typed, int speed);
+  const PracticeScore& Score() const { return score_; }
+  // The average speed of the answered words, 0 before any.
+  int AverageSpeed() const;
+
+  // What the main window's boxes show as the answer: the word box (romaji or the
+  // written form, else empty) and the reading box.
+  QString WordBoxAnswer(const QString& katakana) const;
+  QString ReadingBoxAnswer(const QString& katakana) const;
+
+ private:
+  int16_t system_;
+  bool numeric_;
+  WordListSource source_;
+  WordList list_;
+  PracticePicker picker_;
+  std::vector<int> entries_;
+  PracticeItem current_;
+  PracticeScore score_;
+  long long speedSum_ = 0;
+};

@@ -1,0 +1,141 @@
+#include "shell/word_list_rules.h"
+
+#include "shell/start_flow.h"
+
+#include <QHash>
+
+namespace {
+
+bool HoldsSeparator(const QString& word) {
+  return word.contains(u',') || word.contains(u'"') || word.contains(u'\n') || word.contains(u'\r');
+}
+
+// The half-width forms of the full-width katakana: U+FF61..U+FF9F decomposed
+// compatibly give the full-width form, and with the voiced marks the voiced kana.
+const QHash<char16_t, QString>& HalfWidthForms() {
+  static const QHash<char16_t, QString> forms = [] {
+    QHash<char16_t, QString> table;
+    for (char16_t half = 0xFF61; half <= 0xFF9F; ++half) {
+      const QString one(QChar{half});
+      const QString full = one.normalized(QString::NormalizationForm_KC);
+      if (full.size() == 1 && !table.contains(full[0].unicode())) table.insert(full[0].unicode(), one);
+      for (const char16_t mark : {char16_t(0xFF9E), char16_t(0xFF9F)}) {
+        const QString pair = one + QChar{mark};
+        const QString voiced = pair.normalized(QString::NormalizationForm_KC);
+        if (voiced.size() == 1) table.insert(voiced[0].unicode(), pair);
+      }
+    }
+    // The combining marks and the spacing marks of the full-width form.
+    table.insert(0x3099, QString(QChar{0xFF9E}));
+    table.insert(0x309A, QString(QChar{0xFF9F}));
+    table.insert(0x309B, QString(QChar{0xFF9E}));
+    table.insert(0x309C, QString(QChar{0xFF9F}));
+    return table;
+  }();
+  return forms;
+}
+
+}  // namespace
+
+WordListSource WordListOfSystem(int16_t system, int16_t interfaceLanguage) {
+  switch (system) {
+    case 1:
+      return {QStringLiteral("INAdefault.txt"), WordListFormat::Plain, false, ListSpelling::Text};
+    case 4:
+      if (interfaceLanguage == 1)
+        return {QStringLiteral("JSLdefault.txt"), WordListFormat::Reading, true, ListSpelling::Text};
+      return {QStringLiteral("RomajiDefault.txt"), WordListFormat::Plain, false, ListSpelling::Romaji};
+    case 5:
+      return {QStringLiteral("KSLdefault.html"), WordListFormat::Html, false, ListSpelling::Text};
+    default:
+      return {QStringLiteral("ENGdefault.txt"), WordListFormat::Plain, false, ListSpelling::Text};
+  }
+}
+
+QString HalfWidthKatakanaOf(const QString& text) {
+  const QHash<char16_t, QString>& forms = HalfWidthForms();
+  QString half;
+  for (QChar c : text) {
+    char16_t unit = c.unicode();
+    // Hiragana stand 0x60 below their katakana.
+    if (unit >= 0x3041 && unit <= 0x3096) unit = static_cast<char16_t>(unit + 0x60);
+    const auto form = forms.constFind(unit);
+    half += form != forms.constEnd() ? *form : QString(QChar{unit});
+  }
+  return half;
+}
+
+ListWordCheck CheckListWord(const QString& typed, int16_t system, ListSpelling spelling) {
+  ListWordCheck check;
+  check.word = typed.trimmed();
+  if (check.word.isEmpty()) return check;
+  if (HoldsSeparator(check.word)) {
+    check.message = kWordSeparatorMessage;
+  } else if (!SignCodesOfWord(check.word, system, spelling)) {
+    check.message = kUnsupportedTextMessage;
+  } else {
+    check.ok = true;
+  }
+  return check;
+}
+
+ReadingWordCheck CheckReadingWord(const QString& reading, const QString& written) {
+  ReadingWordCheck check;
+  check.reading = HalfWidthKatakanaOf(reading.trimmed());
+  check.written = written.trimmed();
+  if (check.reading.isEmpty() || check.written.isEmpty()) return check;
+  if (HoldsSeparator(check.reading) || HoldsSeparator(check.written)) {
+    check.message = kWordSeparatorMessage;
+  } else if (!SignCodesOfWord(check.reading, 4, ListSpelling::Text)) {
+    check.message = kUnsupportedTextMessage;
+  } else {
+    check.ok = true;
+  }
+  return check;
+}
+
+WordImport ImportWords(const QString& text, const WordListSource& source, int16_t system) {
+  WordImport import;
+  const QStringList lines = QString(text).remove(u'\r').split(u'\n');
+  for (int n = 0; n < lines.size(); ++n) {
+    const QString line = lines[n].trimmed();
+    if (line.isEmpty()) continue;
+    if (source.ReadingEditor) {
+      const qsizetype comma = line.indexOf(u',');
+      const QString reading = comma < 0 ? line : line.left(comma);
+      const QString written = comma < 0 ? QString() : line.mid(comma + 1);
+      const ReadingWordCheck check = CheckReadingWord(reading, written);
+      if (check.ok) {
+        import.added.Words << check.reading;
+        import.added.Written << check.written;
+      } else {
+        import.refused.push_back({n + 1, line,
+                                  check.message.isEmpty()
+                                      ? QStringLiteral("a line must hold a reading, a comma and the word")
+                                      : check.message});
+      }
+    } else {
+      const ListWordCheck check = CheckListWord(line, system, source.Spelling);
+      if (check.ok)
+        import.added.Words << check.word;
+      else
+        import.refused.push_back({n + 1, line, check.message});
+    }
+  }
+  return import;
+}
+
+QString ImportReportText(const WordImport& import) {
+  const int added = import.added.Count();
+  QString text = added == 1 ? QStringLiteral("1 word added.") : QStringLiteral("%1 words added.").arg(added);
+  if (import.refused.empty()) return text;
+  text += QStringLiteral("\n%1 line(s) refused:").arg(import.refused.size());
+  constexpr size_t kShownLines = 20;
+  for (size_t i = 0; i < import.refused.size() && i < kShownLines; ++i) {
+    const RefusedLine& refused = import.refused[i];
+    text += QStringLiteral("\nLine %1 \"%2\": %3").arg(refused.line).arg(refused.text, refused.reason);
+  }
+  if (import.refused.size() > kShownLines)
+    text += QStringLiteral("\n... and %1 more").arg(import.refused.size() - kShownLines);
+  return text;
+}

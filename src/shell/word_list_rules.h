@@ -1,0 +1,71 @@
+#pragma once
+
+#include "convert/word_spelling.h"
+#include "signdata/word_list_file.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// Which list serves a system, how its words are spelled, and what may go into it.
+
+struct WordListSource {
+  QString FileName;          // beside the program
+  WordListFormat Format;
+  bool ReadingEditor;        // the Japanese editor with word and reading
+  ListSpelling Spelling;
+};
+
+// The list of a system (0..5; the numerals use their own) and interface language
+// (0 English, 1 Japanese).
+WordListSource WordListOfSystem(int16_t system, int16_t interfaceLanguage);
+
+inline const QString kWordSeparatorMessage =
+    QStringLiteral("A word must not contain a comma or a double quote");
+
+// A word offered to a list: trimmed and, when it can go in, the form stored; otherwise
+// the message that says why not.
+struct ListWordCheck {
+  bool ok = false;
+  QString word;
+  QString message;
+};
+
+// Checks one word for the list of `system`: no comma, double quote or line break
+// ("A word must not contain a comma or a double quote"), and spelled by the system
+// ("Unsupported character(s) in the string"). An empty word is not ok and has no
+// message.
+ListWordCheck CheckListWord(const QString& typed, int16_t system, ListSpelling spelling);
+
+// The same for the Japanese list: the reading, given in hiragana, katakana or
+// half-width katakana, is stored in half-width katakana; the written word must hold
+// no separator either.
+struct ReadingWordCheck {
+  bool ok = false;
+  QString reading;
+  QString written;
+  QString message;
+};
+ReadingWordCheck CheckReadingWord(const QString& reading, const QString& written);
+
+// Hiragana and full-width katakana (with their voiced forms and the long vowel mark)
+// turned into half-width katakana; everything else is left as it is.
+QString HalfWidthKatakanaOf(const QString& text);
+
+// Words read from a text file for a list: one per line ("reading,word" per line for
+// the Japanese list); empty lines are passed over.
+struct RefusedLine {
+  int line = 0;
+  QString text;
+  QString reason;
+};
+struct WordImport {
+  WordList added;
+  std::vector<RefusedLine> refused;
+};
+WordImport ImportWords(const QString& text, const WordListSource& source, int16_t system);
+
+// "3 words added." and, below it, one line for each refused line (the first 20).
+QString ImportReportText(const WordImport& import);

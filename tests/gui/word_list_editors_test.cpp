@@ -1,0 +1,338 @@
+#include "gui/reading_list_editor.h"
+#include "gui/word_list_editor.h"
+
+#include "support/file_contents.h"
+#include "support/gui_test_suites.h"
+#include "support/main_window_harness.h"
+#include "support/modal_answer.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+template <typename Control>
+Control* Find(const QWidget& window, const char* name) {
+  auto* control = window.findChild<Control*>(QString::fromLatin1(name));
+  if (!control) qWarning("no control %s", name);
+  return control;
+}
+
+QStringList Items(const QListWidget& list) {
+  QStringList items;
+  for (int i = 0; i < list.count(); ++i) items << list.item(i)->text();
+  return items;
+}
+
+void ClickItem(QListWidget& list, int row) {
+  const QRect place = list.visualItemRect(list.item(row));
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, place.center());
+}
+
+// Answers the next import dialog with `path`.
+void ImportNext(const QString& path) {
+  AnswerNextModal<QFileDialog>([path](QFileDialog& dialog) {
+    dialog.selectFile(path);
+    static_cast<QDialog&>(dialog).accept();
+  });
+}
+
+WordList Plain(const QStringList& words) {
+  WordList list;
+  list.Words = words;
+  return list;
+}
+
+}  // namespace
+
+class WordListEditorTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir_;
+  std::unique_ptr<WordListEditor> editor_;
+
+  QString Path() const { return dir_->filePath(QStringLiteral("ENGdefault.txt")); }
+
+  WordListEditor& Open(int16_t system, const WordList& list, bool hangul = false) {
+    editor_ = std::make_unique<WordListEditor>();
+    const QString file = system == 5 ? QStringLiteral("KSLdefault.html") : QStringLiteral("ENGdefault.txt");
+    WordListEditorSetup setup{dir_->filePath(file), WordListOfSystem(system, 0), system, hangul, QFont(), QFont(), QFont()};
+    editor_->Initialize(setup, list);
+    editor_->show();
+    return *editor_;
+  }
+
+ private slots:
+  void init() { dir_ = std::make_unique<QTemporaryDir>(); }
+  void cleanup() {
+    editor_.reset();
+    dir_.reset();
+  }
+
+  void AddRemoveSelectAndSaveKeepTheFileInStep() {
+    WordListEditor& editor = Open(2, Plain({u"cat"_qs, u"dog"_qs}));
+    auto* list = Find<QListWidget>(editor, "List1");
+    auto* entry = Find<QLineEdit>(editor, "Text1");
+    QCOMPARE(Find<QLabel>(editor, "lblCount")->text(), u"2 words"_qs);
+    QVERIFY(!Find<QToolButton>(editor, "MethodBtn")->isVisible());
+    QVERIFY(!editor.IsModified());
+
+    entry->setText(u"  jazz "_qs);
+    QTest::mouseClick(Find<QPushButton>(editor, "cmdAdd"), Qt::LeftButton);
+    QCOMPARE(Items(*list), (QStringList{u"cat"_qs, u"dog"_qs, u"jazz"_qs}));
+    QVERIFY(editor.IsModified());
+
+    ClickItem(*list, 0);
+    QCOMPARE(entry->text(), u"cat"_qs);
+    QTest::mouseClick(Find<QPushButton>(editor, "cmdDelete"), Qt::LeftButton);
+    QCOMPARE(Items(*list), (QStringList{u"dog"_qs, u"jazz"_qs}));
+    QCOMPARE(Find<QLabel>(editor, "lblCount")->text(), u"2 words"_qs);
+
+    QTest::mouseClick(Find<QPushButton>(editor, "cmdSave"), Qt::LeftButton);
+    QVERIFY(!editor.IsModified());
+    QCOMPARE(FileContents(Path()), QByteArray("dog\r\njazz\r\n"));
+  }
+
+  void RefusedWordsAreToldAndNotAdded() {
+    struct Case {
+      QString typed;
+      QString message;
+    };
+    const Case cases[] = {{u"a,b"_qs, u"A word must not contain a comma or a double quote"_qs},
+                          {u"café"_qs, u"Unsupported character(s) in the string"_qs}};
+    WordListEditor& editor = Open(2, Plain({u"cat"_qs}));
+    for (const Case& c : cases) {
+      Find<QLineEdit>(editor, "Text1")->setText(c.typed);
+      const auto seen = AnswerNextMessageBox();
+      QTest::mouseClick(Find<QPushButton>(editor, "cmdAdd"), Qt::LeftButton);
+      QTRY_VERIFY(seen->Shown);
+      QCOMPARE(seen->Text, c.message);
+    }
+    QCOMPARE(Items(*Find<QListWidget>(editor, "List1")), QStringList{u"cat"_qs});
+    QVERIFY(!editor.IsModified());
+  }
+
+  void ClosingAsksOnlyWhenSomethingIsUnsaved() {
+    WordListEditor& editor = Open(2, Plain({u"cat"_qs, u"dog"_qs}));
+    auto* close = Find<QPushButton>(editor, "cmdClose");
+    ClickItem(*Find<QListWidget>(editor, "List1"), 1);
+    QTest::mouseClick(Find<QPushButton>(editor, "cmdDelete"), Qt::LeftButton);
+
+    auto seen = AnswerNextMessageBox(QMessageBox::No);
+    QTest::mouseClick(close, Qt::LeftButton);
+    QVERIFY(seen->Shown);
+    QCOMPARE(seen->Title, u"Confirm"_qs);
+    QCOMPARE(seen->Text, u"Exit without saving?"_qs);
+    QCOMPARE(seen->Buttons, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(editor.isVisible());
+
+    // By the frame as by the button.
+    seen = AnswerNextMessageBox(QMessageBox::Yes);
+    editor.close();
+    QVERIFY(seen->Shown);
+    QVERIFY(!editor.isVisible());
+    QVERIFY(!QFile::exists(Path()));
+
+    Open(2, Plain({u"cat"_qs}));
+    ClickItem(*Find<QListWidget>(*editor_, "List1"), 0);
+    QTest::mouseClick(Find<QPushButton>(*editor_, "cmdDelete"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(*editor_, "cmdSave"), Qt::LeftButton);
+    const QStringList asked = MessagesDuring(
+        [this] { QTest::mouseClick(Find<QPushButton>(*editor_, "cmdClose"), Qt::LeftButton); });
+    QVERIFY(asked.isEmpty());
+    QVERIFY(!editor_->isVisible());
+  }
+
+  void RomanizedKoreanIsAddedAsItsHangul() {
+    WordListEditor& editor = Open(5, Plain({u"물"_qs}));
+    auto* entry = Find<QLineEdit>(editor, "Text1");
+    auto* hangul = Find<QLabel>(editor, "Label1");
+    QVERIFY(Find<QToolButton>(editor, "MethodBtn")->isVisible());
+    QVERIFY(hangul->isVisible());
+
+    entry->setFocus();
+    QTest::keyClicks(entry, u"HagGyo"_qs);
+    QCOMPARE(hangul->text(), u"학교"_qs);
+    QTest::mouseClick(Find<QPushButton>(editor, "cmdAdd"), Qt::LeftButton);
+    QCOMPARE(Items(*Find<QListWidget>(editor, "List1")), (QStringList{u"물"_qs, u"학교"_qs}));
+
+    // Text that is not romanized Korean leaves nothing to add.
+    QTest::keyClicks(entry, u"x"_qs);
+    QCOMPARE(hangul->text(), QString());
+
+    ClickItem(*Find<QListWidget>(editor, "List1"), 0);
+    QCOMPARE(hangul->text(), u"물"_qs);
+
+    QSignalSpy modeClicks(&editor, &WordListEditor::hangulModeClicked);
+    QTest::mouseClick(Find<QToolButton>(editor, "MethodBtn"), Qt::LeftButton);
+    QCOMPARE(modeClicks.size(), 1);
+    editor.SetHangulMode(true);
+    QVERIFY(!hangul->isVisible());
+    entry->setText(u"닭"_qs);
+    QTest::mouseClick(Find<QPushButton>(editor, "cmdAdd"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(editor, "cmdSave"), Qt::LeftButton);
+    QCOMPARE(FileContents(dir_->filePath(u"KSLdefault.html"_qs)),
+             QByteArray("<HTML>\r\n<BODY>\r\n<p>&#47932;</p>\r\n<p>&#54617;&#44368;</p>\r\n<p>&#45805;</p>\r\n"
+                        "</BODY>\r\n</HTML>\r\n"));
+  }
+
+  void ImportAddsGoodLinesAndReportsTheRest() {
+    WordListEditor& editor = Open(2, Plain({u"cat"_qs}));
+    const QString source = dir_->filePath(u"new.txt"_qs);
+    QVERIFY(WriteFileContents(source, "dog\r\nzoo,keeper\r\n\r\nfox\r\n"));
+    ImportNext(source);
+    const auto report = AnswerNextMessageBox();
+    QTest::mouseClick(Find<QPushButton>(editor, "cmdImport"), Qt::LeftButton);
+    QTRY_VERIFY(report->Shown);
+    QCOMPARE(report->Text, u"2 words added.\n1 line(s) refused:\nLine 2 \"zoo,keeper\": A word must not "
+                           "contain a comma or a double quote"_qs);
+    QCOMPARE(Items(*Find<QListWidget>(editor, "List1")), (QStringList{u"cat"_qs, u"dog"_qs, u"fox"_qs}));
+    QCOMPARE(Find<QLabel>(editor, "lblCount")->text(), u"3 words"_qs);
+    QVERIFY(editor.IsModified());
+  }
+
+  void DoubleClickAsksForTheWordToBeSpelled() {
+    WordListEditor& editor = Open(2, Plain({u"cat"_qs, u"dog"_qs}));
+    QSignalSpy spelled(&editor, &ListEditorWindow::spellRequested);
+    auto* list = Find<QListWidget>(editor, "List1");
+    const QPoint place = list->visualItemRect(list->item(1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place);
+    QCOMPARE(spelled.size(), 1);
+    QCOMPARE(spelled[0][0].toString(), u"dog"_qs);
+  }
+};
+TOVARO_GUI_TEST(WordListEditorTest);
+
+class ReadingListEditorTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir_;
+  std::unique_ptr<ReadingListEditor> editor_;
+
+  QString Path() const { return dir_->filePath(QStringLiteral("JSLdefault.txt")); }
+
+  ReadingListEditor& Open() {
+    WordList list;
+    list.Words = {u"ｲﾇ"_qs, u"ﾈｺ"_qs};
+    list.Written = {u"犬"_qs, u"猫"_qs};
+    editor_ = std::make_unique<ReadingListEditor>();
+    editor_->Initialize(Path(), list, QFont());
+    editor_->show();
+    return *editor_;
+  }
+
+ private slots:
+  void init() { dir_ = std::make_unique<QTemporaryDir>(); }
+  void cleanup() {
+    editor_.reset();
+    dir_.reset();
+  }
+
+  void CaptionsAreJapanese() {
+    ReadingListEditor& editor = Open();
+    QCOMPARE(Find<QLabel>(editor, "Label1")->text(), u"單語"_qs);
+    QCOMPARE(Find<QLabel>(editor, "Label2")->text(), u"振り假名"_qs);
+    QCOMPARE(Find<QLineEdit>(editor, "Text2")->accessibleName(), u"單語"_qs);
+    QCOMPARE(Find<QLineEdit>(editor, "Text1")->accessibleName(), u"振り假名"_qs);
+    const QStringList captions{u"追加"_qs, u"削除"_qs, u"保存"_qs, u"閉じる"_qs};
+    const char* names[] = {"cmdAdd", "cmdDelete", "cmdSave", "cmdClose"};
+    for (int i = 0; i < 4; ++i) {
+      QCOMPARE(Find<QPushButton>(editor, names[i])->text(), captions[i]);
+      QCOMPARE(Find<QPushButton>(editor, names[i])->accessibleName(), captions[i]);
+    }
+    QCOMPARE(Find<QLabel>(editor, "lblCount")->text(), u"2 語"_qs);
+  }
+
+  void AddNeedsTheReadingAndStoresItHalfWidth() {
+    ReadingListEditor& editor = Open();
+    auto* word = Find<QLineEdit>(editor, "Text2");
+    auto* reading = Find<QLineEdit>(editor, "Text1");
+    auto* add = Find<QPushButton>(editor, "cmdAdd");
+
+    QTest::mouseClick(add, Qt::LeftButton);  // both empty: nothing happens
+    word->setText(u"切手"_qs);
+    auto seen = AnswerNextMessageBox();
+    QTest::mouseClick(add, Qt::LeftButton);
+    QTRY_VERIFY(seen->Shown);
+    QCOMPARE(seen->Text, u"フリガナを入れて下さい"_qs);
+    QCOMPARE(seen->Buttons, QMessageBox::Ok);
+    QVERIFY(!editor.IsModified());
+
+    reading->setText(u"きって"_qs);
+    QTest::mouseClick(add, Qt::LeftButton);
+    QCOMPARE(Items(*Find<QListWidget>(editor, "List2")), (QStringList{u"犬"_qs, u"猫"_qs, u"切手"_qs}));
+    QCOMPARE(Items(*Find<QListWidget>(editor, "List1")), (QStringList{u"ｲﾇ"_qs, u"ﾈｺ"_qs, u"ｷｯﾃ"_qs}));
+    QVERIFY(editor.IsModified());
+
+    word->setText(u"犬"_qs);
+    reading->setText(u"dog"_qs);
+    seen = AnswerNextMessageBox();
+    QTest::mouseClick(add, Qt::LeftButton);
+    QTRY_VERIFY(seen->Shown);
+    QCOMPARE(seen->Text, u"Unsupported character(s) in the string"_qs);
+  }
+
+  void SelectRemoveSaveAndClose() {
+    ReadingListEditor& editor = Open();
+    auto* written = Find<QListWidget>(editor, "List2");
+    ClickItem(*written, 1);
+    QCOMPARE(Find<QLineEdit>(editor, "Text1")->text(), u"ﾈｺ"_qs);
+    QCOMPARE(Find<QLineEdit>(editor, "Text2")->text(), u"猫"_qs);
+    ClickItem(*written, 0);
+    QTest::mouseClick(Find<QPushButton>(editor, "cmdDelete"), Qt::LeftButton);
+    QCOMPARE(Items(*Find<QListWidget>(editor, "List1")), QStringList{u"ﾈｺ"_qs});
+
+    auto seen = AnswerNextMessageBox(QMessageBox::No);
+    QTest::mouseClick(Find<QPushButton>(editor, "cmdClose"), Qt::LeftButton);
+    QVERIFY(seen->Shown);
+    QCOMPARE(seen->Text, u"保存しないで閉じますか？"_qs);
+    QCOMPARE(seen->Title, u"Confirm"_qs);
+    QVERIFY(editor.isVisible());
+
+    QTest::mouseClick(Find<QPushButton>(editor, "cmdSave"), Qt::LeftButton);
+    QCOMPARE(FileContents(Path()), u"ﾈｺ,猫\r\n"_qs.toUtf8());
+    QTest::mouseClick(Find<QPushButton>(editor, "cmdClose"), Qt::LeftButton);
+    QVERIFY(!editor.isVisible());
+  }
+
+  void FocusEmptiesTheBoxesForANewEntry() {
+    ReadingListEditor& editor = Open();
+    editor.activateWindow();
+    (void)QTest::qWaitForWindowActive(&editor);
+    auto* word = Find<QLineEdit>(editor, "Text2");
+    auto* reading = Find<QLineEdit>(editor, "Text1");
+    ClickItem(*Find<QListWidget>(editor, "List2"), 0);
+    QCOMPARE(word->text(), u"犬"_qs);
+    QTest::mouseClick(reading, Qt::LeftButton);
+    QCOMPARE(reading->text(), QString());
+    QCOMPARE(word->text(), u"犬"_qs);
+    QTest::mouseClick(word, Qt::LeftButton);
+    QCOMPARE(word->text(), QString());
+  }
+
+  void ImportTakesReadingAndWordLines() {
+    ReadingListEditor& editor = Open();
+    const QString source = dir_->filePath(u"new.txt"_qs);
+    QVERIFY(WriteFileContents(source, u"やま,山\nかわ\nソラ,空\n"_qs.toUtf8()));
+    ImportNext(source);
+    const auto report = AnswerNextMessageBox();
+    QTest::mouseClick(Find<QPushButton>(editor, "cmdImport"), Qt::LeftButton);
+    QTRY_VERIFY(report->Shown);
+    QVERIFY(report->Text.startsWith(u"2 words added.\n1 line(s) refused:\nLine 2"_qs));
+    QCOMPARE(Items(*Find<QListWidget>(editor, "List1")), (QStringList{u"ｲﾇ"_qs, u"ﾈｺ"_qs, u"ﾔﾏ"_qs, u"ｿﾗ"_qs}));
+    QCOMPARE(Items(*Find<QListWidget>(editor, "List2")), (QStringList{u"犬"_qs, u"猫"_qs, u"山"_qs, u"空"_qs}));
+  }
+};
+TOVARO_GUI_TEST(ReadingListEditorTest);
+
+#include "word_list_editors_test.moc"

@@ -1,0 +1,141 @@
+#include "shell/answer_check.h"
+#include "shell/practice_history.h"
+#include "shell/practice_picker.h"
+
+#include "support/file_contents.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+WordList Plain(const QStringList& words) {
+  WordList list;
+  list.Words = words;
+  return list;
+}
+
+std::vector<int> All(int count) {
+  std::vector<int> entries;
+  for (int i = 0; i < count; ++i) entries.push_back(i);
+  return entries;
+}
+
+}  // namespace
+
+TEST(PracticePicker, EveryEntryIsEquallyLikelyAndNoneComesTwiceInARow) {
+  PracticePicker one(7);
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(one.PickEntry(All(1)), 0);
+
+  PracticePicker three(11);
+  std::map<int, int> counts;
+  int last = -1;
+  for (int i = 0; i < 3000; ++i) {
+    const int picked = three.PickEntry(All(3));
+    EXPECT_NE(picked, last);
+    last = picked;
+    ++counts[picked];
+  }
+  for (int entry = 0; entry < 3; ++entry) {
+    EXPECT_GT(counts[entry], 900) << entry;
+    EXPECT_LT(counts[entry], 1100) << entry;
+  }
+
+  PracticePicker numbers(3);
+  for (int i = 0; i < 2000; ++i) {
+    const int number = numbers.PickNumber();
+    EXPECT_GE(number, 0);
+    EXPECT_LE(number, 99999);
+  }
+}
+
+TEST(PracticePicker, TheLengthRangeCountsSigns) {
+  const WordList english = Plain({u"at"_qs, u"cat"_qs, u"zebra"_qs, u"elephant"_qs});
+  EXPECT_EQ(PracticePicker::EntriesOfLength(english, 2, ListSpelling::Text, 0, 0), All(4));
+  EXPECT_EQ(PracticePicker::EntriesOfLength(english, 2, ListSpelling::Text, 3, 5), (std::vector<int>{1, 2}));
+  EXPECT_TRUE(PracticePicker::EntriesOfLength(english, 2, ListSpelling::Text, 9, 12).empty());
+  // Kana and jamo: ｶﾞｯｺｳ is four signs, 학교 five.
+  EXPECT_EQ(PracticePicker::EntriesOfLength(Plain({u"ｶﾞｯｺｳ"_qs}), 4, ListSpelling::Text, 4, 4), All(1));
+  EXPECT_EQ(PracticePicker::EntriesOfLength(Plain({u"학교"_qs}), 5, ListSpelling::Text, 5, 5), All(1));
+}
+
+TEST(AnswerCheck, MatchesIgnoringCaseBlanksKanaFormsAndRomanization) {
+  WordList japanese;
+  japanese.Words = {u"ｷｯﾃ"_qs};
+  japanese.Written = {u"切手"_qs};
+  struct Case {
+    PracticeItem item;
+    int16_t system;
+    QString typed;
+    bool right;
+  };
+  const Case cases[] = {
+      {ListPracticeItem(Plain({u"Jazz"_qs}), 0, ListSpelling::Text), 2, u"  jAZZ "_qs, true},
+      {ListPracticeItem(Plain({u"Jazz"_qs}), 0, ListSpelling::Text), 2, u"jaz"_qs, false},
+      {ListPracticeItem(japanese, 0, ListSpelling::Text), 4, u"切手"_qs, true},
+      {ListPracticeItem(japanese, 0, ListSpelling::Text), 4, u"きって"_qs, true},
+      {ListPracticeItem(japanese, 0, ListSpelling::Text), 4, u"キッテ"_qs, true},
+      {ListPracticeItem(japanese, 0, ListSpelling::Text), 4, u"きて"_qs, false},
+      {ListPracticeItem(Plain({u"gakkou"_qs}), 0, ListSpelling::Romaji), 4, u"GAKKOU"_qs, true},
+      {ListPracticeItem(Plain({u"gakkou"_qs}), 0, ListSpelling::Romaji), 4, u"がっこう"_qs, true},
+      {ListPracticeItem(Plain({u"gakkou"_qs}), 0, ListSpelling::Romaji), 4, u"gakou"_qs, false},
+      {ListPracticeItem(Plain({u"학교"_qs}), 0, ListSpelling::Text), 5, u"학교"_qs, true},
+      {ListPracticeItem(Plain({u"학교"_qs}), 0, ListSpelling::Text), 5, u"HagGyo"_qs, true},
+      {ListPracticeItem(Plain({u"학교"_qs}), 0, ListSpelling::Text), 5, u"HagGo"_qs, false},
+      {NumberPracticeItem(4021), 6, u" 4021"_qs, true},
+      {NumberPracticeItem(7), 6, u"007"_qs, true},
+      {NumberPracticeItem(4021), 6, u"4012"_qs, false},
+      {NumberPracticeItem(0), 6, QString(), false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(AnswerMatches(c.typed, c.item, c.system), c.right) << c.typed.toStdString();
+}
+
+TEST(AnswerCheck, AdaptedSpeedStaysBetween20And1000AndRepeatDoesNotScoreTwice) {
+  EXPECT_EQ(AdaptedSpeed(100, true), 110);
+  EXPECT_EQ(AdaptedSpeed(100, false), 90);
+  EXPECT_EQ(AdaptedSpeed(950, true), 1000);
+  EXPECT_EQ(AdaptedSpeed(21, false), 20);
+  EXPECT_EQ(AdaptedSpeed(5, true), 20);
+
+  PracticeScore score;
+  score.NextWord();
+  score.Count(true);
+  score.Count(false);  // the same word after Repeat
+  score.NextWord();
+  score.Count(true);
+  score.NextWord();
+  score.Count(false);
+  score.NextWord();
+  score.Count(true);
+  EXPECT_EQ(score.Asked(), 4);
+  EXPECT_EQ(score.Right(), 3);
+  EXPECT_EQ(score.Streak(), 1);
+  EXPECT_EQ(score.Text(), u"Right 3 / 4, streak 1"_qs);
+}
+
+TEST(PracticeHistory, AppendsAtomicallyAndPassesOverMalformedLines) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(kPracticeHistoryFileName);
+  const PracticeSessionRecord first{QDateTime(QDate(2026, 12, 7), QTime(10, 15), Qt::UTC), 2, 20, 17, 180};
+  const PracticeSessionRecord second{QDateTime(QDate(2026, 12, 8), QTime(9, 0), Qt::UTC), 4, 10, 4, 90};
+  ASSERT_TRUE(AppendPracticeRecord(path, first));
+  EXPECT_EQ(FileContents(path), QByteArray("2026-12-07T10:15:00,2,20,17,180\r\n"));
+  // A damaged line in between, without a line end, is kept in the file and skipped.
+  ASSERT_TRUE(WriteFileContents(path, FileContents(path) + "garbage,,\r\n2026-13-01T00:00:00,1,1,1,1"));
+  ASSERT_TRUE(AppendPracticeRecord(path, second));
+  const std::vector<PracticeSessionRecord> read = ReadPracticeHistory(path);
+  ASSERT_EQ(read.size(), 2u);
+  EXPECT_EQ(read[0], first);
+  EXPECT_EQ(read[1], second);
+  EXPECT_EQ(LastSessionsOf(read, 4, 5), std::vector<PracticeSessionRecord>{second});
+  EXPECT_TRUE(ReadPracticeHistory(dir.filePath(u"none.csv"_qs)).empty());
+
+  // A file that cannot be replaced stays as it was.
+  QString error;
+  EXPECT_FALSE(AppendPracticeRecord(dir.filePath(u"no/folder/Practice.csv"_qs), first, &error));
+  EXPECT_FALSE(error.isEmpty());
+}

@@ -1,0 +1,149 @@
+#include "shell/word_list_rules.h"
+
+#include "convert/system_registry.h"
+#include "convert/fingerspelling_system.h"
+#include "convert/text_playback.h"
+#include "signdata/angle_file.h"
+#include "support/file_contents.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+const QString kData = QStringLiteral(TOVARO_SOURCE_DIR "/data/");
+
+SignTable ShippedTable(int system) {
+  SignTable table = SignTable::WithHands(TableHandsOfSystem(system));
+  const FileResult loaded = LoadAngleFile(table, kData + FindSystem(system)->DataFileName());
+  EXPECT_TRUE(loaded) << loaded.reason.toStdString();
+  return table;
+}
+
+}  // namespace
+
+TEST(WordListRules, EverySystemHasItsListFileAndEditor) {
+  struct Case {
+    int16_t system, language;
+    const char* file;
+    WordListFormat format;
+    bool readingEditor;
+    ListSpelling spelling;
+  };
+  const Case cases[] = {
+      {0, 0, "ENGdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
+      {1, 1, "INAdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
+      {2, 0, "ENGdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
+      {3, 1, "ENGdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
+      {4, 0, "RomajiDefault.txt", WordListFormat::Plain, false, ListSpelling::Romaji},
+      {4, 1, "JSLdefault.txt", WordListFormat::Reading, true, ListSpelling::Text},
+      {5, 0, "KSLdefault.html", WordListFormat::Html, false, ListSpelling::Text},
+  };
+  for (const Case& c : cases) {
+    const WordListSource source = WordListOfSystem(c.system, c.language);
+    EXPECT_EQ(source.FileName, QString::fromLatin1(c.file));
+    EXPECT_EQ(source.Format, c.format);
+    EXPECT_EQ(source.ReadingEditor, c.readingEditor);
+    EXPECT_EQ(source.Spelling, c.spelling);
+  }
+}
+
+TEST(WordListRules, WordsWithSeparatorsOrUnspellableCharactersAreRefused) {
+  struct Case {
+    const char* typed;
+    int16_t system;
+    ListSpelling spelling;
+    bool ok;
+    const char* word;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"  jazz ", 2, ListSpelling::Text, true, "jazz", ""},
+      {"a,b", 2, ListSpelling::Text, false, "a,b", "A word must not contain a comma or a double quote"},
+      {"say \"hi\"", 0, ListSpelling::Text, false, "say \"hi\"", "A word must not contain a comma or a double quote"},
+      {"caf\xc3\xa9", 2, ListSpelling::Text, false, "caf\xc3\xa9", "Unsupported character(s) in the string"},
+      {"gakkou", 4, ListSpelling::Romaji, true, "gakkou", ""},
+      {"xyz", 4, ListSpelling::Romaji, false, "xyz", "Unsupported character(s) in the string"},
+      {"\xed\x95\x99\xea\xb5\x90", 5, ListSpelling::Text, true, "\xed\x95\x99\xea\xb5\x90", ""},
+      {"   ", 1, ListSpelling::Text, false, "", ""},
+  };
+  for (const Case& c : cases) {
+    const ListWordCheck check = CheckListWord(QString::fromUtf8(c.typed), c.system, c.spelling);
+    EXPECT_EQ(check.ok, c.ok) << c.typed;
+    EXPECT_EQ(check.word, QString::fromUtf8(c.word));
+    EXPECT_EQ(check.message.toStdString(), c.message) << c.typed;
+  }
+}
+
+TEST(WordListRules, ReadingsAreStoredInHalfWidthKatakana) {
+  EXPECT_EQ(HalfWidthKatakanaOf(u"がっこう"_qs), u"ｶﾞｯｺｳ"_qs);
+  EXPECT_EQ(HalfWidthKatakanaOf(u"コーヒー"_qs), u"ｺｰﾋｰ"_qs);
+  EXPECT_EQ(HalfWidthKatakanaOf(u"ぱん ヴ ｷｬ"_qs), u"ﾊﾟﾝ ｳﾞ ｷｬ"_qs);
+
+  const ReadingWordCheck good = CheckReadingWord(u" きって "_qs, u"切手"_qs);
+  EXPECT_TRUE(good.ok);
+  EXPECT_EQ(good.reading, u"ｷｯﾃ"_qs);
+  EXPECT_EQ(good.written, u"切手"_qs);
+  EXPECT_EQ(CheckReadingWord(u"いぬ"_qs, u"犬,猫"_qs).message, kWordSeparatorMessage);
+  EXPECT_EQ(CheckReadingWord(u"dog"_qs, u"犬"_qs).message, QStringLiteral("Unsupported character(s) in the string"));
+  EXPECT_FALSE(CheckReadingWord(QString(), u"犬"_qs).ok);
+}
+
+TEST(WordListRules, ImportAddsGoodLinesAndNamesTheRefusedOnes) {
+  const WordImport plain =
+      ImportWords(u"cat\r\n\r\na,b\r\n  dog \r\ncafé\r\n"_qs, WordListOfSystem(2, 0), 2);
+  EXPECT_EQ(plain.added.Words, (QStringList{u"cat"_qs, u"dog"_qs}));
+  ASSERT_EQ(plain.refused.size(), 2u);
+  EXPECT_EQ(plain.refused[0].line, 3);
+  EXPECT_EQ(plain.refused[0].reason, kWordSeparatorMessage);
+  EXPECT_EQ(plain.refused[1].line, 5);
+  EXPECT_EQ(ImportReportText(plain),
+            u"2 words added.\n2 line(s) refused:\nLine 3 \"a,b\": A word must not contain a comma or a double quote\n"
+            "Line 5 \"café\": Unsupported character(s) in the string"_qs);
+
+  const WordImport reading = ImportWords(u"いぬ,犬\nねこ\nネコ,猫\n"_qs, WordListOfSystem(4, 1), 4);
+  EXPECT_EQ(reading.added.Words, (QStringList{u"ｲﾇ"_qs, u"ﾈｺ"_qs}));
+  EXPECT_EQ(reading.added.Written, (QStringList{u"犬"_qs, u"猫"_qs}));
+  ASSERT_EQ(reading.refused.size(), 1u);
+  EXPECT_EQ(reading.refused[0].line, 2);
+}
+
+// Every shipped list: read as the program reads it, written back to the same bytes,
+// long enough, and every word spelled by every system that uses the list with signs
+// the shipped angle file has key frames for.
+TEST(ShippedWordLists, EveryWordSpellsWithShapesInTheShippedTables) {
+  struct Case {
+    const char* file;
+    std::vector<int16_t> systems;
+    ListSpelling spelling;
+    int least;
+  };
+  const Case cases[] = {
+      {"ENGdefault.txt", {0, 2, 3}, ListSpelling::Text, 300},
+      {"INAdefault.txt", {1}, ListSpelling::Text, 300},
+      {"RomajiDefault.txt", {4}, ListSpelling::Romaji, 200},
+      {"JSLdefault.txt", {4}, ListSpelling::Text, 200},
+      {"KSLdefault.html", {5}, ListSpelling::Text, 200},
+  };
+  for (const Case& c : cases) {
+    const QString path = kData + QString::fromLatin1(c.file);
+    const WordListFormat format = FormatOfWordListFile(path);
+    const WordListLoad load = LoadWordListFile(path, format);
+    ASSERT_TRUE(load.ok) << c.file << ": " << load.reason.toStdString();
+    EXPECT_GE(load.list.Count(), c.least) << c.file;
+    EXPECT_EQ(FormatWordList(load.list, format).toUtf8(), FileContents(path)) << c.file;
+    EXPECT_EQ(std::set<QString>(load.list.Words.begin(), load.list.Words.end()).size(),
+              size_t(load.list.Count())) << c.file << " repeats a word";
+    for (const int16_t system : c.systems) {
+      const SignTable table = ShippedTable(system);
+      for (const QString& word : load.list.Words) {
+        const auto codes = SignCodesOfWord(word, system, c.spelling);
+        ASSERT_TRUE(codes) << c.file << ": system " << system << " cannot spell " << word.toStdString();
+        for (const int16_t code : *codes)
+          EXPECT_GT(table.KeyFrameCount(code), 0)
+              << c.file << ": " << word.toStdString() << " needs sign " << code;
+      }
+    }
+  }
+}

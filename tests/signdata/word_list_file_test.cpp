@@ -1,0 +1,130 @@
+#include "signdata/word_list_file.h"
+
+#include "support/file_contents.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList Words(const QString& text, WordListFormat format) {
+  const WordListLoad load = ParseWordList(text, format);
+  EXPECT_TRUE(load.ok) << load.reason.toStdString();
+  return load.list.Words;
+}
+
+}  // namespace
+
+TEST(SplitText, CutsAtTheDelimiterAndTrimsEachPiece) {
+  EXPECT_EQ(SplitText(QString(), QStringLiteral(";")), QStringList());
+  EXPECT_EQ(SplitText(QStringLiteral(" a;b "), QString()), QStringList{QStringLiteral(" a;b ")});
+  EXPECT_EQ(SplitText(QStringLiteral("abc"), QStringLiteral(";")), QStringList());
+  EXPECT_EQ(SplitText(QStringLiteral(" a ; b;"), QStringLiteral(";")),
+            (QStringList{QStringLiteral("a"), QStringLiteral("b"), QString()}));
+}
+
+TEST(PlainWordList, EachLineIsOneEntryUpToTheFirstEmptyLine) {
+  struct Case {
+    const char* text;
+    QStringList words;
+  };
+  const Case cases[] = {
+      {"cat\r\ndog\r\n\r\nbird\r\n", {"cat", "dog"}},            // empty third line ends the list
+      {"cat, dog\r\nbird\r\n", {"cat", "bird"}},                 // a stray comma shifts nothing
+      {"\"cat\"\r\n  dog  \r\nfox", {"cat", "dog", "fox"}},      // quotes, blanks, no last line end
+      {"cat\ndog\n", {"cat", "dog"}},                            // LF alone
+      {"cat\r\n   \r\ndog\r\n", {"cat", "dog"}},                 // a line of blanks holds no word
+      {"", {}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(Words(QString::fromUtf8(c.text), WordListFormat::Plain), c.words) << c.text;
+}
+
+TEST(ReadingWordList, ReadsTheReadingThenTheWrittenWord) {
+  const WordListLoad load = ParseWordList(
+      QString::fromUtf8("ｲﾇ , 犬\r\nﾈｺ,猫\r\nﾔﾏ\r\n\r\nｶﾜ,川\r\n"), WordListFormat::Reading);
+  ASSERT_TRUE(load.ok);
+  EXPECT_EQ(load.list.Words, (QStringList{u"ｲﾇ"_qs, u"ﾈｺ"_qs, u"ﾔﾏ"_qs}));
+  EXPECT_EQ(load.list.Written, (QStringList{u"犬"_qs, u"猫"_qs, u"ﾔﾏ"_qs}));
+}
+
+TEST(HtmlWordList, ReadsReferencesBetweenParagraphMarks) {
+  struct Case {
+    const char* text;
+    QStringList words;
+  };
+  const Case cases[] = {
+      {"<HTML>\r\n<BODY>\r\n<p>&#54620;</p>\r\n</BODY>\r\n</HTML>\r\n", {"한"}},
+      {"<p>&#54620; &#44544;</p><p>&#65;&#66;</p>", {"한글", "AB"}},
+      {"<p> &#54620;  &#44544; </p>\r\n<p>&#65;", {"한글", "A"}},  // the last word lacks </p>
+      {"<HTML><BODY></BODY></HTML>", {}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(Words(QString::fromUtf8(c.text), WordListFormat::Html), c.words) << c.text;
+}
+
+TEST(HtmlWordList, ABadReferenceFailsTheWholeRead) {
+  struct Case {
+    const char* text;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"<HTML>\r\n<p>&#65536;</p>", "Word list line 2: character number 65536 is above 65535"},
+      {"<p>&#65;</p>\r\n<p>&#x41;</p>", "Word list line 2: \"&#x41\" is not a character number"},
+      {"<p>&#99999999999999999999;</p>", "Word list line 1: character number 99999999999999999999 is above 65535"},
+  };
+  for (const Case& c : cases) {
+    const WordListLoad load = ParseWordList(QString::fromUtf8(c.text), WordListFormat::Html);
+    EXPECT_FALSE(load.ok) << c.text;
+    EXPECT_TRUE(load.list.Words.isEmpty());
+    EXPECT_EQ(load.reason.toStdString(), c.reason);
+  }
+}
+
+TEST(WordListWriters, WriteTheLayoutWithoutPadding) {
+  WordList list;
+  list.Words = {u"ｲﾇ"_qs, u"한"_qs};
+  list.Written = {u"犬"_qs, u"韓"_qs};
+  EXPECT_EQ(FormatWordList(list, WordListFormat::Plain), u"ｲﾇ\r\n한\r\n"_qs);
+  EXPECT_EQ(FormatWordList(list, WordListFormat::Reading), u"ｲﾇ,犬\r\n한,韓\r\n"_qs);
+  EXPECT_EQ(FormatWordList(list, WordListFormat::Html),
+            u"<HTML>\r\n<BODY>\r\n<p>&#65394;&#65415;</p>\r\n<p>&#54620;</p>\r\n</BODY>\r\n</HTML>\r\n"_qs);
+}
+
+TEST(WordListFiles, KoreanListRoundTripsInOrderAndFailuresAreReported) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("KSLdefault.html"));
+  WordList list;
+  list.Words = {u"학교"_qs, u"닭"_qs, u"가"_qs, u"괜찮아"_qs};
+  QString error;
+  ASSERT_TRUE(SaveWordListFile(path, list, WordListFormat::Html, &error)) << error.toStdString();
+  const WordListLoad load = LoadWordListFile(path, FormatOfWordListFile(path));
+  ASSERT_TRUE(load.ok);
+  EXPECT_EQ(load.list, list);
+
+  const WordListLoad missing = LoadWordListFile(dir.filePath(QStringLiteral("none.txt")), WordListFormat::Plain);
+  EXPECT_FALSE(missing.ok);
+  EXPECT_EQ(WordListReadMessage(QStringLiteral("/x/none.txt"), missing.reason),
+            QStringLiteral("The word list could not be read: /x/none.txt: the file does not exist"));
+  EXPECT_FALSE(SaveWordListFile(dir.filePath(QStringLiteral("no/such/folder.txt")), list,
+                                WordListFormat::Plain, &error));
+  EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(WordListFiles, ShiftJisFilesAreRead) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("JSLdefault.txt"));
+  // "ｲﾇ,犬" in Shift_JIS: half-width katakana are single bytes.
+  ASSERT_TRUE(WriteFileContents(path, QByteArray("\xb2\xc7,\x8c\xa2\r\n")));
+  const WordListLoad load = LoadWordListFile(path, FormatOfWordListFile(path));
+  ASSERT_TRUE(load.ok);
+  EXPECT_EQ(load.list.Words, QStringList{u"ｲﾇ"_qs});
+  EXPECT_EQ(load.list.Written, QStringList{u"犬"_qs});
+}
+
+TEST(WordListFiles, FormatFollowsTheFileName) {
+  EXPECT_EQ(FormatOfWordListFile(QStringLiteral("/a/KSLdefault.html")), WordListFormat::Html);
+  EXPECT_EQ(FormatOfWordListFile(QStringLiteral("/a/JSLdefault.txt")), WordListFormat::Reading);
+  EXPECT_EQ(FormatOfWordListFile(QStringLiteral("/a/ENGdefault.txt")), WordListFormat::Plain);
+}
