@@ -1,6 +1,7 @@
 #include "cli/angles_command.h"
 #include "cli/cli_application.h"
 #include "cli/lint_command.h"
+#include "cli/reading_command.h"
 #include "cli/render_command.h"
 #include "cli/shapes_command.h"
 #include "cli/spell_command.h"
@@ -27,6 +28,7 @@ const char* const kUsage =
     "  lint     check the hand shapes of an angle data file for fingers passing through\n"
     "           each other or the palm\n"
     "  shapes   build an angle data file from a hand-shape source\n"
+    "  reading  print the half-width katakana reading of each Japanese text\n"
     "\n"
     "'tovaro-cli <command> --help' describes a command.\n";
 
@@ -46,6 +48,7 @@ int main(int argc, char* argv[]) {
       {QStringLiteral("render"), RunRenderCommand},
       {QStringLiteral("lint"), RunLintCommand},
       {QStringLiteral("shapes"), RunShapesCommand},
+      {QStringLiteral("reading"), RunReadingCommand},
   };
 
   if (arguments.isEmpty()) {
