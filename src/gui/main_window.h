@@ -28,6 +28,7 @@ class AboutDialog;
 class FileDialog;
 class FontDialog;
 class LanguageDialog;
+class ReadingCapture;
 class SystemChoiceDialog;
 class UserInputHold;
 
@@ -126,6 +127,8 @@ class MainWindow : public QMainWindow {
   void ShowHelp(int16_t index);
   void OpenAngleFile();
   void StartWord();
+  // The line under the picture: what Start left unspelled, a reading not found.
+  void ShowStatus(const QString& text);
   void WordEnded();
   void ConvertTypedWord();
   void NumericClicked(bool checked);
@@ -151,6 +154,7 @@ class MainWindow : public QMainWindow {
   FrameRecorder recorder_;
   SignClass signs_;
   UserInputHold* inputHold_;
+  ReadingCapture* readingCapture_;
   const CaptionTable captions_;
   std::array<QFont, 3> fonts_;
   QPointer<SystemChoiceDialog> optionWindow_;
