@@ -124,6 +124,19 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     WaitForWord(*window_);
   }
 
+  void textCommittedWhileAWordPlaysIsTakenWhenItEnds() {
+    const MainWindowControls ui = StartJapanese();
+    ui.speedBox->setText(u"10"_qs);
+    ui.readingBox->setText(u"ｱ"_qs);
+    ui.startButton->click();
+    QVERIFY(window_->IsSpelling());
+    Commit(*ui.wordBox, u"手話"_qs);
+    QCOMPARE(ui.readingBox->text(), u"ｱ"_qs);
+    WaitForWord(*window_);
+    QTRY_COMPARE(ui.wordBox->text(), u"手話"_qs);
+    QCOMPARE(ui.readingBox->text(), u"ｼｭﾜｱ"_qs);  // the caret stood at the start
+  }
+
   void theInputMethodIsOpenOnlyForJapaneseWords() {
     const MainWindowControls ui = StartJapanese();
     QVERIFY(ui.wordBox->testAttribute(Qt::WA_InputMethodEnabled));
