@@ -166,6 +166,21 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     ui.wordBox->clear();
     QTest::keyClicks(ui.wordBox, u"saranghae"_qs);
     QCOMPARE(ui.readingBox->text(), u"사랑해"_qs);
+
+    // In the Hangul mode the composed syllables are spelled as committed.
+    ui.hangulModeButton->click();
+    ui.readingBox->clear();
+    ui.readingBox->setFocus();
+    Preedit(*ui.readingBox, u"하"_qs);
+    Preedit(*ui.readingBox, u"한"_qs);
+    Commit(*ui.readingBox, u"한"_qs);
+    Preedit(*ui.readingBox, u"구"_qs);
+    Preedit(*ui.readingBox, u"국"_qs);
+    Commit(*ui.readingBox, u"국"_qs);
+    ui.startButton->click();
+    QCOMPARE(window.Signs().LastText(), u"한국"_qs);
+    QVERIFY(!window.Signs().Sequence().empty());
+    WaitForWord(window);
   }
 
   void anAlphabetNamesWhatItDoesNotSpell() {
