@@ -10,6 +10,8 @@ packages=(
   libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libegl-mesa0
   libgtest-dev libgmock-dev libbenchmark-dev
   libgmime-3.0-dev
+  libicu-dev libmecab-dev mecab-ipadic-utf8
+  ibus ibus-mozc ibus-hangul dbus-x11 xdotool xclip
   xvfb xauth imagemagick
   qt6-qpa-plugins fonts-dejavu-core
   fonts-droid-fallback

@@ -3,6 +3,7 @@
 #include "cli/landmarks_command.h"
 #include "cli/export_command.h"
 #include "cli/lint_command.h"
+#include "cli/reading_command.h"
 #include "cli/render_command.h"
 #include "cli/shapes_command.h"
 #include "cli/spell_command.h"
@@ -34,6 +35,7 @@ const char* const kUsage =
     "  shapes   build an angle data file from a hand-shape source\n"
     "  landmarks print the named points of the hands of a key frame as JSON\n"
     "  words    read a word list and optionally check that a system spells every entry\n"
+    "  reading  print the half-width katakana reading of each Japanese text\n"
     "\n"
     "'tovaro-cli <command> --help' describes a command.\n";
 
@@ -59,6 +61,7 @@ int main(int argc, char* argv[]) {
       {QStringLiteral("shapes"), RunShapesCommand},
       {QStringLiteral("landmarks"), RunLandmarksCommand},
       {QStringLiteral("words"), RunWordsCommand},
+      {QStringLiteral("reading"), RunReadingCommand},
   };
 
   if (arguments.isEmpty()) {

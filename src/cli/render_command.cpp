@@ -13,6 +13,7 @@ const char* const kRenderUsage =
     "  tovaro-cli render --angles FILE --hands 1|2 --chart [--columns C] [--size WxH]\n"
     "                    [--view viewer|signer] --out OUT.png\n"
     "  tovaro-cli render --system S --angles FILE --speed V [--numeral-base B] [--roman]\n"
+    "                    [--normalize]\n"
     "                    --frames DIR [--format png|bmp] [--size WxH] TEXT\n"
     "\n"
     "Draws hand shapes without a display. The first form draws key frame F (counted\n"
@@ -54,7 +55,7 @@ const OptionSpec& RenderOptions() {
       {"--angles", "--hands", "--sign", "--frame", "--size", "--view", "--out", "--columns",
        "--azimuth", "--elevation", "--system", "--speed", "--numeral-base", "--frames", "--format",
        "--appearance"},
-      {"--chart", "--roman"}};
+      {"--chart", "--roman", "--normalize"}};
   return spec;
 }
 

@@ -7,6 +7,7 @@
 #include "playback/script_player.h"
 #include "signdata/sign_table.h"
 #include "convert/text_playback.h"
+#include "convert/typed_text_normalization.h"
 #include "playback/playback_engine.h"
 
 #include <cstdio>
@@ -15,12 +16,16 @@
 #include <vector>
 
 const char* const kSpellUsage =
-    "Usage: tovaro-cli spell --system S [--numeral-base B] [--roman] [--] TEXT...\n"
+    "Usage: tovaro-cli spell --system S [--numeral-base B] [--roman] [--normalize]\n"
+    "                       [--] TEXT...\n"
     "\n"
     "Converts each TEXT in order with one sign front end set to system S (0 BSL,\n"
     "1 Indonesian, 2 ASL, 3 derived ASL, 4 JSL, 5 KSL, 6 numerals); what a conversion\n"
     "leaves carries over to the next TEXT. NumeralBase is B (default 46). With --roman\n"
-    "the TEXTs are romaji (system 4) or romanized Korean (system 5).\n"
+    "the TEXTs are romaji (system 4) or romanized Korean (system 5). With --normalize\n"
+    "each TEXT is first normalised as the program does on Start (full-width to ASCII,\n"
+    "kana to half-width katakana, accents folded for the alphabets, lower-case romanized\n"
+    "Korean split into syllables) and the line adds \"normalized\": the text converted.\n"
     "After each TEXT prints one line of JSON:\n"
     "  {\"text\": ..., \"result\": true|false, \"count\": n, \"codes\": [[Code,Modifier],...],\n"
     "   \"messages\": [...]} with \"katakana\" (system 4) or \"hangul\" (system 5) added.\n"
@@ -84,7 +89,7 @@ int RunSpellCommand(const QStringList& arguments, CliStreams streams) {
   }
   QString error;
   const auto parsed =
-      ParseArguments(arguments, {{"--system", "--numeral-base"}, {"--roman"}}, &error);
+      ParseArguments(arguments, {{"--system", "--numeral-base"}, {"--roman", "--normalize"}}, &error);
   std::optional<int> system;
   std::optional<int> numeralBase;
   if (parsed) {
@@ -112,11 +117,15 @@ int RunSpellCommand(const QStringList& arguments, CliStreams streams) {
   SignClass signs(table, player);
   SelectSystem(signs, *system, static_cast<int16_t>(*numeralBase));
   const bool roman = parsed->flags.contains("--roman");
+  const bool normalize = parsed->flags.contains("--normalize");
   for (const QString& text : parsed->positional) {
-    const bool result = ConvertText(signs, text, roman);
+    const QString converted = normalize ? NormalizeTypedText(text, *system, roman) : text;
+    const bool result = ConvertText(signs, converted, roman);
     std::vector<QString> messages;
     if (!result && !signs.Message().isEmpty()) messages.push_back(signs.Message());
-    streams.out << SpellLine(text, result, messages, *system, signs) << "\n";
+    std::string line = SpellLine(text, result, messages, *system, signs);
+    if (normalize) line.insert(line.size() - 1, ", \"normalized\": " + JsonString(converted));
+    streams.out << line << "\n";
   }
   return kExitSuccess;
 }

@@ -31,6 +31,7 @@ std::optional<TextPlaybackRequest> ReadTextPlaybackOptions(const ParsedArguments
   request.speed = *speed;
   request.numeralBase = static_cast<int16_t>(*numeralBase);
   request.roman = roman;
+  request.normalize = arguments.flags.contains("--normalize");
   request.text = arguments.positional.front();
   return request;
 }

@@ -12,7 +12,7 @@
 
 const char* const kTraceUsage =
     "Usage: tovaro-cli trace --system S --angles FILE --speed V [--numeral-base B]\n"
-    "                        [--roman] [--] TEXT\n"
+    "                        [--roman] [--normalize] [--] TEXT\n"
     "\n"
     "Loads FILE in the layout of system S (0 and 1 two hands, 2 to 6 one hand), converts\n"
     "TEXT as 'spell' does (NumeralBase 46 for S = 4, 41 for S = 5, B for S = 6, default\n"
@@ -21,7 +21,10 @@ const char* const kTraceUsage =
     "  SetHandTarget <sign> <frame>\n"
     "  SetHandTargetShifted <sign> <frame> <o1> ... <o12>\n"
     "  Redraw <N>\n"
-    "and last 'FrameCounter <n>'. A file that does not load prints\n"
+    "and last 'FrameCounter <n>'. With --normalize TEXT is first normalised as the\n"
+    "program does on Start (full-width to ASCII, kana to half-width katakana, accents\n"
+    "folded for the alphabets, lower-case romanized Korean split into syllables).\n"
+    " A file that does not load prints\n"
     "'Error <FILE>: <reason>', a failed conversion 'Result False'; both exit with 1.\n"
     "Exit status: 0 when the text was played, 1 otherwise, 2 for wrong usage.\n";
 
@@ -32,7 +35,8 @@ int RunTraceCommand(const QStringList& arguments, CliStreams streams) {
   }
   QString error;
   const auto parsed = ParseArguments(
-      arguments, {{"--system", "--angles", "--speed", "--numeral-base"}, {"--roman"}}, &error);
+      arguments, {{"--system", "--angles", "--speed", "--numeral-base"}, {"--roman", "--normalize"}},
+      &error);
   std::optional<TextPlaybackRequest> request;
   if (parsed) request = ReadTextPlaybackOptions(*parsed, &error);
   if (!request) {

@@ -4,6 +4,7 @@
 #include "convert/fingerspelling_system.h"
 #include "convert/sign_class.h"
 #include "convert/system_registry.h"
+#include "convert/typed_text_normalization.h"
 #include "signdata/angle_file.h"
 
 int TableHandsOfSystem(int system) {
@@ -38,7 +39,10 @@ TextPlaybackResult PlayText(SignTable& table, ScriptPlayer& player, MessageSink&
 
   SignClass signs(table, player);
   SelectSystem(signs, request.system, NumeralBaseOfSystem(request.system, request.numeralBase));
-  if (!ConvertText(signs, request.text, request.roman)) {
+  const QString text = request.normalize
+                           ? NormalizeTypedText(request.text, request.system, request.roman)
+                           : request.text;
+  if (!ConvertText(signs, text, request.roman)) {
     if (!signs.Message().isEmpty()) messages.ShowMessage(signs.Message());
     return {Outcome::ConversionFailed, {}};
   }

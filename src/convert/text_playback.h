@@ -34,6 +34,7 @@ struct TextPlaybackRequest {
   int16_t numeralBase = 46;  // read by the numeral system only
   bool roman = false;
   QString text;
+  bool normalize = false;  // the text goes through NormalizeTypedText first
 };
 
 struct TextPlaybackResult {

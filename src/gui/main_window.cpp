@@ -8,6 +8,7 @@
 #include "gui/font_dialog.h"
 #include "gui/hand_view.h"
 #include "gui/help_launcher.h"
+#include "gui/input_method_control.h"
 #include "gui/installed_fonts.h"
 #include "gui/language_dialog.h"
 #include "gui/main_window_captions.h"
@@ -18,6 +19,7 @@
 #include "gui/practice_window.h"
 #include "gui/reading_list_editor.h"
 #include "gui/word_export.h"
+#include "gui/reading_capture.h"
 #include "gui/system_choice_dialog.h"
 #include "gui/user_input_hold.h"
 #include "gui/word_list_editor.h"
@@ -44,6 +46,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 
@@ -78,6 +81,7 @@ MainWindow::MainWindow(QString appDirectory, QWidget* parent)
                                       &recorder_, &signs_, &messages_,
                                       [this] { return settings_.InterfaceLanguage; }},
                                      appDirectory_, this)),
+      readingCapture_(new ReadingCapture(*ui_.wordBox, *ui_.readingBox, this)),
       fontFamilies_(InstalledFontFamilies) {
   setObjectName(QStringLiteral("frmSpace"));
   setWindowTitle(QStringLiteral("Tovaro"));
@@ -107,6 +111,9 @@ void MainWindow::ConnectControls() {
 
   connect(ui_.startButton, &QPushButton::clicked, this, &MainWindow::StartWord);
   connect(ui_.readingBox, &QLineEdit::returnPressed, this, &MainWindow::StartWord);
+  // During a composition Enter only commits; the capture keeps it from the box.
+  connect(ui_.wordBox, &QLineEdit::returnPressed, this, &MainWindow::StartWord);
+  connect(readingCapture_, &ReadingCapture::readingMissing, this, &MainWindow::ShowStatus);
   // Every change the user makes to the word box converts it: typed, pasted or
   // committed by an input method.
   connect(ui_.wordBox, &QLineEdit::textEdited, this, &MainWindow::ConvertTypedWord);
@@ -256,10 +263,22 @@ void MainWindow::HangulInputMethod() {
 void MainWindow::ApplyLayout(const InputLayout& layout) {
   ApplyInputLayout(ui_, layout, captions_, settings_.InterfaceLanguage, fonts_);
   numericMode_ = layout.NumericMode;
+  // Readings are taken from the word box only where the reading is spelled: JSL with
+  // the Japanese interface (JSLSetting).
+  readingCapture_->SetActive(false);
 }
 
 void MainWindow::AlphabetSetting() { ApplyLayout(AlphabetLayout()); }
-void MainWindow::JSLSetting() { ApplyLayout(JslLayout(settings_.InterfaceLanguage)); }
+void MainWindow::JSLSetting() {
+  ApplyLayout(JslLayout(settings_.InterfaceLanguage));
+  readingCapture_->SetActive(settings_.InterfaceLanguage == 1);
+  if (settings_.InterfaceLanguage == 1) {
+    readingCapture_->SetReadingMode(ReadingCapture::Mode::UpperCase);
+    OpenInputMethod(*ui_.wordBox, 1, 0, 0);  // roman input, full width, hiragana
+  } else {
+    SetInputMethodOpen(*ui_.wordBox, false);
+  }
+}
 void MainWindow::KSLSetting() { ApplyLayout(KslLayout(hangulMode_)); }
 void MainWindow::NumericON() { ApplyLayout(NumericLayout()); }
 
@@ -472,8 +491,15 @@ FileDialog& MainWindow::FileWindow() {
 void MainWindow::StartWord() {
   // Input waits while a word plays, so a second Start comes only once it has ended.
   if (player_.IsPlaying()) return;
-  RunStartFlow(signs_, messages_, CurrentInputModes(),
-               {ui_.wordBox->text(), ui_.readingBox->text(), ui_.speedBox->text()});
+  const StartTexts texts{ui_.wordBox->text(), ui_.readingBox->text(), ui_.speedBox->text()};
+  RunStartFlow(signs_, messages_, CurrentInputModes(), texts);
+  // Nothing the alphabet passes over goes without a word.
+  ShowStatus(StartStatus(CurrentInputModes(), texts));
+}
+
+void MainWindow::ShowStatus(const QString& text) {
+  if (text.isEmpty()) statusBar()->clearMessage();
+  else statusBar()->showMessage(text);
 }
 
 void MainWindow::WordEnded() {

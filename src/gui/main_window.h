@@ -33,6 +33,7 @@ class PictureRecording;
 class PracticeRunner;
 class PracticeWindow;
 class ReadingListEditor;
+class ReadingCapture;
 class SystemChoiceDialog;
 class UserInputHold;
 class WordListEditor;
@@ -147,6 +148,8 @@ class MainWindow : public QMainWindow {
   void PlaceBesideHand(QWidget& window) const;
   void OpenAngleFile();
   void StartWord();
+  // The line under the picture: what Start left unspelled, a reading not found.
+  void ShowStatus(const QString& text);
   void WordEnded();
   void ConvertTypedWord();
   void NumericClicked(bool checked);
@@ -174,6 +177,7 @@ class MainWindow : public QMainWindow {
   SignClass signs_;
   UserInputHold* inputHold_;
   PictureRecording* pictures_;
+  ReadingCapture* readingCapture_;
   const CaptionTable captions_;
   std::array<QFont, 3> fonts_;
   QPointer<SystemChoiceDialog> optionWindow_;

@@ -3,6 +3,7 @@
 #include "base/message_sink.h"
 #include "base/number_format.h"
 #include "convert/sign_class.h"
+#include "convert/typed_text_normalization.h"
 
 #include <cmath>
 
@@ -10,13 +11,29 @@ namespace {
 
 constexpr double kFastestSpeed = 32767.0;
 
-bool Convert(SignClass& signs, StartInput input, const StartTexts& texts) {
+constexpr int kNumerals = 6;
+
+// Hangul committed by an input method into the box of romanized Korean is spelled as
+// the Hangul it is.
+bool IsHangulSyllables(const QString& text) {
+  if (text.isEmpty()) return false;
+  for (QChar c : text)
+    if (c.unicode() < 0xAC00 || c.unicode() > 0xD7A3) return false;
+  return true;
+}
+
+bool ConvertRomanizedKorean(SignClass& signs, const QString& wordBox) {
+  const QString text = NormalizeTypedText(wordBox, 5, true);
+  return IsHangulSyllables(text) ? signs.Text(text) : signs.KslRomanText(text);
+}
+
+bool Convert(SignClass& signs, StartInput input, const InputModes& modes, const StartTexts& texts) {
   switch (input) {
-    case StartInput::Romaji: return signs.JslRomanText(texts.WordBox);
-    case StartInput::RomanizedKorean: return signs.KslRomanText(texts.WordBox);
+    case StartInput::Romaji: return signs.JslRomanText(NormalizeTypedText(texts.WordBox, 4, true));
+    case StartInput::RomanizedKorean: return ConvertRomanizedKorean(signs, texts.WordBox);
     case StartInput::ReadingBox: break;
   }
-  return signs.Text(texts.ReadingBox);
+  return signs.Text(SpelledReadingBox(modes, texts.ReadingBox));
 }
 
 }  // namespace
@@ -45,7 +62,7 @@ StartOutcome RunStartFlow(SignClass& signs, MessageSink& messages, const InputMo
     messages.ShowMessage(kInvalidSpeedMessage);
     return StartOutcome::InvalidSpeed;
   }
-  if (!Convert(signs, ChooseStartInput(modes), texts)) {
+  if (!Convert(signs, ChooseStartInput(modes), modes, texts)) {
     messages.ShowMessage(signs.Message().isEmpty() ? kUnsupportedTextMessage : signs.Message());
     return StartOutcome::Rejected;
   }
@@ -57,12 +74,23 @@ std::optional<QString> LiveConversion(SignClass& signs, const InputModes& modes,
                                       const QString& wordBox) {
   switch (ChooseStartInput(modes)) {
     case StartInput::Romaji:
-      if (signs.JslRomanText(wordBox)) return signs.KatakanaString();
+      if (signs.JslRomanText(NormalizeTypedText(wordBox, 4, true))) return signs.KatakanaString();
       return std::nullopt;
     case StartInput::RomanizedKorean:
-      if (signs.KslRomanText(wordBox)) return signs.HangulString();
+      if (ConvertRomanizedKorean(signs, wordBox)) return signs.HangulString();
       return std::nullopt;
     case StartInput::ReadingBox: break;
   }
   return std::nullopt;
+}
+
+QString SpelledReadingBox(const InputModes& modes, const QString& readingBox) {
+  const int system = modes.NumericMode ? kNumerals : modes.SystemIndex;
+  return NormalizeTypedText(readingBox, system, false);
+}
+
+QString StartStatus(const InputModes& modes, const StartTexts& texts) {
+  if (ChooseStartInput(modes) != StartInput::ReadingBox || modes.NumericMode) return {};
+  if (modes.SystemIndex < 0 || modes.SystemIndex > 3) return {};
+  return UnspelledStatus(SpelledReadingBox(modes, texts.ReadingBox));
 }

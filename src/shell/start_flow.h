@@ -43,7 +43,16 @@ struct StartTexts {
 
 enum class StartOutcome { Played, InvalidSpeed, Rejected };
 
-// Reads the speed, converts the chosen box and plays the word. A text the converter
+// The reading box as its system spells it: full-width letters and digits narrowed,
+// accents folded for the alphabets, kana as half-width katakana for JSL.
+QString SpelledReadingBox(const InputModes& modes, const QString& readingBox);
+
+// What the status line says after Start: for the alphabets, the characters they passed
+// over ("Not spelled: 1 2 3"); empty otherwise.
+QString StartStatus(const InputModes& modes, const StartTexts& texts);
+
+// Reads the speed, converts the chosen box (normalised as typed text is, so "ありがとう"
+// spells as "ｱﾘｶﾞﾄｳ" and "annyeong" as "AnNyeong") and plays the word. A text the converter
 // rejects plays nothing: the previous word is not repeated in its place. The user is
 // told "Unsupported character(s) in the string" unless the converter has already said
 // what was wrong (the numeral converter does).

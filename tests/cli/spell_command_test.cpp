@@ -75,3 +75,30 @@ TEST(SpellCommand, WrongUsagePrintsTheUsageAndExitsWith2) {
                     {"--system", "2", "--bogus", "a"}, {"--system"}},
                    "--system S");
 }
+
+TEST(SpellCommand, NormalizeSpellsTypedFormsAsTheProgramDoesOnStart) {
+  // Without the flag kana and full-width letters are what they are.
+  EXPECT_EQ(Spell({"--system", "4", "ありがとう"}).out.find("\"result\": true"), std::string::npos);
+  const struct {
+    QStringList arguments;
+    std::string same;  // the text that spells the same without the flag
+    std::string normalized;
+  } cases[] = {
+      {{"--system", "4", "--normalize", "ありがとう"}, "ｱﾘｶﾞﾄｳ", "ｱﾘｶﾞﾄｳ"},
+      {{"--system", "4", "--normalize", "アリガトウ"}, "ｱﾘｶﾞﾄｳ", "ｱﾘｶﾞﾄｳ"},
+      {{"--system", "2", "--normalize", "ｈéllo１"}, "hello1", "hello1"},
+      {{"--system", "5", "--roman", "--normalize", "annyeong"}, "AnNyeong", "AnNyeong"},
+  };
+  for (const auto& c : cases) {
+    const std::string line = Spell(c.arguments).out;
+    QStringList plain = c.arguments;
+    plain.removeAll(QStringLiteral("--normalize"));
+    plain.last() = QString::fromStdString(c.same);
+    std::string expected = Spell(plain).out;
+    const auto textEnd = expected.find("\", \"result\"");
+    expected.replace(10, textEnd - 10, c.arguments.last().toStdString());
+    expected.insert(expected.size() - 2, ", \"normalized\": \"" + c.normalized + "\"");
+    EXPECT_EQ(line, expected);
+    EXPECT_NE(line.find("\"result\": true"), std::string::npos) << line;
+  }
+}

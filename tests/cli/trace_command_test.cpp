@@ -116,3 +116,31 @@ TEST(TraceCommand, WrongUsagePrintsTheUsageAndExitsWith2) {
                     {"--system", "7", "--angles", "f.csv", "--speed", "40", "a"}},
                    "FrameCounter");
 }
+
+TEST(TraceCommand, NormalizeTracesTypedFormsAsTheirHalfWidthForm) {
+  QTemporaryDir dir;
+  const QString table = WriteTable(dir, 1, 81);
+  const auto trace = [&](int system, const QString& text, bool normalize) {
+    QStringList arguments{"--system", QString::number(system), "--angles", table, "--speed", "40"};
+    if (normalize) arguments << "--normalize";
+    return Trace(arguments << "--" << text);
+  };
+  const struct {
+    int system;
+    QString typed;
+    QString halfWidth;
+  } cases[] = {
+      {4, u"ありがとう"_qs, u"ｱﾘｶﾞﾄｳ"_qs},
+      {4, u"アリガトウ"_qs, u"ｱﾘｶﾞﾄｳ"_qs},
+      {2, u"ＨＥＬＬＯ"_qs, u"HELLO"_qs},
+      {6, u"１２"_qs, u"12"_qs},
+  };
+  for (const auto& c : cases) {
+    const CommandRun expected = trace(c.system, c.halfWidth, false);
+    ASSERT_EQ(expected.status, 0) << expected.out;
+    EXPECT_EQ(trace(c.system, c.typed, true).out, expected.out) << c.typed.toStdString();
+    EXPECT_EQ(trace(c.system, c.halfWidth, true).out, expected.out);
+  }
+  // Without the flag the typed form is what it always was.
+  EXPECT_EQ(trace(4, u"ありがとう"_qs, false).out, "Result False\n");
+}

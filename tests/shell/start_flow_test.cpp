@@ -92,3 +92,44 @@ TEST_F(StartFlowTest, LiveConversionShowsKanaOrHangulAndKeepsTheOldTextOnRejecti
   EXPECT_EQ(LiveConversion(signs, modes, "abc"), std::nullopt);
   EXPECT_TRUE(area.pictures.empty());
 }
+
+TEST_F(StartFlowTest, StartSpellsTypedFormsAsTheHalfWidthFormTheConverterReads) {
+  CollectingMessageSink messages;
+  const auto codesOf = [&](const InputModes& state, const StartTexts& texts) {
+    EXPECT_EQ(RunStartFlow(signs, messages, state, texts), StartOutcome::Played)
+        << texts.ReadingBox.toStdString() << texts.WordBox.toStdString();
+    return signs.Sequence();
+  };
+  // One plain key frame in every slot, so any word plays.
+  for (int slot = 0; slot < kSignSlots; ++slot) {
+    table.Signs[slot].FrameCount = 1;
+    table.Signs[slot].Frames = {KeyFrame{}};
+  }
+  table.SignCount = static_cast<int16_t>(kSignSlots);
+  Select(4, 4);
+  modes.InterfaceLanguage = 1;
+  const SignSequence arigatou = codesOf(modes, {"", u"ｱﾘｶﾞﾄｳ"_qs, "100"});
+  ASSERT_EQ(arigatou.size(), 5u);
+  EXPECT_EQ(codesOf(modes, {"", u"ありがとう"_qs, "100"}), arigatou);
+  EXPECT_EQ(codesOf(modes, {"", u"アリガトウ"_qs, "100"}), arigatou);
+  EXPECT_EQ(SpelledReadingBox(modes, u"ｱﾘｶﾞﾄｳ 12"_qs), u"ｱﾘｶﾞﾄｳ 12"_qs);
+
+  modes.InterfaceLanguage = 0;  // romaji in the word box, full-width or not
+  EXPECT_EQ(codesOf(modes, {u"ａｒｉｇａｔｏｕ"_qs, "", "100"}), arigatou);
+
+  Select(2, 2);
+  const SignSequence hello1 = codesOf(modes, {"", "hello1", "100"});
+  EXPECT_EQ(codesOf(modes, {"", u"ＨＥＬＬＯ１"_qs, "100"}), hello1);
+  EXPECT_EQ(codesOf(modes, {"", u"héllo1"_qs, "100"}), hello1);
+  EXPECT_EQ(StartStatus(modes, {"", u"ＨＥＬＬＯ１"_qs, "100"}), u"Not spelled: 1"_qs);
+  EXPECT_EQ(StartStatus(modes, {"", "hello world", "100"}), QString());
+
+  Select(5, 5);
+  const SignSequence annyeong = codesOf(modes, {"AnNyeong", "", "100"});
+  EXPECT_EQ(codesOf(modes, {"annyeong", "", "100"}), annyeong);
+  // Hangul an input method committed into the romanized box is spelled as it is.
+  EXPECT_EQ(codesOf(modes, {u"안녕"_qs, "", "100"}), annyeong);
+  EXPECT_EQ(LiveConversion(signs, modes, u"안녕"_qs), u"안녕"_qs);
+  EXPECT_EQ(LiveConversion(signs, modes, "saranghae"), u"사랑해"_qs);
+  EXPECT_TRUE(messages.messages.empty());
+}
