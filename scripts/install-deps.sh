@@ -13,6 +13,7 @@ packages=(
   qt6-qpa-plugins fonts-dejavu-core
   fonts-droid-fallback
   fonts-ipafont-gothic fonts-nanum
+  fonts-liberation
 )
 
 missing=()

@@ -11,6 +11,10 @@
 #include "gui/language_dialog.h"
 #include "gui/main_window_captions.h"
 #include "gui/main_window_layout.h"
+#include "gui/playback_bar.h"
+#include "gui/playback_menu.h"
+#include "gui/word_playback_control.h"
+#include "convert/spelled_letters.h"
 #include "gui/system_choice_dialog.h"
 #include "gui/user_input_hold.h"
 #include "playback/view_controls.h"
@@ -23,6 +27,8 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +37,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QSlider>
 #include <QTimer>
 #include <QToolButton>
 
@@ -61,14 +68,18 @@ MainWindow::MainWindow(QString appDirectory, QWidget* parent)
       recorder_(engine_),
       signs_(table_, player_),
       inputHold_(new UserInputHold(this)),
+      playbackControl_(new WordPlaybackControl(player_, engine_, *ui_.playbackBar, this)),
+      playbackMenu_(std::make_unique<PlaybackMenu>(BuildPlaybackMenu(*menuBar(), menus_.HelpMenus->menuAction()))),
       fontFamilies_(InstalledFontFamilies) {
   setObjectName(QStringLiteral("frmSpace"));
   setWindowTitle(QStringLiteral("Tovaro"));
   setCentralWidget(ui_.handView->parentWidget());
   resize(kDefaultWidth, kDefaultHeight);
+  UseMetricCompatibleFonts();
   for (size_t i = 0; i < fonts_.size(); ++i) fonts_[i] = FontObject(settings_.Fonts[i]);
   ConnectControls();
   ConnectMenus();
+  ConnectPlayback();
 }
 
 MainWindow::~MainWindow() {
@@ -128,10 +139,42 @@ void MainWindow::ConnectMenus() {
   connect(menus_.mnuIndonesianHelp, &QAction::triggered, this, [this] { ShowHelp(3); });
 }
 
+void MainWindow::ConnectPlayback() {
+  // While a word plays its own keys act at once, and the mouse turns the view and moves
+  // the slider; everything else waits for the word to end.
+  inputHold_->SetPassageRule([this](QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
+        event->type() == QEvent::ShortcutOverride) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (!WordPlaybackControl::IsPlaybackKey(key)) return UserInputHold::Passage::Hold;
+      if (event->type() == QEvent::KeyPress) playbackControl_->HandleKey(key);
+      return UserInputHold::Passage::Taken;
+    }
+    if (event->type() == QEvent::ContextMenu) return UserInputHold::Passage::Hold;
+    for (QWidget* passing : {static_cast<QWidget*>(ui_.handView), static_cast<QWidget*>(ui_.playbackBar->Slider())})
+      if (watched == passing) return UserInputHold::Passage::Pass;
+    return UserInputHold::Passage::Hold;
+  });
+
+  const PlaybackMenu& play = *playbackMenu_;
+  connect(play.replay, &QAction::triggered, playbackControl_, &WordPlaybackControl::Replay);
+  connect(play.pause, &QAction::triggered, this, [this] { playbackControl_->HandleKey(Qt::Key_Space); });
+  connect(play.stop, &QAction::triggered, playbackControl_, &WordPlaybackControl::StopToRest);
+  connect(play.stepBack, &QAction::triggered, this, [this] { playbackControl_->StepSign(-1); });
+  connect(play.stepForward, &QAction::triggered, this, [this] { playbackControl_->StepSign(+1); });
+  for (size_t i = 0; i < play.slowMotion.size(); ++i) {
+    const int percent = PlaybackMenu::kSlowMotionPercents[i];
+    connect(play.slowMotion[i], &QAction::triggered, this, [this, percent] { player_.SetSlowMotion(percent); });
+  }
+}
+
+void MainWindow::SetPracticeRunning(bool running) { playbackControl_->SetPracticeRunning(running); }
+
 bool MainWindow::StartUp() {
   ui_.handView->InitOpenGL(messages_);
   // The fonts, the hands and the sign front end exist from construction on.
-  if (!ReadSettings(SettingsPath(), settings_))
+  // A first start has no settings file yet and starts quietly with the defaults.
+  if (QFileInfo::exists(SettingsPath()) && !ReadSettings(SettingsPath(), settings_))
     messages_.ShowMessage(QStringLiteral("Initial file could not be loaded"));
   {
     const QSignalBlocker quiet(ui_.naturalHandsBox);
@@ -213,6 +256,7 @@ void MainWindow::ShowHelp(int16_t index) { OpenHelpDocument(appDirectory_, index
 
 void MainWindow::CaptionSetting() {
   ApplyMainWindowFont(ui_, InterfaceFont());
+  ui_.playbackBar->SetInterfaceFont(InterfaceFont());
   ApplyMainWindowCaptions(ui_, menus_, captions_, settings_.InterfaceLanguage);
   if (optionWindow_) {
     optionWindow_->SetInterfaceFont(InterfaceFont());
@@ -235,7 +279,22 @@ void MainWindow::JSLSetting() { ApplyLayout(JslLayout(settings_.InterfaceLanguag
 void MainWindow::KSLSetting() { ApplyLayout(KslLayout(hangulMode_)); }
 void MainWindow::NumericON() { ApplyLayout(NumericLayout()); }
 
-void MainWindow::PositionInitializeRoutine(int16_t system) {
+bool MainWindow::PositionInitializeRoutine(int16_t system) {
+  const SystemSetup setup = LayOutSystem(system);
+  const QString path = setup.FileName.isEmpty() ? QString() : appDirectory_ + setup.FileName;
+  if (setup.TableHands) table_.SetHands(*setup.TableHands);
+
+  signs_.LangSet(system);
+  const std::optional<FileResult> loaded = LoadSystemTable(table_, path);
+  if (loaded && *loaded) ShowTableFileInTitle(path);
+  if (loaded && !*loaded) {
+    messages_.ShowMessage(LoadFailureMessage(path, *loaded));
+    return OpenAngleFile();
+  }
+  return true;
+}
+
+SystemSetup MainWindow::LayOutSystem(int16_t system) {
   const SystemSetup setup = SetupOfSystem(system);
   switch (setup.Layout) {
     case SystemLayout::Alphabet:
@@ -253,28 +312,29 @@ void MainWindow::PositionInitializeRoutine(int16_t system) {
       break;
     case SystemLayout::None: break;
   }
-  const QString path = setup.FileName.isEmpty() ? QString() : appDirectory_ + setup.FileName;
-  if (setup.TableHands) table_.SetHands(*setup.TableHands);
-
-  signs_.LangSet(system);
-  const std::optional<FileResult> loaded = LoadSystemTable(table_, path);
-  if (loaded && !*loaded) {
-    messages_.ShowMessage(LoadFailureMessage(path, *loaded));
-    OpenAngleFile();
-  }
+  return setup;
 }
 
-void MainWindow::OpenAngleFile() {
+void MainWindow::ShowTableFileInTitle(const QString& path) {
+  setWindowTitle(QStringLiteral("Tovaro — ") + QFileInfo(path).fileName());
+}
+
+bool MainWindow::OpenAngleFile() {
   FileDialog& dialog = FileWindow();
   dialog.OptionInitialize();
   dialog.SetLoadMode(true);
   dialog.SetTitle(QStringLiteral("File Load"));
   dialog.AddFajliloOptions(QStringLiteral("Angle Data"), QStringLiteral(".csv"));
   dialog.exec();
-  if (!dialog.Decided()) return;
-  if (dialog.Extension() != QStringLiteral(".csv")) return;
+  if (!dialog.Decided()) return false;
+  if (dialog.Extension() != QStringLiteral(".csv")) return false;
   const std::optional<FileResult> loaded = LoadSystemTable(table_, dialog.FullPath());
-  if (loaded && !*loaded) messages_.ShowMessage(LoadFailureMessage(dialog.FullPath(), *loaded));
+  if (loaded && !*loaded) {
+    messages_.ShowMessage(LoadFailureMessage(dialog.FullPath(), *loaded));
+    return false;
+  }
+  if (loaded) ShowTableFileInTitle(dialog.FullPath());
+  return true;
 }
 
 void MainWindow::FingerspellOption() {
@@ -286,11 +346,20 @@ void MainWindow::FingerspellOption() {
 }
 
 void MainWindow::ChooseSystem(int16_t system) {
+  const int16_t previousSystem = settings_.SystemIndex;
+  const SignTable previousTable = table_;
   settings_.SystemIndex = system;
   signs_.LangSet(settings_.SystemIndex);
   ui_.wordBox->clear();
   ui_.readingBox->clear();
-  PositionInitializeRoutine(settings_.SystemIndex);
+  if (!PositionInitializeRoutine(settings_.SystemIndex) && system != previousSystem) {
+    // No table for the new system: the one that was showing stays, and the boxes, the
+    // label and the choice say so.
+    table_ = previousTable;
+    settings_.SystemIndex = previousSystem;
+    LayOutSystem(previousSystem);
+    signs_.LangSet(previousSystem);
+  }
   // The rest pose of the new table, shown at once rather than at the next repaint.
   if (engine_.SetHandPose(0, 0)) engine_.DrawHands();
   FocusWordBox();
@@ -338,6 +407,7 @@ void MainWindow::StartWord() {
   if (player_.IsPlaying()) return;
   RunStartFlow(signs_, messages_, CurrentInputModes(),
                {ui_.wordBox->text(), ui_.readingBox->text(), ui_.speedBox->text()});
+  if (player_.IsPlaying()) playbackControl_->SetLetters(LettersOfLastWord(signs_, table_));
 }
 
 void MainWindow::WordEnded() {
@@ -399,6 +469,8 @@ void MainWindow::NaturalHandsUnavailable(const QString& message) {
 
 void MainWindow::GoHome() {
   HomeView(ui_.handView->View());
+  // Home keeps the view point that is chosen.
+  SetViewPoint(ui_.handView->View(), ui_.viewPointOptions[1]->isChecked() ? 1 : 0);
   RedrawView();
 }
 

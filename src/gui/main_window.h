@@ -11,6 +11,7 @@
 #include "shell/font_list.h"
 #include "shell/settings.h"
 #include "shell/start_flow.h"
+#include "shell/system_setup.h"
 #include "signdata/sign_table.h"
 
 #include <QFont>
@@ -20,6 +21,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <cstdint>
 #include <utility>
 
@@ -30,6 +32,8 @@ class FontDialog;
 class LanguageDialog;
 class SystemChoiceDialog;
 class UserInputHold;
+class WordPlaybackControl;
+struct PlaybackMenu;
 
 // The main window: the drawing area, the input boxes of the current system, the speed,
 // the view point and the menus. It spells what the user types, switches systems and
@@ -53,8 +57,9 @@ class MainWindow : public QMainWindow {
   // Switches HangulMode and the picture of the Hangul mode button.
   void HangulInputMethod();
   // Lays the input boxes out for a system (0..6) and loads its angle data file; when
-  // that fails the user is told why and may choose a file.
-  void PositionInitializeRoutine(int16_t system);
+  // that fails the user is told why and may choose a file. False when no table was
+  // loaded.
+  bool PositionInitializeRoutine(int16_t system);
   void NumericON();
   void JSLSetting();
   void KSLSetting();
@@ -76,8 +81,14 @@ class MainWindow : public QMainWindow {
   const SignTable& Table() const { return table_; }
   const SignClass& Signs() const { return signs_; }
   const PlaybackEngine& Engine() const { return engine_; }
-  // True from Start until the word has been spelled.
+  // True from Start until the word has been spelled, paused or not.
   bool IsSpelling() const { return player_.IsPlaying(); }
+  bool IsPaused() const { return player_.IsPaused(); }
+  // The picture of the word last shown, and how many it has.
+  int CurrentPicture() const { return player_.CurrentPicture(); }
+  int PictureCount() const { return player_.PictureCount(); }
+  // While the practice runs the letters being signed stay hidden.
+  void SetPracticeRunning(bool running);
 
   const QString& ApplicationDirectory() const { return appDirectory_; }
   QString SettingsPath() const;
@@ -111,6 +122,7 @@ class MainWindow : public QMainWindow {
  private:
   void ConnectControls();
   void ConnectMenus();
+  void ConnectPlayback();
   bool FormSetting();
   int16_t FirstRunLanguage();
   void CaptionSetting();
@@ -124,7 +136,11 @@ class MainWindow : public QMainWindow {
   void ShowAbout();
   // Opens help document 0..3 (English, Japanese, Korean, Indonesian) in a new window.
   void ShowHelp(int16_t index);
-  void OpenAngleFile();
+  // True when a table was loaded from the chosen file.
+  bool OpenAngleFile();
+  // The input boxes and label of a system, without loading its table.
+  SystemSetup LayOutSystem(int16_t system);
+  void ShowTableFileInTitle(const QString& path);
   void StartWord();
   void WordEnded();
   void ConvertTypedWord();
@@ -151,6 +167,8 @@ class MainWindow : public QMainWindow {
   FrameRecorder recorder_;
   SignClass signs_;
   UserInputHold* inputHold_;
+  WordPlaybackControl* playbackControl_;
+  std::unique_ptr<PlaybackMenu> playbackMenu_;
   const CaptionTable captions_;
   std::array<QFont, 3> fonts_;
   QPointer<SystemChoiceDialog> optionWindow_;
