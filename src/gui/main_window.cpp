@@ -13,6 +13,8 @@
 #include "gui/main_window_layout.h"
 #include "gui/playback_bar.h"
 #include "gui/playback_menu.h"
+#include "gui/reference_chart_window.h"
+#include "gui/view_menu.h"
 #include "gui/word_playback_control.h"
 #include "convert/spelled_letters.h"
 #include "gui/system_choice_dialog.h"
@@ -40,6 +42,8 @@
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
+
+#include <cmath>
 
 namespace {
 
@@ -70,6 +74,7 @@ MainWindow::MainWindow(QString appDirectory, QWidget* parent)
       inputHold_(new UserInputHold(this)),
       playbackControl_(new WordPlaybackControl(player_, engine_, *ui_.playbackBar, this)),
       playbackMenu_(std::make_unique<PlaybackMenu>(BuildPlaybackMenu(*menuBar(), menus_.HelpMenus->menuAction()))),
+      viewMenu_(std::make_unique<ViewMenu>(BuildViewMenu(*menuBar(), menus_.HelpMenus->menuAction()))),
       fontFamilies_(InstalledFontFamilies) {
   setObjectName(QStringLiteral("frmSpace"));
   setWindowTitle(QStringLiteral("Tovaro"));
@@ -80,6 +85,7 @@ MainWindow::MainWindow(QString appDirectory, QWidget* parent)
   ConnectControls();
   ConnectMenus();
   ConnectPlayback();
+  ConnectViewMenu();
 }
 
 MainWindow::~MainWindow() {
@@ -168,6 +174,62 @@ void MainWindow::ConnectPlayback() {
   }
 }
 
+void MainWindow::ConnectViewMenu() {
+  for (const auto& [action, preset] : viewMenu_->presets) {
+    connect(action, &QAction::triggered, this, [this, preset] {
+      ApplyViewPreset(ui_.handView->View(), preset);
+      RedrawView();
+    });
+  }
+  connect(viewMenu_->leftHanded, &QAction::toggled, this, &MainWindow::SetLeftHanded);
+  connect(viewMenu_->chart, &QAction::triggered, this, &MainWindow::ShowChart);
+}
+
+void MainWindow::SetLeftHanded(bool leftHanded) {
+  settings_.LeftHanded = leftHanded;
+  ui_.handView->View().Mirrored = leftHanded;
+  if (viewMenu_->leftHanded->isChecked() != leftHanded) {
+    const QSignalBlocker quiet(viewMenu_->leftHanded);
+    viewMenu_->leftHanded->setChecked(leftHanded);
+  }
+  RedrawView();
+  RefreshChart();
+}
+
+ReferenceChartWindow& MainWindow::ChartWindow() {
+  if (!chartWindow_) {
+    chartWindow_ = new ReferenceChartWindow(this);
+    connect(chartWindow_, &ReferenceChartWindow::signChosen, this, &MainWindow::PlaySign);
+  }
+  return *chartWindow_;
+}
+
+void MainWindow::ShowChart() {
+  ReferenceChartWindow& chart = ChartWindow();
+  chart.ShowSigns(table_, ui_.handView->Appearance(), settings_.LeftHanded);
+  chart.show();
+  chart.raise();
+}
+
+void MainWindow::RefreshChart() {
+  if (chartWindow_ && chartWindow_->isVisible())
+    chartWindow_->ShowSigns(table_, ui_.handView->Appearance(), settings_.LeftHanded);
+}
+
+void MainWindow::PlaySign(int slot) {
+  if (player_.IsPlaying()) return;
+  const int frames = table_.KeyFrameCount(slot);
+  if (frames < 1) return;
+  // From the pose shown now, each key frame in turn at the pace of speed 100.
+  MoveScript script;
+  for (int frame = 0; frame < frames; ++frame) {
+    script.push_back(Move::Target(slot, frame));
+    script.push_back(Move::Redraw(40));
+  }
+  playbackControl_->SetLetters({});
+  player_.Play(script);
+}
+
 void MainWindow::SetPracticeRunning(bool running) { playbackControl_->SetPracticeRunning(running); }
 
 bool MainWindow::StartUp() {
@@ -189,7 +251,16 @@ bool MainWindow::StartUp() {
       settings_.InterfaceLanguage != 1)
     settings_.InterfaceLanguage = 0;
   ui_.speedBox->setText(settings_.SpeedText);
-  return FormSetting();
+  if (!FormSetting()) return false;
+  // The view as it was left at the end of the last run.
+  ViewState& view = ui_.handView->View();
+  view.ViewAzimuth = settings_.ViewAzimuth;
+  view.ViewElevation = settings_.ViewElevation;
+  view.ViewAngle = settings_.ViewAngle;
+  const float fromSigner = std::fabs(std::remainder(view.ViewAzimuth - 180.0f, 360.0f));
+  ui_.viewPointOptions[fromSigner < 90.0f ? 1 : 0]->setChecked(true);
+  SetLeftHanded(settings_.LeftHanded);
+  return true;
 }
 
 bool MainWindow::FormSetting() {
@@ -211,6 +282,7 @@ bool MainWindow::FormSetting() {
 
   CloseRecordingPanel();
   ui_.handView->View().Reset();
+  ui_.handView->View().Mirrored = settings_.LeftHanded;
   ui_.viewPointOptions[0]->setChecked(true);
   PositionInitializeRoutine(settings_.SystemIndex);
   // The first picture shows the rest pose of the loaded system rather than the
@@ -286,7 +358,10 @@ bool MainWindow::PositionInitializeRoutine(int16_t system) {
 
   signs_.LangSet(system);
   const std::optional<FileResult> loaded = LoadSystemTable(table_, path);
-  if (loaded && *loaded) ShowTableFileInTitle(path);
+  if (loaded && *loaded) {
+    ShowTableFileInTitle(path);
+    RefreshChart();
+  }
   if (loaded && !*loaded) {
     messages_.ShowMessage(LoadFailureMessage(path, *loaded));
     return OpenAngleFile();
@@ -334,6 +409,7 @@ bool MainWindow::OpenAngleFile() {
     return false;
   }
   if (loaded) ShowTableFileInTitle(dialog.FullPath());
+  RefreshChart();
   return true;
 }
 
@@ -359,6 +435,7 @@ void MainWindow::ChooseSystem(int16_t system) {
     settings_.SystemIndex = previousSystem;
     LayOutSystem(previousSystem);
     signs_.LangSet(previousSystem);
+    RefreshChart();
   }
   // The rest pose of the new table, shown at once rather than at the next repaint.
   if (engine_.SetHandPose(0, 0)) engine_.DrawHands();
@@ -457,6 +534,7 @@ void MainWindow::ChooseNaturalHands(bool natural) {
   if (ui_.handView->SetAppearance(wanted, &message) != wanted) NaturalHandsUnavailable(message);
   settings_.Appearance = ui_.handView->Appearance();
   RedrawView();
+  RefreshChart();
 }
 
 void MainWindow::NaturalHandsUnavailable(const QString& message) {
@@ -506,6 +584,10 @@ void MainWindow::ShutDown() {
   if (shutDown_) return;
   shutDown_ = true;
   settings_.SpeedText = ui_.speedBox->text();
+  const ViewState& view = ui_.handView->View();
+  settings_.ViewAzimuth = view.ViewAzimuth;
+  settings_.ViewElevation = view.ViewElevation;
+  settings_.ViewAngle = view.ViewAngle;
   if (!WriteSettings(SettingsPath(), settings_))
     qWarning("The settings could not be written to %s", qPrintable(SettingsPath()));
 }

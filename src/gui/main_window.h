@@ -34,6 +34,8 @@ class SystemChoiceDialog;
 class UserInputHold;
 class WordPlaybackControl;
 struct PlaybackMenu;
+struct ViewMenu;
+class ReferenceChartWindow;
 
 // The main window: the drawing area, the input boxes of the current system, the speed,
 // the view point and the menus. It spells what the user types, switches systems and
@@ -103,6 +105,13 @@ class MainWindow : public QMainWindow {
   LanguageDialog& LanguageWindow();
   FontDialog& FontWindow();
   AboutDialog& AboutWindow();
+  // The reference chart of the current system, drawn anew when shown.
+  ReferenceChartWindow& ChartWindow();
+  void ShowChart();
+  // Every sign as a left-handed signer makes it; kept in the settings.
+  void SetLeftHanded(bool leftHanded);
+  // Plays the key frames of sign `slot` on the main hand, unless a word is playing.
+  void PlaySign(int slot);
 
   // The system's language, which pre-selects the first-run language choice; set before
   // StartUp (tests give any locale).
@@ -123,6 +132,8 @@ class MainWindow : public QMainWindow {
   void ConnectControls();
   void ConnectMenus();
   void ConnectPlayback();
+  void ConnectViewMenu();
+  void RefreshChart();
   bool FormSetting();
   int16_t FirstRunLanguage();
   void CaptionSetting();
@@ -169,6 +180,8 @@ class MainWindow : public QMainWindow {
   UserInputHold* inputHold_;
   WordPlaybackControl* playbackControl_;
   std::unique_ptr<PlaybackMenu> playbackMenu_;
+  std::unique_ptr<ViewMenu> viewMenu_;
+  QPointer<ReferenceChartWindow> chartWindow_;
   const CaptionTable captions_;
   std::array<QFont, 3> fonts_;
   QPointer<SystemChoiceDialog> optionWindow_;

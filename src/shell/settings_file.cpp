@@ -4,6 +4,7 @@
 #include "base/file_replacement.h"
 #include "base/number_format.h"
 #include "base/text_decoding.h"
+#include "playback/move_script.h"
 
 #include <QFile>
 
@@ -19,6 +20,8 @@ constexpr std::array<QStringView, 3> kFontKeys{u"EnglishFont", u"JapaneseFont", 
 
 constexpr QStringView kAppearanceKey = u"Appearance";
 constexpr QStringView kNaturalValue = u"Natural";
+constexpr QStringView kViewKey = u"View";
+constexpr QStringView kLeftHandedKey = u"LeftHanded";
 
 constexpr qint64 kLongestSettingsFile = 1 << 20;
 
@@ -133,9 +136,31 @@ bool ReadSettings(const QString& path, Settings& settings) {
   if (!editable) return false;
   settings.EditableCode = *editable;
 
-  settings.Appearance = key(kAppearanceKey) && fields.Next() == kNaturalValue.toString()
-                            ? HandAppearance::Natural
-                            : HandAppearance::Classic;
+  // Optional lines after the seven, each a key and its values, in any order; reading
+  // stops at the first one not known, and a faulty value keeps the default.
+  settings.Appearance = HandAppearance::Classic;
+  while (const std::optional<QString> extra = fields.Next()) {
+    if (*extra == kAppearanceKey) {
+      if (fields.Next() == kNaturalValue.toString()) settings.Appearance = HandAppearance::Natural;
+    } else if (*extra == kViewKey) {
+      std::array<double, 3> angles{};
+      bool complete = true;
+      for (double& angle : angles) {
+        const std::optional<QString> field = fields.Next();
+        angle = field ? LenientNumber(*field) : std::nan("");
+        complete = complete && std::isfinite(angle);
+      }
+      if (complete) {
+        settings.ViewAzimuth = static_cast<float>(std::fmod(angles[0], 360.0));
+        settings.ViewElevation = static_cast<float>(std::clamp(angles[1], -90.0, 90.0));
+        settings.ViewAngle = static_cast<float>(std::clamp(angles[2], 5.0, 170.0));
+      }
+    } else if (*extra == kLeftHandedKey) {
+      settings.LeftHanded = fields.Next() == QStringLiteral("1");
+    } else {
+      break;
+    }
+  }
   return true;
 }
 
@@ -151,6 +176,14 @@ QString SettingsText(const Settings& settings) {
   text += Line(u"Editable", FreeDoubleNumberForm(settings.EditableCode));
   if (settings.Appearance == HandAppearance::Natural)
     text += Line(kAppearanceKey, kNaturalValue.toString());
+  const Settings defaults;
+  if (settings.ViewAzimuth != defaults.ViewAzimuth || settings.ViewElevation != defaults.ViewElevation ||
+      settings.ViewAngle != defaults.ViewAngle) {
+    const auto angle = [](float value) { return QString::fromStdString(ShortestDecimal(value)); };
+    text += Line(kViewKey, angle(settings.ViewAzimuth) + u',' + angle(settings.ViewElevation) + u',' +
+                               angle(settings.ViewAngle));
+  }
+  if (settings.LeftHanded) text += Line(kLeftHandedKey, QStringLiteral("1"));
   return text;
 }
 

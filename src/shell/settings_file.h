@@ -15,7 +15,9 @@ QString SettingsFilePath();
 // the expected keys; on False every value read before the fault is kept and the rest
 // keep what `settings` held (the defaults at start-up). An eighth line
 // "Appearance,Natural" after the seven remembers the Natural hands; without it, or with
-// any other value, the hands are Classic.
+// any other value, the hands are Classic. Lines after it keep the view
+// ("View,<azimuth>,<elevation>,<field of view>") and the mirror ("LeftHanded,1"), each
+// written only when it differs from the start-up value.
 bool ReadSettings(const QString& path, Settings& settings);
 
 // Writes the seven settings lines. The file is replaced only once it is complete, so a
