@@ -37,7 +37,8 @@ ReferenceChartWindow::ReferenceChartWindow(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(message_);
   layout->addWidget(scroll, 1);
-  resize(kColumns * (kCellWidth + 12) + 40, 560);
+  // Room for the columns, the scroll bar and the margins, so no row scrolls sideways.
+  resize(kColumns * (kCellWidth + 20) + 60, 600);
 }
 
 void ReferenceChartWindow::ClearCells() {

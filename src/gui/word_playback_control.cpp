@@ -53,6 +53,7 @@ void WordPlaybackControl::Replay() {
 void WordPlaybackControl::StopToRest() {
   if (!player_.IsPlaying()) return;
   player_.Stop();
+  bar_.ClearLetters();
   if (engine_.SetHandPose(0, 0)) engine_.DrawHands();
 }
 

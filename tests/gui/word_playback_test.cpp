@@ -125,6 +125,7 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
     QCOMPARE(ui.readingBox->text(), QStringLiteral("hello"));
     QTest::keyClick(ui.readingBox, Qt::Key_Escape);
     QVERIFY(!window.IsSpelling());
+    QVERIFY(Bar(window).LettersText().isEmpty());
     QCOMPARE(RightWrist(window)[0], window.Table().Frame(0, 0).RightWristPos[0]);
     QTRY_COMPARE(ui.readingBox->text(), QStringLiteral("hellox"));
 
