@@ -60,16 +60,21 @@ void WordPlaybackControl::StopToRest() {
 std::vector<int> WordPlaybackControl::SignBoundaries() const {
   std::vector<int> boundaries;
   const ScriptTimeline& timeline = player_.Timeline();
+  // Each sign is stepped to where it is complete: the picture before the next sign's
+  // movement begins, the last picture for the last sign.
   if (LettersMatch()) {
-    for (int start : letters_.SignStarts()) boundaries.push_back(timeline.FirstPictureAfterMove(start - 1));
+    for (int start : letters_.SignStarts())
+      if (start > 0) boundaries.push_back(timeline.FirstPictureAfterMove(start - 1) - 1);
   } else {
-    // Without the letters, every movement towards a key frame is a step.
+    // Without the letters, every key frame reached is a step.
     const MoveScript& script = player_.Script();
     for (size_t i = 0; i < script.size(); ++i)
       if (script[i].kind != Move::Kind::Redraw)
-        boundaries.push_back(timeline.FirstPictureAfterMove(static_cast<int>(i)));
+        boundaries.push_back(timeline.FirstPictureAfterMove(static_cast<int>(i)) - 1);
   }
+  boundaries.push_back(0);
   boundaries.push_back(std::max(0, timeline.PictureCount() - 1));
+  std::erase_if(boundaries, [](int picture) { return picture < 0; });
   std::sort(boundaries.begin(), boundaries.end());
   boundaries.erase(std::unique(boundaries.begin(), boundaries.end()), boundaries.end());
   return boundaries;

@@ -37,7 +37,8 @@ class WordPlaybackControl : public QObject {
   void StopToRest();
   // One sign back (-1) or forward (+1) of a paused word.
   void StepSign(int direction);
-  // The first picture of each sign of the word playing.
+  // The pictures a paused word steps between: its first, and the one where each sign
+  // is complete.
   std::vector<int> SignBoundaries() const;
 
  private:

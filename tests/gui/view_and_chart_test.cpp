@@ -91,6 +91,14 @@ class ViewAndChartTest : public QObject, private MainWindowHarness {
     WaitForWord(window);
     QCOMPARE(window.Engine().Hands()[0].pose(0), window.Table().Frame(3, window.Table().KeyFrameCount(3) - 1).RightWristPos[0]);
 
+    // It follows the mirror.
+    const QImage plain = cell->icon().pixmap(cell->iconSize()).toImage();
+    Action(window, "mnuLeftHanded")->trigger();
+    cell = chart.findChild<QToolButton*>(QStringLiteral("chartCell3"));
+    const QImage mirrored = cell->icon().pixmap(cell->iconSize()).toImage();
+    QVERIFY(plain != mirrored);
+    QCOMPARE(mirrored.convertToFormat(QImage::Format_RGB32), plain.mirrored(true, false).convertToFormat(QImage::Format_RGB32));
+
     // It follows the system: BSL's table has its own signs.
     window.ChooseSystem(0);
     signs = 0;

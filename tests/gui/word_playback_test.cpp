@@ -11,6 +11,7 @@
 #include "support/main_window_lookup.h"
 #include "support/pose_recording_area.h"
 
+#include <QAction>
 #include <QFile>
 #include <QSlider>
 #include <QtTest>
@@ -73,6 +74,11 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
   void theArrowsStepBySignAndTheLettersFollow() {
     MainWindow& window = StartPausedHello();
     const MainWindowControls ui = ControlsOf(window);
+    // Each step shows a sign complete, with its letter marked.
+    QTest::keyClick(ui.readingBox, Qt::Key_Right);
+    QCOMPARE(Bar(window).LettersText(), QStringLiteral("[h]ello"));
+    QCOMPARE(RightWrist(window)[0], window.Table().Frame(8, 0).RightWristPos[0]);
+    QCOMPARE(RightWrist(window)[2], window.Table().Frame(8, 0).RightWristPos[2]);
     QTest::keyClick(ui.readingBox, Qt::Key_Right);
     QCOMPARE(Bar(window).LettersText(), QStringLiteral("h[e]llo"));
     QTest::keyClick(ui.readingBox, Qt::Key_Right);
@@ -132,6 +138,13 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
     QVERIFY(Bar(window).ReplayButton()->isEnabled());
     Bar(window).ReplayButton()->click();
     QVERIFY(window.IsSpelling());
+    const int pictures = window.PictureCount();
+    QTest::keyClick(ui.readingBox, Qt::Key_Escape);
+
+    // Slow motion stretches every movement of the next word played.
+    window.findChild<QAction*>(QStringLiteral("mnuSlow25"))->trigger();
+    Bar(window).ReplayButton()->click();
+    QVERIFY(window.PictureCount() > 3 * pictures);
     QTest::keyClick(ui.readingBox, Qt::Key_Escape);
     QVERIFY(!window.IsSpelling());
   }
