@@ -95,7 +95,7 @@ type_word() {
   pids+=("$pid")
   local window="" tries=0
   while [ -z "$window" ] && [ "$tries" -lt 200 ]; do
-    window="$(xdotool search --onlyvisible --name '^Tovaro$' 2>/dev/null | head -n1 || true)"
+    window="$(xdotool search --onlyvisible --name '^Tovaro( — .*)?$' 2>/dev/null | head -n1 || true)"
     [ -n "$window" ] || sleep 0.1
     tries=$((tries + 1))
   done

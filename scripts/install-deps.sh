@@ -19,6 +19,7 @@ packages=(
   clang libclang-rt-14-dev
   libgif-dev libimagequant-dev
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev
+  fonts-liberation
 )
 
 missing=()

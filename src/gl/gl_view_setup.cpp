@@ -16,6 +16,10 @@ void SetCamera(const CameraSetup& camera) {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   gluPerspective(camera.fieldOfView, camera.aspect, camera.nearPlane, camera.farPlane);
+  // Flipped in the projection, so lighting and depth stay those of the real scene; the
+  // flip turns the faces' winding round.
+  if (camera.mirrored) glScaled(-1.0, 1.0, 1.0);
+  glFrontFace(camera.mirrored ? GL_CW : GL_CCW);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
   gluLookAt(camera.eye[0], camera.eye[1], camera.eye[2], camera.centre[0], camera.centre[1],

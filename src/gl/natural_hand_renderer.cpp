@@ -165,6 +165,7 @@ bool NaturalHandRenderer::PrepareTarget(int width, int height) {
 QRect NaturalHandRenderer::CoveredRect(const CameraSetup& camera) const {
   const QRect picture(0, 0, camera.viewportWidth, camera.viewportHeight);
   const Matrix4 transform =
+      Matrix4::Scaling(camera.mirrored ? -1.0 : 1.0, 1.0, 1.0) *
       Matrix4::Perspective(camera.fieldOfView, camera.aspect, camera.nearPlane, camera.farPlane) *
       Matrix4::LookAt(camera.eye, camera.centre, camera.up);
   double left = 1e9, right = -1e9, bottom = 1e9, top = -1e9;

@@ -13,6 +13,7 @@
 
 #include <QImage>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QOpenGLContext>
 
 #include <GL/gl.h>
@@ -142,6 +143,14 @@ void HandView::paintGL() {
   glClear(GL_DEPTH_BUFFER_BIT);
   GlPrimitiveSink sink;
   for (const Hand& hand : scene_.Shown()) hand.draw(sink);
+}
+
+void HandView::wheelEvent(QWheelEvent* event) {
+  const int eighths = event->angleDelta().y();
+  if (eighths == 0) return;
+  WheelZoom(view_, eighths / 120.0);
+  event->accept();
+  emit viewChanged();
 }
 
 void HandView::mousePressEvent(QMouseEvent* event) {

@@ -70,6 +70,8 @@ class HandView : public QOpenGLWidget, public DrawingArea {
   void paintGL() override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  // The wheel zooms in (forward) and out.
+  void wheelEvent(QWheelEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:

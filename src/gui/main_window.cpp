@@ -20,6 +20,12 @@
 #include "gui/reading_list_editor.h"
 #include "gui/word_export.h"
 #include "gui/reading_capture.h"
+#include "gui/playback_bar.h"
+#include "gui/playback_menu.h"
+#include "gui/reference_chart_window.h"
+#include "gui/view_menu.h"
+#include "gui/word_playback_control.h"
+#include "convert/spelled_letters.h"
 #include "gui/system_choice_dialog.h"
 #include "gui/user_input_hold.h"
 #include "gui/word_list_editor.h"
@@ -38,6 +44,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,8 +55,11 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QSlider>
 #include <QTimer>
 #include <QToolButton>
+
+#include <cmath>
 
 namespace {
 
@@ -82,14 +93,20 @@ MainWindow::MainWindow(QString appDirectory, QWidget* parent)
                                       [this] { return settings_.InterfaceLanguage; }},
                                      appDirectory_, this)),
       readingCapture_(new ReadingCapture(*ui_.wordBox, *ui_.readingBox, this)),
+      playbackControl_(new WordPlaybackControl(player_, engine_, *ui_.playbackBar, this)),
+      playbackMenu_(std::make_unique<PlaybackMenu>(BuildPlaybackMenu(*menuBar(), menus_.HelpMenus->menuAction()))),
+      viewMenu_(std::make_unique<ViewMenu>(BuildViewMenu(*menuBar(), menus_.HelpMenus->menuAction()))),
       fontFamilies_(InstalledFontFamilies) {
   setObjectName(QStringLiteral("frmSpace"));
   setWindowTitle(QStringLiteral("Tovaro"));
   setCentralWidget(ui_.handView->parentWidget());
   resize(kDefaultWidth, kDefaultHeight);
+  UseMetricCompatibleFonts();
   for (size_t i = 0; i < fonts_.size(); ++i) fonts_[i] = FontObject(settings_.Fonts[i]);
   ConnectControls();
   ConnectMenus();
+  ConnectPlayback();
+  ConnectViewMenu();
 }
 
 MainWindow::~MainWindow() {
@@ -160,10 +177,98 @@ void MainWindow::ConnectMenus() {
   connect(menus_.mnuQuiz, &QAction::triggered, this, &MainWindow::Practice);
 }
 
+void MainWindow::ConnectPlayback() {
+  // While a word plays its own keys act at once, and the mouse turns the view and moves
+  // the slider; everything else waits for the word to end.
+  inputHold_->SetPassageRule([this](QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
+        event->type() == QEvent::ShortcutOverride) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (!WordPlaybackControl::IsPlaybackKey(key)) return UserInputHold::Passage::Hold;
+      if (event->type() == QEvent::KeyPress) playbackControl_->HandleKey(key);
+      return UserInputHold::Passage::Taken;
+    }
+    if (event->type() == QEvent::ContextMenu) return UserInputHold::Passage::Hold;
+    for (QWidget* passing : {static_cast<QWidget*>(ui_.handView), static_cast<QWidget*>(ui_.playbackBar->Slider())})
+      if (watched == passing) return UserInputHold::Passage::Pass;
+    return UserInputHold::Passage::Hold;
+  });
+
+  const PlaybackMenu& play = *playbackMenu_;
+  connect(play.replay, &QAction::triggered, playbackControl_, &WordPlaybackControl::Replay);
+  connect(play.pause, &QAction::triggered, this, [this] { playbackControl_->HandleKey(Qt::Key_Space); });
+  connect(play.stop, &QAction::triggered, playbackControl_, &WordPlaybackControl::StopToRest);
+  connect(play.stepBack, &QAction::triggered, this, [this] { playbackControl_->StepSign(-1); });
+  connect(play.stepForward, &QAction::triggered, this, [this] { playbackControl_->StepSign(+1); });
+  for (size_t i = 0; i < play.slowMotion.size(); ++i) {
+    const int percent = PlaybackMenu::kSlowMotionPercents[i];
+    connect(play.slowMotion[i], &QAction::triggered, this, [this, percent] { player_.SetSlowMotion(percent); });
+  }
+}
+
+void MainWindow::ConnectViewMenu() {
+  for (const auto& [action, preset] : viewMenu_->presets) {
+    connect(action, &QAction::triggered, this, [this, preset] {
+      ApplyViewPreset(ui_.handView->View(), preset);
+      RedrawView();
+    });
+  }
+  connect(viewMenu_->leftHanded, &QAction::toggled, this, &MainWindow::SetLeftHanded);
+  connect(viewMenu_->chart, &QAction::triggered, this, &MainWindow::ShowChart);
+}
+
+void MainWindow::SetLeftHanded(bool leftHanded) {
+  settings_.LeftHanded = leftHanded;
+  ui_.handView->View().Mirrored = leftHanded;
+  if (viewMenu_->leftHanded->isChecked() != leftHanded) {
+    const QSignalBlocker quiet(viewMenu_->leftHanded);
+    viewMenu_->leftHanded->setChecked(leftHanded);
+  }
+  RedrawView();
+  RefreshChart();
+}
+
+ReferenceChartWindow& MainWindow::ChartWindow() {
+  if (!chartWindow_) {
+    chartWindow_ = new ReferenceChartWindow(this);
+    connect(chartWindow_, &ReferenceChartWindow::signChosen, this, &MainWindow::PlaySign);
+  }
+  return *chartWindow_;
+}
+
+void MainWindow::ShowChart() {
+  ReferenceChartWindow& chart = ChartWindow();
+  chart.ShowSigns(table_, ui_.handView->Appearance(), settings_.LeftHanded);
+  chart.show();
+  chart.raise();
+}
+
+void MainWindow::RefreshChart() {
+  if (chartWindow_ && chartWindow_->isVisible())
+    chartWindow_->ShowSigns(table_, ui_.handView->Appearance(), settings_.LeftHanded);
+}
+
+void MainWindow::PlaySign(int slot) {
+  if (player_.IsPlaying()) return;
+  const int frames = table_.KeyFrameCount(slot);
+  if (frames < 1) return;
+  // From the pose shown now, each key frame in turn at the pace of speed 100.
+  MoveScript script;
+  for (int frame = 0; frame < frames; ++frame) {
+    script.push_back(Move::Target(slot, frame));
+    script.push_back(Move::Redraw(40));
+  }
+  playbackControl_->SetLetters({});
+  player_.Play(script);
+}
+
+void MainWindow::SetPracticeRunning(bool running) { playbackControl_->SetPracticeRunning(running); }
+
 bool MainWindow::StartUp() {
   ui_.handView->InitOpenGL(messages_);
   // The fonts, the hands and the sign front end exist from construction on.
-  if (!ReadSettings(SettingsPath(), settings_))
+  // A first start has no settings file yet and starts quietly with the defaults.
+  if (QFileInfo::exists(SettingsPath()) && !ReadSettings(SettingsPath(), settings_))
     messages_.ShowMessage(QStringLiteral("Initial file could not be loaded"));
   {
     const QSignalBlocker quiet(ui_.naturalHandsBox);
@@ -178,7 +283,16 @@ bool MainWindow::StartUp() {
       settings_.InterfaceLanguage != 1)
     settings_.InterfaceLanguage = 0;
   ui_.speedBox->setText(settings_.SpeedText);
-  return FormSetting();
+  if (!FormSetting()) return false;
+  // The view as it was left at the end of the last run.
+  ViewState& view = ui_.handView->View();
+  view.ViewAzimuth = settings_.ViewAzimuth;
+  view.ViewElevation = settings_.ViewElevation;
+  view.ViewAngle = settings_.ViewAngle;
+  const float fromSigner = std::fabs(std::remainder(view.ViewAzimuth - 180.0f, 360.0f));
+  ui_.viewPointOptions[fromSigner < 90.0f ? 1 : 0]->setChecked(true);
+  SetLeftHanded(settings_.LeftHanded);
+  return true;
 }
 
 bool MainWindow::FormSetting() {
@@ -200,6 +314,7 @@ bool MainWindow::FormSetting() {
 
   CloseRecordingPanel();
   ui_.handView->View().Reset();
+  ui_.handView->View().Mirrored = settings_.LeftHanded;
   ui_.viewPointOptions[0]->setChecked(true);
   PositionInitializeRoutine(settings_.SystemIndex);
   // The first picture shows the rest pose of the loaded system rather than the
@@ -248,6 +363,7 @@ void MainWindow::OpenPoseEditor() {
 
 void MainWindow::CaptionSetting() {
   ApplyMainWindowFont(ui_, InterfaceFont());
+  ui_.playbackBar->SetInterfaceFont(InterfaceFont());
   ApplyMainWindowCaptions(ui_, menus_, captions_, settings_.InterfaceLanguage);
   if (optionWindow_) {
     optionWindow_->SetInterfaceFont(InterfaceFont());
@@ -282,7 +398,25 @@ void MainWindow::JSLSetting() {
 void MainWindow::KSLSetting() { ApplyLayout(KslLayout(hangulMode_)); }
 void MainWindow::NumericON() { ApplyLayout(NumericLayout()); }
 
-void MainWindow::PositionInitializeRoutine(int16_t system) {
+bool MainWindow::PositionInitializeRoutine(int16_t system) {
+  const SystemSetup setup = LayOutSystem(system);
+  const QString path = setup.FileName.isEmpty() ? QString() : appDirectory_ + setup.FileName;
+  if (setup.TableHands) table_.SetHands(*setup.TableHands);
+
+  signs_.LangSet(system);
+  const std::optional<FileResult> loaded = LoadSystemTable(table_, path);
+  if (loaded && *loaded) {
+    ShowTableFileInTitle(path);
+    RefreshChart();
+  }
+  if (loaded && !*loaded) {
+    messages_.ShowMessage(LoadFailureMessage(path, *loaded));
+    return OpenAngleFile();
+  }
+  return true;
+}
+
+SystemSetup MainWindow::LayOutSystem(int16_t system) {
   const SystemSetup setup = SetupOfSystem(system);
   switch (setup.Layout) {
     case SystemLayout::Alphabet:
@@ -300,28 +434,30 @@ void MainWindow::PositionInitializeRoutine(int16_t system) {
       break;
     case SystemLayout::None: break;
   }
-  const QString path = setup.FileName.isEmpty() ? QString() : appDirectory_ + setup.FileName;
-  if (setup.TableHands) table_.SetHands(*setup.TableHands);
-
-  signs_.LangSet(system);
-  const std::optional<FileResult> loaded = LoadSystemTable(table_, path);
-  if (loaded && !*loaded) {
-    messages_.ShowMessage(LoadFailureMessage(path, *loaded));
-    OpenAngleFile();
-  }
+  return setup;
 }
 
-void MainWindow::OpenAngleFile() {
+void MainWindow::ShowTableFileInTitle(const QString& path) {
+  setWindowTitle(QStringLiteral("Tovaro — ") + QFileInfo(path).fileName());
+}
+
+bool MainWindow::OpenAngleFile() {
   FileDialog& dialog = FileWindow();
   dialog.OptionInitialize();
   dialog.SetLoadMode(true);
   dialog.SetTitle(QStringLiteral("File Load"));
   dialog.AddFajliloOptions(QStringLiteral("Angle Data"), QStringLiteral(".csv"));
   dialog.exec();
-  if (!dialog.Decided()) return;
-  if (dialog.Extension() != QStringLiteral(".csv")) return;
+  if (!dialog.Decided()) return false;
+  if (dialog.Extension() != QStringLiteral(".csv")) return false;
   const std::optional<FileResult> loaded = LoadSystemTable(table_, dialog.FullPath());
-  if (loaded && !*loaded) messages_.ShowMessage(LoadFailureMessage(dialog.FullPath(), *loaded));
+  if (loaded && !*loaded) {
+    messages_.ShowMessage(LoadFailureMessage(dialog.FullPath(), *loaded));
+    return false;
+  }
+  if (loaded) ShowTableFileInTitle(dialog.FullPath());
+  RefreshChart();
+  return true;
 }
 
 void MainWindow::FingerspellOption() {
@@ -333,11 +469,21 @@ void MainWindow::FingerspellOption() {
 }
 
 void MainWindow::ChooseSystem(int16_t system) {
+  const int16_t previousSystem = settings_.SystemIndex;
+  const SignTable previousTable = table_;
   settings_.SystemIndex = system;
   signs_.LangSet(settings_.SystemIndex);
   ui_.wordBox->clear();
   ui_.readingBox->clear();
-  PositionInitializeRoutine(settings_.SystemIndex);
+  if (!PositionInitializeRoutine(settings_.SystemIndex) && system != previousSystem) {
+    // No table for the new system: the one that was showing stays, and the boxes, the
+    // label and the choice say so.
+    table_ = previousTable;
+    settings_.SystemIndex = previousSystem;
+    LayOutSystem(previousSystem);
+    signs_.LangSet(previousSystem);
+    RefreshChart();
+  }
   // The rest pose of the new table, shown at once rather than at the next repaint.
   if (engine_.SetHandPose(0, 0)) engine_.DrawHands();
   FocusWordBox();
@@ -493,6 +639,7 @@ void MainWindow::StartWord() {
   if (player_.IsPlaying()) return;
   const StartTexts texts{ui_.wordBox->text(), ui_.readingBox->text(), ui_.speedBox->text()};
   RunStartFlow(signs_, messages_, CurrentInputModes(), texts);
+  if (player_.IsPlaying()) playbackControl_->SetLetters(LettersOfLastWord(signs_, table_));
   // Nothing the alphabet passes over goes without a word.
   ShowStatus(StartStatus(CurrentInputModes(), texts));
 }
@@ -550,6 +697,7 @@ void MainWindow::ChooseNaturalHands(bool natural) {
   if (ui_.handView->SetAppearance(wanted, &message) != wanted) NaturalHandsUnavailable(message);
   settings_.Appearance = ui_.handView->Appearance();
   RedrawView();
+  RefreshChart();
 }
 
 void MainWindow::NaturalHandsUnavailable(const QString& message) {
@@ -562,6 +710,8 @@ void MainWindow::NaturalHandsUnavailable(const QString& message) {
 
 void MainWindow::GoHome() {
   HomeView(ui_.handView->View());
+  // Home keeps the view point that is chosen.
+  SetViewPoint(ui_.handView->View(), ui_.viewPointOptions[1]->isChecked() ? 1 : 0);
   RedrawView();
 }
 
@@ -630,6 +780,10 @@ void MainWindow::ShutDown() {
   if (shutDown_) return;
   shutDown_ = true;
   settings_.SpeedText = ui_.speedBox->text();
+  const ViewState& view = ui_.handView->View();
+  settings_.ViewAzimuth = view.ViewAzimuth;
+  settings_.ViewElevation = view.ViewElevation;
+  settings_.ViewAngle = view.ViewAngle;
   // Said where the user sees it: the next start would otherwise come up with old settings
   // and no word why.
   if (!WriteSettings(SettingsPath(), settings_))

@@ -11,6 +11,7 @@
 #include "shell/font_list.h"
 #include "shell/settings.h"
 #include "shell/start_flow.h"
+#include "shell/system_setup.h"
 #include "signdata/sign_table.h"
 
 #include <QFont>
@@ -20,6 +21,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <cstdint>
 #include <utility>
 
@@ -37,6 +39,10 @@ class ReadingCapture;
 class SystemChoiceDialog;
 class UserInputHold;
 class WordListEditor;
+class WordPlaybackControl;
+struct PlaybackMenu;
+struct ViewMenu;
+class ReferenceChartWindow;
 
 // The main window: the drawing area, the input boxes of the current system, the speed,
 // the view point and the menus. It spells what the user types, switches systems and
@@ -60,8 +66,9 @@ class MainWindow : public QMainWindow {
   // Switches HangulMode and the picture of the Hangul mode button.
   void HangulInputMethod();
   // Lays the input boxes out for a system (0..6) and loads its angle data file; when
-  // that fails the user is told why and may choose a file.
-  void PositionInitializeRoutine(int16_t system);
+  // that fails the user is told why and may choose a file. False when no table was
+  // loaded.
+  bool PositionInitializeRoutine(int16_t system);
   void NumericON();
   void JSLSetting();
   void KSLSetting();
@@ -83,8 +90,14 @@ class MainWindow : public QMainWindow {
   const SignTable& Table() const { return table_; }
   const SignClass& Signs() const { return signs_; }
   const PlaybackEngine& Engine() const { return engine_; }
-  // True from Start until the word has been spelled.
+  // True from Start until the word has been spelled, paused or not.
   bool IsSpelling() const { return player_.IsPlaying(); }
+  bool IsPaused() const { return player_.IsPaused(); }
+  // The picture of the word last shown, and how many it has.
+  int CurrentPicture() const { return player_.CurrentPicture(); }
+  int PictureCount() const { return player_.PictureCount(); }
+  // While the practice runs the letters being signed stay hidden.
+  void SetPracticeRunning(bool running);
 
   const QString& ApplicationDirectory() const { return appDirectory_; }
   QString SettingsPath() const;
@@ -111,6 +124,13 @@ class MainWindow : public QMainWindow {
   // the user ends.
   void Practice();
   PracticeWindow& PracticeWindowOf();
+  // The reference chart of the current system, drawn anew when shown.
+  ReferenceChartWindow& ChartWindow();
+  void ShowChart();
+  // Every sign as a left-handed signer makes it; kept in the settings.
+  void SetLeftHanded(bool leftHanded);
+  // Plays the key frames of sign `slot` on the main hand, unless a word is playing.
+  void PlaySign(int slot);
 
   // The system's language, which pre-selects the first-run language choice; set before
   // StartUp (tests give any locale).
@@ -130,6 +150,9 @@ class MainWindow : public QMainWindow {
  private:
   void ConnectControls();
   void ConnectMenus();
+  void ConnectPlayback();
+  void ConnectViewMenu();
+  void RefreshChart();
   bool FormSetting();
   int16_t FirstRunLanguage();
   void CaptionSetting();
@@ -146,7 +169,11 @@ class MainWindow : public QMainWindow {
   void OpenPoseEditor();
   void SpellListWord(const QString& word);
   void PlaceBesideHand(QWidget& window) const;
-  void OpenAngleFile();
+  // True when a table was loaded from the chosen file.
+  bool OpenAngleFile();
+  // The input boxes and label of a system, without loading its table.
+  SystemSetup LayOutSystem(int16_t system);
+  void ShowTableFileInTitle(const QString& path);
   void StartWord();
   // The line under the picture: what Start left unspelled, a reading not found.
   void ShowStatus(const QString& text);
@@ -178,6 +205,10 @@ class MainWindow : public QMainWindow {
   UserInputHold* inputHold_;
   PictureRecording* pictures_;
   ReadingCapture* readingCapture_;
+  WordPlaybackControl* playbackControl_;
+  std::unique_ptr<PlaybackMenu> playbackMenu_;
+  std::unique_ptr<ViewMenu> viewMenu_;
+  QPointer<ReferenceChartWindow> chartWindow_;
   const CaptionTable captions_;
   std::array<QFont, 3> fonts_;
   QPointer<SystemChoiceDialog> optionWindow_;

@@ -2,6 +2,7 @@
 
 #include "gui/method_button_pictures.h"
 #include "gui/hand_view.h"
+#include "gui/playback_bar.h"
 #include "gui/clickable_label.h"
 
 #include <QCheckBox>
@@ -35,7 +36,9 @@ MainWindowControls BuildMainWindowControls(QWidget& central) {
 
   auto* panel = new QWidget(&central);
   panel->setObjectName(QStringLiteral("ControlPanel"));
-  panel->setFixedWidth(kPanelWidth);
+  // At least the usual width; a large interface font widens it to fit the captions.
+  panel->setMinimumWidth(kPanelWidth);
+  panel->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
 
   ui.systemLabel = Named(new ClickableLabel(panel), "SignLabel");
   ui.systemLabel->setWordWrap(true);
@@ -110,8 +113,13 @@ MainWindowControls BuildMainWindowControls(QWidget& central) {
   column->addWidget(ui.recordingPanel);
   column->addStretch(1);
 
+  ui.playbackBar = new PlaybackBar(&central);
+  auto* pictureColumn = new QVBoxLayout;
+  pictureColumn->addWidget(ui.handView, 1);
+  pictureColumn->addWidget(ui.playbackBar);
+
   auto* layout = new QHBoxLayout(&central);
-  layout->addWidget(ui.handView, 1);
+  layout->addLayout(pictureColumn, 1);
   layout->addWidget(panel);
   return ui;
 }

@@ -6,6 +6,7 @@
 
 class ClickableLabel;
 class HandView;
+class PlaybackBar;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -19,6 +20,8 @@ class QWidget;
 // ("picSpace", "Text1", ...), by which tests and automation find it.
 struct MainWindowControls {
   HandView* handView = nullptr;
+  // Under the picture: the letters being signed, Replay and the place in the word.
+  PlaybackBar* playbackBar = nullptr;
 
   ClickableLabel* systemLabel = nullptr;  // the current system; a click chooses another
   QLabel* wordLabel = nullptr;  // caption of the word box

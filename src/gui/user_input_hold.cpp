@@ -53,6 +53,12 @@ bool UserInputHold::eventFilter(QObject* watched, QEvent* event) {
   // Only what is addressed to widgets: the application and window objects see the same
   // events on their way to a widget, and those must pass so the widget gets them.
   if (!holding_ || !IsUserInput(*event) || !watched->isWidgetType()) return false;
+  const Passage passage = rule_ ? rule_(watched, event) : Passage::Hold;
+  if (passage == Passage::Pass) return false;
+  if (passage == Passage::Taken) {
+    event->accept();
+    return true;
+  }
   // Accepted, so no shortcut acts now; the key press that follows is held with the rest.
   if (event->type() == QEvent::ShortcutOverride) {
     event->accept();

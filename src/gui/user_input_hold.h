@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -26,11 +27,19 @@ class UserInputHold : public QObject {
   void Release();
   bool IsHolding() const { return holding_; }
 
+  // What becomes of an event while input is held: held for later, let through at once
+  // (the controls of the word playing), or taken by the passage itself.
+  enum class Passage { Hold, Pass, Taken };
+  using PassageRule = std::function<Passage(QObject* watched, QEvent* event)>;
+  // Asked for every user input event addressed to a widget while input is held.
+  void SetPassageRule(PassageRule rule) { rule_ = std::move(rule); }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held_;
+  PassageRule rule_;
   bool holding_ = false;
 };
 

@@ -39,6 +39,7 @@ CameraSetup ComputeCameraSetup(const ViewState& view) {
                      : 1.0;
   setup.nearPlane = view.NearPlane;
   setup.farPlane = view.FarPlane;
+  setup.mirrored = view.Mirrored;
   for (int i = 0; i < 3; ++i) {
     setup.eye[i] = view.EyePoint[i];
     setup.centre[i] = view.LookAtPoint[i];

@@ -21,6 +21,8 @@ struct CameraSetup {
   std::array<double, 3> eye{};
   std::array<double, 3> centre{};
   std::array<double, 3> up{};
+  // The picture flipped left to right.
+  bool mirrored = false;
 };
 
 // Up is world z made perpendicular to the line of sight, so the fingertips of an

@@ -80,6 +80,11 @@ int PlaybackEngine::BeginRedraw(int steps) {
   return clamped + 1;
 }
 
+void PlaybackEngine::SettleRedraw(int pictures) {
+  if (!animating_ || pictures < 1) return;
+  for (int h = 0; h < ShownHands(); ++h) (*hands_)[h].ApplyStep(pictures - 1);
+}
+
 void PlaybackEngine::ShowRedrawPicture(int index) {
   if (animating_)
     ShowAnimationStep(index);

@@ -49,6 +49,9 @@ class PlaybackEngine {
   // ShowRedrawPicture(0 .. count - 1) draws them in turn.
   int BeginRedraw(int steps);
   void ShowRedrawPicture(int index);
+  // Puts the hands in the pose of the last of the `pictures` pictures begun, without
+  // drawing: a player seeking within a word passes over whole movements this way.
+  void SettleRedraw(int pictures);
 
   // Draws the current pose once.
   void DrawHands();

@@ -2,6 +2,8 @@
 
 #include "playback/playback_engine.h"
 
+#include <algorithm>
+
 TimedPlayer::TimedPlayer(PlaybackEngine& engine, QObject* parent)
     : QObject(parent), engine_(engine) {
   connect(&timer_, &StepTimer::step, this, &TimedPlayer::ShowNextPicture);
@@ -9,10 +11,17 @@ TimedPlayer::TimedPlayer(PlaybackEngine& engine, QObject* parent)
 
 void TimedPlayer::Play(const MoveScript& script) {
   timer_.Stop();
-  script_ = script;
+  lastScript_ = script;
+  script_ = SlowedScript(script, slowMotion_);
+  timeline_ = ScriptTimeline(script_);
   next_ = 0;
   picture_ = pictures_ = shown_ = 0;
   playing_ = true;
+  atEnd_ = false;
+  if (paused_) {
+    paused_ = false;
+    emit pausedChanged(false);
+  }
   engine_.SetFrameCounter(0);
   emit started();
   if (!AdvanceToPictures()) {
@@ -26,12 +35,62 @@ void TimedPlayer::Stop() {
   if (playing_) Finish();
 }
 
+void TimedPlayer::Pause() {
+  if (!playing_ || paused_) return;
+  timer_.Stop();
+  paused_ = true;
+  emit pausedChanged(true);
+}
+
+void TimedPlayer::Resume() {
+  if (!playing_ || !paused_) return;
+  paused_ = false;
+  emit pausedChanged(false);
+  if (atEnd_) {
+    Finish();
+    return;
+  }
+  timer_.Start();
+}
+
+void TimedPlayer::ShowPicture(int picture) {
+  if (!playing_ || PictureCount() == 0) return;
+  picture = std::clamp(picture, 0, PictureCount() - 1);
+  // From the start of the word: every move before the picture applied, every
+  // movement before its own settled without being drawn.
+  next_ = 0;
+  picture_ = pictures_ = 0;
+  int passed = 0;
+  while (next_ < script_.size()) {
+    const Move& move = script_[next_++];
+    if (move.kind != Move::Kind::Redraw) {
+      engine_.Apply(move);
+      continue;
+    }
+    const int count = engine_.BeginRedraw(move.steps);
+    if (passed + count > picture) {
+      picture_ = picture - passed;
+      pictures_ = count;
+      break;
+    }
+    engine_.SettleRedraw(count);
+    passed += count;
+  }
+  shown_ = picture;
+  atEnd_ = false;
+  ShowNextPicture();
+}
+
 void TimedPlayer::ShowNextPicture() {
   if (!playing_) return;
   engine_.ShowRedrawPicture(picture_++);
   emit pictureShown(shown_++);
   // A slot connected to pictureShown may have stopped the word.
-  if (playing_ && !AdvanceToPictures()) Finish();
+  if (!playing_ || AdvanceToPictures()) return;
+  if (paused_)
+    atEnd_ = true;
+  else
+    Finish();
 }
 
 bool TimedPlayer::AdvanceToPictures() {
@@ -51,6 +110,10 @@ bool TimedPlayer::AdvanceToPictures() {
 void TimedPlayer::Finish() {
   timer_.Stop();
   playing_ = false;
-  script_.clear();
+  atEnd_ = false;
+  if (paused_) {
+    paused_ = false;
+    emit pausedChanged(false);
+  }
   emit finished();
 }

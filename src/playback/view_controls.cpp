@@ -18,6 +18,28 @@ void SetViewPoint(ViewState& view, int option) {
   if (option == 1) view.ViewAzimuth = 180.1f;
 }
 
+void ApplyViewPreset(ViewState& view, ViewPreset preset) {
+  // Azimuths end in .1 so the line of sight is never parallel to the up vector.
+  struct Angles {
+    float azimuth;
+    float elevation;
+  };
+  Angles angles{0.1f, 20.0f};
+  switch (preset) {
+    case ViewPreset::Front: angles = {0.1f, 0.0f}; break;
+    case ViewPreset::SignersEye: angles = {180.1f, 25.0f}; break;
+    case ViewPreset::LeftSide: angles = {90.1f, 10.0f}; break;
+    case ViewPreset::RightSide: angles = {-89.9f, 10.0f}; break;
+    case ViewPreset::Above: angles = {0.1f, 85.0f}; break;
+  }
+  view.ViewAzimuth = angles.azimuth;
+  view.ViewElevation = angles.elevation;
+}
+
+void WheelZoom(ViewState& view, double notches) {
+  view.ViewAngle = std::clamp(view.ViewAngle - static_cast<float>(notches) * kPassDegrees, 5.0f, 170.0f);
+}
+
 void MouseHoldPass(ViewState& view, HeldButton button, double x, double y, double width,
                    double height) {
   if (button == HeldButton::Other) return;

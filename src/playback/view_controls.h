@@ -12,6 +12,16 @@ void HomeView(ViewState& view);
 // Only the azimuth changes.
 void SetViewPoint(ViewState& view, int option);
 
+// The view presets: facing the signer, over the signer's shoulder, from the signer's
+// left and right, and from above. Only the azimuth and elevation change.
+enum class ViewPreset { Front, SignersEye, LeftSide, RightSide, Above };
+void ApplyViewPreset(ViewState& view, ViewPreset preset);
+
+// The mouse wheel over the drawing area: each notch forward (positive) zooms in by
+// narrowing the field of view 5 degrees, each notch back zooms out; the field of view
+// stays within 5..170.
+void WheelZoom(ViewState& view, double notches);
+
 enum class HeldButton { Left, Right, Other };
 
 // One pass of a mouse button held on the drawing area at (x, y) of an area of

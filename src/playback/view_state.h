@@ -12,6 +12,8 @@ struct ViewState {
   float ViewAngle = 40.0f;
   std::array<float, 3> LookAtPoint{0.0f, 0.0f, 40.0f};
   std::array<float, 4> LightPosition{2000.0f, 1000.0f, 5000.0f, 1.0f};
+  // Left to right, as a left-handed signer makes every sign.
+  bool Mirrored = false;
 
   // Derived by Redraw.
   std::array<float, 3> EyePoint{};

@@ -24,6 +24,13 @@ struct Settings {
   // How the hands are drawn; kept on an eighth line only for the Natural hands, so a
   // file of seven lines reads as Classic and a Classic file stays as it always was.
   HandAppearance Appearance = HandAppearance::Classic;
+  // The camera as the user left it: azimuth, elevation and field of view in degrees.
+  // Kept on a "View" line only when it differs from the start-up view.
+  float ViewAzimuth = 0.1f;
+  float ViewElevation = 20.0f;
+  float ViewAngle = 40.0f;
+  // Every sign shown as a left-handed signer makes it; a "LeftHanded" line when set.
+  bool LeftHanded = false;
 
   // The practice options, kept on lines after the seven above (written only when one
   // differs from its default, so older files and older readers see no change): the

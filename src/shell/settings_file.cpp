@@ -5,6 +5,7 @@
 #include "base/number_format.h"
 #include "base/text_decoding.h"
 #include "base/regular_file_reading.h"
+#include "playback/move_script.h"
 
 #include <QFile>
 
@@ -20,6 +21,8 @@ constexpr std::array<QStringView, 3> kFontKeys{u"EnglishFont", u"JapaneseFont", 
 
 constexpr QStringView kAppearanceKey = u"Appearance";
 constexpr QStringView kNaturalValue = u"Natural";
+constexpr QStringView kViewKey = u"View";
+constexpr QStringView kLeftHandedKey = u"LeftHanded";
 
 constexpr qint64 kLongestSettingsFile = 1 << 20;
 
@@ -139,25 +142,41 @@ bool ReadSettingsText(const QString& text, Settings& settings) {
   if (!editable) return false;
   settings.EditableCode = *editable;
 
-  // Lines after the seven, in any order: the hands' appearance and the practice
-  // options. A file without them keeps the defaults (Classic hands), and a value out of
-  // range is passed over.
+  // Optional lines after the seven, each a key and its values, in any order: the
+  // hands' appearance, the view, the mirror and the practice options. A file without
+  // them keeps the defaults, a faulty value keeps the default, and an unknown key is
+  // passed over with its value.
   settings.Appearance = HandAppearance::Classic;
-  for (std::optional<QString> name = fields.Next(); name; name = fields.Next()) {
-    const std::optional<QString> text = fields.Next();
-    if (!text) break;
-    if (*name == kAppearanceKey) {
-      settings.Appearance = *text == kNaturalValue ? HandAppearance::Natural : HandAppearance::Classic;
-      continue;
+  while (const std::optional<QString> extra = fields.Next()) {
+    if (*extra == kAppearanceKey) {
+      if (fields.Next() == kNaturalValue.toString()) settings.Appearance = HandAppearance::Natural;
+    } else if (*extra == kViewKey) {
+      std::array<double, 3> angles{};
+      bool complete = true;
+      for (double& angle : angles) {
+        const std::optional<QString> field = fields.Next();
+        angle = field ? LenientNumber(*field) : std::nan("");
+        complete = complete && std::isfinite(angle);
+      }
+      if (complete) {
+        settings.ViewAzimuth = static_cast<float>(std::fmod(angles[0], 360.0));
+        settings.ViewElevation = static_cast<float>(std::clamp(angles[1], -90.0, 90.0));
+        settings.ViewAngle = static_cast<float>(std::clamp(angles[2], 5.0, 170.0));
+      }
+    } else if (*extra == kLeftHandedKey) {
+      settings.LeftHanded = fields.Next() == QStringLiteral("1");
+    } else {
+      const std::optional<QString> text = fields.Next();
+      if (!text) break;
+      const std::optional<int16_t> value = RoundToInt16(LenientNumber(*text));
+      if (!value) continue;
+      const bool flag = *value == 0 || *value == 1;
+      const bool length = *value >= 0 && *value <= kLongestPracticeWord;
+      if (*extra == u"PracticeTyped" && flag) settings.PracticeTypedAnswer = *value == 1;
+      else if (*extra == u"PracticeAdapt" && flag) settings.PracticeAdaptSpeed = *value == 1;
+      else if (*extra == u"PracticeShortest" && length) settings.PracticeShortest = *value;
+      else if (*extra == u"PracticeLongest" && length) settings.PracticeLongest = *value;
     }
-    const std::optional<int16_t> value = RoundToInt16(LenientNumber(*text));
-    if (!value) continue;
-    const bool flag = *value == 0 || *value == 1;
-    const bool length = *value >= 0 && *value <= kLongestPracticeWord;
-    if (*name == u"PracticeTyped" && flag) settings.PracticeTypedAnswer = *value == 1;
-    else if (*name == u"PracticeAdapt" && flag) settings.PracticeAdaptSpeed = *value == 1;
-    else if (*name == u"PracticeShortest" && length) settings.PracticeShortest = *value;
-    else if (*name == u"PracticeLongest" && length) settings.PracticeLongest = *value;
   }
   return true;
 }
@@ -183,6 +202,13 @@ QString SettingsText(const Settings& settings) {
     text += Line(u"PracticeShortest", FreeDoubleNumberForm(settings.PracticeShortest));
     text += Line(u"PracticeLongest", FreeDoubleNumberForm(settings.PracticeLongest));
   }
+  if (settings.ViewAzimuth != defaults.ViewAzimuth || settings.ViewElevation != defaults.ViewElevation ||
+      settings.ViewAngle != defaults.ViewAngle) {
+    const auto angle = [](float value) { return QString::fromStdString(ShortestDecimal(value)); };
+    text += Line(kViewKey, angle(settings.ViewAzimuth) + u',' + angle(settings.ViewElevation) + u',' +
+                               angle(settings.ViewAngle));
+  }
+  if (settings.LeftHanded) text += Line(kLeftHandedKey, QStringLiteral("1"));
   return text;
 }
 

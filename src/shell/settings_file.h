@@ -15,8 +15,10 @@ QString SettingsFilePath();
 // the expected keys; on False every value read before the fault is kept and the rest
 // keep what `settings` held (the defaults at start-up). An eighth line
 // "Appearance,Natural" after the seven remembers the Natural hands; without it, or with
-// any other value, the hands are Classic. A file that is not a regular file of at most
-// a mebibyte is not read.
+// any other value, the hands are Classic. Lines after it keep the view
+// ("View,<azimuth>,<elevation>,<field of view>"), the mirror ("LeftHanded,1") and the
+// practice options, each written only when it differs from the start-up value. A file
+// that is not a regular file of at most a mebibyte is not read.
 bool ReadSettings(const QString& path, Settings& settings);
 
 // The same for the text of a settings file. Font sizes are kept within 6..72.

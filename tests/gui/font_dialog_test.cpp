@@ -78,7 +78,7 @@ class FontDialogTest : public QObject {
       }
       return false;
     };
-    QVERIFY(draws(lists.Japanese, QStringLiteral("ファイル終了讀み手")));
+    QVERIFY(draws(lists.Japanese, QStringLiteral("ファイル終了読み手")));
     QVERIFY(draws(lists.Korean, QStringLiteral("한국어")));
   }
 

@@ -98,8 +98,8 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     QCOMPARE(menus.mnuOpen->text(), QStringLiteral("Open"));
     QCOMPARE(menus.mnuExit->text(), QStringLiteral("終了"));
     QCOMPARE(menus.ToolMenus->title(), QStringLiteral("ツール"));
-    QCOMPARE(menus.mnuOption->text(), QStringLiteral("指文字言語選擇"));
-    QCOMPARE(menus.mnuList->text(), QStringLiteral("單語リスト"));
+    QCOMPARE(menus.mnuOption->text(), QStringLiteral("指文字言語選択"));
+    QCOMPARE(menus.mnuList->text(), QStringLiteral("単語リスト"));
     QCOMPARE(menus.mnuQuiz->text(), QStringLiteral("練習"));
     QCOMPARE(menus.mnuLang->text(), QStringLiteral("Language Option"));
     QCOMPARE(menus.mnuFont->text(), QStringLiteral("Font Selection"));
@@ -111,13 +111,13 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     QCOMPARE(ui.viewPointGroup->title(), QStringLiteral("View Point"));  // row 10 has no Japanese
     QCOMPARE(ui.homeButton->text(), QStringLiteral("ホーム"));
     QCOMPARE(ui.startButton->text(), QStringLiteral("スタート"));
-    QCOMPARE(ui.viewPointOptions[0]->text(), QStringLiteral("讀み手"));
+    QCOMPARE(ui.viewPointOptions[0]->text(), QStringLiteral("読み手"));
     QCOMPARE(ui.viewPointOptions[1]->text(), QStringLiteral("自分"));
     QCOMPARE(ui.speedLabel->text(), QStringLiteral("速度"));
     QCOMPARE(ui.percentLabel->text(), QStringLiteral("%"));
-    QCOMPARE(ui.numericBox->text(), QStringLiteral("數字"));
-    QCOMPARE(ui.wordLabel->text(), QStringLiteral("單語"));
-    QCOMPARE(ui.readingLabel->text(), QStringLiteral("振り假名"));
+    QCOMPARE(ui.numericBox->text(), QStringLiteral("数字"));
+    QCOMPARE(ui.wordLabel->text(), QStringLiteral("単語"));
+    QCOMPARE(ui.readingLabel->text(), QStringLiteral("振り仮名"));
     QCOMPARE(ui.systemLabel->text(), QStringLiteral("日本手話 (JSL)"));
     for (QWidget* control : std::initializer_list<QWidget*>{ui.startButton, ui.viewPointGroup, ui.speedLabel})
       QCOMPARE(control->font(), window.FontObjects()[1]);
@@ -130,7 +130,7 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     });
     menus.mnuOption->trigger();
     QCOMPARE(options, (QStringList{"イギリス手話 (BSL)", "インドネシア指文字", "アメリカ手話 (ASL)",
-                                   "派生 ASL アルファベット", "日本手話 (JSL)", "韓國手話 (KSL)"}));
+                                   "派生 ASL アルファベット", "日本手話 (JSL)", "韓国手話 (KSL)"}));
     QCOMPARE(Child<QPushButton>(window.OptionWindow(), "cmdOK")->font(), window.FontObjects()[1]);
   }
 
@@ -158,7 +158,7 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     QCOMPARE(Child<QRadioButton>(choice, "Option1_4")->text(), QStringLiteral("日本手話 (JSL)"));
     QCOMPARE(Child<QPushButton>(choice, "cmdOK")->font(), window.FontObjects()[1]);
     // The system was laid out and loaded again for the new language.
-    QCOMPARE(ControlsOf(window).readingLabel->text(), QStringLiteral("振り假名"));
+    QCOMPARE(ControlsOf(window).readingLabel->text(), QStringLiteral("振り仮名"));
     QCOMPARE(ControlsOf(window).systemLabel->text(), QStringLiteral("日本手話 (JSL)"));
     QCOMPARE(window_->Table().SignCount, int16_t{51});
 

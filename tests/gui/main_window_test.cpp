@@ -79,7 +79,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     const QStringList shown = MessagesDuring([this] { StartWindow(); });
     MainWindow& window = *window_;
     QVERIFY(started_);
-    QCOMPARE(shown, QStringList{"Initial file could not be loaded"});
+    QVERIFY(shown.isEmpty());
 
     QCOMPARE(window_->CurrentSettings().InterfaceLanguage, int16_t{0});
     QCOMPARE(window_->CurrentSettings().SystemIndex, int16_t{0});
@@ -207,7 +207,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     MainWindow& window = StartWindow();
     QCOMPARE(window_->CurrentSettings().InterfaceLanguage, int16_t{0});
     QCOMPARE(ControlsOf(window).startButton->text(), QStringLiteral("Start"));
-    QCOMPARE(ControlsOf(window).systemLabel->text(), QStringLiteral("Amerian Sign Language (ASL)"));
+    QCOMPARE(ControlsOf(window).systemLabel->text(), QStringLiteral("American Sign Language (ASL)"));
   }
 
   void theSpeedIsReadLenientlyRoundedAndCapped() {
@@ -236,7 +236,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     MainWindow& window = StartWindow();
     const MainWindowControls ui = ControlsOf(window);
     const char* names[] = {"British Sign Language (BSL)", "Indonesian Alphabet",
-                           "Amerian Sign Language (ASL)", "Derived ASL Alphabet"};
+                           "American Sign Language (ASL)", "Derived ASL Alphabet"};
     for (int16_t system = 0; system <= 3; ++system) {
       window.ChooseSystem(system);
       QCOMPARE(ui.systemLabel->text(), QString::fromLatin1(names[system]));
@@ -295,7 +295,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     window.ChooseInterfaceLanguage(1);
     window.ChooseSystem(4);
     QCOMPARE(ui.systemLabel->text(), QStringLiteral("日本手話 (JSL)"));
-    QCOMPARE(ui.readingLabel->text(), QStringLiteral("振り假名"));
+    QCOMPARE(ui.readingLabel->text(), QStringLiteral("振り仮名"));
     QCOMPARE(ui.wordBox->font(), window.FontObjects()[1]);
     QVERIFY(ui.wordBox->testAttribute(Qt::WA_InputMethodEnabled));
   }

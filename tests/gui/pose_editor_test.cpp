@@ -150,7 +150,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     QVERIFY(!editor.isVisible());
     window.ChooseSystem(2);
     QCOMPARE(&OpenEditor(), &editor);
-    QCOMPARE(editor.windowTitle(), QStringLiteral("Amerian Sign Language (ASL)"));
+    QCOMPARE(editor.windowTitle(), QStringLiteral("American Sign Language (ASL)"));
     QVERIFY(!Find<QGroupBox>(editor, "Frame3")->isEnabled());
     QTest::mouseClick(Find<QRadioButton>(editor, "Option1_1"), Qt::LeftButton);
     QVERIFY(Find<QGroupBox>(editor, "Frame1")->isVisible());

@@ -84,3 +84,36 @@ TEST(ViewControls, ControlsChangeOnlyTheirOwnAnglesAndOnlyTheTiltAndZoomStop) {
   EXPECT_FLOAT_EQ(view.ViewElevation, 90.0f);
   EXPECT_NEAR(view.ViewAzimuth, 0.1f - 200.0f, 1e-3);  // the azimuth never stops
 }
+
+TEST(ViewPresets, EachPresetSetsItsAnglesAndKeepsTheZoom) {
+  const struct {
+    ViewPreset preset;
+    float azimuth, elevation;
+  } cases[] = {
+      {ViewPreset::Front, 0.1f, 0.0f},      {ViewPreset::SignersEye, 180.1f, 25.0f},
+      {ViewPreset::LeftSide, 90.1f, 10.0f}, {ViewPreset::RightSide, -89.9f, 10.0f},
+      {ViewPreset::Above, 0.1f, 85.0f},
+  };
+  for (const auto& c : cases) {
+    ViewState view;
+    view.ViewAngle = 25.0f;
+    ApplyViewPreset(view, c.preset);
+    EXPECT_EQ(view.ViewAzimuth, c.azimuth);
+    EXPECT_EQ(view.ViewElevation, c.elevation);
+    EXPECT_EQ(view.ViewAngle, 25.0f);
+  }
+}
+
+TEST(ViewPresets, TheWheelZoomsFiveDegreesANotchWithinLimits) {
+  const struct {
+    float start;
+    double notches;
+    float expected;
+  } cases[] = {{40, 1, 35}, {40, -2, 50}, {40, 0.5, 37.5}, {7, 3, 5}, {168, -4, 170}};
+  for (const auto& c : cases) {
+    ViewState view;
+    view.ViewAngle = c.start;
+    WheelZoom(view, c.notches);
+    EXPECT_EQ(view.ViewAngle, c.expected) << c.start << " " << c.notches;
+  }
+}

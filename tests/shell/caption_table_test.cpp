@@ -8,9 +8,9 @@ namespace {
 // languages; these are the rows no window shows yet, and the shape of the table.
 TEST(CaptionTable, HoldsTheCaptionsOfTheWindowsToComeAndNothingElse) {
   const CaptionTable table;
-  EXPECT_EQ(table.Caption(ContinueCaption, 1), "繼續");
+  EXPECT_EQ(table.Caption(ContinueCaption, 1), "継続");
   EXPECT_EQ(table.Caption(EndCaption, 1), "終了");
-  EXPECT_EQ(table.Caption(NumeralSystemCaption, 1), "日韓 數字");
+  EXPECT_EQ(table.Caption(NumeralSystemCaption, 1), "日韓 数字");
   EXPECT_EQ(table.Caption(IndonesianHelpCaption, 0), "Indonesian");
 
   int filled = 0;

@@ -339,3 +339,47 @@ TEST_F(SettingsFileTest, PracticeOptionsFollowTheSevenLinesOnlyWhenChosen) {
   EXPECT_TRUE(readBoth.PracticeTypedAnswer);
   EXPECT_EQ(readBoth.Appearance, HandAppearance::Natural);
 }
+
+TEST_F(SettingsFileTest, TheViewAndTheMirrorFollowOnLinesOfTheirOwn) {
+  const struct {
+    QByteArray extraLines;
+    float azimuth, elevation, angle;
+    bool leftHanded;
+    HandAppearance appearance;
+  } cases[] = {
+      {"", 0.1f, 20.0f, 40.0f, false, HandAppearance::Classic},
+      {"View,180.1,25,30\r\n", 180.1f, 25.0f, 30.0f, false, HandAppearance::Classic},
+      {"Appearance,Natural\r\nView,90.1,10,40\r\nLeftHanded,1\r\n", 90.1f, 10.0f, 40.0f, true,
+       HandAppearance::Natural},
+      {"LeftHanded,1\r\n", 0.1f, 20.0f, 40.0f, true, HandAppearance::Classic},
+      // Out of range: the elevation and the field of view are kept within their limits.
+      {"View,720.5,200,0\r\n", 0.5f, 90.0f, 5.0f, false, HandAppearance::Classic},
+      // Incomplete: the start-up view. Numbers are read leniently, as on every line.
+      {"View,10,20\r\n", 0.1f, 20.0f, 40.0f, false, HandAppearance::Classic},
+      {"View,a,b,c\r\nLeftHanded,1\r\n", 0.0f, 0.0f, 5.0f, true, HandAppearance::Classic},
+      // An unknown key is passed over with its value.
+      {"Unknown,1\r\nLeftHanded,1\r\n", 0.1f, 20.0f, 40.0f, true, HandAppearance::Classic},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.extraLines.constData());
+    Settings read;
+    EXPECT_TRUE(ReadSettings(WriteBytes(kDefaultFile + c.extraLines), read));
+    EXPECT_FLOAT_EQ(read.ViewAzimuth, c.azimuth);
+    EXPECT_FLOAT_EQ(read.ViewElevation, c.elevation);
+    EXPECT_FLOAT_EQ(read.ViewAngle, c.angle);
+    EXPECT_EQ(read.LeftHanded, c.leftHanded);
+    EXPECT_EQ(read.Appearance, c.appearance);
+  }
+
+  Settings turned;
+  turned.ViewAzimuth = 180.1f;
+  turned.ViewElevation = -15.5f;
+  turned.ViewAngle = 35.0f;
+  turned.LeftHanded = true;
+  const QString path = PathOf(QStringLiteral("turned.ini"));
+  ASSERT_TRUE(WriteSettings(path, turned));
+  EXPECT_EQ(FileContents(path), kDefaultFile + "View,180.1,-15.5,35\r\nLeftHanded,1\r\n");
+  Settings read;
+  EXPECT_TRUE(ReadSettings(path, read));
+  EXPECT_EQ(read, turned);
+}

@@ -1,0 +1,95 @@
+#include "convert/spelled_letters.h"
+
+#include "convert/fingerspelling_system.h"
+#include "convert/sign_class.h"
+
+#include <algorithm>
+#include <optional>
+#include <variant>
+
+namespace {
+
+std::optional<SignSequence> Signs(const FingerspellingSystem& system, const QString& text,
+                                  int16_t numeralBase) {
+  const ConversionResult result = system.Convert(text, numeralBase);
+  if (const auto* conversion = std::get_if<Conversion>(&result)) return conversion->steps;
+  return std::nullopt;
+}
+
+// The shapes only: a letter doubled is marked on both signs once the second is typed,
+// and "hel" must still find its "l" in "hello".
+bool StartsWith(const SignSequence& signs, const SignSequence& word, size_t count) {
+  return signs.size() >= count &&
+         std::equal(word.begin(), word.begin() + static_cast<long>(count), signs.begin(),
+                    [](const SignStep& a, const SignStep& b) { return a.Code == b.Code; });
+}
+
+size_t CommonLength(const MoveScript& a, const MoveScript& b) {
+  const auto [left, right] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+  return static_cast<size_t>(left - a.begin());
+}
+
+}  // namespace
+
+SpelledLetters::SpelledLetters(const FingerspellingSystem& system, const SignTable& table,
+                               const QString& text, int16_t numeralBase, int16_t delay)
+    : text_(text) {
+  const std::optional<SignSequence> word = Signs(system, text, numeralBase);
+  if (!word || word->empty()) return;
+  script_ = system.Choreograph(table, *word, delay);
+
+  // Where each sign's text ends: the shortest beginning of the text whose signs begin
+  // with the word's signs up to it.
+  const size_t count = word->size();
+  std::vector<int> textEnds(count, static_cast<int>(text.size()));
+  std::vector<int> signsOfBeginning(static_cast<size_t>(text.size()) + 1, -1);
+  size_t sign = 0;
+  for (int length = 1; length <= text.size(); ++length) {
+    const std::optional<SignSequence> signs = Signs(system, text.left(length), numeralBase);
+    if (!signs) continue;
+    signsOfBeginning[static_cast<size_t>(length)] = static_cast<int>(signs->size());
+    while (sign < count && StartsWith(*signs, *word, sign + 1)) textEnds[sign++] = length;
+  }
+  // A character that adds no sign of its own (a voicing mark) belongs to the sign before.
+  for (int& end : textEnds) {
+    while (end < text.size() && !text[end].isSpace() &&
+           signsOfBeginning[static_cast<size_t>(end) + 1] >= 0 &&
+           signsOfBeginning[static_cast<size_t>(end) + 1] == signsOfBeginning[static_cast<size_t>(end)])
+      ++end;
+  }
+
+  // Where each sign's moves start: after the moves the beginning before it shares with
+  // the whole word.
+  size_t movesBefore = 0;
+  for (size_t i = 0; i < count; ++i) {
+    signStarts_.push_back(static_cast<int>(movesBefore));
+    const SignSequence beginning(word->begin(), word->begin() + static_cast<long>(i) + 1);
+    const size_t shared =
+        i + 1 == count ? script_.size()
+                       : CommonLength(system.Choreograph(table, beginning, delay), script_);
+    movesBefore = std::max(movesBefore, shared);
+
+    // A sign ends where an earlier one ended when they spell the same characters (the
+    // jamo of one syllable): the stretch reaches back to where the one before that ended.
+    int start = 0;
+    for (size_t j = 0; j < i; ++j)
+      if (textEnds[j] < textEnds[i]) start = std::max(start, textEnds[j]);
+    signSpans_.push_back({start, textEnds[i] - start});
+  }
+}
+
+TextSpan SpelledLetters::SpanOfMove(int move) const {
+  if (move < 0 || move >= static_cast<int>(script_.size()) || signStarts_.empty()) return {};
+  const auto after = std::upper_bound(signStarts_.begin(), signStarts_.end(), move);
+  if (after == signStarts_.begin()) return {};
+  return signSpans_[static_cast<size_t>(after - signStarts_.begin()) - 1];
+}
+
+SpelledLetters LettersOfLastWord(const SignClass& signs, const SignTable& table) {
+  const FingerspellingSystem* system = signs.System();
+  if (!system || !signs.Result()) return {};
+  QString text = signs.KatakanaString();
+  if (text.isEmpty()) text = signs.HangulString();
+  if (text.isEmpty()) text = signs.LastText();
+  return SpelledLetters(*system, table, text, signs.NumeralBase(), signs.Delay());
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QFont;
+class QLabel;
+class QPushButton;
+class QSlider;
+
+// The strip under the picture: the word being spelled with the letter being signed
+// marked ("lblLetters"), "Replay" ("cmdReplay"), the place in the word ("sldStep"),
+// which can be dragged to any step, and "Show letters" ("chkLetters").
+class PlaybackBar : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PlaybackBar(QWidget* parent = nullptr);
+
+  void SetInterfaceFont(const QFont& font);
+
+  // The slider over `count` pictures, at `picture`; disabled for no pictures.
+  void SetPictureCount(int count);
+  void SetPicture(int picture);
+  int Picture() const;
+
+  // `text` with [start, start + length) marked; an empty text clears the line. Shown
+  // only while letters are wanted.
+  void ShowLetters(const QString& text, int start, int length);
+  void ClearLetters();
+  // False while the practice runs, so the line does not give the answer away.
+  void SetLettersAllowed(bool allowed);
+  bool LettersShown() const;
+  // The plain text of the line, as a screen reader reads it, e.g. "he[l]lo".
+  QString LettersText() const;
+
+  QPushButton* ReplayButton() const { return replay_; }
+  QSlider* Slider() const { return slider_; }
+
+ signals:
+  void replayClicked();
+  // The user moved the slider to `picture`.
+  void pictureChosen(int picture);
+
+ private:
+  void UpdateLettersVisibility();
+
+  QLabel* letters_;
+  QPushButton* replay_;
+  QSlider* slider_;
+  QCheckBox* showLetters_;
+  bool lettersAllowed_ = true;
+  QString lettersText_;
+};

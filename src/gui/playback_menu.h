@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The "Play" menu: what a learner reaches for while watching a word. The keys that act
+// while a word plays (Space, Esc, the arrows) are named in the entries; they are read
+// while the word plays, when the rest of the input waits.
+struct PlaybackMenu {
+  QMenu* menu = nullptr;
+  QAction* replay = nullptr;
+  QAction* pause = nullptr;
+  QAction* stop = nullptr;
+  QAction* stepBack = nullptr;
+  QAction* stepForward = nullptr;
+  // 25 %, 50 %, 100 % of the speed, for the next word played.
+  std::array<QAction*, 3> slowMotion{};
+  static constexpr std::array<int, 3> kSlowMotionPercents{25, 50, 100};
+};
+
+// Adds the menu to `bar` before `before` (the Help menu's action).
+PlaybackMenu BuildPlaybackMenu(QMenuBar& bar, QAction* before);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "hand/hand_appearance.h"
+
+#include <QWidget>
+
+class QGridLayout;
+class QLabel;
+struct SignTable;
+
+// The reference chart of the current system ("ChartFrm"): every sign drawn small by
+// the offscreen renderer, with its letter, in a grid. A click on a sign asks for it to
+// be played on the main hand.
+class ReferenceChartWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ReferenceChartWindow(QWidget* parent = nullptr);
+
+  // Draws every sign of `table` (the rest pose left out) as the main window shows
+  // them: in `appearance`, mirrored for a left-handed signer. When nothing can be drawn
+  // offscreen the window says why.
+  void ShowSigns(const SignTable& table, HandAppearance appearance, bool mirrored);
+  int CellCount() const { return cellCount_; }
+
+ signals:
+  // A sign of the chart was clicked: its slot in the table.
+  void signChosen(int slot);
+
+ private:
+  void ClearCells();
+
+  QWidget* cells_;
+  QGridLayout* grid_;
+  QLabel* message_;
+  int cellCount_ = 0;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "playback/view_controls.h"
+
+#include <array>
+#include <utility>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The "View" menu: the view presets, the mirror and the reference chart.
+struct ViewMenu {
+  QMenu* menu = nullptr;
+  std::array<std::pair<QAction*, ViewPreset>, 5> presets{};
+  QAction* leftHanded = nullptr;  // checkable
+  QAction* chart = nullptr;
+};
+
+// Adds the menu to `bar` before `before` (the Help menu's action).
+ViewMenu BuildViewMenu(QMenuBar& bar, QAction* before);

@@ -1,0 +1,78 @@
+#include "convert/spelled_letters.h"
+
+#include "convert/fingerspelling_system.h"
+#include "convert/system_registry.h"
+#include "convert/text_playback.h"
+#include "signdata/angle_file.h"
+#include "signdata/sign_table.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <variant>
+
+namespace {
+
+struct LettersCase {
+  int system;
+  QString file;
+  int16_t numeralBase;
+  QString text;
+  // The stretch marked while each sign is signed, in order.
+  QStringList marked;
+};
+
+QString Marked(const SpelledLetters& letters, int move) {
+  const TextSpan span = letters.SpanOfMove(move);
+  return letters.Text().mid(span.start, span.length);
+}
+
+}  // namespace
+
+TEST(SpelledLettersTest, TheMarkedLetterFollowsTheSignsOfEverySystem) {
+  const std::vector<LettersCase> cases{
+      {0, "PositionBSL.csv", 46, "hello", {"h", "e", "l", "l", "o"}},
+      {1, "PositionINA.csv", 46, "kopi", {"k", "o", "p", "i"}},
+      {2, "PositionASL.csv", 46, "bookkeeper", {"b", "o", "o", "k", "k", "e", "e", "p", "e", "r"}},
+      {3, "PositionASL.csv", 46, "jazz", {"j", "a", "z", "z"}},
+      {4, "PositionJSL.csv", 46, QStringLiteral("ｱﾘｶﾞﾄｳ"), {"ｱ", "ﾘ", "ｶﾞ", "ﾄ", "ｳ"}},
+      {5, "PositionKSL.csv", 41, QStringLiteral("한국"), {QStringLiteral("한"), QStringLiteral("한"), QStringLiteral("한"), QStringLiteral("국"), QStringLiteral("국"), QStringLiteral("국")}},
+      {6, "PositionJSL.csv", 46, "1205", {"1205", "1205", "1205"}},
+  };
+  for (const LettersCase& c : cases) {
+    SCOPED_TRACE(c.text.toStdString());
+    SignTable table;
+    table.SetHands(TableHandsOfSystem(c.system));
+    ASSERT_TRUE(LoadAngleFile(table, QStringLiteral(TOVARO_SOURCE_DIR "/data/") + c.file).ok);
+    const FingerspellingSystem& system = *FindSystem(c.system);
+    const SpelledLetters letters(system, table, c.text, c.numeralBase, 100);
+    const ConversionResult converted = system.Convert(c.text, c.numeralBase);
+    const Conversion& conversion = std::get<Conversion>(converted);
+    ASSERT_TRUE(letters.Script() == system.Choreograph(table, conversion.steps, 100));
+
+    QStringList marked;
+    const std::vector<int>& starts = letters.SignStarts();
+    for (size_t i = 0; i < starts.size(); ++i) {
+      marked << Marked(letters, starts[i]);
+      const int end = i + 1 < starts.size() ? starts[i + 1] : static_cast<int>(letters.Script().size());
+      // Every move of the sign marks the same stretch, and one of them takes up its shape.
+      bool shaped = false;
+      for (int move = starts[i]; move < end; ++move) {
+        EXPECT_EQ(Marked(letters, move), marked.back()) << "move " << move;
+        const Move& m = letters.Script()[static_cast<size_t>(move)];
+        shaped = shaped || (m.kind != Move::Kind::Redraw && m.sign == conversion.steps[i].Code);
+      }
+      EXPECT_TRUE(shaped || table.KeyFrameCount(conversion.steps[i].Code) == 0) << "sign " << i;
+    }
+    EXPECT_EQ(marked.join(u'|').toStdString(), c.marked.join(u'|').toStdString());
+  }
+}
+
+TEST(SpelledLettersTest, ATextTheSystemCannotSpellMarksNothing) {
+  SignTable table;
+  table.SetHands(2);
+  const SpelledLetters letters(*FindSystem(0), table, QStringLiteral("??"), 46, 100);
+  EXPECT_TRUE(letters.IsEmpty());
+  EXPECT_EQ(letters.SpanOfMove(0), TextSpan{});
+}

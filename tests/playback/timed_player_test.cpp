@@ -1,0 +1,147 @@
+#include "playback/timed_player.h"
+
+#include "playback/playback_engine.h"
+#include "playback/script_player.h"
+#include "playback/script_timeline.h"
+#include "signdata/sign_table.h"
+#include "support/fake_drawing_area.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+KeyFrame Frame(float wrist, float bend) {
+  KeyFrame k;
+  k.Rate = 1.0f;
+  k.RightWristPos[0] = wrist;
+  k.RightFinger[9 * 1 + 1] = bend;
+  return k;
+}
+
+SignTable ThreeSigns() {
+  SignTable table;
+  table.HandCount = 1;
+  table.ColumnCount = kOneHandColumns;
+  const std::vector<std::vector<KeyFrame>> signs{
+      {Frame(0, 0)}, {Frame(10, 90), Frame(20, 45)}, {Frame(-30, 10)}};
+  for (size_t i = 0; i < signs.size(); ++i) {
+    table.Signs[i].FrameCount = static_cast<int16_t>(signs[i].size());
+    table.Signs[i].Frames = signs[i];
+  }
+  table.SignCount = 3;
+  return table;
+}
+
+// Rest, sign 1 in two key frames, sign 2, with a still picture between: 1 + 5 + 4 + 1 + 7
+// pictures.
+const MoveScript kWord{Move::Pose(0, 0),   Move::Redraw(0),     Move::Target(1, 0),
+                       Move::Redraw(4),    Move::Target(1, 1),  Move::Redraw(3),
+                       Move::Redraw(0),    Move::Target(2, 0),  Move::Redraw(6)};
+
+void RunEventsFor(int milliseconds) {
+  QElapsedTimer waited;
+  waited.start();
+  while (waited.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+class TimedPlayerTest : public ::testing::Test {
+ protected:
+  int argc = 1;
+  char name[12] = "player_test";
+  char* argv[2] = {name, nullptr};
+  QCoreApplication app{argc, argv};
+  SignTable table = ThreeSigns();
+  FakeDrawingArea area;
+  PlaybackEngine engine{table, area};
+  TimedPlayer player{engine};
+};
+
+}  // namespace
+
+TEST(ScriptTimelineTest, CountsPicturesAndFindsTheirMoves) {
+  const ScriptTimeline timeline(kWord);
+  EXPECT_EQ(timeline.PictureCount(), 18);
+  const std::vector<std::pair<int, int>> redrawOfPicture{
+      {-1, -1}, {0, 1}, {1, 3}, {5, 3}, {6, 5}, {9, 5}, {10, 6}, {11, 8}, {17, 8}, {18, -1}};
+  for (const auto& [picture, move] : redrawOfPicture)
+    EXPECT_EQ(timeline.RedrawMoveOf(picture), move) << picture;
+  EXPECT_EQ(timeline.FirstPictureAfterMove(2), 1);
+  EXPECT_EQ(timeline.FirstPictureAfterMove(7), 11);
+  EXPECT_EQ(timeline.FirstPictureAfterMove(8), 18);
+  EXPECT_EQ(PicturesOfRedraw(-3), 0);
+  EXPECT_EQ(PicturesOfRedraw(5000), 1001);
+}
+
+TEST(ScriptTimelineTest, SlowMotionStretchesEveryAnimationWithinTheTable) {
+  const MoveScript script{Move::Redraw(0), Move::Redraw(40), Move::Redraw(700), Move::Redraw(-2)};
+  const std::vector<std::pair<int, std::vector<int>>> cases{
+      {100, {0, 40, 700, -2}}, {50, {0, 80, 1000, -2}}, {25, {0, 160, 1000, -2}}, {0, {0, 40, 700, -2}}};
+  for (const auto& [percent, steps] : cases) {
+    const MoveScript slowed = SlowedScript(script, percent);
+    for (size_t i = 0; i < steps.size(); ++i) EXPECT_EQ(slowed[i].steps, steps[i]) << percent;
+  }
+}
+
+TEST_F(TimedPlayerTest, AnyPictureShownIsExactlyThePictureOfThatStep) {
+  FakeDrawingArea played;
+  PlaybackEngine reference(table, played);
+  ImmediatePlayer(reference).Play(kWord);
+  ASSERT_EQ(played.pictures.size(), 18u);
+
+  player.Play(kWord);
+  player.Pause();
+  // Backwards and forwards, so each picture is reached from a later and an earlier one.
+  for (int picture : {17, 3, 0, 9, 5, 11, 16, 2, 10}) {
+    area.pictures.clear();
+    player.ShowPicture(picture);
+    ASSERT_EQ(area.pictures.size(), 1u);
+    EXPECT_EQ(area.pictures[0].wristX[0], played.pictures[picture].wristX[0]) << picture;
+    EXPECT_EQ(area.pictures[0].indexBase[0], played.pictures[picture].indexBase[0]) << picture;
+    EXPECT_EQ(player.CurrentPicture(), picture);
+  }
+  player.Stop();
+}
+
+TEST_F(TimedPlayerTest, PauseHoldsThePoseAndThePlaceUntilResumed) {
+  player.Play(kWord);
+  RunEventsFor(60);
+  player.Pause();
+  ASSERT_TRUE(player.IsPaused());
+  const size_t drawn = area.pictures.size();
+  const int place = player.CurrentPicture();
+  RunEventsFor(120);
+  EXPECT_EQ(area.pictures.size(), drawn);
+  EXPECT_EQ(player.CurrentPicture(), place);
+  EXPECT_TRUE(player.IsPlaying());
+
+  player.Resume();
+  RunEventsFor(600);
+  EXPECT_FALSE(player.IsPlaying());
+  EXPECT_EQ(area.pictures.back().wristX[0], -30.0f);
+}
+
+TEST_F(TimedPlayerTest, PausedOnTheLastPictureTheWordEndsOnlyWhenResumed) {
+  int finished = 0;
+  QObject::connect(&player, &TimedPlayer::finished, [&finished] { ++finished; });
+  player.Play(kWord);
+  player.Pause();
+  player.ShowPicture(100);
+  EXPECT_EQ(player.CurrentPicture(), 17);
+  EXPECT_TRUE(player.IsPlaying());
+  EXPECT_EQ(finished, 0);
+  player.Resume();
+  EXPECT_FALSE(player.IsPlaying());
+  EXPECT_EQ(finished, 1);
+  EXPECT_EQ(player.LastScript(), kWord);
+}
+
+TEST_F(TimedPlayerTest, SlowMotionPlaysTheNextWordWithMorePictures) {
+  player.SetSlowMotion(50);
+  player.Play(kWord);
+  EXPECT_EQ(player.PictureCount(), 1 + 9 + 7 + 1 + 13);
+  EXPECT_EQ(player.LastScript(), kWord);
+  player.Stop();
+}
