@@ -26,6 +26,16 @@ struct ConversionError {
 
 using ConversionResult = std::variant<Conversion, ConversionError>;
 
+// One conversion of a fresh converter (`convert`, as &KslClass::Text): its signs and
+// the text they read as (`shown`), or an error when the converter rejects the text.
+template <typename Converter>
+ConversionResult RunConversion(bool (Converter::*convert)(const QString&),
+                               QString (Converter::*shown)() const, const QString& text) {
+  Converter converter;
+  if (!(converter.*convert)(text)) return ConversionError{};
+  return Conversion{converter.Sequence(), (converter.*shown)()};
+}
+
 // Which input boxes the main window lays out for a system.
 enum class InputFamily { Alphabet, Kana, Hangul, Numerals };
 

@@ -19,23 +19,14 @@ constexpr std::array<std::pair<float, float>, 9> kGridOffsets = {{
     {0.0f, -80.0f}, {-80.0f, -80.0f}, {80.0f, -80.0f},
 }};
 
-ConversionResult Converted(const KslClass& converter, bool ok) {
-  if (!ok) return ConversionError{};
-  return Conversion{converter.Sequence(), converter.HangulString()};
-}
-
 }  // namespace
 
 ConversionResult HangulSystem::Convert(const QString& text, int16_t) const {
-  KslClass converter;
-  const bool ok = converter.Text(text);
-  return Converted(converter, ok);
+  return RunConversion(&KslClass::Text, &KslClass::HangulString, text);
 }
 
 ConversionResult HangulSystem::ConvertRomanized(const QString& text) const {
-  KslClass converter;
-  const bool ok = converter.RomanText(text);
-  return Converted(converter, ok);
+  return RunConversion(&KslClass::RomanText, &KslClass::HangulString, text);
 }
 
 MoveScript HangulSystem::Choreograph(const SignTable& table, const SignSequence& steps,

@@ -10,11 +10,6 @@ namespace {
 constexpr float kBounceAngle = 10.0f;
 constexpr float kMarkDistance = 100.0f;
 
-ConversionResult Converted(const JslClass& converter, bool ok) {
-  if (!ok) return ConversionError{};
-  return Conversion{converter.Sequence(), converter.KatakanaString()};
-}
-
 void AppendModifier(MoveScript& script, const SignTable& table, const SignStep& step,
                     int16_t delay) {
   const int code = step.Code;
@@ -53,15 +48,11 @@ void AppendModifier(MoveScript& script, const SignTable& table, const SignStep& 
 }  // namespace
 
 ConversionResult KanaSystem::Convert(const QString& text, int16_t) const {
-  JslClass converter;
-  const bool ok = converter.Text(text);
-  return Converted(converter, ok);
+  return RunConversion(&JslClass::Text, &JslClass::KatakanaString, text);
 }
 
 ConversionResult KanaSystem::ConvertRomanized(const QString& text) const {
-  JslClass converter;
-  const bool ok = converter.RomanText(text);
-  return Converted(converter, ok);
+  return RunConversion(&JslClass::RomanText, &JslClass::KatakanaString, text);
 }
 
 MoveScript KanaSystem::Choreograph(const SignTable& table, const SignSequence& steps,
