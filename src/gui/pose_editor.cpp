@@ -272,6 +272,10 @@ bool PoseEditor::eventFilter(QObject* watched, QEvent* event) {
       savedFrameText_ = frameNumberBox_->text();
       // After the click that gave the focus has placed the cursor.
       QTimer::singleShot(0, frameNumberBox_, &QLineEdit::selectAll);
+    } else if (event->type() == QEvent::MouseButtonPress && !frameNumberBox_->hasFocus()) {
+      // The focus may come after the click on a busy display; the text to keep on
+      // Cancel is the one the click found.
+      savedFrameText_ = frameNumberBox_->text();
     } else if (event->type() == QEvent::MouseButtonRelease) {
       // After the click is done, so the question does not interrupt it.
       QTimer::singleShot(0, this, &PoseEditor::FrameNumberClicked);
