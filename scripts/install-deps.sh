@@ -20,6 +20,7 @@ packages=(
   libgif-dev libimagequant-dev
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev
   fonts-liberation
+  desktop-file-utils appstream
 )
 
 missing=()

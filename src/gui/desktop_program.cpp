@@ -5,7 +5,11 @@
 #include <QApplication>
 
 int RunDesktopProgram(const QString& appDirectory, const std::function<void(MainWindow&)>& shown) {
-  MainWindow window(appDirectory);
+  return RunDesktopProgram(PlacesBeside(appDirectory), shown);
+}
+
+int RunDesktopProgram(const ProgramPlaces& places, const std::function<void(MainWindow&)>& shown) {
+  MainWindow window(places);
   if (!window.StartUp()) return 0;
   window.show();
   window.FocusWordBox();

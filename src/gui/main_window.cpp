@@ -78,10 +78,13 @@ QFont FontObject(const FontDescription& description) {
 }  // namespace
 
 MainWindow::MainWindow(QString appDirectory, QWidget* parent)
+    : MainWindow(PlacesBeside(appDirectory), parent) {}
+
+MainWindow::MainWindow(ProgramPlaces places, QWidget* parent)
     : QMainWindow(parent),
       ui_(BuildMainWindowControls(*new QWidget(this))),
       menus_(BuildMainWindowMenus(*menuBar())),
-      appDirectory_(std::move(appDirectory)),
+      places_(std::move(places)),
       messages_(this),
       engine_(table_, *ui_.handView),
       player_(engine_),
@@ -91,7 +94,7 @@ MainWindow::MainWindow(QString appDirectory, QWidget* parent)
       pictures_(new PictureRecording({this, ui_.handView, ui_.recordingPanel, ui_.readingBox, ui_.speedBox,
                                       &recorder_, &signs_, &messages_,
                                       [this] { return settings_.InterfaceLanguage; }},
-                                     appDirectory_, this)),
+                                     places_.UserFolder, this)),
       readingCapture_(new ReadingCapture(*ui_.wordBox, *ui_.readingBox, this)),
       playbackControl_(new WordPlaybackControl(player_, engine_, *ui_.playbackBar, this)),
       playbackMenu_(std::make_unique<PlaybackMenu>(BuildPlaybackMenu(*menuBar(), menus_.HelpMenus->menuAction()))),
@@ -114,7 +117,7 @@ MainWindow::~MainWindow() {
   player_.Stop();
 }
 
-QString MainWindow::SettingsPath() const { return appDirectory_ + kSettingsFileName; }
+QString MainWindow::SettingsPath() const { return places_.SettingsFile(); }
 
 const QFont& MainWindow::InterfaceFont() const {
   return fonts_[InterfaceFontIndex(settings_.InterfaceLanguage)];
@@ -356,7 +359,7 @@ void MainWindow::FontSelection() {
 
 void MainWindow::ShowAbout() { AboutWindow().exec(); }
 
-void MainWindow::ShowHelp(int16_t index) { OpenHelpDocument(appDirectory_, index, messages_, this); }
+void MainWindow::ShowHelp(int16_t index) { OpenHelpDocument(places_.DataFolder, index, messages_, this); }
 void MainWindow::OpenPoseEditor() {
   if (table_.HasLayout()) EditWindow().Open(ui_.systemLabel->text());
 }
@@ -400,7 +403,7 @@ void MainWindow::NumericON() { ApplyLayout(NumericLayout()); }
 
 bool MainWindow::PositionInitializeRoutine(int16_t system) {
   const SystemSetup setup = LayOutSystem(system);
-  const QString path = setup.FileName.isEmpty() ? QString() : appDirectory_ + setup.FileName;
+  const QString path = setup.FileName.isEmpty() ? QString() : places_.DataFile(setup.FileName);
   if (setup.TableHands) table_.SetHands(*setup.TableHands);
 
   signs_.LangSet(system);
@@ -547,11 +550,13 @@ ReadingListEditor& MainWindow::ReadingListWindow() {
 
 void MainWindow::EditWordList() {
   const WordListSource source = WordListOfSystem(settings_.SystemIndex, settings_.InterfaceLanguage);
-  const QString path = appDirectory_ + source.FileName;
-  WordListLoad load = LoadWordListFile(path, source.Format);
+  // The shipped list is read until the user has saved one; a save writes the user's copy.
+  const QString readPath = places_.FileToRead(source.FileName);
+  const QString path = places_.UserFile(source.FileName);
+  WordListLoad load = LoadWordListFile(readPath, source.Format);
   // The editor still opens, empty, and a save creates the file.
   if (!load.ok) {
-    messages_.ShowMessage(WordListReadMessage(path, load.reason));
+    messages_.ShowMessage(WordListReadMessage(readPath, load.reason));
     load.list = {};
   }
   if (source.ReadingEditor) {
@@ -573,7 +578,7 @@ PracticeWindow& MainWindow::PracticeWindowOf() {
   if (!practiceWindow_) {
     practiceWindow_ = new PracticeWindow(this);
     practiceRunner_ = new PracticeRunner(*practiceWindow_, {ui_.wordBox, ui_.readingBox, ui_.speedBox}, signs_,
-                                         messages_, appDirectory_ + kPracticeHistoryFileName, practiceWindow_);
+                                         messages_, places_.UserFile(kPracticeHistoryFileName), practiceWindow_);
     // The options chosen in the window are kept in the settings file.
     connect(practiceRunner_, &PracticeRunner::ended, this, [this] {
       settings_.PracticeTypedAnswer = practiceWindow_->TypedAnswer();
@@ -596,7 +601,7 @@ void MainWindow::Practice() {
   // The numerals practise random numbers; no list is read for them.
   if (!numericMode_) {
     const WordListSource source = WordListOfSystem(settings_.SystemIndex, settings_.InterfaceLanguage);
-    const QString path = appDirectory_ + source.FileName;
+    const QString path = places_.FileToRead(source.FileName);
     const WordListLoad load = LoadWordListFile(path, source.Format);
     if (load.ok)
       list = load.list;
@@ -629,7 +634,7 @@ void MainWindow::SpellListWord(const QString& word) {
 FileDialog& MainWindow::FileWindow() {
   if (!fileDialog_) {
     fileDialog_ = new FileDialog(this);
-    fileDialog_->SetFolder(appDirectory_);
+    fileDialog_->SetFolder(places_.DataFolder);
   }
   return *fileDialog_;
 }

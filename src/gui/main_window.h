@@ -9,6 +9,7 @@
 #include "playback/timed_player.h"
 #include "shell/caption_table.h"
 #include "shell/font_list.h"
+#include "shell/program_places.h"
 #include "shell/settings.h"
 #include "shell/start_flow.h"
 #include "shell/system_setup.h"
@@ -46,8 +47,8 @@ class ReferenceChartWindow;
 
 // The main window: the drawing area, the input boxes of the current system, the speed,
 // the view point and the menus. It spells what the user types, switches systems and
-// writes the settings file when it closes. The files it reads and writes (settings,
-// angle data) are named relative to `appDirectory`, the program's own folder.
+// writes the settings file when it closes. It reads the program's data and writes the
+// user's files in the folders `places` names; given one folder, everything is there.
 //
 // It owns the sign table of the loaded system, the playback engine that animates the
 // hands on the drawing area, and the player that paces a word from a timer.
@@ -56,6 +57,7 @@ class MainWindow : public QMainWindow {
 
  public:
   explicit MainWindow(QString appDirectory, QWidget* parent = nullptr);
+  explicit MainWindow(ProgramPlaces places, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // Start-up, in order: the OpenGL context, the settings file, then the window's
@@ -99,7 +101,7 @@ class MainWindow : public QMainWindow {
   // While the practice runs the letters being signed stay hidden.
   void SetPracticeRunning(bool running);
 
-  const QString& ApplicationDirectory() const { return appDirectory_; }
+  const ProgramPlaces& Places() const { return places_; }
   QString SettingsPath() const;
   // The English, Japanese and Korean font objects; the interface font is the one of
   // the interface language.
@@ -192,7 +194,7 @@ class MainWindow : public QMainWindow {
 
   MainWindowControls ui_;
   MainWindowMenus menus_;
-  const QString appDirectory_;
+  const ProgramPlaces places_;
   MessageBoxSink messages_;
   Settings settings_;
   bool hangulMode_ = false;
