@@ -22,7 +22,6 @@ constexpr std::array<float, 3> kOutline{0.10f, 0.07f, 0.07f};
 // A calm slate, dark enough that the hands are always the brightest thing in view.
 constexpr std::array<float, 3> kBackground{0.13f, 0.145f, 0.175f};
 constexpr float kOutlinePixels = 1.6f;
-constexpr int kWantedSamples = 4;
 
 std::array<float, 3> Normalised(float x, float y, float z) {
   const float length = std::sqrt(x * x + y * y + z * z);
@@ -98,9 +97,11 @@ void SetVector(GLuint program, const char* name, const std::array<float, 3>& val
 struct NaturalHandRenderer::Programs {
   GLuint skin = 0;
   GLuint outline = 0;
+  GLuint smoothing = 0;
   ~Programs() {
     if (skin != 0) glDeleteProgram(skin);
     if (outline != 0) glDeleteProgram(outline);
+    if (smoothing != 0) glDeleteProgram(smoothing);
   }
 };
 
@@ -111,7 +112,9 @@ std::unique_ptr<NaturalHandRenderer> NaturalHandRenderer::Create(const Hand& dim
   auto programs = std::make_unique<Programs>();
   programs->skin = Link(sources.skinVertex, sources.skinFragment, "skin", &why);
   if (programs->skin != 0) programs->outline = Link(sources.outlineVertex, sources.outlineFragment, "outline", &why);
-  if (programs->skin == 0 || programs->outline == 0) {
+  if (programs->outline != 0)
+    programs->smoothing = Link(sources.smoothingVertex, sources.smoothingFragment, "smoothing", &why);
+  if (programs->skin == 0 || programs->outline == 0 || programs->smoothing == 0) {
     if (error != nullptr) *error = why;
     return nullptr;
   }
@@ -126,7 +129,7 @@ NaturalHandRenderer::~NaturalHandRenderer() { ReleaseTarget(); }
 
 void NaturalHandRenderer::ReleaseTarget() {
   if (framebuffer_ != 0) glDeleteFramebuffers(1, &framebuffer_);
-  if (colour_ != 0) glDeleteRenderbuffers(1, &colour_);
+  if (colour_ != 0) glDeleteTextures(1, &colour_);
   if (depth_ != 0) glDeleteRenderbuffers(1, &depth_);
   framebuffer_ = colour_ = depth_ = 0;
   targetWidth_ = targetHeight_ = 0;
@@ -135,24 +138,25 @@ void NaturalHandRenderer::ReleaseTarget() {
 bool NaturalHandRenderer::PrepareTarget(int width, int height) {
   if (framebuffer_ != 0 && width == targetWidth_ && height == targetHeight_) return true;
   ReleaseTarget();
-  GLint maxSamples = 1;
-  glGetIntegerv(GL_MAX_SAMPLES, &maxSamples);
-  samples_ = std::clamp(static_cast<int>(maxSamples), 1, kWantedSamples);
-  if (samples_ < 2) return false;
+  glGenTextures(1, &colour_);
+  glBindTexture(GL_TEXTURE_2D, colour_);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+  // Linear, because the smoothing reads between pixels.
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  glBindTexture(GL_TEXTURE_2D, 0);
   glGenFramebuffers(1, &framebuffer_);
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
-  glGenRenderbuffers(1, &colour_);
-  glBindRenderbuffer(GL_RENDERBUFFER, colour_);
-  glRenderbufferStorageMultisample(GL_RENDERBUFFER, samples_, GL_RGBA8, width, height);
-  glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour_);
+  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colour_, 0);
   glGenRenderbuffers(1, &depth_);
   glBindRenderbuffer(GL_RENDERBUFFER, depth_);
-  glRenderbufferStorageMultisample(GL_RENDERBUFFER, samples_, GL_DEPTH_COMPONENT24, width, height);
+  glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
   glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth_);
   const bool complete = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
   if (!complete) {
     ReleaseTarget();
-    samples_ = 1;
     return false;
   }
   targetWidth_ = width;
@@ -206,27 +210,43 @@ void NaturalHandRenderer::Draw(const CameraSetup& camera, std::span<const Hand* 
   glViewport(0, 0, width, height);
   glClearColor(kBackground[0], kBackground[1], kBackground[2], 1.0f);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  // Multisampling is dear on a software renderer, so only the part of the picture
-  // the hands cover is drawn multisampled and copied into the picture.
+  // Multisampling is dear on a software renderer, so the hands are drawn once per
+  // pixel into a picture of their own and only the part they cover is copied back,
+  // smoothed along its edges.
   const QRect covered = CoveredRect(camera);
-  const bool multisampled = !covered.isEmpty() && PrepareTarget(width, height);
-  if (multisampled) {
+  const bool separate = !covered.isEmpty() && PrepareTarget(width, height);
+  if (separate) {
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
     glEnable(GL_SCISSOR_TEST);
-    glScissor(covered.x(), covered.y(), covered.width(), covered.height());
+    // The smoothing reads up to four pixels beyond the covered part.
+    const QRect read = covered.adjusted(-6, -6, 6, 6).intersected(QRect(0, 0, width, height));
+    glScissor(read.x(), read.y(), read.width(), read.height());
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   }
   glClearColor(0.0f, 0.0f, 0.0f, 1.0f);  // the classic drawing's, as it was set up
   if (!covered.isEmpty()) DrawMeshes(camera);
-  if (multisampled) {
-    glDisable(GL_SCISSOR_TEST);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(target));
-    const int x0 = covered.x(), y0 = covered.y(), x1 = covered.x() + covered.width(),
-              y1 = covered.y() + covered.height();
-    glBlitFramebuffer(x0, y0, x1, y1, x0, y0, x1, y1, GL_COLOR_BUFFER_BIT, GL_NEAREST);
-    glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(target));
-  }
+  glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(target));
+  if (separate) CopySmoothed(covered);
+}
+
+void NaturalHandRenderer::CopySmoothed(const QRect& covered) {
+  glScissor(covered.x(), covered.y(), covered.width(), covered.height());
+  glDisable(GL_DEPTH_TEST);
+  glUseProgram(programs_->smoothing);
+  glActiveTexture(GL_TEXTURE0);
+  glBindTexture(GL_TEXTURE_2D, colour_);
+  glUniform1i(glGetUniformLocation(programs_->smoothing, "picture"), 0);
+  glUniform2f(glGetUniformLocation(programs_->smoothing, "texel"), 1.0f / static_cast<float>(targetWidth_),
+              1.0f / static_cast<float>(targetHeight_));
+  static constexpr std::array<float, 8> kWholePicture{-1.0f, -1.0f, 1.0f, -1.0f, 1.0f, 1.0f, -1.0f, 1.0f};
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glVertexPointer(2, GL_FLOAT, 0, kWholePicture.data());
+  glDrawArrays(GL_TRIANGLE_FAN, 0, 4);
+  glDisableClientState(GL_VERTEX_ARRAY);
+  glBindTexture(GL_TEXTURE_2D, 0);
+  glUseProgram(0);
+  glEnable(GL_DEPTH_TEST);
+  glDisable(GL_SCISSOR_TEST);
 }
 
 void NaturalHandRenderer::DrawMeshes(const CameraSetup& camera) {

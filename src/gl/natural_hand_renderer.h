@@ -14,8 +14,8 @@ class Hand;
 
 // Draws hands in the Natural style on the OpenGL context current when it is made:
 // a calm dark background, then each hand's rounded mesh with per-pixel skin shading
-// and a thin dark outline, multisampled and resolved into whatever framebuffer is
-// bound when Draw is called. Leaves the fixed render state as the classic drawing
+// and a thin dark outline, drawn into a picture of its own and copied, smoothed along
+// its edges, into whatever framebuffer is bound when Draw is called. Leaves the fixed render state as the classic drawing
 // set it up (black clear colour, no culling, no program). Must be destroyed with the same context current.
 class NaturalHandRenderer {
  public:
@@ -38,14 +38,14 @@ class NaturalHandRenderer {
   void ReleaseTarget();
   QRect CoveredRect(const CameraSetup& camera) const;
   void DrawMeshes(const CameraSetup& camera);
+  void CopySmoothed(const QRect& covered);
 
   std::unique_ptr<Programs> programs_;
   std::vector<MeshPart> parts_;
   std::vector<PosedHandMesh> meshes_;
   unsigned framebuffer_ = 0;
-  unsigned colour_ = 0;
+  unsigned colour_ = 0;  // a texture, read by the smoothing pass
   unsigned depth_ = 0;
   int targetWidth_ = 0;
   int targetHeight_ = 0;
-  int samples_ = 1;
 };

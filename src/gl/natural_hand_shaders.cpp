@@ -63,5 +63,43 @@ void main() {
   gl_FragColor = vec4(mix(background, outline, fade), 1.0);
 }
 )";
+  sources.smoothingVertex = R"(#version 120
+void main() {
+  gl_Position = gl_Vertex;
+}
+)";
+  // Finds the direction of the strongest edge from four in-between (bilinear) samples
+  // and blends along it; where the blend would reach past the neighbours' brightness
+  // (a thin detail rather than an edge) the shorter blend is kept.
+  sources.smoothingFragment = R"(#version 120
+uniform sampler2D picture;
+uniform vec2 texel;
+void main() {
+  vec2 at = gl_FragCoord.xy * texel;
+  vec3 centre = texture2D(picture, at).rgb;
+  const vec3 weights = vec3(0.299, 0.587, 0.114);
+  float nw = dot(texture2D(picture, at + vec2(-0.5, 0.5) * texel).rgb, weights);
+  float ne = dot(texture2D(picture, at + vec2(0.5, 0.5) * texel).rgb, weights);
+  float sw = dot(texture2D(picture, at + vec2(-0.5, -0.5) * texel).rgb, weights);
+  float se = dot(texture2D(picture, at + vec2(0.5, -0.5) * texel).rgb, weights);
+  float middle = dot(centre, weights);
+  float lowest = min(middle, min(min(nw, ne), min(sw, se)));
+  float highest = max(middle, max(max(nw, ne), max(sw, se)));
+  if (highest - lowest < 0.06) {
+    gl_FragColor = vec4(centre, 1.0);
+    return;
+  }
+  vec2 along = vec2(-((nw + ne) - (sw + se)), (nw + sw) - (ne + se));
+  float damping = max((nw + ne + sw + se) * 0.03125, 1.0 / 128.0);
+  float scale = 1.0 / (min(abs(along.x), abs(along.y)) + damping);
+  along = clamp(along * scale, vec2(-8.0), vec2(8.0)) * texel;
+  vec3 near = 0.5 * (texture2D(picture, at + along * (1.0 / 3.0 - 0.5)).rgb +
+                     texture2D(picture, at + along * (2.0 / 3.0 - 0.5)).rgb);
+  vec3 far = near * 0.5 + 0.25 * (texture2D(picture, at - along * 0.5).rgb +
+                                  texture2D(picture, at + along * 0.5).rgb);
+  float farLuma = dot(far, weights);
+  gl_FragColor = vec4((farLuma < lowest || farLuma > highest) ? near : far, 1.0);
+}
+)";
   return sources;
 }

@@ -7,11 +7,15 @@
 // space (so every view point is lit alike), a broad faint sheen instead of hot
 // highlights, and the forearm fading into the background. Outline: the hand's back
 // faces pushed out along their normals by a fixed number of pixels, drawn dark.
+// Smoothing: one pass over the drawn picture that blends only across strong edges
+// (the outline's), far cheaper on the software renderer than multisampling.
 struct NaturalShaderSources {
   QByteArray skinVertex;
   QByteArray skinFragment;
   QByteArray outlineVertex;
   QByteArray outlineFragment;
+  QByteArray smoothingVertex;
+  QByteArray smoothingFragment;
 };
 
 NaturalShaderSources DefaultNaturalShaders();
