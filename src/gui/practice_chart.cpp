@@ -68,9 +68,9 @@ void PracticeChart::paintEvent(QPaintEvent*) {
   const double bottom = area.bottom() - line * 1.5 - kGap;
   const QRectF frame(plot.left(), plot.top(), plot.width(), std::max(1.0, bottom - plot.top()));
 
-  painter.setPen(QColor(225, 225, 225));
   for (int step = 0; step <= 2; ++step) {
     const double y = frame.bottom() - frame.height() * step / 2.0;
+    painter.setPen(QColor(225, 225, 225));
     painter.drawLine(QPointF(frame.left(), y), QPointF(frame.right(), y));
     const QRectF scaleRow(area.left(), y - line / 2, area.width(), line);
     label(scaleRow, Qt::AlignLeft | Qt::AlignVCenter, QString::number(step * 50), kBarTextColour);
