@@ -234,6 +234,7 @@ void MainWindow::SetLeftHanded(bool leftHanded) {
 ReferenceChartWindow& MainWindow::ChartWindow() {
   if (!chartWindow_) {
     chartWindow_ = new ReferenceChartWindow(this);
+    chartWindow_->SetTitle(captions_.Caption(ReferenceChartCaption, settings_.InterfaceLanguage));
     connect(chartWindow_, &ReferenceChartWindow::signChosen, this, &MainWindow::PlaySign);
   }
   return *chartWindow_;
@@ -368,6 +369,10 @@ void MainWindow::CaptionSetting() {
   ApplyMainWindowFont(ui_, InterfaceFont());
   ui_.playbackBar->SetInterfaceFont(InterfaceFont());
   ApplyMainWindowCaptions(ui_, menus_, captions_, settings_.InterfaceLanguage);
+  ui_.playbackBar->SetCaptions(captions_, settings_.InterfaceLanguage);
+  ApplyPlaybackMenuCaptions(*playbackMenu_, captions_, settings_.InterfaceLanguage);
+  ApplyViewMenuCaptions(*viewMenu_, captions_, settings_.InterfaceLanguage);
+  if (chartWindow_) chartWindow_->SetTitle(captions_.Caption(ReferenceChartCaption, settings_.InterfaceLanguage));
   if (optionWindow_) {
     optionWindow_->SetInterfaceFont(InterfaceFont());
     optionWindow_->SetCaptions(captions_, settings_.InterfaceLanguage);

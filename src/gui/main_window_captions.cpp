@@ -22,6 +22,7 @@ void ApplyMainWindowCaptions(const MainWindowControls& ui, const MainWindowMenus
   const auto caption = [&](int row) { return captions.Caption(row, language); };
   menus.FileMenus->setTitle(caption(FileMenuCaption));
   menus.mnuExit->setText(caption(ExitCaption));
+  menus.mnuExport->setText(caption(ExportCaption));
   menus.ToolMenus->setTitle(caption(ToolMenuCaption));
   menus.mnuBmp->setText(caption(BitmapCaption));
   menus.mnuOption->setText(caption(FingerspellLanguageCaption));
@@ -43,6 +44,8 @@ void ApplyMainWindowCaptions(const MainWindowControls& ui, const MainWindowMenus
   ui.viewPointOptions[1]->setText(caption(SignerCaption));
   ui.speedLabel->setText(caption(SpeedCaption));
   ui.numericBox->setText(caption(NumericCaption));
+  ui.naturalHandsBox->setText(caption(NaturalHandsCaption));
+  ui.naturalHandsBox->setAccessibleName(ui.naturalHandsBox->text());
   ui.percentLabel->setText(QStringLiteral("%"));
 }
 
@@ -51,7 +54,7 @@ void ApplyMainWindowFont(const MainWindowControls& ui, const QFont& font) {
        std::initializer_list<QWidget*>{ui.wordLabel, ui.readingLabel, ui.readingBox, ui.hangulModeButton,
                                        ui.numericBox, ui.speedLabel, ui.speedBox, ui.percentLabel,
                                        ui.startButton, ui.viewPointGroup, ui.viewPointOptions[0], ui.viewPointOptions[1],
-                                       ui.homeButton, ui.recordingPanel, ui.captureButton, ui.recordButton,
+                                       ui.naturalHandsBox, ui.homeButton, ui.recordingPanel, ui.captureButton, ui.recordButton,
                                        ui.closeRecordingButton})
     control->setFont(font);
   QFont underlined = font;

@@ -1,5 +1,7 @@
 #include "gui/playback_bar.h"
 
+#include "shell/caption_table.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -67,6 +69,18 @@ void PlaybackBar::SetPictureCount(int count) {
 void PlaybackBar::SetPicture(int picture) {
   const QSignalBlocker quiet(slider_);
   slider_->setValue(picture);
+}
+
+void PlaybackBar::SetCaptions(const CaptionTable& captions, int16_t language) {
+  const auto caption = [&](int row) { return captions.Caption(row, language); };
+  replay_->setText(caption(ReplayCaption));
+  replay_->setAccessibleName(replay_->text());
+  replay_->setToolTip(caption(ReplayTipCaption));
+  showLetters_->setText(caption(ShowLettersCaption));
+  showLetters_->setAccessibleName(showLetters_->text());
+  slider_->setAccessibleName(caption(StepSliderCaption));
+  slider_->setToolTip(caption(StepSliderTipCaption));
+  letters_->setAccessibleName(caption(LetterBeingSignedCaption));
 }
 
 int PlaybackBar::Picture() const { return slider_->value(); }

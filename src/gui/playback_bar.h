@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include <cstdint>
+
+class CaptionTable;
 class QCheckBox;
 class QFont;
 class QLabel;
@@ -18,6 +21,7 @@ class PlaybackBar : public QWidget {
   explicit PlaybackBar(QWidget* parent = nullptr);
 
   void SetInterfaceFont(const QFont& font);
+  void SetCaptions(const CaptionTable& captions, int16_t language);
 
   // The slider over `count` pictures, at `picture`; disabled for no pictures.
   void SetPictureCount(int count);

@@ -1,5 +1,7 @@
 #include "gui/playback_menu.h"
 
+#include "shell/caption_table.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QKeySequence>
@@ -13,6 +15,13 @@ QAction* Entry(QMenu& menu, const char* name, const QString& caption, const QStr
   QAction* action = menu.addAction(keys.isEmpty() ? caption : caption + u'\t' + keys);
   action->setObjectName(QString::fromLatin1(name));
   return action;
+}
+
+// A new caption for an entry, keeping the keys written after its tab.
+void Recaption(QAction& action, const QString& caption) {
+  const QString text = action.text();
+  const qsizetype tab = text.indexOf(u'\t');
+  action.setText(tab < 0 ? caption : caption + text.mid(tab));
 }
 
 }  // namespace
@@ -32,6 +41,7 @@ PlaybackMenu BuildPlaybackMenu(QMenuBar& bar, QAction* before) {
 
   QMenu* slow = play.menu->addMenu(QStringLiteral("Slow motion"));
   slow->setObjectName(QStringLiteral("SlowMotionMenus"));
+  play.slowMotionMenu = slow;
   auto* group = new QActionGroup(slow);
   for (size_t i = 0; i < play.slowMotion.size(); ++i) {
     const int percent = PlaybackMenu::kSlowMotionPercents[i];
@@ -44,4 +54,15 @@ PlaybackMenu BuildPlaybackMenu(QMenuBar& bar, QAction* before) {
   }
   play.slowMotion.back()->setChecked(true);
   return play;
+}
+
+void ApplyPlaybackMenuCaptions(const PlaybackMenu& play, const CaptionTable& captions, int16_t language) {
+  const auto caption = [&](int row) { return captions.Caption(row, language); };
+  play.menu->setTitle(caption(PlayMenuCaption));
+  Recaption(*play.replay, caption(ReplayCaption));
+  Recaption(*play.pause, caption(PauseCaption));
+  Recaption(*play.stop, caption(StopCaption));
+  Recaption(*play.stepBack, caption(StepBackCaption));
+  Recaption(*play.stepForward, caption(StepForwardCaption));
+  play.slowMotionMenu->setTitle(caption(SlowMotionCaption));
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
+class CaptionTable;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -17,9 +19,13 @@ struct PlaybackMenu {
   QAction* stepBack = nullptr;
   QAction* stepForward = nullptr;
   // 25 %, 50 %, 100 % of the speed, for the next word played.
+  QMenu* slowMotionMenu = nullptr;
   std::array<QAction*, 3> slowMotion{};
   static constexpr std::array<int, 3> kSlowMotionPercents{25, 50, 100};
 };
 
 // Adds the menu to `bar` before `before` (the Help menu's action).
 PlaybackMenu BuildPlaybackMenu(QMenuBar& bar, QAction* before);
+
+// Captions the menu in the interface language; the keys stay beside the entries.
+void ApplyPlaybackMenuCaptions(const PlaybackMenu& play, const CaptionTable& captions, int16_t language);

@@ -144,7 +144,7 @@ void PracticeRunner::CheckTyped(const QString& typed) {
   const PracticeItem& item = session_->Current();
   const QString shown = item.Reading.isEmpty() ? item.Answer : item.Answer + QStringLiteral(" (") + item.Reading + u')';
   window_.ShowResult(right, shown, typed);
-  window_.ShowScore(session_->Score().Text());
+  window_.ShowScore(session_->Score());
   if (window_.AdaptSpeed() && !counted) {
     const std::optional<int16_t> speed = SpeedFromText(window_.SpeedText());
     window_.SetSpeedText(QString::number(AdaptedSpeed(speed.value_or(100), right)));

@@ -2,6 +2,7 @@
 
 #include "gui/background_painter.h"
 #include "gui/practice_chart.h"
+#include "shell/answer_check.h"
 #include "shell/caption_table.h"
 
 #include <QCheckBox>
@@ -61,7 +62,8 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   typedAnswerBox_ = new QCheckBox(QStringLiteral("Type the answer"), this);
   typedAnswerBox_->setObjectName(QStringLiteral("chkTypedAnswer"));
   typedAnswerBox_->setAccessibleName(typedAnswerBox_->text());
-  auto* answerLabel = new QLabel(QStringLiteral("Your answer"), this);
+  answerLabel_ = new QLabel(QStringLiteral("Your answer"), this);
+  auto* answerLabel = answerLabel_;
   answerBox_ = new QLineEdit(this);
   answerBox_->setObjectName(QStringLiteral("txtAnswer"));
   answerBox_->setAccessibleName(answerLabel->text());
@@ -80,7 +82,8 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   chart_ = new PracticeChart(this);
 
   auto* speedRow = new QHBoxLayout;
-  auto* speedLabel = new QLabel(QStringLiteral("Speed"), this);
+  speedLabel_ = new QLabel(QStringLiteral("Speed"), this);
+  auto* speedLabel = speedLabel_;
   speedLabel->setBuddy(speedBox_);
   speedRow->addWidget(speedLabel);
   speedRow->addWidget(speedBox_);
@@ -97,10 +100,12 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   auto* options = new QFormLayout;
   auto* lengths = new QHBoxLayout;
   lengths->addWidget(shortestBox_);
-  lengths->addWidget(new QLabel(QStringLiteral("to"), this));
+  lengthToLabel_ = new QLabel(QStringLiteral("to"), this);
+  lengths->addWidget(lengthToLabel_);
   lengths->addWidget(longestBox_);
   lengths->addStretch();
-  options->addRow(QStringLiteral("Word length (signs)"), lengths);
+  lengthLabel_ = new QLabel(QStringLiteral("Word length (signs)"), this);
+  options->addRow(lengthLabel_, lengths);
   options->addRow(typedAnswerBox_, adaptSpeedBox_);
 
   auto* layout = new QVBoxLayout(this);
@@ -144,6 +149,25 @@ void PracticeWindow::SetCaptions(const CaptionTable& captions, int16_t language,
   for (QPushButton* button : {answerButton_, continueButton_, repeatButton_, endButton_})
     button->setAccessibleName(button->text());
   setWindowTitle(caption(PracticeCaption));
+  speedLabel_->setText(caption(SpeedCaption));
+  speedBox_->setAccessibleName(speedLabel_->text());
+  typedAnswerBox_->setText(caption(TypeAnswerCaption));
+  adaptSpeedBox_->setText(caption(AdaptSpeedCaption));
+  for (QCheckBox* box : {typedAnswerBox_, adaptSpeedBox_}) box->setAccessibleName(box->text());
+  answerLabel_->setText(caption(YourAnswerCaption));
+  answerBox_->setAccessibleName(answerLabel_->text());
+  lengthLabel_->setText(caption(WordLengthCaption));
+  lengthToLabel_->setText(caption(LengthToCaption));
+  shortestBox_->setAccessibleName(caption(ShortestWordCaption));
+  longestBox_->setAccessibleName(caption(LongestWordCaption));
+  for (QSpinBox* box : {shortestBox_, longestBox_}) box->setSpecialValueText(caption(AnyLengthCaption));
+  resultLabel_->setAccessibleName(caption(ResultCaption));
+  scoreLabel_->setAccessibleName(caption(ScoreCaption));
+  statusLabel_->setAccessibleName(caption(StatusCaption));
+  scoreFormat_ = caption(ScoreLineCaption);
+  wrongAnswerFormat_ = caption(WrongAnswerCaption);
+  chart_->SetCaptions({caption(ProgressCaption), caption(NoSessionCaption), caption(RightShareAxisCaption),
+                       caption(SpeedAxisCaption)});
   for (QWidget* control : findChildren<QWidget*>())
     if (control != chart_) control->setFont(font);
 }
@@ -174,13 +198,16 @@ void PracticeWindow::NewWord() {
 
 void PracticeWindow::ShowResult(bool right, const QString& answer, const QString& typed) {
   resultLabel_->setText(right ? QStringLiteral("\u2714 %1").arg(answer)
-                              : QStringLiteral("\u2718 It was \"%1\"; you typed \"%2\"").arg(answer, typed));
+                              : QStringLiteral("\u2718 ") + wrongAnswerFormat_.arg(answer, typed));
   QPalette colours = resultLabel_->palette();
   colours.setColor(QPalette::WindowText, right ? QColor(0, 120, 0) : QColor(170, 0, 0));
   resultLabel_->setPalette(colours);
 }
 
 void PracticeWindow::ShowScore(const QString& score) { scoreLabel_->setText(score); }
+void PracticeWindow::ShowScore(const PracticeScore& score) {
+  scoreLabel_->setText(scoreFormat_.arg(score.Right()).arg(score.Asked()).arg(score.Streak()));
+}
 void PracticeWindow::ShowStatus(const QString& text) { statusLabel_->setText(text); }
 void PracticeWindow::ShowHistory(const std::vector<PracticeSessionRecord>& sessions) { chart_->SetSessions(sessions); }
 

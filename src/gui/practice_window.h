@@ -15,6 +15,7 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class PracticeChart;
+class PracticeScore;
 
 // The practice window: the speed, "Answer" (the answer shows only while it is held),
 // Continue, Repeat and End; with "Type the answer" an answer box, the result and the
@@ -42,6 +43,8 @@ class PracticeWindow : public QDialog {
   // against what was spelled.
   void ShowResult(bool right, const QString& answer, const QString& typed);
   void ShowScore(const QString& score);
+  // "Right 3 / 4, streak 2" in the interface language.
+  void ShowScore(const PracticeScore& score);
   void ShowStatus(const QString& text);
   void ShowHistory(const std::vector<PracticeSessionRecord>& sessions);
 
@@ -72,4 +75,10 @@ class PracticeWindow : public QDialog {
   QSpinBox* longestBox_;
   QCheckBox* adaptSpeedBox_;
   PracticeChart* chart_;
+  QLabel* speedLabel_;
+  QLabel* answerLabel_;
+  QLabel* lengthLabel_;
+  QLabel* lengthToLabel_;
+  QString scoreFormat_ = QStringLiteral("Right %1 / %2, streak %3");
+  QString wrongAnswerFormat_ = QStringLiteral("It was \"%1\"; you typed \"%2\"");
 };

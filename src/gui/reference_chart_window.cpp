@@ -41,6 +41,11 @@ ReferenceChartWindow::ReferenceChartWindow(QWidget* parent)
   resize(kColumns * (kCellWidth + 20) + 60, 600);
 }
 
+void ReferenceChartWindow::SetTitle(const QString& title) {
+  setWindowTitle(title);
+  setAccessibleName(title);
+}
+
 void ReferenceChartWindow::ClearCells() {
   while (QLayoutItem* item = grid_->takeAt(0)) {
     delete item->widget();

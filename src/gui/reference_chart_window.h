@@ -21,6 +21,8 @@ class ReferenceChartWindow : public QWidget {
   // them: in `appearance`, mirrored for a left-handed signer. When nothing can be drawn
   // offscreen the window says why.
   void ShowSigns(const SignTable& table, HandAppearance appearance, bool mirrored);
+  // The window's title in the interface language, which is also its accessible name.
+  void SetTitle(const QString& title);
   int CellCount() const { return cellCount_; }
 
  signals:

@@ -1,5 +1,7 @@
 #include "gui/view_menu.h"
 
+#include "shell/caption_table.h"
+
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -38,4 +40,15 @@ ViewMenu BuildViewMenu(QMenuBar& bar, QAction* before) {
   view.chart->setObjectName(QStringLiteral("mnuChart"));
   view.chart->setShortcut(QKeySequence(Qt::Key_F3));
   return view;
+}
+
+void ApplyViewMenuCaptions(const ViewMenu& view, const CaptionTable& captions, int16_t language) {
+  const auto caption = [&](int row) { return captions.Caption(row, language); };
+  view.menu->setTitle(caption(ViewMenuCaption));
+  // In the order the presets are built.
+  constexpr int kPresetRows[] = {FrontViewCaption, SignersEyeCaption, LeftSideCaption, RightSideCaption,
+                                 AboveCaption};
+  for (size_t i = 0; i < view.presets.size(); ++i) view.presets[i].first->setText(caption(kPresetRows[i]));
+  view.leftHanded->setText(caption(LeftHandedCaption));
+  view.chart->setText(caption(ReferenceChartCaption));
 }

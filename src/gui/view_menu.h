@@ -3,8 +3,10 @@
 #include "playback/view_controls.h"
 
 #include <array>
+#include <cstdint>
 #include <utility>
 
+class CaptionTable;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -19,3 +21,6 @@ struct ViewMenu {
 
 // Adds the menu to `bar` before `before` (the Help menu's action).
 ViewMenu BuildViewMenu(QMenuBar& bar, QAction* before);
+
+// Captions the menu in the interface language.
+void ApplyViewMenuCaptions(const ViewMenu& view, const CaptionTable& captions, int16_t language);

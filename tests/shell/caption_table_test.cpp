@@ -17,7 +17,7 @@ TEST(CaptionTable, HoldsTheCaptionsOfTheWindowsToComeAndNothingElse) {
   for (int row = 0; row < CaptionTable::kRows; ++row) {
     for (int16_t column = 0; column < CaptionTable::kColumns; ++column) {
       const QString caption = table.Caption(row, column);
-      if (column >= 2 || (row >= 26 && row <= 29) || row >= 38) {
+      if (column >= 2 || (row >= 26 && row <= 29) || row >= CaptionRowsInUse) {
         EXPECT_TRUE(caption.isEmpty()) << row << "," << column;
       } else {
         EXPECT_FALSE(caption.isEmpty()) << row << "," << column;
@@ -25,7 +25,7 @@ TEST(CaptionTable, HoldsTheCaptionsOfTheWindowsToComeAndNothingElse) {
       }
     }
   }
-  EXPECT_EQ(filled, 2 * 34);
+  EXPECT_EQ(filled, 2 * (CaptionRowsInUse - 4));
   // Outside the table there is nothing to show rather than a fault.
   EXPECT_EQ(table.Caption(101, 0), "");
   EXPECT_EQ(table.Caption(-1, 0), "");
@@ -33,6 +33,25 @@ TEST(CaptionTable, HoldsTheCaptionsOfTheWindowsToComeAndNothingElse) {
   EXPECT_EQ(table.Caption(StartCaption, 5), "");
   EXPECT_EQ(table.SystemCaption(6, 0), "");
   EXPECT_EQ(table.SystemCaption(-1, 0), "");
+}
+
+// The captions of the learner and practice controls: each has a Japanese caption of its
+// own, and a caption with places for numbers or words keeps every place in Japanese.
+TEST(CaptionTable, EveryLearnerControlHasItsOwnJapaneseCaption) {
+  const CaptionTable table;
+  for (int row = TypeAnswerCaption; row < CaptionRowsInUse; ++row) {
+    const QString english = table.Caption(row, 0);
+    const QString japanese = table.Caption(row, 1);
+    EXPECT_FALSE(japanese.isEmpty()) << row;
+    EXPECT_NE(japanese, english) << row;
+    for (const QString& place : {QStringLiteral("%1"), QStringLiteral("%2"), QStringLiteral("%3")})
+      EXPECT_EQ(english.contains(place), japanese.contains(place)) << row << " " << place.toStdString();
+  }
+  EXPECT_EQ(table.Caption(TypeAnswerCaption, 1), "答えを入力する");
+  EXPECT_EQ(table.Caption(AdaptSpeedCaption, 1), "速度を自動調整");
+  EXPECT_EQ(table.Caption(ShowLettersCaption, 1), "文字を表示");
+  EXPECT_EQ(table.Caption(NaturalHandsCaption, 1), "自然な手");
+  EXPECT_EQ(table.Caption(ExportCaption, 0), "Export…");
 }
 
 }  // namespace
