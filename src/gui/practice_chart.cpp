@@ -70,7 +70,7 @@ void PracticeChart::paintEvent(QPaintEvent*) {
 
   for (int step = 0; step <= 2; ++step) {
     const double y = frame.bottom() - frame.height() * step / 2.0;
-    painter.setPen(QColor(225, 225, 225));
+    painter.setPen(QColor(200, 200, 200));
     painter.drawLine(QPointF(frame.left(), y), QPointF(frame.right(), y));
     const QRectF scaleRow(area.left(), y - line / 2, area.width(), line);
     label(scaleRow, Qt::AlignLeft | Qt::AlignVCenter, QString::number(step * 50), kBarTextColour);
