@@ -1,5 +1,5 @@
 // GMime first: glib's headers use names that Qt's keyword macros would replace.
-#include <gmime/gmime.h>
+#include "shell/gmime_support.h"
 
 #include "shell/help_archive.h"
 
@@ -8,22 +8,8 @@
 #include <QUrl>
 
 #include <memory>
-#include <mutex>
 
 namespace {
-
-void InitialiseGMime() {
-  static std::once_flag once;
-  std::call_once(once, [] { g_mime_init(); });
-}
-
-struct GObjectRelease {
-  void operator()(gpointer object) const {
-    if (object) g_object_unref(object);
-  }
-};
-template <typename T>
-using GObjectPointer = std::unique_ptr<T, GObjectRelease>;
 
 struct GFree {
   void operator()(gpointer memory) const { g_free(memory); }

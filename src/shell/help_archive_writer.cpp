@@ -1,25 +1,11 @@
 // GMime first: glib's headers use names that Qt's keyword macros would replace.
-#include <gmime/gmime.h>
+#include "shell/gmime_support.h"
 
 #include "shell/help_archive_writer.h"
 
 #include <memory>
-#include <mutex>
 
 namespace {
-
-void InitialiseGMime() {
-  static std::once_flag once;
-  std::call_once(once, [] { g_mime_init(); });
-}
-
-struct GObjectRelease {
-  void operator()(gpointer object) const {
-    if (object) g_object_unref(object);
-  }
-};
-template <typename T>
-using GObjectPointer = std::unique_ptr<T, GObjectRelease>;
 
 // A fixed boundary keeps the archive the same from build to build. Neither base64 nor
 // this quoted-printable page can hold it: "=_" never starts an encoded line.
