@@ -11,6 +11,12 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTOVARO_SANITIZE=ON -DCMAKE_C
 cmake --build build-asan -j"$jobs" --target core_tests
 (cd build-asan && ctest --output-on-failure -L core)
 
+# A short run of every fuzzing harness, a few thousand inputs each; scripts/fuzz.sh
+# SECONDS runs them long.
+if command -v clang++ >/dev/null; then
+  ./scripts/fuzz.sh --runs 4000
+fi
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 cmake --build build -j"$jobs"
 cd build

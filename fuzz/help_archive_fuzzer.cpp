@@ -1,0 +1,22 @@
+// Any bytes as a help archive. The reader ends, says why when it refuses, and an
+// archive it takes can be searched for each of its parts and for its page.
+#include "shell/help_archive.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const HelpArchiveReading reading =
+      ReadHelpArchive(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+  if (!reading.archive) {
+    if (reading.error.isEmpty()) std::abort();
+    return 0;
+  }
+  const HelpArchive& archive = *reading.archive;
+  if (!archive.IsPage(QString()) || !archive.IsPage(archive.htmlLocation)) std::abort();
+  for (const HelpArchivePart& part : archive.parts) {
+    if (!part.contentId.isEmpty() && archive.FindPart(QStringLiteral("cid:") + part.contentId) == nullptr)
+      std::abort();
+    if (!part.location.isEmpty()) archive.FindPart(part.location);
+  }
+  return 0;
+}
