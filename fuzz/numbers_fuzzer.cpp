@@ -1,39 +1,21 @@
 // Any text as a number for the numerals, against the Japanese and the Korean table:
 // the converter ends, and a number it takes is spelled with numeral signs the table
-// has; a number it refuses says why.
-#include "convert/system_registry.h"
+// has.
 #include "spelling_checks.h"
 
 #include <cstdlib>
 
-namespace {
-
-struct NumeralTable {
-  std::unique_ptr<SignTable> table;
-  int16_t numeralBase;
-};
-
-const std::vector<NumeralTable>& Tables() {
-  static const std::vector<NumeralTable> tables = [] {
-    std::vector<NumeralTable> loaded;
-    for (const int index : {4, 5})
-      loaded.push_back({LoadShippedTable(*FindSystem(index)), *FindSystem(index)->NumeralBase()});
-    return loaded;
-  }();
-  return tables;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  // The numerals take the table, and the first numeral slot, of the system in use.
+  static const SpellingSystem tables[] = {SpellingSystem(4), SpellingSystem(5)};
   const FingerspellingSystem& numerals = *FindSystem(6);
-  for (const NumeralTable& numeralTable : Tables()) {
-    const ConversionResult result = numerals.Convert(text, numeralTable.numeralBase);
+  for (const SpellingSystem& numeralTable : tables) {
+    const ConversionResult result = numerals.Convert(text, numeralTable.NumeralBase());
     if (const auto* conversion = std::get_if<Conversion>(&result)) {
       if (conversion->steps.empty()) std::abort();
       for (const SignStep& step : conversion->steps)
-        if (step.Code < numeralTable.numeralBase) std::abort();
+        if (step.Code < numeralTable.NumeralBase()) std::abort();
     }
     CheckSpelling(numerals, result, *numeralTable.table);
   }

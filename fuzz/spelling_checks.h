@@ -4,6 +4,7 @@
 // names are table slots, and the moves its choreography writes for them name only
 // key frames the table has, so the players never read outside the table.
 #include "convert/fingerspelling_system.h"
+#include "convert/system_registry.h"
 #include "signdata/angle_file.h"
 #include "signdata/sign_table.h"
 
@@ -21,6 +22,15 @@ inline std::unique_ptr<SignTable> LoadShippedTable(const FingerspellingSystem& s
     std::abort();
   return table;
 }
+
+// A system and its shipped table, for a harness to keep for all its inputs.
+struct SpellingSystem {
+  const FingerspellingSystem& system;
+  std::unique_ptr<SignTable> table;
+
+  explicit SpellingSystem(int index) : system(*FindSystem(index)), table(LoadShippedTable(system)) {}
+  int16_t NumeralBase() const { return *system.NumeralBase(); }
+};
 
 inline void CheckSpelling(const FingerspellingSystem& system, const ConversionResult& result,
                           const SignTable& table) {
