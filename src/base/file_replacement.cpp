@@ -25,3 +25,18 @@ bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* error) {
   }
   return true;
 }
+
+bool CommitSaveFile(QSaveFile& file, QString* error) {
+  errno = 0;
+  if (!file.flush() || file.error() != QFileDevice::NoError) {
+    const int code = errno;
+    if (error) *error = code != 0 ? QString::fromLocal8Bit(std::strerror(code)) : file.errorString();
+    file.cancelWriting();
+    return false;
+  }
+  if (!file.commit()) {
+    if (error) *error = file.errorString();
+    return false;
+  }
+  return true;
+}

@@ -1,5 +1,7 @@
 #include "gl/gif_animation_writer.h"
 
+#include "base/file_replacement.h"
+
 #include <gif_lib.h>
 #include <libimagequant.h>
 
@@ -215,7 +217,8 @@ bool GifAnimationWriter::Finish(QString* error) {
   const int closed = EGifCloseFile(gif_, &code);
   gif_ = nullptr;
   if (closed == GIF_ERROR) return Fail(GifError(code), error);
-  if (!file_.commit()) return Fail(file_.errorString(), error);
+  QString why;
+  if (!CommitSaveFile(file_, &why)) return Fail(why, error);
   return true;
 }
 

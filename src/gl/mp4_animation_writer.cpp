@@ -1,5 +1,7 @@
 #include "gl/mp4_animation_writer.h"
 
+#include "base/file_replacement.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -178,7 +180,8 @@ bool Mp4AnimationWriter::Finish(QString* error) {
   avio_flush(io_);
   if (io_->error < 0) return Fail(AvError(io_->error), error);
   Release();
-  if (!file_.commit()) return Fail(file_.errorString(), error);
+  QString why;
+  if (!CommitSaveFile(file_, &why)) return Fail(why, error);
   return true;
 }
 

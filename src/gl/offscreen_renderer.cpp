@@ -234,4 +234,6 @@ void OffscreenRenderer::ReadBack() {
   }
 }
 
-bool OffscreenRenderer::SaveFrame(const QString& path) { return WritePictureFile(image_, path); }
+bool OffscreenRenderer::SaveFrame(const QString& path) {
+  return WritePictureFile(image_, path, &lastSaveError_);
+}

@@ -30,6 +30,8 @@ class OffscreenRenderer : public DrawingArea {
   void DrawHands(const HandScene& scene) override;
   // Writes through a temporary file; the format follows the suffix (.bmp, .png, ...).
   bool SaveFrame(const QString& path) override;
+  // Why the last SaveFrame that failed did not write its picture.
+  const QString& LastSaveError() const { return lastSaveError_; }
 
   // Draws the hands as `appearance` asks from now on. Natural needs its shaders to
   // compile and link on this context; when they do not, the hands stay Classic and
@@ -56,4 +58,5 @@ class OffscreenRenderer : public DrawingArea {
   int height_;
   QImage image_;
   ViewState view_;
+  QString lastSaveError_;
 };

@@ -2,6 +2,7 @@
 
 #include "base/app_directory.h"
 #include "gui/background_painter.h"
+#include "shell/save_folder.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -198,7 +199,8 @@ void FileDialog::Activate() {
 
   // Mounts and folders may have come and gone since the last display.
   FillDriveList();
-  SetFolder(QFileInfo(folder_).isDir() ? folder_ : AppDirectory());
+  const QString folder = QFileInfo(folder_).isDir() ? folder_ : AppDirectory();
+  SetFolder(loadMode_ ? folder : FolderToSaveIn(folder, saveFallbackFolder_));
 
   {
     const QSignalBlocker blocker(Combo1);

@@ -52,6 +52,9 @@ class FileDialog : public QDialog {
   // The folder whose files are listed; changing it moves the drive and folder lists.
   QString Folder() const { return folder_; }
   void SetFolder(const QString& path);
+  // Where a save starts when the folder cannot be written (the data folder of an
+  // installed program): the user's own folder.
+  void SetSaveFallbackFolder(const QString& folder) { saveFallbackFolder_ = folder; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -92,6 +95,7 @@ class FileDialog : public QDialog {
   std::vector<FileType> types_;
   QString pattern_ = QStringLiteral("*");
   QString folder_;
+  QString saveFallbackFolder_;
   QFileSystemModel* folderModel_ = nullptr;
   bool movingFolder_ = false;  // the lists follow a folder set from code
   bool followFolder_ = false;  // the tree scrolls to the folder as it loads

@@ -640,6 +640,7 @@ FileDialog& MainWindow::FileWindow() {
   if (!fileDialog_) {
     fileDialog_ = new FileDialog(this);
     fileDialog_->SetFolder(places_.DataFolder);
+    fileDialog_->SetSaveFallbackFolder(places_.UserFolder);
   }
   return *fileDialog_;
 }

@@ -25,6 +25,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -393,12 +394,20 @@ void PoseEditor::Save() {
   dialog.SetLoadMode(false);
   dialog.SetTitle(QStringLiteral("File Save"));
   dialog.AddFajliloOptions(QStringLiteral("Initial Pattern"), QStringLiteral(".csv"));
-  dialog.exec();
-  if (!dialog.Decided() || dialog.Extension() != QStringLiteral(".csv") || !table_.HasLayout()) return;
-  const FileResult saved = SaveAngleFile(table_, dialog.FullPath());
-  if (!saved) {
-    messages_->ShowMessage(QStringLiteral("The file could not be saved: %1").arg(saved.reason));
-    return;
+  // A file that cannot be written (the data folder of an installed program belongs to
+  // the system) keeps the edit in the table, and the user may choose another place; the
+  // file dialog then starts in the user's own folder.
+  for (;;) {
+    dialog.exec();
+    if (!dialog.Decided() || dialog.Extension() != QStringLiteral(".csv") || !table_.HasLayout()) return;
+    const FileResult saved = SaveAngleFile(table_, dialog.FullPath());
+    if (saved) break;
+    const QString failure =
+        QStringLiteral("The file could not be saved: %1: %2").arg(dialog.FullPath(), saved.reason);
+    if (QMessageBox::question(this, MessageBoxSink::kTitle,
+                              failure + QStringLiteral("\n\nSave it under another name or in another folder?"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes)
+      return;
   }
   tableModified_ = false;
 }

@@ -106,16 +106,18 @@ void PracticeRunner::End() {
     return;
   }
   const PracticeScore& score = session_->Score();
+  bool historyFailed = false;
+  QString historyError;
   if (score.Asked() > 0) {
     const PracticeSessionRecord record{QDateTime::currentDateTimeUtc(), session_->SpellingSystem(), score.Asked(),
                                        score.Right(), std::max(1, session_->AverageSpeed())};
-    QString error;
-    if (!AppendPracticeRecord(historyPath_, record, &error))
-      qWarning("The practice history could not be written to %s: %s", qPrintable(historyPath_), qPrintable(error));
+    if (!AppendPracticeRecord(historyPath_, record, &historyError)) historyFailed = true;
   }
   Stop();
   boxes_.word->clear();
   boxes_.reading->clear();
+  // Told once the practice window is gone, over the main window.
+  if (historyFailed) messages_.ShowMessage(PracticeHistorySaveMessage(historyPath_, historyError));
 }
 
 void PracticeRunner::Stop() {

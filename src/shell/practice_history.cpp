@@ -77,6 +77,10 @@ bool AppendPracticeRecord(const QString& path, const PracticeSessionRecord& reco
   return ReplaceFile(path, bytes, error);
 }
 
+QString PracticeHistorySaveMessage(const QString& path, const QString& reason) {
+  return QStringLiteral("The practice history could not be saved: %1: %2").arg(path, reason);
+}
+
 std::vector<PracticeSessionRecord> LastSessionsOf(const std::vector<PracticeSessionRecord>& history,
                                                   int system, int count) {
   std::vector<PracticeSessionRecord> last;

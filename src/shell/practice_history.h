@@ -36,6 +36,9 @@ std::vector<PracticeSessionRecord> ReadPracticeHistory(const QString& path);
 bool AppendPracticeRecord(const QString& path, const PracticeSessionRecord& record,
                           QString* error = nullptr);
 
+// "The practice history could not be saved: <file>: <reason>"
+QString PracticeHistorySaveMessage(const QString& path, const QString& reason);
+
 // The last `count` records of a system, oldest first.
 std::vector<PracticeSessionRecord> LastSessionsOf(const std::vector<PracticeSessionRecord>& history,
                                                   int system, int count);

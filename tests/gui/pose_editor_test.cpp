@@ -429,19 +429,45 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     QCOMPARE(MessagesDuring([&] { Click(editor, "cmdClose"); }), QStringList{});
     QVERIFY(!editor.isVisible());
 
-    // A save that fails says why and keeps the changes marked as unsaved.
+    // A save that fails names the file and the reason and offers another place;
+    // declined, the edit stays in the table, marked as unsaved.
     OpenEditor();
     ChooseFromList(*Find<QComboBox>(editor, "cmbIndex"), 1);
+    Type(*BoxOf(editor, "WristTx_2"), "55");
     MessagesDuring([&] { Click(editor, "cmdSet"); });
     QVERIFY(QDir(Dir()).mkdir(QStringLiteral("taken.csv")));
-    AnswerNextModal<FileDialog>([](FileDialog& dialog) {
-      Find<QLineEdit>(dialog, "FileName")->setText(QStringLiteral("taken"));
-      Find<QPushButton>(dialog, "cmload")->click();
-    });
-    const QStringList shown = MessagesDuring([&] { Click(editor, "CmdSave"); });
-    QCOMPARE(shown.size(), 1);
-    QVERIFY2(shown[0].startsWith("The file could not be saved: "), qPrintable(shown[0]));
+    const auto saveAs = [](const QString& name, std::function<void()> next) {
+      AnswerNextModal<FileDialog>([name, next](FileDialog& dialog) {
+        Find<QLineEdit>(dialog, "FileName")->setText(name);
+        Find<QPushButton>(dialog, "cmload")->click();
+        if (next) next();
+      });
+    };
+    auto offer = std::make_shared<SeenMessageBox>();
+    saveAs(QStringLiteral("taken"), [&offer] { offer = AnswerNextMessageBox(QMessageBox::No); });
+    Click(editor, "CmdSave");
+    QVERIFY(offer->Shown);
+    const QString failed = QStringLiteral("The file could not be saved: ") + Dir() + QStringLiteral("taken.csv: ");
+    QVERIFY2(offer->Text.startsWith(failed), qPrintable(offer->Text));
+    const QString question = QStringLiteral("\n\nSave it under another name or in another folder?");
+    QVERIFY2(offer->Text.endsWith(question), qPrintable(offer->Text));
+    QVERIFY(offer->Text.size() > failed.size() + question.size());  // a reason between the two
+    QCOMPARE(offer->Buttons, QMessageBox::Yes | QMessageBox::No);
     QVERIFY(editor.TableModified());
+    QCOMPARE(window.Table().Frame(1, 0).RightWristAngle[2], 55.0f);
+
+    // Accepted, the file dialog comes back and the edit is saved where the user says.
+    saveAs(QStringLiteral("taken"), [&offer, &saveAs] {
+      offer = AnswerNextMessageBox(QMessageBox::Yes);
+      saveAs(QStringLiteral("elsewhere"), nullptr);
+    });
+    Click(editor, "CmdSave");
+    QVERIFY(offer->Shown);
+    QVERIFY(!editor.TableModified());
+    QVERIFY(LoadAngleFile(reread, Dir() + "elsewhere.csv"));
+    QCOMPARE(reread.Frame(1, 0).RightWristAngle[2], 55.0f);
+    Type(*BoxOf(editor, "WristTx_2"), "66");
+    MessagesDuring([&] { Click(editor, "cmdSet"); });
 
     seen = AnswerNextMessageBox(QMessageBox::Ok);
     QVERIFY(window.close());

@@ -125,6 +125,23 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QVERIFY(main.CurrentSettings().PracticeAdaptSpeed);
   }
 
+  void AHistoryThatCannotBeSavedIsTold() {
+    MainWindow& main = StartWithList(2, "cat\r\ndog\r\n");
+    QVERIFY(QDir(Dir()).mkdir(kPracticeHistoryFileName));  // a folder: not even root writes it
+    main.show();
+    MenusOf(main).mnuQuiz->trigger();
+    Find<QCheckBox>(main, "chkTypedAnswer")->setChecked(true);
+    WaitForWord(main);
+    auto* answer = Find<QLineEdit>(main, "txtAnswer");
+    answer->setText(main.Signs().LastText());
+    QTest::keyClick(answer, Qt::Key_Return);
+    const QStringList told =
+        MessagesDuring([&] { QTest::mouseClick(Find<QPushButton>(main, "No"), Qt::LeftButton); });
+    QCOMPARE(told.size(), 1);
+    const QString start = u"The practice history could not be saved: "_qs + Dir() + kPracticeHistoryFileName + u": "_qs;
+    QVERIFY2(told[0].startsWith(start) && told[0].size() > start.size(), qPrintable(told[0]));
+  }
+
   void AnInvalidSpeedEndsThePracticeAndContinueAfterRepeatPicksAnew() {
     MainWindow& main = StartWithList(2, "cat\r\ndog\r\n");
     main.show();

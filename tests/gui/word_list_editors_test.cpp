@@ -101,6 +101,25 @@ class WordListEditorTest : public QObject {
     QCOMPARE(FileContents(Path()), QByteArray("dog\r\njazz\r\n"));
   }
 
+  void AFailedSaveIsToldAndKeepsTheList() {
+    // The folder of the list became a file: nothing can be saved there, not even by root.
+    QVERIFY(WriteFileContents(dir_->filePath(u"folder"_qs), "not a folder"));
+    const QString path = dir_->filePath(u"folder/ENGdefault.txt"_qs);
+    editor_ = std::make_unique<WordListEditor>();
+    editor_->Initialize({path, WordListOfSystem(2, 0), 2, false, QFont(), QFont(), QFont()}, Plain({u"cat"_qs}));
+    editor_->show();
+    Find<QLineEdit>(*editor_, "Text1")->setText(u"dog"_qs);
+    QTest::mouseClick(Find<QPushButton>(*editor_, "cmdAdd"), Qt::LeftButton);
+
+    const auto seen = AnswerNextMessageBox();
+    QTest::mouseClick(Find<QPushButton>(*editor_, "cmdSave"), Qt::LeftButton);
+    QTRY_VERIFY(seen->Shown);
+    const QString told = u"The word list could not be saved: "_qs + path + u": "_qs;
+    QVERIFY2(seen->Text.startsWith(told) && seen->Text.size() > told.size(), qPrintable(seen->Text));
+    QCOMPARE(Items(*Find<QListWidget>(*editor_, "List1")), (QStringList{u"cat"_qs, u"dog"_qs}));
+    QVERIFY(editor_->IsModified());
+  }
+
   void RefusedWordsAreToldAndNotAdded() {
     struct Case {
       QString typed;

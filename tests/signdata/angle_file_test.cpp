@@ -2,7 +2,6 @@
 
 #include "signdata/sign_table.h"
 #include "support/file_contents.h"
-#include "support/file_size_limit.h"
 
 #include <QDir>
 #include <QFile>
@@ -296,18 +295,4 @@ TEST_F(AngleFileTest, SavingSkipsEmptySlotsKeepsNamesOnOneFieldAndNeverHalfWrite
   // Saving over an existing file replaces it whole, leaving no temporary beside it.
   ASSERT_TRUE(SaveAngleFile(written, path));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"skip.csv"});
-}
-
-TEST_F(AngleFileTest, ASaveCutShortByAFullDiskLeavesTheOldFileWhole) {
-  ASSERT_TRUE(Load(Header(0, "old", 1) + FrameLine(9)));
-  const QString path = dir.filePath("a.csv");
-  const QByteArray old = FileContents(path);
-
-  state.Signs[1] = {1, FixedLengthName("new"), {KeyFrame{}}};
-  state.SignCount = 2;
-  const std::optional<bool> saved =
-      WithFileSizeLimit(100, [&] { return static_cast<bool>(SaveAngleFile(state, path)); });
-  ASSERT_TRUE(saved.has_value());
-  EXPECT_FALSE(*saved);
-  EXPECT_EQ(FileContents(path), old);
 }
