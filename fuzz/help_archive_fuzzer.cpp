@@ -2,6 +2,8 @@
 // archive it takes can be searched for each of its parts and for its page.
 #include "shell/help_archive.h"
 
+#include <QUrl>
+
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -14,8 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const HelpArchive& archive = *reading.archive;
   if (!archive.IsPage(QString()) || !archive.IsPage(archive.htmlLocation)) std::abort();
   for (const HelpArchivePart& part : archive.parts) {
-    if (!part.contentId.isEmpty() && archive.FindPart(QStringLiteral("cid:") + part.contentId) == nullptr)
-      std::abort();
+    // A cid: reference carries the Content-ID percent-encoded, as a page writes it.
+    const QString reference = QStringLiteral("cid:") + QString::fromUtf8(QUrl::toPercentEncoding(part.contentId));
+    if (!part.contentId.isEmpty() && archive.FindPart(reference) == nullptr) std::abort();
     if (!part.location.isEmpty()) archive.FindPart(part.location);
   }
   return 0;
