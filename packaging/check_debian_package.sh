@@ -12,7 +12,8 @@ status=0
 for file in ./usr/bin/tovaro ./usr/bin/tovaro-cli ./usr/share/tovaro/PositionASL.csv ./usr/share/tovaro/Help.mht \
             ./usr/share/applications/org.tovaro.Tovaro.desktop \
             ./usr/share/icons/hicolor/scalable/apps/org.tovaro.Tovaro.svg \
-            ./usr/share/metainfo/org.tovaro.Tovaro.metainfo.xml; do
+            ./usr/share/metainfo/org.tovaro.Tovaro.metainfo.xml \
+            ./usr/share/tovaro/screenshots/spelling-hello.png; do
   grep -q " $file\$" <<<"$contents" || { echo "not in the package: $file"; status=1; }
 done
 depends=$(dpkg-deb -f "$package" Depends)

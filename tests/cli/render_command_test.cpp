@@ -65,13 +65,6 @@ TEST(RenderCommand, DrawsOneKeyFrameAtTheAskedSize) {
   const QString bmp = dir.filePath("a.bmp");
   ASSERT_EQ(Render({"--angles", table, "--hands", "1", "--sign", "1", "--out", bmp}).status, 0);
   EXPECT_EQ(QImage(bmp).size(), QSize(640, 480));
-
-  // A key frame that does not exist, and a file that does not.
-  const CommandRun missing = Render({"--angles", table, "--hands", "1", "--sign", "2", "--frame", "2", "--out", out});
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_NE(missing.err.find("sign 2 has no key frame 2"), std::string::npos);
-  EXPECT_EQ(Render({"--angles", dir.filePath("none.csv"), "--hands", "1", "--sign", "1", "--out", out}).status, 1);
-  EXPECT_EQ(Render({"--angles", table, "--hands", "1", "--sign", "1", "--out", dir.filePath("no/dir.png")}).status, 1);
 }
 
 TEST(RenderCommand, DrawsAChartOfEveryKeyFrameEvenWithoutARestPose) {
@@ -87,9 +80,7 @@ TEST(RenderCommand, DrawsAChartOfEveryKeyFrameEvenWithoutARestPose) {
   EXPECT_GT(chart.height(), 160);
   EXPECT_LT(chart.height(), 240);
 
-  SignTable state;
-  state.HandCount = 1;
-  state.ColumnCount = kOneHandColumns;
+  SignTable state = SignTable::WithHands(1);
   ASSERT_TRUE(LoadAngleFile(state, WriteTable(dir, true)));
   const std::vector<ChartCell> cells = ChartCells(state);
   ASSERT_EQ(cells.size(), 4u);
@@ -97,7 +88,8 @@ TEST(RenderCommand, DrawsAChartOfEveryKeyFrameEvenWithoutARestPose) {
   EXPECT_EQ(cells[3].Label(), "2 J 2/2");
 }
 
-TEST(RenderCommand, RejectsWrongUsage) {
+// Neither wrong usage nor a failure writes a picture.
+TEST(RenderCommand, RejectsWrongUsageAndReportsWhatCannotBeDrawn) {
   QTemporaryDir dir;
   const QString table = WriteTable(dir, true);
   const QString out = dir.filePath("x.png");
@@ -129,8 +121,39 @@ TEST(RenderCommand, RejectsWrongUsage) {
        {"--angles", table, "--hands", "1", "--chart", "--out", table}},
       "--chart");
   EXPECT_TRUE(AngleFileLoads(table));
-  EXPECT_FALSE(QFile::exists(out));
   EXPECT_FALSE(QFile::exists(frames));
+
+  // What cannot be drawn is reported with status 1: a pose or a table that does not
+  // exist, a folder that does not, a text the converter rejects (the frames say so on
+  // standard output), and a chart too large to make, which is refused before anything
+  // is allocated or drawn, saying what is too large.
+  const QString none = dir.filePath("none.csv");
+  const struct {
+    QStringList arguments;
+    std::string out;  // all of standard output
+    std::string err;  // part of standard error
+  } failures[] = {
+      {{"--angles", table, "--hands", "1", "--sign", "2", "--frame", "2", "--out", out}, "",
+       "sign 2 has no key frame 2"},
+      {{"--angles", none, "--hands", "1", "--sign", "1", "--out", out}, "", "none.csv"},
+      {{"--angles", table, "--hands", "1", "--sign", "1", "--out", dir.filePath("no/dir.png")}, "", "no/dir.png"},
+      {{"--system", "2", "--angles", none, "--speed", "100", "--frames", frames, "a"},
+       "Error " + none.toStdString() + ": cannot open: No such file or directory\n", ""},
+      {{"--system", "4", "--angles", table, "--speed", "100", "--roman", "--frames", frames, "xq"},
+       "Result False\n", ""},
+      {{"--angles", table, "--hands", "1", "--chart", "--columns", "1", "--size", "16384x16384", "--out", out}, "",
+       "tovaro-cli render: cannot draw the chart of 4 key frames: the picture would be "
+       "16384x72816 pixels, more than 32767 on a side\n"},
+  };
+  for (const auto& failure : failures) {
+    const CommandRun run = Render(failure.arguments);
+    const std::string arguments = failure.arguments.join(u' ').toStdString();
+    EXPECT_EQ(run.status, 1) << arguments;
+    EXPECT_EQ(run.out, failure.out) << arguments;
+    EXPECT_NE(run.err.find(failure.err), std::string::npos) << run.err;
+  }
+  EXPECT_FALSE(QFile::exists(out));
+  EXPECT_TRUE(QDir(frames).entryList(QDir::Files).isEmpty());
 }
 
 TEST(RenderCommand, WritesEveryAnimationStepOfATextAsNumberedPictures) {
@@ -161,35 +184,8 @@ TEST(RenderCommand, WritesEveryAnimationStepOfATextAsNumberedPictures) {
                                                                 "003.bmp", "004.bmp"}));
 }
 
-TEST(RenderCommand, FramesReportTablesAndTextsThatCannotBePlayed) {
-  QTemporaryDir dir;
-  const QString table = WriteTable(dir, true);
-  const QString frames = dir.filePath("f");
-  const CommandRun missing = Render({"--system", "2", "--angles", dir.filePath("none.csv"),
-                                     "--speed", "100", "--frames", frames, "a"});
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.out.rfind("Error ", 0), 0u);
-  // A romaji text the converter rejects: nothing is drawn.
-  const CommandRun rejected = Render({"--system", "4", "--angles", table, "--speed", "100",
-                                      "--roman", "--frames", frames, "xq"});
-  EXPECT_EQ(rejected.status, 1);
-  EXPECT_EQ(rejected.out, "Result False\n");
-  EXPECT_TRUE(QDir(frames).entryList(QDir::Files).isEmpty());
-}
-
-// A chart too large to make is refused before anything is allocated or drawn, saying
-// what is too large; picture sizes are checked the same way.
-TEST(RenderCommand, AChartTooLargeIsRefusedBeforeDrawing) {
-  QTemporaryDir dir;
-  const QString table = WriteTable(dir, true);
-  const QString out = dir.filePath("chart.png");
-  const CommandRun run = Render({"--angles", table, "--hands", "1", "--chart", "--columns", "1",
-                                 "--size", "16384x16384", "--out", out});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "tovaro-cli render: cannot draw the chart of 4 key frames: the picture would be "
-                     "16384x72816 pixels, more than 32767 on a side\n");
-  EXPECT_FALSE(QFile::exists(out));
-
+// A chart can be made when each side of its picture fits and the whole picture does.
+TEST(RenderCommand, AChartFitsOnlyWhenEachSideAndTheWholeDo) {
   const struct {
     size_t cells;
     int columns;

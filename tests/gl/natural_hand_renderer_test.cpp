@@ -58,38 +58,28 @@ TEST(NaturalHandRenderer, ShadersCompileAndLinkAndDrawASkinColouredHandOnADarkGr
     EXPECT_LT(qGray(natural.pixel(corner)), 70);
 }
 
-TEST(NaturalHandRenderer, BrokenShadersFallBackToTheClassicPictureWithAMessage) {
+// The Classic picture, exactly, is what a renderer draws when the Natural hands'
+// shaders do not compile or do not link (saying why), and again after the Natural hands.
+TEST(NaturalHandRenderer, TheClassicPictureIsTheFallbackAndTheWayBack) {
   const StraightHandScene state;
   auto classic = MakeRenderer();
   ASSERT_TRUE(classic);
   const QImage expected = Draw(*classic, state);
-
-  NaturalShaderSources broken = DefaultNaturalShaders();
-  broken.skinFragment.replace("gl_FragColor", "gl_FragColour");
   auto renderer = MakeRenderer();
   ASSERT_TRUE(renderer);
-  QString message;
-  EXPECT_EQ(renderer->SetAppearance(HandAppearance::Natural, &message, broken), HandAppearance::Classic);
-  EXPECT_TRUE(message.startsWith("Natural hands cannot be drawn")) << message.toStdString();
-  EXPECT_TRUE(message.contains("skin")) << message.toStdString();
-  EXPECT_EQ(Draw(*renderer, state), expected);
 
-  // A program that compiles but does not link falls back as well.
+  NaturalShaderSources uncompiled = DefaultNaturalShaders();
+  uncompiled.skinFragment.replace("gl_FragColor", "gl_FragColour");
   NaturalShaderSources unlinked = DefaultNaturalShaders();
   unlinked.outlineFragment.replace("void main()", "void unused()");
-  message.clear();
-  EXPECT_EQ(renderer->SetAppearance(HandAppearance::Natural, &message, unlinked), HandAppearance::Classic);
-  EXPECT_FALSE(message.isEmpty());
-}
+  for (const auto& [sources, shader] : {std::pair{uncompiled, "skin"}, std::pair{unlinked, "outline"}}) {
+    QString message;
+    EXPECT_EQ(renderer->SetAppearance(HandAppearance::Natural, &message, sources), HandAppearance::Classic);
+    EXPECT_TRUE(message.startsWith("Natural hands cannot be drawn")) << message.toStdString();
+    EXPECT_TRUE(message.contains(shader)) << message.toStdString();
+    EXPECT_EQ(Draw(*renderer, state), expected);
+  }
 
-TEST(NaturalHandRenderer, ClassicAfterNaturalIsTheClassicPictureExactly) {
-  const StraightHandScene state;
-  auto classic = MakeRenderer();
-  ASSERT_TRUE(classic);
-  const QImage expected = Draw(*classic, state);
-
-  auto renderer = MakeRenderer();
-  ASSERT_TRUE(renderer);
   ASSERT_EQ(renderer->SetAppearance(HandAppearance::Natural, nullptr), HandAppearance::Natural);
   EXPECT_NE(Draw(*renderer, state), expected);
   renderer->SetAppearance(HandAppearance::Classic, nullptr);

@@ -30,6 +30,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <utility>
 
 class MainWindowLanguageTest : public QObject, private MainWindowHarness {
   Q_OBJECT
@@ -100,31 +101,21 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     MainWindow& window = StartWindow();
     QVERIFY(started_);
     const MainWindowMenus menus = MenusOf(window);
-    QCOMPARE(menus.FileMenus->title(), QStringLiteral("ファイル"));
-    QCOMPARE(menus.mnuOpen->text(), QStringLiteral("Open"));
-    QCOMPARE(menus.mnuExit->text(), QStringLiteral("終了"));
-    QCOMPARE(menus.ToolMenus->title(), QStringLiteral("ツール"));
-    QCOMPARE(menus.mnuOption->text(), QStringLiteral("指文字言語選択"));
-    QCOMPARE(menus.mnuList->text(), QStringLiteral("単語リスト"));
-    QCOMPARE(menus.mnuQuiz->text(), QStringLiteral("練習"));
-    QCOMPARE(menus.mnuLang->text(), QStringLiteral("Language Option"));
-    QCOMPARE(menus.mnuFont->text(), QStringLiteral("Font Selection"));
-    QCOMPARE(menus.HelpMenus->title(), QStringLiteral("ヘルプ"));
-    QCOMPARE(menus.mnuAbout->text(), QStringLiteral("バージョン情報"));
-    QCOMPARE(menus.mnuIndonesianHelp->text(), QStringLiteral("インドネシア語"));
-
     const MainWindowControls ui = ControlsOf(window);
-    QCOMPARE(ui.viewPointGroup->title(), QStringLiteral("View Point"));  // row 10 has no Japanese
-    QCOMPARE(ui.homeButton->text(), QStringLiteral("ホーム"));
-    QCOMPARE(ui.startButton->text(), QStringLiteral("スタート"));
-    QCOMPARE(ui.viewPointOptions[0]->text(), QStringLiteral("読み手"));
-    QCOMPARE(ui.viewPointOptions[1]->text(), QStringLiteral("自分"));
-    QCOMPARE(ui.speedLabel->text(), QStringLiteral("速度"));
-    QCOMPARE(ui.percentLabel->text(), QStringLiteral("%"));
-    QCOMPARE(ui.numericBox->text(), QStringLiteral("数字"));
-    QCOMPARE(ui.wordLabel->text(), QStringLiteral("単語"));
-    QCOMPARE(ui.readingLabel->text(), QStringLiteral("振り仮名"));
-    QCOMPARE(ui.systemLabel->text(), QStringLiteral("日本手話 (JSL)"));
+    // The rows without Japanese keep their English captions.
+    const std::pair<QString, QString> captions[] = {
+        {menus.FileMenus->title(), "ファイル"}, {menus.mnuOpen->text(), "Open"}, {menus.mnuExit->text(), "終了"},
+        {menus.ToolMenus->title(), "ツール"}, {menus.mnuOption->text(), "指文字言語選択"},
+        {menus.mnuList->text(), "単語リスト"}, {menus.mnuQuiz->text(), "練習"},
+        {menus.mnuLang->text(), "Language Option"}, {menus.mnuFont->text(), "Font Selection"},
+        {menus.HelpMenus->title(), "ヘルプ"}, {menus.mnuAbout->text(), "バージョン情報"},
+        {menus.mnuIndonesianHelp->text(), "インドネシア語"}, {ui.viewPointGroup->title(), "View Point"},
+        {ui.homeButton->text(), "ホーム"}, {ui.startButton->text(), "スタート"},
+        {ui.viewPointOptions[0]->text(), "読み手"}, {ui.viewPointOptions[1]->text(), "自分"},
+        {ui.speedLabel->text(), "速度"}, {ui.percentLabel->text(), "%"}, {ui.numericBox->text(), "数字"},
+        {ui.wordLabel->text(), "単語"}, {ui.readingLabel->text(), "振り仮名"},
+        {ui.systemLabel->text(), "日本手話 (JSL)"}};
+    for (const auto& [shown, expected] : captions) QCOMPARE(shown, expected);
     for (QWidget* control : std::initializer_list<QWidget*>{ui.startButton, ui.viewPointGroup, ui.speedLabel})
       QCOMPARE(control->font(), window.FontObjects()[1]);
 
@@ -147,55 +138,43 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     QCOMPARE(Child<QRadioButton>(choice, "Option1_4")->text(), QStringLiteral("Japanese Sign Language (JSL)"));
     QCOMPARE(ControlsOf(window).readingLabel->text(), QStringLiteral("Katakana"));
 
-    // A table with fewer signs beside the program tells a reload apart.
-    QVERIFY(WriteAngleTable(Dir() + "PositionJSL.csv", 1, 50));
-    int shownOption = -1;
-    AnswerNextModal<LanguageDialog>([&](LanguageDialog& language) {
-      shownOption = Child<QRadioButton>(language, "OptionButton1_1")->isChecked() ? 1 : 0;
-      QTest::mouseClick(Child<QRadioButton>(language, "OptionButton1_1"), Qt::LeftButton);
-      Child<QPushButton>(language, "Command1")->click();
-    });
-    MenusOf(window).mnuLang->trigger();
-    QCOMPARE(shownOption, 0);  // the current language, not the system's
-    QCOMPARE(window_->CurrentSettings().InterfaceLanguage, int16_t{1});
-    QCOMPARE(ControlsOf(window).startButton->text(), QStringLiteral("スタート"));
-    QCOMPARE(MenusOf(window).ToolMenus->title(), QStringLiteral("ツール"));
-    QCOMPARE(ControlsOf(window).startButton->font(), window.FontObjects()[1]);
-    QCOMPARE(Child<QRadioButton>(choice, "Option1_4")->text(), QStringLiteral("日本手話 (JSL)"));
-    QCOMPARE(Child<QPushButton>(choice, "cmdOK")->font(), window.FontObjects()[1]);
-    // The system was laid out and loaded again for the new language.
-    QCOMPARE(ControlsOf(window).readingLabel->text(), QStringLiteral("振り仮名"));
-    QCOMPARE(ControlsOf(window).systemLabel->text(), QStringLiteral("日本手話 (JSL)"));
-    QCOMPARE(window_->Table().SignCount, int16_t{51});
-
-    // Cancel keeps the language and reloads nothing.
-    QVERIFY(WriteAngleTable(Dir() + "PositionJSL.csv", 1, 40));
-    AnswerNextModal<LanguageDialog>([](LanguageDialog& language) {
-      Child<QRadioButton>(language, "OptionButton1_0")->click();
-      Child<QPushButton>(language, "Command2")->click();
-    });
-    MenusOf(window).mnuLang->trigger();
-    QCOMPARE(window_->CurrentSettings().InterfaceLanguage, int16_t{1});
-    QCOMPARE(ControlsOf(window).startButton->text(), QStringLiteral("スタート"));
-    QCOMPARE(window_->Table().SignCount, int16_t{51});
-
-    // After a Cancel, OK on the offered language keeps it rather than cancelling.
-    AnswerNextModal<LanguageDialog>([](LanguageDialog& language) { Child<QPushButton>(language, "Command1")->click(); });
-    MenusOf(window).mnuLang->trigger();
-    QCOMPARE(window_->CurrentSettings().InterfaceLanguage, int16_t{1});
-    QCOMPARE(window_->Table().SignCount, int16_t{41});
-
-    // And back to English.
-    AnswerNextModal<LanguageDialog>([](LanguageDialog& language) {
-      Child<QRadioButton>(language, "OptionButton1_0")->click();
-      Child<QPushButton>(language, "Command1")->click();
-    });
-    MenusOf(window).mnuLang->trigger();
-    QCOMPARE(window_->CurrentSettings().InterfaceLanguage, int16_t{0});
-    QCOMPARE(ControlsOf(window).startButton->text(), QStringLiteral("Start"));
-    QCOMPARE(ControlsOf(window).readingLabel->text(), QStringLiteral("Katakana"));
-    QCOMPARE(Child<QRadioButton>(choice, "Option1_4")->text(), QStringLiteral("Japanese Sign Language (JSL)"));
-    QCOMPARE(ControlsOf(window).startButton->font(), window.FontObjects()[0]);
+    // Each time the language window is answered: the language it offers is the current
+    // one (not the system's), every window follows the language chosen with OK, and the
+    // system is laid out and loaded again (a table with other signs beside the program
+    // tells a reload apart); Cancel keeps the language and reloads nothing, and after a
+    // Cancel, OK on the offered language keeps it rather than cancelling.
+    const struct {
+      int signsBeside;
+      int choose;  // -1: the offered option as it is
+      bool ok;
+      int16_t language;
+      int16_t signCount;
+    } answers[] = {{50, 1, true, 1, 51}, {40, 0, false, 1, 51}, {40, -1, true, 1, 41}, {40, 0, true, 0, 41}};
+    for (const auto& answer : answers) {
+      const int16_t before = window_->CurrentSettings().InterfaceLanguage;
+      QVERIFY(WriteAngleTable(Dir() + "PositionJSL.csv", 1, answer.signsBeside));
+      int shownOption = -1;
+      AnswerNextModal<LanguageDialog>([&](LanguageDialog& language) {
+        shownOption = Child<QRadioButton>(language, "OptionButton1_1")->isChecked() ? 1 : 0;
+        if (answer.choose >= 0)
+          QTest::mouseClick(Child<QRadioButton>(language, answer.choose == 1 ? "OptionButton1_1" : "OptionButton1_0"),
+                            Qt::LeftButton);
+        Child<QPushButton>(language, answer.ok ? "Command1" : "Command2")->click();
+      });
+      MenusOf(window).mnuLang->trigger();
+      QCOMPARE(shownOption, before);
+      QCOMPARE(window_->CurrentSettings().InterfaceLanguage, answer.language);
+      QCOMPARE(window_->Table().SignCount, answer.signCount);
+      const bool japanese = answer.language == 1;
+      QCOMPARE(ControlsOf(window).startButton->text(), QString(japanese ? "スタート" : "Start"));
+      QCOMPARE(MenusOf(window).ToolMenus->title(), QString(japanese ? "ツール" : "Tool"));
+      QCOMPARE(ControlsOf(window).readingLabel->text(), QString(japanese ? "振り仮名" : "Katakana"));
+      QCOMPARE(ControlsOf(window).systemLabel->text(),
+               QString(japanese ? "日本手話 (JSL)" : "Japanese Sign Language (JSL)"));
+      QCOMPARE(Child<QRadioButton>(choice, "Option1_4")->text(), ControlsOf(window).systemLabel->text());
+      QCOMPARE(ControlsOf(window).startButton->font(), window.FontObjects()[answer.language]);
+      QCOMPARE(Child<QPushButton>(choice, "cmdOK")->font(), window.FontObjects()[answer.language]);
+    }
   }
 
   void aFontChangeRunsTheSetUpAgain() {
