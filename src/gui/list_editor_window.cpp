@@ -7,10 +7,20 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
 constexpr int kBackgroundStyle = 0;
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAccessibleName(QString(caption).remove(u'…'));
+  button->setAutoDefault(false);
+  return button;
+}
 
 }  // namespace
 
@@ -62,3 +72,31 @@ std::optional<QString> ListEditorWindow::AskImportText() {
 }
 
 void ListEditorWindow::ShowMessage(const QString& text) { MessageBoxSink(this).ShowMessage(text); }
+
+QVBoxLayout* ListEditorWindow::MakeButtonColumn(const ListEditorButtonCaptions& captions, QLayout* above) {
+  QPushButton* add = Button(this, "cmdAdd", captions.add);
+  QPushButton* remove = Button(this, "cmdDelete", captions.remove);
+  QPushButton* import = Button(this, "cmdImport", captions.import);
+  QPushButton* save = Button(this, "cmdSave", captions.save);
+  QPushButton* close = Button(this, "cmdClose", captions.close);
+  buttons_ = {add, remove, import, save, close};
+  connect(add, &QPushButton::clicked, this, &ListEditorWindow::Add);
+  connect(remove, &QPushButton::clicked, this, &ListEditorWindow::Remove);
+  connect(import, &QPushButton::clicked, this, &ListEditorWindow::Import);
+  connect(save, &QPushButton::clicked, this, &ListEditorWindow::Save);
+  connect(close, &QPushButton::clicked, this, &ListEditorWindow::reject);
+
+  auto* column = new QVBoxLayout;
+  if (above) column->addLayout(above);
+  column->addWidget(add);
+  column->addWidget(remove);
+  column->addWidget(import);
+  column->addStretch();
+  column->addWidget(save);
+  column->addWidget(close);
+  return column;
+}
+
+void ListEditorWindow::SetButtonFont(const QFont& font) {
+  for (QPushButton* button : buttons_) button->setFont(font);
+}

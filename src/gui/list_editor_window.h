@@ -6,6 +6,21 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
+
+class QFont;
+class QLayout;
+class QPushButton;
+class QVBoxLayout;
+
+// The captions of an editor's buttons, in the editor's language.
+struct ListEditorButtonCaptions {
+  QString add;
+  QString remove;
+  QString import;
+  QString save;
+  QString close;
+};
 
 // What the two word-list editors share: the file a save writes, the flag of unsaved
 // changes with the question asked before they are dropped, saving, reading a file to
@@ -40,7 +55,19 @@ class ListEditorWindow : public QDialog {
   std::optional<QString> AskImportText();
   void ShowMessage(const QString& text);
 
+  // The column of buttons beside the list: `above` (an editor's entry boxes, if any),
+  // then Add, Remove and Import, and Save and Close at its foot. The buttons call the
+  // editor's Add, Remove, Import and Save; Close is reject().
+  QVBoxLayout* MakeButtonColumn(const ListEditorButtonCaptions& captions, QLayout* above = nullptr);
+  void SetButtonFont(const QFont& font);
+
  private:
+  virtual void Add() = 0;
+  virtual void Remove() = 0;
+  virtual void Import() = 0;
+  virtual void Save() = 0;
+
+  std::vector<QPushButton*> buttons_;
   QString closeQuestion_;
   QString path_;
   WordListFormat format_ = WordListFormat::Plain;

@@ -9,18 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setAccessibleName(QString(caption).remove(u'…'));
-  button->setAutoDefault(false);
-  return button;
-}
 
 QLineEdit* Box(QWidget* parent, const char* name, QLabel* label) {
   auto* box = new QLineEdit(parent);
@@ -55,11 +46,6 @@ ReadingListEditor::ReadingListEditor(QWidget* parent)
   readingList_->setAccessibleName(readingLabel_->text());
   readingList_->setFocusPolicy(Qt::NoFocus);
   readingList_->setSelectionMode(QAbstractItemView::NoSelection);
-  addButton_ = Button(this, "cmdAdd", QStringLiteral("追加"));
-  removeButton_ = Button(this, "cmdDelete", QStringLiteral("削除"));
-  saveButton_ = Button(this, "cmdSave", QStringLiteral("保存"));
-  closeButton_ = Button(this, "cmdClose", QStringLiteral("閉じる"));
-  importButton_ = Button(this, "cmdImport", QStringLiteral("Import…"));
   countLabel_ = Caption(this, "lblCount", QString());
   countLabel_->setAccessibleName(QStringLiteral("語数"));
 
@@ -76,13 +62,9 @@ ReadingListEditor::ReadingListEditor(QWidget* parent)
   auto* lists = new QHBoxLayout;
   lists->addWidget(writtenList_, 3);
   lists->addWidget(readingList_, 2);
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(addButton_);
-  buttons->addWidget(removeButton_);
-  buttons->addWidget(importButton_);
-  buttons->addStretch();
-  buttons->addWidget(saveButton_);
-  buttons->addWidget(closeButton_);
+  QVBoxLayout* buttons = MakeButtonColumn({QStringLiteral("追加"), QStringLiteral("削除"),
+                                           QStringLiteral("Import…"), QStringLiteral("保存"),
+                                           QStringLiteral("閉じる")});
   auto* left = new QVBoxLayout;
   left->addLayout(boxes);
   left->addLayout(lists, 1);
@@ -92,11 +74,6 @@ ReadingListEditor::ReadingListEditor(QWidget* parent)
   layout->addLayout(buttons);
   resize(460, 460);
 
-  connect(addButton_, &QPushButton::clicked, this, &ReadingListEditor::Add);
-  connect(removeButton_, &QPushButton::clicked, this, &ReadingListEditor::Remove);
-  connect(saveButton_, &QPushButton::clicked, this, &ReadingListEditor::Save);
-  connect(closeButton_, &QPushButton::clicked, this, &ReadingListEditor::reject);
-  connect(importButton_, &QPushButton::clicked, this, &ReadingListEditor::Import);
   connect(writtenList_, &QListWidget::itemClicked, this, &ReadingListEditor::ShowSelected);
   connect(writtenList_, &QListWidget::currentRowChanged, this, [this](int row) {
     readingList_->setCurrentRow(row);

@@ -7,7 +7,6 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 
 // The editor of the Japanese list: each entry a word as written and its reading, the
 // kana that is spelled. Captions are Japanese; the reading is kept in half-width
@@ -29,10 +28,10 @@ class ReadingListEditor : public ListEditorWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Add();
-  void Remove();
-  void Save();
-  void Import();
+  void Add() override;
+  void Remove() override;
+  void Save() override;
+  void Import() override;
   void ShowSelected();
   void ShowCount();
   void Append(const QString& reading, const QString& written);
@@ -43,10 +42,5 @@ class ReadingListEditor : public ListEditorWindow {
   QLineEdit* readingBox_;
   QListWidget* writtenList_;
   QListWidget* readingList_;
-  QPushButton* addButton_;
-  QPushButton* removeButton_;
-  QPushButton* saveButton_;
-  QPushButton* closeButton_;
-  QPushButton* importButton_;
   QLabel* countLabel_;
 };

@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -20,14 +19,6 @@ namespace {
 
 constexpr int16_t kKorean = 5;
 constexpr int kPictureSize = 24;
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setAccessibleName(QString(caption).remove(u'…'));
-  button->setAutoDefault(false);
-  return button;
-}
 
 }  // namespace
 
@@ -50,11 +41,6 @@ WordListEditor::WordListEditor(QWidget* parent)
   hangulModeButton_->setObjectName(QStringLiteral("MethodBtn"));
   hangulModeButton_->setAccessibleName(QStringLiteral("Hangul input"));
   hangulModeButton_->setIconSize(QSize(kPictureSize, kPictureSize));
-  addButton_ = Button(this, "cmdAdd", QStringLiteral("Add"));
-  removeButton_ = Button(this, "cmdDelete", QStringLiteral("Remove"));
-  saveButton_ = Button(this, "cmdSave", QStringLiteral("Save"));
-  closeButton_ = Button(this, "cmdClose", QStringLiteral("Close"));
-  importButton_ = Button(this, "cmdImport", QStringLiteral("Import…"));
   countLabel_ = new QLabel(this);
   countLabel_->setObjectName(QStringLiteral("lblCount"));
   countLabel_->setAccessibleName(QStringLiteral("Number of words"));
@@ -62,15 +48,13 @@ WordListEditor::WordListEditor(QWidget* parent)
   auto* entryRow = new QHBoxLayout;
   entryRow->addWidget(entryBox_, 1);
   entryRow->addWidget(hangulModeButton_);
-  auto* buttons = new QVBoxLayout;
-  buttons->addLayout(entryRow);
-  buttons->addWidget(hangulLabel_);
-  buttons->addWidget(addButton_);
-  buttons->addWidget(removeButton_);
-  buttons->addWidget(importButton_);
-  buttons->addStretch();
-  buttons->addWidget(saveButton_);
-  buttons->addWidget(closeButton_);
+  auto* entry = new QVBoxLayout;
+  entry->addLayout(entryRow);
+  entry->addWidget(hangulLabel_);
+  QVBoxLayout* buttons = MakeButtonColumn({QStringLiteral("Add"), QStringLiteral("Remove"),
+                                           QStringLiteral("Import…"), QStringLiteral("Save"),
+                                           QStringLiteral("Close")},
+                                          entry);
   auto* listColumn = new QVBoxLayout;
   listColumn->addWidget(list_, 1);
   listColumn->addWidget(countLabel_);
@@ -81,11 +65,6 @@ WordListEditor::WordListEditor(QWidget* parent)
 
   connect(entryBox_, &QLineEdit::textEdited, this, &WordListEditor::ConvertTyped);
   connect(entryBox_, &QLineEdit::returnPressed, this, &WordListEditor::Add);
-  connect(addButton_, &QPushButton::clicked, this, &WordListEditor::Add);
-  connect(removeButton_, &QPushButton::clicked, this, &WordListEditor::Remove);
-  connect(saveButton_, &QPushButton::clicked, this, &WordListEditor::Save);
-  connect(closeButton_, &QPushButton::clicked, this, &WordListEditor::reject);
-  connect(importButton_, &QPushButton::clicked, this, &WordListEditor::Import);
   connect(hangulModeButton_, &QToolButton::clicked, this, &WordListEditor::hangulModeClicked);
   connect(list_, &QListWidget::itemClicked, this, &WordListEditor::ShowSelected);
   connect(list_, &QListWidget::itemDoubleClicked, this,
@@ -100,10 +79,8 @@ void WordListEditor::Initialize(const WordListEditorSetup& setup, const WordList
   list_->addItems(list.Words);
   entryBox_->clear();
   hangulLabel_->clear();
-  for (QWidget* control : {static_cast<QWidget*>(addButton_), static_cast<QWidget*>(removeButton_),
-                           static_cast<QWidget*>(saveButton_), static_cast<QWidget*>(closeButton_),
-                           static_cast<QWidget*>(importButton_), static_cast<QWidget*>(countLabel_)})
-    control->setFont(setup.InterfaceFont);
+  SetButtonFont(setup.InterfaceFont);
+  countLabel_->setFont(setup.InterfaceFont);
   list_->setFont(setup.System == kKorean ? setup.KoreanFont : setup.EnglishFont);
   hangulLabel_->setFont(setup.KoreanFont);
   hangulModeButton_->setVisible(setup.System == kKorean);

@@ -10,7 +10,6 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 class QToolButton;
 
 // What the one-field list editor needs to know about the program when it is shown.
@@ -52,10 +51,10 @@ class WordListEditor : public ListEditorWindow {
   bool RomanKorean() const;
   void ApplyMode();
   void ConvertTyped();
-  void Add();
-  void Remove();
-  void Save();
-  void Import();
+  void Add() override;
+  void Remove() override;
+  void Save() override;
+  void Import() override;
   void ShowSelected();
   void ShowCount();
 
@@ -63,11 +62,6 @@ class WordListEditor : public ListEditorWindow {
   QLineEdit* entryBox_;
   QLabel* hangulLabel_;
   QToolButton* hangulModeButton_;
-  QPushButton* addButton_;
-  QPushButton* removeButton_;
-  QPushButton* saveButton_;
-  QPushButton* closeButton_;
-  QPushButton* importButton_;
   QLabel* countLabel_;
   WordListEditorSetup setup_;
 };
