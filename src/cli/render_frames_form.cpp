@@ -29,11 +29,12 @@ class FrameFilesArea : public DrawingArea {
     const QString file = recorded.dir().filePath(recorded.completeBaseName() + u'.' + suffix_);
     const bool saved = renderer_.SaveFrame(file);
     if (saved) ++written_;
-    else failed_ << file;
+    else failed_ << (renderer_.LastSaveError().isEmpty() ? file : file + QStringLiteral(": ") + renderer_.LastSaveError());
     return saved;
   }
 
   int Written() const { return written_; }
+  // Each picture that could not be written, with the reason where one is known.
   const QStringList& Failed() const { return failed_; }
 
  private:

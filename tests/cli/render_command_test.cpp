@@ -182,6 +182,18 @@ TEST(RenderCommand, WritesEveryAnimationStepOfATextAsNumberedPictures) {
             0);
   EXPECT_EQ(QDir(bitmaps).entryList(QDir::Files), (QStringList{"000.bmp", "001.bmp", "002.bmp",
                                                                 "003.bmp", "004.bmp"}));
+
+  // A folder where the third picture belongs: recording stops there, and the picture
+  // that failed is named with the reason.
+  const QString blocked = dir.filePath("blocked");
+  ASSERT_TRUE(QDir().mkpath(blocked + "/002.bmp"));
+  const CommandRun failed = Render({"--system", "3", "--angles", table, "--speed", "1000", "--frames",
+                                    blocked, "--format", "bmp", "--size", "32x32", "a"});
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_EQ(failed.out, "Frames 2\n");
+  EXPECT_NE(failed.err.find("cannot write " + QDir(blocked).absoluteFilePath("002.bmp").toStdString() + ": "),
+            std::string::npos)
+      << failed.err;
 }
 
 // A chart can be made when each side of its picture fits and the whole picture does.
