@@ -28,9 +28,13 @@ class FrameFilesArea : public DrawingArea {
     const QFileInfo recorded(path);
     const QString file = recorded.dir().filePath(recorded.completeBaseName() + u'.' + suffix_);
     const bool saved = renderer_.SaveFrame(file);
-    if (saved) ++written_;
-    else failed_ << (renderer_.LastSaveError().isEmpty() ? file : file + QStringLiteral(": ") + renderer_.LastSaveError());
-    return saved;
+    if (saved) {
+      ++written_;
+      return true;
+    }
+    const QString& reason = renderer_.LastSaveError();
+    failed_ << (reason.isEmpty() ? file : file + QStringLiteral(": ") + reason);
+    return false;
   }
 
   int Written() const { return written_; }
