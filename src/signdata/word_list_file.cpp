@@ -25,6 +25,12 @@ QString FieldText(const QString& field) {
   return text.trimmed();
 }
 
+// A field as it is written, so that FieldText reads it back: one that starts with a
+// double quote goes inside quotes, as the reader takes a lone leading quote away.
+QString WrittenField(const QString& text) {
+  return text.startsWith(u'"') ? u'"' + text + u'"' : text;
+}
+
 // The lines of a plain or reading list up to the first empty line.
 QStringList ListLines(const QString& text) {
   QStringList lines;
@@ -135,11 +141,12 @@ QString FormatWordList(const WordList& list, WordListFormat format) {
   QString text;
   switch (format) {
     case WordListFormat::Plain:
-      for (const QString& word : list.Words) text += word + kLineEnd;
+      for (const QString& word : list.Words) text += WrittenField(word) + kLineEnd;
       break;
     case WordListFormat::Reading:
       for (int i = 0; i < list.Count(); ++i)
-        text += list.Words[i] + u',' + (i < list.Written.size() ? list.Written[i] : list.Words[i]) + kLineEnd;
+        text += WrittenField(list.Words[i]) + u',' +
+                WrittenField(i < list.Written.size() ? list.Written[i] : list.Words[i]) + kLineEnd;
       break;
     case WordListFormat::Html:
       text = QStringLiteral("<HTML>") + kLineEnd + QStringLiteral("<BODY>") + kLineEnd;

@@ -90,6 +90,15 @@ TEST(WordListWriters, WriteTheLayoutWithoutPadding) {
   EXPECT_EQ(FormatWordList(list, WordListFormat::Reading), u"ｲﾇ,犬\r\n한,韓\r\n"_qs);
   EXPECT_EQ(FormatWordList(list, WordListFormat::Html),
             u"<HTML>\r\n<BODY>\r\n<p>&#65394;&#65415;</p>\r\n<p>&#54620;</p>\r\n</BODY>\r\n</HTML>\r\n"_qs);
+
+  // A word that keeps a leading quote when read is written inside quotes, so saving
+  // an opened list does not change it.
+  for (const WordListFormat format : {WordListFormat::Plain, WordListFormat::Reading}) {
+    const WordListLoad read = ParseWordList(u"\"\"pura,\"\"\"\r\n\"\"\"\r\nquo\"te\r\n"_qs, format);
+    ASSERT_TRUE(read.ok);
+    EXPECT_EQ(read.list.Words, (QStringList{u"\"pura"_qs, u"\""_qs, u"quo\"te"_qs}));
+    EXPECT_EQ(ParseWordList(FormatWordList(read.list, format), format).list, read.list);
+  }
 }
 
 TEST(WordListFiles, KoreanListRoundTripsInOrderAndFailuresAreReported) {
