@@ -68,34 +68,9 @@ TEST_F(AlphaClassTest, AWordLongerThanThirtyOneLettersSpellsWhole) {
   EXPECT_EQ(Sequence()[34], (SignStep{7, 0}));
 }
 
-TEST_F(AlphaClassTest, TheSecondOfADoubledLetterSlidesAndBothBounce) {
-  UseSystem(2);
-  PutPlainShapes(1, 27);
-  signs.Text("ll");
-  ASSERT_TRUE(signs.StartRoutine(40));  // delay 100, bounce steps 20
-  const std::vector<std::string> expected = {
-      "SetHandPose 0 0",
-      Shifted(12, 0), RedrawLine(100),
-      Shifted(12, 0, {{kRightWristAngleY, 10}, {kLeftWristAngleY, 10}}), RedrawLine(20),
-      Shifted(12, 0), RedrawLine(20),
-      Shifted(12, 0, {{kRightWristPosY, -20}, {kLeftWristPosY, -20}}), RedrawLine(100),
-      Shifted(12, 0, {{kRightWristAngleY, 10}, {kRightWristPosY, -20},
-                      {kLeftWristAngleY, 10}, {kLeftWristPosY, -20}}), RedrawLine(20),
-      Shifted(12, 0, {{kRightWristPosY, -20}, {kLeftWristPosY, -20}}), RedrawLine(20),
-  };
-  EXPECT_EQ(Calls(), expected);
-
-  // The hand bends 10 degrees and back, then shows the second L 20 to the side.
-  ASSERT_EQ(area.pictures.size(), 101u + 21 + 21 + 101 + 21 + 21);
-  EXPECT_EQ(area.pictures[121].right[4], 10.0f);
-  EXPECT_EQ(area.pictures[142].right[4], 0.0f);
-  EXPECT_EQ(area.pictures[142].right[1], 0.0f);
-  EXPECT_EQ(area.pictures[243].right[1], -20.0f);
-  EXPECT_EQ(area.pictures.back().right[1], -20.0f);
-  EXPECT_EQ(area.pictures.back().right[4], 0.0f);
-  EXPECT_EQ(engine.FrameCounter(), static_cast<int>(area.pictures.size()));
-}
-
+// The bounce and the slide of a doubled letter of one frame are pinned by the golden
+// traces ("hello", "anna", "bookkeeper" in every alphabet); these are the rules the
+// shipped shapes do not reach.
 TEST_F(AlphaClassTest, AHandTurnedAboutItsLengthBouncesAboutTheOtherAxis) {
   UseSystem(2);
   PutPlainShapes(1, 27);

@@ -53,10 +53,23 @@ class TimedPlayerTest : public ::testing::Test {
   char name[12] = "player_test";
   char* argv[2] = {name, nullptr};
   QCoreApplication app{argc, argv};
+  TimedPlayerTest() { ImmediatePlayer(reference).Play(kWord); }
+
+  // Waits until `finished` passes `count`, five seconds at most.
+  static void WaitFor(const int& finished, int count) {
+    QElapsedTimer waited;
+    waited.start();
+    while (finished < count && waited.elapsed() < 5000)
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+  }
+
   SignTable table = ThreeSigns();
   FakeDrawingArea area;
   PlaybackEngine engine{table, area};
   TimedPlayer player{engine};
+  // What the word looks like played at once.
+  FakeDrawingArea played;
+  PlaybackEngine reference{table, played};
 };
 
 }  // namespace
@@ -85,10 +98,40 @@ TEST(ScriptTimelineTest, SlowMotionStretchesEveryAnimationWithinTheTable) {
   }
 }
 
+TEST_F(TimedPlayerTest, ShowsThePicturesOfTheImmediatePlayerSixtyPerSecondAndStopsAtOnce) {
+  int shown = 0;
+  int finished = 0;
+  QObject::connect(&player, &TimedPlayer::pictureShown, [&shown] { ++shown; });
+  QObject::connect(&player, &TimedPlayer::finished, [&finished] { ++finished; });
+  QElapsedTimer clock;
+  clock.start();
+  player.Play(kWord);
+  EXPECT_TRUE(player.IsPlaying());
+  WaitFor(finished, 1);
+  ASSERT_EQ(finished, 1);
+  ASSERT_EQ(area.pictures.size(), played.pictures.size());
+  for (size_t i = 0; i < played.pictures.size(); ++i) {
+    EXPECT_EQ(area.pictures[i].wristX[0], played.pictures[i].wristX[0]) << i;
+    EXPECT_EQ(area.pictures[i].indexBase[0], played.pictures[i].indexBase[0]) << i;
+  }
+  EXPECT_EQ(shown, 18);
+  EXPECT_EQ(engine.FrameCounter(), reference.FrameCounter());
+  // Eighteen pictures on a 60-per-second schedule take seventeen steps at least.
+  EXPECT_GE(clock.elapsed(), 17 * 1000 / 60 - 2);
+
+  // Stopped: no further picture, and the end is still announced once.
+  area.pictures.clear();
+  QObject::connect(&player, &TimedPlayer::pictureShown, [this](int picture) {
+    if (picture == 2) player.Stop();
+  });
+  player.Play(kWord);
+  WaitFor(finished, 2);
+  EXPECT_EQ(finished, 2);
+  EXPECT_FALSE(player.IsPlaying());
+  EXPECT_EQ(area.pictures.size(), 3u);
+}
+
 TEST_F(TimedPlayerTest, AnyPictureShownIsExactlyThePictureOfThatStep) {
-  FakeDrawingArea played;
-  PlaybackEngine reference(table, played);
-  ImmediatePlayer(reference).Play(kWord);
   ASSERT_EQ(played.pictures.size(), 18u);
 
   player.Play(kWord);
