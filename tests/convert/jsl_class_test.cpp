@@ -32,14 +32,8 @@ TEST_F(JslClassTest, RomajiExamplesBecomeTheirKatakanaAndSigns) {
     EXPECT_TRUE(signs.JslRomanText(romaji)) << romaji;
     EXPECT_EQ(signs.KatakanaString(), QString::fromUtf8(katakana)) << romaji;
   }
-  signs.JslRomanText("toukyou");
-  EXPECT_EQ(Sequence(), Steps({{20, 0}, {3, 0}, {7, 0}, {38, 2}, {3, 0}}));
-  signs.JslRomanText("gakkou");
-  EXPECT_EQ(Sequence(), Steps({{6, 4}, {18, 2}, {10, 0}, {3, 0}}));
-  signs.JslRomanText("nippon");
-  EXPECT_EQ(Sequence(), Steps({{22, 0}, {18, 2}, {30, 8}, {45, 0}}));
-  signs.JslRomanText("ra-men");
-  EXPECT_EQ(Sequence(), Steps({{39, 0}, {46, 0}, {34, 0}, {45, 0}}));
+  // Romaji are spelled as their katakana: the signs of katakana are the next test's,
+  // and SignClassTest follows "toukyou" to its signs.
   // ConverterAsc numbers kana by their code points: ｱ is U+FF71.
   EXPECT_EQ(*JslClass::ConverterAsc("a"), std::vector<uint16_t>{0xFF71});
 }
