@@ -60,14 +60,6 @@ TEST_F(AlphaClassTest, EverythingButTheLettersAToZIsSkippedAndNeverFails) {
   EXPECT_TRUE(alpha.Result());
 }
 
-TEST_F(AlphaClassTest, AWordLongerThanThirtyOneLettersSpellsWhole) {
-  UseSystem(0);
-  const QString sentence = "the quick brown fox jumps over the lazy dog";
-  EXPECT_TRUE(signs.Text(sentence));
-  ASSERT_EQ(static_cast<int>(Sequence().size()), 35);
-  EXPECT_EQ(Sequence()[34], (SignStep{7, 0}));
-}
-
 // The bounce and the slide of a doubled letter of one frame, about y for a hand held
 // upright and about x for one turned about its length, are pinned by the golden traces
 // ("hello", "anna", "bookkeeper" in ASL and BSL); these are the rules the shipped

@@ -162,21 +162,6 @@ TEST_F(JslClassTest, KanaArraySetReadsValuesAsTheLastConversionNumberedThem) {
   EXPECT_EQ(jsl.KatakanaString(), QString::fromUtf8("ｶﾟ"));
 }
 
-TEST_F(JslClassTest, ALongTextSpellsWhole) {
-  QString romaji;
-  QString katakana;
-  for (int i = 0; i < 11; ++i) {
-    romaji += "aiueo";
-    katakana += QString::fromUtf8("ｱｲｳｴｵ");
-  }
-  EXPECT_TRUE(signs.JslRomanText(romaji));
-  EXPECT_EQ(static_cast<int>(Sequence().size()), 55);
-  EXPECT_EQ(Sequence()[54], (SignStep{5, 0}));
-  EXPECT_EQ(signs.KatakanaString(), katakana);
-  EXPECT_TRUE(signs.Text(katakana));
-  EXPECT_EQ(static_cast<int>(Sequence().size()), 55);
-}
-
 TEST_F(JslClassTest, AMarkMovesTheHandAfterTheShapeFromItsFirstKeyFrame) {
   PutPlainShapes(1, 46);
   Put(6, {Frame(1.0f), Frame(0.5f, 30.0f)});  // ｶ has two key frames
