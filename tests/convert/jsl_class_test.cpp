@@ -22,22 +22,6 @@ class JslClassTest : public ConverterBench {
 
 }  // namespace
 
-TEST_F(JslClassTest, RomajiExamplesBecomeTheirKatakanaAndSigns) {
-  const std::pair<const char*, const char*> examples[] = {
-      {"toukyou", "ﾄｳｷｮｳ"}, {"gakkou", "ｶﾞｯｺｳ"}, {"nippon", "ﾆｯﾎﾟﾝ"},
-      {"shinbun", "ｼﾝﾌﾞﾝ"}, {"kon'ya", "ｺﾝﾔ"},    {"konnya", "ｺﾝﾆｬ"},
-      {"ra-men", "ﾗｰﾒﾝ"},   {"cchi", "ｯﾁ"},       {"TouKyou", "ﾄｳｷｮｳ"},
-  };
-  for (const auto& [romaji, katakana] : examples) {
-    EXPECT_TRUE(signs.JslRomanText(romaji)) << romaji;
-    EXPECT_EQ(signs.KatakanaString(), QString::fromUtf8(katakana)) << romaji;
-  }
-  // Romaji are spelled as their katakana: the signs of katakana are the next test's,
-  // and SignClassTest follows "toukyou" to its signs.
-  // ConverterAsc numbers kana by their code points: ｱ is U+FF71.
-  EXPECT_EQ(*JslClass::ConverterAsc("a"), std::vector<uint16_t>{0xFF71});
-}
-
 TEST_F(JslClassTest, EveryRomajiSpellingOfTheTable) {
   const std::pair<const char*, const char*> rows[] = {
       {"a i u e o", "ｱ ｲ ｳ ｴ ｵ"},
@@ -79,15 +63,22 @@ TEST_F(JslClassTest, EveryRomajiSpellingOfTheTable) {
     EXPECT_EQ(Kana(romaji), QString::fromUtf8(katakana)) << romaji;
 }
 
-TEST_F(JslClassTest, TheSpecialCasesOfNAndOfDoubledConsonants) {
+TEST_F(JslClassTest, WordsAndTheSpecialCasesOfNAndOfDoubledConsonants) {
   const std::pair<const char*, const char*> cases[] = {
       {"nna", "ﾝﾅ"},      {"nn", "ﾝﾝ"},        {"n", "ﾝ"},        {"kanji", "ｶﾝｼﾞ"},
       {"n'a", "ﾝｱ"},      {"n'", "ﾝ"},         {"nyo", "ﾆｮ"},     {"n-", "ﾝｰ"},
       {"kka", "ｯｶ"},      {"ccha", "ｯﾁｬ"},     {"ssha", "ｯｼｬ"},   {"tte", "ｯﾃ"},
       {"yya", "ｯﾔ"},      {"a-.､ ", "ｱｰ｡､ "},  {"", ""},
+      {"toukyou", "ﾄｳｷｮｳ"}, {"gakkou", "ｶﾞｯｺｳ"}, {"nippon", "ﾆｯﾎﾟﾝ"}, {"shinbun", "ｼﾝﾌﾞﾝ"},
+      {"kon'ya", "ｺﾝﾔ"},    {"konnya", "ｺﾝﾆｬ"},   {"ra-men", "ﾗｰﾒﾝ"},   {"cchi", "ｯﾁ"},
+      {"TouKyou", "ﾄｳｷｮｳ"},
   };
   for (const auto& [romaji, katakana] : cases)
     EXPECT_EQ(Kana(romaji), QString::fromUtf8(katakana)) << romaji;
+  // ConverterAsc numbers kana by their code points: ｱ is U+FF71. Romaji are spelled as
+  // their katakana; SignClassTest follows "toukyou" to its signs.
+  EXPECT_EQ(*JslClass::ConverterAsc("a"), std::vector<uint16_t>{0xFF71});
+  for (const char* word : {"kon'ya", "ra-men", "TouKyou"}) EXPECT_TRUE(signs.JslRomanText(word)) << word;
 
   for (const char* invalid : {"tchi", "la", "qa", "va", "xa", "a1", "a'", "'a", "k", "ky",
                               "kyk", "ts", "tsk", "sh", "ch", "nyk", "aN\u00e9", "\u212Aa"})
