@@ -68,9 +68,7 @@ TEST(TraceCommand, NormalizeTracesTypedFormsAsTheirHalfWidthForm) {
     QString halfWidth;
   } cases[] = {
       {4, u"ありがとう"_qs, u"ｱﾘｶﾞﾄｳ"_qs},
-      {4, u"アリガトウ"_qs, u"ｱﾘｶﾞﾄｳ"_qs},
-      {2, u"ＨＥＬＬＯ"_qs, u"HELLO"_qs},
-      {6, u"１２"_qs, u"12"_qs},
+      {2, u"ＨＥＬＬＯ"_qs, u"HELLO"_qs},  // every typed form: typed_text_normalization_test
   };
   for (const auto& c : cases) {
     const CommandRun expected = trace(c.system, c.halfWidth, false);
