@@ -1,6 +1,5 @@
 #include "playback/playback_engine.h"
 
-#include "signdata/sign_table.h"
 #include "playback/frame_number_text.h"
 #include "playback/frame_recorder.h"
 #include "support/fake_drawing_area.h"
@@ -11,33 +10,9 @@
 
 namespace {
 
-// A key frame with the wrist at x = `wrist` and the index finger's base bent by `bend`
-// (for both hands; the left hand mirrored to tell them apart).
-KeyFrame Frame(float wrist, float bend, float rate = 1.0f) {
-  KeyFrame k;
-  k.Rate = rate;
-  k.RightWristPos[0] = wrist;
-  k.RightFinger[9 * 1 + 1] = bend;
-  k.LeftWristPos[0] = -wrist;
-  k.LeftFinger[9 * 1 + 1] = -bend;
-  return k;
-}
-
-void Put(SignTable& state, int slot, std::vector<KeyFrame> frames) {
-  state.Signs[slot].FrameCount = static_cast<int16_t>(frames.size());
-  state.Signs[slot].Frames = std::move(frames);
-}
-
 class PlaybackEngineTest : public ::testing::Test {
  protected:
-  PlaybackEngineTest() {
-    state.HandCount = 1;
-    state.ColumnCount = kOneHandColumns;
-    Put(state, 0, {Frame(0, 0)});
-    Put(state, 1, {Frame(10, 90), Frame(20, 45)});
-    state.SignCount = 2;
-  }
-  SignTable state;
+  SignTable state = MarkedTable({{MarkedFrame(0, 0)}, {MarkedFrame(10, 90), MarkedFrame(20, 45)}});
   FakeDrawingArea area;
   PlaybackEngine engine{state, area};
 };

@@ -3,7 +3,6 @@
 #include "playback/playback_engine.h"
 #include "playback/script_player.h"
 #include "playback/script_timeline.h"
-#include "signdata/sign_table.h"
 #include "support/fake_drawing_area.h"
 
 #include <QCoreApplication>
@@ -12,28 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-KeyFrame Frame(float wrist, float bend) {
-  KeyFrame k;
-  k.Rate = 1.0f;
-  k.RightWristPos[0] = wrist;
-  k.RightFinger[9 * 1 + 1] = bend;
-  return k;
-}
-
-SignTable ThreeSigns() {
-  SignTable table;
-  table.HandCount = 1;
-  table.ColumnCount = kOneHandColumns;
-  const std::vector<std::vector<KeyFrame>> signs{
-      {Frame(0, 0)}, {Frame(10, 90), Frame(20, 45)}, {Frame(-30, 10)}};
-  for (size_t i = 0; i < signs.size(); ++i) {
-    table.Signs[i].FrameCount = static_cast<int16_t>(signs[i].size());
-    table.Signs[i].Frames = signs[i];
-  }
-  table.SignCount = 3;
-  return table;
-}
 
 // Rest, sign 1 in two key frames, sign 2, with a still picture between: 1 + 5 + 4 + 1 + 7
 // pictures.
@@ -63,7 +40,8 @@ class TimedPlayerTest : public ::testing::Test {
       QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
   }
 
-  SignTable table = ThreeSigns();
+  SignTable table =
+      MarkedTable({{MarkedFrame(0, 0)}, {MarkedFrame(10, 90), MarkedFrame(20, 45)}, {MarkedFrame(-30, 10)}});
   FakeDrawingArea area;
   PlaybackEngine engine{table, area};
   TimedPlayer player{engine};
