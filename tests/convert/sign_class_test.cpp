@@ -112,6 +112,35 @@ TEST_F(SignClassTest, EachSystemHasItsConverterAndNoneOutsideZeroToSix) {
   }
 }
 
+// Every converter spells a text of any length whole, romanized or not, and shows all of
+// its reading.
+TEST_F(SignClassTest, ALongTextSpellsWholeInEveryConverter) {
+  const QString kana = QString::fromUtf8("ｱｲｳｴｵ").repeated(11);
+  const QString hangul = QString::fromUtf8("닭").repeated(60);
+  const struct {
+    int system;
+    bool roman;
+    QString text;
+    size_t signs;
+    int16_t lastCode;
+    QString reading;
+  } cases[] = {
+      {0, false, "the quick brown fox jumps over the lazy dog", 35, 7, ""},
+      {4, true, QString("aiueo").repeated(11), 55, 5, kana},
+      {4, false, kana, 55, 5, kana},
+      {5, true, QString("Dalg").repeated(60), 240, 1, hangul},
+      {5, false, hangul, 240, 1, hangul},
+  };
+  for (const auto& c : cases) {
+    signs.LangSet(c.system);
+    const bool ok = !c.roman ? signs.Text(c.text) : c.system == 4 ? signs.JslRomanText(c.text) : signs.KslRomanText(c.text);
+    EXPECT_TRUE(ok) << c.system << " " << c.roman;
+    ASSERT_EQ(Sequence().size(), c.signs) << c.system << " " << c.roman;
+    EXPECT_EQ(Sequence().back().Code, c.lastCode) << c.system << " " << c.roman;
+    EXPECT_EQ(c.system == 5 ? signs.HangulString() : signs.KatakanaString(), c.reading) << c.system;
+  }
+}
+
 TEST_F(SignClassTest, RomanizedInputOfTheOtherLanguageFailsAndChangesNothing) {
   signs.LangSet(5);
   ASSERT_TRUE(signs.KslRomanText("Ga"));

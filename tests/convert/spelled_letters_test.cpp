@@ -1,10 +1,6 @@
 #include "convert/spelled_letters.h"
 
-#include "convert/fingerspelling_system.h"
-#include "convert/system_registry.h"
-#include "convert/text_playback.h"
-#include "signdata/angle_file.h"
-#include "signdata/sign_table.h"
+#include "support/shipped_shapes.h"
 
 #include <QStringList>
 
@@ -42,9 +38,8 @@ TEST(SpelledLettersTest, TheMarkedLetterFollowsTheSignsOfEverySystem) {
   };
   for (const LettersCase& c : cases) {
     SCOPED_TRACE(c.text.toStdString());
-    SignTable table;
-    table.SetHands(TableHandsOfSystem(c.system));
-    ASSERT_TRUE(LoadAngleFile(table, QStringLiteral(TOVARO_SOURCE_DIR "/data/") + c.file).ok);
+    const auto shipped = LoadShippedTable(c.file, TableHandsOfSystem(c.system));
+    const SignTable& table = *shipped;
     const FingerspellingSystem& system = *FindSystem(c.system);
     const SpelledLetters letters(system, table, c.text, c.numeralBase, 100);
     const ConversionResult converted = system.Convert(c.text, c.numeralBase);

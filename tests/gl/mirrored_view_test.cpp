@@ -2,7 +2,7 @@
 
 #include "hand/hand_appearance.h"
 #include "playback/playback_engine.h"
-#include "signdata/angle_file.h"
+#include "support/shipped_shapes.h"
 #include "signdata/sign_table.h"
 
 #include <QImage>
@@ -48,9 +48,8 @@ TEST(MirroredView, TheMirrorShowsTheMirrorImageOfTheUnmirroredPicture) {
                {"PositionBSL.csv", 2, 5, HandAppearance::Natural}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
-    SignTable table;
-    table.SetHands(c.hands);
-    ASSERT_TRUE(LoadAngleFile(table, QStringLiteral(TOVARO_SOURCE_DIR "/data/") + c.file).ok);
+    const auto shipped = LoadShippedTable(c.file, c.hands);
+    const SignTable& table = *shipped;
     QString error;
     auto renderer = OffscreenRenderer::Create(240, 180, &error);
     ASSERT_TRUE(renderer) << error.toStdString();

@@ -5,7 +5,7 @@
 #include "hand/hand_landmarks.h"
 #include "hand/hand_skeleton.h"
 #include "playback/playback_engine.h"
-#include "signdata/angle_file.h"
+#include "support/shipped_shapes.h"
 #include "support/fake_drawing_area.h"
 
 #include <QStringList>
@@ -94,8 +94,8 @@ TEST(NaturalHandMesh, EveryLandmarkOfEveryShippedSignStaysWhereTheClassicHandHas
   const std::vector<MeshPart> parts = NaturalHandParts(Hand());
   for (const ShippedFile& file : kShippedFiles) {
     SCOPED_TRACE(file.name);
-    SignTable state = SignTable::WithHands(file.hands);
-    ASSERT_TRUE(LoadAngleFile(state, QStringLiteral(TOVARO_SOURCE_DIR "/data/") + QLatin1String(file.name)));
+    const auto shipped = LoadShippedTable(QLatin1String(file.name), file.hands);
+    const SignTable& state = *shipped;
     FakeDrawingArea area;
     PlaybackEngine engine(state, area);
     int checked = 0;

@@ -6,7 +6,7 @@
 #include "playback/camera.h"
 #include "playback/playback_engine.h"
 #include "playback/view_controls.h"
-#include "signdata/angle_file.h"
+#include "support/shipped_shapes.h"
 #include "support/fake_drawing_area.h"
 
 #include <gtest/gtest.h>
@@ -43,10 +43,8 @@ Extent ExtentOf(const std::vector<Hand>& hands, ViewState view) {
   return {(top - bottom) / 2.0, (right - left) / 2.0, top < 1 && bottom > -1 && right < 1 && left > -1};
 }
 
-// The hands posed in key frame 0 of a shipped sign.
-std::vector<Hand> PosedHands(const char* file, int hands, int sign, int frame = 0) {
-  SignTable table = SignTable::WithHands(hands);
-  EXPECT_TRUE(LoadAngleFile(table, QStringLiteral(TOVARO_SOURCE_DIR "/data/") + QLatin1String(file)));
+// The hands posed in a key frame of a sign.
+std::vector<Hand> PosedHands(const SignTable& table, int sign, int frame = 0) {
   FakeDrawingArea area;
   PlaybackEngine engine(table, area);
   EXPECT_TRUE(engine.SetHandPose(sign, frame));
@@ -58,7 +56,7 @@ std::vector<Hand> PosedHands(const char* file, int hands, int sign, int frame = 
 
 TEST(NaturalFraming, AOneHandedLetterFillsAboutHalfThePictureAndTwoHandsFit) {
   const ViewState view;
-  const std::vector<Hand> american = PosedHands("PositionASL.csv", 1, 2);  // B: the flat hand, fingers up
+  const std::vector<Hand> american = PosedHands(*LoadShippedTable("PositionASL.csv", 1), 2);  // B: flat, fingers up
   const Extent classic = ExtentOf(american, view);
   const Extent natural = ExtentOf(american, NaturalFraming(view, 1));
   EXPECT_TRUE(natural.inside);
@@ -68,11 +66,10 @@ TEST(NaturalFraming, AOneHandedLetterFillsAboutHalfThePictureAndTwoHandsFit) {
   // Every key frame of the two-handed alphabets, the hands apart before and after a
   // contact as well as touching, fits whole.
   for (const char* file : {"PositionBSL.csv", "PositionINA.csv"}) {
-    SignTable table = SignTable::WithHands(2);
-    ASSERT_TRUE(LoadAngleFile(table, QStringLiteral(TOVARO_SOURCE_DIR "/data/") + QLatin1String(file)));
-    for (int sign = 0; sign < table.SignCount; ++sign)
-      for (int frame = 0; frame < table.KeyFrameCount(sign); ++frame)
-        EXPECT_TRUE(ExtentOf(PosedHands(file, 2, sign, frame), NaturalFraming(view, 2)).inside)
+    const auto table = LoadShippedTable(QLatin1String(file), 2);
+    for (int sign = 0; sign < table->SignCount; ++sign)
+      for (int frame = 0; frame < table->KeyFrameCount(sign); ++frame)
+        EXPECT_TRUE(ExtentOf(PosedHands(*table, sign, frame), NaturalFraming(view, 2)).inside)
             << file << " sign " << sign << " frame " << frame;
   }
 }

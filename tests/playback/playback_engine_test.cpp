@@ -1,46 +1,18 @@
 #include "playback/playback_engine.h"
 
-#include "signdata/sign_table.h"
 #include "playback/frame_number_text.h"
 #include "playback/frame_recorder.h"
-#include "playback/script_player.h"
-#include "playback/timed_player.h"
 #include "support/fake_drawing_area.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A key frame with the wrist at x = `wrist` and the index finger's base bent by `bend`
-// (for both hands; the left hand mirrored to tell them apart).
-KeyFrame Frame(float wrist, float bend, float rate = 1.0f) {
-  KeyFrame k;
-  k.Rate = rate;
-  k.RightWristPos[0] = wrist;
-  k.RightFinger[9 * 1 + 1] = bend;
-  k.LeftWristPos[0] = -wrist;
-  k.LeftFinger[9 * 1 + 1] = -bend;
-  return k;
-}
-
-void Put(SignTable& state, int slot, std::vector<KeyFrame> frames) {
-  state.Signs[slot].FrameCount = static_cast<int16_t>(frames.size());
-  state.Signs[slot].Frames = std::move(frames);
-}
-
 class PlaybackEngineTest : public ::testing::Test {
  protected:
-  PlaybackEngineTest() {
-    state.HandCount = 1;
-    state.ColumnCount = kOneHandColumns;
-    Put(state, 0, {Frame(0, 0)});
-    Put(state, 1, {Frame(10, 90), Frame(20, 45)});
-    state.SignCount = 2;
-  }
-  SignTable state;
+  SignTable state = MarkedTable({{MarkedFrame(0, 0)}, {MarkedFrame(10, 90), MarkedFrame(20, 45)}});
   FakeDrawingArea area;
   PlaybackEngine engine{state, area};
 };
@@ -132,15 +104,7 @@ TEST_F(PlaybackEngineTest, ShiftedTargetsAddTheTwelveOffsetsInOrder) {
   EXPECT_EQ(state.Signs[1].Frames[0].RightWristPos[0], 10.0f);  // the table is unchanged
 }
 
-TEST_F(PlaybackEngineTest, LongMovementsAreClampedTo1000Steps) {
-  engine.SetHandPose(0, 0);
-  engine.SetHandTarget(1, 0);
-  engine.Redraw(2000);
-  EXPECT_EQ(area.pictures.size(), 1001u);
-  EXPECT_EQ(engine.HandAt(0).pose(0), 10.0f);
-  EXPECT_EQ(engine.FrameCounter(), 1001);
-}
-
+// Movements clamped to 1000 steps: SignClassTest (speed 1) and the golden traces.
 TEST_F(PlaybackEngineTest, RecordingSavesEveryStepUnderItsNumberAndTheCounterRunsPast16Bits) {
   engine.SetHandPose(0, 0);
   engine.SetHandTarget(1, 0);
@@ -195,56 +159,4 @@ TEST_F(PlaybackEngineTest, TheHandsShownFollowTheTableLayout) {
   EXPECT_EQ(area.pictures[0].handsShown, 1);
   EXPECT_EQ(area.pictures[1].handsShown, 2);
   EXPECT_EQ(area.pictures[2].handsShown, 0);
-}
-
-// The desktop program's player shows the same pictures as a script run at once, one
-// per step of the step clock, and can be stopped in the middle of a word.
-TEST_F(PlaybackEngineTest, TheTimedPlayerShowsWhatTheImmediatePlayerShowsAtSixtyPerSecond) {
-  int argc = 1;
-  char name[] = "playback_test";
-  char* argv[] = {name, nullptr};
-  QCoreApplication app(argc, argv);
-
-  const MoveScript script = {Move::Pose(0, 0), Move::Target(1, 0), Move::Redraw(4),
-                             Move::Redraw(-1), Move::Target(1, 1), Move::Redraw(0),
-                             Move::Redraw(2)};
-  ImmediatePlayer immediate(engine);
-  immediate.Play(script);
-  const auto expected = area.pictures;
-  const int32_t expectedCounter = engine.FrameCounter();
-  area.pictures.clear();
-
-  TimedPlayer timed(engine);
-  int shown = 0;
-  bool finished = false;
-  QObject::connect(&timed, &TimedPlayer::pictureShown, [&shown] { ++shown; });
-  QObject::connect(&timed, &TimedPlayer::finished, [&finished] { finished = true; });
-  QElapsedTimer clock;
-  clock.start();
-  timed.Play(script);
-  EXPECT_TRUE(timed.IsPlaying());
-  while (!finished && clock.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-  ASSERT_TRUE(finished);
-  ASSERT_EQ(area.pictures.size(), expected.size());
-  for (size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(area.pictures[i].wristX[0], expected[i].wristX[0]) << i;
-    EXPECT_EQ(area.pictures[i].indexBase[0], expected[i].indexBase[0]) << i;
-  }
-  EXPECT_EQ(shown, static_cast<int>(expected.size()));
-  EXPECT_EQ(engine.FrameCounter(), expectedCounter);
-  // Nine pictures on a 60-per-second schedule take eight steps at least.
-  EXPECT_GE(clock.elapsed(), 8 * 1000 / 60 - 2);
-
-  // Stopped: no further picture, and the end is still announced once.
-  area.pictures.clear();
-  finished = false;
-  timed.Play({Move::Pose(0, 0), Move::Target(1, 0), Move::Redraw(100)});
-  QObject::connect(&timed, &TimedPlayer::pictureShown, [&timed](int picture) {
-    if (picture == 2) timed.Stop();
-  });
-  clock.restart();
-  while (!finished && clock.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-  EXPECT_TRUE(finished);
-  EXPECT_FALSE(timed.IsPlaying());
-  EXPECT_EQ(area.pictures.size(), 3u);
 }

@@ -3,7 +3,6 @@
 #include "playback/playback_engine.h"
 #include "playback/script_player.h"
 #include "playback/script_timeline.h"
-#include "signdata/sign_table.h"
 #include "support/fake_drawing_area.h"
 
 #include <QCoreApplication>
@@ -12,28 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-KeyFrame Frame(float wrist, float bend) {
-  KeyFrame k;
-  k.Rate = 1.0f;
-  k.RightWristPos[0] = wrist;
-  k.RightFinger[9 * 1 + 1] = bend;
-  return k;
-}
-
-SignTable ThreeSigns() {
-  SignTable table;
-  table.HandCount = 1;
-  table.ColumnCount = kOneHandColumns;
-  const std::vector<std::vector<KeyFrame>> signs{
-      {Frame(0, 0)}, {Frame(10, 90), Frame(20, 45)}, {Frame(-30, 10)}};
-  for (size_t i = 0; i < signs.size(); ++i) {
-    table.Signs[i].FrameCount = static_cast<int16_t>(signs[i].size());
-    table.Signs[i].Frames = signs[i];
-  }
-  table.SignCount = 3;
-  return table;
-}
 
 // Rest, sign 1 in two key frames, sign 2, with a still picture between: 1 + 5 + 4 + 1 + 7
 // pictures.
@@ -53,10 +30,24 @@ class TimedPlayerTest : public ::testing::Test {
   char name[12] = "player_test";
   char* argv[2] = {name, nullptr};
   QCoreApplication app{argc, argv};
-  SignTable table = ThreeSigns();
+  TimedPlayerTest() { ImmediatePlayer(reference).Play(kWord); }
+
+  // Waits until `finished` passes `count`, five seconds at most.
+  static void WaitFor(const int& finished, int count) {
+    QElapsedTimer waited;
+    waited.start();
+    while (finished < count && waited.elapsed() < 5000)
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+  }
+
+  SignTable table =
+      MarkedTable({{MarkedFrame(0, 0)}, {MarkedFrame(10, 90), MarkedFrame(20, 45)}, {MarkedFrame(-30, 10)}});
   FakeDrawingArea area;
   PlaybackEngine engine{table, area};
   TimedPlayer player{engine};
+  // What the word looks like played at once.
+  FakeDrawingArea played;
+  PlaybackEngine reference{table, played};
 };
 
 }  // namespace
@@ -85,10 +76,40 @@ TEST(ScriptTimelineTest, SlowMotionStretchesEveryAnimationWithinTheTable) {
   }
 }
 
+TEST_F(TimedPlayerTest, ShowsThePicturesOfTheImmediatePlayerSixtyPerSecondAndStopsAtOnce) {
+  int shown = 0;
+  int finished = 0;
+  QObject::connect(&player, &TimedPlayer::pictureShown, [&shown] { ++shown; });
+  QObject::connect(&player, &TimedPlayer::finished, [&finished] { ++finished; });
+  QElapsedTimer clock;
+  clock.start();
+  player.Play(kWord);
+  EXPECT_TRUE(player.IsPlaying());
+  WaitFor(finished, 1);
+  ASSERT_EQ(finished, 1);
+  ASSERT_EQ(area.pictures.size(), played.pictures.size());
+  for (size_t i = 0; i < played.pictures.size(); ++i) {
+    EXPECT_EQ(area.pictures[i].wristX[0], played.pictures[i].wristX[0]) << i;
+    EXPECT_EQ(area.pictures[i].indexBase[0], played.pictures[i].indexBase[0]) << i;
+  }
+  EXPECT_EQ(shown, 18);
+  EXPECT_EQ(engine.FrameCounter(), reference.FrameCounter());
+  // Eighteen pictures on a 60-per-second schedule take seventeen steps at least.
+  EXPECT_GE(clock.elapsed(), 17 * 1000 / 60 - 2);
+
+  // Stopped: no further picture, and the end is still announced once.
+  area.pictures.clear();
+  QObject::connect(&player, &TimedPlayer::pictureShown, [this](int picture) {
+    if (picture == 2) player.Stop();
+  });
+  player.Play(kWord);
+  WaitFor(finished, 2);
+  EXPECT_EQ(finished, 2);
+  EXPECT_FALSE(player.IsPlaying());
+  EXPECT_EQ(area.pictures.size(), 3u);
+}
+
 TEST_F(TimedPlayerTest, AnyPictureShownIsExactlyThePictureOfThatStep) {
-  FakeDrawingArea played;
-  PlaybackEngine reference(table, played);
-  ImmediatePlayer(reference).Play(kWord);
   ASSERT_EQ(played.pictures.size(), 18u);
 
   player.Play(kWord);

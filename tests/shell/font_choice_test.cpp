@@ -29,23 +29,24 @@ TEST(FontChoice, TakesBothNamesAndRoundedSizes) {
   EXPECT_EQ(trimmed.Korean.Name, QStringLiteral("Batang"));
 }
 
-TEST(FontChoice, RefusesASizeBelowOne) {
-  for (const auto& [japanese, korean] : std::initializer_list<std::pair<const char*, const char*>>{
-           {"12", "0"}, {"0", "12"}, {"12", ""}, {"-3", "12"}, {"12", "0.5"}, {"big", "12"},
-           {"-1e99", "12"}}) {
-    const FontChoice choice = Check(japanese, korean);
-    EXPECT_EQ(choice.Result, FontChoice::Outcome::Refused) << japanese << " " << korean;
-    EXPECT_EQ(choice.Message, QStringLiteral("Font size must be bigger than 0"));
+TEST(FontChoice, RefusesASizeBelowOneOrOneTheSettingsCannotKeep) {
+  const QString belowOne = QStringLiteral("Font size must be bigger than 0");
+  const QString tooBig = QStringLiteral("Font size is too big");
+  const struct {
+    const char* japanese;
+    const char* korean;
+    QString message;
+  } cases[] = {
+      {"12", "0", belowOne},  {"0", "12", belowOne},   {"12", "", belowOne},     {"-3", "12", belowOne},
+      {"12", "0.5", belowOne}, {"big", "12", belowOne}, {"-1e99", "12", belowOne}, {"12", "73", tooBig},
+      {"12", "32767", tooBig}, {"12", "32768", tooBig}, {"12", "1e9", tooBig},    {"12", "1e999", tooBig},
+  };
+  for (const auto& c : cases) {
+    const FontChoice choice = Check(c.japanese, c.korean);
+    EXPECT_EQ(choice.Result, FontChoice::Outcome::Refused) << c.japanese << " " << c.korean;
+    EXPECT_EQ(choice.Message, c.message) << c.japanese << " " << c.korean;
     EXPECT_EQ(choice.Japanese, FontDescription{});
     EXPECT_EQ(choice.Korean, FontDescription{});
-  }
-}
-
-TEST(FontChoice, RefusesASizeTheSettingsCannotKeep) {
-  for (const char* size : {"73", "32767", "32768", "1e9", "1e999"}) {
-    const FontChoice choice = Check("12", size);
-    EXPECT_EQ(choice.Result, FontChoice::Outcome::Refused) << size;
-    EXPECT_EQ(choice.Message, QStringLiteral("Font size is too big"));
   }
 }
 

@@ -1,19 +1,16 @@
 #include "shell/program_places.h"
 
 #include "shell/settings_file.h"
+#include "support/file_contents.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 namespace {
 
-bool Touch(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write("x") == 1;
-}
+bool Touch(const QString& path) { return WriteFileContents(path, "x"); }
 
 // A program folder, an installed data folder and the two XDG folders, all inside one
 // temporary folder.

@@ -110,8 +110,7 @@ TEST_F(StartFlowTest, StartSpellsTypedFormsAsTheHalfWidthFormTheConverterReads) 
   modes.InterfaceLanguage = 1;
   const SignSequence arigatou = codesOf(modes, {"", u"ｱﾘｶﾞﾄｳ"_qs, "100"});
   ASSERT_EQ(arigatou.size(), 5u);
-  EXPECT_EQ(codesOf(modes, {"", u"ありがとう"_qs, "100"}), arigatou);
-  EXPECT_EQ(codesOf(modes, {"", u"アリガトウ"_qs, "100"}), arigatou);
+  EXPECT_EQ(codesOf(modes, {"", u"ありがとう"_qs, "100"}), arigatou);  // every form: typed_text_normalization_test
   EXPECT_EQ(SpelledReadingBox(modes, u"ｱﾘｶﾞﾄｳ 12"_qs), u"ｱﾘｶﾞﾄｳ 12"_qs);
 
   modes.InterfaceLanguage = 0;  // romaji in the word box, full-width or not
@@ -120,7 +119,6 @@ TEST_F(StartFlowTest, StartSpellsTypedFormsAsTheHalfWidthFormTheConverterReads) 
   Select(2, 2);
   const SignSequence hello1 = codesOf(modes, {"", "hello1", "100"});
   EXPECT_EQ(codesOf(modes, {"", u"ＨＥＬＬＯ１"_qs, "100"}), hello1);
-  EXPECT_EQ(codesOf(modes, {"", u"héllo1"_qs, "100"}), hello1);
   EXPECT_EQ(StartStatus(modes, {"", u"ＨＥＬＬＯ１"_qs, "100"}), u"Not spelled: 1"_qs);
   EXPECT_EQ(StartStatus(modes, {"", "hello world", "100"}), QString());
 

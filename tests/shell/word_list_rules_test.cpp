@@ -1,10 +1,6 @@
 #include "shell/word_list_rules.h"
 
-#include "convert/system_registry.h"
-#include "convert/fingerspelling_system.h"
-#include "convert/text_playback.h"
-#include "signdata/angle_file.h"
-#include "support/file_contents.h"
+#include "support/shipped_shapes.h"
 
 #include <gtest/gtest.h>
 
@@ -13,13 +9,6 @@
 namespace {
 
 const QString kData = QStringLiteral(TOVARO_SOURCE_DIR "/data/");
-
-SignTable ShippedTable(int system) {
-  SignTable table = SignTable::WithHands(TableHandsOfSystem(system));
-  const FileResult loaded = LoadAngleFile(table, kData + FindSystem(system)->DataFileName());
-  EXPECT_TRUE(loaded) << loaded.reason.toStdString();
-  return table;
-}
 
 }  // namespace
 
@@ -136,12 +125,12 @@ TEST(ShippedWordLists, EveryWordSpellsWithShapesInTheShippedTables) {
     EXPECT_EQ(std::set<QString>(load.list.Words.begin(), load.list.Words.end()).size(),
               size_t(load.list.Count())) << c.file << " repeats a word";
     for (const int16_t system : c.systems) {
-      const SignTable table = ShippedTable(system);
+      const auto table = LoadShippedTable(FindSystem(system)->DataFileName(), TableHandsOfSystem(system));
       for (const QString& word : load.list.Words) {
         const auto codes = SignCodesOfWord(word, system, c.spelling);
         ASSERT_TRUE(codes) << c.file << ": system " << system << " cannot spell " << word.toStdString();
         for (const int16_t code : *codes)
-          EXPECT_GT(table.KeyFrameCount(code), 0)
+          EXPECT_GT(table->KeyFrameCount(code), 0)
               << c.file << ": " << word.toStdString() << " needs sign " << code;
       }
     }

@@ -1,19 +1,12 @@
 // The shipped Japanese and Korean hand shapes: built from their sources, every slot
 // a converter can produce filled, every shape inside the default view wherever the
 // converters move it, and real words played without a missing key frame.
-#include "signdata/sign_table.h"
-#include "convert/sign_class.h"
-#include "playback/script_player.h"
 #include "playback/view_state.h"
-#include "convert/text_playback.h"
 #include "hand/hand.h"
 #include "hand/hand_volumes.h"
 #include "hand/matrix4.h"
 #include "playback/camera.h"
-#include "playback/playback_engine.h"
 #include "playback/pose_loading.h"
-#include "signdata/angle_file.h"
-#include "support/fake_drawing_area.h"
 #include "support/shipped_shapes.h"
 
 #include <gtest/gtest.h>
@@ -26,16 +19,6 @@
 #include <vector>
 
 namespace {
-
-const QString kJslFile = QStringLiteral(TOVARO_SOURCE_DIR "/data/PositionJSL.csv");
-const QString kKslFile = QStringLiteral(TOVARO_SOURCE_DIR "/data/PositionKSL.csv");
-
-void LoadShipped(SignTable& state, const QString& path) {
-  state.HandCount = 1;
-  state.ColumnCount = kOneHandColumns;
-  const FileResult loaded = LoadAngleFile(state, path);
-  ASSERT_TRUE(loaded) << loaded.reason.toStdString();
-}
 
 QString NameOf(const SignTable& state, int slot) { return state.Signs[slot].Name.trimmed(); }
 
@@ -118,61 +101,6 @@ void ExpectInView(SignTable& state, int first, int last, const std::vector<Displ
   }
 }
 
-// Remembers every key frame a word's moves ask for and whether the table has it.
-class RecordingPlayer : public ScriptPlayer {
- public:
-  explicit RecordingPlayer(const SignTable& table) : table_(table) {}
-
-  void Play(const MoveScript& script) override {
-    for (const Move& move : script) {
-      if (move.kind != Move::Kind::SetTarget && move.kind != Move::Kind::SetTargetShifted) continue;
-      asked.emplace_back(move.sign, move.frame);
-      if (move.frame >= table_.KeyFrameCount(move.sign)) missing.emplace_back(move.sign, move.frame);
-    }
-  }
-
-  std::vector<std::pair<int, int>> asked;
-  std::vector<std::pair<int, int>> missing;
-
- private:
-  const SignTable& table_;
-};
-
-// Converts and plays the text as the program does and checks that every sign of its
-// sequence played all of its key frames, none missing.
-void ExpectPlaysWhole(int system, const QString& file, const QString& text, bool roman,
-                      int16_t numeralBase = 46) {
-  SCOPED_TRACE(text.toStdString() + " in system " + std::to_string(system));
-  SignTable table = SignTable::WithHands(TableHandsOfSystem(system));
-  ASSERT_TRUE(LoadAngleFile(table, file));
-  RecordingPlayer player(table);
-  SignClass signs(table, player);
-  SelectSystem(signs, system, NumeralBaseOfSystem(system, numeralBase));
-  ASSERT_TRUE(ConvertText(signs, text, roman));
-  ASSERT_TRUE(signs.StartRoutine(40));
-  EXPECT_TRUE(player.missing.empty());
-  ASSERT_FALSE(signs.Sequence().empty());
-
-  std::vector<std::pair<int, int>> expected;
-  for (const SignStep& step : signs.Sequence()) {
-    const int code = step.Code;
-    const int frames = table.Signs[code].FrameCount;
-    EXPECT_GE(frames, 1) << "sign " << code << " has no key frame";
-    for (int k = 0; k < frames; ++k) expected.emplace_back(code, k);
-  }
-  // The key frames of the signs in order; modifier movements in between go back to
-  // key frame 0 of the sign.
-  std::vector<std::pair<int, int>> inOrder;
-  size_t next = 0;
-  for (const auto& call : player.asked) {
-    if (next < expected.size() && call == expected[next]) {
-      inOrder.push_back(call);
-      ++next;
-    }
-  }
-  EXPECT_EQ(inOrder, expected);
-}
-
 }  // namespace
 
 TEST(JapaneseKoreanShapes, TheShippedFilesAreBuiltFromTheirSources) {
@@ -181,8 +109,8 @@ TEST(JapaneseKoreanShapes, TheShippedFilesAreBuiltFromTheirSources) {
 }
 
 TEST(JapaneseKoreanShapes, EverySlotAConverterProducesHoldsAKeyFrame) {
-  SignTable jsl;
-  LoadShipped(jsl, kJslFile);
+  const auto table = LoadShippedTable("PositionJSL.csv", 1);
+  SignTable& jsl = *table;
   EXPECT_EQ(jsl.SignCount, 82);
   // Kana 1 to 46 and the numerals 46 + 1 to 46 + 35, and the rest pose.
   for (int slot = 0; slot <= 46 + 35; ++slot) EXPECT_GE(jsl.Signs[slot].FrameCount, 1) << slot;
@@ -198,8 +126,8 @@ TEST(JapaneseKoreanShapes, EverySlotAConverterProducesHoldsAKeyFrame) {
   // ノ, モ, リ, ン and ー move.
   for (int moving : {25, 35, 40, 45, 46}) EXPECT_GE(jsl.Signs[moving].FrameCount, 2) << moving;
 
-  SignTable ksl;
-  LoadShipped(ksl, kKslFile);
+  const auto kslTable = LoadShippedTable("PositionKSL.csv", 1);
+  SignTable& ksl = *kslTable;
   EXPECT_EQ(ksl.SignCount, 77);
   // Jamo 1 to 40, the numerals 41 + 1 to 41 + 35, and every slot below SignCount.
   for (int slot = 0; slot <= 41 + 35; ++slot) EXPECT_GE(ksl.Signs[slot].FrameCount, 1) << slot;
@@ -215,14 +143,14 @@ TEST(JapaneseKoreanShapes, EverySlotAConverterProducesHoldsAKeyFrame) {
 }
 
 TEST(JapaneseKoreanShapes, EveryShapeStaysInTheDefaultViewWhereverTheConvertersMoveIt) {
-  SignTable jsl;
-  LoadShipped(jsl, kJslFile);
+  const auto table = LoadShippedTable("PositionJSL.csv", 1);
+  SignTable& jsl = *table;
   ExpectInView(jsl, 0, 0, {{0, 0, 0, 0, 0, 0}});
   ExpectInView(jsl, 1, 46, KanaDisplacements());
   ExpectInView(jsl, 47, 81, ThousandsDisplacements());
 
-  SignTable ksl;
-  LoadShipped(ksl, kKslFile);
+  const auto kslTable = LoadShippedTable("PositionKSL.csv", 1);
+  SignTable& ksl = *kslTable;
   ExpectInView(ksl, 0, 0, {{0, 0, 0, 0, 0, 0}});
   ExpectInView(ksl, 1, 40, GridDisplacements());
   ExpectInView(ksl, 41, 41, {{0, 0, 0, 0, 0, 0}});
@@ -230,14 +158,23 @@ TEST(JapaneseKoreanShapes, EveryShapeStaysInTheDefaultViewWhereverTheConvertersM
 }
 
 TEST(JapaneseKoreanShapes, RealWordsAndNumbersPlayWithoutAMissingKeyFrame) {
-  ExpectPlaysWhole(4, kJslFile, QStringLiteral("ｱﾘｶﾞﾄｳ"), false);
-  ExpectPlaysWhole(4, kJslFile, QStringLiteral("toukyou"), true);
-  ExpectPlaysWhole(4, kJslFile, QStringLiteral("gakkou"), true);
-  ExpectPlaysWhole(5, kKslFile, QStringLiteral("한국"), false);
-  ExpectPlaysWhole(5, kKslFile, QStringLiteral("안녕하세요"), false);
-  ExpectPlaysWhole(5, kKslFile, QStringLiteral("HanGug"), true);
-  for (const char* number : {"7", "2026", "12345", "99999999999"}) {
-    ExpectPlaysWhole(6, kJslFile, QString::fromLatin1(number), false, 46);
-    ExpectPlaysWhole(6, kKslFile, QString::fromLatin1(number), false, 41);
+  const auto jsl = LoadShippedTable("PositionJSL.csv", 1);
+  const auto ksl = LoadShippedTable("PositionKSL.csv", 1);
+  const struct {
+    const SignTable& table;
+    int system;
+    QString text;
+    bool roman;
+    int16_t numeralBase;
+  } words[] = {
+      {*jsl, 4, "ｱﾘｶﾞﾄｳ", false, 46}, {*jsl, 4, "toukyou", true, 46}, {*jsl, 4, "gakkou", true, 46},
+      {*ksl, 5, "한국", false, 41},    {*ksl, 5, "안녕하세요", false, 41}, {*ksl, 5, "HanGug", true, 41},
+      {*jsl, 6, "7", false, 46},      {*jsl, 6, "2026", false, 46},    {*jsl, 6, "12345", false, 46},
+      {*jsl, 6, "99999999999", false, 46}, {*ksl, 6, "7", false, 41}, {*ksl, 6, "2026", false, 41},
+      {*ksl, 6, "12345", false, 41},  {*ksl, 6, "99999999999", false, 41},
+  };
+  for (const auto& w : words) {
+    SCOPED_TRACE(w.text.toStdString() + " in system " + std::to_string(w.system));
+    ExpectEveryKeyFramePlayed(w.table, PlayWord(w.table, w.system, w.text, w.roman, w.numeralBase));
   }
 }

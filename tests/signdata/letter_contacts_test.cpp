@@ -4,7 +4,7 @@
 #include "signdata/sign_table.h"
 #include "hand/hand.h"
 #include "hand/hand_landmarks.h"
-#include "signdata/angle_file.h"
+#include "support/shipped_shapes.h"
 #include "signdata/key_frame_pose.h"
 #include "signdata/transition_lint.h"
 
@@ -24,14 +24,9 @@ namespace {
 constexpr float kTouching = 16.0f;
 
 struct ShippedTable {
-  std::unique_ptr<SignTable> state = std::make_unique<SignTable>();
+  std::unique_ptr<SignTable> state;
 
-  ShippedTable(const char* file, int hands) {
-    state->SetHands(hands);
-    const FileResult loaded =
-        LoadAngleFile(*state, QStringLiteral(TOVARO_SOURCE_DIR "/data/") + QLatin1String(file));
-    EXPECT_TRUE(loaded) << file << ": " << loaded.reason.toStdString();
-  }
+  ShippedTable(const char* file, int hands) : state(LoadShippedTable(QLatin1String(file), hands)) {}
 
   int FrameCount(int sign) const { return state->Signs[sign].FrameCount; }
 

@@ -3,7 +3,7 @@
 #include "signdata/sign_table.h"
 #include "hand/hand.h"
 #include "hand/hand_landmarks.h"
-#include "signdata/angle_file.h"
+#include "signdata/key_frame_pose.h"
 #include "support/shipped_shapes.h"
 
 #include <QHash>
@@ -102,6 +102,16 @@ TEST(ShapeAuthoring, ReportsTheLineOfEveryMistake) {
   EXPECT_EQ(error("finger curled flex 1 2 3\n"), "line 11: finger state 'curled' is defined twice");
   EXPECT_EQ(error("finger bent flex 1 2\n"), "line 11: 'flex' takes 3 numbers");
   EXPECT_EQ(error("hands 2\n"), "line 11: 'hands' must come once, before the signs");
+  // No joint or wrist can take a value that is no number, whether written so or summed.
+  EXPECT_EQ(error("finger odd flex nan 0 0\n"), "line 11: 'nan' is not a number");
+  EXPECT_EQ(error("wrist odd at 0 -inf 0\n"), "line 11: '-inf' is not a number");
+  EXPECT_EQ(error("sign 0 A\nframe rate=inf\n"), "line 12: 'inf' is not a number");
+  EXPECT_EQ(error("finger huge flex 3e38 0 0\nsign 0 A\nframe index=huge+huge\n"),
+            "line 13: the frame's values add up beyond the range of a number");
+  EXPECT_EQ(error("wrist far at 3e38 0 0\nsign 0 A\nframe wrist=far+far\n"),
+            "line 13: the frame's values add up beyond the range of a number");
+  EXPECT_EQ(error("finger odd flex " + QString(5000, u'1') + "x 0 0\n"),
+            "line 11: '" + QString(20, u'1').toStdString() + "\u2026' is not a number");
 }
 
 TEST(ShapeAuthoring, IncludesSharedStatesFromAnotherFile) {
@@ -171,14 +181,7 @@ namespace {
 // The pose of one hand of key frame k, for asking where its points lie.
 std::unique_ptr<Hand> HandOf(const KeyFrame& k, int h) {
   auto hand = std::make_unique<Hand>();
-  const auto& fingers = h == 0 ? k.RightFinger : k.LeftFinger;
-  const auto& angle = h == 0 ? k.RightWristAngle : k.LeftWristAngle;
-  const auto& pos = h == 0 ? k.RightWristPos : k.LeftWristPos;
-  for (int i = 0; i < 3; ++i) {
-    hand->SetPose(i, pos[i]);
-    hand->SetPose(3 + i, angle[i]);
-  }
-  for (int i = 0; i < 45; ++i) hand->SetArthro(i / 9, i % 9 / 3, i % 3, fingers[i]);
+  PoseHandBetween(*hand, k, k, h, 0.0f);
   return hand;
 }
 
@@ -232,20 +235,6 @@ TEST(ShapeAuthoring, PlacesOneHandSoThatTwoPointsMeet) {
   EXPECT_EQ(error("sign 0 A\nframe place=index@middle+nowhere\n"), "line 15: unknown wrist state 'nowhere'");
   EXPECT_EQ(error("shape touch place=index@middle\n"),
             "line 14: a shape describes one hand; rate, place and left. belong to frames");
-}
-
-// No joint or wrist can take a value that is no number, whether written so or summed.
-TEST(ShapeAuthoring, RefusesValuesThatAreNotFiniteNumbers) {
-  auto error = [](const QString& signs) { return Parse(signs).error.toStdString(); };
-  EXPECT_EQ(error("finger odd flex nan 0 0\n"), "line 11: 'nan' is not a number");
-  EXPECT_EQ(error("wrist odd at 0 -inf 0\n"), "line 11: '-inf' is not a number");
-  EXPECT_EQ(error("sign 0 A\nframe rate=inf\n"), "line 12: 'inf' is not a number");
-  EXPECT_EQ(error("finger huge flex 3e38 0 0\nsign 0 A\nframe index=huge+huge\n"),
-            "line 13: the frame's values add up beyond the range of a number");
-  EXPECT_EQ(error("wrist far at 3e38 0 0\nsign 0 A\nframe wrist=far+far\n"),
-            "line 13: the frame's values add up beyond the range of a number");
-  EXPECT_EQ(error("finger odd flex " + QString(5000, u'1') + "x 0 0\n"),
-            "line 11: '" + QString(20, u'1').toStdString() + "\u2026' is not a number");
 }
 
 // Twelve levels of shapes, each naming the one below ten times, would expand 10^12

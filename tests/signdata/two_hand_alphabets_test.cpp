@@ -1,18 +1,11 @@
 #include "signdata/sign_table.h"
-#include "cli/trace_command.h"
-#include "signdata/angle_file.h"
-#include "support/command_run.h"
 #include "support/shipped_shapes.h"
 
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
-#include <set>
-#include <sstream>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace {
 
@@ -28,10 +21,6 @@ struct Alphabet {
 
 const Alphabet kBritish{"bsl.shapes", "PositionBSL.csv", 0, "C", "HJZ"};
 const Alphabet kIndonesian{"ina.shapes", "PositionINA.csv", 1, "CIJLMNSUVZ", "JSZ"};
-
-QString DataFile(const Alphabet& alphabet) {
-  return QStringLiteral(TOVARO_SOURCE_DIR "/data/") + QLatin1String(alphabet.data);
-}
 
 void CheckAlphabet(const Alphabet& alphabet) {
   SCOPED_TRACE(alphabet.source);
@@ -67,56 +56,22 @@ void CheckAlphabet(const Alphabet& alphabet) {
   }
 }
 
-struct Target {
-  int sign = 0;
-  int frame = 0;
-  std::vector<float> offsets;
-};
-
-// The SetHandTargetShifted calls of a traced word, in order.
-std::vector<Target> TraceTargets(const Alphabet& alphabet, const char* word) {
-  const CommandRun run = RunCommand(RunTraceCommand, {"--system", QString::number(alphabet.system),
-                                                      "--angles", DataFile(alphabet), "--speed", "40", word});
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("FrameCounter "), std::string::npos);
-  std::vector<Target> targets;
-  std::istringstream lines(run.out);
-  std::string keyword;
-  while (lines >> keyword) {
-    if (keyword == "SetHandTargetShifted") {
-      Target target;
-      lines >> target.sign >> target.frame;
-      target.offsets.resize(12);
-      for (float& offset : target.offsets) lines >> offset;
-      targets.push_back(target);
-    } else {
-      std::string rest;
-      std::getline(lines, rest);
-    }
-  }
-  return targets;
-}
-
-// Plays `word`: every key frame of every letter is reached, and the second of two
+// Plays `word`: every key frame of every letter is played, and the second of two
 // equal letters slides 20 to the viewer's left, with the left hand too unless the
 // letter is signed with the right hand alone.
-void CheckWord(const Alphabet& alphabet, const SignTable& state, const char* word) {
+void CheckWord(const Alphabet& alphabet, const SignTable& table, const char* word) {
   SCOPED_TRACE(word);
-  const std::vector<Target> targets = TraceTargets(alphabet, word);
-  std::set<std::pair<int, int>> reached;
-  for (const Target& target : targets) reached.insert({target.sign, target.frame});
+  const PlayedWord played = PlayWord(table, alphabet.system, QString::fromLatin1(word));
+  ExpectEveryKeyFramePlayed(table, played);
   const std::string letters = QString::fromLatin1(word).toUpper().toStdString();
-  for (size_t i = 0; i < letters.size(); ++i) {
-    const int code = letters[i] - 'A' + 1;
-    for (int frame = 0; frame < state.Signs[code].FrameCount; ++frame)
-      EXPECT_TRUE(reached.count({code, frame})) << letters[i] << " key frame " << frame;
-    if (i == 0 || letters[i - 1] != letters[i]) continue;
+  for (size_t i = 1; i < letters.size(); ++i) {
+    if (letters[i - 1] != letters[i]) continue;
     const bool oneHanded = std::string(alphabet.oneHanded).find(letters[i]) != std::string::npos;
     bool slid = false;
-    for (const Target& target : targets) {
-      if (target.sign != code || target.offsets[4] != -20.0f) continue;
+    for (const Move& move : played.script) {
+      if (move.sign != letters[i] - 'A' + 1 || move.offsets[kRightWristPosY] != -20.0f) continue;
       slid = true;
-      EXPECT_EQ(target.offsets[10], oneHanded ? 0.0f : -20.0f) << letters[i];
+      EXPECT_EQ(move.offsets[kLeftWristPosY], oneHanded ? 0.0f : -20.0f) << letters[i];
     }
     EXPECT_TRUE(slid) << letters[i];
   }
@@ -132,10 +87,7 @@ TEST(TwoHandAlphabets, TheShippedAlphabetsAreBuiltFromTheirSources) {
 TEST(TwoHandAlphabets, WordsPlayEveryKeyFrameAndSlideTheirDoubledLetters) {
   for (const Alphabet* alphabet : {&kBritish, &kIndonesian}) {
     SCOPED_TRACE(alphabet->data);
-    SignTable state;
-    state.HandCount = 2;
-    state.ColumnCount = kTwoHandColumns;
-    ASSERT_TRUE(LoadAngleFile(state, DataFile(*alphabet)));
-    for (const char* word : {"hello", "anna", "bookkeeper", "jazz"}) CheckWord(*alphabet, state, word);
+    const auto table = LoadShippedTable(QLatin1String(alphabet->data), 2);
+    for (const char* word : {"hello", "anna", "bookkeeper", "jazz"}) CheckWord(*alphabet, *table, word);
   }
 }

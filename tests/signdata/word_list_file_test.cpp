@@ -101,22 +101,15 @@ TEST(WordListWriters, WriteTheLayoutWithoutPadding) {
   }
 }
 
-TEST(WordListFiles, KoreanListRoundTripsInOrderAndFailuresAreReported) {
+// A list read back after a save is the same list, in every format: fuzz/word_list_fuzzer.cpp.
+TEST(WordListFiles, FailuresAreReported) {
   QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("KSLdefault.html"));
-  WordList list;
-  list.Words = {u"학교"_qs, u"닭"_qs, u"가"_qs, u"괜찮아"_qs};
   QString error;
-  ASSERT_TRUE(SaveWordListFile(path, list, WordListFormat::Html, &error)) << error.toStdString();
-  const WordListLoad load = LoadWordListFile(path, FormatOfWordListFile(path));
-  ASSERT_TRUE(load.ok);
-  EXPECT_EQ(load.list, list);
-
   const WordListLoad missing = LoadWordListFile(dir.filePath(QStringLiteral("none.txt")), WordListFormat::Plain);
   EXPECT_FALSE(missing.ok);
   EXPECT_EQ(WordListReadMessage(QStringLiteral("/x/none.txt"), missing.reason),
             QStringLiteral("The word list could not be read: /x/none.txt: the file does not exist"));
-  EXPECT_FALSE(SaveWordListFile(dir.filePath(QStringLiteral("no/such/folder.txt")), list,
+  EXPECT_FALSE(SaveWordListFile(dir.filePath(QStringLiteral("no/such/folder.txt")), WordList{{u"가"_qs}, {}},
                                 WordListFormat::Plain, &error));
   EXPECT_FALSE(error.isEmpty());
 }

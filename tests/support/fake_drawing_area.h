@@ -1,10 +1,34 @@
 #pragma once
 
 #include "playback/drawing_area.h"
+#include "signdata/sign_table.h"
 
 #include <QString>
 
 #include <vector>
+
+// A key frame the fake area tells apart: the right wrist at x = `wrist` and its index
+// finger's base bent by `bend`; the left hand mirrored.
+inline KeyFrame MarkedFrame(float wrist, float bend) {
+  KeyFrame k;
+  k.Rate = 1.0f;
+  k.RightWristPos[0] = wrist;
+  k.RightFinger[9 * 1 + 1] = bend;
+  k.LeftWristPos[0] = -wrist;
+  k.LeftFinger[9 * 1 + 1] = -bend;
+  return k;
+}
+
+// A one-hand table whose slots 0, 1, ... hold these key frames.
+inline SignTable MarkedTable(const std::vector<std::vector<KeyFrame>>& signs) {
+  SignTable table = SignTable::WithHands(1);
+  for (size_t i = 0; i < signs.size(); ++i) {
+    table.Signs[i].FrameCount = static_cast<int16_t>(signs[i].size());
+    table.Signs[i].Frames = signs[i];
+  }
+  table.SignCount = static_cast<int16_t>(signs.size());
+  return table;
+}
 
 // Counts the pictures the engine draws and remembers each hand's pose in each.
 class FakeDrawingArea : public DrawingArea {
