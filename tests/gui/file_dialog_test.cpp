@@ -2,6 +2,7 @@
 
 #include "support/find_child.h"
 #include "support/gui_test_suites.h"
+#include "support/list_items.h"
 #include "support/modal_answer.h"
 
 #include <QAbstractItemView>
@@ -23,18 +24,6 @@
 
 namespace {
 
-QStringList Items(const QListWidget& list) {
-  QStringList items;
-  for (int i = 0; i < list.count(); ++i) items << list.item(i)->text();
-  return items;
-}
-
-QStringList Items(const QComboBox& box) {
-  QStringList items;
-  for (int i = 0; i < box.count(); ++i) items << box.itemText(i);
-  return items;
-}
-
 void ClickFile(QListWidget& list, const QString& name) {
   const QList<QListWidgetItem*> found = list.findItems(name, Qt::MatchExactly);
   QVERIFY2(found.size() == 1, qPrintable(name));
@@ -42,10 +31,8 @@ void ClickFile(QListWidget& list, const QString& name) {
 }
 
 void DoubleClickFile(QListWidget& list, const QString& name) {
-  const QList<QListWidgetItem*> found = list.findItems(name, Qt::MatchExactly);
-  QVERIFY2(found.size() == 1, qPrintable(name));
-  const QPoint at = list.visualItemRect(found[0]).center();
-  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+  ClickFile(list, name);
+  const QPoint at = list.visualItemRect(list.currentItem()).center();
   QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
 }
 
@@ -90,13 +77,12 @@ class FileDialogTest : public QObject {
     Prepare(dialog, true, folder_->path());
     QStringList types, files;
     bool nameBoxShown = true;
-    QString button, title;
+    QString button;
     ShowAnswering(dialog, [&](FileDialog& shown) {
       types = Items(*Child<QComboBox>(shown, "Combo1"));
       files = Items(*Child<QListWidget>(shown, "File1"));
       nameBoxShown = Child<QLineEdit>(shown, "FileName")->isVisible() || Child<QLabel>(shown, "Label_FileName")->isVisible();
       button = Child<QPushButton>(shown, "cmload")->text();
-      title = Child<QLabel>(shown, "Label")->text();
       ClickFile(*Child<QListWidget>(shown, "File1"), QStringLiteral("two.dots.csv"));
       QTest::mouseClick(Child<QPushButton>(shown, "cmload"), Qt::LeftButton);
     });
@@ -106,7 +92,6 @@ class FileDialogTest : public QObject {
     QCOMPARE(files, (QStringList{"PositionBSL.csv", "two.dots.csv", "UPPER.CSV"}));
     QVERIFY(!nameBoxShown);
     QCOMPARE(button, QStringLiteral("Load"));
-    QCOMPARE(title, QStringLiteral("File Load"));
 
     QVERIFY(dialog.Decided());
     QVERIFY(!dialog.isVisible());
@@ -123,12 +108,8 @@ class FileDialogTest : public QObject {
     QVERIFY(dialog.Decided());
     QCOMPARE(dialog.FullPath(), folder_->path() + "/PositionBSL.csv");
     QCOMPARE(dialog.BaseName(), QStringLiteral("PositionBSL"));
-  }
 
-  void allFilesListsEveryFileAndKeepsTheExtension() {
-    FileDialog dialog;
-    Prepare(dialog, true, folder_->path());
-    QStringList files;
+    // "All Files" lists every file and keeps the extension.
     ShowAnswering(dialog, [&](FileDialog& shown) {
       Child<QComboBox>(shown, "Combo1")->setFocus();
       QTest::keyClick(Child<QComboBox>(shown, "Combo1"), Qt::Key_Down);  // "All Files (*.*)"
@@ -150,22 +131,18 @@ class FileDialogTest : public QObject {
     QVERIFY(dialog.Decided());
     QCOMPARE(dialog.FullPath(), folder_->path() + "/.csv");
 
-    // Every display starts undecided.
-    ShowAnswering(dialog, [](FileDialog& shown) {
-      QTest::mouseClick(Child<QPushButton>(shown, "cmcancel"), Qt::LeftButton);
-    });
-    QVERIFY(!dialog.Decided());
-    QVERIFY(!dialog.isVisible());
-
-    ShowAnswering(dialog, [](FileDialog& shown) { Child<QPushButton>(shown, "cmload")->click(); });
-    QVERIFY(dialog.Decided());
-    ShowAnswering(dialog, [](FileDialog& shown) { shown.close(); });
-    QVERIFY(!dialog.Decided());
-
-    ShowAnswering(dialog, [](FileDialog& shown) {
-      QTest::keyClick(&shown, Qt::Key_Escape);
-    });
-    QVERIFY(!dialog.Decided());
+    // Every display starts undecided: Cancel, closing and Escape each decide nothing.
+    const std::function<void(FileDialog&)> declines[] = {
+        [](FileDialog& shown) { QTest::mouseClick(Child<QPushButton>(shown, "cmcancel"), Qt::LeftButton); },
+        [](FileDialog& shown) { shown.close(); },
+        [](FileDialog& shown) { QTest::keyClick(&shown, Qt::Key_Escape); }};
+    for (const auto& decline : declines) {
+      ShowAnswering(dialog, [](FileDialog& shown) { Child<QPushButton>(shown, "cmload")->click(); });
+      QVERIFY(dialog.Decided());
+      ShowAnswering(dialog, decline);
+      QVERIFY(!dialog.Decided());
+      QVERIFY(!dialog.isVisible());
+    }
   }
 
   void savingTakesTheTypedNameAndAppendsTheTypeExtensionWithoutADot() {
@@ -265,8 +242,6 @@ class FileDialogTest : public QObject {
     QCOMPARE(types, QStringList{"All Files (*.*)"});
     QCOMPARE(dialog.Extension(), QStringLiteral(".old"));
     QCOMPARE(dialog.sufix_check(QStringLiteral("name")), QStringLiteral("name.old"));
-    QCOMPARE(dialog.sufix_removal(QStringLiteral("a.b.c")), QStringLiteral("a"));
-    QCOMPARE(dialog.sufikso(QStringLiteral("a.b.c")).Extension, QStringLiteral(".b.c"));
   }
 
  private:

@@ -2,6 +2,8 @@
 
 #include "gui/installed_fonts.h"
 #include "support/gui_test_suites.h"
+#include "support/list_items.h"
+#include "support/main_window_harness.h"
 #include "support/modal_answer.h"
 
 #include <QComboBox>
@@ -18,12 +20,6 @@ QStringList FakeFamilies(FontScript script) {
     return {QStringLiteral("@MS Gothic"), QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"),
             QStringLiteral("@IPAGothic")};
   return {QStringLiteral("Gulim"), QStringLiteral("@Gulim"), QStringLiteral("NanumGothic")};
-}
-
-QStringList Items(const QComboBox& box) {
-  QStringList items;
-  for (int i = 0; i < box.count(); ++i) items.append(box.itemText(i));
-  return items;
 }
 
 const FontDescription kJapanese{QStringLiteral("MS Gothic"), 11};
@@ -110,42 +106,33 @@ class FontDialogTest : public QObject {
     QCOMPARE(window.TxtJp->text(), QStringLiteral("14"));
   }
 
-  void aSizeOfZeroIsRefusedAndNothingStored() {
-    FontDialog window(FakeFamilies);
-    window.InitialSet(FontsInUse());
-    std::shared_ptr<SeenMessageBox> seen;
-    bool stayedOpen = false;
-    AnswerNextModal<FontDialog>([&](FontDialog& shown) {
-      shown.CmbJp->setCurrentIndex(1);
-      shown.TxtKr->setText(QStringLiteral("0"));
-      seen = AnswerNextMessageBox();
-      QTest::mouseClick(shown.btnOK, Qt::LeftButton);
-      stayedOpen = shown.isVisible();
-      shown.btnCancel->click();
-    });
-    QCOMPARE(window.exec(), int(QDialog::Rejected));
-    QVERIFY(seen && seen->Shown);
-    QCOMPARE(seen->Text, QStringLiteral("Font size must be bigger than 0"));
-    QCOMPARE(seen->Buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QVERIFY(stayedOpen);
-  }
-
-  void anEmptyNameMakesOkDoNothing() {
-    FontDialog window(FakeFamilies);
-    window.InitialSet(FontsInUse());
-    bool stayedOpen = false;
-    bool messageShown = true;
-    AnswerNextModal<FontDialog>([&](FontDialog& shown) {
-      shown.CmbKr->setEditText(QString());
-      shown.TxtKr->setText(QStringLiteral("0"));
-      shown.btnOK->click();
-      stayedOpen = shown.isVisible();
-      messageShown = QApplication::activeModalWidget() != &shown;
-      shown.btnCancel->click();
-    });
-    QCOMPARE(window.exec(), int(QDialog::Rejected));
-    QVERIFY(stayedOpen);
-    QVERIFY(!messageShown);
+  // OK keeps the window open and stores nothing: a size of zero is told, an empty name
+  // (whatever its size) is not.
+  void aSizeOfZeroOrAnEmptyNameIsNotTaken() {
+    const struct {
+      const char* name;
+      const char* size;
+      QString message;
+    } cases[] = {{"Nanum Myeongjo", "0", QStringLiteral("Font size must be bigger than 0")},
+                 {"", "0", QString()}};
+    for (const auto& c : cases) {
+      FontDialog window(FakeFamilies);
+      window.InitialSet(FontsInUse());
+      bool stayedOpen = false;
+      QStringList told;
+      AnswerNextModal<FontDialog>([&](FontDialog& shown) {
+        shown.CmbJp->setCurrentIndex(1);
+        shown.CmbKr->setEditText(QString::fromUtf8(c.name));
+        shown.TxtKr->setText(QString::fromLatin1(c.size));
+        told = MessagesDuring([&] { QTest::mouseClick(shown.btnOK, Qt::LeftButton); });
+        stayedOpen = shown.isVisible();
+        shown.btnCancel->click();
+      });
+      QCOMPARE(window.exec(), int(QDialog::Rejected));
+      QVERIFY2(stayedOpen, c.name);
+      QCOMPARE(told, c.message.isEmpty() ? QStringList() : QStringList{c.message});
+      QCOMPARE(window.Fonts(), FontsInUse());
+    }
   }
 };
 

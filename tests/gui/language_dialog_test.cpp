@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include <vector>
+#include <functional>
 
 namespace {
 
@@ -108,23 +108,20 @@ class LanguageDialogTest : public QObject {
     QCOMPARE(window.LangChoice(), int16_t{1});
   }
 
-  void cancelAndClosingDecline() {
+  void cancelEscapeAndClosingDecline() {
     LanguageDialog window;
     window.PrepareFirstRun(QLocale(QStringLiteral("ja_JP")));
-    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { QTest::mouseClick(Child<QPushButton>(shown, "Command2"), Qt::LeftButton); });
-    QCOMPARE(window.exec(), int(QDialog::Rejected));
-    QCOMPARE(window.LangChoice(), int16_t{-1});
-    QVERIFY(!window.isVisible());
-
-    window.SelectOption(0);
-    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { QTest::keyClick(&shown, Qt::Key_Escape); });
-    window.exec();
-    QCOMPARE(window.LangChoice(), int16_t{-1});
-
-    window.SelectOption(1);
-    AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { shown.close(); });
-    window.exec();
-    QCOMPARE(window.LangChoice(), int16_t{-1});
+    const std::function<void(LanguageDialog&)> declines[] = {
+        [](LanguageDialog& shown) { QTest::mouseClick(Child<QPushButton>(shown, "Command2"), Qt::LeftButton); },
+        [](LanguageDialog& shown) { QTest::keyClick(&shown, Qt::Key_Escape); },
+        [](LanguageDialog& shown) { shown.close(); }};
+    for (size_t i = 0; i < std::size(declines); ++i) {
+      window.SelectOption(static_cast<int16_t>((i + 1) % 2));
+      AnswerNextModal<LanguageDialog>(declines[i]);
+      QCOMPARE(window.exec(), int(QDialog::Rejected));
+      QCOMPARE(window.LangChoice(), int16_t{-1});
+      QVERIFY(!window.isVisible());
+    }
   }
 
   void languageOptionOffersTheCurrentLanguageAfterACancel() {

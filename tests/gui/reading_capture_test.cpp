@@ -26,6 +26,14 @@ void Commit(QLineEdit& box, const QString& text) {
   QCoreApplication::sendEvent(&box, &event);
 }
 
+// Composing syllable by syllable: each list is one composition, its last entry committed.
+void Compose(QLineEdit& box, std::initializer_list<QStringList> syllables) {
+  for (const QStringList& steps : syllables) {
+    for (const QString& step : steps) Preedit(box, step);
+    Commit(box, steps.last());
+  }
+}
+
 // Typing `kana` and converting it to `written`, as Mozc does.
 void TypeAndConvert(QLineEdit& box, const QString& kana, const QString& written) {
   for (qsizetype length = 1; length <= kana.size(); ++length) Preedit(box, kana.left(length));
@@ -57,13 +65,19 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     TypeAndConvert(*ui.wordBox, u"かんじ"_qs, u"漢字"_qs);
     QCOMPARE(ui.wordBox->text(), u"漢字"_qs);
     QCOMPARE(ui.readingBox->text(), u"ｶﾝｼﾞ"_qs);
+    // A conversion at the start of the word puts its reading in front.
+    ui.wordBox->setCursorPosition(0);
+    TypeAndConvert(*ui.wordBox, u"しゅわ"_qs, u"手話"_qs);
+    QCOMPARE(ui.wordBox->text(), u"手話漢字"_qs);
+    QCOMPARE(ui.readingBox->text(), u"ｼｭﾜｶﾝｼﾞ"_qs);
     // Another word behind it, converted to other kanji with kana.
+    ui.wordBox->end(false);
     TypeAndConvert(*ui.wordBox, u"かんじ"_qs, u"感じ"_qs);
-    QCOMPARE(ui.readingBox->text(), u"ｶﾝｼﾞｶﾝｼﾞ"_qs);
+    QCOMPARE(ui.readingBox->text(), u"ｼｭﾜｶﾝｼﾞｶﾝｼﾞ"_qs);
     // Romaji committed in alphanumeric mode, and kana committed as they are.
     Commit(*ui.wordBox, u"ａｂｃ"_qs);
     Commit(*ui.wordBox, u"ありがとう"_qs);
-    QCOMPARE(ui.readingBox->text(), u"ｶﾝｼﾞｶﾝｼﾞABCｱﾘｶﾞﾄｳ"_qs);
+    QCOMPARE(ui.readingBox->text(), u"ｼｭﾜｶﾝｼﾞｶﾝｼﾞABCｱﾘｶﾞﾄｳ"_qs);
   }
 
   void kanjiWithoutPreeditAreReadFromTheDictionary() {
@@ -84,15 +98,6 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     QCOMPARE(window_->statusBar()->currentMessage(), u"No reading for 𠀋; type it in kana"_qs);
   }
 
-  void aConversionAtTheStartOfTheWordPutsItsReadingInFront() {
-    const MainWindowControls ui = StartJapanese();
-    TypeAndConvert(*ui.wordBox, u"かんじ"_qs, u"漢字"_qs);
-    ui.wordBox->setCursorPosition(0);
-    TypeAndConvert(*ui.wordBox, u"しゅわ"_qs, u"手話"_qs);
-    QCOMPARE(ui.wordBox->text(), u"手話漢字"_qs);
-    QCOMPARE(ui.readingBox->text(), u"ｼｭﾜｶﾝｼﾞ"_qs);
-  }
-
   void backspaceThatEmptiesTheWordBoxEmptiesTheReadingBox() {
     const MainWindowControls ui = StartJapanese();
     TypeAndConvert(*ui.wordBox, u"て"_qs, u"手"_qs);
@@ -109,7 +114,7 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     QCOMPARE(ui.readingBox->text(), u"ab"_qs);
   }
 
-  void enterStartsTheWordUnlessAComposition() {
+  void enterStartsTheWordUnlessACompositionAndTextWaitsForTheWord() {
     const MainWindowControls ui = StartJapanese();
     ui.readingBox->setText(u"ｶ"_qs);
     Preedit(*ui.wordBox, u"しゅわ"_qs);
@@ -122,10 +127,9 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     QTest::keyClick(ui.wordBox, Qt::Key_Return);
     QCOMPARE(window_->Signs().LastText(), u"ｼｭﾜ"_qs);
     WaitForWord(*window_);
-  }
 
-  void textCommittedWhileAWordPlaysIsTakenWhenItEnds() {
-    const MainWindowControls ui = StartJapanese();
+    // Text committed while a word plays is taken when it ends.
+    ui.wordBox->clear();
     ui.speedBox->setText(u"10"_qs);
     ui.readingBox->setText(u"ｱ"_qs);
     ui.startButton->click();
@@ -153,13 +157,7 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     MainWindow& window = ShowWindow();
     const MainWindowControls ui = ControlsOf(window);
     ui.wordBox->setFocus();
-    Preedit(*ui.wordBox, u"ㅇ"_qs);
-    Preedit(*ui.wordBox, u"아"_qs);
-    Preedit(*ui.wordBox, u"안"_qs);
-    Commit(*ui.wordBox, u"안"_qs);
-    Preedit(*ui.wordBox, u"녀"_qs);
-    Preedit(*ui.wordBox, u"녕"_qs);
-    Commit(*ui.wordBox, u"녕"_qs);
+    Compose(*ui.wordBox, {{u"ㅇ"_qs, u"아"_qs, u"안"_qs}, {u"녀"_qs, u"녕"_qs}});
     QCOMPARE(ui.wordBox->text(), u"안녕"_qs);
     QCOMPARE(ui.readingBox->text(), u"안녕"_qs);
     // Revised Romanization as people type it.
@@ -171,12 +169,7 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     ui.hangulModeButton->click();
     ui.readingBox->clear();
     ui.readingBox->setFocus();
-    Preedit(*ui.readingBox, u"하"_qs);
-    Preedit(*ui.readingBox, u"한"_qs);
-    Commit(*ui.readingBox, u"한"_qs);
-    Preedit(*ui.readingBox, u"구"_qs);
-    Preedit(*ui.readingBox, u"국"_qs);
-    Commit(*ui.readingBox, u"국"_qs);
+    Compose(*ui.readingBox, {{u"하"_qs, u"한"_qs}, {u"구"_qs, u"국"_qs}});
     ui.startButton->click();
     QCOMPARE(window.Signs().LastText(), u"한국"_qs);
     QVERIFY(!window.Signs().Sequence().empty());

@@ -55,23 +55,7 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
   void init() { SetUpProgram(); }
   void cleanup() { TearDownProgram(); }
 
-  void spaceHoldsThePoseAndTheStepAndResumes() {
-    MainWindow& window = StartPausedHello();
-    QVERIFY(window.IsSpelling());
-    QVERIFY(window.IsPaused());
-    const int picture = window.CurrentPicture();
-    const auto pose = RightWrist(window);
-    QTest::qWait(150);
-    QCOMPARE(window.CurrentPicture(), picture);
-    QCOMPARE(RightWrist(window), pose);
-    QTest::keyClick(ControlsOf(window).readingBox, Qt::Key_Space);
-    QVERIFY(!window.IsPaused());
-    QTest::qWait(100);
-    QVERIFY(window.CurrentPicture() > picture);
-    QTest::keyClick(ControlsOf(window).readingBox, Qt::Key_Escape);
-  }
-
-  void theArrowsStepBySignAndTheLettersFollow() {
+  void theArrowsStepBySignTheLettersFollowAndSpaceResumes() {
     MainWindow& window = StartPausedHello();
     const MainWindowControls ui = ControlsOf(window);
     // Each step shows a sign complete, with its letter marked.
@@ -97,6 +81,19 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
     QVERIFY(Bar(window).LettersText().isEmpty());
     window.SetPracticeRunning(false);
     QCOMPARE(Bar(window).LettersText(), QStringLiteral("he[l]lo"));
+
+    // Paused, the pose and the step hold; Space resumes.
+    QVERIFY(window.IsSpelling());
+    QVERIFY(window.IsPaused());
+    const int picture = window.CurrentPicture();
+    const auto pose = RightWrist(window);
+    QTest::qWait(150);
+    QCOMPARE(window.CurrentPicture(), picture);
+    QCOMPARE(RightWrist(window), pose);
+    QTest::keyClick(ui.readingBox, Qt::Key_Space);
+    QVERIFY(!window.IsPaused());
+    QTest::qWait(100);
+    QVERIFY(window.CurrentPicture() > picture);
     QTest::keyClick(ui.readingBox, Qt::Key_Escape);
   }
 
