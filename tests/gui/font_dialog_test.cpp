@@ -6,9 +6,7 @@
 #include "support/main_window_harness.h"
 #include "support/modal_answer.h"
 
-#include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRawFont>
 #include <QtTest>
 

@@ -10,11 +10,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTextDocument>
-#include <QToolButton>
 
 namespace {
 

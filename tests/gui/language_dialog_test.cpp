@@ -5,12 +5,9 @@
 #include "support/modal_answer.h"
 
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
-
-#include <functional>
 
 namespace {
 

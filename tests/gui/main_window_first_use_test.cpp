@@ -7,7 +7,6 @@
 #include "support/main_window_lookup.h"
 #include "support/modal_answer.h"
 
-#include <QFile>
 #include <QFontInfo>
 #include <QtTest>
 

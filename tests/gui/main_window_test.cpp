@@ -11,8 +11,6 @@
 #include "gui/file_dialog.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QListWidget>
 #include <QtTest>
 
@@ -205,27 +203,6 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(ControlsOf(window).systemLabel->text(), QStringLiteral("American Sign Language (ASL)"));
   }
 
-  void theSpeedIsReadLenientlyRoundedAndCapped() {
-    WriteFiles(0, 2);
-    MainWindow& window = StartWindow();
-    ControlsOf(window).readingBox->setText(QStringLiteral("ab"));
-
-    ControlsOf(window).speedBox->setText(QStringLiteral("0.5"));
-    const int shown = ControlsOf(window).handView->PicturesDrawn();
-    QCOMPARE(PressStart(window), QStringList{"Invalid speed value!"});
-    QCOMPARE(ControlsOf(window).handView->PicturesDrawn(), shown);
-
-    const std::pair<const char*, int16_t> speeds[] = {
-        {"12abc", 333}, {"40000", 0}};
-    for (const auto& [text, delay] : speeds) {
-      ControlsOf(window).speedBox->setText(QString::fromLatin1(text));
-      const int before = ControlsOf(window).handView->PicturesDrawn();
-      QVERIFY2(PressStart(window).isEmpty(), text);
-      QCOMPARE(window.Signs().Delay(), delay);
-      QVERIFY2(ControlsOf(window).handView->PicturesDrawn() > before, text);
-    }
-  }
-
   void eachSystemLaysOutItsBoxesAndCaptions() {
     WriteFiles(0, 0);
     MainWindow& window = StartWindow();
@@ -392,11 +369,23 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(ui.readingBox->text(), QStringLiteral("나"));
   }
 
-  void theViewControlsTurnTiltAndZoom() {
+  void thePictureStaysCentredWhenResizedAndTheViewControlsTurnTiltAndZoom() {
     WriteFiles(0, 2);
     MainWindow& window = ShowWindow();
     const MainWindowControls ui = ControlsOf(window);
-    ViewState& view = ControlsOf(*window_).handView->View();
+    HandView& area = *ui.handView;
+    ViewState& view = area.View();
+    const QImage before = area.grabFramebuffer();
+    QCOMPARE(before.size(), area.size() * area.devicePixelRatio());
+    const QPointF centre = LitCentre(before);
+    QVERIFY(centre.x() > 0.4 && centre.x() < 0.6);
+    window.resize(1200, 900);
+    QTRY_VERIFY(area.width() > 700);
+    const QImage after = area.grabFramebuffer();
+    QCOMPARE(after.size(), area.size() * area.devicePixelRatio());
+    const QPointF moved = LitCentre(after);
+    QVERIFY(std::abs(moved.x() - centre.x()) < 0.05);
+    QVERIFY(std::abs(moved.y() - centre.y()) < 0.05);
 
     int drawn = ui.handView->PicturesDrawn();
     QTest::mouseClick(ui.viewPointOptions[1], Qt::LeftButton);
@@ -407,7 +396,6 @@ class MainWindowTest : public QObject, private MainWindowHarness {
 
     // Each pass of a held button changes the view by 5 and redraws; the test lets go
     // after `passes` passes.
-    HandView& area = *ui.handView;
     const auto hold = [&](Qt::MouseButton button, QPoint at, int passes) {
       int done = 0;
       const QMetaObject::Connection counting =
@@ -452,25 +440,6 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(view.ViewAzimuth, 180.1f);
     QCOMPARE(view.ViewElevation, 20.0f);
     QVERIFY(ui.viewPointOptions[1]->isChecked());
-  }
-
-  void thePictureStaysCentredWhenTheWindowIsResized() {
-    WriteFiles(0, 2);
-    MainWindow& window = ShowWindow();
-    HandView& area = *ControlsOf(window).handView;
-    ControlsOf(window).viewPointOptions[0]->click();
-    const QImage before = area.grabFramebuffer();
-    QCOMPARE(before.size(), area.size() * area.devicePixelRatio());
-    const QPointF centre = LitCentre(before);
-    QVERIFY(centre.x() > 0.4 && centre.x() < 0.6);
-
-    window.resize(1200, 900);
-    QTRY_VERIFY(area.width() > 700);
-    const QImage after = area.grabFramebuffer();
-    QCOMPARE(after.size(), area.size() * area.devicePixelRatio());
-    const QPointF moved = LitCentre(after);
-    QVERIFY(std::abs(moved.x() - centre.x()) < 0.05);
-    QVERIFY(std::abs(moved.y() - centre.y()) < 0.05);
   }
 
   void aFailedLoadSaysWhichFileAndWhyThenOpensTheDialog() {
@@ -553,18 +522,33 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(window_->CurrentSettings().SystemIndex, int16_t{5});
   }
 
-  void aWordPlaysAtSixtyStepsASecondHoldingInputAndClosingStopsIt() {
+  void aWordPlaysAtItsSpeedSixtyStepsASecondHoldingInputAndClosingStopsIt() {
     WriteFiles(0, 2);
     MainWindow& window = ShowWindow();
     const MainWindowControls ui = ControlsOf(window);
     QSignalSpy swapped(ui.handView, &QOpenGLWidget::frameSwapped);
     ui.readingBox->setText(QStringLiteral("ab"));
+
+    // The speed is read leniently, rounded and capped; a speed below 1 plays nothing.
+    ui.speedBox->setText(QStringLiteral("0.5"));
+    int drawn = ui.handView->PicturesDrawn();
+    QCOMPARE(PressStart(window), QStringList{"Invalid speed value!"});
+    QCOMPARE(ui.handView->PicturesDrawn(), drawn);
+    const std::pair<const char*, int16_t> speeds[] = {{"12abc", 333}, {"40000", 0}};
+    for (const auto& [text, delay] : speeds) {
+      ui.speedBox->setText(QString::fromLatin1(text));
+      drawn = ui.handView->PicturesDrawn();
+      QVERIFY2(PressStart(window).isEmpty(), text);
+      QCOMPARE(window.Signs().Delay(), delay);
+      QVERIFY2(ui.handView->PicturesDrawn() > drawn, text);
+    }
+
     ui.speedBox->setText(QStringLiteral("1"));  // delay 4000: 4 steps per shape
 
     // Typed while the word plays, the keys wait for its end and are not lost.
     ui.speedBox->setFocus();
     ui.speedBox->selectAll();
-    int drawn = ui.handView->PicturesDrawn();
+    drawn = ui.handView->PicturesDrawn();
     QElapsedTimer clock;
     clock.start();
     ui.startButton->click();

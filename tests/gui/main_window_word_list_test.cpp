@@ -9,9 +9,6 @@
 #include "support/main_window_lookup.h"
 #include "support/modal_answer.h"
 
-#include <QLabel>
-#include <QListWidget>
-#include <QToolButton>
 #include <QtTest>
 
 // The Word List Edit menu opens the editor of the current system with its list, and

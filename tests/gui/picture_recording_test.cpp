@@ -14,15 +14,8 @@
 
 #include <QAccessible>
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QImageReader>
-#include <QLineEdit>
-#include <QMenu>
 #include <QProgressDialog>
-#include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 namespace {

@@ -12,15 +12,7 @@
 #include "support/modal_answer.h"
 
 #include <QAbstractItemView>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QWheelEvent>
 #include <QtTest>
 
@@ -108,7 +100,6 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
 
   void opensFromTheEditMenuWithBothPanelsForTwoHands() {
     MainWindow& window = ShowWindow();
-    QVERIFY(MenusOf(window).mnuEdit->isVisible());
     PoseEditor& editor = OpenEditor();
     QVERIFY(editor.isVisible());
     QCOMPARE(editor.windowTitle(), QStringLiteral("British Sign Language (BSL)"));
@@ -434,11 +425,12 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     saveAs(QStringLiteral("taken"), [&offer] { offer = AnswerNextMessageBox(QMessageBox::No); });
     Click(editor, "CmdSave");
     QVERIFY(offer->Shown);
+    // The reason stands between the file and the question.
     const QString failed = QStringLiteral("The file could not be saved: ") + Dir() + QStringLiteral("taken.csv: ");
-    QVERIFY2(offer->Text.startsWith(failed), qPrintable(offer->Text));
     const QString question = QStringLiteral("\n\nSave it under another name or in another folder?");
-    QVERIFY2(offer->Text.endsWith(question), qPrintable(offer->Text));
-    QVERIFY(offer->Text.size() > failed.size() + question.size());  // a reason between the two
+    QVERIFY2(offer->Text.startsWith(failed) && offer->Text.endsWith(question) &&
+                 offer->Text.size() > failed.size() + question.size(),
+             qPrintable(offer->Text));
     QCOMPARE(offer->Buttons, QMessageBox::Yes | QMessageBox::No);
     QVERIFY(editor.TableModified());
     QCOMPARE(window.Table().Frame(1, 0).RightWristAngle[2], 55.0f);
@@ -467,15 +459,13 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     ChooseFromList(*Find<QComboBox>(editor, "cmbIndex"), 1);
     auto right = [this] { return window_->Engine().Hands()[0].pose(0); };
 
-    QString caption, listText;
-    int listIndex = 0;
     QStringList shown;
     float afterThree = -1;
     AnswerNextModal<FrameCopyDialog>([&](FrameCopyDialog& copy) {
-      caption = copy.windowTitle();
+      QCOMPARE(copy.windowTitle(), QStringLiteral("Form1"));
       auto* list = Find<QComboBox>(copy, "cmbIndex");
-      listText = list->placeholderText();
-      listIndex = list->currentIndex();
+      QCOMPARE(list->placeholderText(), QStringLiteral("Characters"));
+      QCOMPARE(list->currentIndex(), -1);
       ChooseFromList(*list, 2);
       QCOMPARE(TextOf(copy, "TotalFrameLbl"), QStringLiteral("3"));
       QCOMPARE(right(), 10.0f);
@@ -489,9 +479,6 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
       Click(copy, "Command1");
     });
     Click(editor, "CopyCmd");
-    QCOMPARE(caption, QStringLiteral("Form1"));
-    QCOMPARE(listText, QStringLiteral("Characters"));
-    QCOMPARE(listIndex, -1);
     QCOMPARE(afterThree, 30.0f);
     QCOMPARE(shown, (QStringList{"Frame number exceeds", "Frame number exceeds"}));
     // The last key frame shown, in the boxes; the sign and frame edited are unchanged.
@@ -504,12 +491,11 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     // Opened again, OK without a choice hands back the same key frame; a number typed
     // without "Preview" is not taken.
     AnswerNextModal<FrameCopyDialog>([&](FrameCopyDialog& copy) {
-      listIndex = Find<QComboBox>(copy, "cmbIndex")->currentIndex();
+      QCOMPARE(Find<QComboBox>(copy, "cmbIndex")->currentIndex(), -1);
       Click(copy, "Command1");
     });
     Type(*BoxOf(editor, "WristPos_0"), "0");
     Click(editor, "CopyCmd");
-    QCOMPARE(listIndex, -1);
     QCOMPARE(TextOf(editor, "WristPos_0"), QStringLiteral("30"));
     AnswerNextModal<FrameCopyDialog>([](FrameCopyDialog& copy) {
       ChooseFromList(*Find<QComboBox>(copy, "cmbIndex"), 3);
@@ -562,24 +548,19 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     SignTable reread = SignTable::WithHands(1);
     QVERIFY(LoadAngleFile(reread, Dir() + "edited.csv"));
     QCOMPARE(reread.Frame(a, 0).RightFinger[13], box->text().toFloat());
-    // The files differ in exactly that value.
-    const auto lines = [this](const char* name) {
-      return QString::fromUtf8(FileContents(Dir() + name)).split(QStringLiteral("\r\n"));
-    };
-    const QStringList before = lines("PositionASL.csv");
-    const QStringList after = lines("edited.csv");
+    // The files differ in exactly that value: finger element 13 is field 7 + 13 of a
+    // key-frame line.
+    const QList<QByteArray> before = FileContents(Dir() + "PositionASL.csv").split('\n');
+    const QList<QByteArray> after = FileContents(Dir() + "edited.csv").split('\n');
     QCOMPARE(after.size(), before.size());
     QStringList changed;
     for (qsizetype line = 0; line < before.size(); ++line) {
-      const QStringList was = before[line].split(u','), is = after[line].split(u',');
+      const QList<QByteArray> was = before[line].split(','), is = after[line].split(',');
       QCOMPARE(is.size(), was.size());
       for (qsizetype field = 0; field < was.size(); ++field)
-        if (was[field] != is[field])
-          changed << QStringLiteral("%1:%2 %3 -> %4").arg(line).arg(field).arg(was[field], is[field]);
+        if (was[field] != is[field]) changed << QStringLiteral("field %1").arg(field);
     }
-    QCOMPARE(changed.size(), 1);
-    // Finger element 13 is field 7 + 13 of a key-frame line.
-    QVERIFY2(changed[0].contains(":20 "), qPrintable(changed[0]));
+    QCOMPARE(changed, QStringList{"field 20"});
   }
 
  private:

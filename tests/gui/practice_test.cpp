@@ -8,10 +8,6 @@
 #include "support/main_window_harness.h"
 #include "support/main_window_lookup.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
 // The practice run from the Practice menu on the main window.

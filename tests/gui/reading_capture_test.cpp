@@ -7,7 +7,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
-#include <QLineEdit>
 #include <QStatusBar>
 #include <QtTest>
 

@@ -10,10 +10,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 

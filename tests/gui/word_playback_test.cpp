@@ -11,8 +11,6 @@
 #include "support/main_window_lookup.h"
 #include "support/pose_recording_area.h"
 
-#include <QAction>
-#include <QFile>
 #include <QSlider>
 #include <QtTest>
 
