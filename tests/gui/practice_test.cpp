@@ -61,10 +61,6 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QTest::mouseRelease(answer, Qt::LeftButton);
     QVERIFY(!ui.readingBox->isVisible());
 
-    // A one-word list always picks its word; Repeat spells it again.
-    QTest::mouseClick(Find<QPushButton>(main, "Repeat"), Qt::LeftButton);
-    QCOMPARE(main.Signs().LastText(), u"cat"_qs);
-    WaitForWord(main);
 
     // Closing by the frame is End.
     Window(main)->close();

@@ -97,7 +97,7 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     QCOMPARE(window_->statusBar()->currentMessage(), u"No reading for 𠀋; type it in kana"_qs);
   }
 
-  void backspaceThatEmptiesTheWordBoxEmptiesTheReadingBox() {
+  void backspaceThatEmptiesTheWordBoxEmptiesTheReadingBoxAndTheInputMethodFollowsTheLanguage() {
     const MainWindowControls ui = StartJapanese();
     TypeAndConvert(*ui.wordBox, u"て"_qs, u"手"_qs);
     TypeAndConvert(*ui.wordBox, u"わ"_qs, u"話"_qs);
@@ -111,6 +111,16 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     // Keys the input method passes on (it is closed) go in as typed, not upper-cased.
     QTest::keyClicks(ui.wordBox, u"ab"_qs);
     QCOMPARE(ui.readingBox->text(), u"ab"_qs);
+
+    // The input method is open only for Japanese words.
+    ui.wordBox->clear();
+    QVERIFY(ui.wordBox->testAttribute(Qt::WA_InputMethodEnabled));
+    QVERIFY(!(ui.wordBox->inputMethodHints() & Qt::ImhLatinOnly));
+    window_->ChooseInterfaceLanguage(0);
+    QVERIFY(ui.wordBox->inputMethodHints() & Qt::ImhLatinOnly);
+    // Romaji are converted live, not captured.
+    Commit(*ui.wordBox, u"ka"_qs);
+    QCOMPARE(ui.readingBox->text(), u"ｶ"_qs);
   }
 
   void enterStartsTheWordUnlessACompositionAndTextWaitsForTheWord() {
@@ -138,17 +148,6 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     WaitForWord(*window_);
     QTRY_COMPARE(ui.wordBox->text(), u"手話"_qs);
     QCOMPARE(ui.readingBox->text(), u"ｼｭﾜｱ"_qs);  // the caret stood at the start
-  }
-
-  void theInputMethodIsOpenOnlyForJapaneseWords() {
-    const MainWindowControls ui = StartJapanese();
-    QVERIFY(ui.wordBox->testAttribute(Qt::WA_InputMethodEnabled));
-    QVERIFY(!(ui.wordBox->inputMethodHints() & Qt::ImhLatinOnly));
-    window_->ChooseInterfaceLanguage(0);
-    QVERIFY(ui.wordBox->inputMethodHints() & Qt::ImhLatinOnly);
-    // Romaji are converted live, not captured.
-    Commit(*ui.wordBox, u"ka"_qs);
-    QCOMPARE(ui.readingBox->text(), u"ｶ"_qs);
   }
 
   void hangulComposedInThePreeditConvertsLive() {
