@@ -65,10 +65,13 @@ class HelpWindowTest : public QObject, private MainWindowHarness {
   }
   void cleanup() { TearDownProgram(); }
 
-  // The documents are found beside the program whatever the working folder.
-  void koreanHelpTwiceOpensTwoWindowsWithTheirToolBarFromAnyFolder() {
+  // The documents are found beside the program whatever the working folder; each opens
+  // in a window of its own with its tool bar, and one that is missing or unreadable is
+  // told and opens nothing.
+  void eachDocumentOpensInItsOwnWindowFromAnyFolderOrSaysWhyNot() {
     Ship("HelpKor.mht");
     Ship("HelpJpn.mht");
+    QVERIFY(WriteFileContents(Dir() + "HelpIna.mht", "not a web archive\r\n"));
     QTemporaryDir elsewhere;
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(elsewhere.path()));
@@ -80,6 +83,12 @@ class HelpWindowTest : public QObject, private MainWindowHarness {
     });
     QDir::setCurrent(before);
     QCOMPARE(messages, QStringList());
+    // A missing or unreadable document says so and opens nothing.
+    QCOMPARE(MessagesDuring([&] { MenusOf(window).mnuEnglishHelp->trigger(); }),
+             QStringList{"The help file could not be found: " + Dir() + "Help.mht"});
+    QCOMPARE(MessagesDuring([&] { MenusOf(window).mnuIndonesianHelp->trigger(); }),
+             QStringList{"The help file could not be read: " + Dir() + "HelpIna.mht"});
+    QCOMPARE(window.findChildren<HelpWindow*>().size(), 3);
     QList<HelpWindow*> windows = HelpWindows();
     QCOMPARE(windows.size(), 3);
     QCOMPARE(windows.takeLast()->windowTitle(), QStringLiteral("Tovaro ヘルプ"));
@@ -100,17 +109,6 @@ class HelpWindowTest : public QObject, private MainWindowHarness {
       }
       QCOMPARE(help->findChild<QToolButton*>("cmdBack")->accessibleName(), QStringLiteral("뒤로"));
     }
-  }
-
-  void aMissingOrUnreadableDocumentSaysSoAndOpensNothing() {
-    QVERIFY(WriteFileContents(Dir() + "HelpIna.mht", "not a web archive\r\n"));
-    MainWindow& window = ShowWindow();
-    QCOMPARE(MessagesDuring([&] { MenusOf(window).mnuEnglishHelp->trigger(); }),
-             QStringList{"The help file could not be found: " + Dir() + "Help.mht"});
-    QCOMPARE(MessagesDuring([&] { MenusOf(window).mnuIndonesianHelp->trigger(); }),
-             QStringList{"The help file could not be read: " + Dir() + "HelpIna.mht"});
-    QVERIFY(window.findChildren<HelpWindow*>().isEmpty());
-    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
   }
 
   void backAndForwardAfterALinkAndOnlyWebLinksLeaveTheArchive() {
