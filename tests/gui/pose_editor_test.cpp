@@ -57,6 +57,10 @@ QString TextOf(const QWidget& editor, const char* name) {
   if (auto* box = editor.findChild<QLineEdit*>(QString::fromLatin1(name))) return box->text();
   return Find<QLabel>(editor, name)->text();
 }
+// The key frame the editor shows: its number, the sign's count and the right wrist's x.
+QString Showing(const QWidget& editor) {
+  return TextOf(editor, "FrameNoTxt") + u'/' + TextOf(editor, "TotalFrameLbl") + u" x="_qs + TextOf(editor, "WristPos_0");
+}
 void Click(const QWidget& window, const char* name) { Find<QPushButton>(window, name)->click(); }
 
 // Picks an entry from a drop-down list the way a user does: open it, press Return.
@@ -156,13 +160,10 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
 
     // Add Frame while key frame 1 of 3 is shown appends key frame 4 and shows it.
     ChooseFromList(*list, 2);
-    QCOMPARE(TextOf(editor, "TotalFrameLbl"), QStringLiteral("3"));
-    QCOMPARE(TextOf(editor, "WristPos_0"), QStringLiteral("10"));
+    QCOMPARE(Showing(editor), "1/3 x=10");
     Click(editor, "AddCmd");
-    QCOMPARE(frameNo->text(), QStringLiteral("4"));
-    QCOMPARE(TextOf(editor, "TotalFrameLbl"), QStringLiteral("4"));
+    QCOMPARE(Showing(editor), "4/4 x=0");
     QCOMPARE(TextOf(editor, "VrateTxt"), QStringLiteral("1"));
-    QCOMPARE(TextOf(editor, "WristPos_0"), QStringLiteral("0"));
     QCOMPARE(TextOf(editor, "FingerTx2_0"), QStringLiteral("0"));
     QCOMPARE(Marks(table, 2), (std::vector<float>{10, 20, 30, 0}));
 
@@ -170,28 +171,24 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     ChooseFromList(*list, 3);
     Click(editor, "DeleteCmd");
     QCOMPARE(Marks(table, 3), (std::vector<float>{2, 3, 4}));
-    QCOMPARE(TextOf(editor, "WristPos_0"), QStringLiteral("2"));
-    QCOMPARE(frameNo->text(), QStringLiteral("1"));
-    QCOMPARE(TextOf(editor, "TotalFrameLbl"), QStringLiteral("3"));
+    QCOMPARE(Showing(editor), "1/3 x=2");
     // Deleting the last key frame shows the new last one and names it.
     Type(*frameNo, "3");
-    QCOMPARE(TextOf(editor, "WristPos_0"), QStringLiteral("4"));
+    QCOMPARE(Showing(editor), "3/3 x=4");
     Click(editor, "DeleteCmd");
     QCOMPARE(Marks(table, 3), (std::vector<float>{2, 3}));
-    QCOMPARE(frameNo->text(), QStringLiteral("2"));
-    QCOMPARE(TextOf(editor, "WristPos_0"), QStringLiteral("3"));
-    QCOMPARE(TextOf(editor, "TotalFrameLbl"), QStringLiteral("2"));
+    QCOMPARE(Showing(editor), "2/2 x=3");
 
     // Frame numbers outside the sign change nothing.
     QCOMPARE(MessagesDuring([&] { Type(*frameNo, "3"); }), QStringList{"Frame Number exceeds"});
     QCOMPARE(MessagesDuring([&] { Type(*frameNo, ""); }), QStringList{});
     QCOMPARE(MessagesDuring([&] { Type(*frameNo, "0"); }), QStringList{"Frame Number exceeds"});
     const SignTable before = table;
-    for (const char* button : {"cmdFrameLoad", "cmdSet", "DeleteCmd"})
-      QCOMPARE(MessagesDuring([&] { Click(editor, button); }), QStringList{"Frame Number exceeds"});
-    frameNo->setText(QStringLiteral("9"));
-    for (const char* button : {"cmdFrameLoad", "cmdSet", "DeleteCmd"})
-      QCOMPARE(MessagesDuring([&] { Click(editor, button); }), QStringList{"Frame Number exceeds"});
+    for (const char* number : {"0", "9"}) {
+      frameNo->setText(QString::fromLatin1(number));
+      for (const char* button : {"cmdFrameLoad", "cmdSet", "DeleteCmd"})
+        QCOMPARE(MessagesDuring([&] { Click(editor, button); }), QStringList{"Frame Number exceeds"});
+    }
     QVERIFY(table == before);
     QVERIFY(!editor.TableModified());
   }
@@ -309,8 +306,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     QCOMPARE(list->count(), 6);
     QCOMPARE(list->itemText(5), QStringLiteral("Zlong name"));
     QCOMPARE(editor.CurrentSign(), 1);
-    QCOMPARE(TextOf(editor, "FrameNoTxt"), QStringLiteral("1"));
-    QCOMPARE(TextOf(editor, "WristPos_0"), QStringLiteral("0"));
+    QCOMPARE(Showing(editor), "1/1 x=0");
     QCOMPARE(TextOf(editor, "VrateTxt"), QStringLiteral("1"));
 
     // Set stores into the sign chosen before, not into the new one.
@@ -482,9 +478,8 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     QCOMPARE(afterThree, 30.0f);
     QCOMPARE(shown, (QStringList{"Frame number exceeds", "Frame number exceeds"}));
     // The last key frame shown, in the boxes; the sign and frame edited are unchanged.
-    QCOMPARE(TextOf(editor, "WristPos_0"), QStringLiteral("30"));
+    QCOMPARE(Showing(editor), "1/1 x=30");
     QCOMPARE(editor.CurrentSign(), 1);
-    QCOMPARE(TextOf(editor, "FrameNoTxt"), QStringLiteral("1"));
     QCOMPARE(MessagesDuring([&] { Click(editor, "cmdSet"); }), QStringList{"Data updated"});
     QCOMPARE(window_->Table().Frame(1, 0).RightWristPos[0], 30.0f);
 
