@@ -17,14 +17,8 @@
 
 namespace {
 
-void ClickFile(QListWidget& list, const QString& name) {
-  const QList<QListWidgetItem*> found = list.findItems(name, Qt::MatchExactly);
-  QVERIFY2(found.size() == 1, qPrintable(name));
-  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(found[0]).center());
-}
-
-void DoubleClickFile(QListWidget& list, const QString& name) {
-  ClickFile(list, name);
+void DoubleClickItem(QListWidget& list, const QString& name) {
+  ClickItem(list, name);
   const QPoint at = list.visualItemRect(list.currentItem()).center();
   QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
 }
@@ -74,7 +68,7 @@ class FileDialogTest : public QObject {
       QCOMPARE(Items(*Child<QListWidget>(shown, "File1")), (QStringList{"PositionBSL.csv", "two.dots.csv", "UPPER.CSV"}));
       QVERIFY(!Child<QLineEdit>(shown, "FileName")->isVisible() && !Child<QLabel>(shown, "Label_FileName")->isVisible());
       QCOMPARE(Child<QPushButton>(shown, "cmload")->text(), QStringLiteral("Load"));
-      ClickFile(*Child<QListWidget>(shown, "File1"), QStringLiteral("two.dots.csv"));
+      ClickItem(*Child<QListWidget>(shown, "File1"), QStringLiteral("two.dots.csv"));
       QTest::mouseClick(Child<QPushButton>(shown, "cmload"), Qt::LeftButton);
     });
     QVERIFY(dialog.Decided());
@@ -87,7 +81,7 @@ class FileDialogTest : public QObject {
 
     // A double click loads the clicked file.
     ShowAnswering(dialog, [](FileDialog& shown) {
-      DoubleClickFile(*Child<QListWidget>(shown, "File1"), QStringLiteral("PositionBSL.csv"));
+      DoubleClickItem(*Child<QListWidget>(shown, "File1"), QStringLiteral("PositionBSL.csv"));
     });
     QVERIFY(dialog.Decided());
     QCOMPARE(dialog.FullPath(), folder_->path() + "/PositionBSL.csv");
@@ -99,7 +93,7 @@ class FileDialogTest : public QObject {
       QTest::keyClick(Child<QComboBox>(shown, "Combo1"), Qt::Key_Down);  // "All Files (*.*)"
       QCOMPARE(Items(*Child<QListWidget>(shown, "File1")),
                (QStringList{"notes.txt", "PositionBSL.csv", "README", "two.dots.csv", "UPPER.CSV"}));
-      ClickFile(*Child<QListWidget>(shown, "File1"), QStringLiteral("README"));
+      ClickItem(*Child<QListWidget>(shown, "File1"), QStringLiteral("README"));
       QTest::mouseClick(Child<QPushButton>(shown, "cmload"), Qt::LeftButton);
     });
     QVERIFY(dialog.Decided());
@@ -173,7 +167,7 @@ class FileDialogTest : public QObject {
       QVERIFY(model);
       Child<QTreeView>(shown, "Dir1")->setCurrentIndex(model->index(folder_->path() + "/sub"));
       QCOMPARE(Items(*Child<QListWidget>(shown, "File1")), QStringList{"inner.csv"});
-      ClickFile(*Child<QListWidget>(shown, "File1"), QStringLiteral("inner.csv"));
+      ClickItem(*Child<QListWidget>(shown, "File1"), QStringLiteral("inner.csv"));
       Child<QPushButton>(shown, "cmload")->click();
     });
     QCOMPARE(dialog.FullPath(), folder_->path() + "/sub/inner.csv");

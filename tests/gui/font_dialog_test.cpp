@@ -36,23 +36,6 @@ class FontDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void listsTheFontsOfEachScriptWithoutVerticalFamilies() {
-    FontDialog window(FakeFamilies);
-    window.InitialSet(FontsInUse());
-    QCOMPARE(Items(*window.CmbJp), (QStringList{"MS Gothic", "IPAGothic"}));
-    QCOMPARE(Items(*window.CmbKr), (QStringList{"Gulim", "NanumGothic"}));
-    // The current fonts, whether listed or not.
-    QCOMPARE(window.CmbJp->currentText(), QStringLiteral("MS Gothic"));
-    QCOMPARE(window.CmbKr->currentText(), QStringLiteral("Batang"));
-    QCOMPARE(window.TxtJp->text(), QStringLiteral("11"));
-    QCOMPARE(window.TxtKr->text(), QStringLiteral("13"));
-
-    // A second InitialSet starts the lists afresh.
-    window.InitialSet(FontsInUse());
-    QCOMPARE(window.CmbJp->count(), 2);
-    QCOMPARE(window.CmbKr->count(), 2);
-  }
-
   void theInstalledFontsWriteJapaneseAndKorean() {
     FontDialog window(InstalledFontFamilies);
     window.InitialSet(DefaultFonts());
@@ -75,9 +58,17 @@ class FontDialogTest : public QObject {
     QVERIFY(draws(lists.Korean, QStringLiteral("한국어")));
   }
 
-  void okStoresTheChosenFonts() {
+  void listsTheFontsWithoutVerticalFamiliesAndOkStoresTheChosenOnes() {
     FontDialog window(FakeFamilies);
     window.InitialSet(FontsInUse());
+    QCOMPARE(Items(*window.CmbJp), (QStringList{"MS Gothic", "IPAGothic"}));
+    QCOMPARE(Items(*window.CmbKr), (QStringList{"Gulim", "NanumGothic"}));
+    // The current fonts, whether listed or not.
+    QCOMPARE(window.CmbJp->currentText(), QStringLiteral("MS Gothic"));
+    QCOMPARE(window.CmbKr->currentText(), QStringLiteral("Batang"));
+    QCOMPARE(window.TxtJp->text(), QStringLiteral("11"));
+    QCOMPARE(window.TxtKr->text(), QStringLiteral("13"));
+
     AnswerNextModal<FontDialog>([](FontDialog& shown) {
       shown.CmbJp->setCurrentIndex(1);
       shown.CmbKr->setEditText(QStringLiteral("Nanum Myeongjo"));
@@ -91,8 +82,10 @@ class FontDialogTest : public QObject {
     QCOMPARE(chosen[KoreanFont], (FontDescription{QStringLiteral("Nanum Myeongjo"), 12}));
     QCOMPARE(chosen[EnglishFont], DefaultFonts()[EnglishFont]);
 
-    // The next display starts from the fonts in use; Cancel keeps them so.
+    // The next display starts afresh from the fonts in use; Cancel keeps them so.
     window.InitialSet(chosen);
+    QCOMPARE(window.CmbJp->count(), 2);
+    QCOMPARE(window.CmbKr->count(), 2);
     AnswerNextModal<FontDialog>([](FontDialog& shown) {
       shown.TxtJp->setText(QStringLiteral("30"));
       shown.btnCancel->click();

@@ -85,7 +85,7 @@ class LanguageDialogTest : public QObject {
     QVERIFY(MarkedNotes(window).isEmpty());
   }
 
-  void clickingAnOptionChoosesIt() {
+  void clickingAnOptionChoosesItAndCancelEscapeAndClosingDecline() {
     LanguageDialog window;
     window.PrepareFirstRun(QLocale(QStringLiteral("ko_KR")));
     AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) {
@@ -100,11 +100,8 @@ class LanguageDialogTest : public QObject {
     AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { Child<QPushButton>(shown, "Command1")->click(); });
     window.exec();
     QCOMPARE(window.LangChoice(), int16_t{1});
-  }
 
-  void cancelEscapeAndClosingDecline() {
-    LanguageDialog window;
-    window.PrepareFirstRun(QLocale(QStringLiteral("ja_JP")));
+    // Cancel, Escape and closing decline.
     const std::function<void(LanguageDialog&)> declines[] = {
         [](LanguageDialog& shown) { QTest::mouseClick(Child<QPushButton>(shown, "Command2"), Qt::LeftButton); },
         [](LanguageDialog& shown) { QTest::keyClick(&shown, Qt::Key_Escape); },

@@ -22,11 +22,6 @@ Control* Find(const QWidget& window, const char* name) {
   return control;
 }
 
-void ClickItem(QListWidget& list, int row) {
-  const QRect place = list.visualItemRect(list.item(row));
-  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, place.center());
-}
-
 // Answers the next import dialog with `path`.
 void ImportNext(const QString& path) {
   AnswerNextModal<QFileDialog>([path](QFileDialog& dialog) {
