@@ -437,21 +437,11 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QVERIFY(WriteAngleTable(Dir() + "noextension", 2, 7));
     WriteSettingsFile(0, 0);
 
-    QString title;
-    QStringList types;
-    AnswerNextModal<FileDialog>([&](FileDialog& dialog) {
-      title = Child<QLabel>(dialog, "Label")->text();
-      for (int i = 0; i < Child<QComboBox>(dialog, "Combo1")->count(); ++i) types << Child<QComboBox>(dialog, "Combo1")->itemText(i);
-      ClickItem(*Child<QListWidget>(dialog, "File1"), QStringLiteral("mine.csv"));
-      Child<QPushButton>(dialog, "cmload")->click();
-    });
-    QStringList shown = MessagesDuring([this] { StartWindow(); });
+    QStringList shown = OpenFile(QStringLiteral("mine.csv"), 0, [this] { StartWindow(); });
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown[0].startsWith("Error " + QDir::toNativeSeparators(Dir() + "PositionBSL.csv") +
                                  ": cannot open"),
              qPrintable(shown[0]));
-    QCOMPARE(title, QStringLiteral("File Load"));
-    QCOMPARE(types, (QStringList{"Angle Data (*.csv)", "All Files (*.*)"}));
     QCOMPARE(window_->Table().SignCount, int16_t{6});
 
     // "Open" with a file that does not load names it; nothing else changes.
@@ -569,14 +559,18 @@ class MainWindowTest : public QObject, private MainWindowHarness {
   }
 
  private:
-  // "Open" answered with the file `name` listed under the type `type`, or with Cancel
-  // when `name` is empty; returns the messages shown.
-  QStringList OpenFile(const QString& name, int type = 0) {
+  // The angle-data file window, opened by "Open" or by `opening`, answered with the file
+  // `name` listed under the type `type`, or with Cancel when `name` is empty; returns the
+  // messages shown.
+  QStringList OpenFile(const QString& name, int type = 0, const std::function<void()>& opening = {}) {
     AnswerNextModal<FileDialog>([name, type](FileDialog& dialog) {
+      QCOMPARE(Child<QLabel>(dialog, "Label")->text(), QStringLiteral("File Load"));
+      QCOMPARE(Items(*Child<QComboBox>(dialog, "Combo1")), (QStringList{"Angle Data (*.csv)", "All Files (*.*)"}));
       Child<QComboBox>(dialog, "Combo1")->setCurrentIndex(type);
       if (!name.isEmpty()) ClickItem(*Child<QListWidget>(dialog, "File1"), name);
       Child<QPushButton>(dialog, name.isEmpty() ? "cmcancel" : "cmload")->click();
     });
+    if (opening) return MessagesDuring(opening);
     return MessagesDuring([this] { MenusOf(*window_).mnuOpen->trigger(); });
   }
 };

@@ -391,14 +391,8 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
 
     // Set then Save: Close asks nothing.
     SetWristTurnOfSignOne(OpenEditor(), "44");
-    QString title;
-    AnswerNextModal<FileDialog>([&title](FileDialog& dialog) {
-      title = Find<QLabel>(dialog, "Label")->text();
-      Find<QLineEdit>(dialog, "FileName")->setText(QStringLiteral("saved"));
-      Find<QPushButton>(dialog, "cmload")->click();
-    });
+    AnswerSaveAs(QStringLiteral("saved"));
     QCOMPARE(MessagesDuring([&] { Click(editor, "CmdSave"); }), QStringList{});
-    QCOMPARE(title, QStringLiteral("File Save"));
     QVERIFY(!editor.TableModified());
     SignTable reread = SignTable::WithHands(2);
     QVERIFY(LoadAngleFile(reread, Dir() + "saved.csv"));
@@ -410,15 +404,8 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     // declined, the edit stays in the table, marked as unsaved.
     SetWristTurnOfSignOne(OpenEditor(), "55");
     QVERIFY(QDir(Dir()).mkdir(QStringLiteral("taken.csv")));
-    const auto saveAs = [](const QString& name, std::function<void()> next) {
-      AnswerNextModal<FileDialog>([name, next](FileDialog& dialog) {
-        Find<QLineEdit>(dialog, "FileName")->setText(name);
-        Find<QPushButton>(dialog, "cmload")->click();
-        if (next) next();
-      });
-    };
     auto offer = std::make_shared<SeenMessageBox>();
-    saveAs(QStringLiteral("taken"), [&offer] { offer = AnswerNextMessageBox(QMessageBox::No); });
+    AnswerSaveAs(QStringLiteral("taken"), [&offer] { offer = AnswerNextMessageBox(QMessageBox::No); });
     Click(editor, "CmdSave");
     QVERIFY(offer->Shown);
     // The reason stands between the file and the question.
@@ -432,9 +419,9 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     QCOMPARE(window.Table().Frame(1, 0).RightWristAngle[2], 55.0f);
 
     // Accepted, the file dialog comes back and the edit is saved where the user says.
-    saveAs(QStringLiteral("taken"), [&offer, &saveAs] {
+    AnswerSaveAs(QStringLiteral("taken"), [&offer] {
       offer = AnswerNextMessageBox(QMessageBox::Yes);
-      saveAs(QStringLiteral("elsewhere"), nullptr);
+      AnswerSaveAs(QStringLiteral("elsewhere"));
     });
     Click(editor, "CmdSave");
     QVERIFY(offer->Shown);
@@ -534,10 +521,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     QTest::keyClick(box, Qt::Key_Up, Qt::ShiftModifier);
     QVERIFY(box->text() != old);
     QCOMPARE(MessagesDuring([&] { Click(editor, "cmdSet"); }), QStringList{"Data updated"});
-    AnswerNextModal<FileDialog>([](FileDialog& dialog) {
-      Find<QLineEdit>(dialog, "FileName")->setText(QStringLiteral("edited"));
-      Find<QPushButton>(dialog, "cmload")->click();
-    });
+    AnswerSaveAs(QStringLiteral("edited"));
     QCOMPARE(MessagesDuring([&] { Click(editor, "CmdSave"); }), QStringList{});
 
     SignTable reread = SignTable::WithHands(1);
@@ -559,6 +543,16 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
   }
 
  private:
+  // Answers the next "File Save" window with `name`, then runs `next`.
+  static void AnswerSaveAs(const QString& name, const std::function<void()>& next = {}) {
+    AnswerNextModal<FileDialog>([name, next](FileDialog& dialog) {
+      QCOMPARE(Find<QLabel>(dialog, "Label")->text(), QStringLiteral("File Save"));
+      Find<QLineEdit>(dialog, "FileName")->setText(name);
+      Find<QPushButton>(dialog, "cmload")->click();
+      if (next) next();
+    });
+  }
+
   // Chooses sign 1, types the right wrist's turn and sets it.
   static void SetWristTurnOfSignOne(PoseEditor& editor, const char* turn) {
     ChooseFromList(*Find<QComboBox>(editor, "cmbIndex"), 1);
