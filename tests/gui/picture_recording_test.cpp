@@ -25,9 +25,12 @@ QPushButton* Button(QWidget& dialog, const char* name) {
   return dialog.findChild<QPushButton*>(QString::fromLatin1(name));
 }
 
-// Answers the next name window with `name` and OK (or Cancel when `name` is empty).
-void AnswerName(const QString& name) {
-  AnswerNextModal<PictureNameDialog>([name](PictureNameDialog& dialog) {
+// Answers the next name window with `name` and OK (or Cancel when `name` is empty),
+// noting which window it was in `asked`, then runs `next`.
+void AnswerName(const QString& name, QStringList* asked = nullptr, const std::function<void()>& next = {}) {
+  AnswerNextModal<PictureNameDialog>([name, asked, next](PictureNameDialog& dialog) {
+    if (asked) *asked << dialog.objectName();
+    if (next) next();
     if (name.isEmpty()) {
       Button(dialog, "Command2")->click();
       return;
@@ -186,16 +189,7 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
     QVERIFY(FilesUnder(Dir()).filter(QStringLiteral(".bmp")).isEmpty());
 
     QStringList asked;
-    AnswerNextModal<PictureNameDialog>([&asked](PictureNameDialog& dialog) {
-      asked << dialog.objectName();
-      NameBox(dialog)->setText(QStringLiteral("pictures"));
-      Button(dialog, "Command1")->click();
-      AnswerNextModal<PictureNameDialog>([&asked](PictureNameDialog& second) {
-        asked << second.objectName();
-        NameBox(second)->setText(QStringLiteral("still"));
-        Button(second, "Command1")->click();
-      });
-    });
+    AnswerName(QStringLiteral("pictures"), &asked, [&asked] { AnswerName(QStringLiteral("still"), &asked); });
     ControlsOf(window).captureButton->click();
     QCOMPARE(asked, (QStringList{"Form4", "Form1"}));
     const QString still = Dir() + QStringLiteral("pictures/still.bmp");
