@@ -59,7 +59,7 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
   void init() { SetUpProgram(); }
   void cleanup() { TearDownProgram(); }
 
-  void theKanaTypedBeforeAConversionIsItsReading() {
+  void theKanaTypedBeforeAConversionOrTheDictionaryGiveTheReading() {
     const MainWindowControls ui = StartJapanese();
     TypeAndConvert(*ui.wordBox, u"かんじ"_qs, u"漢字"_qs);
     QCOMPARE(ui.wordBox->text(), u"漢字"_qs);
@@ -77,10 +77,10 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     Commit(*ui.wordBox, u"ａｂｃ"_qs);
     Commit(*ui.wordBox, u"ありがとう"_qs);
     QCOMPARE(ui.readingBox->text(), u"ｼｭﾜｶﾝｼﾞｶﾝｼﾞABCｱﾘｶﾞﾄｳ"_qs);
-  }
 
-  void kanjiWithoutPreeditAreReadFromTheDictionary() {
-    const MainWindowControls ui = StartJapanese();
+    // Kanji without a composition, committed or pasted, are read from the dictionary.
+    ui.wordBox->clear();
+    ui.readingBox->clear();
     Commit(*ui.wordBox, u"手話"_qs);
     QCOMPARE(ui.readingBox->text(), u"ｼｭﾜ"_qs);
 
@@ -150,7 +150,7 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     QCOMPARE(ui.readingBox->text(), u"ｼｭﾜｱ"_qs);  // the caret stood at the start
   }
 
-  void hangulComposedInThePreeditConvertsLive() {
+  void hangulComposedInThePreeditConvertsLiveAndAnAlphabetNamesWhatItDoesNotSpell() {
     WriteFiles(0, 5);
     MainWindow& window = ShowWindow();
     const MainWindowControls ui = ControlsOf(window);
@@ -172,12 +172,9 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     QCOMPARE(window.Signs().LastText(), u"한국"_qs);
     QVERIFY(!window.Signs().Sequence().empty());
     WaitForWord(window);
-  }
 
-  void anAlphabetNamesWhatItDoesNotSpell() {
-    WriteFiles(0, 2);
-    MainWindow& window = StartWindow();
-    const MainWindowControls ui = ControlsOf(window);
+    // An alphabet names what it does not spell.
+    window.ChooseSystem(2);
     ui.readingBox->setText(u"héllo 123"_qs);
     ui.startButton->click();
     QCOMPARE(window.Signs().Sequence().size(), size_t{5});

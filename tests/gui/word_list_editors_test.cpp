@@ -22,12 +22,16 @@ Control* Find(const QWidget& window, const char* name) {
   return control;
 }
 
-// Answers the next import dialog with `path`.
-void ImportNext(const QString& path) {
+// Imports a file holding `lines` through the editor's Import button; returns the report.
+QString Import(QWidget& editor, const QString& path, const QByteArray& lines) {
+  if (!WriteFileContents(path, lines)) return u"cannot write "_qs + path;
   AnswerNextModal<QFileDialog>([path](QFileDialog& dialog) {
     dialog.selectFile(path);
     static_cast<QDialog&>(dialog).accept();
   });
+  const auto report = AnswerNextMessageBox();
+  QTest::mouseClick(Find<QPushButton>(editor, "cmdImport"), Qt::LeftButton);
+  return QTest::qWaitFor([&report] { return report->Shown; }) ? report->Text : u"no report"_qs;
 }
 
 WordList Plain(const QStringList& words) {
@@ -98,6 +102,9 @@ class WordListEditorTest : public QObject {
     }
     QCOMPARE(Items(*list), (QStringList{u"dog"_qs, u"jazz"_qs}));
     QVERIFY(!editor.IsModified());
+    // Saved, it closes without asking.
+    QVERIFY(MessagesDuring([&] { QTest::mouseClick(Find<QPushButton>(editor, "cmdClose"), Qt::LeftButton); }).isEmpty());
+    QVERIFY(!editor.isVisible());
   }
 
   void AFailedSaveIsToldAndKeepsTheList() {
@@ -137,15 +144,6 @@ class WordListEditorTest : public QObject {
     QVERIFY(seen->Shown);
     QVERIFY(!editor.isVisible());
     QVERIFY(!QFile::exists(Path()));
-
-    Open(2, Plain({u"cat"_qs}));
-    ClickItem(*Find<QListWidget>(*editor_, "List1"), 0);
-    QTest::mouseClick(Find<QPushButton>(*editor_, "cmdDelete"), Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>(*editor_, "cmdSave"), Qt::LeftButton);
-    const QStringList asked = MessagesDuring(
-        [this] { QTest::mouseClick(Find<QPushButton>(*editor_, "cmdClose"), Qt::LeftButton); });
-    QVERIFY(asked.isEmpty());
-    QVERIFY(!editor_->isVisible());
   }
 
   void RomanizedKoreanIsAddedAsItsHangul() {
@@ -182,13 +180,7 @@ class WordListEditorTest : public QObject {
 
   void ImportAddsGoodLinesAndReportsTheRest() {
     WordListEditor& editor = Open(2, Plain({u"cat"_qs}));
-    const QString source = dir_->filePath(u"new.txt"_qs);
-    QVERIFY(WriteFileContents(source, "dog\r\nzoo,keeper\r\n\r\nfox\r\n"));
-    ImportNext(source);
-    const auto report = AnswerNextMessageBox();
-    QTest::mouseClick(Find<QPushButton>(editor, "cmdImport"), Qt::LeftButton);
-    QTRY_VERIFY(report->Shown);
-    QCOMPARE(report->Text, u"2 words added.\n1 line(s) refused:\nLine 2 \"zoo,keeper\": A word must not "
+    QCOMPARE(Import(editor, dir_->filePath(u"new.txt"_qs), "dog\r\nzoo,keeper\r\n\r\nfox\r\n"), u"2 words added.\n1 line(s) refused:\nLine 2 \"zoo,keeper\": A word must not "
                            "contain a comma or a double quote"_qs);
     QCOMPARE(Items(*Find<QListWidget>(editor, "List1")), (QStringList{u"cat"_qs, u"dog"_qs, u"fox"_qs}));
     QCOMPARE(Find<QLabel>(editor, "lblCount")->text(), u"3 words"_qs);
@@ -298,13 +290,8 @@ class ReadingListEditorTest : public QObject {
 
   void ImportTakesReadingAndWordLines() {
     ReadingListEditor& editor = Open();
-    const QString source = dir_->filePath(u"new.txt"_qs);
-    QVERIFY(WriteFileContents(source, u"やま,山\nかわ\nソラ,空\n"_qs.toUtf8()));
-    ImportNext(source);
-    const auto report = AnswerNextMessageBox();
-    QTest::mouseClick(Find<QPushButton>(editor, "cmdImport"), Qt::LeftButton);
-    QTRY_VERIFY(report->Shown);
-    QVERIFY(report->Text.startsWith(u"2 words added.\n1 line(s) refused:\nLine 2"_qs));
+    const QString report = Import(editor, dir_->filePath(u"new.txt"_qs), u"やま,山\nかわ\nソラ,空\n"_qs.toUtf8());
+    QVERIFY2(report.startsWith(u"2 words added.\n1 line(s) refused:\nLine 2"_qs), qPrintable(report));
     QCOMPARE(Items(*Find<QListWidget>(editor, "List1")), (QStringList{u"ｲﾇ"_qs, u"ﾈｺ"_qs, u"ﾔﾏ"_qs, u"ｿﾗ"_qs}));
     QCOMPARE(Items(*Find<QListWidget>(editor, "List2")), (QStringList{u"犬"_qs, u"猫"_qs, u"山"_qs, u"空"_qs}));
   }
