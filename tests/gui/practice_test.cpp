@@ -46,7 +46,6 @@ class PracticeTest : public QObject, private MainWindowHarness {
   void TheAnswerShowsOnlyWhileHeldAndEndRestoresTheBoxes() {
     MainWindow& main = StartWithList("cat\r\n");
     const MainWindowControls ui = ControlsOf(main);
-    QVERIFY(ui.readingBox->isVisible());
     MenusOf(main).mnuQuiz->trigger();
     QVERIFY(Window(main)->isVisible());
     QVERIFY(!ui.readingBox->isVisible());
@@ -167,10 +166,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
     MenusOf(main).mnuQuiz->trigger();
     WaitForWord(main);
     const QString spelled = main.Signs().LastText();
-    bool number = false;
-    const int value = spelled.toInt(&number);
-    QVERIFY(number);
-    QVERIFY(value >= 0 && value <= 99999);
+    QVERIFY2(QRegularExpression(u"^[0-9]{1,5}$"_qs).match(spelled).hasMatch(), qPrintable(spelled));
     QCOMPARE(ControlsOf(main).readingBox->text(), spelled);
     QTest::mouseClick(Find<QPushButton>(main, "No"), Qt::LeftButton);
     QVERIFY(ControlsOf(main).readingBox->isVisible());

@@ -110,7 +110,6 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
     QCOMPARE(RightWrist(window)[0], window.Table().Frame(0, 0).RightWristPos[0]);
     QTRY_COMPARE(ui.readingBox->text(), QStringLiteral("hellox"));
 
-    QVERIFY(Bar(window).ReplayButton()->isEnabled());
     Bar(window).ReplayButton()->click();
     QVERIFY(window.IsSpelling());
     const int pictures = window.PictureCount();
