@@ -55,7 +55,6 @@ class LanguageDialogTest : public QObject {
     AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { Child<QPushButton>(shown, "Command1")->click(); });
     QCOMPARE(window.exec(), int(QDialog::Accepted));
     QCOMPARE(window.LangChoice(), int16_t(option));
-    QVERIFY(!window.isVisible());
   }
 
   void showsItsNotesAsText() {
@@ -111,7 +110,6 @@ class LanguageDialogTest : public QObject {
       AnswerNextModal<LanguageDialog>(declines[i]);
       QCOMPARE(window.exec(), int(QDialog::Rejected));
       QCOMPARE(window.LangChoice(), int16_t{-1});
-      QVERIFY(!window.isVisible());
     }
   }
 };
