@@ -2,11 +2,11 @@
 
 #include "gui/installed_fonts.h"
 #include "support/gui_test_suites.h"
+#include "support/list_items.h"
+#include "support/main_window_harness.h"
 #include "support/modal_answer.h"
 
-#include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRawFont>
 #include <QtTest>
 
@@ -18,12 +18,6 @@ QStringList FakeFamilies(FontScript script) {
     return {QStringLiteral("@MS Gothic"), QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"),
             QStringLiteral("@IPAGothic")};
   return {QStringLiteral("Gulim"), QStringLiteral("@Gulim"), QStringLiteral("NanumGothic")};
-}
-
-QStringList Items(const QComboBox& box) {
-  QStringList items;
-  for (int i = 0; i < box.count(); ++i) items.append(box.itemText(i));
-  return items;
 }
 
 const FontDescription kJapanese{QStringLiteral("MS Gothic"), 11};
@@ -42,24 +36,6 @@ class FontDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void listsTheFontsOfEachScriptWithoutVerticalFamilies() {
-    FontDialog window(FakeFamilies);
-    window.InitialSet(FontsInUse());
-    QCOMPARE(Items(*window.CmbJp), (QStringList{"MS Gothic", "IPAGothic"}));
-    QCOMPARE(Items(*window.CmbKr), (QStringList{"Gulim", "NanumGothic"}));
-    QCOMPARE(window.Lists().Japanese, Items(*window.CmbJp));
-    // The current fonts, whether listed or not.
-    QCOMPARE(window.CmbJp->currentText(), QStringLiteral("MS Gothic"));
-    QCOMPARE(window.CmbKr->currentText(), QStringLiteral("Batang"));
-    QCOMPARE(window.TxtJp->text(), QStringLiteral("11"));
-    QCOMPARE(window.TxtKr->text(), QStringLiteral("13"));
-
-    // A second InitialSet starts the lists afresh.
-    window.InitialSet(FontsInUse());
-    QCOMPARE(window.CmbJp->count(), 2);
-    QCOMPARE(window.CmbKr->count(), 2);
-  }
-
   void theInstalledFontsWriteJapaneseAndKorean() {
     FontDialog window(InstalledFontFamilies);
     window.InitialSet(DefaultFonts());
@@ -82,9 +58,17 @@ class FontDialogTest : public QObject {
     QVERIFY(draws(lists.Korean, QStringLiteral("한국어")));
   }
 
-  void okStoresTheChosenFonts() {
+  void listsTheFontsWithoutVerticalFamiliesAndOkStoresTheChosenOnes() {
     FontDialog window(FakeFamilies);
     window.InitialSet(FontsInUse());
+    QCOMPARE(Items(*window.CmbJp), (QStringList{"MS Gothic", "IPAGothic"}));
+    QCOMPARE(Items(*window.CmbKr), (QStringList{"Gulim", "NanumGothic"}));
+    // The current fonts, whether listed or not.
+    QCOMPARE(window.CmbJp->currentText(), QStringLiteral("MS Gothic"));
+    QCOMPARE(window.CmbKr->currentText(), QStringLiteral("Batang"));
+    QCOMPARE(window.TxtJp->text(), QStringLiteral("11"));
+    QCOMPARE(window.TxtKr->text(), QStringLiteral("13"));
+
     AnswerNextModal<FontDialog>([](FontDialog& shown) {
       shown.CmbJp->setCurrentIndex(1);
       shown.CmbKr->setEditText(QStringLiteral("Nanum Myeongjo"));
@@ -98,8 +82,10 @@ class FontDialogTest : public QObject {
     QCOMPARE(chosen[KoreanFont], (FontDescription{QStringLiteral("Nanum Myeongjo"), 12}));
     QCOMPARE(chosen[EnglishFont], DefaultFonts()[EnglishFont]);
 
-    // The next display starts from the fonts in use; Cancel keeps them so.
+    // The next display starts afresh from the fonts in use; Cancel keeps them so.
     window.InitialSet(chosen);
+    QCOMPARE(window.CmbJp->count(), 2);
+    QCOMPARE(window.CmbKr->count(), 2);
     AnswerNextModal<FontDialog>([](FontDialog& shown) {
       shown.TxtJp->setText(QStringLiteral("30"));
       shown.btnCancel->click();
@@ -110,42 +96,33 @@ class FontDialogTest : public QObject {
     QCOMPARE(window.TxtJp->text(), QStringLiteral("14"));
   }
 
-  void aSizeOfZeroIsRefusedAndNothingStored() {
-    FontDialog window(FakeFamilies);
-    window.InitialSet(FontsInUse());
-    std::shared_ptr<SeenMessageBox> seen;
-    bool stayedOpen = false;
-    AnswerNextModal<FontDialog>([&](FontDialog& shown) {
-      shown.CmbJp->setCurrentIndex(1);
-      shown.TxtKr->setText(QStringLiteral("0"));
-      seen = AnswerNextMessageBox();
-      QTest::mouseClick(shown.btnOK, Qt::LeftButton);
-      stayedOpen = shown.isVisible();
-      shown.btnCancel->click();
-    });
-    QCOMPARE(window.exec(), int(QDialog::Rejected));
-    QVERIFY(seen && seen->Shown);
-    QCOMPARE(seen->Text, QStringLiteral("Font size must be bigger than 0"));
-    QCOMPARE(seen->Buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QVERIFY(stayedOpen);
-  }
-
-  void anEmptyNameMakesOkDoNothing() {
-    FontDialog window(FakeFamilies);
-    window.InitialSet(FontsInUse());
-    bool stayedOpen = false;
-    bool messageShown = true;
-    AnswerNextModal<FontDialog>([&](FontDialog& shown) {
-      shown.CmbKr->setEditText(QString());
-      shown.TxtKr->setText(QStringLiteral("0"));
-      shown.btnOK->click();
-      stayedOpen = shown.isVisible();
-      messageShown = QApplication::activeModalWidget() != &shown;
-      shown.btnCancel->click();
-    });
-    QCOMPARE(window.exec(), int(QDialog::Rejected));
-    QVERIFY(stayedOpen);
-    QVERIFY(!messageShown);
+  // OK keeps the window open and stores nothing: a size of zero is told, an empty name
+  // (whatever its size) is not.
+  void aSizeOfZeroOrAnEmptyNameIsNotTaken() {
+    const struct {
+      const char* name;
+      const char* size;
+      QString message;
+    } cases[] = {{"Nanum Myeongjo", "0", QStringLiteral("Font size must be bigger than 0")},
+                 {"", "0", QString()}};
+    for (const auto& c : cases) {
+      FontDialog window(FakeFamilies);
+      window.InitialSet(FontsInUse());
+      bool stayedOpen = false;
+      QStringList told;
+      AnswerNextModal<FontDialog>([&](FontDialog& shown) {
+        shown.CmbJp->setCurrentIndex(1);
+        shown.CmbKr->setEditText(QString::fromUtf8(c.name));
+        shown.TxtKr->setText(QString::fromLatin1(c.size));
+        told = MessagesDuring([&] { QTest::mouseClick(shown.btnOK, Qt::LeftButton); });
+        stayedOpen = shown.isVisible();
+        shown.btnCancel->click();
+      });
+      QCOMPARE(window.exec(), int(QDialog::Rejected));
+      QVERIFY2(stayedOpen, c.name);
+      QCOMPARE(told, c.message.isEmpty() ? QStringList() : QStringList{c.message});
+      QCOMPARE(window.Fonts(), FontsInUse());
+    }
   }
 };
 

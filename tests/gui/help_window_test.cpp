@@ -10,11 +10,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTextDocument>
-#include <QToolButton>
 
 namespace {
 
@@ -67,18 +65,33 @@ class HelpWindowTest : public QObject, private MainWindowHarness {
   }
   void cleanup() { TearDownProgram(); }
 
-  void koreanHelpTwiceOpensTwoWindowsWithTheirToolBar() {
+  // The documents are found beside the program whatever the working folder; each opens
+  // in a window of its own with its tool bar, and one that is missing or unreadable is
+  // told and opens nothing.
+  void eachDocumentOpensInItsOwnWindowFromAnyFolderOrSaysWhyNot() {
     Ship("HelpKor.mht");
+    Ship("HelpJpn.mht");
+    QVERIFY(WriteFileContents(Dir() + "HelpIna.mht", "not a web archive\r\n"));
+    QTemporaryDir elsewhere;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(elsewhere.path()));
     MainWindow& window = ShowWindow();
-    QVERIFY(MenusOf(window).mnuKoreanHelp->isEnabled());
-    QCOMPARE(MessagesDuring([&] {
-               MenusOf(window).mnuKoreanHelp->trigger();
-               MenusOf(window).mnuKoreanHelp->trigger();
-             }),
-             QStringList());
-    const QList<HelpWindow*> windows = HelpWindows();
-    QCOMPARE(windows.size(), 2);
-    QVERIFY(windows[0] != windows[1]);
+    const QStringList messages = MessagesDuring([&] {
+      MenusOf(window).mnuKoreanHelp->trigger();
+      MenusOf(window).mnuKoreanHelp->trigger();
+      MenusOf(window).mnuJapaneseHelp->trigger();
+    });
+    QDir::setCurrent(before);
+    QCOMPARE(messages, QStringList());
+    // A missing or unreadable document says so and opens nothing.
+    QCOMPARE(MessagesDuring([&] { MenusOf(window).mnuEnglishHelp->trigger(); }),
+             QStringList{"The help file could not be found: " + Dir() + "Help.mht"});
+    QCOMPARE(MessagesDuring([&] { MenusOf(window).mnuIndonesianHelp->trigger(); }),
+             QStringList{"The help file could not be read: " + Dir() + "HelpIna.mht"});
+    QCOMPARE(window.findChildren<HelpWindow*>().size(), 3);
+    QList<HelpWindow*> windows = HelpWindows();
+    QCOMPARE(windows.size(), 3);
+    QCOMPARE(windows.takeLast()->windowTitle(), QStringLiteral("Tovaro ヘルプ"));
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     for (HelpWindow* help : windows) {
       QCOMPARE(help->windowTitle(), QStringLiteral("Tovaro 도움말"));
@@ -97,19 +110,7 @@ class HelpWindowTest : public QObject, private MainWindowHarness {
     }
   }
 
-  void aMissingOrUnreadableDocumentSaysSoAndOpensNothing() {
-    QVERIFY(WriteFileContents(Dir() + "HelpIna.mht", "not a web archive\r\n"));
-    MainWindow& window = ShowWindow();
-    QCOMPARE(MessagesDuring([&] { MenusOf(window).mnuEnglishHelp->trigger(); }),
-             QStringList{"The help file could not be found: " + Dir() + "Help.mht"});
-    QCOMPARE(MessagesDuring([&] { MenusOf(window).mnuIndonesianHelp->trigger(); }),
-             QStringList{"The help file could not be read: " + Dir() + "HelpIna.mht"});
-    QVERIFY(HelpWindows().isEmpty());
-    QVERIFY(window.findChildren<HelpWindow*>().isEmpty());
-    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-  }
-
-  void backAndForwardAfterFollowingALink() {
+  void backAndForwardAfterALinkAndOnlyWebLinksLeaveTheArchive() {
     Ship("Help.mht");
     MainWindow& window = ShowWindow();
     MenusOf(window).mnuEnglishHelp->trigger();
@@ -142,13 +143,9 @@ class HelpWindowTest : public QObject, private MainWindowHarness {
     QTest::keyClicks(help.findBox, QStringLiteral("Tovaro.ini"));
     QTest::keyClick(help.findBox, Qt::Key_Return);
     QCOMPARE(help.browser->textCursor().selectedText(), QStringLiteral("Tovaro.ini"));
-  }
 
-  void webLinksGoToTheDesktopAndNothingElseLeavesTheArchive() {
-    Ship("Help.mht");
-    MainWindow& window = ShowWindow();
-    MenusOf(window).mnuEnglishHelp->trigger();
-    HelpBrowser& browser = *HelpWindows().first()->browser;
+    // Web links go to the desktop and nothing else leaves the archive.
+    HelpBrowser& browser = *help.browser;
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "Open");
     browser.FollowLink(QUrl(QStringLiteral("https://example.org/fingerspelling")));
@@ -186,20 +183,6 @@ class HelpWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(catcher.opened, QList<QUrl>{QUrl(QStringLiteral("https://example.org/other"))});
     QCOMPARE(help.browser->loadResource(QTextDocument::ImageResource, QUrl("pic.png")).toByteArray(),
              QByteArray("p"));
-  }
-
-  void theDocumentsAreFoundBesideTheProgramFromAnyFolder() {
-    Ship("HelpJpn.mht");
-    QTemporaryDir elsewhere;
-    QVERIFY(elsewhere.isValid());
-    const QString before = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(elsewhere.path()));
-    MainWindow& window = ShowWindow();
-    const QStringList messages = MessagesDuring([&] { MenusOf(window).mnuJapaneseHelp->trigger(); });
-    QDir::setCurrent(before);
-    QCOMPARE(messages, QStringList());
-    QCOMPARE(HelpWindows().size(), 1);
-    QCOMPARE(HelpWindows().first()->windowTitle(), QStringLiteral("Tovaro ヘルプ"));
   }
 };
 

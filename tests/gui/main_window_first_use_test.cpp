@@ -1,21 +1,16 @@
 #include "gui/main_window.h"
 
 #include "gui/file_dialog.h"
-#include "gui/hand_view.h"
-#include "support/angle_table_files.h"
-#include "support/file_contents.h"
 #include "support/find_child.h"
 #include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
 #include "support/main_window_lookup.h"
 #include "support/modal_answer.h"
 
-#include <QFile>
 #include <QFontInfo>
 #include <QtTest>
 
-// What a new user meets first: the start, the title, the view buttons, a missing table
-// and a large interface font.
+// What a new user meets first: the title, a missing table and a large interface font.
 class MainWindowFirstUseTest : public QObject, private MainWindowHarness {
   Q_OBJECT
 
@@ -23,49 +18,11 @@ class MainWindowFirstUseTest : public QObject, private MainWindowHarness {
   void init() { SetUpProgram(); }
   void cleanup() { TearDownProgram(); }
 
-  void aFirstStartIsQuietAndAnUnreadableFileIsNot() {
-    WriteTables();
-    QVERIFY(MessagesDuring([this] { StartWindow(); }).isEmpty());
-    QVERIFY(started_);
-    window_.reset();
-
-    QVERIFY(WriteFileContents(Dir() + kSettingsFileName, "Message, 0 \r\nLanguage\r\n"));
-    QCOMPARE(MessagesDuring([this] { StartWindow(); }),
-             QStringList{"Initial file could not be loaded"});
-  }
-
-  void theTitleNamesTheAngleFileInUse() {
-    WriteFiles(0, 2);
-    MainWindow& window = StartWindow();
-    QCOMPARE(window.windowTitle(), QStringLiteral("Tovaro — PositionASL.csv"));
-    window.ChooseSystem(0);
-    QCOMPARE(window.windowTitle(), QStringLiteral("Tovaro — PositionBSL.csv"));
-  }
-
-  void homeKeepsTheChosenViewPoint() {
-    WriteFiles(0, 2);
-    MainWindow& window = ShowWindow();
-    const MainWindowControls ui = ControlsOf(window);
-    ViewState& view = ui.handView->View();
-    QTest::mouseClick(ui.viewPointOptions[1], Qt::LeftButton);
-    view.ViewElevation = 55.0f;
-    view.ViewAngle = 70.0f;
-    ui.homeButton->click();
-    QCOMPARE(view.ViewAzimuth, 180.1f);
-    QCOMPARE(view.ViewElevation, ViewState{}.ViewElevation);
-    QCOMPARE(view.ViewAngle, ViewState{}.ViewAngle);
-    QVERIFY(ui.viewPointOptions[1]->isChecked());
-
-    QTest::mouseClick(ui.viewPointOptions[0], Qt::LeftButton);
-    view.ViewAzimuth = 33.0f;
-    ui.homeButton->click();
-    QCOMPARE(view.ViewAzimuth, 0.1f);
-  }
-
   void aMissingTableWithTheDialogCancelledKeepsTheSystemThatWasShowing() {
     WriteFiles(0, 2);
     QVERIFY(QFile::remove(Dir() + "PositionBSL.csv"));
     MainWindow& window = StartWindow();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Tovaro — PositionASL.csv"));
     const SignTable asl = window.Table();
     const QString label = ControlsOf(window).systemLabel->text();
 
@@ -77,6 +34,9 @@ class MainWindowFirstUseTest : public QObject, private MainWindowHarness {
     QVERIFY(window.Table() == asl);
     QCOMPARE(window.Table().HandCount, int16_t{1});
     QCOMPARE(window.windowTitle(), QStringLiteral("Tovaro — PositionASL.csv"));
+    // A table that loads names itself in the title.
+    window.ChooseSystem(1);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Tovaro — PositionINA.csv"));
   }
 
   void captionsInALargeFontFitTheirControls() {
@@ -96,13 +56,8 @@ class MainWindowFirstUseTest : public QObject, private MainWindowHarness {
     QWidget& panel = *ui.startButton->parentWidget();
     QVERIFY2(panel.width() >= panel.sizeHint().width(),
              qPrintable(QStringLiteral("%1 < %2").arg(panel.width()).arg(panel.sizeHint().width())));
-  }
-
-  void theWindowsSerifResolvesToItsMetricTwin() {
-    WriteTables();
-    StartWindow();
-    const QFontInfo resolved(QFont(QStringLiteral("Times New Roman")));
-    QCOMPARE(resolved.family(), QStringLiteral("Liberation Serif"));
+    // The Windows serif of the default settings resolves to its metric twin.
+    QCOMPARE(QFontInfo(QFont(QStringLiteral("Times New Roman"))).family(), QStringLiteral("Liberation Serif"));
   }
 };
 

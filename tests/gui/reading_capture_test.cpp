@@ -7,7 +7,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
-#include <QLineEdit>
 #include <QStatusBar>
 #include <QtTest>
 
@@ -24,6 +23,14 @@ void Commit(QLineEdit& box, const QString& text) {
   QInputMethodEvent event;
   event.setCommitString(text);
   QCoreApplication::sendEvent(&box, &event);
+}
+
+// Composing syllable by syllable: each list is one composition, its last entry committed.
+void Compose(QLineEdit& box, std::initializer_list<QStringList> syllables) {
+  for (const QStringList& steps : syllables) {
+    for (const QString& step : steps) Preedit(box, step);
+    Commit(box, steps.last());
+  }
 }
 
 // Typing `kana` and converting it to `written`, as Mozc does.
@@ -52,22 +59,28 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
   void init() { SetUpProgram(); }
   void cleanup() { TearDownProgram(); }
 
-  void theKanaTypedBeforeAConversionIsItsReading() {
+  void theKanaTypedBeforeAConversionOrTheDictionaryGiveTheReading() {
     const MainWindowControls ui = StartJapanese();
     TypeAndConvert(*ui.wordBox, u"かんじ"_qs, u"漢字"_qs);
     QCOMPARE(ui.wordBox->text(), u"漢字"_qs);
     QCOMPARE(ui.readingBox->text(), u"ｶﾝｼﾞ"_qs);
+    // A conversion at the start of the word puts its reading in front.
+    ui.wordBox->setCursorPosition(0);
+    TypeAndConvert(*ui.wordBox, u"しゅわ"_qs, u"手話"_qs);
+    QCOMPARE(ui.wordBox->text(), u"手話漢字"_qs);
+    QCOMPARE(ui.readingBox->text(), u"ｼｭﾜｶﾝｼﾞ"_qs);
     // Another word behind it, converted to other kanji with kana.
+    ui.wordBox->end(false);
     TypeAndConvert(*ui.wordBox, u"かんじ"_qs, u"感じ"_qs);
-    QCOMPARE(ui.readingBox->text(), u"ｶﾝｼﾞｶﾝｼﾞ"_qs);
+    QCOMPARE(ui.readingBox->text(), u"ｼｭﾜｶﾝｼﾞｶﾝｼﾞ"_qs);
     // Romaji committed in alphanumeric mode, and kana committed as they are.
     Commit(*ui.wordBox, u"ａｂｃ"_qs);
     Commit(*ui.wordBox, u"ありがとう"_qs);
-    QCOMPARE(ui.readingBox->text(), u"ｶﾝｼﾞｶﾝｼﾞABCｱﾘｶﾞﾄｳ"_qs);
-  }
+    QCOMPARE(ui.readingBox->text(), u"ｼｭﾜｶﾝｼﾞｶﾝｼﾞABCｱﾘｶﾞﾄｳ"_qs);
 
-  void kanjiWithoutPreeditAreReadFromTheDictionary() {
-    const MainWindowControls ui = StartJapanese();
+    // Kanji without a composition, committed or pasted, are read from the dictionary.
+    ui.wordBox->clear();
+    ui.readingBox->clear();
     Commit(*ui.wordBox, u"手話"_qs);
     QCOMPARE(ui.readingBox->text(), u"ｼｭﾜ"_qs);
 
@@ -84,16 +97,7 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     QCOMPARE(window_->statusBar()->currentMessage(), u"No reading for 𠀋; type it in kana"_qs);
   }
 
-  void aConversionAtTheStartOfTheWordPutsItsReadingInFront() {
-    const MainWindowControls ui = StartJapanese();
-    TypeAndConvert(*ui.wordBox, u"かんじ"_qs, u"漢字"_qs);
-    ui.wordBox->setCursorPosition(0);
-    TypeAndConvert(*ui.wordBox, u"しゅわ"_qs, u"手話"_qs);
-    QCOMPARE(ui.wordBox->text(), u"手話漢字"_qs);
-    QCOMPARE(ui.readingBox->text(), u"ｼｭﾜｶﾝｼﾞ"_qs);
-  }
-
-  void backspaceThatEmptiesTheWordBoxEmptiesTheReadingBox() {
+  void backspaceThatEmptiesTheWordBoxEmptiesTheReadingBoxAndTheInputMethodFollowsTheLanguage() {
     const MainWindowControls ui = StartJapanese();
     TypeAndConvert(*ui.wordBox, u"て"_qs, u"手"_qs);
     TypeAndConvert(*ui.wordBox, u"わ"_qs, u"話"_qs);
@@ -107,9 +111,19 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     // Keys the input method passes on (it is closed) go in as typed, not upper-cased.
     QTest::keyClicks(ui.wordBox, u"ab"_qs);
     QCOMPARE(ui.readingBox->text(), u"ab"_qs);
+
+    // The input method is open only for Japanese words.
+    ui.wordBox->clear();
+    QVERIFY(ui.wordBox->testAttribute(Qt::WA_InputMethodEnabled));
+    QVERIFY(!(ui.wordBox->inputMethodHints() & Qt::ImhLatinOnly));
+    window_->ChooseInterfaceLanguage(0);
+    QVERIFY(ui.wordBox->inputMethodHints() & Qt::ImhLatinOnly);
+    // Romaji are converted live, not captured.
+    Commit(*ui.wordBox, u"ka"_qs);
+    QCOMPARE(ui.readingBox->text(), u"ｶ"_qs);
   }
 
-  void enterStartsTheWordUnlessAComposition() {
+  void enterStartsTheWordUnlessACompositionAndTextWaitsForTheWord() {
     const MainWindowControls ui = StartJapanese();
     ui.readingBox->setText(u"ｶ"_qs);
     Preedit(*ui.wordBox, u"しゅわ"_qs);
@@ -122,10 +136,9 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     QTest::keyClick(ui.wordBox, Qt::Key_Return);
     QCOMPARE(window_->Signs().LastText(), u"ｼｭﾜ"_qs);
     WaitForWord(*window_);
-  }
 
-  void textCommittedWhileAWordPlaysIsTakenWhenItEnds() {
-    const MainWindowControls ui = StartJapanese();
+    // Text committed while a word plays is taken when it ends.
+    ui.wordBox->clear();
     ui.speedBox->setText(u"10"_qs);
     ui.readingBox->setText(u"ｱ"_qs);
     ui.startButton->click();
@@ -137,29 +150,12 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     QCOMPARE(ui.readingBox->text(), u"ｼｭﾜｱ"_qs);  // the caret stood at the start
   }
 
-  void theInputMethodIsOpenOnlyForJapaneseWords() {
-    const MainWindowControls ui = StartJapanese();
-    QVERIFY(ui.wordBox->testAttribute(Qt::WA_InputMethodEnabled));
-    QVERIFY(!(ui.wordBox->inputMethodHints() & Qt::ImhLatinOnly));
-    window_->ChooseInterfaceLanguage(0);
-    QVERIFY(ui.wordBox->inputMethodHints() & Qt::ImhLatinOnly);
-    // Romaji are converted live, not captured.
-    Commit(*ui.wordBox, u"ka"_qs);
-    QCOMPARE(ui.readingBox->text(), u"ｶ"_qs);
-  }
-
-  void hangulComposedInThePreeditConvertsLive() {
+  void hangulComposedInThePreeditConvertsLiveAndAnAlphabetNamesWhatItDoesNotSpell() {
     WriteFiles(0, 5);
     MainWindow& window = ShowWindow();
     const MainWindowControls ui = ControlsOf(window);
     ui.wordBox->setFocus();
-    Preedit(*ui.wordBox, u"ㅇ"_qs);
-    Preedit(*ui.wordBox, u"아"_qs);
-    Preedit(*ui.wordBox, u"안"_qs);
-    Commit(*ui.wordBox, u"안"_qs);
-    Preedit(*ui.wordBox, u"녀"_qs);
-    Preedit(*ui.wordBox, u"녕"_qs);
-    Commit(*ui.wordBox, u"녕"_qs);
+    Compose(*ui.wordBox, {{u"ㅇ"_qs, u"아"_qs, u"안"_qs}, {u"녀"_qs, u"녕"_qs}});
     QCOMPARE(ui.wordBox->text(), u"안녕"_qs);
     QCOMPARE(ui.readingBox->text(), u"안녕"_qs);
     // Revised Romanization as people type it.
@@ -171,22 +167,14 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     ui.hangulModeButton->click();
     ui.readingBox->clear();
     ui.readingBox->setFocus();
-    Preedit(*ui.readingBox, u"하"_qs);
-    Preedit(*ui.readingBox, u"한"_qs);
-    Commit(*ui.readingBox, u"한"_qs);
-    Preedit(*ui.readingBox, u"구"_qs);
-    Preedit(*ui.readingBox, u"국"_qs);
-    Commit(*ui.readingBox, u"국"_qs);
+    Compose(*ui.readingBox, {{u"하"_qs, u"한"_qs}, {u"구"_qs, u"국"_qs}});
     ui.startButton->click();
     QCOMPARE(window.Signs().LastText(), u"한국"_qs);
     QVERIFY(!window.Signs().Sequence().empty());
     WaitForWord(window);
-  }
 
-  void anAlphabetNamesWhatItDoesNotSpell() {
-    WriteFiles(0, 2);
-    MainWindow& window = StartWindow();
-    const MainWindowControls ui = ControlsOf(window);
+    // An alphabet names what it does not spell.
+    window.ChooseSystem(2);
     ui.readingBox->setText(u"héllo 123"_qs);
     ui.startButton->click();
     QCOMPARE(window.Signs().Sequence().size(), size_t{5});

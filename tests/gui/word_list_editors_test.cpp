@@ -3,16 +3,13 @@
 
 #include "support/file_contents.h"
 #include "support/gui_test_suites.h"
+#include "support/list_items.h"
 #include "support/main_window_harness.h"
 #include "support/modal_answer.h"
 
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -25,29 +22,16 @@ Control* Find(const QWidget& window, const char* name) {
   return control;
 }
 
-QStringList Items(const QListWidget& list) {
-  QStringList items;
-  for (int i = 0; i < list.count(); ++i) items << list.item(i)->text();
-  return items;
-}
-
-void ClickItem(QListWidget& list, int row) {
-  const QRect place = list.visualItemRect(list.item(row));
-  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, place.center());
-}
-
-// Answers the next import dialog with `path`.
-void ImportNext(const QString& path) {
+// Imports a file holding `lines` through the editor's Import button; returns the report.
+QString Import(QWidget& editor, const QString& path, const QByteArray& lines) {
+  if (!WriteFileContents(path, lines)) return u"cannot write "_qs + path;
   AnswerNextModal<QFileDialog>([path](QFileDialog& dialog) {
     dialog.selectFile(path);
     static_cast<QDialog&>(dialog).accept();
   });
-}
-
-WordList Plain(const QStringList& words) {
-  WordList list;
-  list.Words = words;
-  return list;
+  const auto report = AnswerNextMessageBox();
+  QTest::mouseClick(Find<QPushButton>(editor, "cmdImport"), Qt::LeftButton);
+  return QTest::qWaitFor([&report] { return report->Shown; }) ? report->Text : u"no report"_qs;
 }
 
 }  // namespace
@@ -61,11 +45,10 @@ class WordListEditorTest : public QObject {
 
   QString Path() const { return dir_->filePath(QStringLiteral("ENGdefault.txt")); }
 
-  WordListEditor& Open(int16_t system, const WordList& list, bool hangul = false) {
+  WordListEditor& Open(int16_t system, const QStringList& words, QString file = {}) {
     editor_ = std::make_unique<WordListEditor>();
-    const QString file = system == 5 ? QStringLiteral("KSLdefault.html") : QStringLiteral("ENGdefault.txt");
-    WordListEditorSetup setup{dir_->filePath(file), WordListOfSystem(system, 0), system, hangul, QFont(), QFont(), QFont()};
-    editor_->Initialize(setup, list);
+    if (file.isEmpty()) file = dir_->filePath(system == 5 ? u"KSLdefault.html"_qs : u"ENGdefault.txt"_qs);
+    editor_->Initialize({file, WordListOfSystem(system, 0), system, false, QFont(), QFont(), QFont()}, WordList{words, {}});
     editor_->show();
     return *editor_;
   }
@@ -77,8 +60,8 @@ class WordListEditorTest : public QObject {
     dir_.reset();
   }
 
-  void AddRemoveSelectAndSaveKeepTheFileInStep() {
-    WordListEditor& editor = Open(2, Plain({u"cat"_qs, u"dog"_qs}));
+  void AddRemoveSelectAndSaveKeepTheFileInStepAndRefusedWordsAreTold() {
+    WordListEditor& editor = Open(2, {u"cat"_qs, u"dog"_qs});
     auto* list = Find<QListWidget>(editor, "List1");
     auto* entry = Find<QLineEdit>(editor, "Text1");
     QCOMPARE(Find<QLabel>(editor, "lblCount")->text(), u"2 words"_qs);
@@ -99,15 +82,30 @@ class WordListEditorTest : public QObject {
     QTest::mouseClick(Find<QPushButton>(editor, "cmdSave"), Qt::LeftButton);
     QVERIFY(!editor.IsModified());
     QCOMPARE(FileContents(Path()), QByteArray("dog\r\njazz\r\n"));
+
+    // Refused words are told and not added.
+    const std::pair<QString, QString> refused[] = {
+        {u"a,b"_qs, u"A word must not contain a comma or a double quote"_qs},
+        {u"café"_qs, u"Unsupported character(s) in the string"_qs}};
+    for (const auto& [typed, message] : refused) {
+      entry->setText(typed);
+      const auto seen = AnswerNextMessageBox();
+      QTest::mouseClick(Find<QPushButton>(editor, "cmdAdd"), Qt::LeftButton);
+      QTRY_VERIFY(seen->Shown);
+      QCOMPARE(seen->Text, message);
+    }
+    QCOMPARE(Items(*list), (QStringList{u"dog"_qs, u"jazz"_qs}));
+    QVERIFY(!editor.IsModified());
+    // Saved, it closes without asking.
+    QVERIFY(MessagesDuring([&] { QTest::mouseClick(Find<QPushButton>(editor, "cmdClose"), Qt::LeftButton); }).isEmpty());
+    QVERIFY(!editor.isVisible());
   }
 
   void AFailedSaveIsToldAndKeepsTheList() {
     // The folder of the list became a file: nothing can be saved there, not even by root.
     QVERIFY(WriteFileContents(dir_->filePath(u"folder"_qs), "not a folder"));
     const QString path = dir_->filePath(u"folder/ENGdefault.txt"_qs);
-    editor_ = std::make_unique<WordListEditor>();
-    editor_->Initialize({path, WordListOfSystem(2, 0), 2, false, QFont(), QFont(), QFont()}, Plain({u"cat"_qs}));
-    editor_->show();
+    Open(2, {u"cat"_qs}, path);
     Find<QLineEdit>(*editor_, "Text1")->setText(u"dog"_qs);
     QTest::mouseClick(Find<QPushButton>(*editor_, "cmdAdd"), Qt::LeftButton);
 
@@ -120,27 +118,8 @@ class WordListEditorTest : public QObject {
     QVERIFY(editor_->IsModified());
   }
 
-  void RefusedWordsAreToldAndNotAdded() {
-    struct Case {
-      QString typed;
-      QString message;
-    };
-    const Case cases[] = {{u"a,b"_qs, u"A word must not contain a comma or a double quote"_qs},
-                          {u"café"_qs, u"Unsupported character(s) in the string"_qs}};
-    WordListEditor& editor = Open(2, Plain({u"cat"_qs}));
-    for (const Case& c : cases) {
-      Find<QLineEdit>(editor, "Text1")->setText(c.typed);
-      const auto seen = AnswerNextMessageBox();
-      QTest::mouseClick(Find<QPushButton>(editor, "cmdAdd"), Qt::LeftButton);
-      QTRY_VERIFY(seen->Shown);
-      QCOMPARE(seen->Text, c.message);
-    }
-    QCOMPARE(Items(*Find<QListWidget>(editor, "List1")), QStringList{u"cat"_qs});
-    QVERIFY(!editor.IsModified());
-  }
-
   void ClosingAsksOnlyWhenSomethingIsUnsaved() {
-    WordListEditor& editor = Open(2, Plain({u"cat"_qs, u"dog"_qs}));
+    WordListEditor& editor = Open(2, {u"cat"_qs, u"dog"_qs});
     auto* close = Find<QPushButton>(editor, "cmdClose");
     ClickItem(*Find<QListWidget>(editor, "List1"), 1);
     QTest::mouseClick(Find<QPushButton>(editor, "cmdDelete"), Qt::LeftButton);
@@ -159,19 +138,10 @@ class WordListEditorTest : public QObject {
     QVERIFY(seen->Shown);
     QVERIFY(!editor.isVisible());
     QVERIFY(!QFile::exists(Path()));
-
-    Open(2, Plain({u"cat"_qs}));
-    ClickItem(*Find<QListWidget>(*editor_, "List1"), 0);
-    QTest::mouseClick(Find<QPushButton>(*editor_, "cmdDelete"), Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>(*editor_, "cmdSave"), Qt::LeftButton);
-    const QStringList asked = MessagesDuring(
-        [this] { QTest::mouseClick(Find<QPushButton>(*editor_, "cmdClose"), Qt::LeftButton); });
-    QVERIFY(asked.isEmpty());
-    QVERIFY(!editor_->isVisible());
   }
 
   void RomanizedKoreanIsAddedAsItsHangul() {
-    WordListEditor& editor = Open(5, Plain({u"물"_qs}));
+    WordListEditor& editor = Open(5, {u"물"_qs});
     auto* entry = Find<QLineEdit>(editor, "Text1");
     auto* hangul = Find<QLabel>(editor, "Label1");
     QVERIFY(Find<QToolButton>(editor, "MethodBtn")->isVisible());
@@ -190,9 +160,8 @@ class WordListEditorTest : public QObject {
     ClickItem(*Find<QListWidget>(editor, "List1"), 0);
     QCOMPARE(hangul->text(), u"물"_qs);
 
-    QSignalSpy modeClicks(&editor, &WordListEditor::hangulModeClicked);
-    QTest::mouseClick(Find<QToolButton>(editor, "MethodBtn"), Qt::LeftButton);
-    QCOMPARE(modeClicks.size(), 1);
+    // The Hangul button switches the main window too (MainWindowWordListTest), which
+    // then switches the editor.
     editor.SetHangulMode(true);
     QVERIFY(!hangul->isVisible());
     entry->setText(u"닭"_qs);
@@ -204,29 +173,12 @@ class WordListEditorTest : public QObject {
   }
 
   void ImportAddsGoodLinesAndReportsTheRest() {
-    WordListEditor& editor = Open(2, Plain({u"cat"_qs}));
-    const QString source = dir_->filePath(u"new.txt"_qs);
-    QVERIFY(WriteFileContents(source, "dog\r\nzoo,keeper\r\n\r\nfox\r\n"));
-    ImportNext(source);
-    const auto report = AnswerNextMessageBox();
-    QTest::mouseClick(Find<QPushButton>(editor, "cmdImport"), Qt::LeftButton);
-    QTRY_VERIFY(report->Shown);
-    QCOMPARE(report->Text, u"2 words added.\n1 line(s) refused:\nLine 2 \"zoo,keeper\": A word must not "
+    WordListEditor& editor = Open(2, {u"cat"_qs});
+    QCOMPARE(Import(editor, dir_->filePath(u"new.txt"_qs), "dog\r\nzoo,keeper\r\n\r\nfox\r\n"), u"2 words added.\n1 line(s) refused:\nLine 2 \"zoo,keeper\": A word must not "
                            "contain a comma or a double quote"_qs);
     QCOMPARE(Items(*Find<QListWidget>(editor, "List1")), (QStringList{u"cat"_qs, u"dog"_qs, u"fox"_qs}));
     QCOMPARE(Find<QLabel>(editor, "lblCount")->text(), u"3 words"_qs);
     QVERIFY(editor.IsModified());
-  }
-
-  void DoubleClickAsksForTheWordToBeSpelled() {
-    WordListEditor& editor = Open(2, Plain({u"cat"_qs, u"dog"_qs}));
-    QSignalSpy spelled(&editor, &ListEditorWindow::spellRequested);
-    auto* list = Find<QListWidget>(editor, "List1");
-    const QPoint place = list->visualItemRect(list->item(1)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place);
-    QCOMPARE(spelled.size(), 1);
-    QCOMPARE(spelled[0][0].toString(), u"dog"_qs);
   }
 };
 TOVARO_GUI_TEST(WordListEditorTest);
@@ -257,12 +209,15 @@ class ReadingListEditorTest : public QObject {
     dir_.reset();
   }
 
-  void CaptionsAreJapanese() {
+  void CaptionsAreJapaneseAndAddNeedsTheReadingAndStoresItHalfWidth() {
     ReadingListEditor& editor = Open();
+    auto* word = Find<QLineEdit>(editor, "Text2");
+    auto* reading = Find<QLineEdit>(editor, "Text1");
+    auto* add = Find<QPushButton>(editor, "cmdAdd");
     QCOMPARE(Find<QLabel>(editor, "Label1")->text(), u"單語"_qs);
     QCOMPARE(Find<QLabel>(editor, "Label2")->text(), u"振り假名"_qs);
-    QCOMPARE(Find<QLineEdit>(editor, "Text2")->accessibleName(), u"單語"_qs);
-    QCOMPARE(Find<QLineEdit>(editor, "Text1")->accessibleName(), u"振り假名"_qs);
+    QCOMPARE(word->accessibleName(), u"單語"_qs);
+    QCOMPARE(reading->accessibleName(), u"振り假名"_qs);
     const QStringList captions{u"追加"_qs, u"削除"_qs, u"保存"_qs, u"閉じる"_qs};
     const char* names[] = {"cmdAdd", "cmdDelete", "cmdSave", "cmdClose"};
     for (int i = 0; i < 4; ++i) {
@@ -270,13 +225,6 @@ class ReadingListEditorTest : public QObject {
       QCOMPARE(Find<QPushButton>(editor, names[i])->accessibleName(), captions[i]);
     }
     QCOMPARE(Find<QLabel>(editor, "lblCount")->text(), u"2 語"_qs);
-  }
-
-  void AddNeedsTheReadingAndStoresItHalfWidth() {
-    ReadingListEditor& editor = Open();
-    auto* word = Find<QLineEdit>(editor, "Text2");
-    auto* reading = Find<QLineEdit>(editor, "Text1");
-    auto* add = Find<QPushButton>(editor, "cmdAdd");
 
     QTest::mouseClick(add, Qt::LeftButton);  // both empty: nothing happens
     word->setText(u"切手"_qs);
@@ -301,12 +249,22 @@ class ReadingListEditorTest : public QObject {
     QCOMPARE(seen->Text, u"Unsupported character(s) in the string"_qs);
   }
 
-  void SelectRemoveSaveAndClose() {
+  void SelectFocusRemoveSaveAndClose() {
     ReadingListEditor& editor = Open();
+    editor.activateWindow();
+    (void)QTest::qWaitForWindowActive(&editor);
     auto* written = Find<QListWidget>(editor, "List2");
+    auto* word = Find<QLineEdit>(editor, "Text2");
+    auto* reading = Find<QLineEdit>(editor, "Text1");
     ClickItem(*written, 1);
-    QCOMPARE(Find<QLineEdit>(editor, "Text1")->text(), u"ﾈｺ"_qs);
-    QCOMPARE(Find<QLineEdit>(editor, "Text2")->text(), u"猫"_qs);
+    QCOMPARE(reading->text(), u"ﾈｺ"_qs);
+    QCOMPARE(word->text(), u"猫"_qs);
+    // Entering a box empties it for a new entry.
+    QTest::mouseClick(reading, Qt::LeftButton);
+    QCOMPARE(reading->text(), QString());
+    QCOMPARE(word->text(), u"猫"_qs);
+    QTest::mouseClick(word, Qt::LeftButton);
+    QCOMPARE(word->text(), QString());
     ClickItem(*written, 0);
     QTest::mouseClick(Find<QPushButton>(editor, "cmdDelete"), Qt::LeftButton);
     QCOMPARE(Items(*Find<QListWidget>(editor, "List1")), QStringList{u"ﾈｺ"_qs});
@@ -324,30 +282,10 @@ class ReadingListEditorTest : public QObject {
     QVERIFY(!editor.isVisible());
   }
 
-  void FocusEmptiesTheBoxesForANewEntry() {
-    ReadingListEditor& editor = Open();
-    editor.activateWindow();
-    (void)QTest::qWaitForWindowActive(&editor);
-    auto* word = Find<QLineEdit>(editor, "Text2");
-    auto* reading = Find<QLineEdit>(editor, "Text1");
-    ClickItem(*Find<QListWidget>(editor, "List2"), 0);
-    QCOMPARE(word->text(), u"犬"_qs);
-    QTest::mouseClick(reading, Qt::LeftButton);
-    QCOMPARE(reading->text(), QString());
-    QCOMPARE(word->text(), u"犬"_qs);
-    QTest::mouseClick(word, Qt::LeftButton);
-    QCOMPARE(word->text(), QString());
-  }
-
   void ImportTakesReadingAndWordLines() {
     ReadingListEditor& editor = Open();
-    const QString source = dir_->filePath(u"new.txt"_qs);
-    QVERIFY(WriteFileContents(source, u"やま,山\nかわ\nソラ,空\n"_qs.toUtf8()));
-    ImportNext(source);
-    const auto report = AnswerNextMessageBox();
-    QTest::mouseClick(Find<QPushButton>(editor, "cmdImport"), Qt::LeftButton);
-    QTRY_VERIFY(report->Shown);
-    QVERIFY(report->Text.startsWith(u"2 words added.\n1 line(s) refused:\nLine 2"_qs));
+    const QString report = Import(editor, dir_->filePath(u"new.txt"_qs), u"やま,山\nかわ\nソラ,空\n"_qs.toUtf8());
+    QVERIFY2(report.startsWith(u"2 words added.\n1 line(s) refused:\nLine 2"_qs), qPrintable(report));
     QCOMPARE(Items(*Find<QListWidget>(editor, "List1")), (QStringList{u"ｲﾇ"_qs, u"ﾈｺ"_qs, u"ﾔﾏ"_qs, u"ｿﾗ"_qs}));
     QCOMPARE(Items(*Find<QListWidget>(editor, "List2")), (QStringList{u"犬"_qs, u"猫"_qs, u"山"_qs, u"空"_qs}));
   }
