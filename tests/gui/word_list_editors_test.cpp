@@ -31,7 +31,9 @@ QString Import(QWidget& editor, const QString& path, const QByteArray& lines) {
   });
   const auto report = AnswerNextMessageBox();
   QTest::mouseClick(Find<QPushButton>(editor, "cmdImport"), Qt::LeftButton);
-  return QTest::qWaitFor([&report] { return report->Shown; }) ? report->Text : u"no report"_qs;
+  // As long as the answers keep looking: the file window alone may take seconds to
+  // fill its folder on a busy machine.
+  return QTest::qWaitFor([&report] { return report->Shown; }, 10000) ? report->Text : u"no report"_qs;
 }
 
 }  // namespace
