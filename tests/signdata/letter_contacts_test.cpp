@@ -167,6 +167,22 @@ TEST(LetterContacts, IndonesianRHasALegBelowItsBowlAndPHasNone) {
   EXPECT_LT(Point(*pRight, "middle").y, Point(*pRight, "index.0").y + 5.0f);
 }
 
+TEST(LetterContacts, IndonesianGHasASpurAtTheEndOfItsCAndABarReachingIntoIt) {
+  const ShippedTable table("PositionINA.csv", 2);
+  const int g = 7;
+  const auto right = table.PosedHand(g, table.FrameCount(g) / 2, 0);
+  const auto left = table.PosedHand(g, table.FrameCount(g) / 2, 1);
+  const float back = Point(*right, "back").y;
+  const Vec3 end = Point(*right, "index");
+  const Vec3 corner = Point(*left, "index.1");
+  const Vec3 bar = Point(*left, "index");
+  EXPECT_GT(corner.z, Point(*left, "index.0").z + 15.0f) << "the spur stands up";
+  EXPECT_LT(corner.z, end.z - 15.0f) << "below the top of the curve, leaving it open";
+  EXPECT_GT(corner.y, end.y) << "at the curve's open end";
+  EXPECT_LT(bar.y, end.y - (end.y - back) / 3) << "the bar reaches a third of the way in";
+  EXPECT_LT(std::abs(bar.z - corner.z), 12.0f) << "level";
+}
+
 TEST(LetterContacts, MovesBetweenTwoHandedLettersKeepTheHandsApart) {
   for (const char* file : {"PositionBSL.csv", "PositionINA.csv"}) {
     SCOPED_TRACE(file);
