@@ -1,8 +1,8 @@
 // The desktop program started over a given folder, ending as soon as its first picture
 // has been presented on screen. The start-up benchmark runs it as a fresh process.
-#include "gui/desktop_program.h"
-#include "gui/main_window.h"
-#include "gui/hand_view.h"
+#include "gui/main_window/desktop_program.h"
+#include "gui/main_window/main_window.h"
+#include "gui/view/hand_view.h"
 
 #include <QApplication>
 

@@ -22,9 +22,9 @@
 //        tovaro_step_clock_probe --timer-only [--steps N]
 #include "step_intervals.h"
 
-#include "gui/desktop_program.h"
-#include "gui/hand_view.h"
-#include "gui/main_window.h"
+#include "gui/main_window/desktop_program.h"
+#include "gui/view/hand_view.h"
+#include "gui/main_window/main_window.h"
 #include "playback/step_timer.h"
 #include "shell/settings_file.h"
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Fails when a source file includes a header of a layer above its own.
 
-The layers, bottom to top, are the folders of src/. Each may include its own headers
+The layers, bottom to top, are the folders of src/, each with any subfolders. Each may include its own headers
 and those of the layers below it; the command-line tool and the windows sit side by
 side at the top and do not include each other.
 """
@@ -17,9 +17,11 @@ src = pathlib.Path(sys.argv[1])
 include = re.compile(r'^\s*#\s*include\s+"([a-z_]+)/[^"]+"', re.M)
 problems = []
 for path in sorted(src.rglob("*")):
-    if path.suffix not in (".h", ".cpp") or path.parent.parent != src:
+    if path.suffix not in (".h", ".cpp"):
         continue
-    layer = path.parent.name
+    # A file's layer is the first folder under src/, whatever folders lie below it.
+    parts = path.relative_to(src).parts
+    layer = parts[0] if len(parts) > 1 else ""
     if layer not in LAYERS:
         problems.append(f"{path}: not in a layer folder")
         continue

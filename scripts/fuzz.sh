@@ -27,10 +27,8 @@ harnesses=(angle_data settings word_list help_archive shape_authoring romaji rom
   numbers command_line)
 chosen=("$@")
 [[ ${#chosen[@]} -gt 0 ]] || chosen=("${harnesses[@]}")
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
-  -DCMAKE_CXX_COMPILER=clang++ -DTOVARO_FUZZ=ON "${launcher[@]}" >/dev/null
+./scripts/configure-tree.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+  -DCMAKE_CXX_COMPILER=clang++ -DTOVARO_FUZZ=ON >/dev/null
 cmake --build build-fuzz -j"$(nproc)" --target fuzzers
 
 seeds="$PWD/build-fuzz/seeds"

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkg-config ccache
+  cmake ninja-build g++ make pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
   libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libegl-mesa0
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/main_window.h"
+#include "gui/main_window/main_window.h"
 #include "shell/settings_file.h"
 #include "support/angle_table_files.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "gui/clickable_label.h"
-#include "gui/hand_view.h"
-#include "gui/main_window_controls.h"
-#include "gui/main_window_menus.h"
+#include "gui/main_window/clickable_label.h"
+#include "gui/view/hand_view.h"
+#include "gui/main_window/main_window_controls.h"
+#include "gui/main_window/main_window_menus.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,0 +1,133 @@
+#include "gui/dialogs/language_dialog.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* NewNote(const QString& text, const char* name, QWidget* parent) {
+  auto* note = new QLabel(text, parent);
+  note->setObjectName(QString::fromLatin1(name));
+  note->setTextFormat(Qt::PlainText);
+  note->setWordWrap(true);
+  note->setFrameShape(QFrame::Box);
+  note->setLineWidth(1);
+  return note;
+}
+
+// A marked note shows its frame; an unmarked one takes the frame's room as margin, so
+// marking never moves the text.
+void SetMarked(QLabel& note, bool marked) {
+  note.setFrameShape(marked ? QFrame::Box : QFrame::NoFrame);
+  note.setMargin(marked ? 2 : 3);
+}
+
+}  // namespace
+
+LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("FrmLang"));
+  setWindowTitle(QStringLiteral("Language Option"));
+
+  auto* group = new QButtonGroup(this);
+  options_[0] = new QRadioButton(QStringLiteral("English"), this);
+  options_[1] = new QRadioButton(QStringLiteral("(Japanese)"), this);
+  for (size_t i = 0; i < options_.size(); ++i) {
+    options_[i]->setObjectName(QStringLiteral("OptionButton1_%1").arg(i));
+    group->addButton(options_[i], static_cast<int>(i));
+  }
+  japaneseName_ = new QLabel(QStringLiteral("日本語"), this);
+  japaneseName_->setObjectName(QStringLiteral("Image3"));
+  japaneseName_->setTextFormat(Qt::PlainText);
+
+  englishNote_ = NewNote(QStringLiteral("For English OS, select English option."), "Lbl1", this);
+  japaneseNote_ = NewNote(QStringLiteral("日本語 OS では、日本語 (Japanese) オプションを選んでください。"),
+                 "Img2", this);
+  japaneseEnglishNote_ = NewNote(QStringLiteral("You can select English option even on Japanese OS."), "Lbl3",
+                 this);
+  koreanNote_ = NewNote(QStringLiteral("한국어 OS에서는 English 옵션을 선택하십시오."), "Img4", this);
+  indonesianNote_ = NewNote(QStringLiteral("Jika OS Indonesia, tolong milip English Option."), "Lbl5", this);
+  otherNote_ = NewNote(QStringLiteral("For other OS, select English option."), "Lbl6", this);
+
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+  ok->setObjectName(QStringLiteral("Command1"));
+  ok->setDefault(true);
+  QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+  cancel->setObjectName(QStringLiteral("Command2"));
+
+  // Each option on the left, the notes that lead to it on the right.
+  auto* japaneseOption = new QHBoxLayout;
+  japaneseOption->addWidget(options_[1]);
+  japaneseOption->addWidget(japaneseName_);
+  japaneseOption->addStretch();
+  auto* japaneseNotes = new QVBoxLayout;
+  japaneseNotes->addWidget(japaneseNote_);
+  japaneseNotes->addWidget(japaneseEnglishNote_);
+  japaneseNotes->addStretch();
+  auto* englishNotes = new QVBoxLayout;
+  for (QLabel* note : {englishNote_, koreanNote_, indonesianNote_, otherNote_}) englishNotes->addWidget(note);
+
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(16);
+  grid->setVerticalSpacing(12);
+  grid->addWidget(options_[0], 0, 0, Qt::AlignTop);
+  grid->addLayout(englishNotes, 0, 1);
+  grid->addLayout(japaneseOption, 1, 0, Qt::AlignTop);
+  grid->addLayout(japaneseNotes, 1, 1);
+  grid->setColumnStretch(1, 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addSpacing(8);
+  layout->addWidget(buttons);
+  setMinimumWidth(560);
+
+  PrepareLanguageOption(0);
+
+  connect(group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+    if (checked) choice_ = static_cast<int16_t>(id);
+  });
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &LanguageDialog::reject);
+}
+
+void LanguageDialog::SelectOption(int16_t option) {
+  const size_t index = option == 1 ? 1 : 0;
+  options_[index]->setChecked(true);
+  // Set here too: checking an option that is already checked reports no change.
+  choice_ = static_cast<int16_t>(index);
+}
+
+void LanguageDialog::PrepareFirstRun(const QLocale& systemLocale) {
+  const SystemLanguage language = SystemLanguageOf(systemLocale);
+  MarkNotes(language);
+  SelectOption(PreselectedLanguageOption(language));
+}
+
+void LanguageDialog::PrepareLanguageOption(int16_t interfaceLanguage) {
+  for (QLabel* note : {englishNote_, japaneseNote_, japaneseEnglishNote_, koreanNote_, indonesianNote_, otherNote_}) SetMarked(*note, false);
+  SelectOption(interfaceLanguage);
+}
+
+bool LanguageDialog::IsMarked(const QLabel& note) { return note.frameShape() == QFrame::Box; }
+
+void LanguageDialog::MarkNotes(SystemLanguage language) {
+  SetMarked(*englishNote_, language == SystemLanguage::English);
+  SetMarked(*japaneseNote_, language == SystemLanguage::Japanese);
+  SetMarked(*japaneseEnglishNote_, language == SystemLanguage::Japanese);
+  SetMarked(*koreanNote_, language == SystemLanguage::Korean);
+  SetMarked(*indonesianNote_, language == SystemLanguage::Indonesian);
+  SetMarked(*otherNote_, language == SystemLanguage::Other);
+}
+
+void LanguageDialog::reject() {
+  choice_ = -1;
+  QDialog::reject();
+}

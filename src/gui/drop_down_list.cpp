@@ -1,6 +1,0 @@
-#include "gui/drop_down_list.h"
-
-void DropDownList::showPopup() {
-  emit aboutToOpen();
-  QComboBox::showPopup();
-}

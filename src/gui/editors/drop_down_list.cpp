@@ -1,0 +1,6 @@
+#include "gui/editors/drop_down_list.h"
+
+void DropDownList::showPopup() {
+  emit aboutToOpen();
+  QComboBox::showPopup();
+}

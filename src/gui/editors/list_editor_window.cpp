@@ -1,0 +1,102 @@
+#include "gui/editors/list_editor_window.h"
+
+#include "base/text_decoding.h"
+#include "gui/main_window/background_painter.h"
+#include "gui/dialogs/message_box_sink.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kBackgroundStyle = 0;
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAccessibleName(QString(caption).remove(u'…'));
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+ListEditorWindow::ListEditorWindow(QString closeQuestion, QWidget* parent)
+    : QDialog(parent), closeQuestion_(std::move(closeQuestion)) {
+  PaintBackground(*this, kBackgroundStyle, u'B');
+}
+
+void ListEditorWindow::Begin(const QString& path, WordListFormat format) {
+  path_ = path;
+  format_ = format;
+  modified_ = false;
+}
+
+void ListEditorWindow::reject() {
+  if (modified_) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), closeQuestion_,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    if (box.exec() != QMessageBox::Yes) return;
+  }
+  QDialog::reject();
+}
+
+bool ListEditorWindow::SaveList(const WordList& list) {
+  QString error;
+  if (!SaveWordListFile(path_, list, format_, &error)) {
+    ShowMessage(WordListSaveMessage(path_, error));
+    return false;
+  }
+  modified_ = false;
+  return true;
+}
+
+std::optional<QString> ListEditorWindow::AskImportText() {
+  QFileDialog dialog(this, QStringLiteral("Import"));
+  dialog.setObjectName(QStringLiteral("ImportDialog"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters({QStringLiteral("Text files (*.txt)"), QStringLiteral("All files (*)")});
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const QString path = dialog.selectedFiles().first();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    ShowMessage(QStringLiteral("The file could not be read: %1: %2").arg(path, file.errorString()));
+    return std::nullopt;
+  }
+  return DecodeTextFile(file.readAll());
+}
+
+void ListEditorWindow::ShowMessage(const QString& text) { MessageBoxSink(this).ShowMessage(text); }
+
+QVBoxLayout* ListEditorWindow::MakeButtonColumn(const ListEditorButtonCaptions& captions, QLayout* above) {
+  QPushButton* add = Button(this, "cmdAdd", captions.add);
+  QPushButton* remove = Button(this, "cmdDelete", captions.remove);
+  QPushButton* import = Button(this, "cmdImport", captions.import);
+  QPushButton* save = Button(this, "cmdSave", captions.save);
+  QPushButton* close = Button(this, "cmdClose", captions.close);
+  buttons_ = {add, remove, import, save, close};
+  connect(add, &QPushButton::clicked, this, &ListEditorWindow::Add);
+  connect(remove, &QPushButton::clicked, this, &ListEditorWindow::Remove);
+  connect(import, &QPushButton::clicked, this, &ListEditorWindow::Import);
+  connect(save, &QPushButton::clicked, this, &ListEditorWindow::Save);
+  connect(close, &QPushButton::clicked, this, &ListEditorWindow::reject);
+
+  auto* column = new QVBoxLayout;
+  if (above) column->addLayout(above);
+  column->addWidget(add);
+  column->addWidget(remove);
+  column->addWidget(import);
+  column->addStretch();
+  column->addWidget(save);
+  column->addWidget(close);
+  return column;
+}
+
+void ListEditorWindow::SetButtonFont(const QFont& font) {
+  for (QPushButton* button : buttons_) button->setFont(font);
+}

@@ -1,0 +1,479 @@
+#include "gui/editors/pose_editor.h"
+
+#include "gui/dialogs/discard_confirmation.h"
+#include "gui/editors/drop_down_list.h"
+#include "gui/dialogs/file_dialog.h"
+#include "gui/editors/frame_copy_dialog.h"
+#include "gui/editors/hand_value_panel.h"
+#include "gui/dialogs/message_box_sink.h"
+#include "gui/editors/number_box.h"
+#include "gui/editors/sign_name_dialog.h"
+#include "playback/playback_engine.h"
+#include "playback/pose_loading.h"
+#include "playback/sign_action.h"
+#include "playback/timed_player.h"
+#include "signdata/angle_file.h"
+#include "signdata/key_frame_editing.h"
+#include "signdata/key_frame_lint.h"
+#include "signdata/sign_table.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAccessibleName(caption);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QLabel* Label(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setAccessibleName(text);
+  return label;
+}
+
+}  // namespace
+
+PoseEditor::PoseEditor(PoseEditorContext context, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      table_(context.table),
+      engine_(context.engine),
+      player_(context.player),
+      speedText_(std::move(context.speedText)),
+      fileDialog_(std::move(context.fileDialog)),
+      messages_(std::make_unique<MessageBoxSink>(this)),
+      signList_(new DropDownList(this)),
+      frameNumberBox_(new QLineEdit(QStringLiteral("1"), this)),
+      frameCountLabel_(new QLabel(QStringLiteral("1"), this)),
+      rateBox_(new NumberBox(this)),
+      handChoice_(new QGroupBox(this)),
+      handGroup_(new QButtonGroup(this)),
+      liveBox_(new QCheckBox(QStringLiteral("Live"), this)),
+      panelStack_(new QStackedWidget(this)),
+      addFrameButton_(Button("AddCmd", QStringLiteral("Add Frame"), this)),
+      deleteFrameButton_(Button("DeleteCmd", QStringLiteral("Delete Frame"), this)),
+      copyButton_(Button("CopyCmd", QStringLiteral("Copy From"), this)),
+      addSignButton_(Button("cmdAddChar", QStringLiteral("Add Char"), this)),
+      loadButton_(Button("cmdFrameLoad", QStringLiteral("Load"), this)),
+      displayButton_(Button("cmdDisp", QStringLiteral("Disp"), this)),
+      setButton_(Button("cmdSet", QStringLiteral("Set"), this)),
+      actionButton_(Button("cmdAction", QStringLiteral("Action"), this)),
+      saveButton_(Button("CmdSave", QStringLiteral("Save"), this)),
+      closeButton_(Button("cmdClose", QStringLiteral("Close"), this)),
+      statusLine_(new QLabel(this)) {
+  setObjectName(QStringLiteral("EditFrm2"));
+  setWindowTitle(QStringLiteral("Pose Editor"));
+  BuildLayout();
+  ConnectControls();
+  ShowPanel(0);
+}
+
+PoseEditor::~PoseEditor() = default;
+
+void PoseEditor::BuildLayout() {
+  signList_->setObjectName(QStringLiteral("cmbIndex"));
+  signList_->setAccessibleName(QStringLiteral("Sign Index"));
+  signList_->setPlaceholderText(QStringLiteral("Sign Index"));
+  signList_->setMinimumContentsLength(kSignNameLength);
+
+  QLabel* frameLabel = Label(QStringLiteral("Frame No"), this);
+  frameLabel->setBuddy(frameNumberBox_);
+  frameNumberBox_->setObjectName(QStringLiteral("FrameNoTxt"));
+  frameNumberBox_->setAccessibleName(frameLabel->text());
+  frameNumberBox_->setFixedWidth(48);
+  frameCountLabel_->setObjectName(QStringLiteral("TotalFrameLbl"));
+  frameCountLabel_->setAccessibleName(QStringLiteral("Total frames"));
+  frameCountLabel_->setMinimumWidth(24);
+  QLabel* rateLabel = Label(QStringLiteral("Velocity rate"), this);
+  rateLabel->setBuddy(rateBox_);
+  rateBox_->setObjectName(QStringLiteral("VrateTxt"));
+  rateBox_->setAccessibleName(rateLabel->text());
+  rateBox_->setFixedWidth(56);
+  rateBox_->setText(QStringLiteral("1"));
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(signList_);
+  top->addSpacing(12);
+  top->addWidget(frameLabel);
+  top->addWidget(frameNumberBox_);
+  top->addWidget(Label(QStringLiteral("/"), this));
+  top->addWidget(frameCountLabel_);
+  top->addSpacing(12);
+  top->addWidget(rateLabel);
+  top->addWidget(rateBox_);
+  top->addStretch();
+
+  handChoice_->setObjectName(QStringLiteral("Frame3"));
+  handChoice_->setAccessibleName(QStringLiteral("Hand"));
+  auto* choiceLayout = new QHBoxLayout(handChoice_);
+  choiceLayout->setContentsMargins(6, 2, 6, 2);
+  for (int hand = 0; hand < 2; ++hand) {
+    const QString caption = hand == 0 ? QStringLiteral("Right") : QStringLiteral("Left");
+    handOptions_[hand] = new QRadioButton(caption, handChoice_);
+    handOptions_[hand]->setObjectName(QStringLiteral("Option1_%1").arg(hand));
+    handOptions_[hand]->setAccessibleName(caption);
+    handGroup_->addButton(handOptions_[hand], hand);
+    choiceLayout->addWidget(handOptions_[hand]);
+  }
+  handOptions_[0]->setChecked(true);
+  liveBox_->setObjectName(QStringLiteral("LiveChk"));
+  liveBox_->setAccessibleName(liveBox_->text());
+  liveBox_->setChecked(true);
+  auto* choices = new QHBoxLayout;
+  choices->addWidget(handChoice_);
+  choices->addSpacing(12);
+  choices->addWidget(liveBox_);
+  choices->addStretch();
+
+  for (int hand = 0; hand < 2; ++hand) {
+    panels_[hand] = new HandValuePanel(hand, panelStack_);
+    panelStack_->addWidget(panels_[hand]);
+  }
+
+  auto* buttons = new QGridLayout;
+  const std::array<QPushButton*, 10> order = {addFrameButton_, deleteFrameButton_, copyButton_,
+                                              addSignButton_,  loadButton_,        displayButton_,
+                                              setButton_,      actionButton_,      saveButton_,
+                                              closeButton_};
+  for (size_t i = 0; i < order.size(); ++i)
+    buttons->addWidget(order[i], static_cast<int>(i / 5), static_cast<int>(i % 5));
+
+  statusLine_->setObjectName(QStringLiteral("StatusLbl"));
+  statusLine_->setAccessibleName(QStringLiteral("Status"));
+  statusLine_->setWordWrap(true);
+  statusLine_->setMinimumHeight(statusLine_->fontMetrics().height() * 2);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addLayout(choices);
+  layout->addWidget(panelStack_);
+  layout->addLayout(buttons);
+  layout->addWidget(statusLine_);
+}
+
+void PoseEditor::ConnectControls() {
+  connect(signList_, &QComboBox::activated, this, &PoseEditor::ChooseSign);
+  connect(signList_, &DropDownList::aboutToOpen, this, &PoseEditor::ListAboutToOpen);
+  connect(frameNumberBox_, &QLineEdit::textEdited, this, &PoseEditor::FrameNumberTyped);
+  frameNumberBox_->installEventFilter(this);
+  connect(rateBox_, &QLineEdit::textChanged, this, [this] { frameEdited_ = true; });
+  for (HandValuePanel* panel : panels_)
+    for (const ValueBoxId& box : HandBoxes(panel->HandIndex()))
+      connect(panel->Box(box), &QLineEdit::textChanged, this, &PoseEditor::ValueBoxChanged);
+  connect(handGroup_, &QButtonGroup::idClicked, this, &PoseEditor::ShowPanel);
+
+  connect(loadButton_, &QPushButton::clicked, this, &PoseEditor::LoadFrame);
+  connect(displayButton_, &QPushButton::clicked, this, &PoseEditor::Display);
+  connect(setButton_, &QPushButton::clicked, this, &PoseEditor::SetFrame);
+  connect(addFrameButton_, &QPushButton::clicked, this, &PoseEditor::AddFrame);
+  connect(deleteFrameButton_, &QPushButton::clicked, this, &PoseEditor::DeleteFrame);
+  connect(copyButton_, &QPushButton::clicked, this, &PoseEditor::CopyFrom);
+  connect(addSignButton_, &QPushButton::clicked, this, &PoseEditor::AddSign);
+  connect(actionButton_, &QPushButton::clicked, this, &PoseEditor::Action);
+  connect(saveButton_, &QPushButton::clicked, this, &PoseEditor::Save);
+  connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void PoseEditor::Open(const QString& caption) {
+  if (!table_.HasLayout()) return;
+  const bool twoHands = table_.HandCount == 2;
+  handChoice_->setEnabled(twoHands);
+  setWindowTitle(caption);
+  signList_->clear();
+  handOptions_[0]->setChecked(true);
+  ShowPanel(0);
+  for (int sign = 0; sign < table_.SignCount; ++sign) signList_->addItem(table_.Signs[sign].Name);
+  signList_->setCurrentIndex(-1);
+
+  if (!placed_) {
+    placed_ = true;
+    adjustSize();
+    // Beside the main window where the screen has room, so the hands stay in view.
+    if (QWidget* owner = parentWidget(); owner && owner->screen()) {
+      const QRect screen = owner->screen()->availableGeometry();
+      const QRect main = owner->frameGeometry();
+      const int right = main.right() + 1;
+      const int left = right + frameGeometry().width() <= screen.right() + 1
+                           ? right
+                           : screen.right() + 1 - frameGeometry().width();
+      move(std::max(screen.left(), left), main.top());
+    }
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+NumberBox* PoseEditor::Box(const ValueBoxId& box) const {
+  return panels_.at(static_cast<size_t>(box.hand))->Box(box);
+}
+
+int PoseEditor::TableHands() const { return table_.HandCount == 2 ? 2 : 1; }
+
+void PoseEditor::ShowPanel(int hand) {
+  // The left hand's panel only for a table of two hands.
+  const int shown = hand == 1 && table_.HandCount == 2 ? 1 : 0;
+  panelStack_->setCurrentIndex(shown);
+}
+
+void PoseEditor::ChooseSign(int sign) {
+  if (sign < 0) return;
+  currentSign_ = sign;
+  frameNumberBox_->setText(QStringLiteral("1"));
+  ShowFrameCount();
+  ShowKeyFrame(currentSign_, 0);
+  frameEdited_ = false;
+}
+
+void PoseEditor::ListAboutToOpen() {
+  if (frameEdited_ && ConfirmDiscardingChanges(this)) frameEdited_ = false;
+}
+
+void PoseEditor::FrameNumberTyped(const QString& text) {
+  if (text.isEmpty()) return;
+  const EditOutcome frame = FrameOfText(table_, currentSign_, text);
+  if (!frame.Ok()) {
+    messages_->ShowMessage(frame.message);
+    return;
+  }
+  ShowFrameCount();
+  ShowKeyFrame(currentSign_, frame.index);
+}
+
+void PoseEditor::FrameNumberClicked() {
+  if (!frameEdited_) return;
+  if (ConfirmDiscardingChanges(this))
+    frameEdited_ = false;
+  else
+    frameNumberBox_->setText(savedFrameText_);
+}
+
+bool PoseEditor::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == frameNumberBox_) {
+    if (event->type() == QEvent::FocusIn) {
+      savedFrameText_ = frameNumberBox_->text();
+      // After the click that gave the focus has placed the cursor.
+      QTimer::singleShot(0, frameNumberBox_, &QLineEdit::selectAll);
+    } else if (event->type() == QEvent::MouseButtonPress && !frameNumberBox_->hasFocus()) {
+      // The focus may come after the click on a busy display; the text to keep on
+      // Cancel is the one the click found.
+      savedFrameText_ = frameNumberBox_->text();
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+      // After the click is done, so the question does not interrupt it.
+      QTimer::singleShot(0, this, &PoseEditor::FrameNumberClicked);
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void PoseEditor::ValueBoxChanged() {
+  frameEdited_ = true;
+  if (!writingBoxes_ && liveBox_->isChecked()) PreviewBoxes(true);
+}
+
+void PoseEditor::LoadFrame() {
+  const EditOutcome frame = FrameOfText(table_, currentSign_, frameNumberBox_->text());
+  if (!frame.Ok()) {
+    messages_->ShowMessage(frame.message);
+    return;
+  }
+  ShowFrameCount();
+  ShowKeyFrame(currentSign_, frame.index);
+  frameEdited_ = false;
+}
+
+void PoseEditor::Display() { PreviewBoxes(); }
+
+void PoseEditor::SetFrame() {
+  const EditOutcome frame = FrameOfText(table_, currentSign_, frameNumberBox_->text());
+  if (!frame.Ok()) {
+    messages_->ShowMessage(frame.message);
+    return;
+  }
+  KeyFrame values = table_.Frame(currentSign_, frame.index);
+  if (const QString problem = ReadBoxes(values, true); !problem.isEmpty()) {
+    messages_->ShowMessage(problem);
+    return;
+  }
+  StoreKeyFrame(table_, currentSign_, frame.index, values);
+  frameEdited_ = false;
+  tableModified_ = true;
+  // Shown, not enforced: a shape may touch on purpose, and the author decides.
+  SetStatus(KeyFrameProblemText(table_.Frame(currentSign_, frame.index), TableHands()));
+  messages_->ShowMessage(kDataUpdatedMessage);
+}
+
+void PoseEditor::AddFrame() {
+  const EditOutcome added = AppendKeyFrame(table_, currentSign_);
+  if (!added.Ok()) {
+    messages_->ShowMessage(added.message);
+    return;
+  }
+  frameNumberBox_->setText(QString::number(added.index + 1));
+  ShowFrameCount();
+  ShowKeyFrame(currentSign_, added.index);
+}
+
+void PoseEditor::DeleteFrame() {
+  const int frame = FrameIndexOfText(frameNumberBox_->text()).value_or(-1);
+  const EditOutcome shown = DeleteKeyFrame(table_, currentSign_, frame);
+  if (!shown.Ok()) {
+    messages_->ShowMessage(shown.message);
+    return;
+  }
+  // After the last key frame went, the new last one is shown and named.
+  if (shown.index != frame) frameNumberBox_->setText(QString::number(shown.index + 1));
+  ShowKeyFrame(currentSign_, shown.index);
+  ShowFrameCount();
+}
+
+void PoseEditor::CopyFrom() {
+  if (!copyWindow_) copyWindow_ = new FrameCopyDialog(table_, engine_, this);
+  if (copyWindow_->exec() != QDialog::Accepted) return;
+  ShowKeyFrame(copyWindow_->CopySign(), copyWindow_->CopyFrame());
+}
+
+void PoseEditor::AddSign() {
+  if (table_.SignCount >= kSignSlots) {
+    messages_->ShowMessage(kNoFreeSignSlotMessage);
+    return;
+  }
+  if (!nameWindow_) nameWindow_ = new SignNameDialog(this);
+  nameWindow_->Reset();
+  if (nameWindow_->exec() != QDialog::Accepted) return;
+  const EditOutcome slot = ::AddSign(table_, nameWindow_->Name());
+  if (!slot.Ok()) {
+    messages_->ShowMessage(slot.message);
+    return;
+  }
+  frameNumberBox_->setText(QStringLiteral("1"));
+  ShowFrameCount();
+  signList_->addItem(table_.Signs[slot.index].Name);
+  // The new sign is edited once it is chosen in the list; until then "Set" stores
+  // into the sign chosen before.
+  ShowKeyFrame(slot.index, 0);
+}
+
+void PoseEditor::Action() {
+  const SignAction action = PlanSignAction(table_, currentSign_, speedText_ ? speedText_() : QString());
+  if (action.script.empty()) {
+    messages_->ShowMessage(action.message);
+    return;
+  }
+  if (!action.message.isEmpty()) {
+    // Said once the key frames before the one that is too long have played.
+    connect(&player_, &TimedPlayer::finished, this,
+            [this, message = action.message] { messages_->ShowMessage(message); },
+            Qt::SingleShotConnection);
+  }
+  player_.Play(action.script);
+}
+
+void PoseEditor::Save() {
+  FileDialog& dialog = fileDialog_();
+  dialog.OptionInitialize();
+  dialog.SetLoadMode(false);
+  dialog.SetTitle(QStringLiteral("File Save"));
+  dialog.AddFajliloOptions(QStringLiteral("Initial Pattern"), QStringLiteral(".csv"));
+  // A file that cannot be written (the data folder of an installed program belongs to
+  // the system) keeps the edit in the table, and the user may choose another place; the
+  // file dialog then starts in the user's own folder.
+  for (;;) {
+    dialog.exec();
+    if (!dialog.Decided() || dialog.Extension() != QStringLiteral(".csv") || !table_.HasLayout()) return;
+    const FileResult saved = SaveAngleFile(table_, dialog.FullPath());
+    if (saved) break;
+    const QString failure =
+        QStringLiteral("The file could not be saved: %1: %2").arg(dialog.FullPath(), saved.reason);
+    if (QMessageBox::question(this, MessageBoxSink::kTitle,
+                              failure + QStringLiteral("\n\nSave it under another name or in another folder?"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes)
+      return;
+  }
+  tableModified_ = false;
+}
+
+void PoseEditor::closeEvent(QCloseEvent* event) {
+  if (tableModified_) {
+    if (!ConfirmDiscardingChanges(this)) {
+      event->ignore();
+      return;
+    }
+    // The changes stay in the table; only the question is answered.
+    tableModified_ = false;
+  }
+  event->accept();
+}
+
+bool PoseEditor::ShowKeyFrame(int sign, int frame) {
+  if (!HasKeyFrame(table_, sign, frame)) return false;
+  const KeyFrame& shown = table_.Frame(sign, frame);
+  writingBoxes_ = true;
+  auto write = [](QLineEdit* box, float value) {
+    box->setText(ValueText(value));
+    // A long value shows its sign and leading digits.
+    box->setCursorPosition(0);
+  };
+  for (int hand = 0; hand < TableHands(); ++hand)
+    for (const ValueBoxId& box : HandBoxes(hand)) write(Box(box), ValueOf(shown, box));
+  write(rateBox_, shown.Rate);
+  writingBoxes_ = false;
+  // What the status line said was about the key frame shown before.
+  SetStatus({});
+  PreviewBoxes();
+  return true;
+}
+
+QString PoseEditor::ReadBoxes(KeyFrame& frame, bool withRate) const {
+  const QString rate = rateBox_->text();
+  return ReadBoxesInto(frame, TableHands(), [this](const ValueBoxId& box) { return Box(box)->text(); },
+                       withRate ? &rate : nullptr);
+}
+
+bool PoseEditor::PreviewBoxes(bool quietly) {
+  KeyFrame values;
+  const QString problem = ReadBoxes(values, false);
+  if (!problem.isEmpty()) {
+    if (quietly) {
+      SetStatus(problem);
+      liveProblemShown_ = true;
+    } else {
+      messages_->ShowMessage(problem);
+    }
+    return false;
+  }
+  if (liveProblemShown_) SetStatus({});
+  LoadPose(engine_.HandAt(0), values.RightWristAngle, values.RightFinger, values.RightWristPos);
+  if (TableHands() == 2)
+    LoadPose(engine_.HandAt(1), values.LeftWristAngle, values.LeftFinger, values.LeftWristPos);
+  engine_.DrawHands();
+  return true;
+}
+
+void PoseEditor::ShowFrameCount() {
+  frameCountLabel_->setText(QString::number(table_.KeyFrameCount(currentSign_)));
+}
+
+void PoseEditor::SetStatus(const QString& text) {
+  statusLine_->setText(text);
+  liveProblemShown_ = false;
+}

@@ -1,0 +1,49 @@
+#include "gui/editors/sign_name_dialog.h"
+
+#include "signdata/key_frame_editing.h"
+#include "signdata/sign_table.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+SignNameDialog::SignNameDialog(QWidget* parent)
+    : QDialog(parent), nameBox_(new QLineEdit(this)),
+      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
+  setObjectName(QStringLiteral("SignNameDialog"));
+  setWindowTitle(QStringLiteral("Add Char"));
+  auto* label = new QLabel(QStringLiteral("Sign name"), this);
+  label->setBuddy(nameBox_);
+  nameBox_->setObjectName(QStringLiteral("NameTxt"));
+  nameBox_->setAccessibleName(label->text());
+  nameBox_->setMaxLength(kSignNameLength);
+  nameBox_->setValidator(new QRegularExpressionValidator(
+      QRegularExpression(QStringLiteral("[^,\"\\r\\n\\x{2028}\\x{2029}]{0,10}")), nameBox_));
+  buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
+  buttons_->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
+  for (QAbstractButton* button : buttons_->buttons()) button->setAccessibleName(button->text());
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label);
+  layout->addWidget(nameBox_);
+  layout->addWidget(buttons_);
+  connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  Reset();
+}
+
+void SignNameDialog::Reset() {
+  nameBox_->setText(kUnnamedSign);
+  nameBox_->selectAll();
+  nameBox_->setFocus();
+}
+
+QString SignNameDialog::Name() const {
+  // The validator keeps typed text clean; pasted text is checked once more, and a
+  // blank name, invisible in the sign list, becomes "*".
+  const QString name = nameBox_->text();
+  return IsValidSignName(name) && !name.trimmed().isEmpty() ? name : kUnnamedSign;
+}

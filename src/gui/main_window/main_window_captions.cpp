@@ -1,0 +1,63 @@
+#include "gui/main_window/main_window_captions.h"
+
+#include "shell/caption_table.h"
+#include "gui/main_window/main_window_controls.h"
+#include "gui/main_window/main_window_menus.h"
+#include "gui/view/hand_view.h"
+#include "gui/main_window/clickable_label.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+void ApplyMainWindowCaptions(const MainWindowControls& ui, const MainWindowMenus& menus,
+                             const CaptionTable& captions, int16_t language) {
+  const auto caption = [&](int row) { return captions.Caption(row, language); };
+  menus.FileMenus->setTitle(caption(FileMenuCaption));
+  menus.mnuExit->setText(caption(ExitCaption));
+  menus.mnuExport->setText(caption(ExportCaption));
+  menus.ToolMenus->setTitle(caption(ToolMenuCaption));
+  menus.mnuBmp->setText(caption(BitmapCaption));
+  menus.mnuOption->setText(caption(FingerspellLanguageCaption));
+  menus.mnuEdit->setText(caption(EditCaption));
+  menus.mnuList->setText(caption(WordListCaption));
+  menus.mnuQuiz->setText(caption(PracticeCaption));
+  menus.HelpMenus->setTitle(caption(HelpCaption));
+  menus.HelpSubMenus->setTitle(caption(HelpCaption));
+  menus.mnuAbout->setText(caption(AboutCaption));
+  menus.mnuJapaneseHelp->setText(caption(JapaneseHelpCaption));
+  menus.mnuEnglishHelp->setText(caption(EnglishHelpCaption));
+  menus.mnuKoreanHelp->setText(caption(KoreanHelpCaption));
+  menus.mnuIndonesianHelp->setText(caption(IndonesianHelpCaption));
+
+  ui.viewPointGroup->setTitle(caption(ViewPointCaption));
+  ui.homeButton->setText(caption(HomeCaption));
+  ui.startButton->setText(caption(StartCaption));
+  ui.viewPointOptions[0]->setText(caption(ViewerCaption));
+  ui.viewPointOptions[1]->setText(caption(SignerCaption));
+  ui.speedLabel->setText(caption(SpeedCaption));
+  ui.numericBox->setText(caption(NumericCaption));
+  ui.naturalHandsBox->setText(caption(NaturalHandsCaption));
+  ui.naturalHandsBox->setAccessibleName(ui.naturalHandsBox->text());
+  ui.percentLabel->setText(QStringLiteral("%"));
+}
+
+void ApplyMainWindowFont(const MainWindowControls& ui, const QFont& font) {
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{ui.wordLabel, ui.readingLabel, ui.readingBox, ui.hangulModeButton,
+                                       ui.numericBox, ui.speedLabel, ui.speedBox, ui.percentLabel,
+                                       ui.startButton, ui.viewPointGroup, ui.viewPointOptions[0], ui.viewPointOptions[1],
+                                       ui.naturalHandsBox, ui.homeButton, ui.recordingPanel, ui.captureButton, ui.recordButton,
+                                       ui.closeRecordingButton})
+    control->setFont(font);
+  QFont underlined = font;
+  underlined.setUnderline(true);
+  ui.systemLabel->setFont(underlined);
+}

@@ -1,0 +1,214 @@
+#include "gui/practice/practice_window.h"
+
+#include "gui/main_window/background_painter.h"
+#include "gui/practice/practice_chart.h"
+#include "shell/answer_check.h"
+#include "shell/caption_table.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kBackgroundStyle = 0;
+constexpr int kLongestWord = 31;
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAccessibleName(caption);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QSpinBox* LengthBox(QWidget* parent, const char* name, const QString& label) {
+  auto* box = new QSpinBox(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setAccessibleName(label);
+  box->setRange(0, kLongestWord);
+  box->setSpecialValueText(QStringLiteral("any"));
+  return box;
+}
+
+}  // namespace
+
+PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frmYesNo"));
+  setWindowTitle(QStringLiteral("Practice"));
+  // The main window waits while the practice runs; the hand goes on moving.
+  setModal(true);
+  PaintBackground(*this, kBackgroundStyle, u'R');
+
+  speedBox_ = new QLineEdit(QStringLiteral("100"), this);
+  speedBox_->setObjectName(QStringLiteral("Text1"));
+  speedBox_->setAccessibleName(QStringLiteral("Speed"));
+  speedBox_->setMaximumWidth(80);
+  answerButton_ = Button(this, "Answer", QStringLiteral("Answer"));
+  continueButton_ = Button(this, "Yes", QStringLiteral("Continue"));
+  repeatButton_ = Button(this, "Repeat", QStringLiteral("Repeat"));
+  endButton_ = Button(this, "No", QStringLiteral("End"));
+  statusLabel_ = new QLabel(this);
+  statusLabel_->setObjectName(QStringLiteral("Label1"));
+  statusLabel_->setAccessibleName(QStringLiteral("Status"));
+
+  typedAnswerBox_ = new QCheckBox(QStringLiteral("Type the answer"), this);
+  typedAnswerBox_->setObjectName(QStringLiteral("chkTypedAnswer"));
+  typedAnswerBox_->setAccessibleName(typedAnswerBox_->text());
+  answerLabel_ = new QLabel(QStringLiteral("Your answer"), this);
+  auto* answerLabel = answerLabel_;
+  answerBox_ = new QLineEdit(this);
+  answerBox_->setObjectName(QStringLiteral("txtAnswer"));
+  answerBox_->setAccessibleName(answerLabel->text());
+  answerLabel->setBuddy(answerBox_);
+  resultLabel_ = new QLabel(this);
+  resultLabel_->setObjectName(QStringLiteral("lblResult"));
+  resultLabel_->setAccessibleName(QStringLiteral("Result"));
+  scoreLabel_ = new QLabel(this);
+  scoreLabel_->setObjectName(QStringLiteral("lblScore"));
+  scoreLabel_->setAccessibleName(QStringLiteral("Score"));
+  shortestBox_ = LengthBox(this, "spnShortest", QStringLiteral("Shortest word"));
+  longestBox_ = LengthBox(this, "spnLongest", QStringLiteral("Longest word"));
+  adaptSpeedBox_ = new QCheckBox(QStringLiteral("Adapt speed"), this);
+  adaptSpeedBox_->setObjectName(QStringLiteral("chkAdaptSpeed"));
+  adaptSpeedBox_->setAccessibleName(adaptSpeedBox_->text());
+  chart_ = new PracticeChart(this);
+
+  auto* speedRow = new QHBoxLayout;
+  speedLabel_ = new QLabel(QStringLiteral("Speed"), this);
+  auto* speedLabel = speedLabel_;
+  speedLabel->setBuddy(speedBox_);
+  speedRow->addWidget(speedLabel);
+  speedRow->addWidget(speedBox_);
+  speedRow->addWidget(new QLabel(QStringLiteral("%"), this));
+  speedRow->addStretch();
+  speedRow->addWidget(answerButton_);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(continueButton_);
+  buttons->addWidget(repeatButton_);
+  buttons->addWidget(endButton_);
+  auto* answerRow = new QHBoxLayout;
+  answerRow->addWidget(answerLabel);
+  answerRow->addWidget(answerBox_, 1);
+  auto* options = new QFormLayout;
+  auto* lengths = new QHBoxLayout;
+  lengths->addWidget(shortestBox_);
+  lengthToLabel_ = new QLabel(QStringLiteral("to"), this);
+  lengths->addWidget(lengthToLabel_);
+  lengths->addWidget(longestBox_);
+  lengths->addStretch();
+  lengthLabel_ = new QLabel(QStringLiteral("Word length (signs)"), this);
+  options->addRow(lengthLabel_, lengths);
+  options->addRow(typedAnswerBox_, adaptSpeedBox_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(speedRow);
+  layout->addLayout(buttons);
+  layout->addWidget(statusLabel_);
+  layout->addLayout(options);
+  layout->addLayout(answerRow);
+  layout->addWidget(resultLabel_);
+  layout->addWidget(scoreLabel_);
+  layout->addWidget(chart_);
+
+  connect(answerButton_, &QPushButton::pressed, this, [this] { emit answerHeld(true); });
+  connect(answerButton_, &QPushButton::released, this, [this] { emit answerHeld(false); });
+  connect(continueButton_, &QPushButton::clicked, this, &PracticeWindow::continueClicked);
+  connect(repeatButton_, &QPushButton::clicked, this, &PracticeWindow::repeatClicked);
+  connect(endButton_, &QPushButton::clicked, this, &PracticeWindow::endClicked);
+  connect(answerBox_, &QLineEdit::returnPressed, this, [this] {
+    // Enter once the answer is shown goes on to the next word.
+    if (!resultLabel_->text().isEmpty()) {
+      emit continueClicked();
+      return;
+    }
+    emit answerTyped(answerBox_->text());
+  });
+  connect(typedAnswerBox_, &QCheckBox::toggled, this, [this](bool typed) {
+    answerBox_->setEnabled(typed);
+    if (typed) answerBox_->setFocus();
+  });
+  connect(shortestBox_, &QSpinBox::valueChanged, this, &PracticeWindow::lengthChanged);
+  connect(longestBox_, &QSpinBox::valueChanged, this, &PracticeWindow::lengthChanged);
+  answerBox_->setEnabled(false);
+}
+
+void PracticeWindow::SetCaptions(const CaptionTable& captions, int16_t language, const QFont& font) {
+  const auto caption = [&](int row) { return captions.Caption(row, language); };
+  answerButton_->setText(caption(AnswerCaption));
+  continueButton_->setText(caption(ContinueCaption));
+  repeatButton_->setText(caption(RepeatCaption));
+  endButton_->setText(caption(EndCaption));
+  for (QPushButton* button : {answerButton_, continueButton_, repeatButton_, endButton_})
+    button->setAccessibleName(button->text());
+  setWindowTitle(caption(PracticeCaption));
+  speedLabel_->setText(caption(SpeedCaption));
+  speedBox_->setAccessibleName(speedLabel_->text());
+  typedAnswerBox_->setText(caption(TypeAnswerCaption));
+  adaptSpeedBox_->setText(caption(AdaptSpeedCaption));
+  for (QCheckBox* box : {typedAnswerBox_, adaptSpeedBox_}) box->setAccessibleName(box->text());
+  answerLabel_->setText(caption(YourAnswerCaption));
+  answerBox_->setAccessibleName(answerLabel_->text());
+  lengthLabel_->setText(caption(WordLengthCaption));
+  lengthToLabel_->setText(caption(LengthToCaption));
+  shortestBox_->setAccessibleName(caption(ShortestWordCaption));
+  longestBox_->setAccessibleName(caption(LongestWordCaption));
+  for (QSpinBox* box : {shortestBox_, longestBox_}) box->setSpecialValueText(caption(AnyLengthCaption));
+  resultLabel_->setAccessibleName(caption(ResultCaption));
+  scoreLabel_->setAccessibleName(caption(ScoreCaption));
+  statusLabel_->setAccessibleName(caption(StatusCaption));
+  scoreFormat_ = caption(ScoreLineCaption);
+  wrongAnswerFormat_ = caption(WrongAnswerCaption);
+  chart_->SetCaptions({caption(ProgressCaption), caption(NoSessionCaption), caption(RightShareAxisCaption),
+                       caption(SpeedAxisCaption)});
+  for (QWidget* control : findChildren<QWidget*>())
+    if (control != chart_) control->setFont(font);
+}
+
+QString PracticeWindow::SpeedText() const { return speedBox_->text(); }
+void PracticeWindow::SetSpeedText(const QString& text) { speedBox_->setText(text); }
+bool PracticeWindow::TypedAnswer() const { return typedAnswerBox_->isChecked(); }
+bool PracticeWindow::AdaptSpeed() const { return adaptSpeedBox_->isChecked(); }
+int PracticeWindow::Shortest() const { return shortestBox_->value(); }
+int PracticeWindow::Longest() const { return longestBox_->value(); }
+
+void PracticeWindow::SetOptions(bool typedAnswer, bool adaptSpeed, int shortest, int longest) {
+  const QSignalBlocker blockShortest(shortestBox_);
+  const QSignalBlocker blockLongest(longestBox_);
+  typedAnswerBox_->setChecked(typedAnswer);
+  answerBox_->setEnabled(typedAnswer);
+  adaptSpeedBox_->setChecked(adaptSpeed);
+  shortestBox_->setValue(shortest);
+  longestBox_->setValue(longest);
+}
+
+void PracticeWindow::NewWord() {
+  answerBox_->clear();
+  resultLabel_->clear();
+  statusLabel_->clear();
+  if (typedAnswerBox_->isChecked()) answerBox_->setFocus();
+}
+
+void PracticeWindow::ShowResult(bool right, const QString& answer, const QString& typed) {
+  resultLabel_->setText(right ? QStringLiteral("\u2714 %1").arg(answer)
+                              : QStringLiteral("\u2718 ") + wrongAnswerFormat_.arg(answer, typed));
+  QPalette colours = resultLabel_->palette();
+  colours.setColor(QPalette::WindowText, right ? QColor(0, 120, 0) : QColor(170, 0, 0));
+  resultLabel_->setPalette(colours);
+}
+
+void PracticeWindow::ShowScore(const QString& score) { scoreLabel_->setText(score); }
+void PracticeWindow::ShowScore(const PracticeScore& score) {
+  scoreLabel_->setText(scoreFormat_.arg(score.Right()).arg(score.Asked()).arg(score.Streak()));
+}
+void PracticeWindow::ShowStatus(const QString& text) { statusLabel_->setText(text); }
+void PracticeWindow::ShowHistory(const std::vector<PracticeSessionRecord>& sessions) { chart_->SetSessions(sessions); }
+
+void PracticeWindow::reject() { emit endClicked(); }

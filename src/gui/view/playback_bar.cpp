@@ -1,0 +1,122 @@
+#include "gui/view/playback_bar.h"
+
+#include "shell/caption_table.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+PlaybackBar::PlaybackBar(QWidget* parent)
+    : QWidget(parent),
+      letters_(new QLabel(this)),
+      replay_(new QPushButton(QStringLiteral("Replay"), this)),
+      slider_(new QSlider(Qt::Horizontal, this)),
+      showLetters_(new QCheckBox(QStringLiteral("Show letters"), this)) {
+  setObjectName(QStringLiteral("PlaybackBar"));
+  letters_->setObjectName(QStringLiteral("lblLetters"));
+  letters_->setAlignment(Qt::AlignCenter);
+  letters_->setTextFormat(Qt::RichText);
+  letters_->setAccessibleName(QStringLiteral("Letter being signed"));
+  replay_->setObjectName(QStringLiteral("cmdReplay"));
+  replay_->setAccessibleName(replay_->text());
+  replay_->setToolTip(QStringLiteral("Play the last word again (Ctrl+R)"));
+  replay_->setEnabled(false);
+  slider_->setObjectName(QStringLiteral("sldStep"));
+  slider_->setAccessibleName(QStringLiteral("Step of the word"));
+  slider_->setToolTip(QStringLiteral("Where the word is; drag to any step"));
+  slider_->setEnabled(false);
+  // The slider is moved by the mouse only: the arrow keys step a paused word by sign.
+  slider_->setFocusPolicy(Qt::NoFocus);
+  showLetters_->setObjectName(QStringLiteral("chkLetters"));
+  showLetters_->setAccessibleName(showLetters_->text());
+  showLetters_->setChecked(true);
+
+  auto* row = new QHBoxLayout;
+  row->addWidget(replay_);
+  row->addWidget(slider_, 1);
+  row->addWidget(showLetters_);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(letters_);
+  column->addLayout(row);
+
+  connect(replay_, &QPushButton::clicked, this, &PlaybackBar::replayClicked);
+  // The program sets the slider with its signals blocked: only the user's moves tell.
+  connect(slider_, &QSlider::valueChanged, this, &PlaybackBar::pictureChosen);
+  connect(showLetters_, &QCheckBox::toggled, this, &PlaybackBar::UpdateLettersVisibility);
+  UpdateLettersVisibility();
+}
+
+void PlaybackBar::SetInterfaceFont(const QFont& font) {
+  for (QWidget* control : std::initializer_list<QWidget*>{replay_, showLetters_}) control->setFont(font);
+  QFont large = font;
+  large.setPointSize(std::max(font.pointSize(), 1) * 3 / 2);
+  letters_->setFont(large);
+}
+
+void PlaybackBar::SetPictureCount(int count) {
+  const QSignalBlocker quiet(slider_);
+  slider_->setRange(0, std::max(0, count - 1));
+  slider_->setEnabled(count > 0);
+}
+
+void PlaybackBar::SetPicture(int picture) {
+  const QSignalBlocker quiet(slider_);
+  slider_->setValue(picture);
+}
+
+void PlaybackBar::SetCaptions(const CaptionTable& captions, int16_t language) {
+  const auto caption = [&](int row) { return captions.Caption(row, language); };
+  replay_->setText(caption(ReplayCaption));
+  replay_->setAccessibleName(replay_->text());
+  replay_->setToolTip(caption(ReplayTipCaption));
+  showLetters_->setText(caption(ShowLettersCaption));
+  showLetters_->setAccessibleName(showLetters_->text());
+  slider_->setAccessibleName(caption(StepSliderCaption));
+  slider_->setToolTip(caption(StepSliderTipCaption));
+  letters_->setAccessibleName(caption(LetterBeingSignedCaption));
+}
+
+int PlaybackBar::Picture() const { return slider_->value(); }
+
+void PlaybackBar::ShowLetters(const QString& text, int start, int length) {
+  const QString before = text.left(start);
+  const QString marked = text.mid(start, length);
+  const QString after = text.mid(start + length);
+  lettersText_ = marked.isEmpty() ? text : before + u'[' + marked + u']' + after;
+  letters_->setText(before.toHtmlEscaped() +
+                    QStringLiteral("<span style=\"background-color:#ffd54f; color:#000000;\"><u>") +
+                    marked.toHtmlEscaped() + QStringLiteral("</u></span>") + after.toHtmlEscaped());
+  letters_->setAccessibleDescription(lettersText_);
+  UpdateLettersVisibility();
+}
+
+void PlaybackBar::ClearLetters() {
+  lettersText_.clear();
+  letters_->clear();
+  UpdateLettersVisibility();
+}
+
+void PlaybackBar::SetLettersAllowed(bool allowed) {
+  lettersAllowed_ = allowed;
+  UpdateLettersVisibility();
+}
+
+bool PlaybackBar::LettersShown() const { return !letters_->isHidden() && !lettersText_.isEmpty(); }
+
+QString PlaybackBar::LettersText() const { return LettersShown() ? lettersText_ : QString(); }
+
+void PlaybackBar::UpdateLettersVisibility() {
+  // The line keeps its height while hidden, so the picture does not jump.
+  const bool shown = lettersAllowed_ && showLetters_->isChecked();
+  QSizePolicy policy = letters_->sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  letters_->setSizePolicy(policy);
+  letters_->setVisible(shown);
+}

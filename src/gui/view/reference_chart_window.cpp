@@ -1,0 +1,88 @@
+#include "gui/view/reference_chart_window.h"
+
+#include "gl/offscreen_renderer.h"
+#include "gl/reference_chart.h"
+#include "playback/playback_engine.h"
+#include "signdata/sign_table.h"
+
+#include <QGridLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QOpenGLContext>
+#include <QPixmap>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kCellWidth = 120;
+constexpr int kCellHeight = 100;
+constexpr int kColumns = 7;
+
+}  // namespace
+
+ReferenceChartWindow::ReferenceChartWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), cells_(new QWidget), grid_(new QGridLayout(cells_)), message_(new QLabel(this)) {
+  setObjectName(QStringLiteral("ChartFrm"));
+  setWindowTitle(QStringLiteral("Reference chart"));
+  setAccessibleName(windowTitle());
+  message_->setObjectName(QStringLiteral("lblChartMessage"));
+  message_->setWordWrap(true);
+  message_->hide();
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("ChartScroll"));
+  scroll->setWidget(cells_);
+  scroll->setWidgetResizable(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(message_);
+  layout->addWidget(scroll, 1);
+  // Room for the columns, the scroll bar and the margins, so no row scrolls sideways.
+  resize(kColumns * (kCellWidth + 20) + 60, 600);
+}
+
+void ReferenceChartWindow::SetTitle(const QString& title) {
+  setWindowTitle(title);
+  setAccessibleName(title);
+}
+
+void ReferenceChartWindow::ClearCells() {
+  while (QLayoutItem* item = grid_->takeAt(0)) {
+    delete item->widget();
+    delete item;
+  }
+  cellCount_ = 0;
+}
+
+void ReferenceChartWindow::ShowSigns(const SignTable& table, HandAppearance appearance, bool mirrored) {
+  ClearCells();
+  // A thread has one current context at a time: the main window's is let go so the
+  // offscreen one can draw; the main window makes its own current again to paint.
+  if (QOpenGLContext* current = QOpenGLContext::currentContext()) current->doneCurrent();
+  QString error;
+  const std::unique_ptr<OffscreenRenderer> renderer = OffscreenRenderer::Create(kCellWidth, kCellHeight, &error);
+  message_->setVisible(!renderer);
+  message_->setText(renderer ? QString() : QStringLiteral("The chart cannot be drawn: ") + error);
+  if (!renderer) return;
+  renderer->SetAppearance(appearance, nullptr);
+  renderer->View().Mirrored = mirrored;
+
+  PlaybackEngine engine(table, *renderer);
+  for (const ChartCell& cell : ChartCells(table)) {
+    // One picture a sign, in its first key frame; slot 0 is the rest pose.
+    if (cell.slot == 0 || cell.frame != 0 || !engine.SetHandPose(cell.slot, 0)) continue;
+    engine.DrawHands();
+    const QString letter = cell.name.trimmed();
+    auto* button = new QToolButton(cells_);
+    button->setObjectName(QStringLiteral("chartCell%1").arg(cell.slot));
+    button->setIcon(QIcon(QPixmap::fromImage(renderer->Image())));
+    button->setIconSize(QSize(kCellWidth, kCellHeight));
+    button->setText(letter);
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setAccessibleName(letter.isEmpty() ? QStringLiteral("Sign %1").arg(cell.slot) : letter);
+    button->setToolTip(QStringLiteral("Play %1").arg(button->accessibleName()));
+    connect(button, &QToolButton::clicked, this, [this, slot = cell.slot] { emit signChosen(slot); });
+    grid_->addWidget(button, cellCount_ / kColumns, cellCount_ % kColumns);
+    ++cellCount_;
+  }
+}

@@ -1,0 +1,575 @@
+#include "gui/editors/pose_editor.h"
+
+#include "gui/dialogs/file_dialog.h"
+#include "gui/editors/frame_copy_dialog.h"
+#include "gui/editors/sign_name_dialog.h"
+#include "signdata/angle_file.h"
+#include "support/angle_table_files.h"
+#include "support/file_contents.h"
+#include "support/gui_test_suites.h"
+#include "support/main_window_harness.h"
+#include "support/main_window_lookup.h"
+#include "support/modal_answer.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QWheelEvent>
+#include <QtTest>
+
+namespace {
+
+// Key frame f of a test sign is told apart by its right wrist's x position.
+KeyFrame Marked(float x, float rate = 0.001f) {
+  KeyFrame frame;
+  frame.Rate = rate;
+  frame.RightFinger[0] = -50.0f;  // the thumb out of the way
+  frame.LeftFinger[0] = -50.0f;
+  frame.LeftWristPos[1] = 200.0f;  // the hands well apart
+  frame.RightWristPos[0] = x;
+  return frame;
+}
+
+// A two-hand table: "rest"; "one" with one key frame; "three" with key frames 10, 20,
+// 30; "four" with A B C D (1, 2, 3, 4); "slow" with one key frame at rate 1.
+std::unique_ptr<SignTable> EditorTable() {
+  auto table = std::make_unique<SignTable>(SignTable::WithHands(2));
+  auto put = [&table](int slot, const char* name, std::vector<KeyFrame> frames) {
+    table->Signs[slot] = {static_cast<int16_t>(frames.size()), FixedLengthName(name), std::move(frames)};
+  };
+  put(0, "rest", {Marked(0)});
+  put(1, "one", {Marked(5)});
+  put(2, "three", {Marked(10), Marked(20), Marked(30)});
+  put(3, "four", {Marked(1), Marked(2), Marked(3), Marked(4)});
+  put(4, "slow", {Marked(7, 1.0f)});
+  table->SignCount = 5;
+  return table;
+}
+
+template <typename Control>
+Control* Find(const QWidget& window, const char* name) {
+  auto* found = window.findChild<Control*>(QString::fromLatin1(name));
+  if (!found) qWarning("no control %s", name);
+  return found;
+}
+
+QLineEdit* BoxOf(const QWidget& editor, const char* name) { return Find<QLineEdit>(editor, name); }
+QString TextOf(const QWidget& editor, const char* name) {
+  if (auto* box = editor.findChild<QLineEdit*>(QString::fromLatin1(name))) return box->text();
+  return Find<QLabel>(editor, name)->text();
+}
+// The key frame the editor shows: its number, the sign's count and the right wrist's x.
+QString Showing(const QWidget& editor) {
+  return TextOf(editor, "FrameNoTxt") + u'/' + TextOf(editor, "TotalFrameLbl") + u" x="_qs + TextOf(editor, "WristPos_0");
+}
+void Click(const QWidget& window, const char* name) { Find<QPushButton>(window, name)->click(); }
+
+// Picks an entry from a drop-down list the way a user does: open it, press Return.
+// Returns the messages shown on the way, each answered with OK.
+QStringList ChooseFromList(QComboBox& list, int index) {
+  return MessagesDuring([&list, index] {
+    list.setCurrentIndex(index);
+    list.showPopup();
+    QTest::keyClick(list.view(), Qt::Key_Return);
+  });
+}
+
+// Replaces a box's text by typing, keystroke by keystroke.
+void Type(QLineEdit& box, const QString& text) {
+  box.setFocus();
+  box.selectAll();
+  if (text.isEmpty())
+    QTest::keyClick(&box, Qt::Key_Backspace);
+  else
+    QTest::keyClicks(&box, text);
+}
+
+std::vector<float> Marks(const SignTable& table, int sign) {
+  std::vector<float> marks;
+  for (int f = 0; f < table.KeyFrameCount(sign); ++f) marks.push_back(table.Frame(sign, f).RightWristPos[0]);
+  return marks;
+}
+
+}  // namespace
+
+class PoseEditorTest : public QObject, private MainWindowHarness {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    SetUpProgram();
+    WriteFiles(0, 0, 742);
+    QVERIFY(SaveAngleFile(*EditorTable(), Dir() + "PositionBSL.csv"));
+  }
+  void cleanup() { TearDownProgram(); }
+
+  void opensFromTheEditMenuWithBothPanelsForTwoHands() {
+    MainWindow& window = ShowWindow();
+    PoseEditor& editor = OpenEditor();
+    QVERIFY(editor.isVisible());
+    QCOMPARE(editor.windowTitle(), QStringLiteral("British Sign Language (BSL)"));
+    auto* list = Find<QComboBox>(editor, "cmbIndex");
+    QCOMPARE(list->count(), 5);
+    QCOMPARE(list->itemText(2), QStringLiteral("three     "));
+    QCOMPARE(list->currentIndex(), -1);
+    QCOMPARE(list->placeholderText(), QStringLiteral("Sign Index"));
+
+    QVERIFY(Find<QGroupBox>(editor, "Frame3")->isEnabled());
+    QVERIFY(Find<QRadioButton>(editor, "Option1_0")->isChecked());
+    QVERIFY(Find<QGroupBox>(editor, "Frame1")->isVisible());
+    QVERIFY(!Find<QGroupBox>(editor, "Frame2")->isVisible());
+    QTest::mouseClick(Find<QRadioButton>(editor, "Option1_1"), Qt::LeftButton);
+    QVERIFY(!Find<QGroupBox>(editor, "Frame1")->isVisible());
+    QVERIFY(Find<QGroupBox>(editor, "Frame2")->isVisible());
+
+    // Every control can be found by a screen reader, by its caption or its label.
+    for (QWidget* control : editor.findChildren<QWidget*>()) {
+      if (qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractButton*>(control) ||
+          qobject_cast<QComboBox*>(control))
+        QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    }
+    QCOMPARE(BoxOf(editor, "FingerTx2_12")->accessibleName(),
+             QStringLiteral("Left Index finger column 2 row 1"));
+    QCOMPARE(BoxOf(editor, "WristPos_2")->accessibleName(), QStringLiteral("Right Wrist Position 3"));
+    // The designer's values before any sign is chosen.
+    QCOMPARE(TextOf(editor, "FingerTx_0"), QStringLiteral("-35"));
+    QCOMPARE(TextOf(editor, "FingerTx2_3"), QStringLiteral("35"));
+    QCOMPARE(TextOf(editor, "WristTx_1"), QStringLiteral("0"));
+
+    // Closing hides the single window; a one-hand system offers the "Right" panel only.
+    Click(editor, "cmdClose");
+    QVERIFY(!editor.isVisible());
+    window.ChooseSystem(2);
+    QCOMPARE(&OpenEditor(), &editor);
+    QCOMPARE(editor.windowTitle(), QStringLiteral("American Sign Language (ASL)"));
+    QVERIFY(!Find<QGroupBox>(editor, "Frame3")->isEnabled());
+    QTest::mouseClick(Find<QRadioButton>(editor, "Option1_1"), Qt::LeftButton);
+    QVERIFY(Find<QGroupBox>(editor, "Frame1")->isVisible());
+    QVERIFY(!Find<QGroupBox>(editor, "Frame2")->isVisible());
+  }
+
+  void keyFramesAreAddedAndDeleted() {
+    ShowWindow();
+    PoseEditor& editor = OpenEditor();
+    const SignTable& table = window_->Table();
+    auto* list = Find<QComboBox>(editor, "cmbIndex");
+    auto* frameNo = BoxOf(editor, "FrameNoTxt");
+
+    ChooseFromList(*list, 1);
+    QCOMPARE(MessagesDuring([&] { Click(editor, "DeleteCmd"); }), QStringList{"Cannot delete!"});
+    QCOMPARE(table.KeyFrameCount(1), 1);
+
+    // Add Frame while key frame 1 of 3 is shown appends key frame 4 and shows it.
+    ChooseFromList(*list, 2);
+    QCOMPARE(Showing(editor), "1/3 x=10");
+    Click(editor, "AddCmd");
+    QCOMPARE(Showing(editor), "4/4 x=0");
+    QCOMPARE(TextOf(editor, "VrateTxt"), QStringLiteral("1"));
+    QCOMPARE(TextOf(editor, "FingerTx2_0"), QStringLiteral("0"));
+    QCOMPARE(Marks(table, 2), (std::vector<float>{10, 20, 30, 0}));
+
+    // Delete Frame on key frame 1 of A B C D leaves B C D and shows B.
+    ChooseFromList(*list, 3);
+    Click(editor, "DeleteCmd");
+    QCOMPARE(Marks(table, 3), (std::vector<float>{2, 3, 4}));
+    QCOMPARE(Showing(editor), "1/3 x=2");
+    // Deleting the last key frame shows the new last one and names it.
+    Type(*frameNo, "3");
+    QCOMPARE(Showing(editor), "3/3 x=4");
+    Click(editor, "DeleteCmd");
+    QCOMPARE(Marks(table, 3), (std::vector<float>{2, 3}));
+    QCOMPARE(Showing(editor), "2/2 x=3");
+
+    // Frame numbers outside the sign change nothing.
+    QCOMPARE(MessagesDuring([&] { Type(*frameNo, "3"); }), QStringList{"Frame Number exceeds"});
+    QCOMPARE(MessagesDuring([&] { Type(*frameNo, ""); }), QStringList{});
+    QCOMPARE(MessagesDuring([&] { Type(*frameNo, "0"); }), QStringList{"Frame Number exceeds"});
+    const SignTable before = table;
+    for (const char* number : {"0", "9"}) {
+      frameNo->setText(QString::fromLatin1(number));
+      for (const char* button : {"cmdFrameLoad", "cmdSet", "DeleteCmd"})
+        QCOMPARE(MessagesDuring([&] { Click(editor, button); }), QStringList{"Frame Number exceeds"});
+    }
+    QVERIFY(table == before);
+    QVERIFY(!editor.TableModified());
+  }
+
+  void setStoresTheBoxesAndABoxWithoutANumberIsNamed() {
+    ShowWindow();
+    PoseEditor& editor = OpenEditor();
+    const SignTable& table = window_->Table();
+    ChooseFromList(*Find<QComboBox>(editor, "cmbIndex"), 2);
+    QVERIFY(!editor.FrameEdited());
+    Type(*BoxOf(editor, "FrameNoTxt"), "2");
+    Click(editor, "cmdFrameLoad");
+    QVERIFY(!editor.FrameEdited());
+
+    // A change in a box of the left hand marks the frame as edited too, and opening
+    // the sign list then asks before the change is lost.
+    Type(*BoxOf(editor, "FingerTx2_13"), "15");
+    QVERIFY(editor.FrameEdited());
+    std::shared_ptr<SeenMessageBox> seen = AnswerNextMessageBox(QMessageBox::Cancel);
+    auto* list = Find<QComboBox>(editor, "cmbIndex");
+    list->showPopup();
+    QVERIFY(seen->Shown);
+    QCOMPARE(seen->Text, QStringLiteral("Changes will be discarded"));
+    list->hidePopup();
+    QVERIFY(editor.FrameEdited());
+    QCOMPARE(TextOf(editor, "FingerTx2_13"), QStringLiteral("15"));
+    // So does a click into the frame number; Cancel keeps its text.
+    seen = AnswerNextMessageBox(QMessageBox::Cancel);
+    QTest::mouseClick(BoxOf(editor, "FrameNoTxt"), Qt::LeftButton);
+    QTRY_VERIFY(seen->Shown);
+    QCOMPARE(seen->Text, QStringLiteral("Changes will be discarded"));
+    QCOMPARE(TextOf(editor, "FrameNoTxt"), QStringLiteral("2"));
+    QVERIFY(editor.FrameEdited());
+    Type(*BoxOf(editor, "VrateTxt"), "2.5");
+    QCOMPARE(MessagesDuring([&] { Click(editor, "cmdSet"); }), QStringList{"Data updated"});
+    QCOMPARE(table.Frame(2, 1).LeftFinger[13], 15.0f);
+    QCOMPARE(table.Frame(2, 1).Rate, 2.5f);
+    QCOMPARE(table.Frame(2, 1).RightWristPos[0], 20.0f);
+    QVERIFY(!editor.FrameEdited());
+    QVERIFY(editor.TableModified());
+    QCOMPARE(TextOf(editor, "StatusLbl"), QString());
+
+    // Not a number: named, nothing stored, nothing drawn.
+    const SignTable before = table;
+    Type(*BoxOf(editor, "WristPos_1"), "abc");
+    QCOMPARE(TextOf(editor, "StatusLbl"), QStringLiteral("Right Wrist Position 2 is not a number"));
+    const int drawn = ControlsOf(*window_).handView->PicturesDrawn();
+    for (const char* button : {"cmdDisp", "cmdSet"})
+      QCOMPARE(MessagesDuring([&] { Click(editor, button); }),
+               QStringList{"Right Wrist Position 2 is not a number"});
+    QVERIFY(table == before);
+    QCOMPARE(ControlsOf(*window_).handView->PicturesDrawn(), drawn);
+
+    // Live: the hand follows each change, read leniently.
+    Type(*BoxOf(editor, "WristPos_1"), "12.5 mm");
+    QCOMPARE(TextOf(editor, "StatusLbl"), QString());
+    Type(*BoxOf(editor, "FingerTx_10"), "45");
+    QCOMPARE(window_->Engine().Hands()[0].Arthro(1, 0, 1), 45.0f);
+    QCOMPARE(window_->Engine().Hands()[0].pose(1), 12.5f);
+    QVERIFY(ControlsOf(*window_).handView->PicturesDrawn() > drawn);
+    // Without Live only "Disp" draws.
+    Find<QCheckBox>(editor, "LiveChk")->click();
+    Type(*BoxOf(editor, "FingerTx_10"), "30");
+    QCOMPARE(window_->Engine().Hands()[0].Arthro(1, 0, 1), 45.0f);
+    Click(editor, "cmdDisp");
+    QCOMPARE(window_->Engine().Hands()[0].Arthro(1, 0, 1), 30.0f);
+
+    // Arrow keys and the wheel spin a value, by 10 with Shift.
+    QLineEdit* box = BoxOf(editor, "FingerTx_10");
+    QTest::keyClick(box, Qt::Key_Up);
+    QCOMPARE(box->text(), QStringLiteral("31"));
+    QTest::keyClick(box, Qt::Key_Up, Qt::ShiftModifier);
+    QCOMPARE(box->text(), QStringLiteral("41"));
+    QTest::keyClick(box, Qt::Key_Down);
+    QCOMPARE(box->text(), QStringLiteral("40"));
+    const QPointF at(box->width() / 2.0, box->height() / 2.0);
+    QWheelEvent wheel(at, box->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::ShiftModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box, &wheel);
+    QCOMPARE(box->text(), QStringLiteral("30"));
+
+    // A stored key frame with a finger through the palm says so, and is stored anyway.
+    for (const char* name : {"FingerTx_19", "FingerTx_22", "FingerTx_25"}) Type(*BoxOf(editor, name), "90");
+    QCOMPARE(MessagesDuring([&] { Click(editor, "cmdSet"); }), QStringList{"Data updated"});
+    const QString status = TextOf(editor, "StatusLbl");
+    QVERIFY2(status.startsWith("Right middle finger tip segment passes through the right palm"),
+             qPrintable(status));
+    QCOMPARE(table.Frame(2, 1).RightFinger[25], 90.0f);
+  }
+
+  void addCharAddsASignThatIsEditedOnceChosen() {
+    ShowWindow();
+    PoseEditor& editor = OpenEditor();
+    const SignTable& table = window_->Table();
+    auto* list = Find<QComboBox>(editor, "cmbIndex");
+    ChooseFromList(*list, 1);
+
+    // Cancelled: nothing added.
+    AnswerNextModal<SignNameDialog>([](SignNameDialog& dialog) { dialog.reject(); });
+    Click(editor, "cmdAddChar");
+    QCOMPARE(table.SignCount, int16_t{5});
+
+    QString offered;
+    AnswerNextModal<SignNameDialog>([&offered](SignNameDialog& dialog) {
+      auto* name = Find<QLineEdit>(dialog, "NameTxt");
+      offered = name->text();
+      name->selectAll();
+      QTest::keyClicks(name, QStringLiteral("Z,\"long name"));  // the comma and quote are refused
+      Find<QPushButton>(dialog, "cmdOK")->click();
+    });
+    Click(editor, "cmdAddChar");
+    QCOMPARE(offered, QStringLiteral("*"));
+    QCOMPARE(table.SignCount, int16_t{6});
+    QCOMPARE(table.Signs[5].Name, QStringLiteral("Zlong name"));
+    QCOMPARE(list->count(), 6);
+    QCOMPARE(list->itemText(5), QStringLiteral("Zlong name"));
+    QCOMPARE(editor.CurrentSign(), 1);
+    QCOMPARE(Showing(editor), "1/1 x=0");
+    QCOMPARE(TextOf(editor, "VrateTxt"), QStringLiteral("1"));
+
+    // Set stores into the sign chosen before, not into the new one.
+    Type(*BoxOf(editor, "FingerTx_1"), "12");
+    QCOMPARE(MessagesDuring([&] { Click(editor, "cmdSet"); }), QStringList{"Data updated"});
+    QCOMPARE(table.Frame(1, 0).RightFinger[1], 12.0f);
+    QCOMPARE(table.Frame(5, 0).RightFinger[1], 0.0f);
+
+    // With all 257 slots in use there is no room for another.
+    auto full = PlainAngleTable(2, kSignSlots - 1);
+    QVERIFY(SaveAngleFile(*full, Dir() + "PositionINA.csv"));
+    window_->ChooseSystem(1);
+    OpenEditor();
+    QCOMPARE(MessagesDuring([&] { Click(editor, "cmdAddChar"); }), QStringList{"No free sign slot"});
+    QCOMPARE(table.SignCount, int16_t{kSignSlots});
+  }
+
+  void actionPlaysTheStoredKeyFramesAtTheMainWindowsSpeed() {
+    ShowWindow();
+    PoseEditor& editor = OpenEditor();
+    ChooseFromList(*Find<QComboBox>(editor, "cmbIndex"), 4);
+    QLineEdit* speed = ControlsOf(*window_).speedBox;
+    const struct {
+      const char* speed;
+      const char* message;
+    } refused[] = {{"", "Speed value cannot be empty!"},
+                   {"abc", "Speed value must be set!"},
+                   {"0.5", "Invalid speed value!"}};
+    for (const auto& c : refused) {
+      speed->setText(QString::fromLatin1(c.speed));
+      QCOMPARE(MessagesDuring([&] { Click(editor, "cmdAction"); }), QStringList{c.message});
+      QVERIFY(!window_->IsSpelling());
+    }
+
+    // Speed 2: a rate-1 key frame would need 2000 steps; it does not move.
+    speed->setText(QStringLiteral("2"));
+    const QStringList shown = MessagesDuring([&] {
+      Click(editor, "cmdAction");
+      WaitForWord(*window_);
+    });
+    QCOMPARE(shown, QStringList{"Frame number exceeds its limit!"});
+    QCOMPARE(window_->Engine().FrameCounter(), 0);
+    QCOMPARE(window_->Engine().Hands()[0].pose(0), 0.0f);  // the rest pose, set first
+
+    // Speed 4: exactly 1000 steps, 1001 pictures, ending on the stored key frame.
+    speed->setText(QStringLiteral("4"));
+    QCOMPARE(MessagesDuring([&] {
+               Click(editor, "cmdAction");
+               QVERIFY(window_->IsSpelling());
+               WaitForWord(*window_);
+             }),
+             QStringList{});
+    QCOMPARE(window_->Engine().FrameCounter(), 1001);
+    QCOMPARE(window_->Engine().Hands()[0].pose(0), 7.0f);
+  }
+
+  void closingAsksOnlyAboutStoredChangesNotSaved() {
+    MainWindow& window = ShowWindow();
+    PoseEditor& editor = OpenEditor();
+    SetWristTurnOfSignOne(editor, "33");
+
+    std::shared_ptr<SeenMessageBox> seen = AnswerNextMessageBox(QMessageBox::Cancel);
+    Click(editor, "cmdClose");
+    QVERIFY(seen->Shown);
+    QCOMPARE(seen->Title, QStringLiteral("Confirmation"));
+    QCOMPARE(seen->Text, QStringLiteral("Changes will be discarded"));
+    QCOMPARE(seen->Buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    QVERIFY(editor.isVisible());
+
+    // The main window asks the same before the changes are lost with the program.
+    seen = AnswerNextMessageBox(QMessageBox::Cancel);
+    QVERIFY(!window.close());
+    QVERIFY(seen->Shown);
+    QVERIFY(window.isVisible());
+
+    seen = AnswerNextMessageBox(QMessageBox::Ok);
+    Click(editor, "cmdClose");
+    QVERIFY(seen->Shown);
+    QVERIFY(!editor.isVisible());
+    QVERIFY(!editor.TableModified());
+    QCOMPARE(window.Table().Frame(1, 0).RightWristAngle[2], 33.0f);
+
+    // Set then Save: Close asks nothing.
+    SetWristTurnOfSignOne(OpenEditor(), "44");
+    AnswerSaveAs(QStringLiteral("saved"));
+    QCOMPARE(MessagesDuring([&] { Click(editor, "CmdSave"); }), QStringList{});
+    QVERIFY(!editor.TableModified());
+    SignTable reread = SignTable::WithHands(2);
+    QVERIFY(LoadAngleFile(reread, Dir() + "saved.csv"));
+    QCOMPARE(reread.Frame(1, 0).RightWristAngle[2], 44.0f);
+    QCOMPARE(MessagesDuring([&] { Click(editor, "cmdClose"); }), QStringList{});
+    QVERIFY(!editor.isVisible());
+
+    // A save that fails names the file and the reason and offers another place;
+    // declined, the edit stays in the table, marked as unsaved.
+    SetWristTurnOfSignOne(OpenEditor(), "55");
+    QVERIFY(QDir(Dir()).mkdir(QStringLiteral("taken.csv")));
+    auto offer = std::make_shared<SeenMessageBox>();
+    AnswerSaveAs(QStringLiteral("taken"), [&offer] { offer = AnswerNextMessageBox(QMessageBox::No); });
+    Click(editor, "CmdSave");
+    QVERIFY(offer->Shown);
+    // The reason stands between the file and the question.
+    const QString failed = QStringLiteral("The file could not be saved: ") + Dir() + QStringLiteral("taken.csv: ");
+    const QString question = QStringLiteral("\n\nSave it under another name or in another folder?");
+    QVERIFY2(offer->Text.startsWith(failed) && offer->Text.endsWith(question) &&
+                 offer->Text.size() > failed.size() + question.size(),
+             qPrintable(offer->Text));
+    QCOMPARE(offer->Buttons, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(editor.TableModified());
+    QCOMPARE(window.Table().Frame(1, 0).RightWristAngle[2], 55.0f);
+
+    // Accepted, the file dialog comes back and the edit is saved where the user says.
+    AnswerSaveAs(QStringLiteral("taken"), [&offer] {
+      offer = AnswerNextMessageBox(QMessageBox::Yes);
+      AnswerSaveAs(QStringLiteral("elsewhere"));
+    });
+    Click(editor, "CmdSave");
+    QVERIFY(offer->Shown);
+    QVERIFY(!editor.TableModified());
+    QVERIFY(LoadAngleFile(reread, Dir() + "elsewhere.csv"));
+    QCOMPARE(reread.Frame(1, 0).RightWristAngle[2], 55.0f);
+    Type(*BoxOf(editor, "WristTx_2"), "66");
+    MessagesDuring([&] { Click(editor, "cmdSet"); });
+
+    seen = AnswerNextMessageBox(QMessageBox::Ok);
+    QVERIFY(window.close());
+    QVERIFY(seen->Shown);
+  }
+
+  void theFrameCopyWindowHandsBackAKeyFrameItShowed() {
+    ShowWindow();
+    PoseEditor& editor = OpenEditor();
+    ChooseFromList(*Find<QComboBox>(editor, "cmbIndex"), 1);
+    auto right = [this] { return window_->Engine().Hands()[0].pose(0); };
+
+    QStringList shown;
+    float afterThree = -1;
+    AnswerNextModal<FrameCopyDialog>([&](FrameCopyDialog& copy) {
+      QCOMPARE(copy.windowTitle(), QStringLiteral("Form1"));
+      auto* list = Find<QComboBox>(copy, "cmbIndex");
+      QCOMPARE(list->placeholderText(), QStringLiteral("Characters"));
+      QCOMPARE(list->currentIndex(), -1);
+      ChooseFromList(*list, 2);
+      QCOMPARE(TextOf(copy, "TotalFrameLbl"), QStringLiteral("3"));
+      QCOMPARE(right(), 10.0f);
+      Type(*Find<QLineEdit>(copy, "FrameNoTxt"), "3");
+      Click(copy, "cmdPreview");
+      afterThree = right();
+      for (const char* number : {"4", "0"}) {
+        Type(*Find<QLineEdit>(copy, "FrameNoTxt"), number);
+        shown += MessagesDuring([&] { Click(copy, "cmdPreview"); });
+      }
+      Click(copy, "Command1");
+    });
+    Click(editor, "CopyCmd");
+    QCOMPARE(afterThree, 30.0f);
+    QCOMPARE(shown, (QStringList{"Frame number exceeds", "Frame number exceeds"}));
+    // The last key frame shown, in the boxes; the sign and frame edited are unchanged.
+    QCOMPARE(Showing(editor), "1/1 x=30");
+    QCOMPARE(editor.CurrentSign(), 1);
+    QCOMPARE(MessagesDuring([&] { Click(editor, "cmdSet"); }), QStringList{"Data updated"});
+    QCOMPARE(window_->Table().Frame(1, 0).RightWristPos[0], 30.0f);
+
+    // Opened again, OK without a choice hands back the same key frame; a number typed
+    // without "Preview" is not taken.
+    AnswerNextModal<FrameCopyDialog>([&](FrameCopyDialog& copy) {
+      QCOMPARE(Find<QComboBox>(copy, "cmbIndex")->currentIndex(), -1);
+      Click(copy, "Command1");
+    });
+    Type(*BoxOf(editor, "WristPos_0"), "0");
+    Click(editor, "CopyCmd");
+    QCOMPARE(TextOf(editor, "WristPos_0"), QStringLiteral("30"));
+    AnswerNextModal<FrameCopyDialog>([](FrameCopyDialog& copy) {
+      ChooseFromList(*Find<QComboBox>(copy, "cmbIndex"), 3);
+      Type(*Find<QLineEdit>(copy, "FrameNoTxt"), "2");
+      Click(copy, "Command1");
+    });
+    Click(editor, "CopyCmd");
+    QCOMPARE(TextOf(editor, "WristPos_0"), QStringLiteral("1"));
+    // Cancel leaves the boxes alone.
+    AnswerNextModal<FrameCopyDialog>([](FrameCopyDialog& copy) {
+      ChooseFromList(*Find<QComboBox>(copy, "cmbIndex"), 2);
+      Click(copy, "Command2");
+    });
+    Click(editor, "CopyCmd");
+    QCOMPARE(TextOf(editor, "WristPos_0"), QStringLiteral("1"));
+
+    // After a smaller table was loaded, the sign chosen before may be past its end.
+    auto small = PlainAngleTable(2, 1);
+    QVERIFY(SaveAngleFile(*small, Dir() + "PositionINA.csv"));
+    window_->ChooseSystem(1);
+    AnswerNextModal<FrameCopyDialog>([&](FrameCopyDialog& copy) {
+      shown = MessagesDuring([&] { Click(copy, "cmdPreview"); });
+      Click(copy, "Command1");
+    });
+    Click(editor, "CopyCmd");
+    QCOMPARE(shown, QStringList{"Channel number exceeds"});
+  }
+
+  void anEditedAmericanTableSavesAndReadsBack() {
+    QFile::remove(Dir() + "PositionASL.csv");
+    QVERIFY(QFile::copy(QStringLiteral(TOVARO_DATA_DIR "/PositionASL.csv"), Dir() + "PositionASL.csv"));
+    WriteSettingsFile(0, 2, 742);
+    ShowWindow();
+    PoseEditor& editor = OpenEditor();
+    auto* list = Find<QComboBox>(editor, "cmbIndex");
+    const int a = list->findText(QStringLiteral("A"), Qt::MatchStartsWith);
+    QVERIFY(a > 0);
+    ChooseFromList(*list, a);
+    QLineEdit* box = BoxOf(editor, "FingerTx_13");
+    const QString old = box->text();
+    QTest::keyClick(box, Qt::Key_Up, Qt::ShiftModifier);
+    QVERIFY(box->text() != old);
+    QCOMPARE(MessagesDuring([&] { Click(editor, "cmdSet"); }), QStringList{"Data updated"});
+    AnswerSaveAs(QStringLiteral("edited"));
+    QCOMPARE(MessagesDuring([&] { Click(editor, "CmdSave"); }), QStringList{});
+
+    SignTable reread = SignTable::WithHands(1);
+    QVERIFY(LoadAngleFile(reread, Dir() + "edited.csv"));
+    QCOMPARE(reread.Frame(a, 0).RightFinger[13], box->text().toFloat());
+    // The files differ in exactly that value: finger element 13 is field 7 + 13 of a
+    // key-frame line.
+    const QList<QByteArray> before = FileContents(Dir() + "PositionASL.csv").split('\n');
+    const QList<QByteArray> after = FileContents(Dir() + "edited.csv").split('\n');
+    QCOMPARE(after.size(), before.size());
+    QStringList changed;
+    for (qsizetype line = 0; line < before.size(); ++line) {
+      const QList<QByteArray> was = before[line].split(','), is = after[line].split(',');
+      QCOMPARE(is.size(), was.size());
+      for (qsizetype field = 0; field < was.size(); ++field)
+        if (was[field] != is[field]) changed << QStringLiteral("field %1").arg(field);
+    }
+    QCOMPARE(changed, QStringList{"field 20"});
+  }
+
+ private:
+  // Answers the next "File Save" window with `name`, then runs `next`.
+  static void AnswerSaveAs(const QString& name, const std::function<void()>& next = {}) {
+    AnswerNextModal<FileDialog>([name, next](FileDialog& dialog) {
+      QCOMPARE(Find<QLabel>(dialog, "Label")->text(), QStringLiteral("File Save"));
+      Find<QLineEdit>(dialog, "FileName")->setText(name);
+      Find<QPushButton>(dialog, "cmload")->click();
+      if (next) next();
+    });
+  }
+
+  // Chooses sign 1, types the right wrist's turn and sets it.
+  static void SetWristTurnOfSignOne(PoseEditor& editor, const char* turn) {
+    ChooseFromList(*Find<QComboBox>(editor, "cmbIndex"), 1);
+    Type(*BoxOf(editor, "WristTx_2"), turn);
+    MessagesDuring([&] { Click(editor, "cmdSet"); });
+  }
+
+  PoseEditor& OpenEditor() {
+    MenusOf(*window_).mnuEdit->trigger();
+    auto* editor = window_->findChild<PoseEditor*>(QStringLiteral("EditFrm2"));
+    if (!editor) qFatal("the pose editor did not open");
+    // Focus events reach only the active window, and the editor watches them.
+    if (!QTest::qWaitForWindowActive(editor)) qWarning("the pose editor did not become active");
+    return *editor;
+  }
+};
+
+TOVARO_GUI_TEST(PoseEditorTest);
+
+#include "pose_editor_test.moc"

@@ -1,0 +1,313 @@
+#include "gui/main_window/main_window.h"
+
+#include "gui/main_window/desktop_program.h"
+#include "gui/dialogs/font_dialog.h"
+#include "gui/dialogs/language_dialog.h"
+#include "shell/settings_file.h"
+#include "gui/dialogs/system_choice_dialog.h"
+#include "support/file_contents.h"
+#include "support/find_child.h"
+#include "support/gui_test_suites.h"
+#include "support/main_window_harness.h"
+#include "support/main_window_lookup.h"
+#include "support/modal_answer.h"
+#include "gui/dialogs/about_dialog.h"
+#include "gui/main_window/clickable_label.h"
+#include "gui/practice/practice_window.h"
+#include "shell/answer_check.h"
+#include "shell/caption_table.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QtTest>
+
+#include <algorithm>
+#include <utility>
+
+class MainWindowLanguageTest : public QObject, private MainWindowHarness {
+  Q_OBJECT
+
+ private slots:
+  void init() { SetUpProgram(); }
+  void cleanup() { TearDownProgram(); }
+
+  // Which note each locale marks is the language window's own test; here the system's
+  // locale reaches it at start-up and the choice is kept.
+  void theFirstRunAsksWithAPreselectionFromTheSystem_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("preselected");
+    QTest::newRow("Japanese") << "ja_JP" << 1;
+    QTest::newRow("French") << "fr_FR" << 0;
+  }
+
+  void theFirstRunAsksWithAPreselectionFromTheSystem() {
+    QFETCH(QString, locale);
+    QFETCH(int, preselected);
+    WriteFiles(-1, 0);
+
+    int shownOption = -1;
+    AnswerNextModal<LanguageDialog>([&](LanguageDialog& language) {
+      shownOption = Child<QRadioButton>(language, "OptionButton1_1")->isChecked() ? 1 : 0;
+      Child<QPushButton>(language, "Command1")->click();
+    });
+    MainWindow& window = StartWindow(locale);
+    QVERIFY(started_);
+    QCOMPARE(shownOption, preselected);
+    QCOMPARE(window_->CurrentSettings().InterfaceLanguage, int16_t(preselected));
+    QCOMPARE(ControlsOf(window).startButton->text(),
+             preselected == 1 ? QStringLiteral("スタート") : QStringLiteral("Start"));
+
+    // The choice is kept, so the next start does not ask.
+    window.close();
+    QVERIFY(FileContents(Dir() + kSettingsFileName)
+                .startsWith(preselected == 1 ? "Message, 1 \r\n" : "Message, 0 \r\n"));
+  }
+
+  void cancellingTheFirstRunEndsTheProgram() {
+    WriteFiles(-1, 0);
+    const QByteArray before = FileContents(Dir() + kSettingsFileName);
+
+    AnswerNextModal<LanguageDialog>([](LanguageDialog& language) { Child<QPushButton>(language, "Command2")->click(); });
+    MainWindow& window = StartWindow(QStringLiteral("ja_JP"));
+    QVERIFY(!started_);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window_->CurrentSettings().InterfaceLanguage, int16_t{-1});
+    window_.reset();
+
+    // The program itself ends there, without showing its window or writing the settings,
+    // so the next start asks again.
+    bool shown = false;
+    AnswerNextModal<LanguageDialog>([](LanguageDialog& language) { QTest::keyClick(&language, Qt::Key_Escape); });
+    const int exitCode = RunDesktopProgram(Dir(), [&shown](MainWindow& program) {
+      shown = true;
+      program.close();
+      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    });
+    QVERIFY(!shown);
+    QCOMPARE(exitCode, 0);
+    QCOMPARE(FileContents(Dir() + kSettingsFileName), before);
+  }
+
+  void theJapaneseInterfaceCaptionsTheMainWindowAndTheSystemChoice() {
+    WriteFiles(1, 4);
+    MainWindow& window = StartWindow();
+    QVERIFY(started_);
+    const MainWindowMenus menus = MenusOf(window);
+    const MainWindowControls ui = ControlsOf(window);
+    // The rows without Japanese keep their English captions.
+    const std::pair<QString, QString> captions[] = {
+        {menus.FileMenus->title(), "ファイル"}, {menus.mnuOpen->text(), "Open"}, {menus.mnuExit->text(), "終了"},
+        {menus.ToolMenus->title(), "ツール"}, {menus.mnuOption->text(), "指文字言語選択"},
+        {menus.mnuList->text(), "単語リスト"}, {menus.mnuQuiz->text(), "練習"},
+        {menus.mnuLang->text(), "Language Option"}, {menus.mnuFont->text(), "Font Selection"},
+        {menus.HelpMenus->title(), "ヘルプ"}, {menus.mnuAbout->text(), "バージョン情報"},
+        {menus.mnuIndonesianHelp->text(), "インドネシア語"}, {ui.viewPointGroup->title(), "View Point"},
+        {ui.homeButton->text(), "ホーム"}, {ui.startButton->text(), "スタート"},
+        {ui.viewPointOptions[0]->text(), "読み手"}, {ui.viewPointOptions[1]->text(), "自分"},
+        {ui.speedLabel->text(), "速度"}, {ui.percentLabel->text(), "%"}, {ui.numericBox->text(), "数字"},
+        {ui.wordLabel->text(), "単語"}, {ui.readingLabel->text(), "振り仮名"},
+        {ui.systemLabel->text(), "日本手話 (JSL)"}};
+    for (const auto& [shown, expected] : captions) QCOMPARE(shown, expected);
+    for (QWidget* control : std::initializer_list<QWidget*>{ui.startButton, ui.viewPointGroup, ui.speedLabel})
+      QCOMPARE(control->font(), window.FontObjects()[1]);
+
+    // The system choice, shown from the menu, in Japanese and in the interface font.
+    QStringList options;
+    AnswerNextModal<SystemChoiceDialog>([&options](SystemChoiceDialog& choice) {
+      for (QRadioButton* option : Children<QRadioButton, 6>(choice, "Option1")) options << option->text();
+      Child<QPushButton>(choice, "cmdOK")->click();
+    });
+    menus.mnuOption->trigger();
+    QCOMPARE(options, (QStringList{"イギリス手話 (BSL)", "インドネシア指文字", "アメリカ手話 (ASL)",
+                                   "派生 ASL アルファベット", "日本手話 (JSL)", "韓国手話 (KSL)"}));
+    QCOMPARE(Child<QPushButton>(window.OptionWindow(), "cmdOK")->font(), window.FontObjects()[1]);
+  }
+
+  void languageOptionRecaptionsEveryWindowAndReloadsTheSystem() {
+    WriteFiles(0, 4);
+    MainWindow& window = StartWindow(QStringLiteral("ja_JP"));
+    SystemChoiceDialog& choice = window.OptionWindow();  // a window that already exists follows too
+    QCOMPARE(Child<QRadioButton>(choice, "Option1_4")->text(), QStringLiteral("Japanese Sign Language (JSL)"));
+    QCOMPARE(ControlsOf(window).readingLabel->text(), QStringLiteral("Katakana"));
+
+    // Each time the language window is answered: the language it offers is the current
+    // one (not the system's), every window follows the language chosen with OK, and the
+    // system is laid out and loaded again (a table with other signs beside the program
+    // tells a reload apart); Cancel keeps the language and reloads nothing, and after a
+    // Cancel, OK on the offered language keeps it rather than cancelling.
+    const struct {
+      int signsBeside;
+      int choose;  // -1: the offered option as it is
+      bool ok;
+      int16_t language;
+      int16_t signCount;
+    } answers[] = {{50, 1, true, 1, 51}, {40, 0, false, 1, 51}, {40, -1, true, 1, 41}, {40, 0, true, 0, 41}};
+    for (const auto& answer : answers) {
+      const int16_t before = window_->CurrentSettings().InterfaceLanguage;
+      QVERIFY(WriteAngleTable(Dir() + "PositionJSL.csv", 1, answer.signsBeside));
+      int shownOption = -1;
+      AnswerNextModal<LanguageDialog>([&](LanguageDialog& language) {
+        shownOption = Child<QRadioButton>(language, "OptionButton1_1")->isChecked() ? 1 : 0;
+        if (answer.choose >= 0)
+          QTest::mouseClick(Child<QRadioButton>(language, answer.choose == 1 ? "OptionButton1_1" : "OptionButton1_0"),
+                            Qt::LeftButton);
+        Child<QPushButton>(language, answer.ok ? "Command1" : "Command2")->click();
+      });
+      MenusOf(window).mnuLang->trigger();
+      QCOMPARE(shownOption, before);
+      QCOMPARE(window_->CurrentSettings().InterfaceLanguage, answer.language);
+      QCOMPARE(window_->Table().SignCount, answer.signCount);
+      const bool japanese = answer.language == 1;
+      QCOMPARE(ControlsOf(window).startButton->text(), QString(japanese ? "スタート" : "Start"));
+      QCOMPARE(MenusOf(window).ToolMenus->title(), QString(japanese ? "ツール" : "Tool"));
+      QCOMPARE(ControlsOf(window).readingLabel->text(), QString(japanese ? "振り仮名" : "Katakana"));
+      QCOMPARE(ControlsOf(window).systemLabel->text(),
+               QString(japanese ? "日本手話 (JSL)" : "Japanese Sign Language (JSL)"));
+      QCOMPARE(Child<QRadioButton>(choice, "Option1_4")->text(), ControlsOf(window).systemLabel->text());
+      QCOMPARE(ControlsOf(window).startButton->font(), window.FontObjects()[answer.language]);
+      QCOMPARE(Child<QPushButton>(choice, "cmdOK")->font(), window.FontObjects()[answer.language]);
+    }
+  }
+
+  void aFontChangeRunsTheSetUpAgain() {
+    WriteFiles(1, 5);
+    MainWindow& window = StartWindow();
+    window.HangulInputMethod();
+    QVERIFY(window.HangulMode());
+    ControlsOf(*window_).handView->View().ViewAzimuth = 77.0f;
+    ControlsOf(*window_).handView->View().ViewDistance = 300.0f;
+
+    QStringList listed;
+    AnswerNextModal<FontDialog>([&listed](FontDialog& fonts) {
+      for (int i = 0; i < fonts.CmbJp->count(); ++i) listed << fonts.CmbJp->itemText(i);
+      fonts.CmbJp->setEditText(QStringLiteral("IPAGothic"));
+      fonts.TxtJp->setText(QStringLiteral("15"));
+      fonts.CmbKr->setEditText(QStringLiteral("NanumGothic"));
+      fonts.TxtKr->setText(QStringLiteral("13"));
+      fonts.btnOK->click();
+    });
+    MenusOf(window).mnuFont->trigger();
+    QCOMPARE(listed, (QStringList{"IPAGothic", "IPAMincho"}));
+    QCOMPARE(window_->CurrentSettings().Fonts[JapaneseFont], (FontDescription{QStringLiteral("IPAGothic"), 15}));
+    QCOMPARE(window_->CurrentSettings().Fonts[KoreanFont], (FontDescription{QStringLiteral("NanumGothic"), 13}));
+
+    // The set-up ran again: new font objects on every control, the view reset, and the
+    // system laid out afresh in roman-letter Korean.
+    const QFont& japanese = window.FontObjects()[JapaneseFont];
+    QCOMPARE(japanese.family(), QStringLiteral("IPAGothic"));
+    QCOMPARE(japanese.pointSize(), 15);
+    QVERIFY(japanese.bold());
+    QCOMPARE(ControlsOf(window).startButton->font(), japanese);
+    QCOMPARE(ControlsOf(window).systemLabel->font().pointSize(), 15);
+    QCOMPARE(ControlsOf(window).readingBox->font(), window.FontObjects()[KoreanFont]);
+    QCOMPARE(window.FontObjects()[KoreanFont].pointSize(), 13);
+    QCOMPARE(ControlsOf(*window_).handView->View().ViewAzimuth, ViewState{}.ViewAzimuth);
+    QCOMPARE(ControlsOf(*window_).handView->View().ViewDistance, ViewState{}.ViewDistance);
+    QVERIFY(!window.HangulMode());
+
+    // A Cancel stores nothing and leaves the view alone (a refused size is the font
+    // window's own test: it stays open until the user cancels).
+    ControlsOf(*window_).handView->View().ViewAzimuth = 77.0f;
+    AnswerNextModal<FontDialog>([](FontDialog& fonts) {
+      fonts.TxtJp->setText(QStringLiteral("30"));
+      fonts.btnCancel->click();
+    });
+    MenusOf(window).mnuFont->trigger();
+    QCOMPARE(window_->CurrentSettings().Fonts[JapaneseFont].Size, int16_t{15});
+    QCOMPARE(ControlsOf(*window_).handView->View().ViewAzimuth, 77.0f);
+
+    // Kept at exit.
+    window.close();
+    QVERIFY(FileContents(Dir() + kSettingsFileName).contains("JapaneseFont,IPAGothic, 15 \r\n"));
+  }
+
+  // The learner controls, the menus that drive them and the practice window, under the
+  // Japanese interface: each has its own Japanese caption, and a control is read out by
+  // the caption it shows.
+  void theJapaneseInterfaceCaptionsTheLearnerAndPracticeControls() {
+    WriteFiles(1, 4);
+    MainWindow& window = StartWindow();
+    QVERIFY(started_);
+    const CaptionTable captions;
+    const auto japanese = [](const QString& text) {
+      return !text.isEmpty() && std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3000; });
+    };
+    // The entries that name their keys keep them after a tab.
+    const auto caption = [](const QAction* action) { return action->text().section(u'\t', 0, 0); };
+    for (const char* name : {"mnuExport", "mnuReplay", "mnuPause", "mnuStop", "mnuStepBack", "mnuStepForward",
+                             "mnuFront", "mnuSignersEye", "mnuLeftSide", "mnuRightSide", "mnuAbove",
+                             "mnuLeftHanded", "mnuChart"}) {
+      const auto* action = window.findChild<QAction*>(QString::fromLatin1(name));
+      QVERIFY2(action != nullptr, name);
+      QVERIFY2(japanese(caption(action)), name);
+    }
+    QCOMPARE(window.findChild<QAction*>("mnuPause")->text(), QStringLiteral("一時停止／再開\tSpace"));
+    for (const char* name : {"PlayMenus", "SlowMotionMenus", "ViewMenus"}) {
+      const auto* menu = window.findChild<QMenu*>(QString::fromLatin1(name));
+      QVERIFY2(menu != nullptr && japanese(menu->title()), name);
+    }
+    for (const char* name : {"chkNatural", "cmdReplay", "chkLetters"}) {
+      const auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(name));
+      QVERIFY2(button != nullptr && japanese(button->text()), name);
+      QCOMPARE(button->accessibleName(), button->text());
+    }
+    QCOMPARE(window.findChild<QCheckBox*>("chkNatural")->text(), QStringLiteral("自然な手"));
+    QCOMPARE(window.findChild<QCheckBox*>("chkLetters")->text(), QStringLiteral("文字を表示"));
+
+    window.findChild<QAction*>("mnuChart")->trigger();
+    QWidget* chart = window.findChild<QWidget*>("ChartFrm");
+    QVERIFY(chart != nullptr);
+    QVERIFY(japanese(chart->windowTitle()));
+    QCOMPARE(chart->accessibleName(), chart->windowTitle());
+    chart->close();
+
+    PracticeWindow practice;
+    practice.SetCaptions(captions, 1, window.FontObjects()[1]);
+    for (const char* name : {"chkTypedAnswer", "chkAdaptSpeed"}) {
+      const auto* box = practice.findChild<QCheckBox*>(QString::fromLatin1(name));
+      QVERIFY2(japanese(box->text()), name);
+      QCOMPARE(box->accessibleName(), box->text());
+    }
+    QCOMPARE(practice.findChild<QCheckBox*>("chkTypedAnswer")->text(), QStringLiteral("答えを入力する"));
+    QCOMPARE(practice.findChild<QCheckBox*>("chkAdaptSpeed")->text(), QStringLiteral("速度を自動調整"));
+    QCOMPARE(practice.findChild<QLineEdit*>("txtAnswer")->accessibleName(), QStringLiteral("あなたの答え"));
+    for (const char* name : {"spnShortest", "spnLongest"}) {
+      const auto* box = practice.findChild<QSpinBox*>(QString::fromLatin1(name));
+      QVERIFY2(japanese(box->accessibleName()) && japanese(box->specialValueText()), name);
+    }
+    for (const QLabel* label : practice.findChildren<QLabel*>())
+      if (!label->text().isEmpty() && label->text() != QStringLiteral("%"))
+        QVERIFY2(japanese(label->text()), qPrintable(label->text()));
+    PracticeScore score;
+    score.Count(true);
+    practice.ShowScore(score);
+    QCOMPARE(practice.findChild<QLabel*>("lblScore")->text(), QStringLiteral("正解 1 / 1、連続 1"));
+    practice.ShowResult(false, QStringLiteral("ねこ"), QStringLiteral("ねご"));
+    QCOMPARE(practice.findChild<QLabel*>("lblResult")->text(), QStringLiteral("\u2718 正解は「ねこ」、入力は「ねご」"));
+  }
+
+  void aboutShowsTheProductAndItsVersion() {
+    WriteFiles(0, 0);
+    MainWindow& window = StartWindow();
+    QStringList seen;
+    AnswerNextModal<AboutDialog>([&seen](AboutDialog& about) {
+      seen << Child<QLabel>(about, "ProductName")->text() << Child<QLabel>(about, "VersionText")->text();
+      Child<QPushButton>(about, "cmdOK")->click();
+    });
+    MenusOf(window).mnuAbout->trigger();
+    QCOMPARE(seen, (QStringList{"Tovaro", "Version " TOVARO_VERSION}));
+    QVERIFY(!window.AboutWindow().isVisible());
+  }
+};
+
+TOVARO_GUI_TEST(MainWindowLanguageTest);
+
+#include "main_window_language_test.moc"

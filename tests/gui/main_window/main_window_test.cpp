@@ -1,0 +1,580 @@
+#include "gui/main_window/main_window.h"
+
+#include "gui/dialogs/system_choice_dialog.h"
+#include "convert/sign_class.h"
+#include "support/file_contents.h"
+#include "support/find_child.h"
+#include "support/gui_test_suites.h"
+#include "support/list_items.h"
+#include "support/main_window_harness.h"
+#include "support/main_window_lookup.h"
+#include "support/modal_answer.h"
+#include "gui/dialogs/file_dialog.h"
+
+#include <QtTest>
+
+namespace {
+
+// Where on the drawing area a ninth lies: column and row 0..2.
+QPoint NinthOf(const QWidget& area, int column, int row) {
+  return {area.width() * (2 * column + 1) / 6, area.height() * (2 * row + 1) / 6};
+}
+
+// The middle of the lit pixels of a picture, as a fraction of its width and height.
+QPointF LitCentre(const QImage& picture) {
+  double sumX = 0, sumY = 0, count = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x)
+      if (qGray(picture.pixel(x, y)) > 30) {
+        sumX += x;
+        sumY += y;
+        ++count;
+      }
+  if (count == 0) return {-1, -1};
+  return {sumX / count / picture.width(), sumY / count / picture.height()};
+}
+
+// Presses Start, waits for the word to end and returns the messages it showed.
+QStringList PressStart(MainWindow& window) {
+  const QStringList shown =
+      MessagesDuring([&window] { ControlsOf(window).startButton->click(); });
+  WaitForWord(window);
+  return shown;
+}
+
+// The input area as the user sees it: the system's name, then each box shown with its
+// caption, the Hangul button and the Numeric box.
+QString Layout(const MainWindowControls& ui) {
+  QStringList parts{ui.systemLabel->text()};
+  const auto box = [&parts](const QLabel* label, const QWidget* field, const char* name) {
+    const QString caption = label->isHidden() ? QString() : label->text() + u": "_qs;
+    parts << caption + (field->isHidden() ? u"-"_qs : QString::fromLatin1(name));
+  };
+  box(ui.wordLabel, ui.wordBox, "word");
+  box(ui.readingLabel, ui.readingBox, "reading");
+  if (!ui.hangulModeButton->isHidden()) parts << u"Hangul"_qs;
+  if (!ui.numericBox->isHidden()) parts << (ui.numericBox->isChecked() ? u"[x] numeric"_qs : u"[ ] numeric"_qs);
+  return parts.join(u" | ");
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject, private MainWindowHarness {
+  Q_OBJECT
+
+ private slots:
+  void init() { SetUpProgram(); }
+  void cleanup() { TearDownProgram(); }
+
+  void startsInEnglishWithBslWhenThereIsNoSettingsFile() {
+    WriteTables();
+    const QStringList shown = MessagesDuring([this] { StartWindow(); });
+    MainWindow& window = *window_;
+    QVERIFY(started_);
+    QVERIFY(shown.isEmpty());
+
+    QCOMPARE(window_->CurrentSettings().InterfaceLanguage, int16_t{0});
+    QCOMPARE(window_->CurrentSettings().SystemIndex, int16_t{0});
+    QCOMPARE(ControlsOf(window).speedBox->text(), QStringLiteral("100"));
+    QVERIFY(!MenusOf(window).mnuEdit->isVisible());
+    QVERIFY(!MenusOf(window).mnuBmp->isVisible());
+    QVERIFY(MenusOf(window).mnuExport->isVisible());
+    QCOMPARE(ControlsOf(window).systemLabel->text(), QStringLiteral("British Sign Language (BSL)"));
+    QCOMPARE(ControlsOf(window).startButton->text(), QStringLiteral("Start"));
+    QCOMPARE(window_->Table().HandCount, int16_t{2});
+    QCOMPARE(window_->Table().SignCount, int16_t{28});
+
+    QVERIFY(!QFile::exists(Dir() + kSettingsFileName));
+    window.close();
+    QCOMPARE(FileContents(Dir() + kSettingsFileName),
+             QByteArray("Message, 0 \r\nLanguage, 0 \r\nEnglishFont,Times New Roman, 10 \r\n"
+                        "JapaneseFont,System, 10 \r\nKoreanFont,Arial Unicode MS, 12 \r\n"
+                        "Speed, 100 \r\nEditable, 0 \r\n"));
+  }
+
+  void naturalHandsAreChosenInTheViewPointPanelRememberedAndFallBack() {
+    WriteFiles(0, 2);
+    MainWindow& window = StartWindow();
+    QCheckBox* box = ControlsOf(window).viewPointGroup->findChild<QCheckBox*>(QStringLiteral("chkNatural"));
+    QVERIFY(box != nullptr);
+    QCOMPARE(box->accessibleName(), QStringLiteral("Natural hands"));
+    QVERIFY(!box->isChecked());
+    HandView& area = *ControlsOf(window).handView;
+    const QImage classic = area.grabFramebuffer();
+
+    box->click();
+    QCOMPARE(area.Appearance(), HandAppearance::Natural);
+    const QImage natural = area.grabFramebuffer();
+    QVERIFY(natural != classic);
+    // The calm ground is not the classic black, and the hand is drawn on it.
+    QVERIFY(qGray(natural.pixel(1, 1)) > 10);
+    QVERIFY(LitCentre(natural).x() > 0.2);
+
+    // Natural hands that cannot be drawn fall back to the classic ones with their message.
+    const MainWindowControls ui = ControlsOf(window);
+    const QStringList shown = MessagesDuring([&ui] {
+      emit ui.handView->naturalHandsUnavailable(QStringLiteral("no shaders here"));
+      QTest::qWait(100);
+    });
+    QCOMPARE(shown, QStringList{"no shaders here"});
+    QVERIFY(!ui.naturalHandsBox->isChecked());
+    QCOMPARE(ui.handView->Appearance(), HandAppearance::Classic);
+    QCOMPARE(window.CurrentSettings().Appearance, HandAppearance::Classic);
+    box->click();
+    window.close();
+    QVERIFY(FileContents(Dir() + kSettingsFileName).endsWith("Editable, 0 \r\nAppearance,Natural\r\n"));
+  }
+
+  // A folder where the settings file belongs can be neither read nor replaced; the user
+  // is told, rather than finding old settings at the next start.
+  void settingsThatCannotBeWrittenAreReportedAtExit() {
+    WriteTables();
+    QVERIFY(QDir(Dir()).mkdir(kSettingsFileName));
+    MessagesDuring([this] { StartWindow(); });
+    MainWindow& window = *window_;
+    window.show();
+    const QStringList shown = MessagesDuring([&window] { window.close(); });
+    QCOMPARE(shown, QStringList{"The settings could not be written to " + Dir() + kSettingsFileName});
+    QVERIFY(!window.isVisible());
+  }
+
+  void exitWritesWhatChangedAndTheEditingCodeShowsItsMenus() {
+    WriteFiles(7, 2, 742);
+    MainWindow& window = StartWindow();
+    // A language the interface has no captions for would leave every caption empty: the
+    // interface starts in English.
+    QCOMPARE(window.CurrentSettings().InterfaceLanguage, int16_t{0});
+    QCOMPARE(ControlsOf(window).startButton->text(), QStringLiteral("Start"));
+    QCOMPARE(ControlsOf(window).systemLabel->text(), QStringLiteral("American Sign Language (ASL)"));
+    QVERIFY(MenusOf(window).mnuEdit->isVisible());
+    QVERIFY(MenusOf(window).mnuBmp->isVisible());
+    // Entries whose windows come later are there, and disabled.
+    for (QAction* ready : {MenusOf(window).mnuOpen, MenusOf(window).mnuExport, MenusOf(window).mnuBmp,
+                           MenusOf(window).mnuOption, MenusOf(window).mnuEdit, MenusOf(window).mnuLang,
+                           MenusOf(window).mnuFont, MenusOf(window).mnuAbout, MenusOf(window).mnuEnglishHelp,
+                           MenusOf(window).mnuList, MenusOf(window).mnuQuiz})
+      QVERIFY2(ready->isEnabled(), qPrintable(ready->objectName()));
+
+    ControlsOf(window).speedBox->setText(QStringLiteral("12.25"));
+    MenusOf(window).mnuExit->trigger();
+    QVERIFY(!window.isVisible());
+    const QByteArray written = FileContents(Dir() + kSettingsFileName);
+    QVERIFY(written.startsWith("Message, 0 \r\nLanguage, 2 \r\n"));
+    QVERIFY(written.contains("Speed, 12.25 \r\n"));
+    QVERIFY(written.endsWith("Editable, 742 \r\n"));
+  }
+
+  void aWrongCaseFourthKeyKeepsWhatCameBeforeIt() {
+    WriteTables();
+    QVERIFY(WriteFileContents(Dir() + kSettingsFileName,
+                      "Message, 1 \r\nLanguage, 2 \r\nEnglishFont,DejaVu Sans, 11 \r\n"
+                      "japaneseFont,IPAGothic, 14 \r\nKoreanFont,Gulim, 9 \r\nSpeed, 55 \r\n"
+                      "Editable, 742 \r\n"));
+    const QStringList shown = MessagesDuring([this] { StartWindow(); });
+    MainWindow& window = *window_;
+    QCOMPARE(shown, QStringList{"Initial file could not be loaded"});
+
+    QCOMPARE(window_->CurrentSettings().InterfaceLanguage, int16_t{1});
+    QCOMPARE(window_->CurrentSettings().SystemIndex, int16_t{2});
+    QCOMPARE(window_->CurrentSettings().Fonts[0], (FontDescription{QStringLiteral("DejaVu Sans"), 11}));
+    QCOMPARE(window_->CurrentSettings().Fonts[1], DefaultFonts()[1]);
+    QCOMPARE(window_->CurrentSettings().Fonts[2], DefaultFonts()[2]);
+    QCOMPARE(ControlsOf(window).speedBox->text(), QStringLiteral("100"));
+    QCOMPARE(window_->CurrentSettings().EditableCode, int16_t{0});
+    QVERIFY(!MenusOf(window).mnuEdit->isVisible());
+
+    // The interface fonts: bold, and the captions of the Japanese interface in the
+    // Japanese font, the system's name underlined.
+    QCOMPARE(window.FontObjects()[0].family(), QStringLiteral("DejaVu Sans"));
+    QCOMPARE(window.FontObjects()[0].pointSize(), 11);
+    QVERIFY(window.FontObjects()[0].bold());
+    QVERIFY(ControlsOf(window).systemLabel->font().underline());
+    QCOMPARE(ControlsOf(window).systemLabel->font().family(), window.FontObjects()[1].family());
+  }
+
+  void eachSystemLaysOutItsBoxesAndCaptions() {
+    WriteFiles(0, 0);
+    MainWindow& window = StartWindow();
+    const MainWindowControls ui = ControlsOf(window);
+    const char* names[] = {"British Sign Language (BSL)", "Indonesian Alphabet",
+                           "American Sign Language (ASL)", "Derived ASL Alphabet"};
+    for (int16_t system = 0; system <= 3; ++system) {
+      window.ChooseSystem(system);
+      QCOMPARE(Layout(ui), QString::fromLatin1(names[system]) + " | - | Word: reading");
+      QCOMPARE(ui.readingBox->font().pointSize(), 12);
+      QCOMPARE(ui.readingBox->font().family(), window.FontObjects()[0].family());
+      QVERIFY(!ui.readingBox->testAttribute(Qt::WA_InputMethodEnabled));
+      QCOMPARE(window_->Table().HandCount, int16_t(system <= 1 ? 2 : 1));
+      QCOMPARE(window_->Table().ColumnCount, int16_t(system <= 1 ? 103 : 52));
+      QCOMPARE(window.Signs().LanguageIndex(), int{system});
+      QVERIFY(!window_->NumericMode());
+    }
+
+    window.ChooseSystem(4);
+    QCOMPARE(Layout(ui), "Japanese Sign Language (JSL) | Word: word | Katakana: reading | [ ] numeric");
+    QCOMPARE(ui.readingBox->font(), window.FontObjects()[1]);
+    QCOMPARE(ui.wordBox->font(), window.FontObjects()[0]);  // romaji
+    QCOMPARE(window_->Signs().NumeralBase(), int16_t{46});
+    QCOMPARE(window_->Table().SignCount, int16_t{82});
+
+    window.ChooseSystem(5);
+    QCOMPARE(Layout(ui), "Korean Sign Language (KSL) | word | Word: reading | Hangul | [ ] numeric");
+    QCOMPARE(ui.readingBox->font(), window.FontObjects()[2]);
+    QCOMPARE(window_->Signs().NumeralBase(), int16_t{41});
+
+    // Hangul typed straight into the lower box: the word box goes, the picture changes.
+    QVERIFY(!window.HangulMode());
+    const qint64 latinPicture = ui.hangulModeButton->icon().cacheKey();
+    ui.hangulModeButton->click();
+    QVERIFY(window.HangulMode());
+    QCOMPARE(Layout(ui), "Korean Sign Language (KSL) | - | Word: reading | Hangul | [ ] numeric");
+    QVERIFY(ui.hangulModeButton->icon().cacheKey() != latinPicture);
+    ui.hangulModeButton->click();
+    QVERIFY(!window.HangulMode());
+    QCOMPARE(Layout(ui), "Korean Sign Language (KSL) | word | Word: reading | Hangul | [ ] numeric");
+    QCOMPARE(ui.hangulModeButton->icon().cacheKey(), latinPicture);
+
+    // With the Japanese interface JSL takes a word typed through the input method.
+    window.ChooseInterfaceLanguage(1);
+    window.ChooseSystem(4);
+    QCOMPARE(ui.wordBox->font(), window.FontObjects()[1]);
+  }
+
+  void theNumericBoxSwitchesToTheNumeralsAndBack() {
+    WriteFiles(0, 4);
+    MainWindow& window = StartWindow();
+    const MainWindowControls ui = ControlsOf(window);
+    ui.wordBox->setText(QStringLiteral("ka"));
+    ui.readingBox->setText(QStringLiteral("ｶ"));
+
+    ui.numericBox->click();
+    QVERIFY(window_->NumericMode());
+    QCOMPARE(window.Signs().LanguageIndex(), 6);
+    QCOMPARE(window_->CurrentSettings().SystemIndex, int16_t{4});
+    QCOMPARE(Layout(ui), "Japanese & Korean Numeric | Word: - | Numeric: reading | [x] numeric");
+    QVERIFY(ui.wordBox->text().isEmpty());
+    QVERIFY(ui.readingBox->text().isEmpty());
+
+    ui.readingBox->setText(QStringLiteral("25"));
+    QVERIFY(PressStart(window).isEmpty());
+    QCOMPARE(window.Signs().LastText(), QStringLiteral("25"));
+    QVERIFY(!window_->Signs().Sequence().empty());
+    QVERIFY(window_->Signs().Sequence()[0].Code > 46);
+
+    ui.numericBox->click();
+    QVERIFY(!window_->NumericMode());
+    QCOMPARE(window.Signs().LanguageIndex(), 4);
+    QCOMPARE(Layout(ui), "Japanese Sign Language (JSL) | Word: word | Katakana: reading | [ ] numeric");
+    QVERIFY(ui.readingBox->text().isEmpty());
+
+    // From KSL the numerals hide the Hangul button and bring it back.
+    window.ChooseSystem(5);
+    ui.numericBox->click();
+    QCOMPARE(Layout(ui), "Japanese & Korean Numeric | - | Numeric: reading | [x] numeric");
+    QCOMPARE(window_->Signs().NumeralBase(), int16_t{41});
+    ui.numericBox->click();
+    QCOMPARE(Layout(ui), "Korean Sign Language (KSL) | word | Word: reading | Hangul | [ ] numeric");
+    QCOMPARE(window.Signs().LanguageIndex(), 5);
+  }
+
+  void startSpellsTheBoxAndConversionOfTheSystem() {
+    WriteFiles(0, 4);
+    MainWindow& window = StartWindow();
+    const MainWindowControls ui = ControlsOf(window);
+
+    // JSL, English interface: the romaji of the word box.
+    ui.wordBox->setText(QStringLiteral("ka"));
+    ui.readingBox->setText(QStringLiteral("ｻ"));
+    QVERIFY(PressStart(window).isEmpty());
+    QCOMPARE(window.Signs().LastText(), QStringLiteral("ka"));
+    QCOMPARE(window_->Signs().Sequence()[0].Code, int16_t{6});  // カ
+
+    // JSL, Japanese interface: the reading box.
+    window.ChooseInterfaceLanguage(1);
+    QVERIFY(PressStart(window).isEmpty());
+    QCOMPARE(window.Signs().LastText(), QStringLiteral("ｻ"));
+    QCOMPARE(window_->Signs().Sequence()[0].Code, int16_t{11});  // サ
+    // Rejected text plays nothing and says so; the numerals say what is wrong themselves.
+    const int drawn = ui.handView->PicturesDrawn();
+    ui.readingBox->setText(QStringLiteral("abc"));
+    QCOMPARE(PressStart(window), QStringList{"Unsupported character(s) in the string"});
+    ui.numericBox->click();
+    ui.readingBox->setText(QStringLiteral("12a"));
+    QCOMPARE(PressStart(window), QStringList{"Invalid number"});
+    QCOMPARE(ui.handView->PicturesDrawn(), drawn);
+    ui.numericBox->click();
+    window.ChooseInterfaceLanguage(0);
+
+    // KSL in roman letters, then in Hangul.
+    window.ChooseSystem(5);
+    ui.wordBox->setText(QStringLiteral("Ga"));
+    ui.readingBox->setText(QStringLiteral("나"));
+    QVERIFY(PressStart(window).isEmpty());
+    QCOMPARE(window.Signs().LastText(), QStringLiteral("Ga"));
+    QCOMPARE(window_->Signs().Sequence()[0].Code, int16_t{1});  // ㄱ
+    ui.hangulModeButton->click();
+    ui.readingBox->setText(QStringLiteral("나"));
+    QVERIFY(PressStart(window).isEmpty());
+    QCOMPARE(window.Signs().LastText(), QStringLiteral("나"));
+    QCOMPARE(window_->Signs().Sequence()[0].Code, int16_t{3});  // ㄴ
+
+    // An alphabet: the lower box, by Enter as well.
+    window.ChooseSystem(2);
+    ui.readingBox->setText(QStringLiteral("c"));
+    QTest::keyClick(ui.readingBox, Qt::Key_Return);
+    QCOMPARE(window.Signs().LastText(), QStringLiteral("c"));
+    QCOMPARE(window_->Signs().Sequence()[0].Code, int16_t{3});
+  }
+
+  void typedRomajiAndRomanizedKoreanAreShownConverted() {
+    WriteFiles(0, 4);
+    MainWindow& window = ShowWindow();
+    const MainWindowControls ui = ControlsOf(window);
+    QTest::keyClicks(ui.wordBox, QStringLiteral("gakkou"));
+    QCOMPARE(ui.readingBox->text(), QStringLiteral("ｶﾞｯｺｳ"));
+    // Not romaji: the last katakana stay.
+    QTest::keyClicks(ui.wordBox, QStringLiteral("l"));
+    QCOMPARE(ui.readingBox->text(), QStringLiteral("ｶﾞｯｺｳ"));
+
+    // A click into the word box empties both boxes.
+    QTest::mouseClick(ui.wordBox, Qt::LeftButton);
+    QVERIFY(ui.wordBox->text().isEmpty());
+    QVERIFY(ui.readingBox->text().isEmpty());
+
+    window.ChooseSystem(5);
+    QTest::keyClicks(ui.wordBox, QStringLiteral("HanGug"));
+    QCOMPARE(ui.readingBox->text(), QStringLiteral("한국"));
+
+    // Entering the speed or the lower box selects what it holds, ready to be typed over.
+    QTest::mouseClick(ui.speedBox, Qt::LeftButton);
+    QTRY_COMPARE(ui.speedBox->selectedText(), QStringLiteral("100"));
+    QTest::mouseClick(ui.readingBox, Qt::LeftButton);
+    QTRY_COMPARE(ui.readingBox->selectedText(), QStringLiteral("한국"));
+
+    // Typed Hangul is not converted again.
+    ui.hangulModeButton->click();
+    ui.readingBox->setText(QStringLiteral("나"));
+    QTest::keyClicks(ui.wordBox, QStringLiteral("Ga"));
+    QCOMPARE(ui.readingBox->text(), QStringLiteral("나"));
+  }
+
+  void thePictureStaysCentredWhenResizedAndTheViewControlsTurnTiltAndZoom() {
+    WriteFiles(0, 2);
+    MainWindow& window = ShowWindow();
+    const MainWindowControls ui = ControlsOf(window);
+    HandView& area = *ui.handView;
+    ViewState& view = area.View();
+    const QImage before = area.grabFramebuffer();
+    QCOMPARE(before.size(), area.size() * area.devicePixelRatio());
+    const QPointF centre = LitCentre(before);
+    QVERIFY(centre.x() > 0.4 && centre.x() < 0.6);
+    window.resize(1200, 900);
+    QTRY_VERIFY(area.width() > 700);
+    const QImage after = area.grabFramebuffer();
+    QCOMPARE(after.size(), area.size() * area.devicePixelRatio());
+    const QPointF moved = LitCentre(after);
+    QVERIFY(std::abs(moved.x() - centre.x()) < 0.05);
+    QVERIFY(std::abs(moved.y() - centre.y()) < 0.05);
+
+    int drawn = ui.handView->PicturesDrawn();
+    QTest::mouseClick(ui.viewPointOptions[1], Qt::LeftButton);
+    QCOMPARE(view.ViewAzimuth, 180.1f);
+    QCOMPARE(ui.handView->PicturesDrawn(), drawn + 1);
+    QTest::mouseClick(ui.viewPointOptions[0], Qt::LeftButton);
+    QCOMPARE(view.ViewAzimuth, 0.1f);
+
+    // Each pass of a held button changes the view by 5 and redraws; the test lets go
+    // after `passes` passes.
+    const auto hold = [&](Qt::MouseButton button, QPoint at, int passes) {
+      int done = 0;
+      const QMetaObject::Connection counting =
+          connect(&area, &HandView::viewChanged, &area, [&] {
+            if (++done == passes) QTest::mouseRelease(&area, button, {}, at);
+          });
+      QTest::mousePress(&area, button, {}, at);
+      QTRY_VERIFY_WITH_TIMEOUT(!area.IsMouseHeld(), 10000);
+      disconnect(counting);
+      QCOMPARE(done, passes);
+    };
+
+    const float start[3] = {view.ViewAzimuth, view.ViewElevation, view.ViewAngle};
+    hold(Qt::LeftButton, NinthOf(area, 0, 0), 2);  // top left: turn and tilt
+    QCOMPARE(view.ViewAzimuth, start[0] + 10.0f);
+    QCOMPARE(view.ViewElevation, start[1] - 10.0f);
+    QCOMPARE(view.ViewAngle, start[2]);
+    hold(Qt::RightButton, NinthOf(area, 2, 1), 3);  // right middle: turn back
+    QCOMPARE(view.ViewAzimuth, start[0] + 25.0f);
+    hold(Qt::LeftButton, NinthOf(area, 1, 2), 1);  // bottom middle
+    QCOMPARE(view.ViewElevation, start[1] - 5.0f);
+    hold(Qt::LeftButton, NinthOf(area, 1, 1), 3);  // the middle zooms in
+    QCOMPARE(view.ViewAngle, start[2] - 15.0f);
+
+    drawn = area.PicturesDrawn();
+    hold(Qt::LeftButton, NinthOf(area, 1, 0), 30);  // top middle, past the limit
+    QCOMPARE(view.ViewElevation, -90.0f);
+    QCOMPARE(area.PicturesDrawn(), drawn + 30);
+    hold(Qt::LeftButton, NinthOf(area, 1, 1), 10);
+    QCOMPARE(view.ViewAngle, 0.0f);
+    hold(Qt::RightButton, NinthOf(area, 1, 1), 40);
+    QCOMPARE(view.ViewAngle, 180.0f);
+
+    QTest::mouseClick(ui.homeButton, Qt::LeftButton);
+    QCOMPARE(view.ViewAzimuth, 0.1f);
+    QCOMPARE(view.ViewElevation, 20.0f);
+    QCOMPARE(view.ViewAngle, 40.0f);
+    // Home keeps the chosen view point.
+    QTest::mouseClick(ui.viewPointOptions[1], Qt::LeftButton);
+    hold(Qt::LeftButton, NinthOf(area, 0, 0), 1);
+    QTest::mouseClick(ui.homeButton, Qt::LeftButton);
+    QCOMPARE(view.ViewAzimuth, 180.1f);
+    QCOMPARE(view.ViewElevation, 20.0f);
+    QVERIFY(ui.viewPointOptions[1]->isChecked());
+  }
+
+  void aFailedLoadSaysWhichFileAndWhyThenOpensTheDialog() {
+    QVERIFY(WriteAngleTable(Dir() + "mine.csv", 2, 5));
+    QVERIFY(WriteFileContents(Dir() + "broken.csv", "not angle data\r\n"));
+    QVERIFY(WriteAngleTable(Dir() + "noextension", 2, 7));
+    WriteSettingsFile(0, 0);
+
+    QStringList shown = OpenFile(QStringLiteral("mine.csv"), 0, [this] { StartWindow(); });
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].startsWith("Error " + QDir::toNativeSeparators(Dir() + "PositionBSL.csv") +
+                                 ": cannot open"),
+             qPrintable(shown[0]));
+    QCOMPARE(window_->Table().SignCount, int16_t{6});
+
+    // "Open" with a file that does not load names it; nothing else changes.
+    shown = OpenFile(QStringLiteral("broken.csv"));
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].startsWith("Error " + QDir::toNativeSeparators(Dir() + "broken.csv") + ": "),
+             qPrintable(shown[0]));
+    QCOMPARE(window_->Table().SignCount, int16_t{6});
+
+    // Under "All Files (*.*)" a file of any name is read as angle data.
+    OpenFile(QStringLiteral("noextension"), 1);
+    QCOMPARE(window_->Table().SignCount, int16_t{8});
+
+    // Cancelling loads nothing and says nothing.
+    QVERIFY(OpenFile(QString()).isEmpty());
+    QCOMPARE(window_->Table().SignCount, int16_t{8});
+  }
+
+  void startUpShowsTheRestPoseTypingGoesToTheWordBoxAndTheSystemIsChosen() {
+    WriteFiles(0, 2);
+    MainWindow& window = ShowWindow();
+    // Slot 0 of the test tables holds its wrist at height 0, every other slot higher.
+    QCOMPARE(window_->Engine().Hands()[0].pose(2), 0.0f);
+    QCOMPARE(window_->Engine().Hands()[0].Arthro(1, 1, 1), 0.0f);
+    window.FocusWordBox();
+    QCOMPARE(window.focusWidget(), ControlsOf(window).readingBox);
+    QTest::keyClicks(window.focusWidget(), "abc");
+    QCOMPARE(ControlsOf(window).readingBox->text(), QStringLiteral("abc"));
+
+    // JSL with the English interface is typed in romaji, in the upper box.
+    AnswerNextModal<SystemChoiceDialog>([](SystemChoiceDialog& choice) {
+      Child<QRadioButton>(choice, "Option1_4")->setChecked(true);
+      Child<QPushButton>(choice, "cmdOK")->click();
+    });
+    MenusOf(window).mnuOption->trigger();
+    QCOMPARE(window.focusWidget(), ControlsOf(window).wordBox);
+
+    // The system label opens the choice too, with the system in use marked.
+    ControlsOf(window).readingBox->setText(QStringLiteral("ｶ"));
+    bool marked = false;
+    AnswerNextModal<SystemChoiceDialog>([&](SystemChoiceDialog& choice) {
+      marked = Child<QRadioButton>(choice, "Option1_4")->isChecked();
+      QTest::mouseClick(Child<QRadioButton>(choice, "Option1_5"), Qt::LeftButton);
+      Child<QPushButton>(choice, "cmdOK")->click();
+    });
+    QTest::mouseClick(ControlsOf(window).systemLabel, Qt::LeftButton);
+    QVERIFY(marked);
+    QCOMPARE(window_->CurrentSettings().SystemIndex, int16_t{5});
+    QCOMPARE(ControlsOf(window).systemLabel->text(), QStringLiteral("Korean Sign Language (KSL)"));
+    QCOMPARE(window.Signs().LanguageIndex(), 5);
+    QVERIFY(ControlsOf(window).readingBox->text().isEmpty());
+    QCOMPARE(window_->Table().HandCount, int16_t{1});
+
+    // Closing the choice keeps the system and still reloads it.
+    AnswerNextModal<SystemChoiceDialog>([](SystemChoiceDialog& choice) { choice.close(); });
+    MenusOf(window).mnuOption->trigger();
+    QCOMPARE(window_->CurrentSettings().SystemIndex, int16_t{5});
+  }
+
+  void aWordPlaysAtItsSpeedSixtyStepsASecondHoldingInputAndClosingStopsIt() {
+    WriteFiles(0, 2);
+    MainWindow& window = ShowWindow();
+    const MainWindowControls ui = ControlsOf(window);
+    QSignalSpy swapped(ui.handView, &QOpenGLWidget::frameSwapped);
+    ui.readingBox->setText(QStringLiteral("ab"));
+
+    // The speed is read leniently, rounded and capped; a speed below 1 plays nothing.
+    ui.speedBox->setText(QStringLiteral("0.5"));
+    int drawn = ui.handView->PicturesDrawn();
+    QCOMPARE(PressStart(window), QStringList{"Invalid speed value!"});
+    QCOMPARE(ui.handView->PicturesDrawn(), drawn);
+    const std::pair<const char*, int16_t> speeds[] = {{"12abc", 333}, {"40000", 0}};
+    for (const auto& [text, delay] : speeds) {
+      ui.speedBox->setText(QString::fromLatin1(text));
+      drawn = ui.handView->PicturesDrawn();
+      QVERIFY2(PressStart(window).isEmpty(), text);
+      QCOMPARE(window.Signs().Delay(), delay);
+      QVERIFY2(ui.handView->PicturesDrawn() > drawn, text);
+    }
+
+    ui.speedBox->setText(QStringLiteral("1"));  // delay 4000: 4 steps per shape
+
+    // Typed while the word plays, the keys wait for its end and are not lost.
+    ui.speedBox->setFocus();
+    ui.speedBox->selectAll();
+    drawn = ui.handView->PicturesDrawn();
+    QElapsedTimer clock;
+    clock.start();
+    ui.startButton->click();
+    QVERIFY(window.IsSpelling());
+    QTest::keyClicks(ui.speedBox, QStringLiteral("25"));
+    QCOMPARE(ui.speedBox->text(), QStringLiteral("1"));
+    WaitForWord(window);
+    // Two shapes of five pictures each, on a schedule of 60 per second, every one
+    // presented on screen.
+    QVERIFY(clock.elapsed() >= 9 * 1000 / 60 - 2);
+    QCOMPARE(ui.handView->PicturesDrawn(), drawn + 10);
+    QTRY_VERIFY(swapped.count() >= 10);
+    QTRY_COMPARE(ui.speedBox->text(), QStringLiteral("25"));
+
+    // Asked to close in the middle of a word, the window stops it at once.
+    ui.speedBox->setText(QStringLiteral("1"));
+    drawn = ui.handView->PicturesDrawn();
+    bool askedWhilePlaying = false;
+    QTimer::singleShot(60, &window, [&] {
+      askedWhilePlaying = window.IsSpelling();
+      window.close();
+    });
+    ui.startButton->click();
+    QTRY_VERIFY(!window.isVisible());
+    QVERIFY(askedWhilePlaying);
+    QVERIFY(!window.IsSpelling());
+    QVERIFY(ui.handView->PicturesDrawn() < drawn + 10);
+    QVERIFY(QFile::exists(Dir() + kSettingsFileName));
+  }
+
+ private:
+  // The angle-data file window, opened by "Open" or by `opening`, answered with the file
+  // `name` listed under the type `type`, or with Cancel when `name` is empty; returns the
+  // messages shown.
+  QStringList OpenFile(const QString& name, int type = 0, const std::function<void()>& opening = {}) {
+    AnswerNextModal<FileDialog>([name, type](FileDialog& dialog) {
+      QCOMPARE(Child<QLabel>(dialog, "Label")->text(), QStringLiteral("File Load"));
+      QCOMPARE(Items(*Child<QComboBox>(dialog, "Combo1")), (QStringList{"Angle Data (*.csv)", "All Files (*.*)"}));
+      Child<QComboBox>(dialog, "Combo1")->setCurrentIndex(type);
+      if (!name.isEmpty()) ClickItem(*Child<QListWidget>(dialog, "File1"), name);
+      Child<QPushButton>(dialog, name.isEmpty() ? "cmcancel" : "cmload")->click();
+    });
+    if (opening) return MessagesDuring(opening);
+    return MessagesDuring([this] { MenusOf(*window_).mnuOpen->trigger(); });
+  }
+};
+
+TOVARO_GUI_TEST(MainWindowTest);
+
+#include "main_window_test.moc"

@@ -1,0 +1,177 @@
+#include "gui/main_window/main_window.h"
+#include "gui/practice/practice_window.h"
+
+#include "convert/sign_class.h"
+#include "shell/practice_history.h"
+#include "support/file_contents.h"
+#include "support/gui_test_suites.h"
+#include "support/main_window_harness.h"
+#include "support/main_window_lookup.h"
+
+#include <QtTest>
+
+// The practice run from the Practice menu on the main window.
+class PracticeTest : public QObject, private MainWindowHarness {
+  Q_OBJECT
+
+ private:
+  PracticeWindow* Window(MainWindow& main) { return main.findChild<PracticeWindow*>(u"frmYesNo"_qs); }
+
+  template <typename Control>
+  Control* Find(MainWindow& main, const char* name) {
+    return Window(main)->findChild<Control*>(QString::fromLatin1(name));
+  }
+
+  MainWindow& StartWithList(const QByteArray& list) {
+    WriteFiles(0, 2);
+    WriteFileContents(Dir() + u"ENGdefault.txt"_qs, list);
+    MainWindow& main = StartWindow();
+    main.show();
+    return main;
+  }
+
+  // The practice of "cat" and "dog" started, its first word played.
+  MainWindow& StartPractice(bool typedAnswers = false) {
+    MainWindow& main = StartWithList("cat\r\ndog\r\n");
+    MenusOf(main).mnuQuiz->trigger();
+    Find<QCheckBox>(main, "chkTypedAnswer")->setChecked(typedAnswers);
+    WaitForWord(main);
+    return main;
+  }
+
+ private slots:
+  void init() { SetUpProgram(); }
+  void cleanup() { TearDownProgram(); }
+
+  void TheAnswerShowsOnlyWhileHeldAndEndRestoresTheBoxes() {
+    MainWindow& main = StartWithList("cat\r\n");
+    const MainWindowControls ui = ControlsOf(main);
+    MenusOf(main).mnuQuiz->trigger();
+    QVERIFY(Window(main)->isVisible());
+    QVERIFY(!ui.readingBox->isVisible());
+    QCOMPARE(main.Signs().LastText(), u"cat"_qs);
+    WaitForWord(main);
+    QCOMPARE(ui.readingBox->text(), u"cat"_qs);
+
+    auto* answer = Find<QPushButton>(main, "Answer");
+    QTest::mousePress(answer, Qt::LeftButton);
+    QVERIFY(ui.readingBox->isVisible());
+    QVERIFY(!ui.wordBox->isVisible());
+    QTest::mouseRelease(answer, Qt::LeftButton);
+    QVERIFY(!ui.readingBox->isVisible());
+
+
+    // Closing by the frame is End.
+    Window(main)->close();
+    QVERIFY(!Window(main)->isVisible());
+    QVERIFY(ui.readingBox->isVisible());
+    QCOMPARE(ui.readingBox->text(), QString());
+  }
+
+  void TypedAnswersAreScoredAndTheSessionIsRecorded() {
+    MainWindow& main = StartPractice(true);
+    Find<QCheckBox>(main, "chkAdaptSpeed")->setChecked(true);
+    auto* answer = Find<QLineEdit>(main, "txtAnswer");
+    const QString word = main.Signs().LastText();
+    answer->setText(u" "_qs + word.toUpper());
+    QTest::keyClick(answer, Qt::Key_Return);
+    QCOMPARE(Find<QLabel>(main, "lblResult")->text(), u"\u2714 "_qs + word);
+    QCOMPARE(Find<QLabel>(main, "lblScore")->text(), u"Right 1 / 1, streak 1"_qs);
+    QCOMPARE(Find<QLineEdit>(main, "Text1")->text(), u"110"_qs);
+
+    QTest::keyClick(answer, Qt::Key_Return);  // Enter goes on at once
+    WaitForWord(main);
+    const QString second = main.Signs().LastText();
+    answer->setText(u"zebra"_qs);
+    QTest::keyClick(answer, Qt::Key_Return);
+    QCOMPARE(Find<QLabel>(main, "lblResult")->text(),
+             u"\u2718 It was \"%1\"; you typed \"zebra\""_qs.arg(second));
+    QCOMPARE(Find<QLabel>(main, "lblScore")->text(), u"Right 1 / 2, streak 0"_qs);
+    QCOMPARE(Find<QLineEdit>(main, "Text1")->text(), u"99"_qs);
+
+    // Repeat does not score twice.
+    QTest::mouseClick(Find<QPushButton>(main, "Repeat"), Qt::LeftButton);
+    WaitForWord(main);
+    answer->setText(second);
+    QTest::keyClick(answer, Qt::Key_Return);
+    QCOMPARE(Find<QLabel>(main, "lblScore")->text(), u"Right 1 / 2, streak 0"_qs);
+
+    QTest::mouseClick(Find<QPushButton>(main, "No"), Qt::LeftButton);
+    const std::vector<PracticeSessionRecord> history = ReadPracticeHistory(Dir() + kPracticeHistoryFileName);
+    QCOMPARE(history.size(), size_t(1));
+    QCOMPARE(history[0].System, 2);
+    QCOMPARE(history[0].Asked, 2);
+    QCOMPARE(history[0].Right, 1);
+    // The options are kept for the next start.
+    QVERIFY(main.CurrentSettings().PracticeTypedAnswer);
+    QVERIFY(main.CurrentSettings().PracticeAdaptSpeed);
+  }
+
+  void AHistoryThatCannotBeSavedIsTold() {
+    QVERIFY(QDir(Dir()).mkdir(kPracticeHistoryFileName));  // a folder: not even root writes it
+    MainWindow& main = StartPractice(true);
+    auto* answer = Find<QLineEdit>(main, "txtAnswer");
+    answer->setText(main.Signs().LastText());
+    QTest::keyClick(answer, Qt::Key_Return);
+    const QStringList told =
+        MessagesDuring([&] { QTest::mouseClick(Find<QPushButton>(main, "No"), Qt::LeftButton); });
+    QCOMPARE(told.size(), 1);
+    const QString start = u"The practice history could not be saved: "_qs + Dir() + kPracticeHistoryFileName + u": "_qs;
+    QVERIFY2(told[0].startsWith(start) && told[0].size() > start.size(), qPrintable(told[0]));
+  }
+
+  void ASpeedChangedInTheWindowIsUsedAndAnInvalidOneEndsThePractice() {
+    MainWindow& main = StartPractice();
+    const QString first = main.Signs().LastText();
+    QTest::mouseClick(Find<QPushButton>(main, "Repeat"), Qt::LeftButton);
+    QCOMPARE(main.Signs().LastText(), first);
+    WaitForWord(main);
+    // Continue after Repeat picks anew, never the same word twice in a row, at the
+    // speed set in the window.
+    Find<QLineEdit>(main, "Text1")->setText(u"250"_qs);
+    QTest::mouseClick(Find<QPushButton>(main, "Yes"), Qt::LeftButton);
+    QVERIFY(main.Signs().LastText() != first);
+    QCOMPARE(ControlsOf(main).speedBox->text(), u"250"_qs);
+    QCOMPARE(main.Signs().Delay(), int16_t(4000 / 250));
+    WaitForWord(main);
+
+    Find<QLineEdit>(main, "Text1")->setText(u"0"_qs);
+    const QStringList messages =
+        MessagesDuring([&] { QTest::mouseClick(Find<QPushButton>(main, "Yes"), Qt::LeftButton); });
+    QCOMPARE(messages, QStringList{u"Invalid speed value!"_qs});
+    QVERIFY(!Window(main)->isVisible());
+    QVERIFY(ControlsOf(main).readingBox->isVisible());
+  }
+
+  void AnEmptyOrMissingListDoesNotStart() {
+    MainWindow& main = StartWithList("");
+    QStringList messages = MessagesDuring([&main] { MenusOf(main).mnuQuiz->trigger(); });
+    QCOMPARE(messages, QStringList{u"The word list is empty"_qs});
+    QVERIFY(!Window(main)->isVisible());
+    QVERIFY(ControlsOf(main).readingBox->isVisible());
+
+    QFile::remove(Dir() + u"ENGdefault.txt"_qs);
+    messages = MessagesDuring([&main] { MenusOf(main).mnuQuiz->trigger(); });
+    QCOMPARE(messages, QStringList{u"The word list could not be read: "_qs + Dir() +
+                                   u"ENGdefault.txt: the file does not exist"_qs});
+    QVERIFY(ControlsOf(main).readingBox->isVisible());
+  }
+
+  void TheNumeralsPractiseNumbers() {
+    WriteFiles(1, 4);
+    MainWindow& main = StartWindow();
+    main.show();
+    ControlsOf(main).numericBox->click();
+    QVERIFY(main.NumericMode());
+    MenusOf(main).mnuQuiz->trigger();
+    WaitForWord(main);
+    const QString spelled = main.Signs().LastText();
+    QVERIFY2(QRegularExpression(u"^[0-9]{1,5}$"_qs).match(spelled).hasMatch(), qPrintable(spelled));
+    QCOMPARE(ControlsOf(main).readingBox->text(), spelled);
+    QTest::mouseClick(Find<QPushButton>(main, "No"), Qt::LeftButton);
+    QVERIFY(ControlsOf(main).readingBox->isVisible());
+  }
+};
+TOVARO_GUI_TEST(PracticeTest);
+
+#include "practice_test.moc"

@@ -1,0 +1,112 @@
+#include "gui/main_window/main_window.h"
+
+#include "gui/view/hand_view.h"
+#include "gui/view/reference_chart_window.h"
+#include "support/gui_test_suites.h"
+#include "support/main_window_harness.h"
+#include "support/main_window_lookup.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QToolButton>
+#include <QWheelEvent>
+#include <QtTest>
+
+// The view presets, the wheel, the mirror and the reference chart, and what of them
+// the next run remembers.
+class ViewAndChartTest : public QObject, private MainWindowHarness {
+  Q_OBJECT
+
+ private:
+  static QAction* Action(const QWidget& window, const char* name) {
+    return window.findChild<QAction*>(QString::fromLatin1(name));
+  }
+
+  static void Wheel(QWidget& area, int eighths) {
+    const QPointF at(area.width() / 2.0, area.height() / 2.0);
+    QWheelEvent event(at, area.mapToGlobal(at), QPoint(), QPoint(0, eighths), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&area, &event);
+  }
+
+ private slots:
+  void init() { SetUpProgram(); }
+  void cleanup() { TearDownProgram(); }
+
+  void presetsWheelAndMirrorMoveTheCameraAndSurviveARestart() {
+    WriteFiles(0, 2);
+    MainWindow& window = ShowWindow();
+    HandView& area = *ControlsOf(window).handView;
+    ViewState& view = area.View();
+
+    const int drawn = area.PicturesDrawn();
+    Action(window, "mnuSignersEye")->trigger();
+    QCOMPARE(view.ViewAzimuth, 180.1f);
+    QCOMPARE(view.ViewElevation, 25.0f);
+    QCOMPARE(area.PicturesDrawn(), drawn + 1);
+    Action(window, "mnuAbove")->trigger();
+    QCOMPARE(view.ViewElevation, 85.0f);
+    Action(window, "mnuLeftSide")->trigger();
+    QCOMPARE(view.ViewAzimuth, 90.1f);
+
+    Wheel(area, 240);
+    QCOMPARE(view.ViewAngle, 30.0f);
+    Wheel(area, -120);
+    QCOMPARE(view.ViewAngle, 35.0f);
+
+    Action(window, "mnuLeftHanded")->trigger();
+    QVERIFY(view.Mirrored);
+    QVERIFY(window.CurrentSettings().LeftHanded);
+    QVERIFY(Action(window, "mnuLeftHanded")->isChecked());
+    window.close();
+
+    window_.reset();
+    MainWindow& again = ShowWindow();
+    const ViewState& restored = ControlsOf(again).handView->View();
+    QCOMPARE(restored.ViewAzimuth, 90.1f);
+    QCOMPARE(restored.ViewElevation, 10.0f);
+    QCOMPARE(restored.ViewAngle, 35.0f);
+    QVERIFY(restored.Mirrored);
+    QVERIFY(Action(again, "mnuLeftHanded")->isChecked());
+  }
+
+  void theChartHasACellPerSignAndAClickPlaysIt() {
+    WriteFiles(0, 2);
+    MainWindow& window = ShowWindow();
+    Action(window, "mnuChart")->trigger();
+    ReferenceChartWindow& chart = window.ChartWindow();
+    QVERIFY(chart.isVisible());
+    QCOMPARE(chart.objectName(), QStringLiteral("ChartFrm"));
+    // Every filled slot but the rest pose.
+    int signs = 0;
+    for (int slot = 1; slot < window.Table().SignCount; ++slot) signs += window.Table().KeyFrameCount(slot) > 0;
+    QCOMPARE(chart.CellCount(), signs);
+
+    QToolButton* cell = chart.findChild<QToolButton*>(QStringLiteral("chartCell3"));
+    QVERIFY(cell);
+    QVERIFY(!cell->accessibleName().isEmpty());
+    cell->click();
+    QVERIFY(window.IsSpelling());
+    WaitForWord(window);
+    QCOMPARE(window.Engine().Hands()[0].pose(0), window.Table().Frame(3, window.Table().KeyFrameCount(3) - 1).RightWristPos[0]);
+
+    // It follows the mirror.
+    const QImage plain = cell->icon().pixmap(cell->iconSize()).toImage();
+    Action(window, "mnuLeftHanded")->trigger();
+    cell = chart.findChild<QToolButton*>(QStringLiteral("chartCell3"));
+    const QImage mirrored = cell->icon().pixmap(cell->iconSize()).toImage();
+    QVERIFY(plain != mirrored);
+    QCOMPARE(mirrored.convertToFormat(QImage::Format_RGB32), plain.mirrored(true, false).convertToFormat(QImage::Format_RGB32));
+
+    // It follows the system: BSL's table has its own signs.
+    window.ChooseSystem(0);
+    signs = 0;
+    for (int slot = 1; slot < window.Table().SignCount; ++slot) signs += window.Table().KeyFrameCount(slot) > 0;
+    QCOMPARE(chart.CellCount(), signs);
+  }
+};
+
+TOVARO_GUI_TEST(ViewAndChartTest);
+
+#include "view_and_chart_test.moc"

@@ -1,0 +1,129 @@
+#include "gui/main_window/main_window.h"
+
+#include "gui/view/playback_bar.h"
+#include "support/gui_test_suites.h"
+#include "support/main_window_harness.h"
+#include "support/main_window_lookup.h"
+
+#include <QSlider>
+#include <QtTest>
+
+// What a learner does to a word while it plays: pause, step, drag, stop, replay, and
+// the letters under the picture.
+class WordPlaybackTest : public QObject, private MainWindowHarness {
+  Q_OBJECT
+
+ private:
+  void CopyShippedTables() {
+    for (const char* name : {"PositionBSL.csv", "PositionINA.csv", "PositionASL.csv", "PositionJSL.csv", "PositionKSL.csv"})
+      QVERIFY(QFile::copy(QStringLiteral(TOVARO_BUILD_DIR "/") + name, Dir() + name));
+  }
+
+  // "hello" in ASL at speed 100, started and paused at once.
+  MainWindow& StartPausedHello() {
+    CopyShippedTables();
+    WriteSettingsFile(0, 2);
+    MainWindow& window = ShowWindow();
+    const MainWindowControls ui = ControlsOf(window);
+    ui.readingBox->setText(QStringLiteral("hello"));
+    ui.speedBox->setText(QStringLiteral("100"));
+    ui.readingBox->setFocus();
+    ui.startButton->click();
+    QTest::keyClick(ui.readingBox, Qt::Key_Space);
+    return window;
+  }
+
+  static PlaybackBar& Bar(MainWindow& window) { return *window.findChild<PlaybackBar*>("PlaybackBar"); }
+
+  static std::array<float, 6> RightWrist(const MainWindow& window) {
+    std::array<float, 6> wrist{};
+    for (int i = 0; i < 6; ++i) wrist[static_cast<size_t>(i)] = window.Engine().Hands()[0].pose(i);
+    return wrist;
+  }
+
+ private slots:
+  void init() { SetUpProgram(); }
+  void cleanup() { TearDownProgram(); }
+
+  void theArrowsAndTheSliderStepTheLettersFollowAndSpaceResumes() {
+    MainWindow& window = StartPausedHello();
+    const MainWindowControls ui = ControlsOf(window);
+    // Each step shows a sign complete, with its letter marked.
+    QTest::keyClick(ui.readingBox, Qt::Key_Right);
+    QCOMPARE(Bar(window).LettersText(), QStringLiteral("[h]ello"));
+    QCOMPARE(RightWrist(window)[0], window.Table().Frame(8, 0).RightWristPos[0]);
+    QCOMPARE(RightWrist(window)[2], window.Table().Frame(8, 0).RightWristPos[2]);
+    QTest::keyClick(ui.readingBox, Qt::Key_Right);
+    QCOMPARE(Bar(window).LettersText(), QStringLiteral("h[e]llo"));
+    QTest::keyClick(ui.readingBox, Qt::Key_Right);
+    QCOMPARE(Bar(window).LettersText(), QStringLiteral("he[l]lo"));
+    const int thirdSign = window.CurrentPicture();
+    QTest::keyClick(ui.readingBox, Qt::Key_Right);
+    QCOMPARE(Bar(window).LettersText(), QStringLiteral("hel[l]o"));
+    QTest::keyClick(ui.readingBox, Qt::Key_Left);
+    QCOMPARE(window.CurrentPicture(), thirdSign);
+    QCOMPARE(Bar(window).LettersText(), QStringLiteral("he[l]lo"));
+    // The keys acted on the word; none reached the box.
+    QCOMPARE(ui.readingBox->text(), QStringLiteral("hello"));
+
+    // The practice hides the letters; the check box too.
+    window.SetPracticeRunning(true);
+    QVERIFY(Bar(window).LettersText().isEmpty());
+    window.SetPracticeRunning(false);
+    QCOMPARE(Bar(window).LettersText(), QStringLiteral("he[l]lo"));
+
+    // The slider shows the picture of its step (which picture that is, is the player's
+    // own test).
+    QSlider& slider = *Bar(window).Slider();
+    QCOMPARE(slider.maximum(), window.PictureCount() - 1);
+    for (int step : {window.PictureCount() / 2, 3, window.PictureCount() - 1, 0, window.PictureCount() / 3}) {
+      slider.setValue(step);
+      QVERIFY(window.IsPaused());
+      QCOMPARE(window.CurrentPicture(), step);
+    }
+
+    // Paused, the pose and the step hold; Space resumes.
+    QVERIFY(window.IsSpelling());
+    QVERIFY(window.IsPaused());
+    const int picture = window.CurrentPicture();
+    const auto pose = RightWrist(window);
+    QTest::qWait(150);
+    QCOMPARE(window.CurrentPicture(), picture);
+    QCOMPARE(RightWrist(window), pose);
+    QTest::keyClick(ui.readingBox, Qt::Key_Space);
+    QVERIFY(!window.IsPaused());
+    QTest::qWait(100);
+    QVERIFY(window.CurrentPicture() > picture);
+    QTest::keyClick(ui.readingBox, Qt::Key_Escape);
+  }
+
+  void escapeRestsTheHandsOtherKeysWaitAndReplayPlaysAgain() {
+    MainWindow& window = StartPausedHello();
+    const MainWindowControls ui = ControlsOf(window);
+    QTest::keyClick(ui.readingBox, Qt::Key_Right);
+    QTest::keyClick(ui.readingBox, Qt::Key_End);
+    QTest::keyClicks(ui.readingBox, QStringLiteral("x"));
+    QCOMPARE(ui.readingBox->text(), QStringLiteral("hello"));
+    QTest::keyClick(ui.readingBox, Qt::Key_Escape);
+    QVERIFY(!window.IsSpelling());
+    QVERIFY(Bar(window).LettersText().isEmpty());
+    QCOMPARE(RightWrist(window)[0], window.Table().Frame(0, 0).RightWristPos[0]);
+    QTRY_COMPARE(ui.readingBox->text(), QStringLiteral("hellox"));
+
+    Bar(window).ReplayButton()->click();
+    QVERIFY(window.IsSpelling());
+    const int pictures = window.PictureCount();
+    QTest::keyClick(ui.readingBox, Qt::Key_Escape);
+
+    // Slow motion stretches every movement of the next word played.
+    window.findChild<QAction*>(QStringLiteral("mnuSlow25"))->trigger();
+    Bar(window).ReplayButton()->click();
+    QVERIFY(window.PictureCount() > 3 * pictures);
+    QTest::keyClick(ui.readingBox, Qt::Key_Escape);
+    QVERIFY(!window.IsSpelling());
+  }
+};
+
+TOVARO_GUI_TEST(WordPlaybackTest);
+
+#include "word_playback_test.moc"
