@@ -1,6 +1,7 @@
 #include "gui/editors/pose_editor.h"
 
 #include "gui/dialogs/discard_confirmation.h"
+#include "gui/editors/angle_table_saving.h"
 #include "gui/editors/drop_down_list.h"
 #include "gui/dialogs/file_dialog.h"
 #include "gui/editors/frame_copy_dialog.h"
@@ -12,6 +13,7 @@
 #include "playback/pose_loading.h"
 #include "playback/sign_action.h"
 #include "playback/timed_player.h"
+#include "shell/angle_table_document.h"
 #include "signdata/angle_file.h"
 #include "signdata/key_frame_editing.h"
 #include "signdata/key_frame_lint.h"
@@ -25,11 +27,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QToolButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -55,7 +59,8 @@ QLabel* Label(const QString& text, QWidget* parent) {
 
 PoseEditor::PoseEditor(PoseEditorContext context, QWidget* parent)
     : QWidget(parent, Qt::Window),
-      table_(context.table),
+      document_(context.document),
+      table_(context.document.Table()),
       engine_(context.engine),
       player_(context.player),
       speedText_(std::move(context.speedText)),
@@ -162,7 +167,24 @@ void PoseEditor::BuildLayout() {
   statusLine_->setWordWrap(true);
   statusLine_->setMinimumHeight(statusLine_->fontMetrics().height() * 2);
 
+  // Edit → Undo and Redo, as in the main window; a value box keeps Ctrl+Z for its own
+  // typing while it has the focus.
+  auto* menuBar = new QMenuBar(this);
+  QMenu* editMenu = menuBar->addMenu(QStringLiteral("Edit"));
+  editMenu->setObjectName(QStringLiteral("EditMenus"));
+  QAction* undo = document_.UndoStack().createUndoAction(editMenu);
+  undo->setObjectName(QStringLiteral("mnuUndo"));
+  undo->setShortcut(QKeySequence::Undo);
+  QAction* redo = document_.UndoStack().createRedoAction(editMenu);
+  redo->setObjectName(QStringLiteral("mnuRedo"));
+  redo->setShortcut(QKeySequence::Redo);
+  editMenu->addAction(undo);
+  editMenu->addAction(redo);
+  // The button the bar shows when the window is too narrow for its menus.
+  for (QToolButton* more : menuBar->findChildren<QToolButton*>()) more->setAccessibleName(QStringLiteral("More menus"));
+
   auto* layout = new QVBoxLayout(this);
+  layout->setMenuBar(menuBar);
   layout->addLayout(top);
   layout->addLayout(choices);
   layout->addWidget(panelStack_);
@@ -191,13 +213,20 @@ void PoseEditor::ConnectControls() {
   connect(actionButton_, &QPushButton::clicked, this, &PoseEditor::Action);
   connect(saveButton_, &QPushButton::clicked, this, &PoseEditor::Save);
   connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+
+  connect(&document_, &AngleTableDocument::slotChanged, this, &PoseEditor::FollowSlotChange);
+  connect(&document_, &AngleTableDocument::cleanChanged, this, [this](bool clean) {
+    if (clean) tableModified_ = false;
+    ShowTitle();
+  });
 }
 
 void PoseEditor::Open(const QString& caption) {
   if (!table_.HasLayout()) return;
   const bool twoHands = table_.HandCount == 2;
   handChoice_->setEnabled(twoHands);
-  setWindowTitle(caption);
+  caption_ = caption;
+  ShowTitle();
   signList_->clear();
   handOptions_[0]->setChecked(true);
   ShowPanel(0);
@@ -314,7 +343,9 @@ void PoseEditor::SetFrame() {
     messages_->ShowMessage(problem);
     return;
   }
-  StoreKeyFrame(table_, currentSign_, frame.index, values);
+  storing_ = true;
+  document_.StoreKeyFrame(currentSign_, frame.index, values);
+  storing_ = false;
   frameEdited_ = false;
   tableModified_ = true;
   // Shown, not enforced: a shape may touch on purpose, and the author decides.
@@ -323,7 +354,9 @@ void PoseEditor::SetFrame() {
 }
 
 void PoseEditor::AddFrame() {
-  const EditOutcome added = AppendKeyFrame(table_, currentSign_);
+  storing_ = true;
+  const EditOutcome added = document_.AppendKeyFrame(currentSign_);
+  storing_ = false;
   if (!added.Ok()) {
     messages_->ShowMessage(added.message);
     return;
@@ -335,7 +368,9 @@ void PoseEditor::AddFrame() {
 
 void PoseEditor::DeleteFrame() {
   const int frame = FrameIndexOfText(frameNumberBox_->text()).value_or(-1);
-  const EditOutcome shown = DeleteKeyFrame(table_, currentSign_, frame);
+  storing_ = true;
+  const EditOutcome shown = document_.DeleteKeyFrame(currentSign_, frame);
+  storing_ = false;
   if (!shown.Ok()) {
     messages_->ShowMessage(shown.message);
     return;
@@ -360,7 +395,9 @@ void PoseEditor::AddSign() {
   if (!nameWindow_) nameWindow_ = new SignNameDialog(this);
   nameWindow_->Reset();
   if (nameWindow_->exec() != QDialog::Accepted) return;
-  const EditOutcome slot = ::AddSign(table_, nameWindow_->Name());
+  storing_ = true;
+  const EditOutcome slot = document_.AddSign(nameWindow_->Name());
+  storing_ = false;
   if (!slot.Ok()) {
     messages_->ShowMessage(slot.message);
     return;
@@ -389,27 +426,7 @@ void PoseEditor::Action() {
 }
 
 void PoseEditor::Save() {
-  FileDialog& dialog = fileDialog_();
-  dialog.OptionInitialize();
-  dialog.SetLoadMode(false);
-  dialog.SetTitle(QStringLiteral("File Save"));
-  dialog.AddFajliloOptions(QStringLiteral("Initial Pattern"), QStringLiteral(".csv"));
-  // A file that cannot be written (the data folder of an installed program belongs to
-  // the system) keeps the edit in the table, and the user may choose another place; the
-  // file dialog then starts in the user's own folder.
-  for (;;) {
-    dialog.exec();
-    if (!dialog.Decided() || dialog.Extension() != QStringLiteral(".csv") || !table_.HasLayout()) return;
-    const FileResult saved = SaveAngleFile(table_, dialog.FullPath());
-    if (saved) break;
-    const QString failure =
-        QStringLiteral("The file could not be saved: %1: %2").arg(dialog.FullPath(), saved.reason);
-    if (QMessageBox::question(this, MessageBoxSink::kTitle,
-                              failure + QStringLiteral("\n\nSave it under another name or in another folder?"),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes)
-      return;
-  }
-  tableModified_ = false;
+  if (SaveAngleTableAs(this, document_, fileDialog_())) tableModified_ = false;
 }
 
 void PoseEditor::closeEvent(QCloseEvent* event) {
@@ -476,4 +493,28 @@ void PoseEditor::ShowFrameCount() {
 void PoseEditor::SetStatus(const QString& text) {
   statusLine_->setText(text);
   liveProblemShown_ = false;
+}
+
+void PoseEditor::ShowTitle() { setWindowTitle(document_.IsClean() ? caption_ : caption_ + u'*'); }
+
+void PoseEditor::FollowSlotChange(int sign) {
+  if (storing_) return;
+  // The list names the table's signs, as the last Add Char and its undo left them.
+  while (signList_->count() > table_.SignCount) signList_->removeItem(signList_->count() - 1);
+  while (signList_->count() < table_.SignCount) signList_->addItem(table_.Signs[signList_->count()].Name);
+  if (sign < signList_->count()) signList_->setItemText(sign, table_.Signs[sign].Name);
+  // A hidden editor keeps its boxes until it is used again, and draws nothing.
+  if (sign != currentSign_ || !isVisible()) return;
+  // The key frame the box names as it now stands, or the sign's last one when an undone
+  // Add Frame took the one shown.
+  int frame = FrameIndexOfText(frameNumberBox_->text()).value_or(0);
+  const int count = table_.KeyFrameCount(sign);
+  if (count < 1) return;
+  if (frame < 0 || frame >= count) {
+    frame = count - 1;
+    frameNumberBox_->setText(QString::number(frame + 1));
+  }
+  ShowFrameCount();
+  ShowKeyFrame(sign, frame);
+  frameEdited_ = false;
 }

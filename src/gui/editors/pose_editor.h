@@ -28,14 +28,15 @@ class QRadioButton;
 class QStackedWidget;
 class SignNameDialog;
 class TimedPlayer;
+class AngleTableDocument;
 struct SignTable;
 
-// What the pose editor works with, all owned by the main window: the sign table it
-// edits in place (so every stored change is spelled at once), the engine and player
-// that draw on the main window's drawing area, the speed box's text, and the file
-// dialog for saving.
+// What the pose editor works with, all owned by the main window: the sign table's
+// document it edits (the table the words are spelled from, so every stored change is
+// spelled at once), the engine and player that draw on the main window's drawing area,
+// the speed box's text, and the file dialog for saving.
 struct PoseEditorContext {
-  SignTable& table;
+  AngleTableDocument& document;
   PlaybackEngine& engine;
   TimedPlayer& player;
   std::function<QString()> speedText;
@@ -47,10 +48,11 @@ struct PoseEditorContext {
 // saved to an angle data file. Modeless and a single instance: closing hides it, and
 // what it shows survives until it is opened again.
 //
-// The table is the main window's; nothing else writes it while the editor is open, and
-// the windows that read it (the spelling, the frame copy window) read it when they use
-// it, so the editor needs no change notification. A table reloaded underneath it (a
-// system switch) is met by checking every sign and key frame before it is touched.
+// Every edit ("Set", "Add Frame", "Delete Frame", "Add Char") is one step of the
+// document's undo history; Edit → Undo and Redo (here and in the main window) put the
+// table back, and the editor shows the key frame it is on as it now stands. A table
+// reloaded underneath it (a system switch) is met by checking every sign and key frame
+// before it is touched.
 class PoseEditor : public QWidget {
   Q_OBJECT
 
@@ -64,7 +66,8 @@ class PoseEditor : public QWidget {
   void Open(const QString& caption);
 
   // "Set" has changed the table since it was last saved or the editor was closed
-  // with OK to discarding.
+  // with OK to discarding; saving the table anywhere (here or from the main window's
+  // question) clears it.
   bool TableModified() const { return tableModified_; }
   // The boxes hold changes not stored with "Set".
   bool FrameEdited() const { return frameEdited_; }
@@ -96,6 +99,9 @@ class PoseEditor : public QWidget {
   void Action();
   void Save();
   void ShowPanel(int hand);
+  // An undo or redo changed slot `sign`: the list and the key frame shown follow it.
+  void FollowSlotChange(int sign);
+  void ShowTitle();
 
   // Writes a key frame into the boxes and previews it; false when it does not exist.
   bool ShowKeyFrame(int sign, int frame);
@@ -106,7 +112,8 @@ class PoseEditor : public QWidget {
   void ShowFrameCount();
   void SetStatus(const QString& text);
 
-  SignTable& table_;
+  AngleTableDocument& document_;
+  const SignTable& table_;
   PlaybackEngine& engine_;
   TimedPlayer& player_;
   std::function<QString()> speedText_;
@@ -134,6 +141,7 @@ class PoseEditor : public QWidget {
   QPushButton* saveButton_;
   QPushButton* closeButton_;
   QLabel* statusLine_;
+  QString caption_;
   QPointer<FrameCopyDialog> copyWindow_;
   QPointer<SignNameDialog> nameWindow_;
 
@@ -144,4 +152,6 @@ class PoseEditor : public QWidget {
   bool writingBoxes_ = false;
   bool liveProblemShown_ = false;
   bool placed_ = false;
+  // True while an edit of this window is being stored: it shows its own outcome.
+  bool storing_ = false;
 };

@@ -3,7 +3,7 @@
 #include "gui/dialogs/about_dialog.h"
 #include "gui/main_window/background_painter.h"
 #include "gui/main_window/clickable_label.h"
-#include "gui/dialogs/discard_confirmation.h"
+#include "gui/editors/angle_table_saving.h"
 #include "gui/dialogs/file_dialog.h"
 #include "gui/dialogs/font_dialog.h"
 #include "gui/view/hand_view.h"
@@ -49,6 +49,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -86,10 +87,10 @@ MainWindow::MainWindow(ProgramPlaces places, QWidget* parent)
       menus_(BuildMainWindowMenus(*menuBar())),
       places_(std::move(places)),
       messages_(this),
-      engine_(table_, *ui_.handView),
+      engine_(document_.Table(), *ui_.handView),
       player_(engine_),
       recorder_(engine_),
-      signs_(table_, player_),
+      signs_(document_.Table(), player_),
       inputHold_(new UserInputHold(this)),
       pictures_(new PictureRecording({this, ui_.handView, ui_.recordingPanel, ui_.readingBox, ui_.speedBox,
                                       &recorder_, &signs_, &messages_,
@@ -162,6 +163,20 @@ void MainWindow::ConnectControls() {
 }
 
 void MainWindow::ConnectMenus() {
+  QUndoStack& history = document_.UndoStack();
+  menus_.mnuUndo = history.createUndoAction(menus_.EditMenus);
+  menus_.mnuUndo->setObjectName(QStringLiteral("mnuUndo"));
+  menus_.mnuUndo->setShortcut(QKeySequence::Undo);
+  menus_.mnuRedo = history.createRedoAction(menus_.EditMenus);
+  menus_.mnuRedo->setObjectName(QStringLiteral("mnuRedo"));
+  menus_.mnuRedo->setShortcut(QKeySequence::Redo);
+  menus_.EditMenus->addAction(menus_.mnuUndo);
+  menus_.EditMenus->addAction(menus_.mnuRedo);
+  connect(&document_, &AngleTableDocument::filePathChanged, this, &MainWindow::ShowTableFileInTitle);
+  connect(&document_, &AngleTableDocument::cleanChanged, this, &MainWindow::ShowTableFileInTitle);
+  // The chart shows the table as it stands; the engine and the editor read it too.
+  connect(&document_, &AngleTableDocument::changed, this, &MainWindow::RefreshChart);
+
   connect(menus_.mnuOpen, &QAction::triggered, this, &MainWindow::OpenAngleFile);
   connect(menus_.mnuExport, &QAction::triggered, this, &MainWindow::ExportWord);
   connect(menus_.mnuBmp, &QAction::triggered, pictures_, &PictureRecording::OpenBitmapMenu);
@@ -242,19 +257,19 @@ ReferenceChartWindow& MainWindow::ChartWindow() {
 
 void MainWindow::ShowChart() {
   ReferenceChartWindow& chart = ChartWindow();
-  chart.ShowSigns(table_, ui_.handView->Appearance(), settings_.LeftHanded);
+  chart.ShowSigns(document_.Table(), ui_.handView->Appearance(), settings_.LeftHanded);
   chart.show();
   chart.raise();
 }
 
 void MainWindow::RefreshChart() {
   if (chartWindow_ && chartWindow_->isVisible())
-    chartWindow_->ShowSigns(table_, ui_.handView->Appearance(), settings_.LeftHanded);
+    chartWindow_->ShowSigns(document_.Table(), ui_.handView->Appearance(), settings_.LeftHanded);
 }
 
 void MainWindow::PlaySign(int slot) {
   if (player_.IsPlaying()) return;
-  const int frames = table_.KeyFrameCount(slot);
+  const int frames = document_.Table().KeyFrameCount(slot);
   if (frames < 1) return;
   // From the pose shown now, each key frame in turn at the pace of speed 100.
   MoveScript script;
@@ -307,6 +322,7 @@ bool MainWindow::FormSetting() {
   const bool editing = settings_.EditableCode == kEditingCode;
   menus_.mnuEdit->setVisible(editing);
   menus_.mnuBmp->setVisible(editing);
+  menus_.EditMenus->menuAction()->setVisible(editing);
 
   for (size_t i = 0; i < fonts_.size(); ++i) fonts_[i] = FontObject(settings_.Fonts[i]);
 
@@ -362,7 +378,7 @@ void MainWindow::ShowAbout() { AboutWindow().exec(); }
 
 void MainWindow::ShowHelp(int16_t index) { OpenHelpDocument(places_.DataFolder, index, messages_, this); }
 void MainWindow::OpenPoseEditor() {
-  if (table_.HasLayout()) EditWindow().Open(ui_.systemLabel->text());
+  if (document_.Table().HasLayout()) EditWindow().Open(ui_.systemLabel->text());
 }
 
 void MainWindow::CaptionSetting() {
@@ -406,17 +422,19 @@ void MainWindow::JSLSetting() {
 void MainWindow::KSLSetting() { ApplyLayout(KslLayout(hangulMode_)); }
 void MainWindow::NumericON() { ApplyLayout(NumericLayout()); }
 
-bool MainWindow::PositionInitializeRoutine(int16_t system) {
+bool MainWindow::PositionInitializeRoutine(int16_t system) { return LoadSystem(system, false); }
+
+bool MainWindow::LoadSystem(int16_t system, bool replaceEdits) {
   const SystemSetup setup = LayOutSystem(system);
   const QString path = setup.FileName.isEmpty() ? QString() : places_.DataFile(setup.FileName);
-  if (setup.TableHands) table_.SetHands(*setup.TableHands);
-
   signs_.LangSet(system);
-  const std::optional<FileResult> loaded = LoadSystemTable(table_, path);
-  if (loaded && *loaded) {
-    ShowTableFileInTitle(path);
-    RefreshChart();
-  }
+  // A new interface language or font lays the system out again; the table being edited
+  // stays, since reading its file anew would lose what the user has not saved.
+  if (!replaceEdits && !document_.IsClean() && setup.TableHands && document_.Table().HandCount == *setup.TableHands)
+    return true;
+  if (setup.TableHands) document_.SetLayout(*setup.TableHands);
+
+  const std::optional<FileResult> loaded = document_.Load(path);
   if (loaded && !*loaded) {
     messages_.ShowMessage(LoadFailureMessage(path, *loaded));
     return OpenAngleFile();
@@ -445,9 +463,16 @@ SystemSetup MainWindow::LayOutSystem(int16_t system) {
   return setup;
 }
 
-void MainWindow::ShowTableFileInTitle(const QString& path) {
-  setWindowTitle(QStringLiteral("Tovaro — ") + QFileInfo(path).fileName());
+void MainWindow::ShowTableFileInTitle() {
+  const QString path = document_.FilePath();
+  if (path.isEmpty()) {
+    setWindowTitle(QStringLiteral("Tovaro"));
+    return;
+  }
+  setWindowTitle(QStringLiteral("Tovaro — ") + QFileInfo(path).fileName() + (document_.IsClean() ? "" : "*"));
 }
+
+bool MainWindow::SettleUnsavedTable() { return ::SettleUnsavedTable(this, document_, FileWindow()); }
 
 bool MainWindow::OpenAngleFile() {
   FileDialog& dialog = FileWindow();
@@ -458,13 +483,13 @@ bool MainWindow::OpenAngleFile() {
   dialog.exec();
   if (!dialog.Decided()) return false;
   if (dialog.Extension() != QStringLiteral(".csv")) return false;
-  const std::optional<FileResult> loaded = LoadSystemTable(table_, dialog.FullPath());
+  const QString path = dialog.FullPath();
+  if (!SettleUnsavedTable()) return false;
+  const std::optional<FileResult> loaded = document_.Load(path);
   if (loaded && !*loaded) {
-    messages_.ShowMessage(LoadFailureMessage(dialog.FullPath(), *loaded));
+    messages_.ShowMessage(LoadFailureMessage(path, *loaded));
     return false;
   }
-  if (loaded) ShowTableFileInTitle(dialog.FullPath());
-  RefreshChart();
   return true;
 }
 
@@ -478,19 +503,26 @@ void MainWindow::FingerspellOption() {
 
 void MainWindow::ChooseSystem(int16_t system) {
   const int16_t previousSystem = settings_.SystemIndex;
-  const SignTable previousTable = table_;
+  // Another system reads another table: changes not saved are settled first, and
+  // Cancel leaves everything as it was. The same system keeps the table being edited.
+  const bool another = system != previousSystem;
+  if (another && !SettleUnsavedTable()) {
+    FocusWordBox();
+    return;
+  }
+  const SignTable previousTable = document_.Table();
+  const QString previousPath = document_.FilePath();
   settings_.SystemIndex = system;
   signs_.LangSet(settings_.SystemIndex);
   ui_.wordBox->clear();
   ui_.readingBox->clear();
-  if (!PositionInitializeRoutine(settings_.SystemIndex) && system != previousSystem) {
+  if (!LoadSystem(settings_.SystemIndex, another) && another) {
     // No table for the new system: the one that was showing stays, and the boxes, the
     // label and the choice say so.
-    table_ = previousTable;
+    document_.Restore(previousTable, previousPath);
     settings_.SystemIndex = previousSystem;
     LayOutSystem(previousSystem);
     signs_.LangSet(previousSystem);
-    RefreshChart();
   }
   // The rest pose of the new table, shown at once rather than at the next repaint.
   if (engine_.SetHandPose(0, 0)) engine_.DrawHands();
@@ -529,7 +561,7 @@ AboutDialog& MainWindow::AboutWindow() {
 PoseEditor& MainWindow::EditWindow() {
   if (!poseEditor_) {
     poseEditor_ = new PoseEditor(
-        {table_, engine_, player_, [this] { return ui_.speedBox->text(); },
+        {document_, engine_, player_, [this] { return ui_.speedBox->text(); },
          [this]() -> FileDialog& { return FileWindow(); }},
         this);
   }
@@ -650,7 +682,7 @@ void MainWindow::StartWord() {
   if (player_.IsPlaying()) return;
   const StartTexts texts{ui_.wordBox->text(), ui_.readingBox->text(), ui_.speedBox->text()};
   RunStartFlow(signs_, messages_, CurrentInputModes(), texts);
-  if (player_.IsPlaying()) playbackControl_->SetLetters(LettersOfLastWord(signs_, table_));
+  if (player_.IsPlaying()) playbackControl_->SetLetters(LettersOfLastWord(signs_, document_.Table()));
   // Nothing the alphabet passes over goes without a word.
   ShowStatus(StartStatus(CurrentInputModes(), texts));
 }
@@ -739,7 +771,7 @@ void MainWindow::CloseRecordingPanel() {
 void MainWindow::ExportWord() {
   if (player_.IsPlaying()) return;
   KeepingPlayer keeper;
-  SignClass exportSigns(table_, keeper);
+  SignClass exportSigns(document_.Table(), keeper);
   exportSigns.SetNumeralBase(signs_.NumeralBase());
   exportSigns.LangSet(signs_.LanguageIndex());
   const StartOutcome outcome = RunStartFlow(exportSigns, messages_, CurrentInputModes(),
@@ -759,7 +791,7 @@ void MainWindow::ExportWord() {
   settings.size = QSize(ui_.handView->Width(), ui_.handView->Height());
   settings.view = ui_.handView->View();
   settings.appearance = ui_.handView->Appearance();
-  ExportWithProgress(this, table_, keeper.Script(), settings, messages_);
+  ExportWithProgress(this, document_.Table(), keeper.Script(), settings, messages_);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -776,8 +808,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // Key frames stored in the editor and never saved would be lost with the program.
-  if (poseEditor_ && poseEditor_->TableModified() && !ConfirmDiscardingChanges(this)) {
+  // Edits never saved would be lost with the program.
+  if (!SettleUnsavedTable()) {
     event->ignore();
     return;
   }

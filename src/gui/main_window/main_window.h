@@ -7,6 +7,7 @@
 #include "playback/frame_recorder.h"
 #include "playback/playback_engine.h"
 #include "playback/timed_player.h"
+#include "shell/angle_table_document.h"
 #include "shell/caption_table.h"
 #include "shell/font_list.h"
 #include "shell/program_places.h"
@@ -89,7 +90,9 @@ class MainWindow : public QMainWindow {
   bool HangulMode() const { return hangulMode_; }
   // True while the numerals are spelled through the Numeric box.
   bool NumericMode() const { return numericMode_; }
-  const SignTable& Table() const { return table_; }
+  const SignTable& Table() const { return document_.Table(); }
+  // The table as the user edits it, with its file, undo history and unsaved state.
+  AngleTableDocument& Document() { return document_; }
   const SignClass& Signs() const { return signs_; }
   const PlaybackEngine& Engine() const { return engine_; }
   // True from Start until the word has been spelled, paused or not.
@@ -175,7 +178,14 @@ class MainWindow : public QMainWindow {
   bool OpenAngleFile();
   // The input boxes and label of a system, without loading its table.
   SystemSetup LayOutSystem(int16_t system);
-  void ShowTableFileInTitle(const QString& path);
+  // The document's file in the title, with "*" while it holds changes not saved.
+  void ShowTableFileInTitle();
+  // Before the table is replaced or the program ends: Save, Discard or Cancel for
+  // changes not saved. True when the caller may go on.
+  bool SettleUnsavedTable();
+  // Lays out and loads system `system`; a table with changes not saved is kept unless
+  // `replaceEdits` (the user has settled them).
+  bool LoadSystem(int16_t system, bool replaceEdits);
   void StartWord();
   // The line under the picture: what Start left unspelled, a reading not found.
   void ShowStatus(const QString& text);
@@ -199,7 +209,7 @@ class MainWindow : public QMainWindow {
   Settings settings_;
   bool hangulMode_ = false;
   bool numericMode_ = false;
-  SignTable table_;
+  AngleTableDocument document_;
   PlaybackEngine engine_;
   TimedPlayer player_;
   FrameRecorder recorder_;

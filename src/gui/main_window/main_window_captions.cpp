@@ -27,6 +27,7 @@ void ApplyMainWindowCaptions(const MainWindowControls& ui, const MainWindowMenus
   menus.mnuBmp->setText(caption(BitmapCaption));
   menus.mnuOption->setText(caption(FingerspellLanguageCaption));
   menus.mnuEdit->setText(caption(EditCaption));
+  menus.EditMenus->setTitle(caption(EditCaption));
   menus.mnuList->setText(caption(WordListCaption));
   menus.mnuQuiz->setText(caption(PracticeCaption));
   menus.HelpMenus->setTitle(caption(HelpCaption));

@@ -28,6 +28,8 @@ MainWindowMenus BuildMainWindowMenus(QMenuBar& bar) {
   menus.mnuExport = Entry(*menus.FileMenus, "mnuExport", "Export\u2026");
   menus.mnuExit = Entry(*menus.FileMenus, "mnuExit", "Exit");
 
+  menus.EditMenus = Menu(bar, "EditMenus", "Edit");
+
   menus.ToolMenus = Menu(bar, "ToolMenus", "Tool");
   menus.mnuOption = Entry(*menus.ToolMenus, "mnuOption", "Fingerspell Language");
   menus.mnuEdit = Entry(*menus.ToolMenus, "mnuEdit", "Edit", false);

@@ -11,6 +11,12 @@ struct MainWindowMenus {
   QAction* mnuExport = nullptr;
   QAction* mnuExit = nullptr;
 
+  // Undo and Redo of the angle table's edits, shown in editing mode beside Tool → Edit;
+  // the main window puts its undo history's actions in.
+  QMenu* EditMenus = nullptr;
+  QAction* mnuUndo = nullptr;
+  QAction* mnuRedo = nullptr;
+
   QMenu* ToolMenus = nullptr;
   QAction* mnuOption = nullptr;
   QAction* mnuEdit = nullptr;

@@ -7,12 +7,14 @@
 #include "support/angle_table_files.h"
 #include "support/file_contents.h"
 #include "support/gui_test_suites.h"
+#include "support/list_items.h"
 #include "support/main_window_harness.h"
 #include "support/main_window_lookup.h"
 #include "support/modal_answer.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QListWidget>
 #include <QWheelEvent>
 #include <QtTest>
 
@@ -71,6 +73,24 @@ QStringList ChooseFromList(QComboBox& list, int index) {
     list.showPopup();
     QTest::keyClick(list.view(), Qt::Key_Return);
   });
+}
+
+// Runs `action`, pressing `answer` on every message box it shows (Cancel where the box
+// has no such button), and returns their texts.
+QStringList AnswersDuring(QMessageBox::StandardButton answer, const std::function<void()>& action) {
+  QStringList texts;
+  QTimer poll;
+  poll.setInterval(10);
+  QObject::connect(&poll, &QTimer::timeout, [&texts, answer] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible()) return;
+    texts << box->text();
+    box->button(answer) ? box->button(answer)->click() : box->reject();
+  });
+  poll.start();
+  action();
+  poll.stop();
+  return texts;
 }
 
 // Replaces a box's text by typing, keystroke by keystroke.
@@ -318,6 +338,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     // With all 257 slots in use there is no room for another.
     auto full = PlainAngleTable(2, kSignSlots - 1);
     QVERIFY(SaveAngleFile(*full, Dir() + "PositionINA.csv"));
+    AnswerNextMessageBox(QMessageBox::Discard);
     window_->ChooseSystem(1);
     OpenEditor();
     QCOMPARE(MessagesDuring([&] { Click(editor, "cmdAddChar"); }), QStringList{"No free sign slot"});
@@ -376,10 +397,12 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     QCOMPARE(seen->Buttons, QMessageBox::Ok | QMessageBox::Cancel);
     QVERIFY(editor.isVisible());
 
-    // The main window asks the same before the changes are lost with the program.
+    // The main window asks before the changes are lost with the program.
     seen = AnswerNextMessageBox(QMessageBox::Cancel);
     QVERIFY(!window.close());
     QVERIFY(seen->Shown);
+    QCOMPARE(seen->Text, QStringLiteral("Save the changes to PositionBSL.csv?"));
+    QCOMPARE(seen->Buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     QVERIFY(window.isVisible());
 
     seen = AnswerNextMessageBox(QMessageBox::Ok);
@@ -431,9 +454,89 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     Type(*BoxOf(editor, "WristTx_2"), "66");
     MessagesDuring([&] { Click(editor, "cmdSet"); });
 
-    seen = AnswerNextMessageBox(QMessageBox::Ok);
+    seen = AnswerNextMessageBox(QMessageBox::Discard);
     QVERIFY(window.close());
-    QVERIFY(seen->Shown);
+    QCOMPARE(seen->Text, QStringLiteral("Save the changes to elsewhere.csv?"));
+  }
+
+  void editsAreUndoneAndNeverLostWithoutAnAnswer() {
+    MainWindow& window = ShowWindow();
+    const SignTable original = window.Table();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Tovaro — PositionBSL.csv"));
+    PoseEditor& editor = OpenEditor();
+    auto* list = Find<QComboBox>(editor, "cmbIndex");
+    ChooseFromList(*list, 2);
+    Click(editor, "AddCmd");
+    const SignTable added = window.Table();
+    QCOMPARE(added.KeyFrameCount(2), 4);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Tovaro — PositionBSL.csv*"));
+    QVERIFY(editor.windowTitle().endsWith(u'*'));
+
+    // Undo in the main window; the editor's list and boxes follow the table.
+    QAction* undo = window.findChild<QAction*>(QStringLiteral("mnuUndo"));
+    QAction* redo = window.findChild<QAction*>(QStringLiteral("mnuRedo"));
+    QVERIFY(undo && redo && undo->isEnabled());
+    QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+    undo->trigger();
+    QVERIFY(window.Table() == original);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Tovaro — PositionBSL.csv"));
+    QCOMPARE(Showing(editor), "3/3 x=30");
+    redo->trigger();
+    QVERIFY(window.Table() == added);
+    QCOMPARE(Showing(editor), "3/4 x=30");
+    AnswerNextModal<SignNameDialog>([](SignNameDialog& dialog) { Find<QPushButton>(dialog, "cmdOK")->click(); });
+    Click(editor, "cmdAddChar");
+    QCOMPARE(list->count(), 6);
+    editor.findChild<QAction*>(QStringLiteral("mnuUndo"))->trigger();
+    QCOMPARE(list->count(), 5);
+    QVERIFY(window.Table() == added);
+
+    // Another system: Cancel keeps the system and the edits; Discard reads its table.
+    const auto choose = [&window](int16_t system, QMessageBox::StandardButton answer) {
+      return AnswersDuring(answer, [&] { window.ChooseSystem(system); }).join(u'|');
+    };
+    QCOMPARE(choose(2, QMessageBox::Cancel), QStringLiteral("Save the changes to PositionBSL.csv?"));
+    QCOMPARE(window.CurrentSettings().SystemIndex, int16_t{0});
+    QVERIFY(window.Table() == added);
+    QCOMPARE(choose(0, QMessageBox::Cancel), QString());  // the same system keeps them unasked
+    QVERIFY(window.Table() == added);
+    QCOMPARE(choose(2, QMessageBox::Discard), QStringLiteral("Save the changes to PositionBSL.csv?"));
+    QCOMPARE(window.CurrentSettings().SystemIndex, int16_t{2});
+    QCOMPARE(window.Table().HandCount, int16_t{1});
+    QCOMPARE(choose(0, QMessageBox::Cancel), QString());  // clean: nothing to ask
+    QVERIFY(window.Table() == original);
+
+    // Save writes the edits to the table's own file before the other system is read.
+    ChooseFromList(*list, 2);
+    Click(editor, "AddCmd");
+    QCOMPARE(choose(2, QMessageBox::Save), QStringLiteral("Save the changes to PositionBSL.csv?"));
+    SignTable reread = SignTable::WithHands(2);
+    QVERIFY(LoadAngleFile(reread, Dir() + "PositionBSL.csv"));
+    QCOMPARE(reread.KeyFrameCount(2), 4);
+    QCOMPARE(window.CurrentSettings().SystemIndex, int16_t{2});
+
+    // Opening a file asks too; Cancel keeps the table, Discard reads the file.
+    choose(0, QMessageBox::Cancel);
+    Click(editor, "AddCmd");
+    const SignTable edited = window.Table();
+    QVERIFY(SaveAngleFile(*EditorTable(), Dir() + "other.csv"));
+    for (const auto answer : {QMessageBox::Cancel, QMessageBox::Discard}) {
+      AnswerNextModal<FileDialog>([](FileDialog& dialog) {
+        ClickItem(*Find<QListWidget>(dialog, "File1"), QStringLiteral("other.csv"));
+        Find<QPushButton>(dialog, "cmload")->click();
+      });
+      const QStringList asked = AnswersDuring(answer, [&] { MenusOf(window).mnuOpen->trigger(); });
+      QCOMPARE(asked.join(u'|'), QStringLiteral("Save the changes to PositionBSL.csv?"));
+      QVERIFY((window.Table() == edited) == (answer == QMessageBox::Cancel));
+    }
+    QCOMPARE(window.windowTitle(), QStringLiteral("Tovaro — other.csv"));
+
+    // Closing: Save writes the file and the program ends.
+    Click(editor, "AddCmd");
+    QCOMPARE(AnswersDuring(QMessageBox::Save, [&] { QVERIFY(window.close()); }),
+             QStringList{"Save the changes to other.csv?"});
+    QVERIFY(LoadAngleFile(reread, Dir() + "other.csv"));
+    QCOMPARE(reread.KeyFrameCount(2), 4);
   }
 
   void theFrameCopyWindowHandsBackAKeyFrameItShowed() {
@@ -497,6 +600,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     // After a smaller table was loaded, the sign chosen before may be past its end.
     auto small = PlainAngleTable(2, 1);
     QVERIFY(SaveAngleFile(*small, Dir() + "PositionINA.csv"));
+    AnswerNextMessageBox(QMessageBox::Discard);  // the Set above is not saved
     window_->ChooseSystem(1);
     AnswerNextModal<FrameCopyDialog>([&](FrameCopyDialog& copy) {
       shown = MessagesDuring([&] { Click(copy, "cmdPreview"); });
