@@ -1,5 +1,8 @@
 #include "convert/spelled_letters.h"
 
+#include "convert/fingerspelling_system.h"
+#include "convert/system_registry.h"
+#include "convert/text_playback.h"
 #include "support/shipped_shapes.h"
 
 #include <QStringList>
@@ -7,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <variant>
+#include <vector>
 
 namespace {
 

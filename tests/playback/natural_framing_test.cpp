@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -54,7 +55,7 @@ std::vector<Hand> PosedHands(const SignTable& table, int sign, int frame = 0) {
 
 }  // namespace
 
-TEST(NaturalFraming, AOneHandedLetterFillsAboutHalfThePictureAndTwoHandsFit) {
+TEST(NaturalFraming, AOneHandedLetterFillsAboutHalfThePicture) {
   const ViewState view;
   const std::vector<Hand> american = PosedHands(*LoadShippedTable("PositionASL.csv", 1), 2);  // B: flat, fingers up
   const Extent classic = ExtentOf(american, view);
@@ -62,16 +63,6 @@ TEST(NaturalFraming, AOneHandedLetterFillsAboutHalfThePictureAndTwoHandsFit) {
   EXPECT_TRUE(natural.inside);
   EXPECT_GT(natural.height, 0.4);
   EXPECT_GT(natural.height, classic.height * 1.5);
-
-  // Every key frame of the two-handed alphabets, the hands apart before and after a
-  // contact as well as touching, fits whole.
-  for (const char* file : {"PositionBSL.csv", "PositionINA.csv"}) {
-    const auto table = LoadShippedTable(QLatin1String(file), 2);
-    for (int sign = 0; sign < table->SignCount; ++sign)
-      for (int frame = 0; frame < table->KeyFrameCount(sign); ++frame)
-        EXPECT_TRUE(ExtentOf(PosedHands(*table, sign, frame), NaturalFraming(view, 2)).inside)
-            << file << " sign " << sign << " frame " << frame;
-  }
 }
 
 TEST(NaturalFraming, HomeComesBackToTheNaturalFramingAndTheClassicCameraIsUntouched) {

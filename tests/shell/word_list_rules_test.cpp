@@ -1,10 +1,15 @@
 #include "shell/word_list_rules.h"
 
+#include "convert/fingerspelling_system.h"
+#include "convert/system_registry.h"
+#include "convert/text_playback.h"
+#include "support/file_contents.h"
 #include "support/shipped_shapes.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 namespace {
 

@@ -1,12 +1,11 @@
 // The contacts that make letters readable, measured on the shipped angle files with
-// the hands' named points, and the moves between letters of the two-handed alphabets.
+// the hands' named points.
 
 #include "signdata/sign_table.h"
 #include "hand/hand.h"
 #include "hand/hand_landmarks.h"
 #include "support/shipped_shapes.h"
 #include "signdata/key_frame_pose.h"
-#include "signdata/transition_lint.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +14,6 @@
 #include <limits>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -181,15 +179,4 @@ TEST(LetterContacts, IndonesianGHasASpurAtTheEndOfItsCAndABarReachingIntoIt) {
   EXPECT_GT(corner.y, end.y) << "at the curve's open end";
   EXPECT_LT(bar.y, end.y - (end.y - back) / 3) << "the bar reaches a third of the way in";
   EXPECT_LT(std::abs(bar.z - corner.z), 12.0f) << "level";
-}
-
-TEST(LetterContacts, MovesBetweenTwoHandedLettersKeepTheHandsApart) {
-  for (const char* file : {"PositionBSL.csv", "PositionINA.csv"}) {
-    SCOPED_TRACE(file);
-    const ShippedTable table(file, 2);
-    const std::vector<TransitionProblem> moves =
-        LintTransitions(table.state->Signs, table.state->SignCount, 2);
-    for (const TransitionProblem& move : moves)
-      EXPECT_FALSE(move.HandsPassThrough()) << move.Describe().toStdString();
-  }
 }

@@ -4,7 +4,7 @@
 #include "hand/hand.h"
 #include "hand/hand_landmarks.h"
 #include "signdata/key_frame_pose.h"
-#include "support/shipped_shapes.h"
+#include "support/file_contents.h"
 
 #include <QHash>
 #include <QTemporaryDir>
@@ -153,27 +153,6 @@ TEST(ShapeAuthoring, IncludesSharedStatesFromAnotherFile) {
                                 "hands 1\ninclude states.shapes\nsign 0 Rest\nframe shape=flat\n"));
   EXPECT_TRUE(ParseShapeAuthoringFile(dir.filePath("main.shapes")).ok);
   EXPECT_EQ(ParseShapeAuthoringFile(dir.filePath("none.shapes")).error, "cannot open it");
-}
-
-TEST(ShapeAuthoring, TheShippedAmericanAlphabetIsBuiltFromItsSource) {
-  const auto result = BuildShippedShapes("asl.shapes", "PositionASL.csv", kOneHandColumns);
-  ASSERT_TRUE(result.ok);
-  const AuthoredShapes& shapes = result.shapes;
-  EXPECT_EQ(shapes.HandCount, 1);
-  ASSERT_EQ(shapes.SignCount, 28);
-
-  const SignTableSlots& table = *shapes.Table;
-  for (int slot = 1; slot <= 26; ++slot)
-    EXPECT_EQ(table[slot].Name.trimmed(), QString(QChar(u'A' + slot - 1))) << slot;
-  EXPECT_EQ(table[0].Name.trimmed(), "Rest");
-  EXPECT_EQ(table[27].Name.trimmed(), "T (ASL)");
-  // J and Z trace their letter; every other shape is held still.
-  for (int slot = 0; slot < 28; ++slot) {
-    if (slot == 10 || slot == 26)
-      EXPECT_GE(table[slot].FrameCount, 3) << slot;
-    else
-      EXPECT_EQ(table[slot].FrameCount, 1) << slot;
-  }
 }
 
 namespace {
