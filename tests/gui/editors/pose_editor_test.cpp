@@ -4,6 +4,7 @@
 #include "gui/editors/frame_copy_dialog.h"
 #include "gui/editors/sign_name_dialog.h"
 #include "signdata/angle_file.h"
+#include "support/active_window.h"
 #include "support/angle_table_files.h"
 #include "support/file_contents.h"
 #include "support/gui_test_suites.h"
@@ -345,7 +346,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     speed->setText(QStringLiteral("2"));
     const QStringList shown = MessagesDuring([&] {
       Click(editor, "cmdAction");
-      WaitForWord(*window_);
+      PlayWordToEnd();
     });
     QCOMPARE(shown, QStringList{"Frame number exceeds its limit!"});
     QCOMPARE(window_->Engine().FrameCounter(), 0);
@@ -356,7 +357,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     QCOMPARE(MessagesDuring([&] {
                Click(editor, "cmdAction");
                QVERIFY(window_->IsSpelling());
-               WaitForWord(*window_);
+               PlayWordToEnd();
              }),
              QStringList{});
     QCOMPARE(window_->Engine().FrameCounter(), 1001);
@@ -565,7 +566,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     auto* editor = window_->findChild<PoseEditor*>(QStringLiteral("EditFrm2"));
     if (!editor) qFatal("the pose editor did not open");
     // Focus events reach only the active window, and the editor watches them.
-    if (!QTest::qWaitForWindowActive(editor)) qWarning("the pose editor did not become active");
+    ActivateWindow(*editor);
     return *editor;
   }
 };

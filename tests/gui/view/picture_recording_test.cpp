@@ -208,11 +208,12 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
     const QString folder = Dir() + QStringLiteral("lesson/word");
     QVERIFY(QDir(folder).removeRecursively());
     QVERIFY(WriteFileContents(folder, "in the way"));
-    const QStringList shown = MessagesDuring([&] {
-      ControlsOf(window).startButton->click();
-      WaitForWord(window);
-      QTest::qWait(50);
-    });
+    const QStringList shown = MessagesDuring(
+        [&] {
+          ControlsOf(window).startButton->click();
+          PlayWordToEnd();
+        },
+        1);
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown[0].startsWith(QStringLiteral("The picture could not be saved: ")), qPrintable(shown[0]));
   }
@@ -273,7 +274,7 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
   void Record(MainWindow& window, const QString& folder) {
     AnswerName(folder);
     ControlsOf(window).recordButton->click();
-    WaitForWord(window);
+    PlayWordToEnd();
   }
 
   // Exports the word under `name` from the Export menu; returns the messages shown.
@@ -287,7 +288,7 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
 
   void Spell(MainWindow& window) {
     ControlsOf(window).startButton->click();
-    WaitForWord(window);
+    PlayWordToEnd();
   }
 };
 
