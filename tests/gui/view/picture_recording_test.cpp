@@ -1,5 +1,6 @@
 #include "gui/view/picture_name_dialog.h"
 #include "gui/view/picture_recording.h"
+#include "gui/view/word_export.h"
 
 #include "gui/dialogs/file_dialog.h"
 #include "gui/view/hand_view.h"
@@ -277,13 +278,21 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
     PlayWordToEnd();
   }
 
-  // Exports the word under `name` from the Export menu; returns the messages shown.
+  // Exports the word under `name` from the Export menu and waits, a minute at most, for
+  // the export to end; returns the messages shown.
   static QStringList Export(MainWindow& window, const QString& name) {
     AnswerNextModal<FileDialog>([name](FileDialog& dialog) {
       Child<QLineEdit>(dialog, "FileName")->setText(name);
       Child<QPushButton>(dialog, "cmload")->click();
     });
-    return MessagesDuring([&] { MenusOf(window).mnuExport->trigger(); });
+    return MessagesDuring([&] {
+      MenusOf(window).mnuExport->trigger();
+      // The menu returns at once; the export goes on on its own.
+      auto* exporting = window.findChild<WordExport*>(QStringLiteral("WordExport"));
+      QVERIFY(exporting);
+      QSignalSpy ended(exporting, &WordExport::finished);
+      QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 60000);
+    });
   }
 
   void Spell(MainWindow& window) {
