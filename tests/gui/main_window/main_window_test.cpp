@@ -373,8 +373,9 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QTest::mouseClick(ui.viewPointOptions[0], Qt::LeftButton);
     QCOMPARE(view.ViewAzimuth, 0.1f);
 
-    // Each pass of a held button changes the view by 5 and redraws; the test lets go
-    // after `passes` passes.
+    // Each pass of a held button (one a step) changes the view by 5 and redraws; the
+    // test lets go after `passes` passes, and no pass comes after.
+    ManualStepSource& holdSteps = UseManualSteps(area);
     const auto hold = [&](Qt::MouseButton button, QPoint at, int passes) {
       int done = 0;
       const QMetaObject::Connection counting =
@@ -382,7 +383,8 @@ class MainWindowTest : public QObject, private MainWindowHarness {
             if (++done == passes) QTest::mouseRelease(&area, button, {}, at);
           });
       QTest::mousePress(&area, button, {}, at);
-      QTRY_VERIFY_WITH_TIMEOUT(!area.IsMouseHeld(), 10000);
+      QCOMPARE(holdSteps.Advance(passes + 5), passes);
+      QVERIFY(!area.IsMouseHeld());
       disconnect(counting);
       QCOMPARE(done, passes);
     };
