@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-StepTimer::StepTimer(QObject* parent) : QObject(parent) {
+StepTimer::StepTimer(QObject* parent) : StepSource(parent) {
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, &StepTimer::Fire);

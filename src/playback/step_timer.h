@@ -1,25 +1,22 @@
 #pragma once
 
 #include "playback/step_clock.h"
+#include "playback/step_source.h"
 
-#include <QObject>
 #include <QTimer>
 
 // Emits step() on the step clock's fixed schedule of 60 per second while it runs: at
 // once when started after a pause, then every 1/60 s, a late step not pushing the
 // next ones back.
-class StepTimer : public QObject {
+class StepTimer : public StepSource {
   Q_OBJECT
 
  public:
   explicit StepTimer(QObject* parent = nullptr);
 
-  void Start();
-  void Stop();
-  bool IsRunning() const { return running_; }
-
- signals:
-  void step();
+  void Start() override;
+  void Stop() override;
+  bool IsRunning() const override { return running_; }
 
  private:
   void Fire();

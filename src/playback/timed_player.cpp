@@ -1,16 +1,24 @@
 #include "playback/timed_player.h"
 
 #include "playback/playback_engine.h"
+#include "playback/step_timer.h"
 
 #include <algorithm>
 
 TimedPlayer::TimedPlayer(PlaybackEngine& engine, QObject* parent)
     : QObject(parent), engine_(engine) {
-  connect(&timer_, &StepTimer::step, this, &TimedPlayer::ShowNextPicture);
+  UseStepSource(std::make_unique<StepTimer>());
+}
+
+void TimedPlayer::UseStepSource(std::unique_ptr<StepSource> steps) {
+  const bool running = steps_ && steps_->IsRunning();
+  steps_ = std::move(steps);
+  connect(steps_.get(), &StepSource::step, this, &TimedPlayer::ShowNextPicture);
+  if (running) steps_->Start();
 }
 
 void TimedPlayer::Play(const MoveScript& script) {
-  timer_.Stop();
+  steps_->Stop();
   lastScript_ = script;
   script_ = SlowedScript(script, slowMotion_);
   timeline_ = ScriptTimeline(script_);
@@ -28,7 +36,7 @@ void TimedPlayer::Play(const MoveScript& script) {
     Finish();
     return;
   }
-  timer_.Start();
+  steps_->Start();
 }
 
 void TimedPlayer::Stop() {
@@ -37,7 +45,7 @@ void TimedPlayer::Stop() {
 
 void TimedPlayer::Pause() {
   if (!playing_ || paused_) return;
-  timer_.Stop();
+  steps_->Stop();
   paused_ = true;
   emit pausedChanged(true);
 }
@@ -50,7 +58,7 @@ void TimedPlayer::Resume() {
     Finish();
     return;
   }
-  timer_.Start();
+  steps_->Start();
 }
 
 void TimedPlayer::ShowPicture(int picture) {
@@ -108,7 +116,7 @@ bool TimedPlayer::AdvanceToPictures() {
 }
 
 void TimedPlayer::Finish() {
-  timer_.Stop();
+  steps_->Stop();
   playing_ = false;
   atEnd_ = false;
   if (paused_) {

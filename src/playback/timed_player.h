@@ -3,14 +3,16 @@
 #include "playback/move_script.h"
 #include "playback/script_player.h"
 #include "playback/script_timeline.h"
-#include "playback/step_timer.h"
+#include "playback/step_source.h"
 
 #include <QObject>
 
-// Plays a word in the desktop program: one picture per step of the step timer, so a
-// word takes the same time on every machine and the window stays responsive. It
-// emits pictureShown for every picture and finished when the word has ended or was
-// stopped.
+#include <memory>
+
+// Plays a word in the desktop program: one picture per step of its step source (the
+// step timer, unless told otherwise), so a word takes the same time on every machine
+// and the window stays responsive. It emits pictureShown for every picture and
+// finished when the word has ended or was stopped.
 //
 // A word can be paused, and while it plays or is paused any of its pictures can be
 // shown: the script is known from the start, so the pose of a picture is found by
@@ -20,6 +22,10 @@ class TimedPlayer : public QObject, public ScriptPlayer {
 
  public:
   explicit TimedPlayer(PlaybackEngine& engine, QObject* parent = nullptr);
+
+  // Takes its steps from `steps` from now on instead (a test's, which it advances by
+  // hand); a word playing goes on with them.
+  void UseStepSource(std::unique_ptr<StepSource> steps);
 
   // Replaces any word still playing. The word plays at the slow-motion percent in
   // force.
@@ -65,7 +71,7 @@ class TimedPlayer : public QObject, public ScriptPlayer {
   void Finish();
 
   PlaybackEngine& engine_;
-  StepTimer timer_;
+  std::unique_ptr<StepSource> steps_;
   MoveScript script_;
   MoveScript lastScript_;
   ScriptTimeline timeline_;

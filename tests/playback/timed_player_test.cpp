@@ -4,9 +4,7 @@
 #include "playback/script_player.h"
 #include "playback/script_timeline.h"
 #include "support/fake_drawing_area.h"
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include "support/manual_step_source.h"
 
 #include <gtest/gtest.h>
 
@@ -18,33 +16,16 @@ const MoveScript kWord{Move::Pose(0, 0),   Move::Redraw(0),     Move::Target(1, 
                        Move::Redraw(4),    Move::Target(1, 1),  Move::Redraw(3),
                        Move::Redraw(0),    Move::Target(2, 0),  Move::Redraw(6)};
 
-void RunEventsFor(int milliseconds) {
-  QElapsedTimer waited;
-  waited.start();
-  while (waited.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
 class TimedPlayerTest : public ::testing::Test {
  protected:
-  int argc = 1;
-  char name[12] = "player_test";
-  char* argv[2] = {name, nullptr};
-  QCoreApplication app{argc, argv};
   TimedPlayerTest() { ImmediatePlayer(reference).Play(kWord); }
-
-  // Waits until `finished` passes `count`, five seconds at most.
-  static void WaitFor(const int& finished, int count) {
-    QElapsedTimer waited;
-    waited.start();
-    while (finished < count && waited.elapsed() < 5000)
-      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-  }
 
   SignTable table =
       MarkedTable({{MarkedFrame(0, 0)}, {MarkedFrame(10, 90), MarkedFrame(20, 45)}, {MarkedFrame(-30, 10)}});
   FakeDrawingArea area;
   PlaybackEngine engine{table, area};
   TimedPlayer player{engine};
+  ManualStepSource& steps = UseManualSteps(player);
   // What the word looks like played at once.
   FakeDrawingArea played;
   PlaybackEngine reference{table, played};
@@ -76,17 +57,20 @@ TEST(ScriptTimelineTest, SlowMotionStretchesEveryAnimationWithinTheTable) {
   }
 }
 
-TEST_F(TimedPlayerTest, ShowsThePicturesOfTheImmediatePlayerSixtyPerSecondAndStopsAtOnce) {
+TEST_F(TimedPlayerTest, ShowsThePicturesOfTheImmediatePlayerOnePerStepAndStopsAtOnce) {
   int shown = 0;
   int finished = 0;
   QObject::connect(&player, &TimedPlayer::pictureShown, [&shown] { ++shown; });
   QObject::connect(&player, &TimedPlayer::finished, [&finished] { ++finished; });
-  QElapsedTimer clock;
-  clock.start();
   player.Play(kWord);
   EXPECT_TRUE(player.IsPlaying());
-  WaitFor(finished, 1);
+  EXPECT_TRUE(area.pictures.empty());  // the first picture comes with the first step
+  // Eighteen pictures take eighteen steps, and the word ends with the last.
+  EXPECT_EQ(steps.Advance(17), 17);
+  EXPECT_EQ(finished, 0);
+  EXPECT_EQ(steps.Advance(100), 1);
   ASSERT_EQ(finished, 1);
+  EXPECT_FALSE(steps.IsRunning());
   ASSERT_EQ(area.pictures.size(), played.pictures.size());
   for (size_t i = 0; i < played.pictures.size(); ++i) {
     EXPECT_EQ(area.pictures[i].wristX[0], played.pictures[i].wristX[0]) << i;
@@ -94,8 +78,6 @@ TEST_F(TimedPlayerTest, ShowsThePicturesOfTheImmediatePlayerSixtyPerSecondAndSto
   }
   EXPECT_EQ(shown, 18);
   EXPECT_EQ(engine.FrameCounter(), reference.FrameCounter());
-  // Eighteen pictures on a 60-per-second schedule take seventeen steps at least.
-  EXPECT_GE(clock.elapsed(), 17 * 1000 / 60 - 2);
 
   // Stopped: no further picture, and the end is still announced once.
   area.pictures.clear();
@@ -103,7 +85,7 @@ TEST_F(TimedPlayerTest, ShowsThePicturesOfTheImmediatePlayerSixtyPerSecondAndSto
     if (picture == 2) player.Stop();
   });
   player.Play(kWord);
-  WaitFor(finished, 2);
+  EXPECT_EQ(steps.Advance(100), 3);
   EXPECT_EQ(finished, 2);
   EXPECT_FALSE(player.IsPlaying());
   EXPECT_EQ(area.pictures.size(), 3u);
@@ -128,18 +110,19 @@ TEST_F(TimedPlayerTest, AnyPictureShownIsExactlyThePictureOfThatStep) {
 
 TEST_F(TimedPlayerTest, PauseHoldsThePoseAndThePlaceUntilResumed) {
   player.Play(kWord);
-  RunEventsFor(60);
+  steps.Advance(4);
   player.Pause();
   ASSERT_TRUE(player.IsPaused());
   const size_t drawn = area.pictures.size();
   const int place = player.CurrentPicture();
-  RunEventsFor(120);
+  EXPECT_EQ(place, 3);
+  EXPECT_EQ(steps.Advance(10), 0);
   EXPECT_EQ(area.pictures.size(), drawn);
   EXPECT_EQ(player.CurrentPicture(), place);
   EXPECT_TRUE(player.IsPlaying());
 
   player.Resume();
-  RunEventsFor(600);
+  EXPECT_EQ(steps.Advance(100), 18 - 4);
   EXPECT_FALSE(player.IsPlaying());
   EXPECT_EQ(area.pictures.back().wristX[0], -30.0f);
 }

@@ -2,51 +2,24 @@
 
 #include "gui/main_window/main_window.h"
 #include "shell/settings_file.h"
+#include "support/active_window.h"
 #include "support/angle_table_files.h"
+#include "support/manual_step_source.h"
+#include "support/modal_answer.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLocale>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <functional>
 #include <memory>
 
-// Runs `action`, pressing OK on every message box it shows, and returns their texts.
-// Nothing is left waiting for a box once the action is over.
-inline QStringList MessagesDuring(const std::function<void()>& action) {
-  QStringList texts;
-  QTimer poll;
-  poll.setInterval(10);
-  QObject::connect(&poll, &QTimer::timeout, [&texts] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible()) return;
-    texts << box->text();
-    if (box->standardButtons() != QMessageBox::Ok) texts << QStringLiteral("<not OK alone>");
-    box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
-  });
-  poll.start();
-  action();
-  poll.stop();
-  return texts;
-}
-
-// Lets the event loop run until the word playing in `window` has ended.
-inline void WaitForWord(const MainWindow& window) {
-  QElapsedTimer waited;
-  waited.start();
-  while (window.IsSpelling() && waited.elapsed() < 60000)
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
 // The main window started the way the program starts it, over a temporary program
 // folder, on a system whose language the test names and whose Japanese and Korean
 // font families are a fixed few (each with its vertical "@" twin). A Qt Test class
 // derives from it and calls SetUpProgram and TearDownProgram from init and cleanup.
+// Its words step only when the test steps them (PlayWordToEnd, Steps).
 class MainWindowHarness {
  protected:
   void SetUpProgram() {
@@ -56,6 +29,7 @@ class MainWindowHarness {
   }
 
   void TearDownProgram() {
+    steps_ = nullptr;
     window_.reset();
     folder_.reset();
   }
@@ -80,6 +54,7 @@ class MainWindowHarness {
 
   MainWindow& StartWindow(const QString& locale = QStringLiteral("en_US")) {
     window_ = std::make_unique<MainWindow>(Dir());
+    steps_ = &UseManualSteps(*window_);
     window_->SetSystemLocale(QLocale(locale));
     window_->SetFontFamilies(FakeFamilies);
     started_ = window_->StartUp();
@@ -88,10 +63,21 @@ class MainWindowHarness {
 
   MainWindow& ShowWindow() {
     MainWindow& window = StartWindow();
-    window.show();
-    window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window)) qWarning("the window did not become active");
+    ActivateWindow(window);
     return window;
+  }
+
+  // The steps of the started window's words.
+  ManualStepSource& Steps() { return *steps_; }
+
+  // Plays the word (and any word that follows it at once) to its end, one step at a
+  // time, the window handling what each step asked for (the picture, held input)
+  // before the next, as between the steps of the clock.
+  void PlayWordToEnd() {
+    constexpr int kMostSteps = 100000;
+    for (int taken = 0; window_->IsSpelling() && taken < kMostSteps && steps_->Advance() == 1; ++taken)
+      QCoreApplication::processEvents();
+    QVERIFY2(!window_->IsSpelling(), "the word did not end");
   }
 
   static QStringList FakeFamilies(FontScript script) {
@@ -102,5 +88,6 @@ class MainWindowHarness {
 
   std::unique_ptr<QTemporaryDir> folder_;
   std::unique_ptr<MainWindow> window_;
+  ManualStepSource* steps_ = nullptr;
   bool started_ = false;
 };

@@ -791,7 +791,8 @@ void MainWindow::ExportWord() {
   settings.size = QSize(ui_.handView->Width(), ui_.handView->Height());
   settings.view = ui_.handView->View();
   settings.appearance = ui_.handView->Appearance();
-  ExportWithProgress(this, document_.Table(), keeper.Script(), settings, messages_);
+  // What became of it comes from the export itself, which ends on its own.
+  new WordExport(*this, document_.Table(), keeper.Script(), settings, messages_);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

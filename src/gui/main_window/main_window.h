@@ -101,6 +101,9 @@ class MainWindow : public QMainWindow {
   // The picture of the word last shown, and how many it has.
   int CurrentPicture() const { return player_.CurrentPicture(); }
   int PictureCount() const { return player_.PictureCount(); }
+  // Words step from the step timer, unless a test gives a source of its own before any
+  // word plays.
+  void UseStepSource(std::unique_ptr<StepSource> steps) { player_.UseStepSource(std::move(steps)); }
   // While the practice runs the letters being signed stay hidden.
   void SetPracticeRunning(bool running);
 

@@ -9,6 +9,7 @@
 #include "gl/natural_hand_renderer.h"
 #include "gl/natural_hands_message.h"
 #include "playback/natural_framing.h"
+#include "playback/step_timer.h"
 #include "playback/view_controls.h"
 
 #include <QImage>
@@ -41,7 +42,13 @@ HandView::HandView(QWidget* parent) : QOpenGLWidget(parent) {
   setObjectName(QStringLiteral("picSpace"));
   setFormat(RequestedFormat());
   setMinimumSize(240, 180);
-  connect(&holdTimer_, &StepTimer::step, this, &HandView::HoldPass);
+  UseStepSource(std::make_unique<StepTimer>());
+}
+
+void HandView::UseStepSource(std::unique_ptr<StepSource> steps) {
+  holdSteps_ = std::move(steps);
+  connect(holdSteps_.get(), &StepSource::step, this, &HandView::HoldPass);
+  if (mouseHeld_) holdSteps_->Start();
 }
 
 HandView::~HandView() {
@@ -159,7 +166,7 @@ void HandView::mousePressEvent(QMouseEvent* event) {
   mouseHeld_ = true;
   heldButton_ = HeldButtonOf(event->button());
   heldAt_ = event->position();
-  holdTimer_.Start();
+  holdSteps_->Start();
 }
 
 void HandView::HoldPass() {
@@ -182,6 +189,6 @@ void HandView::hideEvent(QHideEvent* event) {
 void HandView::EndHold() {
   if (!mouseHeld_) return;
   mouseHeld_ = false;
-  holdTimer_.Stop();
+  holdSteps_->Stop();
   emit mouseHoldEnded();
 }

@@ -2,7 +2,7 @@
 
 #include "hand/hand_appearance.h"
 #include "playback/drawing_area.h"
-#include "playback/step_timer.h"
+#include "playback/step_source.h"
 #include "playback/view_controls.h"
 #include "playback/view_state.h"
 
@@ -55,6 +55,9 @@ class HandView : public QOpenGLWidget, public DrawingArea {
 
   // True while a mouse button is held on the area.
   bool IsMouseHeld() const { return mouseHeld_; }
+  // A held button changes the view a pass per step of the step timer, unless a test
+  // gives a source of its own.
+  void UseStepSource(std::unique_ptr<StepSource> steps);
 
   // Pictures the engine has asked for since the area was made.
   int PicturesDrawn() const { return picturesDrawn_; }
@@ -81,7 +84,7 @@ class HandView : public QOpenGLWidget, public DrawingArea {
 
   ViewState view_;
   HandScene scene_;
-  StepTimer holdTimer_;
+  std::unique_ptr<StepSource> holdSteps_;
   HeldButton heldButton_ = HeldButton::Other;
   QPointF heldAt_;
   bool mouseHeld_ = false;

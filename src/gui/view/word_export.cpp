@@ -2,58 +2,72 @@
 
 #include "base/message_sink.h"
 
-#include <QEventLoop>
+#include <QProgressBar>
 #include <QProgressDialog>
-#include <QThread>
-#include <QTimer>
+#include <QPromise>
+#include <QtConcurrent/QtConcurrentRun>
 
-#include <atomic>
-#include <memory>
+namespace {
 
-AnimationExportResult ExportWithProgress(QWidget* parent, const SignTable& table,
-                                         const MoveScript& script,
-                                         const AnimationExportSettings& settings,
-                                         MessageSink& messages) {
-  QProgressDialog progress(QStringLiteral("Exporting the animation…"), QStringLiteral("Cancel"), 0,
-                           AnimationStepsOf(script), parent);
-  progress.setObjectName(QStringLiteral("ExportProgress"));
-  progress.setWindowTitle(QStringLiteral("Export"));
-  progress.setAccessibleName(QStringLiteral("Exporting the animation"));
-  progress.setWindowModality(Qt::WindowModal);
-  progress.setMinimumDuration(0);
-  progress.setAutoReset(false);
-  progress.setValue(0);
+// On a thread of the pool: the export draws with an OpenGL context of its own, which
+// must not meet the drawing area's on one thread.
+void Export(QPromise<AnimationExportResult>& promise, const SignTable& table, const MoveScript& script,
+            const AnimationExportSettings& settings) {
+  promise.setProgressRange(0, AnimationStepsOf(script));
+  AnimationExportResult result = ExportScript(
+      table, script, settings,
+      [&promise](int done, int) {
+        promise.setProgressValue(done);
+        return !promise.isCanceled();
+      },
+      [](const QString& note) { qWarning("%s", qPrintable(note)); });
+  promise.addResult(std::move(result));
+}
 
-  // The export draws with an OpenGL context of its own, which must not meet the
-  // drawing area's on one thread; on a thread of its own it also leaves the window
-  // free to repaint and to take the Cancel.
-  std::atomic<int> done{0};
-  std::atomic<bool> cancelled{false};
+}  // namespace
+
+WordExport::WordExport(QWidget& parent, SignTable table, MoveScript script, AnimationExportSettings settings,
+                       MessageSink& messages)
+    : QObject(&parent), messages_(messages) {
+  setObjectName(QStringLiteral("WordExport"));
+  const int steps = AnimationStepsOf(script);
+  progress_ = new QProgressDialog(QStringLiteral("Exporting the animation…"), QStringLiteral("Cancel"), 0, steps,
+                                  &parent);
+  progress_->setObjectName(QStringLiteral("ExportProgress"));
+  progress_->setWindowTitle(QStringLiteral("Export"));
+  progress_->setAccessibleName(QStringLiteral("Exporting the animation"));
+  progress_->setWindowModality(Qt::WindowModal);
+  progress_->setAutoReset(false);
+  progress_->setAutoClose(false);
+  // The dialog's own setValue runs the event loop when it is modal; its bar alone takes
+  // the progress, so no slot here is entered again from inside another.
+  auto* bar = new QProgressBar(progress_);
+  bar->setRange(0, steps);
+  bar->setValue(0);
+  progress_->setBar(bar);
+  progress_->show();
+
+  connect(&watcher_, &QFutureWatcherBase::progressValueChanged, bar, &QProgressBar::setValue);
+  connect(progress_, &QProgressDialog::canceled, &watcher_, &QFutureWatcherBase::cancel);
+  connect(&watcher_, &QFutureWatcherBase::finished, this, &WordExport::Ended);
+  watcher_.setFuture(QtConcurrent::run(Export, std::move(table), std::move(script), std::move(settings)));
+}
+
+WordExport::~WordExport() {
+  watcher_.disconnect(this);
+  watcher_.cancel();
+  watcher_.waitForFinished();
+  delete progress_;
+}
+
+void WordExport::Ended() {
+  delete progress_;
+  // A cancelled export keeps no result.
   AnimationExportResult result;
-  QString note;
-  std::unique_ptr<QThread> worker(QThread::create([&] {
-    result = ExportScript(
-        table, script, settings,
-        [&](int steps, int) {
-          done = steps;
-          return !cancelled;
-        },
-        [&note](const QString& said) { note = said; });
-  }));
-  QEventLoop loop;
-  QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-  QObject::connect(&progress, &QProgressDialog::canceled, [&cancelled] { cancelled = true; });
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, &progress, [&] { progress.setValue(done); });
-  poll.start(30);
-  worker->start();
-  loop.exec();
-  worker->wait();
-  poll.stop();
-  progress.reset();
-
-  if (!note.isEmpty()) qWarning("%s", qPrintable(note));
+  result.outcome = AnimationExportResult::Outcome::Cancelled;
+  if (!watcher_.isCanceled() && watcher_.future().resultCount() > 0) result = watcher_.result();
   if (result.outcome == AnimationExportResult::Outcome::Failed)
-    messages.ShowMessage(QStringLiteral("The animation could not be exported: ") + result.reason);
-  return result;
+    messages_.ShowMessage(QStringLiteral("The animation could not be exported: ") + result.reason);
+  emit finished(result);
+  deleteLater();
 }

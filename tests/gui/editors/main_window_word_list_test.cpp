@@ -106,7 +106,7 @@ class MainWindowWordListTest : public QObject, private MainWindowHarness {
       QVERIFY(!window.IsSpelling());
       QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place);
       spelling = window.IsSpelling();
-      WaitForWord(window);
+      PlayWordToEnd();
       editor.reject();
     });
     MenusOf(window).mnuList->trigger();

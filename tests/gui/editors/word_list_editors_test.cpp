@@ -3,6 +3,7 @@
 
 #include "support/file_contents.h"
 #include "support/gui_test_suites.h"
+#include "support/active_window.h"
 #include "support/list_items.h"
 #include "support/main_window_harness.h"
 #include "support/modal_answer.h"
@@ -253,8 +254,7 @@ class ReadingListEditorTest : public QObject {
 
   void SelectFocusRemoveSaveAndClose() {
     ReadingListEditor& editor = Open();
-    editor.activateWindow();
-    (void)QTest::qWaitForWindowActive(&editor);
+    ActivateWindow(editor);
     auto* written = Find<QListWidget>(editor, "List2");
     auto* word = Find<QLineEdit>(editor, "Text2");
     auto* reading = Find<QLineEdit>(editor, "Text1");

@@ -135,7 +135,7 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     QCOMPARE(ui.readingBox->text(), u"ｼｭﾜ"_qs);
     QTest::keyClick(ui.wordBox, Qt::Key_Return);
     QCOMPARE(window_->Signs().LastText(), u"ｼｭﾜ"_qs);
-    WaitForWord(*window_);
+    PlayWordToEnd();
 
     // Text committed while a word plays is taken when it ends.
     ui.wordBox->clear();
@@ -145,7 +145,7 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     QVERIFY(window_->IsSpelling());
     Commit(*ui.wordBox, u"手話"_qs);
     QCOMPARE(ui.readingBox->text(), u"ｱ"_qs);
-    WaitForWord(*window_);
+    PlayWordToEnd();
     QTRY_COMPARE(ui.wordBox->text(), u"手話"_qs);
     QCOMPARE(ui.readingBox->text(), u"ｼｭﾜｱ"_qs);  // the caret stood at the start
   }
@@ -171,7 +171,7 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     ui.startButton->click();
     QCOMPARE(window.Signs().LastText(), u"한국"_qs);
     QVERIFY(!window.Signs().Sequence().empty());
-    WaitForWord(window);
+    PlayWordToEnd();
 
     // An alphabet names what it does not spell.
     window.ChooseSystem(2);
@@ -179,11 +179,11 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     ui.startButton->click();
     QCOMPARE(window.Signs().Sequence().size(), size_t{5});
     QCOMPARE(window.statusBar()->currentMessage(), u"Not spelled: 1 2 3"_qs);
-    WaitForWord(window);
+    PlayWordToEnd();
     ui.readingBox->setText(u"hello"_qs);
     ui.startButton->click();
     QVERIFY(window.statusBar()->currentMessage().isEmpty());
-    WaitForWord(window);
+    PlayWordToEnd();
   }
 };
 

@@ -34,14 +34,6 @@ QPointF LitCentre(const QImage& picture) {
   return {sumX / count / picture.width(), sumY / count / picture.height()};
 }
 
-// Presses Start, waits for the word to end and returns the messages it showed.
-QStringList PressStart(MainWindow& window) {
-  const QStringList shown =
-      MessagesDuring([&window] { ControlsOf(window).startButton->click(); });
-  WaitForWord(window);
-  return shown;
-}
-
 // The input area as the user sees it: the system's name, then each box shown with its
 // caption, the Hangul button and the Numeric box.
 QString Layout(const MainWindowControls& ui) {
@@ -112,10 +104,8 @@ class MainWindowTest : public QObject, private MainWindowHarness {
 
     // Natural hands that cannot be drawn fall back to the classic ones with their message.
     const MainWindowControls ui = ControlsOf(window);
-    const QStringList shown = MessagesDuring([&ui] {
-      emit ui.handView->naturalHandsUnavailable(QStringLiteral("no shaders here"));
-      QTest::qWait(100);
-    });
+    const QStringList shown = MessagesDuring(
+        [&ui] { emit ui.handView->naturalHandsUnavailable(QStringLiteral("no shaders here")); }, 1);
     QCOMPARE(shown, QStringList{"no shaders here"});
     QVERIFY(!ui.naturalHandsBox->isChecked());
     QCOMPARE(ui.handView->Appearance(), HandAppearance::Classic);
@@ -383,8 +373,9 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QTest::mouseClick(ui.viewPointOptions[0], Qt::LeftButton);
     QCOMPARE(view.ViewAzimuth, 0.1f);
 
-    // Each pass of a held button changes the view by 5 and redraws; the test lets go
-    // after `passes` passes.
+    // Each pass of a held button (one a step) changes the view by 5 and redraws; the
+    // test lets go after `passes` passes, and no pass comes after.
+    ManualStepSource& holdSteps = UseManualSteps(area);
     const auto hold = [&](Qt::MouseButton button, QPoint at, int passes) {
       int done = 0;
       const QMetaObject::Connection counting =
@@ -392,7 +383,8 @@ class MainWindowTest : public QObject, private MainWindowHarness {
             if (++done == passes) QTest::mouseRelease(&area, button, {}, at);
           });
       QTest::mousePress(&area, button, {}, at);
-      QTRY_VERIFY_WITH_TIMEOUT(!area.IsMouseHeld(), 10000);
+      QCOMPARE(holdSteps.Advance(passes + 5), passes);
+      QVERIFY(!area.IsMouseHeld());
       disconnect(counting);
       QCOMPARE(done, passes);
     };
@@ -501,7 +493,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(window_->CurrentSettings().SystemIndex, int16_t{5});
   }
 
-  void aWordPlaysAtItsSpeedSixtyStepsASecondHoldingInputAndClosingStopsIt() {
+  void aWordPlaysAtItsSpeedAPictureAStepHoldingInputAndClosingStopsIt() {
     WriteFiles(0, 2);
     MainWindow& window = ShowWindow();
     const MainWindowControls ui = ControlsOf(window);
@@ -528,16 +520,12 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     ui.speedBox->setFocus();
     ui.speedBox->selectAll();
     drawn = ui.handView->PicturesDrawn();
-    QElapsedTimer clock;
-    clock.start();
     ui.startButton->click();
     QVERIFY(window.IsSpelling());
     QTest::keyClicks(ui.speedBox, QStringLiteral("25"));
     QCOMPARE(ui.speedBox->text(), QStringLiteral("1"));
-    WaitForWord(window);
-    // Two shapes of five pictures each, on a schedule of 60 per second, every one
-    // presented on screen.
-    QVERIFY(clock.elapsed() >= 9 * 1000 / 60 - 2);
+    PlayWordToEnd();
+    // Two shapes of five pictures each, one a step, every one presented on screen.
     QCOMPARE(ui.handView->PicturesDrawn(), drawn + 10);
     QTRY_VERIFY(swapped.count() >= 10);
     QTRY_COMPARE(ui.speedBox->text(), QStringLiteral("25"));
@@ -545,20 +533,26 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     // Asked to close in the middle of a word, the window stops it at once.
     ui.speedBox->setText(QStringLiteral("1"));
     drawn = ui.handView->PicturesDrawn();
-    bool askedWhilePlaying = false;
-    QTimer::singleShot(60, &window, [&] {
-      askedWhilePlaying = window.IsSpelling();
-      window.close();
-    });
     ui.startButton->click();
-    QTRY_VERIFY(!window.isVisible());
-    QVERIFY(askedWhilePlaying);
+    QCOMPARE(Steps().Advance(3), 3);
+    QVERIFY(window.IsSpelling());
+    window.close();
+    QVERIFY(!window.isVisible());
     QVERIFY(!window.IsSpelling());
-    QVERIFY(ui.handView->PicturesDrawn() < drawn + 10);
+    QVERIFY(!Steps().IsRunning());
+    QCOMPARE(ui.handView->PicturesDrawn(), drawn + 3);
     QVERIFY(QFile::exists(Dir() + kSettingsFileName));
   }
 
  private:
+  // Presses Start, plays the word to its end and returns the messages it showed.
+  QStringList PressStart(MainWindow& window) {
+    const QStringList shown =
+        MessagesDuring([&window] { ControlsOf(window).startButton->click(); });
+    PlayWordToEnd();
+    return shown;
+  }
+
   // The angle-data file window, opened by "Open" or by `opening`, answered with the file
   // `name` listed under the type `type`, or with Cancel when `name` is empty; returns the
   // messages shown.

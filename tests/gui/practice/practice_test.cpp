@@ -35,7 +35,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
     MainWindow& main = StartWithList("cat\r\ndog\r\n");
     MenusOf(main).mnuQuiz->trigger();
     Find<QCheckBox>(main, "chkTypedAnswer")->setChecked(typedAnswers);
-    WaitForWord(main);
+    PlayWordToEnd();
     return main;
   }
 
@@ -50,7 +50,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QVERIFY(Window(main)->isVisible());
     QVERIFY(!ui.readingBox->isVisible());
     QCOMPARE(main.Signs().LastText(), u"cat"_qs);
-    WaitForWord(main);
+    PlayWordToEnd();
     QCOMPARE(ui.readingBox->text(), u"cat"_qs);
 
     auto* answer = Find<QPushButton>(main, "Answer");
@@ -80,7 +80,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QCOMPARE(Find<QLineEdit>(main, "Text1")->text(), u"110"_qs);
 
     QTest::keyClick(answer, Qt::Key_Return);  // Enter goes on at once
-    WaitForWord(main);
+    PlayWordToEnd();
     const QString second = main.Signs().LastText();
     answer->setText(u"zebra"_qs);
     QTest::keyClick(answer, Qt::Key_Return);
@@ -91,7 +91,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
 
     // Repeat does not score twice.
     QTest::mouseClick(Find<QPushButton>(main, "Repeat"), Qt::LeftButton);
-    WaitForWord(main);
+    PlayWordToEnd();
     answer->setText(second);
     QTest::keyClick(answer, Qt::Key_Return);
     QCOMPARE(Find<QLabel>(main, "lblScore")->text(), u"Right 1 / 2, streak 0"_qs);
@@ -125,7 +125,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
     const QString first = main.Signs().LastText();
     QTest::mouseClick(Find<QPushButton>(main, "Repeat"), Qt::LeftButton);
     QCOMPARE(main.Signs().LastText(), first);
-    WaitForWord(main);
+    PlayWordToEnd();
     // Continue after Repeat picks anew, never the same word twice in a row, at the
     // speed set in the window.
     Find<QLineEdit>(main, "Text1")->setText(u"250"_qs);
@@ -133,7 +133,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QVERIFY(main.Signs().LastText() != first);
     QCOMPARE(ControlsOf(main).speedBox->text(), u"250"_qs);
     QCOMPARE(main.Signs().Delay(), int16_t(4000 / 250));
-    WaitForWord(main);
+    PlayWordToEnd();
 
     Find<QLineEdit>(main, "Text1")->setText(u"0"_qs);
     const QStringList messages =
@@ -164,7 +164,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
     ControlsOf(main).numericBox->click();
     QVERIFY(main.NumericMode());
     MenusOf(main).mnuQuiz->trigger();
-    WaitForWord(main);
+    PlayWordToEnd();
     const QString spelled = main.Signs().LastText();
     QVERIFY2(QRegularExpression(u"^[0-9]{1,5}$"_qs).match(spelled).hasMatch(), qPrintable(spelled));
     QCOMPARE(ControlsOf(main).readingBox->text(), spelled);

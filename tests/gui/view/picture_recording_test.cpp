@@ -1,5 +1,6 @@
 #include "gui/view/picture_name_dialog.h"
 #include "gui/view/picture_recording.h"
+#include "gui/view/word_export.h"
 
 #include "gui/dialogs/file_dialog.h"
 #include "gui/view/hand_view.h"
@@ -208,11 +209,12 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
     const QString folder = Dir() + QStringLiteral("lesson/word");
     QVERIFY(QDir(folder).removeRecursively());
     QVERIFY(WriteFileContents(folder, "in the way"));
-    const QStringList shown = MessagesDuring([&] {
-      ControlsOf(window).startButton->click();
-      WaitForWord(window);
-      QTest::qWait(50);
-    });
+    const QStringList shown = MessagesDuring(
+        [&] {
+          ControlsOf(window).startButton->click();
+          PlayWordToEnd();
+        },
+        1);
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown[0].startsWith(QStringLiteral("The picture could not be saved: ")), qPrintable(shown[0]));
   }
@@ -273,21 +275,29 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
   void Record(MainWindow& window, const QString& folder) {
     AnswerName(folder);
     ControlsOf(window).recordButton->click();
-    WaitForWord(window);
+    PlayWordToEnd();
   }
 
-  // Exports the word under `name` from the Export menu; returns the messages shown.
+  // Exports the word under `name` from the Export menu and waits, a minute at most, for
+  // the export to end; returns the messages shown.
   static QStringList Export(MainWindow& window, const QString& name) {
     AnswerNextModal<FileDialog>([name](FileDialog& dialog) {
       Child<QLineEdit>(dialog, "FileName")->setText(name);
       Child<QPushButton>(dialog, "cmload")->click();
     });
-    return MessagesDuring([&] { MenusOf(window).mnuExport->trigger(); });
+    return MessagesDuring([&] {
+      MenusOf(window).mnuExport->trigger();
+      // The menu returns at once; the export goes on on its own.
+      auto* exporting = window.findChild<WordExport*>(QStringLiteral("WordExport"));
+      QVERIFY(exporting);
+      QSignalSpy ended(exporting, &WordExport::finished);
+      QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 60000);
+    });
   }
 
   void Spell(MainWindow& window) {
     ControlsOf(window).startButton->click();
-    WaitForWord(window);
+    PlayWordToEnd();
   }
 };
 

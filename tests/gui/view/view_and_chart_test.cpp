@@ -88,7 +88,7 @@ class ViewAndChartTest : public QObject, private MainWindowHarness {
     QVERIFY(!cell->accessibleName().isEmpty());
     cell->click();
     QVERIFY(window.IsSpelling());
-    WaitForWord(window);
+    PlayWordToEnd();
     QCOMPARE(window.Engine().Hands()[0].pose(0), window.Table().Frame(3, window.Table().KeyFrameCount(3) - 1).RightWristPos[0]);
 
     // It follows the mirror.

@@ -87,13 +87,13 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
     QVERIFY(window.IsPaused());
     const int picture = window.CurrentPicture();
     const auto pose = RightWrist(window);
-    QTest::qWait(150);
+    QCOMPARE(Steps().Advance(10), 0);
     QCOMPARE(window.CurrentPicture(), picture);
     QCOMPARE(RightWrist(window), pose);
     QTest::keyClick(ui.readingBox, Qt::Key_Space);
     QVERIFY(!window.IsPaused());
-    QTest::qWait(100);
-    QVERIFY(window.CurrentPicture() > picture);
+    QCOMPARE(Steps().Advance(5), 5);
+    QCOMPARE(window.CurrentPicture(), picture + 5);
     QTest::keyClick(ui.readingBox, Qt::Key_Escape);
   }
 
