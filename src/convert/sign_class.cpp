@@ -8,9 +8,9 @@
 SignClass::SignClass(const SignTable& table, ScriptPlayer& player)
     : table_(table), player_(player) {}
 
-void SignClass::LangSet(int index) {
-  index_ = index;
-  system_ = FindSystem(index);
+void SignClass::LangSet(SystemId system) {
+  id_ = system;
+  system_ = &FindSystem(system);
   result_ = false;
   // The last word stays: Start after a failed conversion plays it again.
   shownText_.clear();
