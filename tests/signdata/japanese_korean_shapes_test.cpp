@@ -158,23 +158,24 @@ TEST(JapaneseKoreanShapes, EveryShapeStaysInTheDefaultViewWhereverTheConvertersM
 }
 
 TEST(JapaneseKoreanShapes, RealWordsAndNumbersPlayWithoutAMissingKeyFrame) {
+  using enum SystemId;
   const auto jsl = LoadShippedTable("PositionJSL.csv", 1);
   const auto ksl = LoadShippedTable("PositionKSL.csv", 1);
   const struct {
     const SignTable& table;
-    int system;
+    SystemId system;
     QString text;
     bool roman;
     int16_t numeralBase;
   } words[] = {
-      {*jsl, 4, "ｱﾘｶﾞﾄｳ", false, 46}, {*jsl, 4, "toukyou", true, 46}, {*jsl, 4, "gakkou", true, 46},
-      {*ksl, 5, "한국", false, 41},    {*ksl, 5, "안녕하세요", false, 41}, {*ksl, 5, "HanGug", true, 41},
-      {*jsl, 6, "7", false, 46},      {*jsl, 6, "2026", false, 46},    {*jsl, 6, "12345", false, 46},
-      {*jsl, 6, "99999999999", false, 46}, {*ksl, 6, "7", false, 41}, {*ksl, 6, "2026", false, 41},
-      {*ksl, 6, "12345", false, 41},  {*ksl, 6, "99999999999", false, 41},
+      {*jsl, JapaneseKana, "ｱﾘｶﾞﾄｳ", false, 46}, {*jsl, JapaneseKana, "toukyou", true, 46}, {*jsl, JapaneseKana, "gakkou", true, 46},
+      {*ksl, KoreanHangul, "한국", false, 41},    {*ksl, KoreanHangul, "안녕하세요", false, 41}, {*ksl, KoreanHangul, "HanGug", true, 41},
+      {*jsl, Numerals, "7", false, 46},      {*jsl, Numerals, "2026", false, 46},    {*jsl, Numerals, "12345", false, 46},
+      {*jsl, Numerals, "99999999999", false, 46}, {*ksl, Numerals, "7", false, 41}, {*ksl, Numerals, "2026", false, 41},
+      {*ksl, Numerals, "12345", false, 41},  {*ksl, Numerals, "99999999999", false, 41},
   };
   for (const auto& w : words) {
-    SCOPED_TRACE(w.text.toStdString() + " in system " + std::to_string(w.system));
+    SCOPED_TRACE(w.text.toStdString() + " in system " + std::to_string(SystemNumber(w.system)));
     ExpectEveryKeyFramePlayed(w.table, PlayWord(w.table, w.system, w.text, w.roman, w.numeralBase));
   }
 }

@@ -12,15 +12,15 @@ namespace {
 struct Alphabet {
   const char* source;
   const char* data;
-  int system;
+  SystemId system;
   // Letters signed with the right hand alone: the left wrist is held below -80.
   const char* oneHanded;
   // Letters that move through several key frames.
   const char* moving;
 };
 
-const Alphabet kBritish{"bsl.shapes", "PositionBSL.csv", 0, "C", "HJZ"};
-const Alphabet kIndonesian{"ina.shapes", "PositionINA.csv", 1, "CIJLMNSUVZ", "JSZ"};
+const Alphabet kBritish{"bsl.shapes", "PositionBSL.csv", SystemId::BritishTwoHanded, "C", "HJZ"};
+const Alphabet kIndonesian{"ina.shapes", "PositionINA.csv", SystemId::IndonesianTwoHanded, "CIJLMNSUVZ", "JSZ"};
 
 void CheckAlphabet(const Alphabet& alphabet) {
   SCOPED_TRACE(alphabet.source);

@@ -32,9 +32,9 @@ struct PlayedWord {
   MoveScript script;
 };
 
-inline PlayedWord PlayWord(const SignTable& table, int system, const QString& text, bool roman = false,
+inline PlayedWord PlayWord(const SignTable& table, SystemId system, const QString& text, bool roman = false,
                            int16_t numeralBase = 46) {
-  const FingerspellingSystem& spelling = *FindSystem(system);
+  const FingerspellingSystem& spelling = FindSystem(system);
   const ConversionResult converted =
       roman ? spelling.ConvertRomanized(text) : spelling.Convert(text, NumeralBaseOfSystem(system, numeralBase));
   EXPECT_TRUE(std::holds_alternative<Conversion>(converted)) << text.toStdString();
