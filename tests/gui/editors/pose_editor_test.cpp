@@ -97,7 +97,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
  private slots:
   void init() {
     SetUpProgram();
-    WriteFiles(0, 0, 742);
+    WriteFiles(InterfaceLanguage::English, SystemId::BritishTwoHanded, 742);
     QVERIFY(SaveAngleFile(*EditorTable(), Dir() + "PositionBSL.csv"));
   }
   void cleanup() { TearDownProgram(); }
@@ -138,7 +138,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     // Closing hides the single window; a one-hand system offers the "Right" panel only.
     Click(editor, "cmdClose");
     QVERIFY(!editor.isVisible());
-    window.ChooseSystem(2);
+    window.ChooseSystem(SystemId::American);
     QCOMPARE(&OpenEditor(), &editor);
     QCOMPARE(editor.windowTitle(), QStringLiteral("American Sign Language (ASL)"));
     QVERIFY(!Find<QGroupBox>(editor, "Frame3")->isEnabled());
@@ -318,7 +318,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     // With all 257 slots in use there is no room for another.
     auto full = PlainAngleTable(2, kSignSlots - 1);
     QVERIFY(SaveAngleFile(*full, Dir() + "PositionINA.csv"));
-    window_->ChooseSystem(1);
+    window_->ChooseSystem(SystemId::IndonesianTwoHanded);
     OpenEditor();
     QCOMPARE(MessagesDuring([&] { Click(editor, "cmdAddChar"); }), QStringList{"No free sign slot"});
     QCOMPARE(table.SignCount, int16_t{kSignSlots});
@@ -497,7 +497,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     // After a smaller table was loaded, the sign chosen before may be past its end.
     auto small = PlainAngleTable(2, 1);
     QVERIFY(SaveAngleFile(*small, Dir() + "PositionINA.csv"));
-    window_->ChooseSystem(1);
+    window_->ChooseSystem(SystemId::IndonesianTwoHanded);
     AnswerNextModal<FrameCopyDialog>([&](FrameCopyDialog& copy) {
       shown = MessagesDuring([&] { Click(copy, "cmdPreview"); });
       Click(copy, "Command1");
@@ -509,7 +509,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
   void anEditedAmericanTableSavesAndReadsBack() {
     QFile::remove(Dir() + "PositionASL.csv");
     QVERIFY(QFile::copy(QStringLiteral(TOVARO_DATA_DIR "/PositionASL.csv"), Dir() + "PositionASL.csv"));
-    WriteSettingsFile(0, 2, 742);
+    WriteSettingsFile(InterfaceLanguage::English, SystemId::American, 742);
     ShowWindow();
     PoseEditor& editor = OpenEditor();
     auto* list = Find<QComboBox>(editor, "cmbIndex");
