@@ -54,7 +54,7 @@ class SignClass {
   const QString& Message() const { return message_; }
 
   // The system set, if any.
-  std::optional<SystemId> CurrentSystem() const { return id_; }
+  std::optional<SystemId> CurrentSystem() const;
   const FingerspellingSystem* System() const { return system_; }
   const SignSequence& Sequence() const { return steps_; }
   const QString& LastText() const { return text_; }
@@ -67,7 +67,6 @@ class SignClass {
   const SignTable& table_;
   ScriptPlayer& player_;
   const FingerspellingSystem* system_ = nullptr;
-  std::optional<SystemId> id_;
   int16_t numeralBase_ = 46;
   QString text_;
   QString message_;

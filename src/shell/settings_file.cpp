@@ -114,9 +114,10 @@ bool ReadSettingsText(const QString& text, Settings& settings) {
   if (!language) return false;
   // -1 asks at the next start; a language the program has no captions for would leave
   // every caption empty, so it reads as English.
-  settings.Interface = *language == kLanguageNotChosen
-                           ? std::nullopt
-                           : std::optional(InterfaceLanguageFromNumber(*language).value_or(InterfaceLanguage::English));
+  if (*language == kLanguageNotChosen)
+    settings.Interface = std::nullopt;
+  else
+    settings.Interface = InterfaceLanguageFromNumber(*language).value_or(InterfaceLanguage::English);
 
   if (!key(u"Language")) return false;
   const std::optional<int16_t> system = integer();

@@ -67,7 +67,7 @@ class MainWindow : public QMainWindow {
 
   // Switches HangulMode and the picture of the Hangul mode button.
   void HangulInputMethod();
-  // Lays the input boxes out for a system (0..6) and loads its angle data file; when
+  // Lays the input boxes out for a system and loads its angle data file; when
   // that fails the user is told why and may choose a file. False when no table was
   // loaded.
   bool PositionInitializeRoutine(SystemId system);
@@ -76,10 +76,10 @@ class MainWindow : public QMainWindow {
   void KSLSetting();
   // Puts the keyboard focus into the box the current system is typed in.
   void FocusWordBox();
-  // What choosing a system (0..5) in the system choice does: the boxes emptied, the
+  // What choosing a system in the system choice does: the boxes emptied, the
   // system laid out and loaded, the rest pose shown.
   void ChooseSystem(SystemId system);
-  // What choosing an interface language (0 English, 1 Japanese) does: every caption in
+  // What choosing an interface language does: every caption in
   // the new language and the system laid out again.
   void ChooseInterfaceLanguage(InterfaceLanguage language);
 
