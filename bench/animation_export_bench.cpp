@@ -19,7 +19,7 @@ static void ExportTenLetters(benchmark::State& run, const char* suffix) {
   KeepingPlayer keeper;
   CollectingMessageSink messages;
   TextPlaybackRequest request;
-  request.system = 2;
+  request.system = SystemId::American;
   request.anglesPath = QStringLiteral(TOVARO_DATA_DIR "/PositionASL.csv");
   request.speed = 100;
   request.text = QStringLiteral("fingerspel");

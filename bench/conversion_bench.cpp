@@ -10,7 +10,7 @@
 
 namespace {
 
-void Convert(benchmark::State& run, int system, const QString& text, bool roman) {
+void Convert(benchmark::State& run, SystemId system, const QString& text, bool roman) {
   const SignTable table;
   BlankDrawingArea area;
   PlaybackEngine engine(table, area);
@@ -19,7 +19,7 @@ void Convert(benchmark::State& run, int system, const QString& text, bool roman)
   signs.SetNumeralBase(46);
   signs.LangSet(system);
   for (auto _ : run) {
-    const bool ok = roman ? (system == 5 ? signs.KslRomanText(text) : signs.JslRomanText(text))
+    const bool ok = roman ? (system == SystemId::KoreanHangul ? signs.KslRomanText(text) : signs.JslRomanText(text))
                           : signs.Text(text);
     benchmark::DoNotOptimize(ok);
   }
@@ -29,15 +29,15 @@ void Convert(benchmark::State& run, int system, const QString& text, bool roman)
 }  // namespace
 
 static void BM_RomajiSentence(benchmark::State& run) {
-  Convert(run, 4, "watashinonamaehayamadatarou-desukyouhaiitenkidesunekon'yahasushiwotabemasu",
+  Convert(run, SystemId::JapaneseKana, "watashinonamaehayamadatarou-desukyouhaiitenkidesunekon'yahasushiwotabemasu",
           true);
 }
 BENCHMARK(BM_RomajiSentence)->Unit(benchmark::kMicrosecond);
 
 static void BM_RomanizedKoreanSentence(benchmark::State& run) {
-  Convert(run, 5, "AnNyeongHaSeYoJeoNeunGimMinSuIbNiDaManNaSeoBanGabSeubNiDa", true);
+  Convert(run, SystemId::KoreanHangul, "AnNyeongHaSeYoJeoNeunGimMinSuIbNiDaManNaSeoBanGabSeubNiDa", true);
 }
 BENCHMARK(BM_RomanizedKoreanSentence)->Unit(benchmark::kMicrosecond);
 
-static void BM_LargestNumber(benchmark::State& run) { Convert(run, 6, "99999999999", false); }
+static void BM_LargestNumber(benchmark::State& run) { Convert(run, SystemId::Numerals, "99999999999", false); }
 BENCHMARK(BM_LargestNumber)->Unit(benchmark::kMicrosecond);

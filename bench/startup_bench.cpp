@@ -19,7 +19,7 @@ static void BM_StartToFirstFramePresented(benchmark::State& run) {
   }
   QTemporaryDir folder;
   Settings settings;
-  settings.SystemIndex = 2;
+  settings.System = SystemId::American;
   if (!folder.isValid() || !WriteSettings(folder.filePath(kSettingsFileName), settings) ||
       !QFile::copy(QStringLiteral(TOVARO_DATA_DIR "/PositionASL.csv"),
                    folder.filePath(QStringLiteral("PositionASL.csv")))) {

@@ -238,7 +238,7 @@ int main(int argc, char** argv) {
   // in a folder of their own; the angle data read from the given folder.
   QTemporaryDir userFolder;
   Settings settings;
-  settings.SystemIndex = 2;
+  settings.System = SystemId::American;
   settings.Appearance = options.natural ? HandAppearance::Natural : HandAppearance::Classic;
   ProgramPlaces places{options.dataFolder, userFolder.path() + u'/', userFolder.path() + u'/'};
   if (!userFolder.isValid() || !WriteSettings(places.SettingsFile(), settings)) {

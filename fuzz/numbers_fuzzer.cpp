@@ -8,8 +8,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   // The numerals take the table, and the first numeral slot, of the system in use.
-  static const SpellingSystem tables[] = {SpellingSystem(4), SpellingSystem(5)};
-  const FingerspellingSystem& numerals = *FindSystem(6);
+  static const SpellingSystem tables[] = {SpellingSystem(SystemId::JapaneseKana),
+                                          SpellingSystem(SystemId::KoreanHangul)};
+  const FingerspellingSystem& numerals = FindSystem(SystemId::Numerals);
   for (const SpellingSystem& numeralTable : tables) {
     const ConversionResult result = numerals.Convert(text, numeralTable.NumeralBase());
     if (const auto* conversion = std::get_if<Conversion>(&result)) {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const SpellingSystem kana(4);
+  static const SpellingSystem kana(SystemId::JapaneseKana);
   const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   if (const auto codes = RomajiToCodePageKana(LowerRomaji(text))) {
     // Half-width katakana and their marks, the long-vowel mark, and the space, '-',

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const SpellingSystem korean(5);
+  static const SpellingSystem korean(SystemId::KoreanHangul);
   const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   if (const auto syllables = ParseRomanizedHangul(text)) {
     if (syllables->empty() && !text.isEmpty()) std::abort();

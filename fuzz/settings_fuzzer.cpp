@@ -12,14 +12,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ReadSettingsText(
       DecodeTextFile(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))),
       *state);
-  if (state->SystemIndex < 0 || state->SystemIndex > 5) std::abort();
+  if (!IsChoosableSystem(state->System)) std::abort();
   for (const FontDescription& font : state->Fonts)
     if (font.Size < kSmallestFontSize || font.Size > kLargestFontSize) std::abort();
 
   const QString written = SettingsText(*state);
   auto back = std::make_unique<Settings>();
   if (!ReadSettingsText(written, *back)) std::abort();
-  if (back->InterfaceLanguage != state->InterfaceLanguage || back->SystemIndex != state->SystemIndex ||
+  if (back->Interface != state->Interface || back->System != state->System ||
       back->EditableCode != state->EditableCode || SettingsText(*back) != written)
     std::abort();
   return 0;

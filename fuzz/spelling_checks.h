@@ -28,7 +28,7 @@ struct SpellingSystem {
   const FingerspellingSystem& system;
   std::unique_ptr<SignTable> table;
 
-  explicit SpellingSystem(int index) : system(*FindSystem(index)), table(LoadShippedTable(system)) {}
+  explicit SpellingSystem(SystemId id) : system(FindSystem(id)), table(LoadShippedTable(system)) {}
   int16_t NumeralBase() const { return *system.NumeralBase(); }
 };
 

@@ -59,7 +59,7 @@ std::string JsonString(const QString& text) {
 }
 
 std::string SpellLine(const QString& text, bool result,
-                      const std::vector<QString>& messages, int system, const SignClass& signs) {
+                      const std::vector<QString>& messages, SystemId system, const SignClass& signs) {
   std::string line = "{\"text\": " + JsonString(text) + ", \"result\": " +
                      (result ? "true" : "false") +
                      ", \"count\": " + std::to_string(signs.Sequence().size()) + ", \"codes\": [";
@@ -75,8 +75,8 @@ std::string SpellLine(const QString& text, bool result,
     line += JsonString(messages[i]);
   }
   line += ']';
-  if (system == 4) line += ", \"katakana\": " + JsonString(signs.KatakanaString());
-  if (system == 5) line += ", \"hangul\": " + JsonString(signs.HangulString());
+  if (system == SystemId::JapaneseKana) line += ", \"katakana\": " + JsonString(signs.KatakanaString());
+  if (system == SystemId::KoreanHangul) line += ", \"hangul\": " + JsonString(signs.HangulString());
   return line + '}';
 }
 
@@ -90,16 +90,17 @@ int RunSpellCommand(const QStringList& arguments, CliStreams streams) {
   QString error;
   const auto parsed =
       ParseArguments(arguments, {{"--system", "--numeral-base"}, {"--roman", "--normalize"}}, &error);
-  std::optional<int> system;
+  std::optional<SystemId> system;
   std::optional<int> numeralBase;
   if (parsed) {
-    system = ParseIntInRange(parsed->Value("--system"), 0, 6);
+    system = SystemFromNumber(ParseIntInRange(parsed->Value("--system"), 0, 6).value_or(-1));
     numeralBase = ParseIntInRange(parsed->Value("--numeral-base", "46"), 0, kSignSlots - 36);
     if (!system)
       error = QStringLiteral("--system must be 0 to 6");
     else if (!numeralBase)
       error = QStringLiteral("--numeral-base must be 0 to %1").arg(kSignSlots - 36);
-    else if (parsed->flags.contains("--roman") && *system != 4 && *system != 5)
+    else if (parsed->flags.contains("--roman") && system != SystemId::JapaneseKana &&
+             system != SystemId::KoreanHangul)
       error = QStringLiteral("--roman needs system 4 or 5");
     else if (parsed->positional.isEmpty())
       error = QStringLiteral("no TEXT given");

@@ -4,7 +4,9 @@
 
 std::optional<TextPlaybackRequest> ReadTextPlaybackOptions(const ParsedArguments& arguments,
                                                            QString* error) {
-  const auto system = ParseIntInRange(arguments.Value("--system"), 0, 6);
+  // A number that is no system reads as -1, which no system is either.
+  const std::optional<SystemId> system =
+      SystemFromNumber(ParseIntInRange(arguments.Value("--system"), 0, 6).value_or(-1));
   const auto speed = ParseIntInRange(arguments.Value("--speed"), 1, 32767);
   // The numerals take 35 slots after the base, and the table ends at 256.
   const int highestBase = kSignSlots - 36;
@@ -19,7 +21,7 @@ std::optional<TextPlaybackRequest> ReadTextPlaybackOptions(const ParsedArguments
     *error = QStringLiteral("--speed must be 1 to 32767");
   else if (!numeralBase)
     *error = QStringLiteral("--numeral-base must be 0 to %1").arg(highestBase);
-  else if (roman && *system != 4 && *system != 5)
+  else if (roman && system != SystemId::JapaneseKana && system != SystemId::KoreanHangul)
     *error = QStringLiteral("--roman needs system 4 or 5");
   else if (arguments.positional.size() != 1)
     *error = QStringLiteral("exactly one TEXT is needed");

@@ -40,7 +40,7 @@ int RunWordsCommand(const QStringList& arguments, CliStreams streams) {
   QString error;
   const auto parsed = ParseArguments(arguments, {{"--format", "--check"}, {}}, &error);
   std::optional<WordListFormat> format;
-  std::optional<int> system;
+  std::optional<SystemId> system;
   if (parsed) {
     if (parsed->positional.size() != 1) error = QStringLiteral("give one FILE");
     if (parsed->Has("--format")) {
@@ -48,7 +48,7 @@ int RunWordsCommand(const QStringList& arguments, CliStreams streams) {
       if (!format) error = QStringLiteral("--format must be plain, reading or html");
     }
     if (parsed->Has("--check")) {
-      system = ParseIntInRange(parsed->Value("--check"), 0, 5);
+      system = ChoosableSystemFromNumber(ParseIntInRange(parsed->Value("--check"), 0, 5).value_or(-1));
       if (!system) error = QStringLiteral("--check must be 0 to 5");
     }
   }
@@ -64,7 +64,7 @@ int RunWordsCommand(const QStringList& arguments, CliStreams streams) {
     streams.err << "Error " << path << ": " << load.reason << "\n";
     return kExitFailure;
   }
-  const ListSpelling spelling = system == 4 && *format == WordListFormat::Plain
+  const ListSpelling spelling = system == SystemId::JapaneseKana && *format == WordListFormat::Plain
                                     ? ListSpelling::Romaji
                                     : ListSpelling::Text;
   int unspelled = 0;
@@ -78,7 +78,7 @@ int RunWordsCommand(const QStringList& arguments, CliStreams streams) {
     }
     if (system) {
       const bool spells =
-          SignCodesOfWord(load.list.Words[i], static_cast<int16_t>(*system), spelling).has_value();
+          SignCodesOfWord(load.list.Words[i], *system, spelling).has_value();
       if (!spells) ++unspelled;
       entry.insert(QStringLiteral("spells"), spells);
     }
@@ -86,7 +86,7 @@ int RunWordsCommand(const QStringList& arguments, CliStreams streams) {
   }
   if (unspelled > 0) {
     streams.err << unspelled << " of " << load.list.Count() << " entries cannot be spelled in system "
-                << *system << "\n";
+                << SystemNumber(*system) << "\n";
     return kExitFailure;
   }
   return kExitSuccess;

@@ -1,6 +1,6 @@
 #include "convert/alphabet_system.h"
 
-#include "convert/alpha_class.h"
+#include "convert/alphabet_signs.h"
 #include "convert/playback_steps.h"
 #include "signdata/sign_table.h"
 
@@ -40,9 +40,7 @@ void AppendBounce(MoveScript& script, const SignTable& table, int code, float sl
 }  // namespace
 
 ConversionResult AlphabetSystem::Convert(const QString& text, int16_t) const {
-  AlphaClass converter(aslT_);
-  converter.Text(text);
-  return Conversion{converter.Sequence(), {}};
+  return Conversion{AlphabetSigns(text, aslT_), {}};
 }
 
 MoveScript AlphabetSystem::Choreograph(const SignTable& table, const SignSequence& steps,

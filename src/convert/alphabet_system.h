@@ -3,13 +3,14 @@
 #include "convert/fingerspelling_system.h"
 
 // BSL, the Indonesian alphabet, ASL and the derived ASL alphabet: letters A to Z, a
-// doubled letter shown by a slide of the second letter and a bounce.
+// doubled letter shown by a slide of the second letter and a bounce. A conversion never
+// fails: what is not a letter is passed over.
 class AlphabetSystem : public FingerspellingSystem {
  public:
-  AlphabetSystem(int index, QString dataFile, int16_t hands, bool aslT)
-      : index_(index), dataFile_(std::move(dataFile)), hands_(hands), aslT_(aslT) {}
+  AlphabetSystem(SystemId id, QString dataFile, int16_t hands, bool aslT)
+      : id_(id), dataFile_(std::move(dataFile)), hands_(hands), aslT_(aslT) {}
 
-  int Index() const override { return index_; }
+  SystemId Id() const override { return id_; }
   QString DataFileName() const override { return dataFile_; }
   int16_t HandCount() const override { return hands_; }
   InputFamily Input() const override { return InputFamily::Alphabet; }
@@ -18,7 +19,7 @@ class AlphabetSystem : public FingerspellingSystem {
                          int16_t delay) const override;
 
  private:
-  int index_;
+  SystemId id_;
   QString dataFile_;
   int16_t hands_;
   bool aslT_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/sign_step.h"
+#include "convert/system_id.h"
 #include "playback/move_script.h"
 
 #include <QString>
@@ -26,16 +27,6 @@ struct ConversionError {
 
 using ConversionResult = std::variant<Conversion, ConversionError>;
 
-// One conversion of a fresh converter (`convert`, as &KslClass::Text): its signs and
-// the text they read as (`shown`), or an error when the converter rejects the text.
-template <typename Converter>
-ConversionResult RunConversion(bool (Converter::*convert)(const QString&),
-                               QString (Converter::*shown)() const, const QString& text) {
-  Converter converter;
-  if (!(converter.*convert)(text)) return ConversionError{};
-  return Conversion{converter.Sequence(), (converter.*shown)()};
-}
-
 // Which input boxes the main window lays out for a system.
 enum class InputFamily { Alphabet, Kana, Hangul, Numerals };
 
@@ -49,8 +40,7 @@ class FingerspellingSystem {
  public:
   virtual ~FingerspellingSystem() = default;
 
-  // 0 BSL, 1 Indonesian alphabet, 2 ASL, 3 derived ASL, 4 JSL, 5 KSL, 6 numerals.
-  virtual int Index() const = 0;
+  virtual SystemId Id() const = 0;
   // The angle data file beside the program; empty for the numerals, which use the
   // JSL or KSL table already loaded.
   virtual QString DataFileName() const = 0;

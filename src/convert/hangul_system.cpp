@@ -1,6 +1,8 @@
 #include "convert/hangul_system.h"
 
-#include "convert/ksl_class.h"
+#include "convert/hangul_romanization.h"
+#include "convert/hangul_signs.h"
+#include "convert/hangul_syllable.h"
 #include "convert/playback_steps.h"
 #include "signdata/sign_table.h"
 
@@ -19,14 +21,33 @@ constexpr std::array<std::pair<float, float>, 9> kGridOffsets = {{
     {0.0f, -80.0f}, {-80.0f, -80.0f}, {80.0f, -80.0f},
 }};
 
+// Syllables as a word, or an error when one has no signs: all or nothing.
+ConversionResult HangulConversion(const std::vector<HangulSyllable>& syllables) {
+  std::optional<SignSequence> steps = HangulSigns(syllables);
+  if (!steps) return ConversionError{};
+  QString hangul;
+  hangul.reserve(static_cast<qsizetype>(syllables.size()));
+  for (const HangulSyllable& s : syllables) hangul += ComposeHangul(s);
+  return Conversion{std::move(*steps), hangul};
+}
+
 }  // namespace
 
 ConversionResult HangulSystem::Convert(const QString& text, int16_t) const {
-  return RunConversion(&KslClass::Text, &KslClass::HangulString, text);
+  std::vector<HangulSyllable> syllables;
+  syllables.reserve(static_cast<size_t>(text.size()));
+  for (const QChar c : text) {
+    const std::optional<HangulSyllable> syllable = DecomposeHangul(c);
+    if (!syllable) return ConversionError{};
+    syllables.push_back(*syllable);
+  }
+  return HangulConversion(syllables);
 }
 
 ConversionResult HangulSystem::ConvertRomanized(const QString& text) const {
-  return RunConversion(&KslClass::RomanText, &KslClass::HangulString, text);
+  const std::optional<std::vector<HangulSyllable>> syllables = ParseRomanizedHangul(text);
+  if (!syllables) return ConversionError{};
+  return HangulConversion(*syllables);
 }
 
 MoveScript HangulSystem::Choreograph(const SignTable& table, const SignSequence& steps,

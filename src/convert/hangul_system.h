@@ -4,10 +4,11 @@
 
 // Korean Sign Language: every letter of a Hangul syllable is one hand shape, shown at
 // the letter's place in the written syllable block (a 3 × 3 grid of wrist offsets), so
-// the spelled syllable is laid out in space as it is written.
+// the spelled syllable is laid out in space as it is written. The text a conversion
+// shows is the word's Hangul.
 class HangulSystem : public FingerspellingSystem {
  public:
-  int Index() const override { return 5; }
+  SystemId Id() const override { return SystemId::KoreanHangul; }
   QString DataFileName() const override { return QStringLiteral("PositionKSL.csv"); }
   int16_t HandCount() const override { return 1; }
   std::optional<int16_t> NumeralBase() const override { return 41; }

@@ -1,8 +1,8 @@
 #include "convert/kana_system.h"
 
-#include "convert/jsl_class.h"
 #include "convert/kana_signs.h"
 #include "convert/playback_steps.h"
+#include "convert/romaji_converter.h"
 #include "signdata/sign_table.h"
 
 namespace {
@@ -45,14 +45,31 @@ void AppendModifier(MoveScript& script, const SignTable& table, const SignStep& 
   script.push_back(Move::Redraw(delay));
 }
 
+// Code page kana as a word, or an error when a value is no kana sign (a space, a mark
+// with nothing before it): a conversion is all or nothing.
+ConversionResult KanaConversion(const std::vector<uint16_t>& codePageValues) {
+  std::optional<SignSequence> steps = KanaSigns(codePageValues);
+  if (!steps) return ConversionError{};
+  // Every value a kana sign accepts is a half-width katakana.
+  QString katakana;
+  katakana.reserve(static_cast<qsizetype>(codePageValues.size()));
+  for (const uint16_t v : codePageValues) katakana += HalfWidthKatakana(v);
+  return Conversion{std::move(*steps), katakana};
+}
+
 }  // namespace
 
 ConversionResult KanaSystem::Convert(const QString& text, int16_t) const {
-  return RunConversion(&JslClass::Text, &JslClass::KatakanaString, text);
+  std::vector<uint16_t> values;
+  values.reserve(static_cast<size_t>(text.size()));
+  for (const QChar c : text) values.push_back(CodePageKanaValue(c));
+  return KanaConversion(values);
 }
 
 ConversionResult KanaSystem::ConvertRomanized(const QString& text) const {
-  return RunConversion(&JslClass::RomanText, &JslClass::KatakanaString, text);
+  const std::optional<std::vector<uint16_t>> kana = RomajiToCodePageKana(LowerRomaji(text));
+  if (!kana) return ConversionError{};
+  return KanaConversion(*kana);
 }
 
 MoveScript KanaSystem::Choreograph(const SignTable& table, const SignSequence& steps,

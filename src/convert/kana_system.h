@@ -4,10 +4,11 @@
 
 // Japanese Sign Language: half-width katakana, or romaji turned into them, become the
 // 46 kana shapes; small kana, the voiced and semi-voiced marks and repeated kana are
-// movements of the hand after the shape.
+// movements of the hand after the shape. The text a conversion shows is the word's
+// half-width katakana.
 class KanaSystem : public FingerspellingSystem {
  public:
-  int Index() const override { return 4; }
+  SystemId Id() const override { return SystemId::JapaneseKana; }
   QString DataFileName() const override { return QStringLiteral("PositionJSL.csv"); }
   int16_t HandCount() const override { return 1; }
   std::optional<int16_t> NumeralBase() const override { return 46; }

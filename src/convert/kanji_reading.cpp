@@ -56,7 +56,7 @@ std::optional<QString> KanjiReader::Reading(const QString& text) const {
 }
 
 std::optional<QString> SingleByteForm(const QString& text) {
-  const QString narrowed = HalfWidthKatakana(NormalizeTypedText(text, 6, false));
+  const QString narrowed = HalfWidthKatakana(NormalizeTypedText(text, SystemId::Numerals, false));
   for (QChar c : narrowed)
     if (!IsSingleByte(c)) return std::nullopt;
   return narrowed;

@@ -1,6 +1,5 @@
 #include "convert/numeral_system.h"
 
-#include "convert/num_class.h"
 #include "convert/numeral_signs.h"
 #include "convert/playback_steps.h"
 #include "signdata/sign_table.h"
@@ -19,9 +18,12 @@ constexpr std::array<std::pair<float, float>, 5> kThousandsMoves = {{
 }  // namespace
 
 ConversionResult NumeralSystem::Convert(const QString& text, int16_t numeralBase) const {
-  NumClass converter(numeralBase);
-  if (!converter.Text(text)) return ConversionError{converter.Message()};
-  return Conversion{converter.Sequence(), {}};
+  auto signs = NumeralSigns(text, numeralBase);
+  if (const auto* error = std::get_if<NumeralError>(&signs)) {
+    return ConversionError{*error == NumeralError::NotADigit ? QStringLiteral("Invalid number")
+                                                             : QStringLiteral("The number is too big")};
+  }
+  return Conversion{std::move(std::get<SignSequence>(signs)), {}};
 }
 
 MoveScript NumeralSystem::Choreograph(const SignTable& table, const SignSequence& steps,

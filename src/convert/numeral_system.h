@@ -4,10 +4,11 @@
 
 // The Japanese and Korean numerals: a whole number becomes the numeral shapes of the
 // loaded JSL or KSL table, and a thousands sign is shown with a five-step movement of
-// the hand.
+// the hand. A text that is no whole number, or too big a one, is refused with
+// "Invalid number" or "The number is too big".
 class NumeralSystem : public FingerspellingSystem {
  public:
-  int Index() const override { return 6; }
+  SystemId Id() const override { return SystemId::Numerals; }
   QString DataFileName() const override { return {}; }
   int16_t HandCount() const override { return 0; }
   InputFamily Input() const override { return InputFamily::Numerals; }

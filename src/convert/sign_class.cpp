@@ -8,13 +8,17 @@
 SignClass::SignClass(const SignTable& table, ScriptPlayer& player)
     : table_(table), player_(player) {}
 
-void SignClass::LangSet(int index) {
-  index_ = index;
-  system_ = FindSystem(index);
+void SignClass::LangSet(SystemId system) {
+  system_ = &FindSystem(system);
   result_ = false;
   // The last word stays: Start after a failed conversion plays it again.
   shownText_.clear();
   message_.clear();
+}
+
+std::optional<SystemId> SignClass::CurrentSystem() const {
+  if (!system_) return std::nullopt;
+  return system_->Id();
 }
 
 bool SignClass::Text(const QString& text) {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "convert/sign_step.h"
+#include "convert/system_id.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 class FingerspellingSystem;
 class ScriptPlayer;
@@ -12,15 +14,13 @@ struct SignTable;
 
 // The one object through which the program turns text into fingerspelling. It keeps
 // the system it was set to, forwards text to that system's conversion, keeps the last
-// word that converted, and has the player play it on the table it was given:
-//   0 BSL, 1 Indonesian alphabet, 2 ASL, 3 derived ASL alphabet,
-//   4 JSL, 5 KSL, 6 Japanese and Korean numerals.
+// word that converted, and has the player play it on the table it was given.
 class SignClass {
  public:
   SignClass(const SignTable& table, ScriptPlayer& player);
 
-  // Sets the system of `index` (none outside 0..6); the last word stays.
-  void LangSet(int index);
+  // Sets the system; the last word stays.
+  void LangSet(SystemId system);
 
   // The first numeral slot of the table in use, which the numerals count from.
   void SetNumeralBase(int16_t base) { numeralBase_ = base; }
@@ -29,10 +29,10 @@ class SignClass {
   // Converts with the system's conversion. Returns Result(). A failed conversion
   // keeps the last word; Message() then says what the system said about the text.
   bool Text(const QString& text);
-  // Converts romanized Korean; only while set to 5, else Result() is False and
+  // Converts romanized Korean; only while set to KSL, else Result() is False and
   // nothing changes.
   bool KslRomanText(const QString& text);
-  // Converts romaji; only while set to 4, else Result() is False and nothing changes.
+  // Converts romaji; only while set to JSL, else Result() is False and nothing changes.
   bool JslRomanText(const QString& text);
 
   // Plays the last converted word at `speed` (at least 1): the delay is 4000 / speed
@@ -53,7 +53,8 @@ class SignClass {
   // when it said nothing.
   const QString& Message() const { return message_; }
 
-  int LanguageIndex() const { return index_; }
+  // The system set, if any.
+  std::optional<SystemId> CurrentSystem() const;
   const FingerspellingSystem* System() const { return system_; }
   const SignSequence& Sequence() const { return steps_; }
   const QString& LastText() const { return text_; }
@@ -66,7 +67,6 @@ class SignClass {
   const SignTable& table_;
   ScriptPlayer& player_;
   const FingerspellingSystem* system_ = nullptr;
-  int index_ = -1;
   int16_t numeralBase_ = 46;
   QString text_;
   QString message_;

@@ -8,10 +8,12 @@
 #include <array>
 
 std::span<const FingerspellingSystem* const> AllSystems() {
-  static const AlphabetSystem british(0, QStringLiteral("PositionBSL.csv"), 2, false);
-  static const AlphabetSystem indonesian(1, QStringLiteral("PositionINA.csv"), 2, false);
-  static const AlphabetSystem american(2, QStringLiteral("PositionASL.csv"), 1, true);
-  static const AlphabetSystem derivedAmerican(3, QStringLiteral("PositionASL.csv"), 1, false);
+  static const AlphabetSystem british(SystemId::BritishTwoHanded, QStringLiteral("PositionBSL.csv"), 2, false);
+  static const AlphabetSystem indonesian(SystemId::IndonesianTwoHanded, QStringLiteral("PositionINA.csv"), 2,
+                                         false);
+  static const AlphabetSystem american(SystemId::American, QStringLiteral("PositionASL.csv"), 1, true);
+  static const AlphabetSystem derivedAmerican(SystemId::DerivedAmerican, QStringLiteral("PositionASL.csv"), 1,
+                                              false);
   static const KanaSystem japanese;
   static const HangulSystem korean;
   static const NumeralSystem numerals;
@@ -20,8 +22,6 @@ std::span<const FingerspellingSystem* const> AllSystems() {
   return systems;
 }
 
-const FingerspellingSystem* FindSystem(int index) {
-  const auto systems = AllSystems();
-  if (index < 0 || index >= static_cast<int>(systems.size())) return nullptr;
-  return systems[static_cast<size_t>(index)];
+const FingerspellingSystem& FindSystem(SystemId system) {
+  return *AllSystems()[static_cast<size_t>(SystemNumber(system))];
 }

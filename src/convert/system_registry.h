@@ -1,11 +1,13 @@
 #pragma once
 
+#include "convert/system_id.h"
+
 #include <span>
 
 class FingerspellingSystem;
 
-// Every fingerspelling system, in index order (0..6).
+// Every fingerspelling system, in the order of their numbers.
 std::span<const FingerspellingSystem* const> AllSystems();
 
-// The system of an index; null outside 0..6.
-const FingerspellingSystem* FindSystem(int index);
+// The class of a system.
+const FingerspellingSystem& FindSystem(SystemId system);

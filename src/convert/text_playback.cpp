@@ -7,24 +7,20 @@
 #include "convert/typed_text_normalization.h"
 #include "signdata/angle_file.h"
 
-int TableHandsOfSystem(int system) {
-  const FingerspellingSystem* found = FindSystem(system);
-  return found && found->HandCount() == 2 ? 2 : 1;
+int TableHandsOfSystem(SystemId system) { return FindSystem(system).HandCount() == 2 ? 2 : 1; }
+
+int16_t NumeralBaseOfSystem(SystemId system, int16_t other) {
+  return FindSystem(system).NumeralBase().value_or(other);
 }
 
-int16_t NumeralBaseOfSystem(int system, int16_t other) {
-  const FingerspellingSystem* found = FindSystem(system);
-  return found && found->NumeralBase() ? *found->NumeralBase() : other;
-}
-
-void SelectSystem(SignClass& signs, int system, int16_t numeralBase) {
+void SelectSystem(SignClass& signs, SystemId system, int16_t numeralBase) {
   signs.LangSet(system);
   signs.SetNumeralBase(numeralBase);
 }
 
 bool ConvertText(SignClass& signs, const QString& text, bool roman) {
   if (!roman) return signs.Text(text);
-  if (signs.LanguageIndex() == 5) return signs.KslRomanText(text);
+  if (signs.CurrentSystem() == SystemId::KoreanHangul) return signs.KslRomanText(text);
   return signs.JslRomanText(text);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "convert/system_id.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -12,23 +14,23 @@ struct SignTable;
 // How a text is spelled outside the main window, the way the program does it on
 // Start: the system's table layout and numeral slots, the conversion, the playback.
 
-// Hands of a system's angle data file: systems 0 and 1 are two-handed, all others
-// (the numerals too, which use the JSL or KSL table) one-handed.
-int TableHandsOfSystem(int system);
+// Hands of a system's angle data file: BSL and the Indonesian alphabet are two-handed,
+// all others (the numerals too, which use the JSL or KSL table) one-handed.
+int TableHandsOfSystem(SystemId system);
 
 // Where the numeral shapes start in a system's table: 46 in the JSL table, 41 in the
 // KSL table; the numeral system (and the alphabets, which have none) take `other`.
-int16_t NumeralBaseOfSystem(int system, int16_t other);
+int16_t NumeralBaseOfSystem(SystemId system, int16_t other);
 
-// Points `signs` at `system` (0..6) counting numerals from `numeralBase`.
-void SelectSystem(SignClass& signs, int system, int16_t numeralBase);
+// Points `signs` at `system` counting numerals from `numeralBase`.
+void SelectSystem(SignClass& signs, SystemId system, int16_t numeralBase);
 
 // Text, or with `roman` the romanized input of the current system (KslRomanText for
 // KSL, JslRomanText otherwise, which only JSL accepts). Returns Result().
 bool ConvertText(SignClass& signs, const QString& text, bool roman);
 
 struct TextPlaybackRequest {
-  int system = 0;
+  SystemId system = SystemId::BritishTwoHanded;
   QString anglesPath;
   int speed = 1;
   int16_t numeralBase = 46;  // read by the numeral system only

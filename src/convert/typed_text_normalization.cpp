@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr int kJsl = 4;
-constexpr int kKsl = 5;
-constexpr int kLastAlphabet = 3;
-
 // ICU builds a transliterator from its rules once; using it does not change it.
 std::unique_ptr<const icu::Transliterator> MakeTransliterator(const char16_t* id) {
   UErrorCode status = U_ZERO_ERROR;
@@ -133,11 +129,11 @@ QString CapitalisedKoreanSyllables(const QString& text) {
   return result;
 }
 
-QString NormalizeTypedText(const QString& text, int system, bool romanized) {
+QString NormalizeTypedText(const QString& text, SystemId system, bool romanized) {
   QString normalized = AsciiFromFullWidth(text);
-  if (system >= 0 && system <= kLastAlphabet) return FoldedLatin(normalized);
-  if (system == kJsl && !romanized) return HalfWidthKatakana(normalized);
-  if (system == kKsl && romanized) return CapitalisedKoreanSyllables(normalized);
+  if (IsAlphabetSystem(system)) return FoldedLatin(normalized);
+  if (system == SystemId::JapaneseKana && !romanized) return HalfWidthKatakana(normalized);
+  if (system == SystemId::KoreanHangul && romanized) return CapitalisedKoreanSyllables(normalized);
   return normalized;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "convert/system_id.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,15 +9,15 @@
 // type spell as the form each converter reads:
 //  - every system: full-width Latin letters, digits and signs (and the ideographic
 //    space) become ASCII;
-//  - the alphabets (0..3): accented Latin letters fold to their base letters
+//  - the alphabets: accented Latin letters fold to their base letters
 //    ("héllo" as "hello", "ñ" as "n", "ø" as "o");
-//  - JSL (4) read as kana: hiragana and full-width katakana become half-width
+//  - JSL read as kana: hiragana and full-width katakana become half-width
 //    katakana, so "ありがとう" and "アリガトウ" spell as "ｱﾘｶﾞﾄｳ";
-//  - KSL (5) typed in roman letters: text with no capital letter is taken as the
+//  - KSL typed in roman letters: text with no capital letter is taken as the
 //    Revised Romanization and split into the capitalised syllables the converter
 //    reads ("annyeong" as "AnNyeong"); text with capitals is left as it is.
 // Half-width text and text of other scripts pass through unchanged.
-QString NormalizeTypedText(const QString& text, int system, bool romanized);
+QString NormalizeTypedText(const QString& text, SystemId system, bool romanized);
 
 // Hiragana and full-width katakana (with the long-vowel mark and Japanese punctuation)
 // as half-width katakana; everything else unchanged.

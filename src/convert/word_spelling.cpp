@@ -19,15 +19,15 @@ bool AlphabetSpellsWhole(const QString& word) {
 
 }  // namespace
 
-std::optional<std::vector<int16_t>> SignCodesOfWord(const QString& word, int16_t system,
+std::optional<std::vector<int16_t>> SignCodesOfWord(const QString& word, SystemId system,
                                                     ListSpelling spelling) {
-  const FingerspellingSystem* spellingSystem = FindSystem(system);
-  if (!spellingSystem || word.isEmpty()) return std::nullopt;
-  if (spellingSystem->Input() == InputFamily::Alphabet && !AlphabetSpellsWhole(word)) return std::nullopt;
+  const FingerspellingSystem& spellingSystem = FindSystem(system);
+  if (word.isEmpty()) return std::nullopt;
+  if (spellingSystem.Input() == InputFamily::Alphabet && !AlphabetSpellsWhole(word)) return std::nullopt;
   const ConversionResult result =
       spelling == ListSpelling::Romaji
-          ? spellingSystem->ConvertRomanized(word)
-          : spellingSystem->Convert(word, NumeralBaseOfSystem(system, 46));
+          ? spellingSystem.ConvertRomanized(word)
+          : spellingSystem.Convert(word, NumeralBaseOfSystem(system, 46));
   const auto* conversion = std::get_if<Conversion>(&result);
   if (!conversion || conversion->steps.empty()) return std::nullopt;
   std::vector<int16_t> codes;

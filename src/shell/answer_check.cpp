@@ -23,29 +23,29 @@ QString Digits(const QString& text) {
   return digits;
 }
 
-// The katakana (4) or Hangul (5) of romanized text; empty when it is not romanized.
-QString ShownTextOf(int16_t system, const QString& romanized) {
-  const ConversionResult result = FindSystem(system)->ConvertRomanized(romanized.trimmed());
+// The katakana (JSL) or Hangul (KSL) of romanized text; empty when it is not romanized.
+QString ShownTextOf(SystemId system, const QString& romanized) {
+  const ConversionResult result = FindSystem(system).ConvertRomanized(romanized.trimmed());
   const auto* conversion = std::get_if<Conversion>(&result);
   return conversion ? conversion->shownText : QString();
 }
 
 }  // namespace
 
-bool AnswerMatches(const QString& typed, const PracticeItem& item, int16_t system) {
+bool AnswerMatches(const QString& typed, const PracticeItem& item, SystemId system) {
   if (typed.trimmed().isEmpty()) return false;
-  if (system == 6) return !Digits(typed).isEmpty() && Digits(typed) == Digits(item.Answer);
+  if (system == SystemId::Numerals) return !Digits(typed).isEmpty() && Digits(typed) == Digits(item.Answer);
   const QString answer = Comparable(typed);
   for (const QString& form : {item.Answer, item.Reading, item.Text})
     if (!form.isEmpty() && answer == Comparable(form)) return true;
   if (item.Spelling == ListSpelling::Romaji) {
     // Romaji answers in kana, or in another spelling of the same kana.
-    const QString target = Comparable(ShownTextOf(4, item.Text));
-    const QString typedKana = Comparable(ShownTextOf(4, typed));
+    const QString target = Comparable(ShownTextOf(SystemId::JapaneseKana, item.Text));
+    const QString typedKana = Comparable(ShownTextOf(SystemId::JapaneseKana, typed));
     if (!target.isEmpty() && (answer == target || typedKana == target)) return true;
   }
-  if (system == 5) {
-    const QString hangul = ShownTextOf(5, typed);
+  if (system == SystemId::KoreanHangul) {
+    const QString hangul = ShownTextOf(SystemId::KoreanHangul, typed);
     if (!hangul.isEmpty() && hangul == item.Answer) return true;
   }
   return false;

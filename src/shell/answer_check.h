@@ -1,5 +1,7 @@
 #pragma once
 
+#include "convert/system_id.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -9,8 +11,9 @@ struct PracticeItem;
 // Whether a typed answer names the word that was spelled. Case and surrounding blanks
 // never matter; Japanese compares hiragana, katakana and half-width katakana alike and
 // takes the reading or the written form (or the romaji); Korean typed in roman letters
-// is compared as the Hangul it becomes; numbers by their digits. `system` is 0..6.
-bool AnswerMatches(const QString& typed, const PracticeItem& item, int16_t system);
+// is compared as the Hangul it becomes; numbers by their digits. `system` is the one
+// that spelled the word.
+bool AnswerMatches(const QString& typed, const PracticeItem& item, SystemId system);
 
 // The speed after an answer in "Adapt speed": 10 % faster after a right one, 10 % slower
 // after a wrong one, between 20 and 1000.

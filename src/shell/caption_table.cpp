@@ -94,12 +94,15 @@ CaptionTable::CaptionTable() {
   }
 }
 
-QString CaptionTable::Caption(int row, int16_t language) const {
-  if (row < 0 || row >= kRows || language < 0 || language >= kColumns) return {};
-  return cells_[row][language];
+int SystemCaptionRow(SystemId system) { return FirstSystemCaption + SystemNumber(system); }
+
+QString CaptionTable::Caption(int row, InterfaceLanguage language) const {
+  const int column = InterfaceLanguageNumber(language);
+  if (row < 0 || row >= kRows || column < 0 || column >= kColumns) return {};
+  return cells_[static_cast<size_t>(row)][static_cast<size_t>(column)];
 }
 
-QString CaptionTable::SystemCaption(int16_t system, int16_t language) const {
-  if (system < 0 || system > 5) return {};
-  return Caption(FirstSystemCaption + system, language);
+QString CaptionTable::SystemCaption(SystemId system, InterfaceLanguage language) const {
+  if (!IsChoosableSystem(system)) return {};
+  return Caption(SystemCaptionRow(system), language);
 }

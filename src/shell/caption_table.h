@@ -1,5 +1,8 @@
 #pragma once
 
+#include "convert/system_id.h"
+#include "shell/interface_language.h"
+
 #include <QString>
 
 #include <array>
@@ -26,7 +29,7 @@ enum CaptionRow : int {
   ContinueCaption = 16,
   EndCaption = 17,
   RepeatCaption = 18,
-  // Systems 0..5 in order: BSL, Indonesian, ASL, derived ASL, JSL, KSL.
+  // The systems in the order of their numbers (SystemCaptionRow).
   FirstSystemCaption = 19,
   NumeralSystemCaption = 25,
   WordCaption = 30,
@@ -82,6 +85,9 @@ enum CaptionRow : int {
 
 // Every variable text of the windows, one column per interface language: column 0
 // English, column 1 Japanese. The other columns and the unused rows are empty.
+// The caption row of a system's name.
+int SystemCaptionRow(SystemId system);
+
 class CaptionTable {
  public:
   static constexpr int kRows = 101;
@@ -91,10 +97,11 @@ class CaptionTable {
 
   // The caption of a row in the column of an interface language; an empty text for a
   // row or language outside the table, so a window never shows garbage.
-  QString Caption(int row, int16_t language) const;
+  QString Caption(int row, InterfaceLanguage language) const;
 
-  // The caption of system 0..5 (the name the system label and the system choice show).
-  QString SystemCaption(int16_t system, int16_t language) const;
+  // The caption of a system the user chooses (the name the system label and the system
+  // choice show); empty for the numerals.
+  QString SystemCaption(SystemId system, InterfaceLanguage language) const;
 
  private:
   std::array<std::array<QString, kColumns>, kRows> cells_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/interface_language.h"
+
 #include <QString>
 
 #include <array>
@@ -22,9 +24,8 @@ inline int16_t KeptFontSize(int16_t size) {
   return size < kSmallestFontSize ? kSmallestFontSize : size > kLargestFontSize ? kLargestFontSize : size;
 }
 
-// The three fonts are indexed by the interface language they serve, so the interface
-// font is the one whose index equals InterfaceLanguage; Korean has no interface of its
-// own and only serves Hangul text.
+// The three fonts: one for each interface language and one for Korean, which has no
+// interface of its own and only serves Hangul text.
 enum FontIndex : int { EnglishFont = 0, JapaneseFont = 1, KoreanFont = 2 };
 
 inline std::array<FontDescription, 3> DefaultFonts() {
@@ -33,8 +34,11 @@ inline std::array<FontDescription, 3> DefaultFonts() {
           FontDescription{QStringLiteral("Arial Unicode MS"), 12}};
 }
 
-// The font that serves the interface of a language; English for a language the
-// program has no interface for.
-inline int InterfaceFontIndex(int16_t language) {
-  return language >= EnglishFont && language <= KoreanFont ? int{language} : int{EnglishFont};
+// The font that serves the interface of a language.
+inline int InterfaceFontIndex(InterfaceLanguage language) {
+  switch (language) {
+    case InterfaceLanguage::English: return EnglishFont;
+    case InterfaceLanguage::Japanese: return JapaneseFont;
+  }
+  return EnglishFont;
 }

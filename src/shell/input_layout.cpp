@@ -13,8 +13,8 @@ InputLayout AlphabetLayout() {
   return layout;
 }
 
-InputLayout JslLayout(int16_t interfaceLanguage) {
-  const bool japanese = interfaceLanguage == 1;
+InputLayout JslLayout(InterfaceLanguage interfaceLanguage) {
+  const bool japanese = interfaceLanguage == InterfaceLanguage::Japanese;
   InputLayout layout;
   layout.NumericVisible = true;
   layout.WordBoxVisible = true;
@@ -25,7 +25,7 @@ InputLayout JslLayout(int16_t interfaceLanguage) {
   layout.ReadingInputMethod = InputMethodMode::Hiragana;
   layout.WordBoxFont = japanese ? JapaneseFont : EnglishFont;
   layout.WordInputMethod = japanese ? InputMethodMode::Opened : InputMethodMode::Closed;
-  layout.SignLabelCaption = FirstSystemCaption + 4;
+  layout.SignLabelCaption = SystemCaptionRow(SystemId::JapaneseKana);
   return layout;
 }
 
@@ -41,7 +41,7 @@ InputLayout KslLayout(bool hangulMode) {
     layout.ReadingInputMethod = InputMethodMode::Hangul;
   else
     layout.WordInputMethod = InputMethodMode::Closed;
-  layout.SignLabelCaption = FirstSystemCaption + 5;
+  layout.SignLabelCaption = SystemCaptionRow(SystemId::KoreanHangul);
   return layout;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/interface_language.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -47,7 +49,7 @@ InputLayout AlphabetLayout();
 
 // JSL: with the Japanese interface the word is typed through the input method and its
 // reading spelled; with the English interface romaji are typed and shown as katakana.
-InputLayout JslLayout(int16_t interfaceLanguage);
+InputLayout JslLayout(InterfaceLanguage interfaceLanguage);
 
 // KSL: romanized Korean in the word box shown as Hangul below it, or Hangul typed
 // straight into the lower box.

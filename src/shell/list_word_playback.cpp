@@ -4,17 +4,18 @@
 #include "convert/sign_class.h"
 #include "shell/start_flow.h"
 
-bool PlayListWord(SignClass& signs, MessageSink& messages, int16_t listSystem, int16_t restoreSystem,
-                  ListSpelling spelling, const QString& word, const QString& speedText) {
+bool PlayListWord(SignClass& signs, MessageSink& messages, SystemId listSystem, ListSpelling spelling,
+                  const QString& word, const QString& speedText) {
   const std::optional<int16_t> speed = SpeedFromText(speedText);
   if (!speed) {
     messages.ShowMessage(kInvalidSpeedMessage);
     return false;
   }
+  const std::optional<SystemId> restoreSystem = signs.CurrentSystem();
   signs.LangSet(listSystem);
   const bool converted = spelling == ListSpelling::Romaji ? signs.JslRomanText(word) : signs.Text(word);
   const bool played = converted && signs.StartRoutine(*speed);
   if (!converted) messages.ShowMessage(signs.Message().isEmpty() ? kUnsupportedTextMessage : signs.Message());
-  if (restoreSystem != listSystem) signs.LangSet(restoreSystem);
+  if (restoreSystem && *restoreSystem != listSystem) signs.LangSet(*restoreSystem);
   return played;
 }

@@ -10,9 +10,9 @@ class MessageSink;
 class SignClass;
 
 // Spells a word of a list on the hand, as the practice and the list editors do: with
-// the system of the list (0..5) whatever the numerals box says, converted the way the
-// list is written, at the speed of the speed box. The sign front end is left set to
-// `restoreSystem` afterwards. Bad speed or an unspellable word is told to `messages`;
-// false when nothing plays.
-bool PlayListWord(SignClass& signs, MessageSink& messages, int16_t listSystem, int16_t restoreSystem,
-                  ListSpelling spelling, const QString& word, const QString& speedText);
+// the system of the list whatever the numerals box says, converted the way the list is
+// written, at the speed of the speed box. The sign front end is left set to the system
+// it was set to before. Bad speed or an unspellable word is told to `messages`; false
+// when nothing plays.
+bool PlayListWord(SignClass& signs, MessageSink& messages, SystemId listSystem, ListSpelling spelling,
+                  const QString& word, const QString& speedText);

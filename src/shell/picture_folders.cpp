@@ -33,13 +33,13 @@ FolderAttempt CreateFolder(const QString& path) {
   return {FolderAttempt::Outcome::Failed, QString::fromLocal8Bit(std::strerror(failure))};
 }
 
-QString FolderExistsQuestion(int16_t language) {
-  return language == 1 ? QStringLiteral("既にディレクトリが存在している")
+QString FolderExistsQuestion(InterfaceLanguage language) {
+  return language == InterfaceLanguage::Japanese ? QStringLiteral("既にディレクトリが存在している")
                        : QStringLiteral("The folder already exists. Use it?");
 }
 
-QString FolderFailedMessage(int16_t language, const QString& reason) {
-  return language == 1 ? QStringLiteral("エラー発生")
+QString FolderFailedMessage(InterfaceLanguage language, const QString& reason) {
+  return language == InterfaceLanguage::Japanese ? QStringLiteral("エラー発生")
                        : QStringLiteral("The folder could not be created: ") + reason;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/interface_language.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -30,9 +32,9 @@ struct FolderAttempt {
 FolderAttempt CreateFolder(const QString& path);
 
 // The question when the folder is there already (answered with OK or Cancel), and the
-// message when it could not be made, in the interface language (0 English, 1 Japanese).
-QString FolderExistsQuestion(int16_t language);
-QString FolderFailedMessage(int16_t language, const QString& reason);
+// message when it could not be made, in the interface language.
+QString FolderExistsQuestion(InterfaceLanguage language);
+QString FolderFailedMessage(InterfaceLanguage language, const QString& reason);
 
 // Told once when a picture cannot be written, and recording stops.
 QString PictureNotSavedMessage(const QString& reason);

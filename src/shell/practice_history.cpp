@@ -22,7 +22,8 @@ std::optional<PracticeSessionRecord> ParseLine(const QString& line) {
   if (fields.size() != 5) return std::nullopt;
   PracticeSessionRecord record;
   record.When = QDateTime::fromString(fields[0].trimmed(), Qt::ISODate);
-  const auto system = Whole(fields[1], 0, 6);
+  const auto number = Whole(fields[1], 0, 6);
+  const auto system = number ? SystemFromNumber(*number) : std::nullopt;
   const auto asked = Whole(fields[2], 1, 1000000);
   const auto right = Whole(fields[3], 0, 1000000);
   const auto speed = Whole(fields[4], 1, 32767);
@@ -40,7 +41,7 @@ std::optional<PracticeSessionRecord> ParseLine(const QString& line) {
 QString PracticeRecordLine(const PracticeSessionRecord& record) {
   return QStringLiteral("%1,%2,%3,%4,%5")
       .arg(record.When.toUTC().toString(Qt::ISODate).remove(u'Z'))
-      .arg(record.System)
+      .arg(SystemNumber(record.System))
       .arg(record.Asked)
       .arg(record.Right)
       .arg(record.AverageSpeed);
@@ -82,7 +83,7 @@ QString PracticeHistorySaveMessage(const QString& path, const QString& reason) {
 }
 
 std::vector<PracticeSessionRecord> LastSessionsOf(const std::vector<PracticeSessionRecord>& history,
-                                                  int system, int count) {
+                                                  SystemId system, int count) {
   std::vector<PracticeSessionRecord> last;
   for (auto record = history.rbegin(); record != history.rend() && static_cast<int>(last.size()) < count; ++record)
     if (record->System == system) last.insert(last.begin(), *record);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "convert/system_id.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -13,7 +15,7 @@ inline const QString kPracticeHistoryFileName = QStringLiteral("Practice.csv");
 
 struct PracticeSessionRecord {
   QDateTime When;
-  int System = 0;
+  SystemId System = SystemId::BritishTwoHanded;
   int Asked = 0;
   int Right = 0;
   int AverageSpeed = 0;
@@ -41,4 +43,4 @@ QString PracticeHistorySaveMessage(const QString& path, const QString& reason);
 
 // The last `count` records of a system, oldest first.
 std::vector<PracticeSessionRecord> LastSessionsOf(const std::vector<PracticeSessionRecord>& history,
-                                                  int system, int count);
+                                                  SystemId system, int count);

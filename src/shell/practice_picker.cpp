@@ -1,6 +1,6 @@
 #include "shell/practice_picker.h"
 
-std::vector<int> PracticePicker::EntriesOfLength(const WordList& list, int16_t system,
+std::vector<int> PracticePicker::EntriesOfLength(const WordList& list, SystemId system,
                                                  ListSpelling spelling, int shortest, int longest) {
   std::vector<int> entries;
   for (int i = 0; i < list.Count(); ++i) {

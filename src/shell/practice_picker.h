@@ -30,7 +30,7 @@ class PracticePicker {
 
   // The entries of `list` a system counts between `shortest` and `longest` signs
   // (0 for no bound), in list order.
-  static std::vector<int> EntriesOfLength(const WordList& list, int16_t system, ListSpelling spelling,
+  static std::vector<int> EntriesOfLength(const WordList& list, SystemId system, ListSpelling spelling,
                                           int shortest, int longest);
 
   // One of `entries` (not empty), not the one picked last when there are others.

@@ -1,6 +1,6 @@
 #include "shell/practice_session.h"
 
-PracticeSession::PracticeSession(int16_t system, bool numeric, int16_t interfaceLanguage, WordList list,
+PracticeSession::PracticeSession(SystemId system, bool numeric, InterfaceLanguage interfaceLanguage, WordList list,
                                  uint32_t seed)
     : system_(system),
       numeric_(numeric),
@@ -35,12 +35,12 @@ int PracticeSession::AverageSpeed() const {
 }
 
 QString PracticeSession::WordBoxAnswer(const QString&) const {
-  if (numeric_ || system_ != 4) return {};
+  if (numeric_ || system_ != SystemId::JapaneseKana) return {};
   return current_.Reading.isEmpty() ? current_.Text : current_.Answer;
 }
 
 QString PracticeSession::ReadingBoxAnswer(const QString& katakana) const {
   if (numeric_) return current_.Answer;
-  if (system_ == 4) return current_.Reading.isEmpty() ? katakana : current_.Reading;
+  if (system_ == SystemId::JapaneseKana) return current_.Reading.isEmpty() ? katakana : current_.Reading;
   return current_.Text;
 }

@@ -14,12 +14,13 @@
 // the words were spelled at. The program spells and shows; this decides.
 class PracticeSession {
  public:
-  // `system` is the system the user chose (0..5); with `numeric` the numerals are
-  // practised with random numbers instead of the list.
-  PracticeSession(int16_t system, bool numeric, int16_t interfaceLanguage, WordList list, uint32_t seed);
+  // `system` is the system the user chose (never the numerals); with `numeric` the
+  // numerals are practised with random numbers instead of the list.
+  PracticeSession(SystemId system, bool numeric, InterfaceLanguage interfaceLanguage, WordList list,
+                  uint32_t seed);
 
-  // The system that spells: 6 for the numerals.
-  int16_t SpellingSystem() const { return numeric_ ? int16_t{6} : system_; }
+  // The system that spells: the numerals while they are practised.
+  SystemId SpellingSystem() const { return numeric_ ? SystemId::Numerals : system_; }
   ListSpelling Spelling() const { return source_.Spelling; }
 
   // Restricts the picks to words of `shortest`..`longest` signs (0: no bound). The
@@ -43,7 +44,7 @@ class PracticeSession {
   QString ReadingBoxAnswer(const QString& katakana) const;
 
  private:
-  int16_t system_;
+  SystemId system_;
   bool numeric_;
   WordListSource source_;
   WordList list_;

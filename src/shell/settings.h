@@ -1,19 +1,23 @@
 #pragma once
 
 #include "hand/hand_appearance.h"
+#include "convert/system_id.h"
 #include "shell/font_description.h"
+#include "shell/interface_language.h"
 
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // What the desktop program keeps from one run to the next in its settings file.
 struct Settings {
-  // -1 not chosen yet (the next start asks), 0 English, 1 Japanese.
-  int16_t InterfaceLanguage = 0;
-  // The system the user chose, 0..5; the numerals are reached through JSL or KSL.
-  int16_t SystemIndex = 0;
+  // Nothing while not chosen yet: the next start asks.
+  std::optional<InterfaceLanguage> Interface = InterfaceLanguage::English;
+  // The system the user chose, never the numerals (IsChoosableSystem): they are
+  // reached through JSL or KSL.
+  SystemId System = SystemId::BritishTwoHanded;
   // English, Japanese and Korean font, indexed by FontIndex.
   std::array<FontDescription, 3> Fonts = DefaultFonts();
   // The text of the speed box, in percent; read as a number only when a word is

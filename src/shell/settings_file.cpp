@@ -26,6 +26,9 @@ constexpr QStringView kLeftHandedKey = u"LeftHanded";
 
 constexpr qint64 kLongestSettingsFile = 1 << 20;
 
+// The "Message" value of an interface language not chosen yet.
+constexpr int16_t kLanguageNotChosen = -1;
+
 // The largest speed that still reads back as a finite number.
 constexpr double kLargestSpeed = 1e308;
 
@@ -109,13 +112,18 @@ bool ReadSettingsText(const QString& text, Settings& settings) {
   if (!key(u"Message")) return false;
   const std::optional<int16_t> language = integer();
   if (!language) return false;
-  settings.InterfaceLanguage = *language;
+  // -1 asks at the next start; a language the program has no captions for would leave
+  // every caption empty, so it reads as English.
+  if (*language == kLanguageNotChosen)
+    settings.Interface = std::nullopt;
+  else
+    settings.Interface = InterfaceLanguageFromNumber(*language).value_or(InterfaceLanguage::English);
 
   if (!key(u"Language")) return false;
   const std::optional<int16_t> system = integer();
   if (!system) return false;
-  // The user chooses among systems 0..5; anything else would index past the tables.
-  settings.SystemIndex = (*system >= 0 && *system <= 5) ? *system : int16_t{0};
+  // The user chooses among systems 0..5; anything else reads as the first.
+  settings.System = ChoosableSystemFromNumber(*system).value_or(SystemId::BritishTwoHanded);
 
   const std::array<FontDescription, 3> defaults = DefaultFonts();
   for (size_t i = 0; i < kFontKeys.size(); ++i) {
@@ -183,8 +191,9 @@ bool ReadSettingsText(const QString& text, Settings& settings) {
 
 QString SettingsText(const Settings& settings) {
   QString text;
-  text += Line(u"Message", FreeDoubleNumberForm(settings.InterfaceLanguage));
-  text += Line(u"Language", FreeDoubleNumberForm(settings.SystemIndex));
+  const int16_t language = settings.Interface ? InterfaceLanguageNumber(*settings.Interface) : kLanguageNotChosen;
+  text += Line(u"Message", FreeDoubleNumberForm(language));
+  text += Line(u"Language", FreeDoubleNumberForm(SystemNumber(settings.System)));
   for (size_t i = 0; i < kFontKeys.size(); ++i) {
     text += Line(kFontKeys[i], WritableFontName(settings.Fonts[i].Name) + u',' +
                                    FreeDoubleNumberForm(settings.Fonts[i].Size));

@@ -11,8 +11,6 @@ namespace {
 
 constexpr double kFastestSpeed = 32767.0;
 
-constexpr int kNumerals = 6;
-
 // Hangul committed by an input method into the box of romanized Korean is spelled as
 // the Hangul it is.
 bool IsHangulSyllables(const QString& text) {
@@ -23,13 +21,13 @@ bool IsHangulSyllables(const QString& text) {
 }
 
 bool ConvertRomanizedKorean(SignClass& signs, const QString& wordBox) {
-  const QString text = NormalizeTypedText(wordBox, 5, true);
+  const QString text = NormalizeTypedText(wordBox, SystemId::KoreanHangul, true);
   return IsHangulSyllables(text) ? signs.Text(text) : signs.KslRomanText(text);
 }
 
 bool Convert(SignClass& signs, StartInput input, const InputModes& modes, const StartTexts& texts) {
   switch (input) {
-    case StartInput::Romaji: return signs.JslRomanText(NormalizeTypedText(texts.WordBox, 4, true));
+    case StartInput::Romaji: return signs.JslRomanText(NormalizeTypedText(texts.WordBox, SystemId::JapaneseKana, true));
     case StartInput::RomanizedKorean: return ConvertRomanizedKorean(signs, texts.WordBox);
     case StartInput::ReadingBox: break;
   }
@@ -39,9 +37,9 @@ bool Convert(SignClass& signs, StartInput input, const InputModes& modes, const 
 }  // namespace
 
 StartInput ChooseStartInput(const InputModes& modes) {
-  if (modes.SystemIndex == 4 && !modes.NumericMode && modes.InterfaceLanguage == 0)
+  if (modes.System == SystemId::JapaneseKana && !modes.NumericMode && modes.Interface == InterfaceLanguage::English)
     return StartInput::Romaji;
-  if (modes.SystemIndex == 5 && !modes.NumericMode && !modes.HangulMode)
+  if (modes.System == SystemId::KoreanHangul && !modes.NumericMode && !modes.HangulMode)
     return StartInput::RomanizedKorean;
   return StartInput::ReadingBox;
 }
@@ -74,7 +72,7 @@ std::optional<QString> LiveConversion(SignClass& signs, const InputModes& modes,
                                       const QString& wordBox) {
   switch (ChooseStartInput(modes)) {
     case StartInput::Romaji:
-      if (signs.JslRomanText(NormalizeTypedText(wordBox, 4, true))) return signs.KatakanaString();
+      if (signs.JslRomanText(NormalizeTypedText(wordBox, SystemId::JapaneseKana, true))) return signs.KatakanaString();
       return std::nullopt;
     case StartInput::RomanizedKorean:
       if (ConvertRomanizedKorean(signs, wordBox)) return signs.HangulString();
@@ -85,12 +83,12 @@ std::optional<QString> LiveConversion(SignClass& signs, const InputModes& modes,
 }
 
 QString SpelledReadingBox(const InputModes& modes, const QString& readingBox) {
-  const int system = modes.NumericMode ? kNumerals : modes.SystemIndex;
+  const SystemId system = modes.NumericMode ? SystemId::Numerals : modes.System;
   return NormalizeTypedText(readingBox, system, false);
 }
 
 QString StartStatus(const InputModes& modes, const StartTexts& texts) {
   if (ChooseStartInput(modes) != StartInput::ReadingBox || modes.NumericMode) return {};
-  if (modes.SystemIndex < 0 || modes.SystemIndex > 3) return {};
+  if (!IsAlphabetSystem(modes.System)) return {};
   return UnspelledStatus(SpelledReadingBox(modes, texts.ReadingBox));
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "convert/system_id.h"
+#include "shell/interface_language.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -14,12 +17,13 @@ class SignClass;
 inline const QString kInvalidSpeedMessage = QStringLiteral("Invalid speed value!");
 inline const QString kUnsupportedTextMessage = QStringLiteral("Unsupported character(s) in the string");
 
-// What decides the box a word is taken from: the system the user chose (0..5), whether
-// the numerals are on, the interface language and, for KSL, Hangul typed directly.
+// What decides the box a word is taken from: the system the user chose (never the
+// numerals), whether the numerals are on, the interface language and, for KSL, Hangul
+// typed directly.
 struct InputModes {
-  int16_t SystemIndex = 0;
+  SystemId System = SystemId::BritishTwoHanded;
   bool NumericMode = false;
-  int16_t InterfaceLanguage = 0;
+  InterfaceLanguage Interface = InterfaceLanguage::English;
   bool HangulMode = false;
 };
 

@@ -12,6 +12,6 @@ SystemLanguage SystemLanguageOf(const QLocale& locale) {
   }
 }
 
-int16_t PreselectedLanguageOption(SystemLanguage language) {
-  return language == SystemLanguage::Japanese ? 1 : 0;
+InterfaceLanguage PreselectedLanguageOption(SystemLanguage language) {
+  return language == SystemLanguage::Japanese ? InterfaceLanguage::Japanese : InterfaceLanguage::English;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdint>
+#include "shell/interface_language.h"
 
 class QLocale;
 
@@ -11,6 +11,6 @@ enum class SystemLanguage { Japanese, English, Korean, Indonesian, Other };
 // Any English, whatever the country; the C locale names no language and counts as Other.
 SystemLanguage SystemLanguageOf(const QLocale& locale);
 
-// The option of the language window pre-selected for a system language: 1 (Japanese)
-// on a Japanese system, 0 (English) everywhere else.
-int16_t PreselectedLanguageOption(SystemLanguage language);
+// The interface language pre-selected for a system language: Japanese on a Japanese
+// system, English everywhere else.
+InterfaceLanguage PreselectedLanguageOption(SystemLanguage language);

@@ -7,11 +7,11 @@
 
 #include <QDir>
 
-SystemSetup SetupOfSystem(int system) {
+SystemSetup SetupOfSystem(SystemId system) {
   SystemSetup setup;
-  const FingerspellingSystem* found = FindSystem(system);
+  const FingerspellingSystem* found = &FindSystem(system);
   // The numerals use the JSL or KSL table already loaded.
-  if (!found || found->Input() == InputFamily::Numerals) return setup;
+  if (found->Input() == InputFamily::Numerals) return setup;
 
   setup.FileName = found->DataFileName();
   setup.TableHands = found->HandCount();
@@ -19,7 +19,7 @@ SystemSetup SetupOfSystem(int system) {
   switch (found->Input()) {
     case InputFamily::Alphabet:
       setup.Layout = SystemLayout::Alphabet;
-      setup.SignLabelCaption = FirstSystemCaption + system;
+      setup.SignLabelCaption = SystemCaptionRow(system);
       break;
     case InputFamily::Kana: setup.Layout = SystemLayout::Jsl; break;
     case InputFamily::Hangul: setup.Layout = SystemLayout::Ksl; break;

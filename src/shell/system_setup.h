@@ -1,5 +1,7 @@
 #pragma once
 
+#include "convert/system_id.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -20,9 +22,8 @@ struct SystemSetup {
   std::optional<int> TableHands;        // the numerals keep the layout in force
 };
 
-// Systems 0..6; ASL and the derived ASL alphabet share one file. Any other index sets
-// nothing.
-SystemSetup SetupOfSystem(int system);
+// ASL and the derived ASL alphabet share one file; the numerals set nothing.
+SystemSetup SetupOfSystem(SystemId system);
 
 // Loads the angle data file into `table` in the layout it has (one or two hands). With
 // no layout in force yet nothing is loaded, and std::nullopt says so.

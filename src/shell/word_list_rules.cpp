@@ -37,19 +37,22 @@ const QHash<char16_t, QString>& HalfWidthForms() {
 
 }  // namespace
 
-WordListSource WordListOfSystem(int16_t system, int16_t interfaceLanguage) {
+WordListSource WordListOfSystem(SystemId system, InterfaceLanguage interfaceLanguage) {
   switch (system) {
-    case 1:
+    case SystemId::IndonesianTwoHanded:
       return {QStringLiteral("INAdefault.txt"), WordListFormat::Plain, false, ListSpelling::Text};
-    case 4:
-      if (interfaceLanguage == 1)
+    case SystemId::JapaneseKana:
+      if (interfaceLanguage == InterfaceLanguage::Japanese)
         return {QStringLiteral("JSLdefault.txt"), WordListFormat::Reading, true, ListSpelling::Text};
       return {QStringLiteral("RomajiDefault.txt"), WordListFormat::Plain, false, ListSpelling::Romaji};
-    case 5:
+    case SystemId::KoreanHangul:
       return {QStringLiteral("KSLdefault.html"), WordListFormat::Html, false, ListSpelling::Text};
-    default:
-      return {QStringLiteral("ENGdefault.txt"), WordListFormat::Plain, false, ListSpelling::Text};
+    case SystemId::BritishTwoHanded:
+    case SystemId::American:
+    case SystemId::DerivedAmerican:
+    case SystemId::Numerals: break;
   }
+  return {QStringLiteral("ENGdefault.txt"), WordListFormat::Plain, false, ListSpelling::Text};
 }
 
 QString HalfWidthKatakanaOf(const QString& text) {
@@ -65,7 +68,7 @@ QString HalfWidthKatakanaOf(const QString& text) {
   return half;
 }
 
-ListWordCheck CheckListWord(const QString& typed, int16_t system, ListSpelling spelling) {
+ListWordCheck CheckListWord(const QString& typed, SystemId system, ListSpelling spelling) {
   ListWordCheck check;
   check.word = typed.trimmed();
   if (check.word.isEmpty()) return check;
@@ -86,7 +89,7 @@ ReadingWordCheck CheckReadingWord(const QString& reading, const QString& written
   if (check.reading.isEmpty() || check.written.isEmpty()) return check;
   if (HoldsSeparator(check.reading) || HoldsSeparator(check.written)) {
     check.message = kWordSeparatorMessage;
-  } else if (!SignCodesOfWord(check.reading, 4, ListSpelling::Text)) {
+  } else if (!SignCodesOfWord(check.reading, SystemId::JapaneseKana, ListSpelling::Text)) {
     check.message = kUnsupportedTextMessage;
   } else {
     check.ok = true;
@@ -94,7 +97,7 @@ ReadingWordCheck CheckReadingWord(const QString& reading, const QString& written
   return check;
 }
 
-WordImport ImportWords(const QString& text, const WordListSource& source, int16_t system) {
+WordImport ImportWords(const QString& text, const WordListSource& source, SystemId system) {
   WordImport import;
   const QStringList lines = QString(text).remove(u'\r').split(u'\n');
   for (int n = 0; n < lines.size(); ++n) {

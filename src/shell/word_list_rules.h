@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/word_spelling.h"
+#include "shell/interface_language.h"
 #include "signdata/word_list_file.h"
 
 #include <QString>
@@ -18,9 +19,9 @@ struct WordListSource {
   ListSpelling Spelling;
 };
 
-// The list of a system (0..5; the numerals use their own) and interface language
-// (0 English, 1 Japanese).
-WordListSource WordListOfSystem(int16_t system, int16_t interfaceLanguage);
+// The list of a system the user chooses (the numerals use their own) and interface
+// language.
+WordListSource WordListOfSystem(SystemId system, InterfaceLanguage interfaceLanguage);
 
 inline const QString kWordSeparatorMessage =
     QStringLiteral("A word must not contain a comma or a double quote");
@@ -37,7 +38,7 @@ struct ListWordCheck {
 // ("A word must not contain a comma or a double quote"), and spelled by the system
 // ("Unsupported character(s) in the string"). An empty word is not ok and has no
 // message.
-ListWordCheck CheckListWord(const QString& typed, int16_t system, ListSpelling spelling);
+ListWordCheck CheckListWord(const QString& typed, SystemId system, ListSpelling spelling);
 
 // The same for the Japanese list: the reading, given in hiragana, katakana or
 // half-width katakana, is stored in half-width katakana; the written word must hold
@@ -65,7 +66,7 @@ struct WordImport {
   WordList added;
   std::vector<RefusedLine> refused;
 };
-WordImport ImportWords(const QString& text, const WordListSource& source, int16_t system);
+WordImport ImportWords(const QString& text, const WordListSource& source, SystemId system);
 
 // "3 words added." and, below it, one line for each refused line (the first 20).
 QString ImportReportText(const WordImport& import);

@@ -1,5 +1,6 @@
 #include "convert/sign_class.h"
 
+#include "convert/fingerspelling_system.h"
 #include "convert/playback_steps.h"
 #include "support/converter_bench.h"
 
@@ -32,6 +33,8 @@ TEST(PlaybackSteps, KeyFrameStepsAreTheExactProductRoundedHalvesToEven) {
 
 namespace {
 
+using enum SystemId;
+
 class SignClassTest : public ConverterBench {};
 
 }  // namespace
@@ -39,7 +42,7 @@ class SignClassTest : public ConverterBench {};
 TEST_F(SignClassTest, TheSpeedSetsTheStepsOfEveryKeyFrameAndOfTheExtraMovements) {
   PutPlainShapes(1, 46);
   Put(1, {Frame(1.0f), Frame(0.5f)});
-  signs.LangSet(4);
+  signs.LangSet(JapaneseKana);
   signs.Text(QString::fromUtf8("ｱｶﾞ"));
   const std::pair<int, std::vector<int>> cases[] = {
       {1, {4000, 2000, 4000, 4000}}, {3, {1333, 666, 1333, 1333}}, {7, {571, 286, 571, 571}},
@@ -70,7 +73,7 @@ TEST_F(SignClassTest, TheSpeedSetsTheStepsOfEveryKeyFrameAndOfTheExtraMovements)
 
 TEST_F(SignClassTest, StartRoutineCountsFramesFromZeroAndAnEmptyWordOnlyTakesTheRestPose) {
   PutPlainShapes(1, 27);
-  signs.LangSet(2);
+  signs.LangSet(American);
   signs.Text("ab");
   engine.SetFrameCounter(999);
   signs.StartRoutine(40);
@@ -88,27 +91,28 @@ TEST_F(SignClassTest, StartRoutineCountsFramesFromZeroAndAnEmptyWordOnlyTakesThe
   EXPECT_TRUE(Calls().empty());
 }
 
-TEST_F(SignClassTest, EachSystemHasItsConverterAndNoneOutsideZeroToSix) {
+TEST_F(SignClassTest, EachSystemHasItsConversionAndNothingIsSpelledBeforeOneIsSet) {
+  // Before any LangSet there is no system to convert with or to play.
+  EXPECT_EQ(signs.CurrentSystem(), std::nullopt);
+  EXPECT_FALSE(signs.Text("ab"));
+  EXPECT_FALSE(signs.Result());
+  EXPECT_FALSE(signs.JslRomanText("ka"));
+  EXPECT_FALSE(signs.StartRoutine(40));
+  EXPECT_TRUE(Calls().empty());
+
   PutPlainShapes(1, 81);
   signs.SetNumeralBase(46);
-  const std::pair<int, const char*> good[] = {{0, "ab"}, {1, "ab"}, {2, "ab"}, {3, "ab"},
-                                              {4, "ｱｲ"}, {5, "가"},  {6, "12"}};
-  for (const auto& [index, text] : good) {
-    signs.LangSet(index);
-    EXPECT_EQ(signs.LanguageIndex(), index);
-    EXPECT_FALSE(signs.Result()) << index;  // a fresh converter has converted nothing
-    EXPECT_TRUE(signs.Text(QString::fromUtf8(text))) << index;
+  const std::pair<SystemId, const char*> good[] = {
+      {BritishTwoHanded, "ab"}, {IndonesianTwoHanded, "ab"}, {American, "ab"}, {DerivedAmerican, "ab"},
+      {JapaneseKana, "ｱｲ"},     {KoreanHangul, "가"},         {Numerals, "12"}};
+  for (const auto& [system, text] : good) {
+    signs.LangSet(system);
+    EXPECT_EQ(signs.CurrentSystem(), system);
+    EXPECT_EQ(signs.System()->Id(), system);
+    EXPECT_FALSE(signs.Result()) << text;  // a fresh system has converted nothing
+    EXPECT_TRUE(signs.Text(QString::fromUtf8(text))) << text;
     EXPECT_EQ(signs.LastText(), QString::fromUtf8(text));
-    EXPECT_EQ(Sequence().size(), 2u) << index;
-  }
-  for (const int index : {-1, 7, 100}) {
-    signs.LangSet(index);
-    EXPECT_FALSE(signs.Text("ab"));
-    EXPECT_FALSE(signs.Result());
-    EXPECT_FALSE(signs.StartRoutine(40));
-    EXPECT_TRUE(Calls().empty());
-    EXPECT_EQ(signs.KatakanaString(), "");
-    EXPECT_EQ(signs.HangulString(), "");
+    EXPECT_EQ(Sequence().size(), 2u) << text;
   }
 }
 
@@ -118,31 +122,34 @@ TEST_F(SignClassTest, ALongTextSpellsWholeInEveryConverter) {
   const QString kana = QString::fromUtf8("ｱｲｳｴｵ").repeated(11);
   const QString hangul = QString::fromUtf8("닭").repeated(60);
   const struct {
-    int system;
+    SystemId system;
     bool roman;
     QString text;
     size_t signs;
     int16_t lastCode;
     QString reading;
   } cases[] = {
-      {0, false, "the quick brown fox jumps over the lazy dog", 35, 7, ""},
-      {4, true, QString("aiueo").repeated(11), 55, 5, kana},
-      {4, false, kana, 55, 5, kana},
-      {5, true, QString("Dalg").repeated(60), 240, 1, hangul},
-      {5, false, hangul, 240, 1, hangul},
+      {BritishTwoHanded, false, "the quick brown fox jumps over the lazy dog", 35, 7, ""},
+      {JapaneseKana, true, QString("aiueo").repeated(11), 55, 5, kana},
+      {JapaneseKana, false, kana, 55, 5, kana},
+      {KoreanHangul, true, QString("Dalg").repeated(60), 240, 1, hangul},
+      {KoreanHangul, false, hangul, 240, 1, hangul},
   };
   for (const auto& c : cases) {
     signs.LangSet(c.system);
-    const bool ok = !c.roman ? signs.Text(c.text) : c.system == 4 ? signs.JslRomanText(c.text) : signs.KslRomanText(c.text);
-    EXPECT_TRUE(ok) << c.system << " " << c.roman;
-    ASSERT_EQ(Sequence().size(), c.signs) << c.system << " " << c.roman;
-    EXPECT_EQ(Sequence().back().Code, c.lastCode) << c.system << " " << c.roman;
-    EXPECT_EQ(c.system == 5 ? signs.HangulString() : signs.KatakanaString(), c.reading) << c.system;
+    const bool ok = !c.roman                    ? signs.Text(c.text)
+                    : c.system == JapaneseKana ? signs.JslRomanText(c.text)
+                                               : signs.KslRomanText(c.text);
+    const int system = SystemNumber(c.system);
+    EXPECT_TRUE(ok) << system << " " << c.roman;
+    ASSERT_EQ(Sequence().size(), c.signs) << system << " " << c.roman;
+    EXPECT_EQ(Sequence().back().Code, c.lastCode) << system << " " << c.roman;
+    EXPECT_EQ(c.system == KoreanHangul ? signs.HangulString() : signs.KatakanaString(), c.reading) << system;
   }
 }
 
 TEST_F(SignClassTest, RomanizedInputOfTheOtherLanguageFailsAndChangesNothing) {
-  signs.LangSet(5);
+  signs.LangSet(KoreanHangul);
   ASSERT_TRUE(signs.KslRomanText("Ga"));
   const std::vector<SignStep> before = Sequence();
   EXPECT_FALSE(signs.JslRomanText("ka"));
@@ -152,14 +159,14 @@ TEST_F(SignClassTest, RomanizedInputOfTheOtherLanguageFailsAndChangesNothing) {
   EXPECT_EQ(signs.LastText(), "Ga");
   EXPECT_TRUE(signs.Text(QString::fromUtf8("나")));
 
-  signs.LangSet(4);
+  signs.LangSet(JapaneseKana);
   ASSERT_TRUE(signs.JslRomanText("ka"));
   EXPECT_FALSE(signs.KslRomanText("Ga"));
   EXPECT_EQ(Sequence(), Steps({{6, 0}}));
   EXPECT_EQ(signs.KatakanaString(), QString::fromUtf8("ｶ"));
 
-  for (const int index : {0, 6, 9}) {
-    signs.LangSet(index);
+  for (const SystemId system : {BritishTwoHanded, Numerals}) {
+    signs.LangSet(system);
     EXPECT_FALSE(signs.JslRomanText("ka"));
     EXPECT_FALSE(signs.KslRomanText("Ga"));
     EXPECT_EQ(Sequence(), Steps({{6, 0}}));
@@ -167,11 +174,11 @@ TEST_F(SignClassTest, RomanizedInputOfTheOtherLanguageFailsAndChangesNothing) {
 }
 
 TEST_F(SignClassTest, ANewConverterStartsFreshButTheSequenceSurvives) {
-  signs.LangSet(4);
+  signs.LangSet(JapaneseKana);
   signs.JslRomanText("toukyou");
-  signs.LangSet(6);
+  signs.LangSet(Numerals);
   EXPECT_EQ(Sequence().size(), 5u);
-  signs.LangSet(4);
+  signs.LangSet(JapaneseKana);
   EXPECT_EQ(signs.KatakanaString(), "");
   EXPECT_FALSE(signs.Result());
   EXPECT_EQ(Sequence(), Steps({{20, 0}, {3, 0}, {7, 0}, {38, 2}, {3, 0}}));

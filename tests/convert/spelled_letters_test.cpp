@@ -14,8 +14,10 @@
 
 namespace {
 
+using enum SystemId;
+
 struct LettersCase {
-  int system;
+  SystemId system;
   QString file;
   int16_t numeralBase;
   QString text;
@@ -32,19 +34,19 @@ QString Marked(const SpelledLetters& letters, int move) {
 
 TEST(SpelledLettersTest, TheMarkedLetterFollowsTheSignsOfEverySystem) {
   const std::vector<LettersCase> cases{
-      {0, "PositionBSL.csv", 46, "hello", {"h", "e", "l", "l", "o"}},
-      {1, "PositionINA.csv", 46, "kopi", {"k", "o", "p", "i"}},
-      {2, "PositionASL.csv", 46, "bookkeeper", {"b", "o", "o", "k", "k", "e", "e", "p", "e", "r"}},
-      {3, "PositionASL.csv", 46, "jazz", {"j", "a", "z", "z"}},
-      {4, "PositionJSL.csv", 46, QStringLiteral("ｱﾘｶﾞﾄｳ"), {"ｱ", "ﾘ", "ｶﾞ", "ﾄ", "ｳ"}},
-      {5, "PositionKSL.csv", 41, QStringLiteral("한국"), {QStringLiteral("한"), QStringLiteral("한"), QStringLiteral("한"), QStringLiteral("국"), QStringLiteral("국"), QStringLiteral("국")}},
-      {6, "PositionJSL.csv", 46, "1205", {"1205", "1205", "1205"}},
+      {BritishTwoHanded, "PositionBSL.csv", 46, "hello", {"h", "e", "l", "l", "o"}},
+      {IndonesianTwoHanded, "PositionINA.csv", 46, "kopi", {"k", "o", "p", "i"}},
+      {American, "PositionASL.csv", 46, "bookkeeper", {"b", "o", "o", "k", "k", "e", "e", "p", "e", "r"}},
+      {DerivedAmerican, "PositionASL.csv", 46, "jazz", {"j", "a", "z", "z"}},
+      {JapaneseKana, "PositionJSL.csv", 46, QStringLiteral("ｱﾘｶﾞﾄｳ"), {"ｱ", "ﾘ", "ｶﾞ", "ﾄ", "ｳ"}},
+      {KoreanHangul, "PositionKSL.csv", 41, QStringLiteral("한국"), {QStringLiteral("한"), QStringLiteral("한"), QStringLiteral("한"), QStringLiteral("국"), QStringLiteral("국"), QStringLiteral("국")}},
+      {Numerals, "PositionJSL.csv", 46, "1205", {"1205", "1205", "1205"}},
   };
   for (const LettersCase& c : cases) {
     SCOPED_TRACE(c.text.toStdString());
     const auto shipped = LoadShippedTable(c.file, TableHandsOfSystem(c.system));
     const SignTable& table = *shipped;
-    const FingerspellingSystem& system = *FindSystem(c.system);
+    const FingerspellingSystem& system = FindSystem(c.system);
     const SpelledLetters letters(system, table, c.text, c.numeralBase, 100);
     const ConversionResult converted = system.Convert(c.text, c.numeralBase);
     const Conversion& conversion = std::get<Conversion>(converted);
@@ -71,7 +73,7 @@ TEST(SpelledLettersTest, TheMarkedLetterFollowsTheSignsOfEverySystem) {
 TEST(SpelledLettersTest, ATextTheSystemCannotSpellMarksNothing) {
   SignTable table;
   table.SetHands(2);
-  const SpelledLetters letters(*FindSystem(0), table, QStringLiteral("??"), 46, 100);
+  const SpelledLetters letters(FindSystem(BritishTwoHanded), table, QStringLiteral("??"), 46, 100);
   EXPECT_TRUE(letters.IsEmpty());
   EXPECT_EQ(letters.SpanOfMove(0), TextSpan{});
 }

@@ -25,11 +25,11 @@ TEST(TextPlayback, ASpeedBelowOneAndRomanizedAlphabetsPlayNothing) {
   ImmediatePlayer player(engine);
   CollectingMessageSink messages;
 
-  TextPlaybackRequest request{2, table, 0, 46, false, "ab"};
+  TextPlaybackRequest request{SystemId::American, table, 0, 46, false, "ab"};
   EXPECT_EQ(PlayText(signTable, player, messages, request).outcome, TextPlaybackResult::Outcome::InvalidSpeed);
   EXPECT_TRUE(area.pictures.empty());
 
-  request = {2, table, 40, 46, true, "ga"};
+  request = {SystemId::American, table, 40, 46, true, "ga"};
   EXPECT_EQ(PlayText(signTable, player, messages, request).outcome, TextPlaybackResult::Outcome::ConversionFailed);
   EXPECT_TRUE(area.pictures.empty());
   request.roman = false;

@@ -1,14 +1,17 @@
 #include "convert/typed_text_normalization.h"
 
-#include "convert/ksl_class.h"
+#include "convert/fingerspelling_system.h"
+#include "convert/system_registry.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using enum SystemId;
+
 struct Case {
   const char16_t* typed;
-  int system;
+  SystemId system;
   bool romanized;
   const char16_t* expected;
 };
@@ -18,41 +21,41 @@ struct Case {
 TEST(TypedTextNormalization, TypedFormsBecomeTheFormTheConverterReads) {
   const Case cases[] = {
       // Japanese read as kana: hiragana, full-width and half-width katakana alike.
-      {u"ありがとう", 4, false, u"ｱﾘｶﾞﾄｳ"},
-      {u"アリガトウ", 4, false, u"ｱﾘｶﾞﾄｳ"},
-      {u"ｱﾘｶﾞﾄｳ", 4, false, u"ｱﾘｶﾞﾄｳ"},
-      {u"しゅわ", 4, false, u"ｼｭﾜ"},
-      {u"ぱーてぃー", 4, false, u"ﾊﾟｰﾃｨｰ"},
-      {u"ヴ", 4, false, u"ｳﾞ"},
-      {u"漢字", 4, false, u"漢字"},
+      {u"ありがとう", JapaneseKana, false, u"ｱﾘｶﾞﾄｳ"},
+      {u"アリガトウ", JapaneseKana, false, u"ｱﾘｶﾞﾄｳ"},
+      {u"ｱﾘｶﾞﾄｳ", JapaneseKana, false, u"ｱﾘｶﾞﾄｳ"},
+      {u"しゅわ", JapaneseKana, false, u"ｼｭﾜ"},
+      {u"ぱーてぃー", JapaneseKana, false, u"ﾊﾟｰﾃｨｰ"},
+      {u"ヴ", JapaneseKana, false, u"ｳﾞ"},
+      {u"漢字", JapaneseKana, false, u"漢字"},
       // Full-width Latin letters and digits for every system.
-      {u"ＡＢＣ　ｄｅｆ", 2, false, u"ABC def"},
-      {u"１２３", 6, false, u"123"},
-      {u"ｓｈｕｗａ", 4, true, u"shuwa"},
-      {u"ＳＨＵＷＡ", 4, false, u"SHUWA"},
-      {u"１２", 4, false, u"12"},
+      {u"ＡＢＣ　ｄｅｆ", American, false, u"ABC def"},
+      {u"１２３", Numerals, false, u"123"},
+      {u"ｓｈｕｗａ", JapaneseKana, true, u"shuwa"},
+      {u"ＳＨＵＷＡ", JapaneseKana, false, u"SHUWA"},
+      {u"１２", JapaneseKana, false, u"12"},
       // Accented Latin folds for the alphabets only.
-      {u"héllo", 0, false, u"hello"},
-      {u"ñandú", 2, false, u"nandu"},
-      {u"Øresund", 1, false, u"Oresund"},
-      {u"héllo", 4, true, u"héllo"},
+      {u"héllo", BritishTwoHanded, false, u"hello"},
+      {u"ñandú", American, false, u"nandu"},
+      {u"Øresund", IndonesianTwoHanded, false, u"Oresund"},
+      {u"héllo", JapaneseKana, true, u"héllo"},
       // Half-width text, Hangul and other scripts pass.
-      {u"hello, 123", 3, false, u"hello, 123"},
-      {u"안녕", 5, false, u"안녕"},
-      {u"Ωμέγα", 6, false, u"Ωμέγα"},
+      {u"hello, 123", DerivedAmerican, false, u"hello, 123"},
+      {u"안녕", KoreanHangul, false, u"안녕"},
+      {u"Ωμέγα", Numerals, false, u"Ωμέγα"},
       // Revised Romanization for KSL typed in roman letters.
-      {u"annyeong", 5, true, u"AnNyeong"},
-      {u"saranghae", 5, true, u"SaRangHae"},
-      {u"seoul", 5, true, u"SeoUl"},
-      {u"oppa", 5, true, u"OPpa"},
-      {u"ａｎｎｙｅｏｎｇ", 5, true, u"AnNyeong"},
-      {u"AnNyeong", 5, true, u"AnNyeong"},
-      {u"annyeong", 5, false, u"annyeong"},
+      {u"annyeong", KoreanHangul, true, u"AnNyeong"},
+      {u"saranghae", KoreanHangul, true, u"SaRangHae"},
+      {u"seoul", KoreanHangul, true, u"SeoUl"},
+      {u"oppa", KoreanHangul, true, u"OPpa"},
+      {u"ａｎｎｙｅｏｎｇ", KoreanHangul, true, u"AnNyeong"},
+      {u"AnNyeong", KoreanHangul, true, u"AnNyeong"},
+      {u"annyeong", KoreanHangul, false, u"annyeong"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(NormalizeTypedText(QString::fromUtf16(c.typed), c.system, c.romanized),
               QString::fromUtf16(c.expected))
-        << QString::fromUtf16(c.typed).toStdString() << " system " << c.system;
+        << QString::fromUtf16(c.typed).toStdString() << " system " << SystemNumber(c.system);
   }
 }
 
@@ -63,10 +66,10 @@ TEST(TypedTextNormalization, RevisedRomanizationReachesTheConverterAsHangul) {
       {u"gamsahamnida", u"감사함니다"},
   };
   for (const auto& [typed, hangul] : words) {
-    KslClass ksl;
     const QString split = CapitalisedKoreanSyllables(QString::fromUtf16(typed));
-    ASSERT_TRUE(ksl.RomanText(split)) << split.toStdString();
-    EXPECT_EQ(ksl.HangulString(), QString::fromUtf16(hangul)) << split.toStdString();
+    const ConversionResult converted = FindSystem(SystemId::KoreanHangul).ConvertRomanized(split);
+    ASSERT_TRUE(std::holds_alternative<Conversion>(converted)) << split.toStdString();
+    EXPECT_EQ(std::get<Conversion>(converted).shownText, QString::fromUtf16(hangul)) << split.toStdString();
   }
 }
 

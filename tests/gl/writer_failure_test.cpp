@@ -59,7 +59,7 @@ std::vector<UserFileWriter> UserFileWriters(OffscreenRenderer& renderer) {
   table.Signs[1] = {1, FixedLengthName(QStringLiteral("new")), {KeyFrame{}}};
   table.SignCount = 2;
   const WordList words{{QStringLiteral("APPLE"), QStringLiteral("BREAD"), QStringLiteral("CHAIR")}, {}};
-  const PracticeSessionRecord session{QDateTime(QDate(2026, 12, 7), QTime(10, 15), Qt::UTC), 2, 20, 17, 180};
+  const PracticeSessionRecord session{QDateTime(QDate(2026, 12, 7), QTime(10, 15), Qt::UTC), SystemId::American, 20, 17, 180};
   QImage picture(64, 48, QImage::Format_RGB32);
   picture.fill(Qt::darkCyan);
 

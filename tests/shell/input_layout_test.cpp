@@ -13,8 +13,8 @@ TEST(InputLayout, EachLayoutSwitchesTheInputMethodOfBothBoxes) {
     InputMethodMode word;
   } cases[] = {
       {"alphabets: plain letters", AlphabetLayout(), Disabled, Unchanged},
-      {"JSL, English interface: romaji", JslLayout(0), Hiragana, Closed},
-      {"JSL, Japanese interface: a word", JslLayout(1), Hiragana, Opened},
+      {"JSL, English interface: romaji", JslLayout(InterfaceLanguage::English), Hiragana, Closed},
+      {"JSL, Japanese interface: a word", JslLayout(InterfaceLanguage::Japanese), Hiragana, Opened},
       {"KSL in roman letters", KslLayout(false), Unchanged, Closed},
       {"KSL in Hangul", KslLayout(true), Hangul, Unchanged},
       {"numerals: digits", NumericLayout(), Disabled, Unchanged},

@@ -47,9 +47,9 @@ TEST(PictureFolders, FolderMakingTellsAnExistingFolderFromOtherFailures) {
 }
 
 TEST(PictureFolders, MessagesFollowTheInterfaceLanguage) {
-  EXPECT_EQ(FolderExistsQuestion(0), QStringLiteral("The folder already exists. Use it?"));
-  EXPECT_EQ(FolderExistsQuestion(1), QStringLiteral("既にディレクトリが存在している"));
-  EXPECT_EQ(FolderFailedMessage(0, QStringLiteral("Permission denied")),
+  EXPECT_EQ(FolderExistsQuestion(InterfaceLanguage::English), QStringLiteral("The folder already exists. Use it?"));
+  EXPECT_EQ(FolderExistsQuestion(InterfaceLanguage::Japanese), QStringLiteral("既にディレクトリが存在している"));
+  EXPECT_EQ(FolderFailedMessage(InterfaceLanguage::English, QStringLiteral("Permission denied")),
             QStringLiteral("The folder could not be created: Permission denied"));
-  EXPECT_EQ(FolderFailedMessage(1, QStringLiteral("Permission denied")), QStringLiteral("エラー発生"));
+  EXPECT_EQ(FolderFailedMessage(InterfaceLanguage::Japanese, QStringLiteral("Permission denied")), QStringLiteral("エラー発生"));
 }

@@ -12,6 +12,8 @@
 
 namespace {
 
+using enum SystemId;
+
 WordList Plain(const QStringList& words) {
   WordList list;
   list.Words = words;
@@ -54,12 +56,12 @@ TEST(PracticePicker, EveryEntryIsEquallyLikelyAndNoneComesTwiceInARow) {
 
 TEST(PracticePicker, TheLengthRangeCountsSigns) {
   const WordList english = Plain({u"at"_qs, u"cat"_qs, u"zebra"_qs, u"elephant"_qs});
-  EXPECT_EQ(PracticePicker::EntriesOfLength(english, 2, ListSpelling::Text, 0, 0), All(4));
-  EXPECT_EQ(PracticePicker::EntriesOfLength(english, 2, ListSpelling::Text, 3, 5), (std::vector<int>{1, 2}));
-  EXPECT_TRUE(PracticePicker::EntriesOfLength(english, 2, ListSpelling::Text, 9, 12).empty());
+  EXPECT_EQ(PracticePicker::EntriesOfLength(english, American, ListSpelling::Text, 0, 0), All(4));
+  EXPECT_EQ(PracticePicker::EntriesOfLength(english, American, ListSpelling::Text, 3, 5), (std::vector<int>{1, 2}));
+  EXPECT_TRUE(PracticePicker::EntriesOfLength(english, American, ListSpelling::Text, 9, 12).empty());
   // Kana and jamo: ｶﾞｯｺｳ is four signs, 학교 five.
-  EXPECT_EQ(PracticePicker::EntriesOfLength(Plain({u"ｶﾞｯｺｳ"_qs}), 4, ListSpelling::Text, 4, 4), All(1));
-  EXPECT_EQ(PracticePicker::EntriesOfLength(Plain({u"학교"_qs}), 5, ListSpelling::Text, 5, 5), All(1));
+  EXPECT_EQ(PracticePicker::EntriesOfLength(Plain({u"ｶﾞｯｺｳ"_qs}), JapaneseKana, ListSpelling::Text, 4, 4), All(1));
+  EXPECT_EQ(PracticePicker::EntriesOfLength(Plain({u"학교"_qs}), KoreanHangul, ListSpelling::Text, 5, 5), All(1));
 }
 
 TEST(AnswerCheck, MatchesIgnoringCaseBlanksKanaFormsAndRomanization) {
@@ -68,27 +70,27 @@ TEST(AnswerCheck, MatchesIgnoringCaseBlanksKanaFormsAndRomanization) {
   japanese.Written = {u"切手"_qs};
   struct Case {
     PracticeItem item;
-    int16_t system;
+    SystemId system;
     QString typed;
     bool right;
   };
   const Case cases[] = {
-      {ListPracticeItem(Plain({u"Jazz"_qs}), 0, ListSpelling::Text), 2, u"  jAZZ "_qs, true},
-      {ListPracticeItem(Plain({u"Jazz"_qs}), 0, ListSpelling::Text), 2, u"jaz"_qs, false},
-      {ListPracticeItem(japanese, 0, ListSpelling::Text), 4, u"切手"_qs, true},
-      {ListPracticeItem(japanese, 0, ListSpelling::Text), 4, u"きって"_qs, true},
-      {ListPracticeItem(japanese, 0, ListSpelling::Text), 4, u"キッテ"_qs, true},
-      {ListPracticeItem(japanese, 0, ListSpelling::Text), 4, u"きて"_qs, false},
-      {ListPracticeItem(Plain({u"gakkou"_qs}), 0, ListSpelling::Romaji), 4, u"GAKKOU"_qs, true},
-      {ListPracticeItem(Plain({u"gakkou"_qs}), 0, ListSpelling::Romaji), 4, u"がっこう"_qs, true},
-      {ListPracticeItem(Plain({u"gakkou"_qs}), 0, ListSpelling::Romaji), 4, u"gakou"_qs, false},
-      {ListPracticeItem(Plain({u"학교"_qs}), 0, ListSpelling::Text), 5, u"학교"_qs, true},
-      {ListPracticeItem(Plain({u"학교"_qs}), 0, ListSpelling::Text), 5, u"HagGyo"_qs, true},
-      {ListPracticeItem(Plain({u"학교"_qs}), 0, ListSpelling::Text), 5, u"HagGo"_qs, false},
-      {NumberPracticeItem(4021), 6, u" 4021"_qs, true},
-      {NumberPracticeItem(7), 6, u"007"_qs, true},
-      {NumberPracticeItem(4021), 6, u"4012"_qs, false},
-      {NumberPracticeItem(0), 6, QString(), false},
+      {ListPracticeItem(Plain({u"Jazz"_qs}), 0, ListSpelling::Text), American, u"  jAZZ "_qs, true},
+      {ListPracticeItem(Plain({u"Jazz"_qs}), 0, ListSpelling::Text), American, u"jaz"_qs, false},
+      {ListPracticeItem(japanese, 0, ListSpelling::Text), JapaneseKana, u"切手"_qs, true},
+      {ListPracticeItem(japanese, 0, ListSpelling::Text), JapaneseKana, u"きって"_qs, true},
+      {ListPracticeItem(japanese, 0, ListSpelling::Text), JapaneseKana, u"キッテ"_qs, true},
+      {ListPracticeItem(japanese, 0, ListSpelling::Text), JapaneseKana, u"きて"_qs, false},
+      {ListPracticeItem(Plain({u"gakkou"_qs}), 0, ListSpelling::Romaji), JapaneseKana, u"GAKKOU"_qs, true},
+      {ListPracticeItem(Plain({u"gakkou"_qs}), 0, ListSpelling::Romaji), JapaneseKana, u"がっこう"_qs, true},
+      {ListPracticeItem(Plain({u"gakkou"_qs}), 0, ListSpelling::Romaji), JapaneseKana, u"gakou"_qs, false},
+      {ListPracticeItem(Plain({u"학교"_qs}), 0, ListSpelling::Text), KoreanHangul, u"학교"_qs, true},
+      {ListPracticeItem(Plain({u"학교"_qs}), 0, ListSpelling::Text), KoreanHangul, u"HagGyo"_qs, true},
+      {ListPracticeItem(Plain({u"학교"_qs}), 0, ListSpelling::Text), KoreanHangul, u"HagGo"_qs, false},
+      {NumberPracticeItem(4021), Numerals, u" 4021"_qs, true},
+      {NumberPracticeItem(7), Numerals, u"007"_qs, true},
+      {NumberPracticeItem(4021), Numerals, u"4012"_qs, false},
+      {NumberPracticeItem(0), Numerals, QString(), false},
   };
   for (const Case& c : cases)
     EXPECT_EQ(AnswerMatches(c.typed, c.item, c.system), c.right) << c.typed.toStdString();
@@ -120,8 +122,8 @@ TEST(AnswerCheck, AdaptedSpeedStaysBetween20And1000AndRepeatDoesNotScoreTwice) {
 TEST(PracticeHistory, AppendsAtomicallyAndPassesOverMalformedLines) {
   QTemporaryDir dir;
   const QString path = dir.filePath(kPracticeHistoryFileName);
-  const PracticeSessionRecord first{QDateTime(QDate(2026, 12, 7), QTime(10, 15), Qt::UTC), 2, 20, 17, 180};
-  const PracticeSessionRecord second{QDateTime(QDate(2026, 12, 8), QTime(9, 0), Qt::UTC), 4, 10, 4, 90};
+  const PracticeSessionRecord first{QDateTime(QDate(2026, 12, 7), QTime(10, 15), Qt::UTC), American, 20, 17, 180};
+  const PracticeSessionRecord second{QDateTime(QDate(2026, 12, 8), QTime(9, 0), Qt::UTC), JapaneseKana, 10, 4, 90};
   ASSERT_TRUE(AppendPracticeRecord(path, first));
   EXPECT_EQ(FileContents(path), QByteArray("2026-12-07T10:15:00,2,20,17,180\r\n"));
   // A damaged line in between, without a line end, is kept in the file and skipped.
@@ -131,7 +133,7 @@ TEST(PracticeHistory, AppendsAtomicallyAndPassesOverMalformedLines) {
   ASSERT_EQ(read.size(), 2u);
   EXPECT_EQ(read[0], first);
   EXPECT_EQ(read[1], second);
-  EXPECT_EQ(LastSessionsOf(read, 4, 5), std::vector<PracticeSessionRecord>{second});
+  EXPECT_EQ(LastSessionsOf(read, JapaneseKana, 5), std::vector<PracticeSessionRecord>{second});
   EXPECT_TRUE(ReadPracticeHistory(dir.filePath(u"none.csv"_qs)).empty());
   // A file that cannot be replaced stays as it was: gl/writer_failure_test.cpp.
 }

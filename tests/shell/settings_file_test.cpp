@@ -34,8 +34,8 @@ class SettingsFileTest : public ::testing::Test {
   }
 
   static void ExpectDefaults(const Settings& state) {
-    EXPECT_EQ(state.InterfaceLanguage, 0);
-    EXPECT_EQ(state.SystemIndex, 0);
+    EXPECT_EQ(state.Interface, InterfaceLanguage::English);
+    EXPECT_EQ(state.System, SystemId::BritishTwoHanded);
     EXPECT_EQ(state.Fonts, DefaultFonts());
     EXPECT_EQ(state.SpeedText, "100");
     EXPECT_EQ(state.EditableCode, 0);
@@ -65,8 +65,8 @@ TEST_F(SettingsFileTest, SevenCrLfLinesInFreeNumberFormAndLaterLinesOnlyWhenChos
   // Every value changed, each written as it reads back; a negative number takes the
   // place of the leading blank with its sign.
   Settings changed;
-  changed.InterfaceLanguage = -1;
-  changed.SystemIndex = 4;
+  changed.Interface = std::nullopt;  // asked at the next start
+  changed.System = SystemId::JapaneseKana;
   changed.Fonts[JapaneseFont] = {QStringLiteral("ＭＳ ゴシック"), 14};
   changed.SpeedText = QStringLiteral("12.25");
   changed.EditableCode = 742;
@@ -99,8 +99,13 @@ TEST_F(SettingsFileTest, NumbersAreReadLenientlyAndRoundedHalfToEven) {
     return state;
   };
   // Halves to even and text after the number as number_format_test shows for every reader.
-  EXPECT_EQ(readWith(" 2.5 ", " 1.5 ").InterfaceLanguage, 2);
-  EXPECT_EQ(readWith("abc", " 1 ").InterfaceLanguage, 0);
+  // -1 asks for the language at the next start; a language the program has no captions
+  // for reads as English.
+  EXPECT_EQ(readWith(" 0.5 ", " 1.5 ").Interface, InterfaceLanguage::English);
+  EXPECT_EQ(readWith(" 1.4 ", " 1.5 ").Interface, InterfaceLanguage::Japanese);
+  EXPECT_EQ(readWith(" -0.6 ", " 1.5 ").Interface, std::nullopt);
+  EXPECT_EQ(readWith(" 2.5 ", " 1.5 ").Interface, InterfaceLanguage::English);
+  EXPECT_EQ(readWith("abc", " 1 ").Interface, InterfaceLanguage::English);
 
   // The speed box receives the number in its plain form, without blanks.
   EXPECT_EQ(readWith(" 0 ", " 1.5 ").SpeedText, "1.5");
@@ -133,8 +138,8 @@ TEST_F(SettingsFileTest, FieldsLoseOnlyTheBlanksAroundThem) {
       "Speed, 7.5 \r"                                  // and so does a bare CR
       "Editable, 3 ");                                  // no line end at the very end
   ASSERT_TRUE(ReadSettings(path, state));
-  EXPECT_EQ(state.InterfaceLanguage, 1);
-  EXPECT_EQ(state.SystemIndex, 2);
+  EXPECT_EQ(state.Interface, InterfaceLanguage::Japanese);
+  EXPECT_EQ(state.System, SystemId::American);
   EXPECT_EQ(state.Fonts[EnglishFont].Name, "Times  New Roman");
   EXPECT_EQ(state.Fonts[EnglishFont].Size, 9);
   EXPECT_EQ(state.Fonts[JapaneseFont].Name, "IPA Mincho");
@@ -154,8 +159,8 @@ TEST_F(SettingsFileTest, FieldsLoseOnlyTheBlanksAroundThem) {
 TEST_F(SettingsFileTest, AFileEndingEarlyKeepsWhatWasReadBeforeTheEnd) {
   Settings state;
   EXPECT_FALSE(ReadSettings(WriteBytes("Message, 1 \r\nLanguage, 2 \r\nEnglishFont,Georgia"), state));
-  EXPECT_EQ(state.InterfaceLanguage, 1);
-  EXPECT_EQ(state.SystemIndex, 2);
+  EXPECT_EQ(state.Interface, InterfaceLanguage::Japanese);
+  EXPECT_EQ(state.System, SystemId::American);
   EXPECT_EQ(state.Fonts[EnglishFont].Name, "Georgia");
   EXPECT_EQ(state.Fonts[EnglishFont].Size, 10);
 
@@ -164,7 +169,7 @@ TEST_F(SettingsFileTest, AFileEndingEarlyKeepsWhatWasReadBeforeTheEnd) {
   QByteArray file = kDefaultFile;
   file.replace("Language, 0 ", "Language, 1, 2 ");
   EXPECT_FALSE(ReadSettings(WriteBytes(file), shifted));
-  EXPECT_EQ(shifted.SystemIndex, 1);
+  EXPECT_EQ(shifted.System, SystemId::IndonesianTwoHanded);
   EXPECT_EQ(shifted.Fonts, DefaultFonts());
 }
 
@@ -189,9 +194,15 @@ TEST_F(SettingsFileTest, ValuesTheProgramCannotUseAreRefusedOrReplaced) {
   file.replace("JapaneseFont,System, 10 ", "JapaneseFont,IPAGothic, 0 ");
   file.replace("KoreanFont,Arial Unicode MS, 12 ", "KoreanFont,Baekmuk,-4 ");
   EXPECT_TRUE(ReadSettings(WriteBytes(file), replaced));
-  EXPECT_EQ(replaced.SystemIndex, 0);
+  EXPECT_EQ(replaced.System, SystemId::BritishTwoHanded);
   EXPECT_EQ(replaced.Fonts[JapaneseFont], (FontDescription{QStringLiteral("IPAGothic"), 10}));
   EXPECT_EQ(replaced.Fonts[KoreanFont], (FontDescription{QStringLiteral("Baekmuk"), 12}));
+  // Nor are the numerals a choice: they are switched on beside JSL or KSL.
+  Settings numerals;
+  file = kDefaultFile;
+  file.replace("Language, 0 ", "Language, 6 ");
+  EXPECT_TRUE(ReadSettings(WriteBytes(file), numerals));
+  EXPECT_EQ(numerals.System, SystemId::BritishTwoHanded);
 
   // A comma or line break in a font name would shift every later field.
   Settings odd;

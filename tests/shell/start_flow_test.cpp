@@ -11,14 +11,17 @@
 
 namespace {
 
+using enum SystemId;
+using enum InterfaceLanguage;
+
 // The sign front end of a window. What Start plays and says, and the live conversion of
 // the usual words, are shown through the main window itself; these are the choices
 // behind them.
 class StartFlowTest : public ::testing::Test {
  protected:
-  void Select(int system, int index) {
-    modes.SystemIndex = static_cast<int16_t>(system);
-    signs.LangSet(index);
+  void Select(SystemId system) {
+    modes.System = system;
+    signs.LangSet(system);
   }
 
   InputModes modes;
@@ -33,22 +36,22 @@ class StartFlowTest : public ::testing::Test {
 
 TEST(StartInput, RomanizedBoxesAreSpelledOnlyWhereTheyAreTyped) {
   InputModes state;
-  for (int system : {0, 1, 2, 3}) {
-    state.SystemIndex = static_cast<int16_t>(system);
-    EXPECT_EQ(ChooseStartInput(state), StartInput::ReadingBox) << system;
+  for (const SystemId system : {BritishTwoHanded, IndonesianTwoHanded, American, DerivedAmerican}) {
+    state.System = system;
+    EXPECT_EQ(ChooseStartInput(state), StartInput::ReadingBox) << SystemNumber(system);
   }
-  state.SystemIndex = 4;
+  state.System = JapaneseKana;
   EXPECT_EQ(ChooseStartInput(state), StartInput::Romaji);
-  state.InterfaceLanguage = 1;  // the reading of the word typed through the input method
+  state.Interface = Japanese;  // the reading of the word typed through the input method
   EXPECT_EQ(ChooseStartInput(state), StartInput::ReadingBox);
-  state.InterfaceLanguage = 0;
+  state.Interface = English;
   state.NumericMode = true;
   EXPECT_EQ(ChooseStartInput(state), StartInput::ReadingBox);
 
   state.NumericMode = false;
-  state.SystemIndex = 5;
+  state.System = KoreanHangul;
   EXPECT_EQ(ChooseStartInput(state), StartInput::RomanizedKorean);
-  state.InterfaceLanguage = 1;  // the interface language does not matter for Korean
+  state.Interface = Japanese;  // the interface language does not matter for Korean
   EXPECT_EQ(ChooseStartInput(state), StartInput::RomanizedKorean);
   state.HangulMode = true;
   EXPECT_EQ(ChooseStartInput(state), StartInput::ReadingBox);
@@ -76,19 +79,19 @@ TEST(StartSpeed, TheBoxIsReadLenientlyRoundedHalvesToEvenAndCapped) {
 }
 
 TEST_F(StartFlowTest, LiveConversionShowsKanaOrHangulAndKeepsTheOldTextOnRejection) {
-  Select(4, 4);
+  Select(JapaneseKana);
   EXPECT_EQ(LiveConversion(signs, modes, "gakkou"), QStringLiteral("ｶﾞｯｺｳ"));
   EXPECT_EQ(LiveConversion(signs, modes, "gakkoul"), std::nullopt);
 
-  modes.InterfaceLanguage = 1;  // the word box holds Japanese script then
+  modes.Interface = Japanese;  // the word box holds Japanese script then
   EXPECT_EQ(LiveConversion(signs, modes, "gakkou"), std::nullopt);
 
-  Select(5, 5);
+  Select(KoreanHangul);
   EXPECT_EQ(LiveConversion(signs, modes, "HanGug"), QStringLiteral("한국"));
   modes.HangulMode = true;
   EXPECT_EQ(LiveConversion(signs, modes, "HanGug"), std::nullopt);
 
-  Select(0, 0);
+  Select(BritishTwoHanded);
   EXPECT_EQ(LiveConversion(signs, modes, "abc"), std::nullopt);
   EXPECT_TRUE(area.pictures.empty());
 }
@@ -106,23 +109,23 @@ TEST_F(StartFlowTest, StartSpellsTypedFormsAsTheHalfWidthFormTheConverterReads) 
     table.Signs[slot].Frames = {KeyFrame{}};
   }
   table.SignCount = static_cast<int16_t>(kSignSlots);
-  Select(4, 4);
-  modes.InterfaceLanguage = 1;
+  Select(JapaneseKana);
+  modes.Interface = Japanese;
   const SignSequence arigatou = codesOf(modes, {"", u"ｱﾘｶﾞﾄｳ"_qs, "100"});
   ASSERT_EQ(arigatou.size(), 5u);
   EXPECT_EQ(codesOf(modes, {"", u"ありがとう"_qs, "100"}), arigatou);  // every form: typed_text_normalization_test
   EXPECT_EQ(SpelledReadingBox(modes, u"ｱﾘｶﾞﾄｳ 12"_qs), u"ｱﾘｶﾞﾄｳ 12"_qs);
 
-  modes.InterfaceLanguage = 0;  // romaji in the word box, full-width or not
+  modes.Interface = English;  // romaji in the word box, full-width or not
   EXPECT_EQ(codesOf(modes, {u"ａｒｉｇａｔｏｕ"_qs, "", "100"}), arigatou);
 
-  Select(2, 2);
+  Select(American);
   const SignSequence hello1 = codesOf(modes, {"", "hello1", "100"});
   EXPECT_EQ(codesOf(modes, {"", u"ＨＥＬＬＯ１"_qs, "100"}), hello1);
   EXPECT_EQ(StartStatus(modes, {"", u"ＨＥＬＬＯ１"_qs, "100"}), u"Not spelled: 1"_qs);
   EXPECT_EQ(StartStatus(modes, {"", "hello world", "100"}), QString());
 
-  Select(5, 5);
+  Select(KoreanHangul);
   const SignSequence annyeong = codesOf(modes, {"AnNyeong", "", "100"});
   EXPECT_EQ(codesOf(modes, {"annyeong", "", "100"}), annyeong);
   // Hangul an input method committed into the romanized box is spelled as it is.

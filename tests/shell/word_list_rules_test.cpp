@@ -13,26 +13,30 @@
 
 namespace {
 
+using enum SystemId;
+using enum InterfaceLanguage;
+
 const QString kData = QStringLiteral(TOVARO_SOURCE_DIR "/data/");
 
 }  // namespace
 
 TEST(WordListRules, EverySystemHasItsListFileAndEditor) {
   struct Case {
-    int16_t system, language;
+    SystemId system;
+    InterfaceLanguage language;
     const char* file;
     WordListFormat format;
     bool readingEditor;
     ListSpelling spelling;
   };
   const Case cases[] = {
-      {0, 0, "ENGdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
-      {1, 1, "INAdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
-      {2, 0, "ENGdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
-      {3, 1, "ENGdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
-      {4, 0, "RomajiDefault.txt", WordListFormat::Plain, false, ListSpelling::Romaji},
-      {4, 1, "JSLdefault.txt", WordListFormat::Reading, true, ListSpelling::Text},
-      {5, 0, "KSLdefault.html", WordListFormat::Html, false, ListSpelling::Text},
+      {BritishTwoHanded, English, "ENGdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
+      {IndonesianTwoHanded, Japanese, "INAdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
+      {American, English, "ENGdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
+      {DerivedAmerican, Japanese, "ENGdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
+      {JapaneseKana, English, "RomajiDefault.txt", WordListFormat::Plain, false, ListSpelling::Romaji},
+      {JapaneseKana, Japanese, "JSLdefault.txt", WordListFormat::Reading, true, ListSpelling::Text},
+      {KoreanHangul, English, "KSLdefault.html", WordListFormat::Html, false, ListSpelling::Text},
   };
   for (const Case& c : cases) {
     const WordListSource source = WordListOfSystem(c.system, c.language);
@@ -46,21 +50,21 @@ TEST(WordListRules, EverySystemHasItsListFileAndEditor) {
 TEST(WordListRules, WordsWithSeparatorsOrUnspellableCharactersAreRefused) {
   struct Case {
     const char* typed;
-    int16_t system;
+    SystemId system;
     ListSpelling spelling;
     bool ok;
     const char* word;
     const char* message;
   };
   const Case cases[] = {
-      {"  jazz ", 2, ListSpelling::Text, true, "jazz", ""},
-      {"a,b", 2, ListSpelling::Text, false, "a,b", "A word must not contain a comma or a double quote"},
-      {"say \"hi\"", 0, ListSpelling::Text, false, "say \"hi\"", "A word must not contain a comma or a double quote"},
-      {"caf\xc3\xa9", 2, ListSpelling::Text, false, "caf\xc3\xa9", "Unsupported character(s) in the string"},
-      {"gakkou", 4, ListSpelling::Romaji, true, "gakkou", ""},
-      {"xyz", 4, ListSpelling::Romaji, false, "xyz", "Unsupported character(s) in the string"},
-      {"\xed\x95\x99\xea\xb5\x90", 5, ListSpelling::Text, true, "\xed\x95\x99\xea\xb5\x90", ""},
-      {"   ", 1, ListSpelling::Text, false, "", ""},
+      {"  jazz ", American, ListSpelling::Text, true, "jazz", ""},
+      {"a,b", American, ListSpelling::Text, false, "a,b", "A word must not contain a comma or a double quote"},
+      {"say \"hi\"", BritishTwoHanded, ListSpelling::Text, false, "say \"hi\"", "A word must not contain a comma or a double quote"},
+      {"caf\xc3\xa9", American, ListSpelling::Text, false, "caf\xc3\xa9", "Unsupported character(s) in the string"},
+      {"gakkou", JapaneseKana, ListSpelling::Romaji, true, "gakkou", ""},
+      {"xyz", JapaneseKana, ListSpelling::Romaji, false, "xyz", "Unsupported character(s) in the string"},
+      {"\xed\x95\x99\xea\xb5\x90", KoreanHangul, ListSpelling::Text, true, "\xed\x95\x99\xea\xb5\x90", ""},
+      {"   ", IndonesianTwoHanded, ListSpelling::Text, false, "", ""},
   };
   for (const Case& c : cases) {
     const ListWordCheck check = CheckListWord(QString::fromUtf8(c.typed), c.system, c.spelling);
@@ -86,7 +90,7 @@ TEST(WordListRules, ReadingsAreStoredInHalfWidthKatakana) {
 
 TEST(WordListRules, ImportAddsGoodLinesAndNamesTheRefusedOnes) {
   const WordImport plain =
-      ImportWords(u"cat\r\n\r\na,b\r\n  dog \r\ncafé\r\n"_qs, WordListOfSystem(2, 0), 2);
+      ImportWords(u"cat\r\n\r\na,b\r\n  dog \r\ncafé\r\n"_qs, WordListOfSystem(American, English), American);
   EXPECT_EQ(plain.added.Words, (QStringList{u"cat"_qs, u"dog"_qs}));
   ASSERT_EQ(plain.refused.size(), 2u);
   EXPECT_EQ(plain.refused[0].line, 3);
@@ -96,7 +100,7 @@ TEST(WordListRules, ImportAddsGoodLinesAndNamesTheRefusedOnes) {
             u"2 words added.\n2 line(s) refused:\nLine 3 \"a,b\": A word must not contain a comma or a double quote\n"
             "Line 5 \"café\": Unsupported character(s) in the string"_qs);
 
-  const WordImport reading = ImportWords(u"いぬ,犬\nねこ\nネコ,猫\n"_qs, WordListOfSystem(4, 1), 4);
+  const WordImport reading = ImportWords(u"いぬ,犬\nねこ\nネコ,猫\n"_qs, WordListOfSystem(JapaneseKana, Japanese), JapaneseKana);
   EXPECT_EQ(reading.added.Words, (QStringList{u"ｲﾇ"_qs, u"ﾈｺ"_qs}));
   EXPECT_EQ(reading.added.Written, (QStringList{u"犬"_qs, u"猫"_qs}));
   ASSERT_EQ(reading.refused.size(), 1u);
@@ -109,16 +113,16 @@ TEST(WordListRules, ImportAddsGoodLinesAndNamesTheRefusedOnes) {
 TEST(ShippedWordLists, EveryWordSpellsWithShapesInTheShippedTables) {
   struct Case {
     const char* file;
-    std::vector<int16_t> systems;
+    std::vector<SystemId> systems;
     ListSpelling spelling;
     int least;
   };
   const Case cases[] = {
-      {"ENGdefault.txt", {0, 2, 3}, ListSpelling::Text, 300},
-      {"INAdefault.txt", {1}, ListSpelling::Text, 300},
-      {"RomajiDefault.txt", {4}, ListSpelling::Romaji, 200},
-      {"JSLdefault.txt", {4}, ListSpelling::Text, 200},
-      {"KSLdefault.html", {5}, ListSpelling::Text, 200},
+      {"ENGdefault.txt", {BritishTwoHanded, American, DerivedAmerican}, ListSpelling::Text, 300},
+      {"INAdefault.txt", {IndonesianTwoHanded}, ListSpelling::Text, 300},
+      {"RomajiDefault.txt", {JapaneseKana}, ListSpelling::Romaji, 200},
+      {"JSLdefault.txt", {JapaneseKana}, ListSpelling::Text, 200},
+      {"KSLdefault.html", {KoreanHangul}, ListSpelling::Text, 200},
   };
   for (const Case& c : cases) {
     const QString path = kData + QString::fromLatin1(c.file);
@@ -129,11 +133,11 @@ TEST(ShippedWordLists, EveryWordSpellsWithShapesInTheShippedTables) {
     EXPECT_EQ(FormatWordList(load.list, format).toUtf8(), FileContents(path)) << c.file;
     EXPECT_EQ(std::set<QString>(load.list.Words.begin(), load.list.Words.end()).size(),
               size_t(load.list.Count())) << c.file << " repeats a word";
-    for (const int16_t system : c.systems) {
-      const auto table = LoadShippedTable(FindSystem(system)->DataFileName(), TableHandsOfSystem(system));
+    for (const SystemId system : c.systems) {
+      const auto table = LoadShippedTable(FindSystem(system).DataFileName(), TableHandsOfSystem(system));
       for (const QString& word : load.list.Words) {
         const auto codes = SignCodesOfWord(word, system, c.spelling);
-        ASSERT_TRUE(codes) << c.file << ": system " << system << " cannot spell " << word.toStdString();
+        ASSERT_TRUE(codes) << c.file << ": system " << SystemNumber(system) << " cannot spell " << word.toStdString();
         for (const int16_t code : *codes)
           EXPECT_GT(table->KeyFrameCount(code), 0)
               << c.file << ": " << word.toStdString() << " needs sign " << code;

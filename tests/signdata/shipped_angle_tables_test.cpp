@@ -46,7 +46,7 @@ struct ViewRange {
 };
 
 struct WordCase {
-  int system;
+  SystemId system;
   const char* text;
   bool roman = false;
 };
@@ -56,7 +56,7 @@ struct ShippedTableCase {
   const char* file;    // in data/
   const char* source;  // in authoring/
   int hands;
-  std::vector<int> systems;
+  std::vector<SystemId> systems;
   // The name of every slot from 0; a converter produces nothing beyond the last.
   QStringList names;
   // Slots that move through at least `leastMovingFrames` key frames, as do the
@@ -127,35 +127,36 @@ const char* const kLetterNames = "Rest A B C D E F G H I J K L M N O P Q R S T U
 const char* const kNumeralNames =
     "1 2 3 4 5 6 7 8 9 0 10 20 30 40 50 60 70 80 90 100 200 300 400 500 600 700 800 900 1000 2000 3000 4000 5000";
 
-std::vector<WordCase> AlphabetWords(int system) {
+std::vector<WordCase> AlphabetWords(SystemId system) {
   return {{system, "hello"}, {system, "anna"}, {system, "bookkeeper"}, {system, "jazz"}};
 }
 
-std::vector<WordCase> NumeralWords() { return {{6, "7"}, {6, "2026"}, {6, "12345"}, {6, "99999999999"}}; }
+std::vector<WordCase> NumeralWords() { constexpr SystemId n = SystemId::Numerals;
+  return {{n, "7"}, {n, "2026"}, {n, "12345"}, {n, "99999999999"}}; }
 
 std::vector<ShippedTableCase> ShippedTables() {
   return {
-      {"BSL", "PositionBSL.csv", "bsl.shapes", 2, {0}, Split(kLetterNames), Letters("HJZ"), 3, Letters("C"), {},
-       {}, AlphabetWords(0)},
-      {"INA", "PositionINA.csv", "ina.shapes", 2, {1}, Split(kLetterNames), Letters("JSZ"), 3,
-       Letters("CIJLMNSUVZ"), {}, {}, AlphabetWords(1)},
-      {"ASL", "PositionASL.csv", "asl.shapes", 1, {2, 3}, Split(kLetterNames) << "T (ASL)", Letters("JZ"), 3, {},
-       {}, {{0, 0, {kStill}}, {1, 27, AlphabetDisplacements()}}, Joined(AlphabetWords(2), AlphabetWords(3))},
-      {"JSL", "PositionJSL.csv", "jsl.shapes", 1, {4, 6},
+      {"BSL", "PositionBSL.csv", "bsl.shapes", 2, {SystemId::BritishTwoHanded}, Split(kLetterNames), Letters("HJZ"), 3, Letters("C"), {},
+       {}, AlphabetWords(SystemId::BritishTwoHanded)},
+      {"INA", "PositionINA.csv", "ina.shapes", 2, {SystemId::IndonesianTwoHanded}, Split(kLetterNames), Letters("JSZ"), 3,
+       Letters("CIJLMNSUVZ"), {}, {}, AlphabetWords(SystemId::IndonesianTwoHanded)},
+      {"ASL", "PositionASL.csv", "asl.shapes", 1, {SystemId::American, SystemId::DerivedAmerican}, Split(kLetterNames) << "T (ASL)", Letters("JZ"), 3, {},
+       {}, {{0, 0, {kStill}}, {1, 27, AlphabetDisplacements()}}, Joined(AlphabetWords(SystemId::American), AlphabetWords(SystemId::DerivedAmerican))},
+      {"JSL", "PositionJSL.csv", "jsl.shapes", 1, {SystemId::JapaneseKana, SystemId::Numerals},
        Split("Rest ア イ ウ エ オ カ キ ク ケ コ サ シ ス セ ソ タ チ ツ テ ト ナ ニ ヌ ネ ノ ハ ヒ フ ヘ ホ "
              "マ ミ ム メ モ ヤ ユ ヨ ラ リ ル レ ロ ワ ン ー") +
            Split(kNumeralNames) + Split("万 億"),
        Joined<int>({25, 35, 40, 45, 46}, Slots(46 + 20, 46 + 28)), 2, {}, {},
        {{0, 0, {kStill}}, {1, 46, KanaDisplacements()}, {47, 81, ThousandsDisplacements()}},
-       Joined<WordCase>({{4, "ｱﾘｶﾞﾄｳ"}, {4, "toukyou", true}, {4, "gakkou", true}}, NumeralWords())},
-      {"KSL", "PositionKSL.csv", "ksl.shapes", 1, {5, 6},
+       Joined<WordCase>({{SystemId::JapaneseKana, "ｱﾘｶﾞﾄｳ"}, {SystemId::JapaneseKana, "toukyou", true}, {SystemId::JapaneseKana, "gakkou", true}}, NumeralWords())},
+      {"KSL", "PositionKSL.csv", "ksl.shapes", 1, {SystemId::KoreanHangul, SystemId::Numerals},
        Split("Rest ㄱ ㄲ ㄴ ㄷ ㄸ ㄹ ㅁ ㅂ ㅃ ㅅ ㅆ ㅇ ㅈ ㅉ ㅊ ㅋ ㅌ ㅍ ㅎ ㅏ ㅐ ㅑ ㅒ ㅓ ㅔ ㅕ ㅖ ㅗ ㅘ ㅙ ㅚ ㅛ ㅜ "
              "ㅝ ㅞ ㅟ ㅠ ㅡ ㅢ ㅣ -") +
            Split(kNumeralNames) + Split("만 억"),
        // The doubled consonants, the compound vowels that glide, and the hundreds.
        Joined<int>({2, 5, 9, 11, 14, 29, 30, 34, 35}, Slots(41 + 20, 41 + 28)), 2, {}, {41},
        {{0, 0, {kStill}}, {1, 40, GridDisplacements()}, {41, 41, {kStill}}, {42, 76, ThousandsDisplacements()}},
-       Joined<WordCase>({{5, "한국"}, {5, "안녕하세요"}, {5, "HanGug", true}}, NumeralWords())},
+       Joined<WordCase>({{SystemId::KoreanHangul, "한국"}, {SystemId::KoreanHangul, "안녕하세요"}, {SystemId::KoreanHangul, "HanGug", true}}, NumeralWords())},
   };
 }
 
@@ -222,7 +223,7 @@ struct PlayedWord {
 };
 
 PlayedWord PlayWord(const SignTable& table, const WordCase& word, int16_t numeralBase) {
-  const FingerspellingSystem& spelling = *FindSystem(word.system);
+  const FingerspellingSystem& spelling = FindSystem(word.system);
   const QString text = QString::fromUtf8(word.text);
   const ConversionResult converted = word.roman ? spelling.ConvertRomanized(text)
                                                 : spelling.Convert(text, NumeralBaseOfSystem(word.system, numeralBase));
@@ -295,10 +296,10 @@ TEST_P(ShippedAngleTables, IsExactlyWhatItsSourceBuilds) {
 }
 
 TEST_P(ShippedAngleTables, NamesAndFillsEverySlotItsSystemsProduce) {
-  for (const int system : Case().systems) {
-    if (FindSystem(system)->DataFileName().isEmpty()) continue;  // the numerals
-    EXPECT_EQ(FindSystem(system)->DataFileName(), QString::fromLatin1(Case().file)) << system;
-    EXPECT_EQ(FindSystem(system)->HandCount(), Case().hands) << system;
+  for (const SystemId system : Case().systems) {
+    if (FindSystem(system).DataFileName().isEmpty()) continue;  // the numerals
+    EXPECT_EQ(FindSystem(system).DataFileName(), QString::fromLatin1(Case().file)) << SystemNumber(system);
+    EXPECT_EQ(FindSystem(system).HandCount(), Case().hands) << SystemNumber(system);
   }
   const auto table = Load();
   ASSERT_EQ(table->SignCount, Case().names.size());
@@ -376,12 +377,12 @@ TEST_P(ShippedAngleTables, EveryKeyFrameStaysInViewWhereverTheConvertersMoveIt) 
 
 TEST_P(ShippedAngleTables, RealWordsPlayEveryKeyFrame) {
   const auto table = Load();
-  const int16_t numeralBase = FindSystem(Case().systems.front())->NumeralBase().value_or(46);
+  const int16_t numeralBase = FindSystem(Case().systems.front()).NumeralBase().value_or(46);
   for (const WordCase& word : Case().words) {
-    SCOPED_TRACE(std::string(word.text) + " in system " + std::to_string(word.system));
+    SCOPED_TRACE(std::string(word.text) + " in system " + std::to_string(SystemNumber(word.system)));
     const PlayedWord played = PlayWord(*table, word, numeralBase);
     ExpectEveryKeyFramePlayed(*table, played);
-    if (FindSystem(word.system)->Input() == InputFamily::Alphabet) ExpectDoubledLettersSlide(Case(), word, played);
+    if (FindSystem(word.system).Input() == InputFamily::Alphabet) ExpectDoubledLettersSlide(Case(), word, played);
   }
 }
 

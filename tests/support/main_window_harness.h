@@ -38,16 +38,16 @@ class MainWindowHarness {
 
   void WriteTables() { QVERIFY(WriteEverySystemTable(Dir())); }
 
-  void WriteSettingsFile(int16_t language, int16_t system, int16_t editable = 0) {
+  void WriteSettingsFile(std::optional<InterfaceLanguage> language, SystemId system, int16_t editable = 0) {
     Settings values;
-    values.InterfaceLanguage = language;
-    values.SystemIndex = system;
+    values.Interface = language;
+    values.System = system;
     values.EditableCode = editable;
     QVERIFY(WriteSettings(Dir() + kSettingsFileName, values));
   }
 
   // The tables, and a settings file with these values.
-  void WriteFiles(int16_t language, int16_t system, int16_t editable = 0) {
+  void WriteFiles(std::optional<InterfaceLanguage> language, SystemId system, int16_t editable = 0) {
     WriteTables();
     WriteSettingsFile(language, system, editable);
   }

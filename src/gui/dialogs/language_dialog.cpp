@@ -89,20 +89,20 @@ LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(buttons);
   setMinimumWidth(560);
 
-  PrepareLanguageOption(0);
+  PrepareLanguageOption(InterfaceLanguage::English);
 
   connect(group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-    if (checked) choice_ = static_cast<int16_t>(id);
+    // The options are numbered as their languages are stored.
+    if (checked) choice_ = InterfaceLanguageFromNumber(id);
   });
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &LanguageDialog::reject);
 }
 
-void LanguageDialog::SelectOption(int16_t option) {
-  const size_t index = option == 1 ? 1 : 0;
-  options_[index]->setChecked(true);
+void LanguageDialog::SelectOption(InterfaceLanguage option) {
+  options_[static_cast<size_t>(InterfaceLanguageNumber(option))]->setChecked(true);
   // Set here too: checking an option that is already checked reports no change.
-  choice_ = static_cast<int16_t>(index);
+  choice_ = option;
 }
 
 void LanguageDialog::PrepareFirstRun(const QLocale& systemLocale) {
@@ -111,7 +111,7 @@ void LanguageDialog::PrepareFirstRun(const QLocale& systemLocale) {
   SelectOption(PreselectedLanguageOption(language));
 }
 
-void LanguageDialog::PrepareLanguageOption(int16_t interfaceLanguage) {
+void LanguageDialog::PrepareLanguageOption(InterfaceLanguage interfaceLanguage) {
   for (QLabel* note : {englishNote_, japaneseNote_, japaneseEnglishNote_, koreanNote_, indonesianNote_, otherNote_}) SetMarked(*note, false);
   SelectOption(interfaceLanguage);
 }
@@ -128,6 +128,6 @@ void LanguageDialog::MarkNotes(SystemLanguage language) {
 }
 
 void LanguageDialog::reject() {
-  choice_ = -1;
+  choice_ = std::nullopt;
   QDialog::reject();
 }

@@ -5,34 +5,34 @@
 #include <QDialog>
 
 #include <array>
-#include <cstdint>
+#include <optional>
 
 class QLabel;
 class QLocale;
 class QPushButton;
 class QRadioButton;
 
-// The interface-language choice: English (option 0) or Japanese (option 1). The caller
+// The interface-language choice: English (the first option) or Japanese. The caller
 // prepares the window (PrepareFirstRun or PrepareLanguageOption), shows it modally and
-// then takes LangChoice(): the chosen option, or -1 when the window was cancelled.
+// then takes LangChoice(): the chosen language, or nothing when the window was cancelled.
 class LanguageDialog : public QDialog {
   Q_OBJECT
 
  public:
   explicit LanguageDialog(QWidget* parent = nullptr);
 
-  // The last option selected, -1 after Cancel; kept between displays.
-  int16_t LangChoice() const { return choice_; }
+  // The last option selected, nothing after Cancel; kept between displays.
+  std::optional<InterfaceLanguage> LangChoice() const { return choice_; }
 
-  // Selects an option (0 or 1) and makes it the choice.
-  void SelectOption(int16_t option);
+  // Selects the option of a language and makes it the choice.
+  void SelectOption(InterfaceLanguage option);
 
   // The first start: frames the note of the system's language and pre-selects Japanese
   // on a Japanese system, English on any other.
   void PrepareFirstRun(const QLocale& systemLocale);
 
   // The Language Option menu: selects the current interface language and frames no note.
-  void PrepareLanguageOption(int16_t interfaceLanguage);
+  void PrepareLanguageOption(InterfaceLanguage interfaceLanguage);
 
   // Whether a note carries the frame that marks the system's language.
   static bool IsMarked(const QLabel& note);
@@ -55,5 +55,5 @@ class LanguageDialog : public QDialog {
   QLabel* koreanNote_ = nullptr;  // Korean systems, in Korean
   QLabel* indonesianNote_ = nullptr;  // Indonesian systems, in Indonesian
   QLabel* otherNote_ = nullptr;  // every other system
-  int16_t choice_ = 0;
+  std::optional<InterfaceLanguage> choice_ = InterfaceLanguage::English;
 };

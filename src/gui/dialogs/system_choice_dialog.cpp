@@ -34,18 +34,18 @@ SystemChoiceDialog::SystemChoiceDialog(QWidget* parent) : QDialog(parent) {
   layout->addSpacing(8);
   layout->addWidget(buttons);
 
-  SetCaptions(CaptionTable(), 0);
+  SetCaptions(CaptionTable(), InterfaceLanguage::English);
   PaintBackground(*this, kBackgroundStyle, u'B');
   connect(buttons, &QDialogButtonBox::accepted, this, &SystemChoiceDialog::TakeChoice);
 }
 
-void SystemChoiceDialog::MarkSystem(int16_t system) {
-  if (system >= 0 && system < static_cast<int>(options_.size())) options_[system]->setChecked(true);
+void SystemChoiceDialog::MarkSystem(SystemId system) {
+  if (IsChoosableSystem(system)) options_[static_cast<size_t>(SystemNumber(system))]->setChecked(true);
 }
 
-void SystemChoiceDialog::SetCaptions(const CaptionTable& captions, int16_t language) {
+void SystemChoiceDialog::SetCaptions(const CaptionTable& captions, InterfaceLanguage language) {
   for (size_t i = 0; i < options_.size(); ++i) {
-    options_[i]->setText(captions.SystemCaption(static_cast<int16_t>(i), language));
+    options_[i]->setText(captions.SystemCaption(*ChoosableSystemFromNumber(static_cast<int>(i)), language));
     options_[i]->setAccessibleName(options_[i]->text());
   }
 }
@@ -58,14 +58,14 @@ void SystemChoiceDialog::SetInterfaceFont(const QFont& font) {
 void SystemChoiceDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // Each display starts undecided, so closing the window never repeats an old choice.
-  if (!event->spontaneous()) choice_ = -1;
+  if (!event->spontaneous()) choice_ = std::nullopt;
 }
 
 void SystemChoiceDialog::TakeChoice() {
-  choice_ = -1;
+  choice_ = std::nullopt;
   for (size_t i = 0; i < options_.size(); ++i) {
     if (options_[i]->isChecked()) {
-      choice_ = static_cast<int16_t>(i);
+      choice_ = ChoosableSystemFromNumber(static_cast<int>(i));
       break;
     }
   }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "convert/system_id.h"
+#include "shell/interface_language.h"
+
 #include <QDialog>
 
 #include <array>
-#include <cstdint>
+#include <optional>
 
 class CaptionTable;
 class QFont;
@@ -12,20 +15,20 @@ class QRadioButton;
 class QShowEvent;
 
 // The fingerspelling-system choice. The caller marks the current system, shows the
-// window modally and then takes SystemChoice(): the chosen system 0..5, or -1 when the
-// window was closed without OK.
+// window modally and then takes SystemChoice(): the chosen system (never the numerals),
+// or nothing when the window was closed without OK.
 class SystemChoiceDialog : public QDialog {
   Q_OBJECT
 
  public:
   explicit SystemChoiceDialog(QWidget* parent = nullptr);
 
-  // Marks the option of a system (0..5); any other value marks none.
-  void MarkSystem(int16_t system);
-  int16_t SystemChoice() const { return choice_; }
+  // Marks the option of a system; the numerals have none.
+  void MarkSystem(SystemId system);
+  std::optional<SystemId> SystemChoice() const { return choice_; }
 
   // The system names in the column of the interface language.
-  void SetCaptions(const CaptionTable& captions, int16_t language);
+  void SetCaptions(const CaptionTable& captions, InterfaceLanguage language);
   // The interface font on every control of the window.
   void SetInterfaceFont(const QFont& font);
 
@@ -35,8 +38,9 @@ class SystemChoiceDialog : public QDialog {
  private:
   void TakeChoice();
 
-  // One option per system 0..5 ("Option1_0" .. "Option1_5"), and OK ("cmdOK").
+  // One option per system the user chooses, in the order of their numbers ("Option1_0"
+  // .. "Option1_5"), and OK ("cmdOK").
   std::array<QRadioButton*, 6> options_{};
   QPushButton* okButton_ = nullptr;
-  int16_t choice_ = -1;
+  std::optional<SystemId> choice_;
 };

@@ -149,7 +149,8 @@ void ReadingListEditor::Save() { SaveList(Words()); }
 void ReadingListEditor::Import() {
   const std::optional<QString> text = AskImportText();
   if (!text) return;
-  const WordImport import = ImportWords(*text, WordListOfSystem(4, 1), 4);
+  const WordImport import = ImportWords(
+      *text, WordListOfSystem(SystemId::JapaneseKana, InterfaceLanguage::Japanese), SystemId::JapaneseKana);
   if (import.added.Count() > 0) {
     MarkModified();
     for (int i = 0; i < import.added.Count(); ++i) Append(import.added.Words[i], import.added.Written[i]);

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int16_t kKorean = 5;
+constexpr SystemId kKorean = SystemId::KoreanHangul;
 constexpr int kPictureSize = 24;
 
 }  // namespace
@@ -108,7 +108,7 @@ void WordListEditor::ApplyMode() {
 
 void WordListEditor::ConvertTyped() {
   if (!RomanKorean()) return;
-  const ConversionResult result = FindSystem(kKorean)->ConvertRomanized(entryBox_->text());
+  const ConversionResult result = FindSystem(kKorean).ConvertRomanized(entryBox_->text());
   const auto* conversion = std::get_if<Conversion>(&result);
   // A text that is not (yet) romanized Korean shows nothing, so Add cannot take the
   // Hangul of an earlier text.

@@ -16,7 +16,7 @@ class QToolButton;
 struct WordListEditorSetup {
   QString Path;             // where Save writes
   WordListSource Source;    // format and how words are spelled
-  int16_t System = 0;       // 0..5
+  SystemId System = SystemId::BritishTwoHanded;  // never the numerals
   bool HangulMode = false;  // KSL typed in Hangul (else in roman letters)
   QFont InterfaceFont;
   QFont EnglishFont;

@@ -94,7 +94,7 @@ MainWindow::MainWindow(ProgramPlaces places, QWidget* parent)
       inputHold_(new UserInputHold(this)),
       pictures_(new PictureRecording({this, ui_.handView, ui_.recordingPanel, ui_.readingBox, ui_.speedBox,
                                       &recorder_, &signs_, &messages_,
-                                      [this] { return settings_.InterfaceLanguage; }},
+                                      [this] { return Interface(); }},
                                      places_.UserFolder, this)),
       readingCapture_(new ReadingCapture(*ui_.wordBox, *ui_.readingBox, this)),
       playbackControl_(new WordPlaybackControl(player_, engine_, *ui_.playbackBar, this)),
@@ -121,7 +121,7 @@ MainWindow::~MainWindow() {
 QString MainWindow::SettingsPath() const { return places_.SettingsFile(); }
 
 const QFont& MainWindow::InterfaceFont() const {
-  return fonts_[InterfaceFontIndex(settings_.InterfaceLanguage)];
+  return fonts_[InterfaceFontIndex(Interface())];
 }
 
 void MainWindow::ConnectControls() {
@@ -249,7 +249,7 @@ void MainWindow::SetLeftHanded(bool leftHanded) {
 ReferenceChartWindow& MainWindow::ChartWindow() {
   if (!chartWindow_) {
     chartWindow_ = new ReferenceChartWindow(this);
-    chartWindow_->SetTitle(captions_.Caption(ReferenceChartCaption, settings_.InterfaceLanguage));
+    chartWindow_->SetTitle(captions_.Caption(ReferenceChartCaption, Interface()));
     connect(chartWindow_, &ReferenceChartWindow::signChosen, this, &MainWindow::PlaySign);
   }
   return *chartWindow_;
@@ -296,11 +296,6 @@ bool MainWindow::StartUp() {
     if (ui_.handView->SetAppearance(settings_.Appearance, &message) != settings_.Appearance)
       NaturalHandsUnavailable(message);
   }
-  // The interface has English and Japanese captions only; any other stored value
-  // would leave every caption empty.
-  if (settings_.InterfaceLanguage != -1 && settings_.InterfaceLanguage != 0 &&
-      settings_.InterfaceLanguage != 1)
-    settings_.InterfaceLanguage = 0;
   ui_.speedBox->setText(settings_.SpeedText);
   if (!FormSetting()) return false;
   // The view as it was left at the end of the last run.
@@ -326,9 +321,9 @@ bool MainWindow::FormSetting() {
 
   for (size_t i = 0; i < fonts_.size(); ++i) fonts_[i] = FontObject(settings_.Fonts[i]);
 
-  if (settings_.InterfaceLanguage == -1) {
-    settings_.InterfaceLanguage = FirstRunLanguage();
-    if (settings_.InterfaceLanguage == -1) return false;
+  if (!settings_.Interface) {
+    settings_.Interface = FirstRunLanguage();
+    if (!settings_.Interface) return false;
   }
   CaptionSetting();
 
@@ -336,7 +331,7 @@ bool MainWindow::FormSetting() {
   ui_.handView->View().Reset();
   ui_.handView->View().Mirrored = settings_.LeftHanded;
   ui_.viewPointOptions[0]->setChecked(true);
-  PositionInitializeRoutine(settings_.SystemIndex);
+  PositionInitializeRoutine(settings_.System);
   // The first picture shows the rest pose of the loaded system rather than the
   // hand as it was built.
   engine_.SetHandPose(0, 0);
@@ -344,7 +339,7 @@ bool MainWindow::FormSetting() {
   return true;
 }
 
-int16_t MainWindow::FirstRunLanguage() {
+std::optional<InterfaceLanguage> MainWindow::FirstRunLanguage() {
   LanguageDialog& window = LanguageWindow();
   window.PrepareFirstRun(systemLocale_);
   window.exec();
@@ -353,15 +348,15 @@ int16_t MainWindow::FirstRunLanguage() {
 
 void MainWindow::LanguageOption() {
   LanguageDialog& window = LanguageWindow();
-  window.PrepareLanguageOption(settings_.InterfaceLanguage);
+  window.PrepareLanguageOption(Interface());
   window.exec();
-  if (window.LangChoice() != -1) ChooseInterfaceLanguage(window.LangChoice());
+  if (window.LangChoice()) ChooseInterfaceLanguage(*window.LangChoice());
 }
 
-void MainWindow::ChooseInterfaceLanguage(int16_t language) {
-  settings_.InterfaceLanguage = language;
+void MainWindow::ChooseInterfaceLanguage(InterfaceLanguage language) {
+  settings_.Interface = language;
   CaptionSetting();
-  PositionInitializeRoutine(settings_.SystemIndex);
+  PositionInitializeRoutine(settings_.System);
 }
 
 void MainWindow::FontSelection() {
@@ -384,14 +379,14 @@ void MainWindow::OpenPoseEditor() {
 void MainWindow::CaptionSetting() {
   ApplyMainWindowFont(ui_, InterfaceFont());
   ui_.playbackBar->SetInterfaceFont(InterfaceFont());
-  ApplyMainWindowCaptions(ui_, menus_, captions_, settings_.InterfaceLanguage);
-  ui_.playbackBar->SetCaptions(captions_, settings_.InterfaceLanguage);
-  ApplyPlaybackMenuCaptions(*playbackMenu_, captions_, settings_.InterfaceLanguage);
-  ApplyViewMenuCaptions(*viewMenu_, captions_, settings_.InterfaceLanguage);
-  if (chartWindow_) chartWindow_->SetTitle(captions_.Caption(ReferenceChartCaption, settings_.InterfaceLanguage));
+  ApplyMainWindowCaptions(ui_, menus_, captions_, Interface());
+  ui_.playbackBar->SetCaptions(captions_, Interface());
+  ApplyPlaybackMenuCaptions(*playbackMenu_, captions_, Interface());
+  ApplyViewMenuCaptions(*viewMenu_, captions_, Interface());
+  if (chartWindow_) chartWindow_->SetTitle(captions_.Caption(ReferenceChartCaption, Interface()));
   if (optionWindow_) {
     optionWindow_->SetInterfaceFont(InterfaceFont());
-    optionWindow_->SetCaptions(captions_, settings_.InterfaceLanguage);
+    optionWindow_->SetCaptions(captions_, Interface());
   }
 }
 
@@ -401,7 +396,7 @@ void MainWindow::HangulInputMethod() {
 }
 
 void MainWindow::ApplyLayout(const InputLayout& layout) {
-  ApplyInputLayout(ui_, layout, captions_, settings_.InterfaceLanguage, fonts_);
+  ApplyInputLayout(ui_, layout, captions_, Interface(), fonts_);
   numericMode_ = layout.NumericMode;
   // Readings are taken from the word box only where the reading is spelled: JSL with
   // the Japanese interface (JSLSetting).
@@ -410,9 +405,9 @@ void MainWindow::ApplyLayout(const InputLayout& layout) {
 
 void MainWindow::AlphabetSetting() { ApplyLayout(AlphabetLayout()); }
 void MainWindow::JSLSetting() {
-  ApplyLayout(JslLayout(settings_.InterfaceLanguage));
-  readingCapture_->SetActive(settings_.InterfaceLanguage == 1);
-  if (settings_.InterfaceLanguage == 1) {
+  ApplyLayout(JslLayout(Interface()));
+  readingCapture_->SetActive(Interface() == InterfaceLanguage::Japanese);
+  if (Interface() == InterfaceLanguage::Japanese) {
     readingCapture_->SetReadingMode(ReadingCapture::Mode::UpperCase);
     OpenInputMethod(*ui_.wordBox, 1, 0, 0);  // roman input, full width, hiragana
   } else {
@@ -422,9 +417,9 @@ void MainWindow::JSLSetting() {
 void MainWindow::KSLSetting() { ApplyLayout(KslLayout(hangulMode_)); }
 void MainWindow::NumericON() { ApplyLayout(NumericLayout()); }
 
-bool MainWindow::PositionInitializeRoutine(int16_t system) { return LoadSystem(system, false); }
+bool MainWindow::PositionInitializeRoutine(SystemId system) { return LoadSystem(system, false); }
 
-bool MainWindow::LoadSystem(int16_t system, bool replaceEdits) {
+bool MainWindow::LoadSystem(SystemId system, bool replaceEdits) {
   const SystemSetup setup = LayOutSystem(system);
   const QString path = setup.FileName.isEmpty() ? QString() : places_.DataFile(setup.FileName);
   signs_.LangSet(system);
@@ -442,13 +437,13 @@ bool MainWindow::LoadSystem(int16_t system, bool replaceEdits) {
   return true;
 }
 
-SystemSetup MainWindow::LayOutSystem(int16_t system) {
+SystemSetup MainWindow::LayOutSystem(SystemId system) {
   const SystemSetup setup = SetupOfSystem(system);
   switch (setup.Layout) {
     case SystemLayout::Alphabet:
       AlphabetSetting();
       if (setup.SignLabelCaption)
-        ui_.systemLabel->setText(captions_.Caption(*setup.SignLabelCaption, settings_.InterfaceLanguage));
+        ui_.systemLabel->setText(captions_.Caption(*setup.SignLabelCaption, Interface()));
       break;
     case SystemLayout::Jsl:
       if (setup.NumeralBase) signs_.SetNumeralBase(*setup.NumeralBase);
@@ -495,14 +490,14 @@ bool MainWindow::OpenAngleFile() {
 
 void MainWindow::FingerspellOption() {
   SystemChoiceDialog& window = OptionWindow();
-  window.MarkSystem(settings_.SystemIndex);
+  window.MarkSystem(settings_.System);
   window.exec();
   // Closing the window lays out the system in use again.
-  ChooseSystem(window.SystemChoice() != -1 ? window.SystemChoice() : settings_.SystemIndex);
+  ChooseSystem(window.SystemChoice().value_or(settings_.System));
 }
 
-void MainWindow::ChooseSystem(int16_t system) {
-  const int16_t previousSystem = settings_.SystemIndex;
+void MainWindow::ChooseSystem(SystemId system) {
+  const SystemId previousSystem = settings_.System;
   // Another system reads another table: changes not saved are settled first, and
   // Cancel leaves everything as it was. The same system keeps the table being edited.
   const bool another = system != previousSystem;
@@ -512,15 +507,15 @@ void MainWindow::ChooseSystem(int16_t system) {
   }
   const SignTable previousTable = document_.Table();
   const QString previousPath = document_.FilePath();
-  settings_.SystemIndex = system;
-  signs_.LangSet(settings_.SystemIndex);
+  settings_.System = system;
+  signs_.LangSet(settings_.System);
   ui_.wordBox->clear();
   ui_.readingBox->clear();
-  if (!LoadSystem(settings_.SystemIndex, another) && another) {
+  if (!LoadSystem(settings_.System, another) && another) {
     // No table for the new system: the one that was showing stays, and the boxes, the
     // label and the choice say so.
     document_.Restore(previousTable, previousPath);
-    settings_.SystemIndex = previousSystem;
+    settings_.System = previousSystem;
     LayOutSystem(previousSystem);
     signs_.LangSet(previousSystem);
   }
@@ -538,7 +533,7 @@ SystemChoiceDialog& MainWindow::OptionWindow() {
   if (!optionWindow_) {
     optionWindow_ = new SystemChoiceDialog(this);
     optionWindow_->SetInterfaceFont(InterfaceFont());
-    optionWindow_->SetCaptions(captions_, settings_.InterfaceLanguage);
+    optionWindow_->SetCaptions(captions_, Interface());
   }
   return *optionWindow_;
 }
@@ -586,7 +581,7 @@ ReadingListEditor& MainWindow::ReadingListWindow() {
 }
 
 void MainWindow::EditWordList() {
-  const WordListSource source = WordListOfSystem(settings_.SystemIndex, settings_.InterfaceLanguage);
+  const WordListSource source = WordListOfSystem(settings_.System, Interface());
   // The shipped list is read until the user has saved one; a save writes the user's copy.
   const QString readPath = places_.FileToRead(source.FileName);
   const QString path = places_.UserFile(source.FileName);
@@ -604,7 +599,7 @@ void MainWindow::EditWordList() {
     return;
   }
   WordListEditor& editor = WordListWindow();
-  editor.Initialize({path, source, settings_.SystemIndex, hangulMode_, InterfaceFont(), fonts_[EnglishFont],
+  editor.Initialize({path, source, settings_.System, hangulMode_, InterfaceFont(), fonts_[EnglishFont],
                      fonts_[KoreanFont]},
                     load.list);
   PlaceBesideHand(editor);
@@ -630,14 +625,14 @@ PracticeWindow& MainWindow::PracticeWindowOf() {
 void MainWindow::Practice() {
   PracticeWindow& window = PracticeWindowOf();
   if (practiceRunner_->IsRunning()) return;
-  window.SetCaptions(captions_, settings_.InterfaceLanguage, InterfaceFont());
+  window.SetCaptions(captions_, Interface(), InterfaceFont());
   window.SetOptions(settings_.PracticeTypedAnswer, settings_.PracticeAdaptSpeed, settings_.PracticeShortest,
                     settings_.PracticeLongest);
   WordList list;
   QString listError;
   // The numerals practise random numbers; no list is read for them.
   if (!numericMode_) {
-    const WordListSource source = WordListOfSystem(settings_.SystemIndex, settings_.InterfaceLanguage);
+    const WordListSource source = WordListOfSystem(settings_.System, Interface());
     const QString path = places_.FileToRead(source.FileName);
     const WordListLoad load = LoadWordListFile(path, source.Format);
     if (load.ok)
@@ -648,8 +643,8 @@ void MainWindow::Practice() {
   window.adjustSize();
   PlaceBesideHand(window);
   const auto seed = static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch());
-  practiceRunner_->Start(std::make_unique<PracticeSession>(settings_.SystemIndex, numericMode_,
-                                                           settings_.InterfaceLanguage, list, seed),
+  practiceRunner_->Start(std::make_unique<PracticeSession>(settings_.System, numericMode_,
+                                                           Interface(), list, seed),
                          listError);
 }
 
@@ -662,10 +657,8 @@ void MainWindow::PlaceBesideHand(QWidget& window) const {
 
 void MainWindow::SpellListWord(const QString& word) {
   if (player_.IsPlaying()) return;
-  const WordListSource source = WordListOfSystem(settings_.SystemIndex, settings_.InterfaceLanguage);
-  PlayListWord(signs_, messages_, settings_.SystemIndex,
-               static_cast<int16_t>(signs_.LanguageIndex()), source.Spelling, word,
-               ui_.speedBox->text());
+  const WordListSource source = WordListOfSystem(settings_.System, Interface());
+  PlayListWord(signs_, messages_, settings_.System, source.Spelling, word, ui_.speedBox->text());
 }
 
 FileDialog& MainWindow::FileWindow() {
@@ -698,7 +691,7 @@ void MainWindow::WordEnded() {
 }
 
 InputModes MainWindow::CurrentInputModes() const {
-  return {settings_.SystemIndex, numericMode_, settings_.InterfaceLanguage, hangulMode_};
+  return {settings_.System, numericMode_, Interface(), hangulMode_};
 }
 
 void MainWindow::ConvertTypedWord() {
@@ -709,14 +702,14 @@ void MainWindow::ConvertTypedWord() {
 void MainWindow::NumericClicked(bool checked) {
   if (checked) {
     NumericON();
-    signs_.LangSet(6);
+    signs_.LangSet(SystemId::Numerals);
     ui_.hangulModeButton->hide();
-  } else if (settings_.SystemIndex == 4) {
+  } else if (settings_.System == SystemId::JapaneseKana) {
     JSLSetting();
-    signs_.LangSet(4);
-  } else if (settings_.SystemIndex == 5) {
+    signs_.LangSet(SystemId::JapaneseKana);
+  } else if (settings_.System == SystemId::KoreanHangul) {
     KSLSetting();
-    signs_.LangSet(5);
+    signs_.LangSet(SystemId::KoreanHangul);
     ui_.hangulModeButton->show();
   }
   ui_.wordBox->clear();
@@ -773,7 +766,7 @@ void MainWindow::ExportWord() {
   KeepingPlayer keeper;
   SignClass exportSigns(document_.Table(), keeper);
   exportSigns.SetNumeralBase(signs_.NumeralBase());
-  exportSigns.LangSet(signs_.LanguageIndex());
+  if (signs_.CurrentSystem()) exportSigns.LangSet(*signs_.CurrentSystem());
   const StartOutcome outcome = RunStartFlow(exportSigns, messages_, CurrentInputModes(),
                                             {ui_.wordBox->text(), ui_.readingBox->text(), ui_.speedBox->text()});
   if (outcome != StartOutcome::Played) return;

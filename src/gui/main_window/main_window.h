@@ -68,21 +68,21 @@ class MainWindow : public QMainWindow {
 
   // Switches HangulMode and the picture of the Hangul mode button.
   void HangulInputMethod();
-  // Lays the input boxes out for a system (0..6) and loads its angle data file; when
+  // Lays the input boxes out for a system and loads its angle data file; when
   // that fails the user is told why and may choose a file. False when no table was
   // loaded.
-  bool PositionInitializeRoutine(int16_t system);
+  bool PositionInitializeRoutine(SystemId system);
   void NumericON();
   void JSLSetting();
   void KSLSetting();
   // Puts the keyboard focus into the box the current system is typed in.
   void FocusWordBox();
-  // What choosing a system (0..5) in the system choice does: the boxes emptied, the
+  // What choosing a system in the system choice does: the boxes emptied, the
   // system laid out and loaded, the rest pose shown.
-  void ChooseSystem(int16_t system);
-  // What choosing an interface language (0 English, 1 Japanese) does: every caption in
+  void ChooseSystem(SystemId system);
+  // What choosing an interface language does: every caption in
   // the new language and the system laid out again.
-  void ChooseInterfaceLanguage(int16_t language);
+  void ChooseInterfaceLanguage(InterfaceLanguage language);
 
   // What the window is showing and will keep in the settings file.
   const Settings& CurrentSettings() const { return settings_; }
@@ -162,12 +162,13 @@ class MainWindow : public QMainWindow {
   void ConnectViewMenu();
   void RefreshChart();
   bool FormSetting();
-  int16_t FirstRunLanguage();
+  std::optional<InterfaceLanguage> FirstRunLanguage();
+  // The interface language in force; English only before the first start has asked.
+  InterfaceLanguage Interface() const { return settings_.Interface.value_or(InterfaceLanguage::English); }
   void CaptionSetting();
   void AlphabetSetting();
   void ApplyLayout(const InputLayout& layout);
   InputModes CurrentInputModes() const;
-  void SelectSystem(int system);
   void FingerspellOption();
   void LanguageOption();
   void FontSelection();
@@ -180,7 +181,7 @@ class MainWindow : public QMainWindow {
   // True when a table was loaded from the chosen file.
   bool OpenAngleFile();
   // The input boxes and label of a system, without loading its table.
-  SystemSetup LayOutSystem(int16_t system);
+  SystemSetup LayOutSystem(SystemId system);
   // The document's file in the title, with "*" while it holds changes not saved.
   void ShowTableFileInTitle();
   // Before the table is replaced or the program ends: Save, Discard or Cancel for
@@ -188,7 +189,7 @@ class MainWindow : public QMainWindow {
   bool SettleUnsavedTable();
   // Lays out and loads system `system`; a table with changes not saved is kept unless
   // `replaceEdits` (the user has settled them).
-  bool LoadSystem(int16_t system, bool replaceEdits);
+  bool LoadSystem(SystemId system, bool replaceEdits);
   void StartWord();
   // The line under the picture: what Start left unspelled, a reading not found.
   void ShowStatus(const QString& text);

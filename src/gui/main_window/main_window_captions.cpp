@@ -18,7 +18,7 @@
 #include <QToolButton>
 
 void ApplyMainWindowCaptions(const MainWindowControls& ui, const MainWindowMenus& menus,
-                             const CaptionTable& captions, int16_t language) {
+                             const CaptionTable& captions, InterfaceLanguage language) {
   const auto caption = [&](int row) { return captions.Caption(row, language); };
   menus.FileMenus->setTitle(caption(FileMenuCaption));
   menus.mnuExit->setText(caption(ExitCaption));

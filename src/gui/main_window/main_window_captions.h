@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/interface_language.h"
+
 #include <cstdint>
 
 class CaptionTable;
@@ -11,7 +13,7 @@ struct MainWindowMenus;
 // "Language Option" and "Font Selection" keep their English captions, and the unit
 // label always shows "%".
 void ApplyMainWindowCaptions(const MainWindowControls& ui, const MainWindowMenus& menus,
-                             const CaptionTable& captions, int16_t language);
+                             const CaptionTable& captions, InterfaceLanguage language);
 
 // The interface font on every control but the word box, whose font follows the system;
 // the system label is underlined, as a link is.

@@ -19,7 +19,7 @@ constexpr int kAlphabetPointSize = 12;
 }  // namespace
 
 void ApplyInputLayout(const MainWindowControls& ui, const InputLayout& layout,
-                      const CaptionTable& captions, int16_t language,
+                      const CaptionTable& captions, InterfaceLanguage language,
                       const std::array<QFont, 3>& fonts) {
   const auto caption = [&](int row) { return captions.Caption(row, language); };
 

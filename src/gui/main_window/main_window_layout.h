@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/interface_language.h"
+
 #include "shell/input_layout.h"
 
 #include <QFont>
@@ -15,7 +17,7 @@ struct MainWindowControls;
 // captions in the interface language, the fonts and the input methods. `fonts` are
 // the English, Japanese and Korean font objects.
 void ApplyInputLayout(const MainWindowControls& ui, const InputLayout& layout,
-                      const CaptionTable& captions, int16_t language,
+                      const CaptionTable& captions, InterfaceLanguage language,
                       const std::array<QFont, 3>& fonts);
 
 // How a box asks the platform's input method to behave. The mode is kept on the box

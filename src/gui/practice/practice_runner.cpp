@@ -79,8 +79,8 @@ void PracticeRunner::Turn(bool newWord) {
   const PracticeItem& item = session_->Current();
   const std::optional<int16_t> speed = SpeedFromText(boxes_.speed->text());
   spokenSpeed_ = speed.value_or(0);
-  if (!PlayListWord(signs_, messages_, session_->SpellingSystem(), static_cast<int16_t>(signs_.LanguageIndex()),
-                    session_->Spelling(), item.Text, boxes_.speed->text())) {
+  if (!PlayListWord(signs_, messages_, session_->SpellingSystem(), session_->Spelling(), item.Text,
+                    boxes_.speed->text())) {
     // The message is told already: "Invalid speed value!" or the unsupported word.
     Stop();
     return;
@@ -135,7 +135,7 @@ void PracticeRunner::RestoreBoxes() {
 
 void PracticeRunner::HoldAnswer(bool held) {
   if (!session_) return;
-  if (session_->SpellingSystem() == 4) boxes_.word->setVisible(held);
+  if (session_->SpellingSystem() == SystemId::JapaneseKana) boxes_.word->setVisible(held);
   boxes_.reading->setVisible(held);
 }
 

@@ -31,7 +31,7 @@ class PracticeRunner : public QObject {
   PracticeRunner(PracticeWindow& window, Boxes boxes, SignClass& signs, MessageSink& messages,
                  QString historyPath, QObject* parent = nullptr);
 
-  // Starts a practice of `session` (0..5 chosen, numerals or list); false, with the
+  // Starts a practice of `session` (the system chosen, numerals or list); false, with the
   // boxes as they were, when it cannot start. `listError` is what reading the list
   // said, if it failed.
   bool Start(std::unique_ptr<PracticeSession> session, const QString& listError);

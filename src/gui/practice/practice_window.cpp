@@ -140,7 +140,7 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   answerBox_->setEnabled(false);
 }
 
-void PracticeWindow::SetCaptions(const CaptionTable& captions, int16_t language, const QFont& font) {
+void PracticeWindow::SetCaptions(const CaptionTable& captions, InterfaceLanguage language, const QFont& font) {
   const auto caption = [&](int row) { return captions.Caption(row, language); };
   answerButton_->setText(caption(AnswerCaption));
   continueButton_->setText(caption(ContinueCaption));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/interface_language.h"
+
 #include "shell/practice_history.h"
 
 #include <QDialog>
@@ -27,7 +29,7 @@ class PracticeWindow : public QDialog {
  public:
   explicit PracticeWindow(QWidget* parent = nullptr);
 
-  void SetCaptions(const CaptionTable& captions, int16_t language, const QFont& font);
+  void SetCaptions(const CaptionTable& captions, InterfaceLanguage language, const QFont& font);
 
   QString SpeedText() const;
   void SetSpeedText(const QString& text);

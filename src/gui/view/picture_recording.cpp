@@ -93,7 +93,7 @@ void PictureRecording::Record() {
 
 bool PictureRecording::MakeFolder(const QString& path) {
   const FolderAttempt attempt = CreateFolder(path);
-  const int16_t language = parts_.language ? parts_.language() : 0;
+  const InterfaceLanguage language = parts_.language ? parts_.language() : InterfaceLanguage::English;
   switch (attempt.outcome) {
     case FolderAttempt::Outcome::Created: return true;
     case FolderAttempt::Outcome::AlreadyExists:

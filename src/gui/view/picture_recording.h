@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/interface_language.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -36,7 +38,7 @@ class PictureRecording : public QObject {
     FrameRecorder* recorder = nullptr;
     SignClass* signs = nullptr;
     MessageSink* messages = nullptr;
-    std::function<int16_t()> language;
+    std::function<InterfaceLanguage()> language;
   };
   PictureRecording(Parts parts, QString userFolder, QObject* parent = nullptr);
 

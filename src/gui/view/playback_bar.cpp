@@ -71,7 +71,7 @@ void PlaybackBar::SetPicture(int picture) {
   slider_->setValue(picture);
 }
 
-void PlaybackBar::SetCaptions(const CaptionTable& captions, int16_t language) {
+void PlaybackBar::SetCaptions(const CaptionTable& captions, InterfaceLanguage language) {
   const auto caption = [&](int row) { return captions.Caption(row, language); };
   replay_->setText(caption(ReplayCaption));
   replay_->setAccessibleName(replay_->text());

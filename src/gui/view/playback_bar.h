@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/interface_language.h"
+
 #include <QWidget>
 
 #include <cstdint>
@@ -21,7 +23,7 @@ class PlaybackBar : public QWidget {
   explicit PlaybackBar(QWidget* parent = nullptr);
 
   void SetInterfaceFont(const QFont& font);
-  void SetCaptions(const CaptionTable& captions, int16_t language);
+  void SetCaptions(const CaptionTable& captions, InterfaceLanguage language);
 
   // The slider over `count` pictures, at `picture`; disabled for no pictures.
   void SetPictureCount(int count);

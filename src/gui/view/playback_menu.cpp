@@ -56,7 +56,7 @@ PlaybackMenu BuildPlaybackMenu(QMenuBar& bar, QAction* before) {
   return play;
 }
 
-void ApplyPlaybackMenuCaptions(const PlaybackMenu& play, const CaptionTable& captions, int16_t language) {
+void ApplyPlaybackMenuCaptions(const PlaybackMenu& play, const CaptionTable& captions, InterfaceLanguage language) {
   const auto caption = [&](int row) { return captions.Caption(row, language); };
   play.menu->setTitle(caption(PlayMenuCaption));
   Recaption(*play.replay, caption(ReplayCaption));

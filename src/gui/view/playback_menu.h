@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/interface_language.h"
+
 #include <array>
 #include <cstdint>
 
@@ -28,4 +30,4 @@ struct PlaybackMenu {
 PlaybackMenu BuildPlaybackMenu(QMenuBar& bar, QAction* before);
 
 // Captions the menu in the interface language; the keys stay beside the entries.
-void ApplyPlaybackMenuCaptions(const PlaybackMenu& play, const CaptionTable& captions, int16_t language);
+void ApplyPlaybackMenuCaptions(const PlaybackMenu& play, const CaptionTable& captions, InterfaceLanguage language);

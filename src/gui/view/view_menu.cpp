@@ -42,7 +42,7 @@ ViewMenu BuildViewMenu(QMenuBar& bar, QAction* before) {
   return view;
 }
 
-void ApplyViewMenuCaptions(const ViewMenu& view, const CaptionTable& captions, int16_t language) {
+void ApplyViewMenuCaptions(const ViewMenu& view, const CaptionTable& captions, InterfaceLanguage language) {
   const auto caption = [&](int row) { return captions.Caption(row, language); };
   view.menu->setTitle(caption(ViewMenuCaption));
   // In the order the presets are built.

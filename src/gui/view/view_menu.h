@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/interface_language.h"
+
 #include "playback/view_controls.h"
 
 #include <array>
@@ -23,4 +25,4 @@ struct ViewMenu {
 ViewMenu BuildViewMenu(QMenuBar& bar, QAction* before);
 
 // Captions the menu in the interface language.
-void ApplyViewMenuCaptions(const ViewMenu& view, const CaptionTable& captions, int16_t language);
+void ApplyViewMenuCaptions(const ViewMenu& view, const CaptionTable& captions, InterfaceLanguage language);

@@ -49,12 +49,12 @@ class LanguageDialogTest : public QObject {
     window.PrepareFirstRun(QLocale(locale));
     QCOMPARE(MarkedNotes(window), marked);
     QVERIFY((Children<QRadioButton, 2>(window, "OptionButton1")[static_cast<size_t>(option)]->isChecked()));
-    QCOMPARE(window.LangChoice(), int16_t(option));
+    QCOMPARE(window.LangChoice(), InterfaceLanguageFromNumber(option));
 
     // OK takes the pre-selection as it stands.
     AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { Child<QPushButton>(shown, "Command1")->click(); });
     QCOMPARE(window.exec(), int(QDialog::Accepted));
-    QCOMPARE(window.LangChoice(), int16_t(option));
+    QCOMPARE(window.LangChoice(), InterfaceLanguageFromNumber(option));
   }
 
   void showsItsNotesAsText() {
@@ -79,7 +79,7 @@ class LanguageDialogTest : public QObject {
       return note.contentsRect().marginsRemoved(QMargins(m, m, m, m));
     };
     const QRect marked = textArea(*Child<QLabel>(window, "Lbl1"));
-    window.PrepareLanguageOption(0);
+    window.PrepareLanguageOption(InterfaceLanguage::English);
     QCOMPARE(textArea(*Child<QLabel>(window, "Lbl1")), marked);
     QVERIFY(MarkedNotes(window).isEmpty());
   }
@@ -89,16 +89,16 @@ class LanguageDialogTest : public QObject {
     window.PrepareFirstRun(QLocale(QStringLiteral("ko_KR")));
     AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) {
       QTest::mouseClick(Child<QRadioButton>(shown, "OptionButton1_1"), Qt::LeftButton);
-      QCOMPARE(shown.LangChoice(), int16_t{1});
+      QCOMPARE(shown.LangChoice(), std::optional(InterfaceLanguage::Japanese));
       QTest::keyClick(&shown, Qt::Key_Return);  // Enter presses OK
     });
     window.exec();
-    QCOMPARE(window.LangChoice(), int16_t{1});
+    QCOMPARE(window.LangChoice(), std::optional(InterfaceLanguage::Japanese));
 
     // The choice stays for the next display.
     AnswerNextModal<LanguageDialog>([](LanguageDialog& shown) { Child<QPushButton>(shown, "Command1")->click(); });
     window.exec();
-    QCOMPARE(window.LangChoice(), int16_t{1});
+    QCOMPARE(window.LangChoice(), std::optional(InterfaceLanguage::Japanese));
 
     // Cancel, Escape and closing decline.
     const std::function<void(LanguageDialog&)> declines[] = {
@@ -106,10 +106,10 @@ class LanguageDialogTest : public QObject {
         [](LanguageDialog& shown) { QTest::keyClick(&shown, Qt::Key_Escape); },
         [](LanguageDialog& shown) { shown.close(); }};
     for (size_t i = 0; i < std::size(declines); ++i) {
-      window.SelectOption(static_cast<int16_t>((i + 1) % 2));
+      window.SelectOption(i % 2 == 0 ? InterfaceLanguage::Japanese : InterfaceLanguage::English);
       AnswerNextModal<LanguageDialog>(declines[i]);
       QCOMPARE(window.exec(), int(QDialog::Rejected));
-      QCOMPARE(window.LangChoice(), int16_t{-1});
+      QCOMPARE(window.LangChoice(), std::optional<InterfaceLanguage>());
     }
   }
 };

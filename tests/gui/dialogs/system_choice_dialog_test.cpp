@@ -19,7 +19,7 @@ class SystemChoiceDialogTest : public QObject {
     QCOMPARE(Child<QRadioButton>(window, "Option1_5")->text(), QStringLiteral("Korean Sign Language (KSL)"));
     QCOMPARE(Child<QPushButton>(window, "cmdOK")->text(), QStringLiteral("OK"));
 
-    window.SetCaptions(CaptionTable(), 1);
+    window.SetCaptions(CaptionTable(), InterfaceLanguage::Japanese);
     QCOMPARE(Child<QRadioButton>(window, "Option1_0")->text(), QStringLiteral("イギリス手話 (BSL)"));
     QCOMPARE(Child<QRadioButton>(window, "Option1_2")->text(), QStringLiteral("アメリカ手話 (ASL)"));
     QCOMPARE(Child<QRadioButton>(window, "Option1_4")->text(), QStringLiteral("日本手話 (JSL)"));
@@ -35,12 +35,12 @@ class SystemChoiceDialogTest : public QObject {
     SystemChoiceDialog window;
     Child<QRadioButton>(window, "Option1_2")->setChecked(true);  // the caller marks the current system
     AnswerNextModal<SystemChoiceDialog>([](SystemChoiceDialog& shown) {
-      QCOMPARE(shown.SystemChoice(), int16_t{-1});
+      QCOMPARE(shown.SystemChoice(), std::optional<SystemId>());
       QTest::mouseClick(Child<QRadioButton>(shown, "Option1_4"), Qt::LeftButton);
       QTest::mouseClick(Child<QPushButton>(shown, "cmdOK"), Qt::LeftButton);
     });
     window.exec();
-    QCOMPARE(window.SystemChoice(), int16_t{4});
+    QCOMPARE(window.SystemChoice(), std::optional(SystemId::JapaneseKana));
     QVERIFY(!window.isVisible());
     QVERIFY(!Child<QRadioButton>(window, "Option1_2")->isChecked());
 
@@ -48,7 +48,7 @@ class SystemChoiceDialogTest : public QObject {
     Child<QRadioButton>(window, "Option1_5")->setChecked(true);
     AnswerNextModal<SystemChoiceDialog>([](SystemChoiceDialog& shown) { QTest::keyClick(&shown, Qt::Key_Return); });
     window.exec();
-    QCOMPARE(window.SystemChoice(), int16_t{5});
+    QCOMPARE(window.SystemChoice(), std::optional(SystemId::KoreanHangul));
   }
 
   void closingWithoutOkLeavesNoChoice() {
@@ -56,7 +56,7 @@ class SystemChoiceDialogTest : public QObject {
     Child<QRadioButton>(window, "Option1_1")->setChecked(true);
     AnswerNextModal<SystemChoiceDialog>([](SystemChoiceDialog& shown) { QTest::mouseClick(Child<QPushButton>(shown, "cmdOK"), Qt::LeftButton); });
     window.exec();
-    QCOMPARE(window.SystemChoice(), int16_t{1});
+    QCOMPARE(window.SystemChoice(), std::optional(SystemId::IndonesianTwoHanded));
 
     // The next display starts without a choice, so closing it reports none.
     AnswerNextModal<SystemChoiceDialog>([](SystemChoiceDialog& shown) {
@@ -64,18 +64,18 @@ class SystemChoiceDialogTest : public QObject {
       shown.close();
     });
     window.exec();
-    QCOMPARE(window.SystemChoice(), int16_t{-1});
+    QCOMPARE(window.SystemChoice(), std::optional<SystemId>());
 
     AnswerNextModal<SystemChoiceDialog>([](SystemChoiceDialog& shown) { QTest::keyClick(&shown, Qt::Key_Escape); });
     window.exec();
-    QCOMPARE(window.SystemChoice(), int16_t{-1});
+    QCOMPARE(window.SystemChoice(), std::optional<SystemId>());
   }
 
   void noSelectedOptionGivesNoChoice() {
     SystemChoiceDialog window;
     AnswerNextModal<SystemChoiceDialog>([](SystemChoiceDialog& shown) { Child<QPushButton>(shown, "cmdOK")->click(); });
     window.exec();
-    QCOMPARE(window.SystemChoice(), int16_t{-1});
+    QCOMPARE(window.SystemChoice(), std::optional<SystemId>());
   }
 };
 

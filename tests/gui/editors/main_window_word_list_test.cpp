@@ -22,18 +22,19 @@ class MainWindowWordListTest : public QObject, private MainWindowHarness {
 
   void TheMenuOpensTheListOfTheSystem() {
     struct Case {
-      int16_t language, system;
+      InterfaceLanguage language;
+      SystemId system;
       const char* file;
       QByteArray contents;
       QStringList shown;
       bool readingEditor;
     };
     const Case cases[] = {
-        {0, 2, "ENGdefault.txt", "cat\r\ndog\r\n", {u"cat"_qs, u"dog"_qs}, false},
-        {1, 1, "INAdefault.txt", "ibu\r\n", {u"ibu"_qs}, false},
-        {0, 4, "RomajiDefault.txt", "gakkou\r\n", {u"gakkou"_qs}, false},
-        {1, 4, "JSLdefault.txt", u"ｲﾇ,犬\r\n"_qs.toUtf8(), {u"犬"_qs}, true},
-        {0, 5, "KSLdefault.html", "<p>&#54620;</p>\r\n", {u"한"_qs}, false},
+        {InterfaceLanguage::English, SystemId::American, "ENGdefault.txt", "cat\r\ndog\r\n", {u"cat"_qs, u"dog"_qs}, false},
+        {InterfaceLanguage::Japanese, SystemId::IndonesianTwoHanded, "INAdefault.txt", "ibu\r\n", {u"ibu"_qs}, false},
+        {InterfaceLanguage::English, SystemId::JapaneseKana, "RomajiDefault.txt", "gakkou\r\n", {u"gakkou"_qs}, false},
+        {InterfaceLanguage::Japanese, SystemId::JapaneseKana, "JSLdefault.txt", u"ｲﾇ,犬\r\n"_qs.toUtf8(), {u"犬"_qs}, true},
+        {InterfaceLanguage::English, SystemId::KoreanHangul, "KSLdefault.html", "<p>&#54620;</p>\r\n", {u"한"_qs}, false},
     };
     for (const Case& c : cases) {
       TearDownProgram();
@@ -56,7 +57,7 @@ class MainWindowWordListTest : public QObject, private MainWindowHarness {
   }
 
   void AMissingListIsToldAndSavingCreatesIt() {
-    WriteFiles(0, 2);
+    WriteFiles(InterfaceLanguage::English, SystemId::American);
     MainWindow& window = StartWindow();
     bool empty = false;
     AnswerNextModal<WordListEditor>([&empty](WordListEditor& editor) {
@@ -74,7 +75,7 @@ class MainWindowWordListTest : public QObject, private MainWindowHarness {
   }
 
   void TheHangulButtonSwitchesBothWindows() {
-    WriteFiles(0, 5);
+    WriteFiles(InterfaceLanguage::English, SystemId::KoreanHangul);
     QVERIFY(WriteFileContents(Dir() + u"KSLdefault.html"_qs, "<p>&#54620;</p>\r\n"));
     MainWindow& window = StartWindow();
     QVERIFY(!window.HangulMode());
@@ -94,7 +95,7 @@ class MainWindowWordListTest : public QObject, private MainWindowHarness {
   }
 
   void ADoubleClickedWordIsSpelledOnTheHand() {
-    WriteFiles(0, 4);
+    WriteFiles(InterfaceLanguage::English, SystemId::JapaneseKana);
     QVERIFY(WriteFileContents(Dir() + u"RomajiDefault.txt"_qs, "kitte\r\n"));
     MainWindow& window = StartWindow();
     bool spelling = false;

@@ -100,7 +100,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
  private slots:
   void init() {
     SetUpProgram();
-    WriteFiles(0, 0, 742);
+    WriteFiles(InterfaceLanguage::English, SystemId::BritishTwoHanded, 742);
     QVERIFY(SaveAngleFile(*EditorTable(), Dir() + "PositionBSL.csv"));
   }
   void cleanup() { TearDownProgram(); }
@@ -141,7 +141,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     // Closing hides the single window; a one-hand system offers the "Right" panel only.
     Click(editor, "cmdClose");
     QVERIFY(!editor.isVisible());
-    window.ChooseSystem(2);
+    window.ChooseSystem(SystemId::American);
     QCOMPARE(&OpenEditor(), &editor);
     QCOMPARE(editor.windowTitle(), QStringLiteral("American Sign Language (ASL)"));
     QVERIFY(!Find<QGroupBox>(editor, "Frame3")->isEnabled());
@@ -322,7 +322,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     auto full = PlainAngleTable(2, kSignSlots - 1);
     QVERIFY(SaveAngleFile(*full, Dir() + "PositionINA.csv"));
     AnswerNextMessageBox(QMessageBox::Discard);
-    window_->ChooseSystem(1);
+    window_->ChooseSystem(SystemId::IndonesianTwoHanded);
     OpenEditor();
     QCOMPARE(MessagesDuring([&] { Click(editor, "cmdAddChar"); }), QStringList{"No free sign slot"});
     QCOMPARE(table.SignCount, int16_t{kSignSlots});
@@ -478,31 +478,31 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     QVERIFY(window.Table() == added);
 
     // Another system: Cancel keeps the system and the edits; Discard reads its table.
-    const auto choose = [&window](int16_t system, QMessageBox::StandardButton answer) {
+    const auto choose = [&window](SystemId system, QMessageBox::StandardButton answer) {
       return AnswersDuring(answer, [&] { window.ChooseSystem(system); }).join(u'|');
     };
-    QCOMPARE(choose(2, QMessageBox::Cancel), QStringLiteral("Save the changes to PositionBSL.csv?"));
-    QCOMPARE(window.CurrentSettings().SystemIndex, int16_t{0});
+    QCOMPARE(choose(SystemId::American, QMessageBox::Cancel), QStringLiteral("Save the changes to PositionBSL.csv?"));
+    QCOMPARE(window.CurrentSettings().System, SystemId::BritishTwoHanded);
     QVERIFY(window.Table() == added);
-    QCOMPARE(choose(0, QMessageBox::Cancel), QString());  // the same system keeps them unasked
+    QCOMPARE(choose(SystemId::BritishTwoHanded, QMessageBox::Cancel), QString());  // the same system keeps them unasked
     QVERIFY(window.Table() == added);
-    QCOMPARE(choose(2, QMessageBox::Discard), QStringLiteral("Save the changes to PositionBSL.csv?"));
-    QCOMPARE(window.CurrentSettings().SystemIndex, int16_t{2});
+    QCOMPARE(choose(SystemId::American, QMessageBox::Discard), QStringLiteral("Save the changes to PositionBSL.csv?"));
+    QCOMPARE(window.CurrentSettings().System, SystemId::American);
     QCOMPARE(window.Table().HandCount, int16_t{1});
-    QCOMPARE(choose(0, QMessageBox::Cancel), QString());  // clean: nothing to ask
+    QCOMPARE(choose(SystemId::BritishTwoHanded, QMessageBox::Cancel), QString());  // clean: nothing to ask
     QVERIFY(window.Table() == original);
 
     // Save writes the edits to the table's own file before the other system is read.
     ChooseFromList(*list, 2);
     Click(editor, "AddCmd");
-    QCOMPARE(choose(2, QMessageBox::Save), QStringLiteral("Save the changes to PositionBSL.csv?"));
+    QCOMPARE(choose(SystemId::American, QMessageBox::Save), QStringLiteral("Save the changes to PositionBSL.csv?"));
     SignTable reread = SignTable::WithHands(2);
     QVERIFY(LoadAngleFile(reread, Dir() + "PositionBSL.csv"));
     QCOMPARE(reread.KeyFrameCount(2), 4);
-    QCOMPARE(window.CurrentSettings().SystemIndex, int16_t{2});
+    QCOMPARE(window.CurrentSettings().System, SystemId::American);
 
     // Opening a file asks too; Cancel keeps the table, Discard reads the file.
-    choose(0, QMessageBox::Cancel);
+    choose(SystemId::BritishTwoHanded, QMessageBox::Cancel);
     Click(editor, "AddCmd");
     const SignTable edited = window.Table();
     QVERIFY(SaveAngleFile(*EditorTable(), Dir() + "other.csv"));
@@ -587,7 +587,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     auto small = PlainAngleTable(2, 1);
     QVERIFY(SaveAngleFile(*small, Dir() + "PositionINA.csv"));
     AnswerNextMessageBox(QMessageBox::Discard);  // the Set above is not saved
-    window_->ChooseSystem(1);
+    window_->ChooseSystem(SystemId::IndonesianTwoHanded);
     AnswerNextModal<FrameCopyDialog>([&](FrameCopyDialog& copy) {
       shown = MessagesDuring([&] { Click(copy, "cmdPreview"); });
       Click(copy, "Command1");
@@ -599,7 +599,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
   void anEditedAmericanTableSavesAndReadsBack() {
     QFile::remove(Dir() + "PositionASL.csv");
     QVERIFY(QFile::copy(QStringLiteral(TOVARO_DATA_DIR "/PositionASL.csv"), Dir() + "PositionASL.csv"));
-    WriteSettingsFile(0, 2, 742);
+    WriteSettingsFile(InterfaceLanguage::English, SystemId::American, 742);
     ShowWindow();
     PoseEditor& editor = OpenEditor();
     auto* list = Find<QComboBox>(editor, "cmbIndex");

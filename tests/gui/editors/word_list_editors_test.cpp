@@ -48,10 +48,13 @@ class WordListEditorTest : public QObject {
 
   QString Path() const { return dir_->filePath(QStringLiteral("ENGdefault.txt")); }
 
-  WordListEditor& Open(int16_t system, const QStringList& words, QString file = {}) {
+  WordListEditor& Open(SystemId system, const QStringList& words, QString file = {}) {
     editor_ = std::make_unique<WordListEditor>();
-    if (file.isEmpty()) file = dir_->filePath(system == 5 ? u"KSLdefault.html"_qs : u"ENGdefault.txt"_qs);
-    editor_->Initialize({file, WordListOfSystem(system, 0), system, false, QFont(), QFont(), QFont()}, WordList{words, {}});
+    if (file.isEmpty())
+      file = dir_->filePath(system == SystemId::KoreanHangul ? u"KSLdefault.html"_qs : u"ENGdefault.txt"_qs);
+    editor_->Initialize(
+        {file, WordListOfSystem(system, InterfaceLanguage::English), system, false, QFont(), QFont(), QFont()},
+        WordList{words, {}});
     editor_->show();
     return *editor_;
   }
@@ -64,7 +67,7 @@ class WordListEditorTest : public QObject {
   }
 
   void AddRemoveSelectAndSaveKeepTheFileInStepAndRefusedWordsAreTold() {
-    WordListEditor& editor = Open(2, {u"cat"_qs, u"dog"_qs});
+    WordListEditor& editor = Open(SystemId::American, {u"cat"_qs, u"dog"_qs});
     auto* list = Find<QListWidget>(editor, "List1");
     auto* entry = Find<QLineEdit>(editor, "Text1");
     QCOMPARE(Find<QLabel>(editor, "lblCount")->text(), u"2 words"_qs);
@@ -108,7 +111,7 @@ class WordListEditorTest : public QObject {
     // The folder of the list became a file: nothing can be saved there, not even by root.
     QVERIFY(WriteFileContents(dir_->filePath(u"folder"_qs), "not a folder"));
     const QString path = dir_->filePath(u"folder/ENGdefault.txt"_qs);
-    Open(2, {u"cat"_qs}, path);
+    Open(SystemId::American, {u"cat"_qs}, path);
     Find<QLineEdit>(*editor_, "Text1")->setText(u"dog"_qs);
     QTest::mouseClick(Find<QPushButton>(*editor_, "cmdAdd"), Qt::LeftButton);
 
@@ -122,7 +125,7 @@ class WordListEditorTest : public QObject {
   }
 
   void ClosingAsksOnlyWhenSomethingIsUnsaved() {
-    WordListEditor& editor = Open(2, {u"cat"_qs, u"dog"_qs});
+    WordListEditor& editor = Open(SystemId::American, {u"cat"_qs, u"dog"_qs});
     auto* close = Find<QPushButton>(editor, "cmdClose");
     ClickItem(*Find<QListWidget>(editor, "List1"), 1);
     QTest::mouseClick(Find<QPushButton>(editor, "cmdDelete"), Qt::LeftButton);
@@ -144,7 +147,7 @@ class WordListEditorTest : public QObject {
   }
 
   void RomanizedKoreanIsAddedAsItsHangul() {
-    WordListEditor& editor = Open(5, {u"물"_qs});
+    WordListEditor& editor = Open(SystemId::KoreanHangul, {u"물"_qs});
     auto* entry = Find<QLineEdit>(editor, "Text1");
     auto* hangul = Find<QLabel>(editor, "Label1");
     QVERIFY(Find<QToolButton>(editor, "MethodBtn")->isVisible());
@@ -176,7 +179,7 @@ class WordListEditorTest : public QObject {
   }
 
   void ImportAddsGoodLinesAndReportsTheRest() {
-    WordListEditor& editor = Open(2, {u"cat"_qs});
+    WordListEditor& editor = Open(SystemId::American, {u"cat"_qs});
     QCOMPARE(Import(editor, dir_->filePath(u"new.txt"_qs), "dog\r\nzoo,keeper\r\n\r\nfox\r\n"), u"2 words added.\n1 line(s) refused:\nLine 2 \"zoo,keeper\": A word must not "
                            "contain a comma or a double quote"_qs);
     QCOMPARE(Items(*Find<QListWidget>(editor, "List1")), (QStringList{u"cat"_qs, u"dog"_qs, u"fox"_qs}));

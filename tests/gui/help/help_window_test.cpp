@@ -61,7 +61,7 @@ class HelpWindowTest : public QObject, private MainWindowHarness {
  private slots:
   void init() {
     SetUpProgram();
-    WriteFiles(0, 2);
+    WriteFiles(InterfaceLanguage::English, SystemId::American);
   }
   void cleanup() { TearDownProgram(); }
 

@@ -48,7 +48,7 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
  private:
   // JSL with the Japanese interface: the word box takes its readings.
   MainWindowControls StartJapanese() {
-    WriteFiles(1, 4);
+    WriteFiles(InterfaceLanguage::Japanese, SystemId::JapaneseKana);
     MainWindow& window = ShowWindow();
     const MainWindowControls ui = ControlsOf(window);
     ui.wordBox->setFocus();
@@ -116,7 +116,7 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     ui.wordBox->clear();
     QVERIFY(ui.wordBox->testAttribute(Qt::WA_InputMethodEnabled));
     QVERIFY(!(ui.wordBox->inputMethodHints() & Qt::ImhLatinOnly));
-    window_->ChooseInterfaceLanguage(0);
+    window_->ChooseInterfaceLanguage(InterfaceLanguage::English);
     QVERIFY(ui.wordBox->inputMethodHints() & Qt::ImhLatinOnly);
     // Romaji are converted live, not captured.
     Commit(*ui.wordBox, u"ka"_qs);
@@ -151,7 +151,7 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
   }
 
   void hangulComposedInThePreeditConvertsLiveAndAnAlphabetNamesWhatItDoesNotSpell() {
-    WriteFiles(0, 5);
+    WriteFiles(InterfaceLanguage::English, SystemId::KoreanHangul);
     MainWindow& window = ShowWindow();
     const MainWindowControls ui = ControlsOf(window);
     ui.wordBox->setFocus();
@@ -174,7 +174,7 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     PlayWordToEnd();
 
     // An alphabet names what it does not spell.
-    window.ChooseSystem(2);
+    window.ChooseSystem(SystemId::American);
     ui.readingBox->setText(u"héllo 123"_qs);
     ui.startButton->click();
     QCOMPARE(window.Signs().Sequence().size(), size_t{5});

@@ -19,7 +19,7 @@ class MainWindowFirstUseTest : public QObject, private MainWindowHarness {
   void cleanup() { TearDownProgram(); }
 
   void aMissingTableWithTheDialogCancelledKeepsTheSystemThatWasShowing() {
-    WriteFiles(0, 2);
+    WriteFiles(InterfaceLanguage::English, SystemId::American);
     QVERIFY(QFile::remove(Dir() + "PositionBSL.csv"));
     MainWindow& window = StartWindow();
     QCOMPARE(window.windowTitle(), QStringLiteral("Tovaro — PositionASL.csv"));
@@ -27,15 +27,15 @@ class MainWindowFirstUseTest : public QObject, private MainWindowHarness {
     const QString label = ControlsOf(window).systemLabel->text();
 
     AnswerNextModal<FileDialog>([](FileDialog& dialog) { Child<QPushButton>(dialog, "cmcancel")->click(); });
-    const QStringList shown = MessagesDuring([&window] { window.ChooseSystem(0); });
+    const QStringList shown = MessagesDuring([&window] { window.ChooseSystem(SystemId::BritishTwoHanded); });
     QCOMPARE(shown.size(), 1);
-    QCOMPARE(window.CurrentSettings().SystemIndex, int16_t{2});
+    QCOMPARE(window.CurrentSettings().System, SystemId::American);
     QCOMPARE(ControlsOf(window).systemLabel->text(), label);
     QVERIFY(window.Table() == asl);
     QCOMPARE(window.Table().HandCount, int16_t{1});
     QCOMPARE(window.windowTitle(), QStringLiteral("Tovaro — PositionASL.csv"));
     // A table that loads names itself in the title.
-    window.ChooseSystem(1);
+    window.ChooseSystem(SystemId::IndonesianTwoHanded);
     QCOMPARE(window.windowTitle(), QStringLiteral("Tovaro — PositionINA.csv"));
   }
 

@@ -51,7 +51,7 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
   void theFirstRunAsksWithAPreselectionFromTheSystem() {
     QFETCH(QString, locale);
     QFETCH(int, preselected);
-    WriteFiles(-1, 0);
+    WriteFiles(std::nullopt, SystemId::BritishTwoHanded);
 
     int shownOption = -1;
     AnswerNextModal<LanguageDialog>([&](LanguageDialog& language) {
@@ -61,7 +61,7 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     MainWindow& window = StartWindow(locale);
     QVERIFY(started_);
     QCOMPARE(shownOption, preselected);
-    QCOMPARE(window_->CurrentSettings().InterfaceLanguage, int16_t(preselected));
+    QCOMPARE(window_->CurrentSettings().Interface, InterfaceLanguageFromNumber(preselected));
     QCOMPARE(ControlsOf(window).startButton->text(),
              preselected == 1 ? QStringLiteral("スタート") : QStringLiteral("Start"));
 
@@ -72,14 +72,14 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
   }
 
   void cancellingTheFirstRunEndsTheProgram() {
-    WriteFiles(-1, 0);
+    WriteFiles(std::nullopt, SystemId::BritishTwoHanded);
     const QByteArray before = FileContents(Dir() + kSettingsFileName);
 
     AnswerNextModal<LanguageDialog>([](LanguageDialog& language) { Child<QPushButton>(language, "Command2")->click(); });
     MainWindow& window = StartWindow(QStringLiteral("ja_JP"));
     QVERIFY(!started_);
     QVERIFY(!window.isVisible());
-    QCOMPARE(window_->CurrentSettings().InterfaceLanguage, int16_t{-1});
+    QCOMPARE(window_->CurrentSettings().Interface, std::optional<InterfaceLanguage>());
     window_.reset();
 
     // The program itself ends there, without showing its window or writing the settings,
@@ -97,7 +97,7 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
   }
 
   void theJapaneseInterfaceCaptionsTheMainWindowAndTheSystemChoice() {
-    WriteFiles(1, 4);
+    WriteFiles(InterfaceLanguage::Japanese, SystemId::JapaneseKana);
     MainWindow& window = StartWindow();
     QVERIFY(started_);
     const MainWindowMenus menus = MenusOf(window);
@@ -132,7 +132,7 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
   }
 
   void languageOptionRecaptionsEveryWindowAndReloadsTheSystem() {
-    WriteFiles(0, 4);
+    WriteFiles(InterfaceLanguage::English, SystemId::JapaneseKana);
     MainWindow& window = StartWindow(QStringLiteral("ja_JP"));
     SystemChoiceDialog& choice = window.OptionWindow();  // a window that already exists follows too
     QCOMPARE(Child<QRadioButton>(choice, "Option1_4")->text(), QStringLiteral("Japanese Sign Language (JSL)"));
@@ -147,11 +147,14 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
       int signsBeside;
       int choose;  // -1: the offered option as it is
       bool ok;
-      int16_t language;
+      InterfaceLanguage language;
       int16_t signCount;
-    } answers[] = {{50, 1, true, 1, 51}, {40, 0, false, 1, 51}, {40, -1, true, 1, 41}, {40, 0, true, 0, 41}};
+    } answers[] = {{50, 1, true, InterfaceLanguage::Japanese, 51},
+                   {40, 0, false, InterfaceLanguage::Japanese, 51},
+                   {40, -1, true, InterfaceLanguage::Japanese, 41},
+                   {40, 0, true, InterfaceLanguage::English, 41}};
     for (const auto& answer : answers) {
-      const int16_t before = window_->CurrentSettings().InterfaceLanguage;
+      const int before = InterfaceLanguageNumber(window_->CurrentSettings().Interface.value());
       QVERIFY(WriteAngleTable(Dir() + "PositionJSL.csv", 1, answer.signsBeside));
       int shownOption = -1;
       AnswerNextModal<LanguageDialog>([&](LanguageDialog& language) {
@@ -163,22 +166,23 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
       });
       MenusOf(window).mnuLang->trigger();
       QCOMPARE(shownOption, before);
-      QCOMPARE(window_->CurrentSettings().InterfaceLanguage, answer.language);
+      QCOMPARE(window_->CurrentSettings().Interface, std::optional(answer.language));
       QCOMPARE(window_->Table().SignCount, answer.signCount);
-      const bool japanese = answer.language == 1;
+      const bool japanese = answer.language == InterfaceLanguage::Japanese;
       QCOMPARE(ControlsOf(window).startButton->text(), QString(japanese ? "スタート" : "Start"));
       QCOMPARE(MenusOf(window).ToolMenus->title(), QString(japanese ? "ツール" : "Tool"));
       QCOMPARE(ControlsOf(window).readingLabel->text(), QString(japanese ? "振り仮名" : "Katakana"));
       QCOMPARE(ControlsOf(window).systemLabel->text(),
                QString(japanese ? "日本手話 (JSL)" : "Japanese Sign Language (JSL)"));
       QCOMPARE(Child<QRadioButton>(choice, "Option1_4")->text(), ControlsOf(window).systemLabel->text());
-      QCOMPARE(ControlsOf(window).startButton->font(), window.FontObjects()[answer.language]);
-      QCOMPARE(Child<QPushButton>(choice, "cmdOK")->font(), window.FontObjects()[answer.language]);
+      const QFont& interfaceFont = window.FontObjects()[InterfaceFontIndex(answer.language)];
+      QCOMPARE(ControlsOf(window).startButton->font(), interfaceFont);
+      QCOMPARE(Child<QPushButton>(choice, "cmdOK")->font(), interfaceFont);
     }
   }
 
   void aFontChangeRunsTheSetUpAgain() {
-    WriteFiles(1, 5);
+    WriteFiles(InterfaceLanguage::Japanese, SystemId::KoreanHangul);
     MainWindow& window = StartWindow();
     window.HangulInputMethod();
     QVERIFY(window.HangulMode());
@@ -233,7 +237,7 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
   // Japanese interface: each has its own Japanese caption, and a control is read out by
   // the caption it shows.
   void theJapaneseInterfaceCaptionsTheLearnerAndPracticeControls() {
-    WriteFiles(1, 4);
+    WriteFiles(InterfaceLanguage::Japanese, SystemId::JapaneseKana);
     MainWindow& window = StartWindow();
     QVERIFY(started_);
     const CaptionTable captions;
@@ -270,7 +274,7 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     chart->close();
 
     PracticeWindow practice;
-    practice.SetCaptions(captions, 1, window.FontObjects()[1]);
+    practice.SetCaptions(captions, InterfaceLanguage::Japanese, window.FontObjects()[1]);
     for (const char* name : {"chkTypedAnswer", "chkAdaptSpeed"}) {
       const auto* box = practice.findChild<QCheckBox*>(QString::fromLatin1(name));
       QVERIFY2(japanese(box->text()), name);
@@ -295,7 +299,7 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
   }
 
   void aboutShowsTheProductAndItsVersion() {
-    WriteFiles(0, 0);
+    WriteFiles(InterfaceLanguage::English, SystemId::BritishTwoHanded);
     MainWindow& window = StartWindow();
     QStringList seen;
     AnswerNextModal<AboutDialog>([&seen](AboutDialog& about) {

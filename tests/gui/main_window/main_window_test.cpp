@@ -65,8 +65,8 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QVERIFY(started_);
     QVERIFY(shown.isEmpty());
 
-    QCOMPARE(window_->CurrentSettings().InterfaceLanguage, int16_t{0});
-    QCOMPARE(window_->CurrentSettings().SystemIndex, int16_t{0});
+    QCOMPARE(window_->CurrentSettings().Interface, std::optional(InterfaceLanguage::English));
+    QCOMPARE(window_->CurrentSettings().System, SystemId::BritishTwoHanded);
     QCOMPARE(ControlsOf(window).speedBox->text(), QStringLiteral("100"));
     QVERIFY(!MenusOf(window).mnuEdit->isVisible());
     QVERIFY(!MenusOf(window).mnuBmp->isVisible());
@@ -85,7 +85,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
   }
 
   void naturalHandsAreChosenInTheViewPointPanelRememberedAndFallBack() {
-    WriteFiles(0, 2);
+    WriteFiles(InterfaceLanguage::English, SystemId::American);
     MainWindow& window = StartWindow();
     QCheckBox* box = ControlsOf(window).viewPointGroup->findChild<QCheckBox*>(QStringLiteral("chkNatural"));
     QVERIFY(box != nullptr);
@@ -129,11 +129,13 @@ class MainWindowTest : public QObject, private MainWindowHarness {
   }
 
   void exitWritesWhatChangedAndTheEditingCodeShowsItsMenus() {
-    WriteFiles(7, 2, 742);
+    WriteFiles(InterfaceLanguage::English, SystemId::American, 742);
+    const QString settingsPath = Dir() + kSettingsFileName;
+    QVERIFY(WriteFileContents(settingsPath, FileContents(settingsPath).replace("Message, 0 ", "Message, 7 ")));
     MainWindow& window = StartWindow();
     // A language the interface has no captions for would leave every caption empty: the
     // interface starts in English.
-    QCOMPARE(window.CurrentSettings().InterfaceLanguage, int16_t{0});
+    QCOMPARE(window.CurrentSettings().Interface, std::optional(InterfaceLanguage::English));
     QCOMPARE(ControlsOf(window).startButton->text(), QStringLiteral("Start"));
     QCOMPARE(ControlsOf(window).systemLabel->text(), QStringLiteral("American Sign Language (ASL)"));
     QVERIFY(MenusOf(window).mnuEdit->isVisible());
@@ -164,8 +166,8 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     MainWindow& window = *window_;
     QCOMPARE(shown, QStringList{"Initial file could not be loaded"});
 
-    QCOMPARE(window_->CurrentSettings().InterfaceLanguage, int16_t{1});
-    QCOMPARE(window_->CurrentSettings().SystemIndex, int16_t{2});
+    QCOMPARE(window_->CurrentSettings().Interface, std::optional(InterfaceLanguage::Japanese));
+    QCOMPARE(window_->CurrentSettings().System, SystemId::American);
     QCOMPARE(window_->CurrentSettings().Fonts[0], (FontDescription{QStringLiteral("DejaVu Sans"), 11}));
     QCOMPARE(window_->CurrentSettings().Fonts[1], DefaultFonts()[1]);
     QCOMPARE(window_->CurrentSettings().Fonts[2], DefaultFonts()[2]);
@@ -183,31 +185,35 @@ class MainWindowTest : public QObject, private MainWindowHarness {
   }
 
   void eachSystemLaysOutItsBoxesAndCaptions() {
-    WriteFiles(0, 0);
+    WriteFiles(InterfaceLanguage::English, SystemId::BritishTwoHanded);
     MainWindow& window = StartWindow();
     const MainWindowControls ui = ControlsOf(window);
-    const char* names[] = {"British Sign Language (BSL)", "Indonesian Alphabet",
-                           "American Sign Language (ASL)", "Derived ASL Alphabet"};
-    for (int16_t system = 0; system <= 3; ++system) {
+    const std::pair<SystemId, const char*> names[] = {
+        {SystemId::BritishTwoHanded, "British Sign Language (BSL)"},
+        {SystemId::IndonesianTwoHanded, "Indonesian Alphabet"},
+        {SystemId::American, "American Sign Language (ASL)"},
+        {SystemId::DerivedAmerican, "Derived ASL Alphabet"}};
+    for (const auto& [system, name] : names) {
+      const bool twoHanded = system == SystemId::BritishTwoHanded || system == SystemId::IndonesianTwoHanded;
       window.ChooseSystem(system);
-      QCOMPARE(Layout(ui), QString::fromLatin1(names[system]) + " | - | Word: reading");
+      QCOMPARE(Layout(ui), QString::fromLatin1(name) + " | - | Word: reading");
       QCOMPARE(ui.readingBox->font().pointSize(), 12);
       QCOMPARE(ui.readingBox->font().family(), window.FontObjects()[0].family());
       QVERIFY(!ui.readingBox->testAttribute(Qt::WA_InputMethodEnabled));
-      QCOMPARE(window_->Table().HandCount, int16_t(system <= 1 ? 2 : 1));
-      QCOMPARE(window_->Table().ColumnCount, int16_t(system <= 1 ? 103 : 52));
-      QCOMPARE(window.Signs().LanguageIndex(), int{system});
+      QCOMPARE(window_->Table().HandCount, int16_t(twoHanded ? 2 : 1));
+      QCOMPARE(window_->Table().ColumnCount, int16_t(twoHanded ? 103 : 52));
+      QCOMPARE(window.Signs().CurrentSystem(), std::optional(system));
       QVERIFY(!window_->NumericMode());
     }
 
-    window.ChooseSystem(4);
+    window.ChooseSystem(SystemId::JapaneseKana);
     QCOMPARE(Layout(ui), "Japanese Sign Language (JSL) | Word: word | Katakana: reading | [ ] numeric");
     QCOMPARE(ui.readingBox->font(), window.FontObjects()[1]);
     QCOMPARE(ui.wordBox->font(), window.FontObjects()[0]);  // romaji
     QCOMPARE(window_->Signs().NumeralBase(), int16_t{46});
     QCOMPARE(window_->Table().SignCount, int16_t{82});
 
-    window.ChooseSystem(5);
+    window.ChooseSystem(SystemId::KoreanHangul);
     QCOMPARE(Layout(ui), "Korean Sign Language (KSL) | word | Word: reading | Hangul | [ ] numeric");
     QCOMPARE(ui.readingBox->font(), window.FontObjects()[2]);
     QCOMPARE(window_->Signs().NumeralBase(), int16_t{41});
@@ -225,13 +231,13 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(ui.hangulModeButton->icon().cacheKey(), latinPicture);
 
     // With the Japanese interface JSL takes a word typed through the input method.
-    window.ChooseInterfaceLanguage(1);
-    window.ChooseSystem(4);
+    window.ChooseInterfaceLanguage(InterfaceLanguage::Japanese);
+    window.ChooseSystem(SystemId::JapaneseKana);
     QCOMPARE(ui.wordBox->font(), window.FontObjects()[1]);
   }
 
   void theNumericBoxSwitchesToTheNumeralsAndBack() {
-    WriteFiles(0, 4);
+    WriteFiles(InterfaceLanguage::English, SystemId::JapaneseKana);
     MainWindow& window = StartWindow();
     const MainWindowControls ui = ControlsOf(window);
     ui.wordBox->setText(QStringLiteral("ka"));
@@ -239,8 +245,8 @@ class MainWindowTest : public QObject, private MainWindowHarness {
 
     ui.numericBox->click();
     QVERIFY(window_->NumericMode());
-    QCOMPARE(window.Signs().LanguageIndex(), 6);
-    QCOMPARE(window_->CurrentSettings().SystemIndex, int16_t{4});
+    QCOMPARE(window.Signs().CurrentSystem(), std::optional(SystemId::Numerals));
+    QCOMPARE(window_->CurrentSettings().System, SystemId::JapaneseKana);
     QCOMPARE(Layout(ui), "Japanese & Korean Numeric | Word: - | Numeric: reading | [x] numeric");
     QVERIFY(ui.wordBox->text().isEmpty());
     QVERIFY(ui.readingBox->text().isEmpty());
@@ -253,22 +259,22 @@ class MainWindowTest : public QObject, private MainWindowHarness {
 
     ui.numericBox->click();
     QVERIFY(!window_->NumericMode());
-    QCOMPARE(window.Signs().LanguageIndex(), 4);
+    QCOMPARE(window.Signs().CurrentSystem(), std::optional(SystemId::JapaneseKana));
     QCOMPARE(Layout(ui), "Japanese Sign Language (JSL) | Word: word | Katakana: reading | [ ] numeric");
     QVERIFY(ui.readingBox->text().isEmpty());
 
     // From KSL the numerals hide the Hangul button and bring it back.
-    window.ChooseSystem(5);
+    window.ChooseSystem(SystemId::KoreanHangul);
     ui.numericBox->click();
     QCOMPARE(Layout(ui), "Japanese & Korean Numeric | - | Numeric: reading | [x] numeric");
     QCOMPARE(window_->Signs().NumeralBase(), int16_t{41});
     ui.numericBox->click();
     QCOMPARE(Layout(ui), "Korean Sign Language (KSL) | word | Word: reading | Hangul | [ ] numeric");
-    QCOMPARE(window.Signs().LanguageIndex(), 5);
+    QCOMPARE(window.Signs().CurrentSystem(), std::optional(SystemId::KoreanHangul));
   }
 
   void startSpellsTheBoxAndConversionOfTheSystem() {
-    WriteFiles(0, 4);
+    WriteFiles(InterfaceLanguage::English, SystemId::JapaneseKana);
     MainWindow& window = StartWindow();
     const MainWindowControls ui = ControlsOf(window);
 
@@ -280,7 +286,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(window_->Signs().Sequence()[0].Code, int16_t{6});  // カ
 
     // JSL, Japanese interface: the reading box.
-    window.ChooseInterfaceLanguage(1);
+    window.ChooseInterfaceLanguage(InterfaceLanguage::Japanese);
     QVERIFY(PressStart(window).isEmpty());
     QCOMPARE(window.Signs().LastText(), QStringLiteral("ｻ"));
     QCOMPARE(window_->Signs().Sequence()[0].Code, int16_t{11});  // サ
@@ -293,10 +299,10 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(PressStart(window), QStringList{"Invalid number"});
     QCOMPARE(ui.handView->PicturesDrawn(), drawn);
     ui.numericBox->click();
-    window.ChooseInterfaceLanguage(0);
+    window.ChooseInterfaceLanguage(InterfaceLanguage::English);
 
     // KSL in roman letters, then in Hangul.
-    window.ChooseSystem(5);
+    window.ChooseSystem(SystemId::KoreanHangul);
     ui.wordBox->setText(QStringLiteral("Ga"));
     ui.readingBox->setText(QStringLiteral("나"));
     QVERIFY(PressStart(window).isEmpty());
@@ -309,7 +315,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(window_->Signs().Sequence()[0].Code, int16_t{3});  // ㄴ
 
     // An alphabet: the lower box, by Enter as well.
-    window.ChooseSystem(2);
+    window.ChooseSystem(SystemId::American);
     ui.readingBox->setText(QStringLiteral("c"));
     QTest::keyClick(ui.readingBox, Qt::Key_Return);
     QCOMPARE(window.Signs().LastText(), QStringLiteral("c"));
@@ -317,7 +323,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
   }
 
   void typedRomajiAndRomanizedKoreanAreShownConverted() {
-    WriteFiles(0, 4);
+    WriteFiles(InterfaceLanguage::English, SystemId::JapaneseKana);
     MainWindow& window = ShowWindow();
     const MainWindowControls ui = ControlsOf(window);
     QTest::keyClicks(ui.wordBox, QStringLiteral("gakkou"));
@@ -331,7 +337,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QVERIFY(ui.wordBox->text().isEmpty());
     QVERIFY(ui.readingBox->text().isEmpty());
 
-    window.ChooseSystem(5);
+    window.ChooseSystem(SystemId::KoreanHangul);
     QTest::keyClicks(ui.wordBox, QStringLiteral("HanGug"));
     QCOMPARE(ui.readingBox->text(), QStringLiteral("한국"));
 
@@ -349,7 +355,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
   }
 
   void thePictureStaysCentredWhenResizedAndTheViewControlsTurnTiltAndZoom() {
-    WriteFiles(0, 2);
+    WriteFiles(InterfaceLanguage::English, SystemId::American);
     MainWindow& window = ShowWindow();
     const MainWindowControls ui = ControlsOf(window);
     HandView& area = *ui.handView;
@@ -427,7 +433,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QVERIFY(WriteAngleTable(Dir() + "mine.csv", 2, 5));
     QVERIFY(WriteFileContents(Dir() + "broken.csv", "not angle data\r\n"));
     QVERIFY(WriteAngleTable(Dir() + "noextension", 2, 7));
-    WriteSettingsFile(0, 0);
+    WriteSettingsFile(InterfaceLanguage::English, SystemId::BritishTwoHanded);
 
     QStringList shown = OpenFile(QStringLiteral("mine.csv"), 0, [this] { StartWindow(); });
     QCOMPARE(shown.size(), 1);
@@ -453,7 +459,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
   }
 
   void startUpShowsTheRestPoseTypingGoesToTheWordBoxAndTheSystemIsChosen() {
-    WriteFiles(0, 2);
+    WriteFiles(InterfaceLanguage::English, SystemId::American);
     MainWindow& window = ShowWindow();
     // Slot 0 of the test tables holds its wrist at height 0, every other slot higher.
     QCOMPARE(window_->Engine().Hands()[0].pose(2), 0.0f);
@@ -481,20 +487,20 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     });
     QTest::mouseClick(ControlsOf(window).systemLabel, Qt::LeftButton);
     QVERIFY(marked);
-    QCOMPARE(window_->CurrentSettings().SystemIndex, int16_t{5});
+    QCOMPARE(window_->CurrentSettings().System, SystemId::KoreanHangul);
     QCOMPARE(ControlsOf(window).systemLabel->text(), QStringLiteral("Korean Sign Language (KSL)"));
-    QCOMPARE(window.Signs().LanguageIndex(), 5);
+    QCOMPARE(window.Signs().CurrentSystem(), std::optional(SystemId::KoreanHangul));
     QVERIFY(ControlsOf(window).readingBox->text().isEmpty());
     QCOMPARE(window_->Table().HandCount, int16_t{1});
 
     // Closing the choice keeps the system and still reloads it.
     AnswerNextModal<SystemChoiceDialog>([](SystemChoiceDialog& choice) { choice.close(); });
     MenusOf(window).mnuOption->trigger();
-    QCOMPARE(window_->CurrentSettings().SystemIndex, int16_t{5});
+    QCOMPARE(window_->CurrentSettings().System, SystemId::KoreanHangul);
   }
 
   void aWordPlaysAtItsSpeedAPictureAStepHoldingInputAndClosingStopsIt() {
-    WriteFiles(0, 2);
+    WriteFiles(InterfaceLanguage::English, SystemId::American);
     MainWindow& window = ShowWindow();
     const MainWindowControls ui = ControlsOf(window);
     QSignalSpy swapped(ui.handView, &QOpenGLWidget::frameSwapped);

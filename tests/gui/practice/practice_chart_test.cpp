@@ -13,7 +13,7 @@ std::vector<PracticeSessionRecord> Sessions(int count) {
   std::vector<PracticeSessionRecord> sessions;
   const QDateTime first(QDate(2026, 11, 20), QTime(10, 0), Qt::UTC);
   for (int i = 0; i < count; ++i)
-    sessions.push_back({first.addDays(i), 4, 10, i % 11, 80 + 15 * (i % 7)});
+    sessions.push_back({first.addDays(i), SystemId::JapaneseKana, 10, i % 11, 80 + 15 * (i % 7)});
   return sessions;
 }
 
@@ -42,7 +42,7 @@ class PracticeChartTest : public QObject {
     QFETCH(int, sessions);
     QFETCH(bool, smallest);
     PracticeWindow window;
-    window.SetCaptions(CaptionTable(), static_cast<int16_t>(language), window.font());
+    window.SetCaptions(CaptionTable(), *InterfaceLanguageFromNumber(language), window.font());
     window.ShowHistory(Sessions(sessions));
     window.adjustSize();
     auto* chart = window.findChild<PracticeChart*>("PracticeChart");
@@ -55,10 +55,10 @@ class PracticeChartTest : public QObject {
     QStringList texts;
     for (const PracticeChart::DrawnLabel& label : labels) texts << label.text;
     const CaptionTable captions;
-    QVERIFY(texts.contains(captions.Caption(RightShareAxisCaption, static_cast<int16_t>(language))));
-    QVERIFY(texts.contains(captions.Caption(SpeedAxisCaption, static_cast<int16_t>(language))));
+    QVERIFY(texts.contains(captions.Caption(RightShareAxisCaption, *InterfaceLanguageFromNumber(language))));
+    QVERIFY(texts.contains(captions.Caption(SpeedAxisCaption, *InterfaceLanguageFromNumber(language))));
     QVERIFY(texts.contains(QStringLiteral("100")));
-    if (sessions == 0) QVERIFY(texts.contains(captions.Caption(NoSessionCaption, static_cast<int16_t>(language))));
+    if (sessions == 0) QVERIFY(texts.contains(captions.Caption(NoSessionCaption, *InterfaceLanguageFromNumber(language))));
     if (sessions > 0) {
       // The newest session is always dated, and at most as many dates as sessions.
       QVERIFY(texts.contains(Sessions(sessions).back().When.toLocalTime().toString(QStringLiteral("M/d"))));

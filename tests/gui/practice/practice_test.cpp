@@ -23,7 +23,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
   }
 
   MainWindow& StartWithList(const QByteArray& list) {
-    WriteFiles(0, 2);
+    WriteFiles(InterfaceLanguage::English, SystemId::American);
     WriteFileContents(Dir() + u"ENGdefault.txt"_qs, list);
     MainWindow& main = StartWindow();
     main.show();
@@ -99,7 +99,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QTest::mouseClick(Find<QPushButton>(main, "No"), Qt::LeftButton);
     const std::vector<PracticeSessionRecord> history = ReadPracticeHistory(Dir() + kPracticeHistoryFileName);
     QCOMPARE(history.size(), size_t(1));
-    QCOMPARE(history[0].System, 2);
+    QCOMPARE(history[0].System, SystemId::American);
     QCOMPARE(history[0].Asked, 2);
     QCOMPARE(history[0].Right, 1);
     // The options are kept for the next start.
@@ -158,7 +158,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
   }
 
   void TheNumeralsPractiseNumbers() {
-    WriteFiles(1, 4);
+    WriteFiles(InterfaceLanguage::Japanese, SystemId::JapaneseKana);
     MainWindow& main = StartWindow();
     main.show();
     ControlsOf(main).numericBox->click();

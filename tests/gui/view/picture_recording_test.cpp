@@ -117,7 +117,7 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
   void cleanup() { TearDownProgram(); }
 
   void recordsEveryStepOfAWordAndStopsWithClose() {
-    MainWindow& window = StartRecordingWindow(0);
+    MainWindow& window = StartRecordingWindow(InterfaceLanguage::English);
     AnswerName(QStringLiteral("lesson"));
     MenusOf(window).mnuBmp->trigger();
     const MainWindowControls ui = ControlsOf(window);
@@ -153,7 +153,7 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
     const QString folder = Dir() + QStringLiteral("lesson/word/");
     QVERIFY(WriteFileContents(folder + QStringLiteral("000.bmp"), "old"));
     QVERIFY(WriteFileContents(folder + QStringLiteral("notes.txt"), "mine"));
-    MainWindow& window = StartRecordingWindow(1);
+    MainWindow& window = StartRecordingWindow(InterfaceLanguage::Japanese);
 
     AnswerName(QStringLiteral("lesson"));
     auto question = AnswerNextMessageBox(QMessageBox::Ok);
@@ -180,7 +180,7 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
   }
 
   void captureAsksForAFolderFirstWhenNoneIsChosen() {
-    MainWindow& window = StartRecordingWindow(0);
+    MainWindow& window = StartRecordingWindow(InterfaceLanguage::English);
     AnswerName(QString());  // the Bitmap menu's folder window cancelled
     MenusOf(window).mnuBmp->trigger();
     QVERIFY(window.Pictures().CaptureFolder().isEmpty());
@@ -201,7 +201,7 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
   }
 
   void aPictureThatCannotBeWrittenStopsRecordingWithOneMessage() {
-    MainWindow& window = StartRecordingWindow(0);
+    MainWindow& window = StartRecordingWindow(InterfaceLanguage::English);
     AnswerName(QStringLiteral("lesson"));
     MenusOf(window).mnuBmp->trigger();
     Record(window, QStringLiteral("word"));
@@ -220,7 +220,7 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
   }
 
   void exportWritesTheWordAsAnAnimation() {
-    MainWindow& window = StartRecordingWindow(0);
+    MainWindow& window = StartRecordingWindow(InterfaceLanguage::English);
     ControlsOf(window).readingBox->setText(QStringLiteral("aa"));
     const QStringList shown = Export(window, QStringLiteral("word.gif"));
     QVERIFY2(shown.isEmpty(), qPrintable(shown.join(u'\n')));
@@ -255,8 +255,8 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
 
  private:
   // ASL with "a" (slot 1) as two key frames of 3 steps each at speed 100.
-  void WriteRecordingFiles(int16_t language) {
-    WriteFiles(language, 2, 742);
+  void WriteRecordingFiles(InterfaceLanguage language) {
+    WriteFiles(language, SystemId::American, 742);
     auto table = PlainAngleTable(1, 27, 0.075f);
     table->Signs[1].Frames.push_back(table->Signs[1].Frames[0]);
     table->Signs[1].Frames[1].RightFinger[4] = 60.0f;
@@ -264,7 +264,7 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
     QVERIFY(SaveAngleFile(*table, Dir() + QStringLiteral("PositionASL.csv")));
   }
 
-  MainWindow& StartRecordingWindow(int16_t language) {
+  MainWindow& StartRecordingWindow(InterfaceLanguage language) {
     WriteRecordingFiles(language);
     MainWindow& window = ShowWindow();
     ControlsOf(window).speedBox->setText(QStringLiteral("100"));

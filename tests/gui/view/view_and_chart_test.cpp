@@ -35,7 +35,7 @@ class ViewAndChartTest : public QObject, private MainWindowHarness {
   void cleanup() { TearDownProgram(); }
 
   void presetsWheelAndMirrorMoveTheCameraAndSurviveARestart() {
-    WriteFiles(0, 2);
+    WriteFiles(InterfaceLanguage::English, SystemId::American);
     MainWindow& window = ShowWindow();
     HandView& area = *ControlsOf(window).handView;
     ViewState& view = area.View();
@@ -72,7 +72,7 @@ class ViewAndChartTest : public QObject, private MainWindowHarness {
   }
 
   void theChartHasACellPerSignAndAClickPlaysIt() {
-    WriteFiles(0, 2);
+    WriteFiles(InterfaceLanguage::English, SystemId::American);
     MainWindow& window = ShowWindow();
     Action(window, "mnuChart")->trigger();
     ReferenceChartWindow& chart = window.ChartWindow();
@@ -100,7 +100,7 @@ class ViewAndChartTest : public QObject, private MainWindowHarness {
     QCOMPARE(mirrored.convertToFormat(QImage::Format_RGB32), plain.mirrored(true, false).convertToFormat(QImage::Format_RGB32));
 
     // It follows the system: BSL's table has its own signs.
-    window.ChooseSystem(0);
+    window.ChooseSystem(SystemId::BritishTwoHanded);
     signs = 0;
     for (int slot = 1; slot < window.Table().SignCount; ++slot) signs += window.Table().KeyFrameCount(slot) > 0;
     QCOMPARE(chart.CellCount(), signs);

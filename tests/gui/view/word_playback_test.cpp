@@ -22,7 +22,7 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
   // "hello" in ASL at speed 100, started and paused at once.
   MainWindow& StartPausedHello() {
     CopyShippedTables();
-    WriteSettingsFile(0, 2);
+    WriteSettingsFile(InterfaceLanguage::English, SystemId::American);
     MainWindow& window = ShowWindow();
     const MainWindowControls ui = ControlsOf(window);
     ui.readingBox->setText(QStringLiteral("hello"));

@@ -1,18 +1,20 @@
-#include "convert/alpha_class.h"
+#include "convert/alphabet_system.h"
 
 #include "support/converter_bench.h"
 
 namespace {
 
-class AlphaClassTest : public ConverterBench {
+using enum SystemId;
+
+class AlphabetSystemTest : public ConverterBench {
  protected:
-  void UseSystem(int system) { signs.LangSet(system); }
+  void UseSystem(SystemId system) { signs.LangSet(system); }
 };
 
 }  // namespace
 
-TEST_F(AlphaClassTest, LettersBecomeShapesOneToTwentySixAndDoubledLettersAreMarked) {
-  UseSystem(2);
+TEST_F(AlphabetSystemTest, LettersBecomeShapesOneToTwentySixAndDoubledLettersAreMarked) {
+  UseSystem(American);
   EXPECT_TRUE(signs.Text("hello"));
   EXPECT_EQ(Sequence(), Steps({{8, 0}, {5, 0}, {12, 16}, {12, 128}, {15, 0}}));
   EXPECT_TRUE(signs.Text("HELLO"));
@@ -32,19 +34,19 @@ TEST_F(AlphaClassTest, LettersBecomeShapesOneToTwentySixAndDoubledLettersAreMark
   EXPECT_EQ(Sequence(), Steps({{12, 16}, {12, 128}}));
 }
 
-TEST_F(AlphaClassTest, OnlyAslSpellsTWithItsOwnShape) {
-  UseSystem(2);
+TEST_F(AlphabetSystemTest, OnlyAslSpellsTWithItsOwnShape) {
+  UseSystem(American);
   EXPECT_TRUE(signs.Text("Tt"));
   EXPECT_EQ(Sequence(), Steps({{27, 16}, {27, 128}}));
-  for (const int system : {0, 1, 3}) {
+  for (const SystemId system : {BritishTwoHanded, IndonesianTwoHanded, DerivedAmerican}) {
     UseSystem(system);
     EXPECT_TRUE(signs.Text("Tt"));
-    EXPECT_EQ(Sequence(), Steps({{20, 16}, {20, 128}})) << system;
+    EXPECT_EQ(Sequence(), Steps({{20, 16}, {20, 128}})) << SystemNumber(system);
   }
 }
 
-TEST_F(AlphaClassTest, EverythingButTheLettersAToZIsSkippedAndNeverFails) {
-  UseSystem(0);
+TEST_F(AlphabetSystemTest, EverythingButTheLettersAToZIsSkippedAndNeverFails) {
+  UseSystem(BritishTwoHanded);
   EXPECT_TRUE(signs.Text("12 ,.!?"));
   EXPECT_EQ(static_cast<int>(Sequence().size()), 0);
   EXPECT_TRUE(signs.Text(""));
@@ -53,19 +55,14 @@ TEST_F(AlphaClassTest, EverythingButTheLettersAToZIsSkippedAndNeverFails) {
   // letter (dotless i, long s, the Kelvin sign), are not letters of the alphabet.
   EXPECT_TRUE(signs.Text(QString::fromUtf8("Éaıſ\u212Aßb")));
   EXPECT_EQ(Sequence(), Steps({{1, 0}, {2, 0}}));
-
-  AlphaClass alpha(false);
-  alpha.Text("Hello, world");
-  EXPECT_EQ(alpha.StoredText(), "HELLO, WORLD");
-  EXPECT_TRUE(alpha.Result());
 }
 
 // The bounce and the slide of a doubled letter of one frame, about y for a hand held
 // upright and about x for one turned about its length, are pinned by the golden traces
 // ("hello", "anna", "bookkeeper" in ASL and BSL); these are the rules the shipped
 // shapes do not reach.
-TEST_F(AlphaClassTest, TheSlideAddsUpOverKeyFramesAndRunsButAShapeOfSeveralFramesDoesNotBounce) {
-  UseSystem(2);
+TEST_F(AlphabetSystemTest, TheSlideAddsUpOverKeyFramesAndRunsButAShapeOfSeveralFramesDoesNotBounce) {
+  UseSystem(American);
   PutPlainShapes(1, 27);
   Put(10, {Frame(1.0f), Frame(0.5f), Frame(0.25f)});
   signs.Text("JJJA");
@@ -88,7 +85,7 @@ TEST_F(AlphaClassTest, TheSlideAddsUpOverKeyFramesAndRunsButAShapeOfSeveralFrame
   EXPECT_EQ(slide, -120.0f);
 }
 
-TEST_F(AlphaClassTest, AHandHangingBelowMinus80IsTheStillHandOfATwoHandShape) {
+TEST_F(AlphabetSystemTest, AHandHangingBelowMinus80IsTheStillHandOfATwoHandShape) {
   Put(0, {Frame()});
   Put(12, {Frame(1.0f, 0.0f, -90.0f)});   // L: the left hand hangs low
   Put(13, {Frame(1.0f, -90.0f, 0.0f)});   // M: the right hand hangs low
@@ -97,52 +94,52 @@ TEST_F(AlphaClassTest, AHandHangingBelowMinus80IsTheStillHandOfATwoHandShape) {
   // The calls of the first bounce, the slide and the bounce on the slide, where the
   // right and the left wrist end sideways, and the hand that never moves (if any).
   const struct {
-    int system;
+    SystemId system;
     const char* word;
     std::string bounce, slide, slidBounce;
     float rightEnd, leftEnd;
     int stillHand;
   } cases[] = {
-      {0, "ll", Shifted(12, 0, {{kRightWristAngleY, 10}}), Shifted(12, 0, {{kRightWristPosY, -20}}),
+      {BritishTwoHanded, "ll", Shifted(12, 0, {{kRightWristAngleY, 10}}), Shifted(12, 0, {{kRightWristPosY, -20}}),
        Shifted(12, 0, {{kRightWristAngleY, 10}, {kRightWristPosY, -20}}), -20, 0, 1},
-      {0, "mm", Shifted(13, 0, {{kLeftWristAngleY, 10}}), Shifted(13, 0, {{kLeftWristPosY, -20}}),
+      {BritishTwoHanded, "mm", Shifted(13, 0, {{kLeftWristAngleY, 10}}), Shifted(13, 0, {{kLeftWristPosY, -20}}),
        Shifted(13, 0, {{kLeftWristAngleY, 10}, {kLeftWristPosY, -20}}), 0, -20, 0},
-      {0, "nn", Shifted(14, 0, {{kRightWristAngleY, 10}, {kLeftWristAngleY, 10}}),
+      {BritishTwoHanded, "nn", Shifted(14, 0, {{kRightWristAngleY, 10}, {kLeftWristAngleY, 10}}),
        Shifted(14, 0, {{kRightWristPosY, -20}, {kLeftWristPosY, -20}}),
        Shifted(14, 0, {{kRightWristAngleY, 10}, {kRightWristPosY, -20}, {kLeftWristAngleY, 10},
                        {kLeftWristPosY, -20}}), -20, -20, -1},
-      {0, "pp", Shifted(16, 0), Shifted(16, 0, {{kRightWristPosY, -20}}),
+      {BritishTwoHanded, "pp", Shifted(16, 0), Shifted(16, 0, {{kRightWristPosY, -20}}),
        Shifted(16, 0, {{kRightWristPosY, -20}}), -20, 0, 1},
       // A one-hand system knows no still hand: both wrists' offsets move the one hand.
-      {2, "pp", Shifted(16, 0, {{kRightWristAngleY, 10}, {kLeftWristAngleY, 10}}),
+      {American, "pp", Shifted(16, 0, {{kRightWristAngleY, 10}, {kLeftWristAngleY, 10}}),
        Shifted(16, 0, {{kRightWristPosY, -20}, {kLeftWristPosY, -20}}),
        Shifted(16, 0, {{kRightWristAngleY, 10}, {kRightWristPosY, -20}, {kLeftWristAngleY, 10},
                        {kLeftWristPosY, -20}}), -20, 0, -1},
   };
   for (const auto& c : cases) {
-    UseHands(c.system == 2 ? 1 : 2);
+    UseHands(c.system == American ? 1 : 2);
     UseSystem(c.system);
     area.pictures.clear();
     signs.Text(c.word);
     signs.StartRoutine(40);
     const std::vector<std::string> calls = Calls();
-    ASSERT_EQ(calls.size(), 13u) << c.word << c.system;
-    EXPECT_EQ(calls[3], c.bounce) << c.word << c.system;
-    EXPECT_EQ(calls[7], c.slide) << c.word << c.system;
-    EXPECT_EQ(calls[9], c.slidBounce) << c.word << c.system;
-    EXPECT_EQ(area.pictures.back().right[1], c.rightEnd) << c.word << c.system;
-    EXPECT_EQ(area.pictures.back().left[1], c.leftEnd) << c.word << c.system;
+    ASSERT_EQ(calls.size(), 13u) << c.word << SystemNumber(c.system);
+    EXPECT_EQ(calls[3], c.bounce) << c.word << SystemNumber(c.system);
+    EXPECT_EQ(calls[7], c.slide) << c.word << SystemNumber(c.system);
+    EXPECT_EQ(calls[9], c.slidBounce) << c.word << SystemNumber(c.system);
+    EXPECT_EQ(area.pictures.back().right[1], c.rightEnd) << c.word << SystemNumber(c.system);
+    EXPECT_EQ(area.pictures.back().left[1], c.leftEnd) << c.word << SystemNumber(c.system);
     if (c.stillHand < 0) continue;
     for (const PoseRecordingArea::Picture& p : area.pictures) {
       const PoseRecordingArea::Wrist& still = c.stillHand == 0 ? p.right : p.left;
-      EXPECT_EQ(still[1], 0.0f) << c.word << c.system;
-      EXPECT_EQ(still[4], 0.0f) << c.word << c.system;
+      EXPECT_EQ(still[1], 0.0f) << c.word << SystemNumber(c.system);
+      EXPECT_EQ(still[4], 0.0f) << c.word << SystemNumber(c.system);
     }
   }
 }
 
-TEST_F(AlphaClassTest, AShapeMissingFromTheTableIsPassedOver) {
-  UseSystem(2);
+TEST_F(AlphabetSystemTest, AShapeMissingFromTheTableIsPassedOver) {
+  UseSystem(American);
   Put(0, {Frame()});
   Put(1, {Frame()});
   signs.Text("abba");

@@ -1,28 +1,30 @@
-#include "convert/jsl_class.h"
+#include "convert/kana_system.h"
 
+#include "convert/kana_signs.h"
+#include "convert/romaji_converter.h"
 #include "support/converter_bench.h"
 
 namespace {
 
-class JslClassTest : public ConverterBench {
+class KanaSystemTest : public ConverterBench {
  protected:
-  JslClassTest() { signs.LangSet(4); }
+  KanaSystemTest() { signs.LangSet(SystemId::JapaneseKana); }
 
-  // The half-width katakana ConverterAsc gives for romaji, as text.
+  // The half-width katakana the romaji converter gives, as text; blanks and the other
+  // characters no kana sign shows stand for themselves.
   static QString Kana(const QString& romaji) {
-    const auto values = JslClass::ConverterAsc(romaji);
+    const auto values = RomajiToCodePageKana(LowerRomaji(romaji));
     if (!values) return QStringLiteral("<fails>");
     QString text;
-    // Blanks and other non-kana come out 320 below their code; show them as they were.
     for (const uint16_t v : *values)
-      text += QChar(static_cast<char16_t>(v >= 0xFF61 && v <= 0xFF9F ? v : v + 320));
+      text += v >= 0xA1 && v <= 0xDF ? HalfWidthKatakana(v) : QChar(static_cast<char16_t>(v));
     return text;
   }
 };
 
 }  // namespace
 
-TEST_F(JslClassTest, EveryRomajiSpellingOfTheTable) {
+TEST_F(KanaSystemTest, EveryRomajiSpellingOfTheTable) {
   const std::pair<const char*, const char*> rows[] = {
       {"a i u e o", "ｱ ｲ ｳ ｴ ｵ"},
       {"ka ki ku ke ko", "ｶ ｷ ｸ ｹ ｺ"},
@@ -63,7 +65,7 @@ TEST_F(JslClassTest, EveryRomajiSpellingOfTheTable) {
     EXPECT_EQ(Kana(romaji), QString::fromUtf8(katakana)) << romaji;
 }
 
-TEST_F(JslClassTest, WordsAndTheSpecialCasesOfNAndOfDoubledConsonants) {
+TEST_F(KanaSystemTest, WordsAndTheSpecialCasesOfNAndOfDoubledConsonants) {
   const std::pair<const char*, const char*> cases[] = {
       {"nna", "ﾝﾅ"},      {"nn", "ﾝﾝ"},        {"n", "ﾝ"},        {"kanji", "ｶﾝｼﾞ"},
       {"n'a", "ﾝｱ"},      {"n'", "ﾝ"},         {"nyo", "ﾆｮ"},     {"n-", "ﾝｰ"},
@@ -75,9 +77,7 @@ TEST_F(JslClassTest, WordsAndTheSpecialCasesOfNAndOfDoubledConsonants) {
   };
   for (const auto& [romaji, katakana] : cases)
     EXPECT_EQ(Kana(romaji), QString::fromUtf8(katakana)) << romaji;
-  // ConverterAsc numbers kana by their code points: ｱ is U+FF71. Romaji are spelled as
-  // their katakana; SignClassTest follows "toukyou" to its signs.
-  EXPECT_EQ(*JslClass::ConverterAsc("a"), std::vector<uint16_t>{0xFF71});
+  // Romaji are spelled as their katakana; SignClassTest follows "toukyou" to its signs.
   for (const char* word : {"kon'ya", "ra-men", "TouKyou"}) EXPECT_TRUE(signs.JslRomanText(word)) << word;
 
   for (const char* invalid : {"tchi", "la", "qa", "va", "xa", "a1", "a'", "'a", "k", "ky",
@@ -85,7 +85,7 @@ TEST_F(JslClassTest, WordsAndTheSpecialCasesOfNAndOfDoubledConsonants) {
     EXPECT_EQ(Kana(QString::fromUtf8(invalid)), "<fails>") << invalid;
 }
 
-TEST_F(JslClassTest, HalfWidthKatakanaAndTheirMarks) {
+TEST_F(KanaSystemTest, HalfWidthKatakanaAndTheirMarks) {
   const std::pair<const char*, std::vector<SignStep>> cases[] = {
       {"ｶﾞ", Steps({{6, 4}})},
       {"ﾊﾟ", Steps({{26, 8}})},
@@ -108,52 +108,34 @@ TEST_F(JslClassTest, HalfWidthKatakanaAndTheirMarks) {
   }
 }
 
-TEST_F(JslClassTest, AFailedConversionLeavesEverythingAsTheLastGoodOneLeftIt) {
-  // Rejected romaji fails also on a fresh converter.
+TEST_F(KanaSystemTest, AFailedConversionLeavesEverythingAsTheLastGoodOneLeftIt) {
+  // Rejected romaji fails also when nothing was converted before.
   EXPECT_FALSE(signs.JslRomanText("xyz"));
   EXPECT_FALSE(signs.Result());
   EXPECT_EQ(signs.KatakanaString(), "");
 
-  JslClass jsl;
-  ASSERT_TRUE(jsl.RomanText("toukyou"));
-  const std::vector<SignStep> before = jsl.Sequence();
-  const std::vector<uint16_t> kana = jsl.KanaArray();
-
+  ASSERT_TRUE(signs.JslRomanText("toukyou"));
+  const std::vector<SignStep> before = Sequence();
   // Not romaji; romaji with a space or punctuation (which no sign shows); text that is
   // not half-width katakana; a mark with nothing before it.
   for (const char* romaji : {"tchi", "gakkoul", "a b", "a.", "a\uff64", "x"}) {
-    EXPECT_FALSE(jsl.RomanText(QString::fromUtf8(romaji))) << romaji;
-    EXPECT_EQ(jsl.Sequence(), before) << romaji;
-    EXPECT_EQ(jsl.KanaArray(), kana) << romaji;
-    EXPECT_TRUE(jsl.RomajiFlag());
-    EXPECT_EQ(jsl.KatakanaString(), QString::fromUtf8("ﾄｳｷｮｳ"));
+    EXPECT_FALSE(signs.JslRomanText(QString::fromUtf8(romaji))) << romaji;
+    EXPECT_EQ(Sequence(), before) << romaji;
+    EXPECT_EQ(signs.KatakanaString(), QString::fromUtf8("ﾄｳｷｮｳ"));
   }
   for (const char* text : {"カ", "か", "ｶ ｶ", "ｶ｡", "ka", "ﾞｱ", "ﾟ", "ｱ\xef\xbd\xa2"}) {
-    EXPECT_FALSE(jsl.Text(QString::fromUtf8(text))) << text;
-    EXPECT_EQ(jsl.Sequence(), before) << text;
-    EXPECT_TRUE(jsl.RomajiFlag());
-    EXPECT_EQ(jsl.KatakanaString(), QString::fromUtf8("ﾄｳｷｮｳ"));
+    EXPECT_FALSE(signs.Text(QString::fromUtf8(text))) << text;
+    EXPECT_EQ(Sequence(), before) << text;
+    EXPECT_EQ(signs.KatakanaString(), QString::fromUtf8("ﾄｳｷｮｳ"));
   }
-  EXPECT_FALSE(jsl.Result());
+  EXPECT_FALSE(signs.Result());
   // The empty text succeeds with no signs.
-  EXPECT_TRUE(jsl.Text(""));
-  EXPECT_TRUE(jsl.Sequence().empty());
-  EXPECT_FALSE(jsl.RomajiFlag());
+  EXPECT_TRUE(signs.Text(""));
+  EXPECT_TRUE(Sequence().empty());
+  EXPECT_EQ(signs.KatakanaString(), "");
 }
 
-TEST_F(JslClassTest, KanaArraySetReadsValuesAsTheLastConversionNumberedThem) {
-  JslClass jsl;
-  jsl.Text("ｱ");
-  EXPECT_TRUE(jsl.KanaArraySet(std::vector<uint16_t>{0xB6, 0xDE}));
-  EXPECT_EQ(jsl.Sequence(), Steps({{6, 4}}));
-  EXPECT_FALSE(jsl.KanaArraySet(std::vector<uint16_t>{0xFF76}));
-  jsl.RomanText("a");
-  EXPECT_TRUE(jsl.KanaArraySet(std::vector<uint16_t>{0xFF76, 0xFF9F}));
-  EXPECT_EQ(jsl.Sequence(), Steps({{6, 8}}));
-  EXPECT_EQ(jsl.KatakanaString(), QString::fromUtf8("ｶﾟ"));
-}
-
-TEST_F(JslClassTest, AMarkMovesTheHandAfterTheShapeFromItsFirstKeyFrame) {
+TEST_F(KanaSystemTest, AMarkMovesTheHandAfterTheShapeFromItsFirstKeyFrame) {
   PutPlainShapes(1, 46);
   Put(6, {Frame(1.0f), Frame(0.5f, 30.0f)});  // ｶ has two key frames
   // The moves of the semi-voiced and the small mark are pinned by the golden traces
@@ -167,7 +149,7 @@ TEST_F(JslClassTest, AMarkMovesTheHandAfterTheShapeFromItsFirstKeyFrame) {
   EXPECT_EQ(Calls(), expected);
 }
 
-TEST_F(JslClassTest, ARepeatedKanaBouncesOrHoldsWhenItsShapeHasSeveralKeyFrames) {
+TEST_F(KanaSystemTest, ARepeatedKanaBouncesOrHoldsWhenItsShapeHasSeveralKeyFrames) {
   PutPlainShapes(1, 46);
   KeyFrame turned = Frame();
   turned.RightWristAngle[2] = 45.0f;

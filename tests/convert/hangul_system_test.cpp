@@ -1,20 +1,20 @@
-#include "convert/ksl_class.h"
+#include "convert/hangul_system.h"
 
 #include "convert/hangul_syllable.h"
 #include "support/converter_bench.h"
 
 namespace {
 
-class KslClassTest : public ConverterBench {
+class HangulSystemTest : public ConverterBench {
  protected:
-  KslClassTest() { signs.LangSet(5); }
+  HangulSystemTest() { signs.LangSet(SystemId::KoreanHangul); }
 };
 
 QString Hangul(const char* utf8) { return QString::fromUtf8(utf8); }
 
 }  // namespace
 
-TEST_F(KslClassTest, HangulSyllablesAreSpelledLetterByLetterAtTheirPlaceInTheBlock) {
+TEST_F(HangulSystemTest, HangulSyllablesAreSpelledLetterByLetterAtTheirPlaceInTheBlock) {
   const std::pair<const char*, std::vector<SignStep>> cases[] = {
       {"가", Steps({{1, 2}, {20, 3}})},
       {"고", Steps({{1, 1}, {28, 4}})},
@@ -35,7 +35,7 @@ TEST_F(KslClassTest, HangulSyllablesAreSpelledLetterByLetterAtTheirPlaceInTheBlo
   }
 }
 
-TEST_F(KslClassTest, EveryFinalIsSpelledWithItsConsonantSigns) {
+TEST_F(HangulSystemTest, EveryFinalIsSpelledWithItsConsonantSigns) {
   const std::vector<std::vector<int16_t>> finals = {
       {},      {1},     {1, 1},  {1, 10}, {3},     {3, 13}, {3, 19}, {4},     {6},    {6, 1},
       {6, 7},  {6, 8},  {6, 10}, {6, 17}, {6, 18}, {6, 19}, {7},     {8},     {8, 10}, {10},
@@ -49,7 +49,7 @@ TEST_F(KslClassTest, EveryFinalIsSpelledWithItsConsonantSigns) {
   }
 }
 
-TEST_F(KslClassTest, RomanizedKoreanBecomesHangulInEverySpellingOfInitialVowelAndFinal) {
+TEST_F(HangulSystemTest, RomanizedKoreanBecomesHangulInEverySpellingOfInitialVowelAndFinal) {
   const std::pair<const char*, const char*> cases[] = {
       {"GaKkaGgaNaDaTtaRaLaMaBaPpaSaSsaJaJjaChaKaTaPaHa",
        "가까까나다따라라마바빠사싸자짜차카타파하"},
@@ -75,7 +75,7 @@ TEST_F(KslClassTest, RomanizedKoreanBecomesHangulInEverySpellingOfInitialVowelAn
   EXPECT_EQ(Sequence(), Steps({{19, 2}, {20, 3}, {3, 4}, {1, 1}, {33, 4}, {1, 7}}));
 }
 
-TEST_F(KslClassTest, AFailedConversionLeavesEverythingAsTheLastGoodOneLeftIt) {
+TEST_F(HangulSystemTest, AFailedConversionLeavesEverythingAsTheLastGoodOneLeftIt) {
   ASSERT_TRUE(signs.KslRomanText("HanGug"));
   const std::vector<SignStep> before = Sequence();
   for (const char* roman : {"ga", "Ga Na", "Dalk", "Gar", "Ga*", "G", "Gx", "GA", "YEo", "1"}) {
@@ -98,7 +98,7 @@ TEST_F(KslClassTest, AFailedConversionLeavesEverythingAsTheLastGoodOneLeftIt) {
   EXPECT_FALSE(signs.KslRomanText("ga"));
 }
 
-TEST_F(KslClassTest, EachLetterIsShownAtItsPlaceOnTheThreeByThreeGridInEveryKeyFrame) {
+TEST_F(HangulSystemTest, EachLetterIsShownAtItsPlaceOnTheThreeByThreeGridInEveryKeyFrame) {
   PutPlainShapes(1, 40);
   Put(6, {Frame(1.0f, 10.0f), Frame(0.5f, 20.0f)});  // ㄹ has two key frames
   // 흙 uses places 1, 4, 8, 9; 닭 2, 3, 5, 6; 옷 7.

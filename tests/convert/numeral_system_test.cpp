@@ -1,20 +1,20 @@
-#include "convert/num_class.h"
+#include "convert/numeral_system.h"
 
 #include "support/converter_bench.h"
 
 namespace {
 
-class NumClassTest : public ConverterBench {
+class NumeralSystemTest : public ConverterBench {
  protected:
-  NumClassTest() {
+  NumeralSystemTest() {
     signs.SetNumeralBase(46);
-    signs.LangSet(6);
+    signs.LangSet(SystemId::Numerals);
   }
 };
 
 }  // namespace
 
-TEST_F(NumClassTest, NumbersAreSpelledInGroupsOfFourDigits) {
+TEST_F(NumeralSystemTest, NumbersAreSpelledInGroupsOfFourDigits) {
   const std::pair<const char*, std::vector<SignStep>> cases[] = {
       {"7", Steps({{53, 0}})},
       {"40", Steps({{60, 0}})},
@@ -49,7 +49,7 @@ TEST_F(NumClassTest, NumbersAreSpelledInGroupsOfFourDigits) {
   EXPECT_EQ(Sequence(), Steps({{42, 0}, {75, 0}, {71, 32}, {63, 0}, {55, 0}, {46, 0}}));
 }
 
-TEST_F(NumClassTest, AnythingButDigitsOrATooBigNumberIsReportedAndChangesNothing) {
+TEST_F(NumeralSystemTest, AnythingButDigitsOrATooBigNumberIsReportedAndChangesNothing) {
   signs.Text("12345");
   const std::vector<SignStep> before = Sequence();
   for (const char* text : {"12a", "-5", "+5", "1.5", " 5", "5 ", "1,000", "\xd9\xa1", "\xef\xbc\x95"}) {
