@@ -5,11 +5,9 @@
 #include "hand/matrix4.h"
 #include "playback/camera.h"
 #include "playback/playback_engine.h"
-#include "support/file_contents.h"
 
 #include <QColor>
 #include <QImage>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -121,7 +119,8 @@ TEST(OffscreenRenderer, TheSignersViewShowsTheHandFromBehind) {
   EXPECT_EQ(signerRight, 0);
 }
 
-TEST(OffscreenRenderer, DrawsWithoutARestPoseAndWithoutHands) {
+// Saving the picture: render_command_test's numbered pictures and gl/writer_failure_test.cpp.
+TEST(OffscreenRenderer, DrawsWithoutARestPoseOrHandsBesideAnotherRendererAndRefusesImpossibleSizes) {
   auto renderer = MakeRenderer(64, 48);
   ASSERT_TRUE(renderer);
   SignTable state;
@@ -132,31 +131,17 @@ TEST(OffscreenRenderer, DrawsWithoutARestPoseAndWithoutHands) {
   engine.Redraw(0);
   engine.Redraw(3);
   EXPECT_EQ(engine.FrameCounter(), 4);
-  state.HandCount = 0;
-  engine.Redraw(0);
-  EXPECT_EQ(renderer->Image().pixel(32, 24), qRgb(0, 0, 0));
-}
-
-TEST(OffscreenRenderer, SavesThePictureAndRefusesImpossibleSizes) {
-  auto renderer = MakeRenderer(40, 30);
-  ASSERT_TRUE(renderer);
-  const SignTable state = SignTable::WithHands(1);
-  PlaybackEngine engine(state, *renderer);
-  engine.DrawHands();
-  QTemporaryDir dir;
-  const QString bmp = dir.filePath("000.bmp");
-  ASSERT_TRUE(renderer->SaveFrame(bmp));
-  EXPECT_EQ(QImage(bmp).size(), QSize(40, 30));
-  // A save that fails says why: gl/writer_failure_test.cpp.
-
-  QString error;
-  EXPECT_FALSE(OffscreenRenderer::Create(0, 10, &error));
-  EXPECT_FALSE(error.isEmpty());
   // Two renderers live side by side, each with its own context.
   auto second = MakeRenderer(20, 20);
   ASSERT_TRUE(second);
   PlaybackEngine secondEngine(state, *second);
   secondEngine.DrawHands();
-  engine.DrawHands();
+  state.HandCount = 0;
+  engine.Redraw(0);
+  EXPECT_EQ(renderer->Image().pixel(32, 24), qRgb(0, 0, 0));
   EXPECT_EQ(second->Image().size(), QSize(20, 20));
+
+  QString error;
+  EXPECT_FALSE(OffscreenRenderer::Create(0, 10, &error));
+  EXPECT_FALSE(error.isEmpty());
 }
