@@ -54,17 +54,30 @@ TEST(RenderCommand, DrawsOneKeyFrameAtTheAskedSizeStraightIntoAFifo) {
   const QString fifo = dir.filePath("j.png");
   FifoReader reader(fifo);
   ASSERT_TRUE(reader.IsOpen());
-  const CommandRun run = Render({"--angles", table, "--hands", "1", "--sign", "2", "--frame", "1",
-                                 "--size", "200x150", "--view", "signer", "--out", fifo});
+  const QStringList keyFrame = {"--angles", table, "--hands", "1", "--sign", "2", "--frame", "1",
+                                "--size", "200x150", "--view", "signer", "--out"};
+  const CommandRun run = Render(QStringList(keyFrame) << fifo);
   ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(run.err.empty()) << run.err;
   QImage image;
   EXPECT_TRUE(image.loadFromData(reader.Finish(), "PNG"));
   EXPECT_TRUE(IsFifo(fifo));
   EXPECT_EQ(image.size(), QSize(200, 150));
-  int lit = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) lit += qRed(image.pixel(x, y)) > 60;
-  EXPECT_GT(lit, 200);
+  const auto lit = [](const QImage& picture) {
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x) count += qRed(picture.pixel(x, y)) > 60;
+    return count;
+  };
+  EXPECT_GT(lit(image), 200);
+
+  // The Natural hands when asked, the Classic ones above by default.
+  const QString natural = dir.filePath("natural.png");
+  const CommandRun drawn = Render(QStringList(keyFrame) << natural << "--appearance" << "natural");
+  ASSERT_EQ(drawn.status, 0) << drawn.err;
+  EXPECT_TRUE(drawn.err.empty()) << drawn.err;
+  EXPECT_GT(lit(QImage(natural)), 200);
+  EXPECT_NE(QImage(natural).convertToFormat(image.format()), image);
 
   // BMP by the suffix; the default size is 640x480.
   const QString bmp = dir.filePath("a.bmp");
