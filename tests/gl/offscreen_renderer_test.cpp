@@ -63,7 +63,7 @@ int SkinPixelsInColumns(const QImage& image, int from, int to) {
 
 }  // namespace
 
-TEST(OffscreenRenderer, DrawsTheHandWhereTheRecordingSinkPutsIt) {
+TEST(OffscreenRenderer, DrawsTheHandWhereTheRecordingSinkPutsItAndFromBehindInTheSignersView) {
   auto renderer = MakeRenderer(320, 240);
   ASSERT_TRUE(renderer);
   SignTable state = SignTable::WithHands(1);
@@ -91,14 +91,11 @@ TEST(OffscreenRenderer, DrawsTheHandWhereTheRecordingSinkPutsIt) {
   const QPoint palm = Project(*renderer, Middle(HandPrismAxes(engine.HandAt(0))[0]));
   EXPECT_TRUE(IsSkin(renderer->Image().pixel(palm)));
   EXPECT_GT(palm.x(), 160 + 20);
-}
 
-TEST(OffscreenRenderer, TheSignersViewShowsTheHandFromBehind) {
-  auto renderer = MakeRenderer(320, 240);
-  ASSERT_TRUE(renderer);
-  SignTable state = SignTable::WithHands(1);
-  PlaybackEngine engine(state, *renderer);
-  // A fist with the thumb stretched out sideways, towards the index side (+y).
+  // A fist with the thumb stretched out sideways, towards the index side (+y): the
+  // signer's view shows it from behind.
+  engine.HandAt(0).SetPose(1, 0.0f);
+  engine.HandAt(0).SetPose(2, 0.0f);
   PoseFingers(engine.HandAt(0), 90.0f, 90.0f);
 
   engine.Redraw(0);
