@@ -51,8 +51,9 @@ TEST(ShapeLint, ChecksKeyFramesAndTheMidpointOfEveryMovement) {
   EXPECT_EQ(Places(problems), (std::set<Where>{{1, 0, true, 0, false}}));
   ASSERT_FALSE(problems.empty());
   const QString deepest = problems.front().Describe();
-  EXPECT_TRUE(deepest.startsWith("slot 1 \"J\" halfway from key frame 1 to 2 of 3, right hand: ")) << deepest.toStdString();
-  EXPECT_TRUE(deepest.contains("right hand: index finger") && deepest.contains("middle finger")) << deepest.toStdString();
+  EXPECT_TRUE(deepest.startsWith("slot 1 \"J\" halfway from key frame 1 to 2 of 3, right hand: index finger"))
+      << deepest.toStdString();
+  EXPECT_TRUE(deepest.contains("middle finger")) << deepest.toStdString();
 
   // A key frame itself (described by the lint command's test), and the second hand of
   // a two-hand table, whose index is straight until it is swung into its neighbour.
