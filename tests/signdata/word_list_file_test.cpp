@@ -53,6 +53,9 @@ TEST(ReadingWordList, ReadsTheReadingThenTheWrittenWord) {
   ASSERT_TRUE(load.ok);
   EXPECT_EQ(load.list.Words, (QStringList{u"ｲﾇ"_qs, u"ﾈｺ"_qs, u"ﾔﾏ"_qs}));
   EXPECT_EQ(load.list.Written, (QStringList{u"犬"_qs, u"猫"_qs, u"ﾔﾏ"_qs}));
+  // Quotes as in a plain list.
+  EXPECT_EQ(Words(u"\"\"pura,\"\"\"\r\n\"\"\"\r\nquo\"te\r\n"_qs, WordListFormat::Reading),
+            (QStringList{u"\"pura"_qs, u"\""_qs, u"quo\"te"_qs}));
 }
 
 // A bad reference fails the whole read.
