@@ -3,21 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 
+// Blanks anywhere are ignored, an exponent needs a digit, and full-width digits are
+// not decimal digits here.
 TEST(NumberFormat, LenientNumberTakesTheLeadingDecimalNumber) {
-  EXPECT_DOUBLE_EQ(LenientNumber(u"  12.5abc"), 12.5);
-  EXPECT_DOUBLE_EQ(LenientNumber(u"-3e2x"), -300.0);
-  EXPECT_DOUBLE_EQ(LenientNumber(u" 1 2 "), 12.0);  // blanks anywhere are ignored
-  EXPECT_DOUBLE_EQ(LenientNumber(u"+7"), 7.0);
-  EXPECT_DOUBLE_EQ(LenientNumber(u".5"), 0.5);
-  EXPECT_DOUBLE_EQ(LenientNumber(u"5."), 5.0);
-  EXPECT_DOUBLE_EQ(LenientNumber(u"1e"), 1.0);    // an exponent needs a digit
-  EXPECT_DOUBLE_EQ(LenientNumber(u"2E-1"), 0.2);
-  EXPECT_DOUBLE_EQ(LenientNumber(u"abc"), 0.0);
-  EXPECT_DOUBLE_EQ(LenientNumber(u""), 0.0);
-  EXPECT_DOUBLE_EQ(LenientNumber(u"-"), 0.0);
-  EXPECT_DOUBLE_EQ(LenientNumber(u"12abc"), 12.0);
-  EXPECT_DOUBLE_EQ(LenientNumber(u"３"), 0.0);  // full-width digits are not decimal digits here
+  const struct {
+    const char16_t* text;
+    double value;
+  } cases[] = {{u"  12.5abc", 12.5}, {u"-3e2x", -300.0}, {u" 1 2 ", 12.0}, {u"+7", 7.0},   {u".5", 0.5},
+               {u"5.", 5.0},         {u"1e", 1.0},       {u"2E-1", 0.2},  {u"abc", 0.0}, {u"", 0.0},
+               {u"-", 0.0},          {u"12abc", 12.0},   {u"３", 0.0}};
+  for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(LenientNumber(text), value) << value;
   EXPECT_TRUE(std::isinf(LenientNumber(u"1e400")));
   EXPECT_TRUE(StartsWithNumber(u" -0.5"));
   EXPECT_FALSE(StartsWithNumber(u"abc"));
@@ -25,32 +22,36 @@ TEST(NumberFormat, LenientNumberTakesTheLeadingDecimalNumber) {
 }
 
 TEST(NumberFormat, RoundingTo16BitsIsHalfToEvenAndReportsOverflow) {
-  EXPECT_EQ(RoundToInt16(0.5), 0);
-  EXPECT_EQ(RoundToInt16(1.5), 2);
-  EXPECT_EQ(RoundToInt16(2.5), 2);
-  EXPECT_EQ(RoundToInt16(-2.5), -2);
-  EXPECT_EQ(RoundToInt16(-3.5), -4);
-  EXPECT_EQ(RoundToInt16(2.6), 3);
-  EXPECT_EQ(RoundToInt16(32767.4), 32767);
-  EXPECT_EQ(RoundToInt16(-32768.5), -32768);
-  EXPECT_FALSE(RoundToInt16(32767.5).has_value());
-  EXPECT_FALSE(RoundToInt16(-32769.0).has_value());
-  EXPECT_FALSE(RoundToInt16(NAN).has_value());
-  EXPECT_FALSE(RoundToInt16(INFINITY).has_value());
+  const struct {
+    double value;
+    std::optional<int16_t> rounded;
+  } cases[] = {{0.5, 0},         {1.5, 2},         {2.5, 2},           {-2.5, -2},
+               {-3.5, -4},       {2.6, 3},         {32767.4, 32767},   {-32768.5, -32768},
+               {32767.5, {}},    {-32769.0, {}},   {NAN, {}},          {INFINITY, {}}};
+  for (const auto& [value, rounded] : cases) EXPECT_EQ(RoundToInt16(value), rounded) << value;
 }
 
-TEST(NumberFormat, FloatsAreWrittenInTheirShortestTextOfSevenDigitsAtMost) {
-  EXPECT_EQ(ShortestFloatText(0.0f), "0");
-  EXPECT_EQ(ShortestFloatText(-0.0f), "0");
-  EXPECT_EQ(ShortestFloatText(100.0f), "100");
-  EXPECT_EQ(ShortestFloatText(-35.0f), "-35");
-  EXPECT_EQ(ShortestFloatText(0.1f), "0.1");
-  EXPECT_EQ(ShortestFloatText(-0.25f), "-0.25");
-  EXPECT_EQ(ShortestFloatText(15.78947f), "15.78947");
-  EXPECT_EQ(ShortestFloatText(1234567.0f), "1234567");
-  EXPECT_EQ(ShortestFloatText(12345678.0f), "1.234568E+07");
-  EXPECT_EQ(ShortestFloatText(1e7f), "1E+07");
-  EXPECT_EQ(ShortestFloatText(1e-5f), "1E-05");
+// The free number form puts a blank for the plus sign and one after.
+TEST(NumberFormat, FloatsAreWrittenInSevenSignificantDigitsAtMostAndDoublesInFifteen) {
+  const struct {
+    float value;
+    const char* text;
+  } floats[] = {{0.0f, "0"},           {-0.0f, "0"},         {100.0f, "100"},       {-35.0f, "-35"},
+                {0.1f, "0.1"},         {-0.25f, "-0.25"},    {15.78947f, "15.78947"}, {1234567.0f, "1234567"},
+                {12345678.0f, "1.234568E+07"}, {1e7f, "1E+07"}, {1e-5f, "1E-05"}};
+  for (const auto& [value, text] : floats) EXPECT_EQ(ShortestFloatText(value), text);
+  const struct {
+    double value;
+    const char* text;
+  } doubles[] = {{12.25, "12.25"}, {100.0, "100"},     {1.5, "1.5"},   {0.1 + 0.2, "0.3"},
+                 {-0.0001, "-0.0001"}, {123456789012345.0, "123456789012345"}, {1e15, "1E+15"},
+                 {1e308, "1E+308"}, {1.0 / 3.0, "0.333333333333333"}};
+  for (const auto& [value, text] : doubles) EXPECT_EQ(ShortestDoubleText(value), text);
+  EXPECT_EQ(FreeNumberForm(5.0f), " 5 ");
+  EXPECT_EQ(FreeNumberForm(-0.5f), "-0.5 ");
+  EXPECT_EQ(FreeDoubleNumberForm(12.25), " 12.25 ");
+  EXPECT_EQ(FreeDoubleNumberForm(-1.0), "-1 ");
+  EXPECT_EQ(FreeDoubleNumberForm(0.0), " 0 ");
 }
 
 // Whatever is written reads back within seven significant digits.
@@ -69,22 +70,4 @@ TEST(NumberFormat, FloatTextsReadBackAcrossTheWholeRange) {
     ASSERT_EQ(static_cast<float>(LenientNumber(ShortestFloatText(rounded))), rounded)
         << ShortestFloatText(rounded).toStdString();
   }
-}
-
-// The free number form puts a blank for the plus sign and one after.
-TEST(NumberFormat, DoublesAreWrittenWithFifteenSignificantDigitsAtMostAndBothInFreeNumberForm) {
-  EXPECT_EQ(FreeNumberForm(5.0f), " 5 ");
-  EXPECT_EQ(FreeNumberForm(-0.5f), "-0.5 ");
-  EXPECT_EQ(ShortestDoubleText(12.25), "12.25");
-  EXPECT_EQ(ShortestDoubleText(100.0), "100");
-  EXPECT_EQ(ShortestDoubleText(1.5), "1.5");
-  EXPECT_EQ(ShortestDoubleText(0.1 + 0.2), "0.3");
-  EXPECT_EQ(ShortestDoubleText(-0.0001), "-0.0001");
-  EXPECT_EQ(ShortestDoubleText(123456789012345.0), "123456789012345");
-  EXPECT_EQ(ShortestDoubleText(1e15), "1E+15");
-  EXPECT_EQ(ShortestDoubleText(1e308), "1E+308");
-  EXPECT_EQ(ShortestDoubleText(1.0 / 3.0), "0.333333333333333");
-  EXPECT_EQ(FreeDoubleNumberForm(12.25), " 12.25 ");
-  EXPECT_EQ(FreeDoubleNumberForm(-1.0), "-1 ");
-  EXPECT_EQ(FreeDoubleNumberForm(0.0), " 0 ");
 }

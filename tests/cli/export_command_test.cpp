@@ -2,6 +2,7 @@
 
 #include "cli/trace_command.h"
 #include "support/command_run.h"
+#include "support/file_contents.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,7 @@ extern "C" {
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace {
@@ -35,78 +37,81 @@ int TracedSteps(const QString& text) {
   return at == std::string::npos ? -1 : std::stoi(run.out.substr(at + 13));
 }
 
-struct GifSummary {
-  int pictures = -1;
-  int hundredths = 0;
+// What a reader of the written animation finds in it; no count of pictures where the
+// container does not keep one.
+struct AnimationSummary {
+  std::optional<int> pictures;
+  double seconds = 0.0;
   int width = 0;
   int height = 0;
 };
 
-GifSummary ReadGif(const QString& path) {
+AnimationSummary ReadGif(const QString& path) {
   int code = 0;
   GifFileType* gif = DGifOpenFileName(QFile::encodeName(path).constData(), &code);
   if (gif == nullptr) return {};
-  GifSummary summary;
+  AnimationSummary summary;
   if (DGifSlurp(gif) == GIF_OK) {
     summary.pictures = gif->ImageCount;
     summary.width = gif->SWidth;
     summary.height = gif->SHeight;
     for (int i = 0; i < gif->ImageCount; ++i) {
       GraphicsControlBlock control{};
-      if (DGifSavedExtensionToGCB(gif, i, &control) == GIF_OK) summary.hundredths += control.DelayTime;
+      if (DGifSavedExtensionToGCB(gif, i, &control) == GIF_OK) summary.seconds += control.DelayTime / 100.0;
     }
   }
   DGifCloseFile(gif, &code);
   return summary;
 }
 
-}  // namespace
-
-TEST(ExportCommand, AGifHasOnePictureForEveryTwoStepsAndTheWordsDuration) {
-  QTemporaryDir dir;
-  const QString out = dir.filePath("hello.gif");
-  const CommandRun run = RunCommand(RunExportCommand, Word(out));
-  ASSERT_EQ(run.status, 0) << run.err;
-  const int steps = TracedSteps("hello");
-  ASSERT_GT(steps, 10);
-  EXPECT_EQ(run.out, "Steps " + std::to_string(steps) + "\n");
-
-  const GifSummary gif = ReadGif(out);
-  EXPECT_EQ(gif.pictures, (steps + 1) / 2);
-  EXPECT_EQ(gif.width, 160);
-  EXPECT_EQ(gif.height, 120);
-  // Within one step (1/60 s) of the traced length.
-  EXPECT_NEAR(gif.hundredths / 100.0, steps / 60.0, 1.0 / 60.0);
-}
-
-TEST(ExportCommand, AnMp4OpensWithTheWordsDuration) {
-  QTemporaryDir dir;
-  const QString out = dir.filePath("hello.mp4");
-  const CommandRun run = RunCommand(RunExportCommand, Word(out));
-  ASSERT_EQ(run.status, 0) << run.err;
-  const int steps = TracedSteps("hello");
-
+AnimationSummary ReadMp4(const QString& path) {
   AVFormatContext* format = nullptr;
-  ASSERT_EQ(avformat_open_input(&format, QFile::encodeName(out).constData(), nullptr, nullptr), 0);
-  ASSERT_GE(avformat_find_stream_info(format, nullptr), 0);
-  ASSERT_EQ(format->nb_streams, 1u);
-  const AVStream* stream = format->streams[0];
-  EXPECT_EQ(stream->codecpar->width, 160);
-  EXPECT_EQ(stream->codecpar->height, 120);
-  const double seconds = static_cast<double>(stream->duration) * av_q2d(stream->time_base);
-  EXPECT_NEAR(seconds, steps / 60.0, 1.0 / 60.0);
-  if (stream->nb_frames > 0) {
-    EXPECT_EQ(stream->nb_frames, steps);
+  if (avformat_open_input(&format, QFile::encodeName(path).constData(), nullptr, nullptr) != 0) return {};
+  AnimationSummary summary;
+  if (avformat_find_stream_info(format, nullptr) >= 0 && format->nb_streams == 1) {
+    const AVStream* stream = format->streams[0];
+    summary.width = stream->codecpar->width;
+    summary.height = stream->codecpar->height;
+    summary.seconds = static_cast<double>(stream->duration) * av_q2d(stream->time_base);
+    if (stream->nb_frames > 0) summary.pictures = static_cast<int>(stream->nb_frames);
   }
   avformat_close_input(&format);
+  return summary;
+}
+
+}  // namespace
+
+// A GIF has one picture for every two steps, an MP4 one for each; both last as long
+// as the word, within one step (1/60 s) of the traced length.
+TEST(ExportCommand, AnAnimationHasTheWordsPicturesAndDuration) {
+  QTemporaryDir dir;
+  const int steps = TracedSteps("hello");
+  ASSERT_GT(steps, 10);
+  const struct {
+    const char* name;
+    AnimationSummary (*read)(const QString&);
+    int pictures;
+  } cases[] = {{"hello.gif", ReadGif, (steps + 1) / 2}, {"hello.mp4", ReadMp4, steps}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString out = dir.filePath(c.name);
+    const CommandRun run = RunCommand(RunExportCommand, Word(out));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Steps " + std::to_string(steps) + "\n");
+    const AnimationSummary read = c.read(out);
+    if (read.pictures) {
+      EXPECT_EQ(*read.pictures, c.pictures);
+    }
+    EXPECT_EQ(read.width, 160);
+    EXPECT_EQ(read.height, 120);
+    EXPECT_NEAR(read.seconds, steps / 60.0, 1.0 / 60.0);
+  }
 }
 
 TEST(ExportCommand, AFailedExportSaysWhyAndLeavesNoFile) {
   QTemporaryDir dir;
   // A folder that cannot be written in: here a file stands where the folder would be.
-  QFile blocker(dir.filePath("blocked"));
-  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-  blocker.close();
+  ASSERT_TRUE(WriteFileContents(dir.filePath("blocked"), {}));
   for (const char* name : {"blocked/word.gif", "blocked/word.mp4", "missing/word.gif"}) {
     const CommandRun run = RunCommand(RunExportCommand, Word(dir.filePath(name)));
     EXPECT_EQ(run.status, 1) << name;
@@ -116,15 +121,9 @@ TEST(ExportCommand, AFailedExportSaysWhyAndLeavesNoFile) {
 
   // A text with no movement writes nothing and leaves an earlier file as it was.
   const QString kept = dir.filePath("kept.gif");
-  QFile earlier(kept);
-  ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-  earlier.write("earlier");
-  earlier.close();
-  const CommandRun empty = RunCommand(RunExportCommand, Word(kept, QStringLiteral(" ")));
-  EXPECT_NE(empty.status, 0);
-  QFile reread(kept);
-  ASSERT_TRUE(reread.open(QIODevice::ReadOnly));
-  EXPECT_EQ(reread.readAll(), QByteArray("earlier"));
+  ASSERT_TRUE(WriteFileContents(kept, "earlier"));
+  EXPECT_NE(RunCommand(RunExportCommand, Word(kept, QStringLiteral(" "))).status, 0);
+  EXPECT_EQ(FileContents(kept), "earlier");
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
 }
 

@@ -53,7 +53,8 @@ TEST(LandmarksCommand, PrintsEveryNamedPointOfEachHand) {
       EXPECT_EQ(points.size(), 5 + 5 * 4);
     }
   }
-  // The right hand's wrist is where the file puts it: American C at (0, 0, -20).
+  // The right hand's wrist is where the file puts it, key frame 0 unless asked:
+  // American C at (0, 0, -20).
   const QJsonObject c = ParsedOutput(
       RunCommand(RunLandmarksCommand, {"--angles", kAmerican, "--hands", "1", "--sign", "3"}));
   const QJsonArray wrist = c.value("hands").toArray()[0].toObject().value("landmarks").toObject().value("wrist").toArray();

@@ -47,19 +47,37 @@ bool AngleFileLoads(const QString& path) {
 
 }  // namespace
 
-TEST(RenderCommand, DrawsOneKeyFrameAtTheAskedSize) {
+// The picture goes into a FIFO as it is, where a rename would have replaced it.
+TEST(RenderCommand, DrawsOneKeyFrameAtTheAskedSizeStraightIntoAFifo) {
   QTemporaryDir dir;
   const QString table = WriteTable(dir, false);
-  const QString out = dir.filePath("j.png");
-  const CommandRun run = Render({"--angles", table, "--hands", "1", "--sign", "2", "--frame", "1",
-                                 "--size", "200x150", "--view", "signer", "--out", out});
+  const QString fifo = dir.filePath("j.png");
+  FifoReader reader(fifo);
+  ASSERT_TRUE(reader.IsOpen());
+  const QStringList keyFrame = {"--angles", table, "--hands", "1", "--sign", "2", "--frame", "1",
+                                "--size", "200x150", "--view", "signer", "--out"};
+  const CommandRun run = Render(QStringList(keyFrame) << fifo);
   ASSERT_EQ(run.status, 0) << run.err;
-  const QImage image(out);
+  EXPECT_TRUE(run.err.empty()) << run.err;
+  QImage image;
+  EXPECT_TRUE(image.loadFromData(reader.Finish(), "PNG"));
+  EXPECT_TRUE(IsFifo(fifo));
   EXPECT_EQ(image.size(), QSize(200, 150));
-  int lit = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) lit += qRed(image.pixel(x, y)) > 60;
-  EXPECT_GT(lit, 200);
+  const auto lit = [](const QImage& picture) {
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x) count += qRed(picture.pixel(x, y)) > 60;
+    return count;
+  };
+  EXPECT_GT(lit(image), 200);
+
+  // The Natural hands when asked, the Classic ones above by default.
+  const QString natural = dir.filePath("natural.png");
+  const CommandRun drawn = Render(QStringList(keyFrame) << natural << "--appearance" << "natural");
+  ASSERT_EQ(drawn.status, 0) << drawn.err;
+  EXPECT_TRUE(drawn.err.empty()) << drawn.err;
+  EXPECT_GT(lit(QImage(natural)), 200);
+  EXPECT_NE(QImage(natural).convertToFormat(image.format()), image);
 
   // BMP by the suffix; the default size is 640x480.
   const QString bmp = dir.filePath("a.bmp");
@@ -175,20 +193,19 @@ TEST(RenderCommand, WritesEveryAnimationStepOfATextAsNumberedPictures) {
   EXPECT_EQ(files.last(), "024.png");
   EXPECT_EQ(QImage(written.filePath("012.png")).size(), QSize(64, 48));
 
+  const auto bitmapsOfA = [&table](const QString& folder) {
+    return Render({"--system", "3", "--angles", table, "--speed", "1000", "--frames", folder, "--format", "bmp",
+                   "--size", "32x32", "a"});
+  };
   const QString bitmaps = dir.filePath("bmp");
-  ASSERT_EQ(Render({"--system", "3", "--angles", table, "--speed", "1000", "--frames", bitmaps,
-                    "--format", "bmp", "--size", "32x32", "a"})
-                .status,
-            0);
-  EXPECT_EQ(QDir(bitmaps).entryList(QDir::Files), (QStringList{"000.bmp", "001.bmp", "002.bmp",
-                                                                "003.bmp", "004.bmp"}));
+  ASSERT_EQ(bitmapsOfA(bitmaps).status, 0);
+  EXPECT_EQ(QDir(bitmaps).entryList(QDir::Files), (QStringList{"000.bmp", "001.bmp", "002.bmp", "003.bmp", "004.bmp"}));
 
   // A folder where the third picture belongs: recording stops there, and the picture
   // that failed is named with the reason.
   const QString blocked = dir.filePath("blocked");
   ASSERT_TRUE(QDir().mkpath(blocked + "/002.bmp"));
-  const CommandRun failed = Render({"--system", "3", "--angles", table, "--speed", "1000", "--frames",
-                                    blocked, "--format", "bmp", "--size", "32x32", "a"});
+  const CommandRun failed = bitmapsOfA(blocked);
   EXPECT_EQ(failed.status, 1);
   EXPECT_EQ(failed.out, "Frames 2\n");
   EXPECT_NE(failed.err.find("cannot write " + QDir(blocked).absoluteFilePath("002.bmp").toStdString() + ": "),
@@ -214,19 +231,4 @@ TEST(RenderCommand, AChartFitsOnlyWhenEachSideAndTheWholeDo) {
     const ChartExtent extent = ChartPictureExtent(cells, columns, side, side);
     EXPECT_EQ(!PictureSizeProblem(extent.width, extent.height), fits) << cells << " " << columns;
   }
-}
-
-// The picture goes into a FIFO as it is, where a rename would have replaced it.
-TEST(RenderCommand, AFifoAsOutputIsWrittenStraightInto) {
-  QTemporaryDir dir;
-  const QString table = WriteTable(dir, true);
-  const QString fifo = dir.filePath("picture.png");
-  FifoReader reader(fifo);
-  ASSERT_TRUE(reader.IsOpen());
-  const CommandRun run = Render({"--angles", table, "--hands", "1", "--sign", "1", "--size", "32x24", "--out", fifo});
-  EXPECT_EQ(run.status, 0) << run.err;
-  QImage picture;
-  EXPECT_TRUE(picture.loadFromData(reader.Finish(), "PNG"));
-  EXPECT_EQ(picture.size(), QSize(32, 24));
-  EXPECT_TRUE(IsFifo(fifo));
 }

@@ -2,6 +2,7 @@
 #include "gl/gif_animation_writer.h"
 
 #include "signdata/sign_table.h"
+#include "support/file_contents.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,12 +13,10 @@
 
 TEST(GifAnimationWriter, DelaysRoundOnTheRunningTotal) {
   // Two steps are 3.33 hundredths: 3, 4, 3, 3, 4, 3 ... adding up to the real time.
-  const int delays[] = {GifAnimationWriter::DelayOf(0, 2), GifAnimationWriter::DelayOf(2, 4),
-                        GifAnimationWriter::DelayOf(4, 6), GifAnimationWriter::DelayOf(6, 7)};
-  EXPECT_EQ(delays[0], 3);
-  EXPECT_EQ(delays[1], 4);
-  EXPECT_EQ(delays[2], 3);
-  EXPECT_EQ(delays[3], 2);
+  EXPECT_EQ(GifAnimationWriter::DelayOf(0, 2), 3);
+  EXPECT_EQ(GifAnimationWriter::DelayOf(2, 4), 4);
+  EXPECT_EQ(GifAnimationWriter::DelayOf(4, 6), 3);
+  EXPECT_EQ(GifAnimationWriter::DelayOf(6, 7), 2);
   EXPECT_EQ(GifAnimationWriter::DelayOf(0, 600), 1000);
 }
 
@@ -42,13 +41,11 @@ TEST(GifAnimationWriter, OnlyTheChangedRectangleIsWritten) {
 }
 
 TEST(AnimationExport, ACancelledOrFailedExportLeavesTheOldFileAlone) {
-  SignTable table;
-  table.SetHands(1);
-  table.Signs[0].FrameCount = 1;
-  table.Signs[0].Frames.assign(1, KeyFrame{});
-  table.Signs[1].FrameCount = 1;
-  table.Signs[1].Frames.assign(1, KeyFrame{});
-  table.Signs[1].Frames[0].RightFinger[4] = 80.0f;
+  SignTable table = SignTable::WithHands(1);
+  KeyFrame bent;
+  bent.RightFinger[4] = 80.0f;
+  table.Signs[0] = {1, FixedLengthName("rest"), {KeyFrame{}}};
+  table.Signs[1] = {1, FixedLengthName("bent"), {bent}};
   table.SignCount = 2;
   const MoveScript script = {Move::Pose(0, 0), Move::Target(1, 0), Move::Redraw(20)};
   EXPECT_EQ(AnimationStepsOf(script), 21);
@@ -59,10 +56,7 @@ TEST(AnimationExport, ACancelledOrFailedExportLeavesTheOldFileAlone) {
     AnimationExportSettings settings;
     settings.path = dir.filePath(name);
     settings.size = QSize(64, 48);
-    QFile earlier(settings.path);
-    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-    earlier.write("earlier");
-    earlier.close();
+    ASSERT_TRUE(WriteFileContents(settings.path, "earlier"));
 
     int asked = 0;
     const AnimationExportResult cancelled = ExportScript(
@@ -73,10 +67,7 @@ TEST(AnimationExport, ACancelledOrFailedExportLeavesTheOldFileAlone) {
         }, {});
     EXPECT_EQ(cancelled.outcome, AnimationExportResult::Outcome::Cancelled) << name;
     EXPECT_EQ(asked, 5);
-    QFile reread(settings.path);
-    ASSERT_TRUE(reread.open(QIODevice::ReadOnly));
-    EXPECT_EQ(reread.readAll(), QByteArray("earlier")) << name;
-    reread.close();
+    EXPECT_EQ(FileContents(settings.path), "earlier") << name;
 
     const AnimationExportResult written = ExportScript(table, script, settings, {}, {});
     EXPECT_EQ(written.outcome, AnimationExportResult::Outcome::Written) << written.reason.toStdString();

@@ -1,13 +1,10 @@
 #include "gl/natural_hand_renderer.h"
 
 #include "hand/hand.h"
-#include "cli/render_command.h"
 #include "playback/camera.h"
 #include "gl/offscreen_renderer.h"
-#include "support/command_run.h"
 
 #include <QImage>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +44,7 @@ int SkinPixels(const QImage& image) {
 
 // The Classic picture, exactly, is what a renderer draws when the Natural hands'
 // shaders do not compile or do not link (saying why), and again after the Natural hands.
+// That the command line draws either: render_command_test.
 TEST(NaturalHandRenderer, TheNaturalHandsDrawSkinAndTheClassicPictureIsTheFallbackAndTheWayBack) {
   const StraightHandScene state;
   auto classic = MakeRenderer();
@@ -79,22 +77,4 @@ TEST(NaturalHandRenderer, TheNaturalHandsDrawSkinAndTheClassicPictureIsTheFallba
     EXPECT_LT(qGray(natural.pixel(corner)), 70);
   renderer->SetAppearance(HandAppearance::Classic, nullptr);
   EXPECT_EQ(Draw(*renderer, state), expected);
-}
-
-TEST(NaturalHandRenderer, TheCommandLineDrawsEitherAppearance) {
-  QTemporaryDir dir;
-  const QString table = QStringLiteral(TOVARO_SOURCE_DIR "/data/PositionASL.csv");
-  QImage pictures[2];
-  const char* appearances[] = {"classic", "natural"};
-  for (int i = 0; i < 2; ++i) {
-    const QString out = dir.filePath(QStringLiteral("%1.png").arg(appearances[i]));
-    const CommandRun run = RunCommand(RunRenderCommand, {"--angles", table, "--hands", "1", "--sign", "1",
-                                                         "--size", "160x120", "--appearance",
-                                                         appearances[i], "--out", out});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(run.err.empty()) << run.err;
-    pictures[i] = QImage(out);
-    EXPECT_GT(SkinPixels(pictures[i]), 300) << appearances[i];
-  }
-  EXPECT_NE(pictures[0], pictures[1]);
 }

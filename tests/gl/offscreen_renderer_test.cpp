@@ -5,11 +5,9 @@
 #include "hand/matrix4.h"
 #include "playback/camera.h"
 #include "playback/playback_engine.h"
-#include "support/file_contents.h"
 
 #include <QColor>
 #include <QImage>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -65,7 +63,7 @@ int SkinPixelsInColumns(const QImage& image, int from, int to) {
 
 }  // namespace
 
-TEST(OffscreenRenderer, DrawsTheHandWhereTheRecordingSinkPutsIt) {
+TEST(OffscreenRenderer, DrawsTheHandWhereTheRecordingSinkPutsItAndFromBehindInTheSignersView) {
   auto renderer = MakeRenderer(320, 240);
   ASSERT_TRUE(renderer);
   SignTable state = SignTable::WithHands(1);
@@ -93,14 +91,11 @@ TEST(OffscreenRenderer, DrawsTheHandWhereTheRecordingSinkPutsIt) {
   const QPoint palm = Project(*renderer, Middle(HandPrismAxes(engine.HandAt(0))[0]));
   EXPECT_TRUE(IsSkin(renderer->Image().pixel(palm)));
   EXPECT_GT(palm.x(), 160 + 20);
-}
 
-TEST(OffscreenRenderer, TheSignersViewShowsTheHandFromBehind) {
-  auto renderer = MakeRenderer(320, 240);
-  ASSERT_TRUE(renderer);
-  SignTable state = SignTable::WithHands(1);
-  PlaybackEngine engine(state, *renderer);
-  // A fist with the thumb stretched out sideways, towards the index side (+y).
+  // A fist with the thumb stretched out sideways, towards the index side (+y): the
+  // signer's view shows it from behind.
+  engine.HandAt(0).SetPose(1, 0.0f);
+  engine.HandAt(0).SetPose(2, 0.0f);
   PoseFingers(engine.HandAt(0), 90.0f, 90.0f);
 
   engine.Redraw(0);
@@ -121,7 +116,8 @@ TEST(OffscreenRenderer, TheSignersViewShowsTheHandFromBehind) {
   EXPECT_EQ(signerRight, 0);
 }
 
-TEST(OffscreenRenderer, DrawsWithoutARestPoseAndWithoutHands) {
+// Saving the picture: render_command_test's numbered pictures and gl/writer_failure_test.cpp.
+TEST(OffscreenRenderer, DrawsWithoutARestPoseOrHandsBesideAnotherRendererAndRefusesImpossibleSizes) {
   auto renderer = MakeRenderer(64, 48);
   ASSERT_TRUE(renderer);
   SignTable state;
@@ -132,31 +128,17 @@ TEST(OffscreenRenderer, DrawsWithoutARestPoseAndWithoutHands) {
   engine.Redraw(0);
   engine.Redraw(3);
   EXPECT_EQ(engine.FrameCounter(), 4);
-  state.HandCount = 0;
-  engine.Redraw(0);
-  EXPECT_EQ(renderer->Image().pixel(32, 24), qRgb(0, 0, 0));
-}
-
-TEST(OffscreenRenderer, SavesThePictureAndRefusesImpossibleSizes) {
-  auto renderer = MakeRenderer(40, 30);
-  ASSERT_TRUE(renderer);
-  const SignTable state = SignTable::WithHands(1);
-  PlaybackEngine engine(state, *renderer);
-  engine.DrawHands();
-  QTemporaryDir dir;
-  const QString bmp = dir.filePath("000.bmp");
-  ASSERT_TRUE(renderer->SaveFrame(bmp));
-  EXPECT_EQ(QImage(bmp).size(), QSize(40, 30));
-  // A save that fails says why: gl/writer_failure_test.cpp.
-
-  QString error;
-  EXPECT_FALSE(OffscreenRenderer::Create(0, 10, &error));
-  EXPECT_FALSE(error.isEmpty());
   // Two renderers live side by side, each with its own context.
   auto second = MakeRenderer(20, 20);
   ASSERT_TRUE(second);
   PlaybackEngine secondEngine(state, *second);
   secondEngine.DrawHands();
-  engine.DrawHands();
+  state.HandCount = 0;
+  engine.Redraw(0);
+  EXPECT_EQ(renderer->Image().pixel(32, 24), qRgb(0, 0, 0));
   EXPECT_EQ(second->Image().size(), QSize(20, 20));
+
+  QString error;
+  EXPECT_FALSE(OffscreenRenderer::Create(0, 10, &error));
+  EXPECT_FALSE(error.isEmpty());
 }

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-TEST(Hand, ConstructionSetsWristAtOriginAndEveryFingerJointTo20) {
+TEST(Hand, ANewHandHasItsWristAtTheOriginEveryFingerJointAt20AndFingersFillingTheKnuckles) {
   Hand hand;
   for (int i = 0; i < 8; ++i) EXPECT_EQ(hand.pose(i), 0.0f) << i;
   for (int f = 0; f < 5; ++f)
@@ -16,18 +16,13 @@ TEST(Hand, ConstructionSetsWristAtOriginAndEveryFingerJointTo20) {
   EXPECT_EQ(hand.numFrame0(), 0);
   EXPECT_EQ(hand.FrameNo(), 0);
   EXPECT_EQ(hand.target_pose(3), 0.0f);
-}
-
-TEST(Hand, FixedDimensionsFitTheFingersAcrossTheKnuckles) {
-  Hand hand;
-  EXPECT_FLOAT_EQ(hand.FingerWidth(1) + hand.FingerWidth(2) + hand.FingerWidth(3) +
-                      hand.FingerWidth(4),
-                  60.0f);
+  // Fixed dimensions fit the fingers across the knuckles.
+  EXPECT_FLOAT_EQ(hand.FingerWidth(1) + hand.FingerWidth(2) + hand.FingerWidth(3) + hand.FingerWidth(4), 60.0f);
   EXPECT_NEAR(hand.FingerWidth(0), 18.94737f, 1e-4);
   EXPECT_NEAR(hand.FingerWidth(4), 12.63158f, 1e-4);
   EXPECT_FLOAT_EQ(hand.PalmThickness(), hand.FingerWidth(2));
-  // Where the fingers stand, how long they are and the skin colour are shown by the
-  // drawing test's fingertips and material.
+  // Where the fingers stand and how long they are: hand_landmarks_test; the skin
+  // colour: hand_drawing_test.
 }
 
 TEST(Hand, AnIndexOutsideItsBoundsThrowsAndStoresNothing) {

@@ -65,14 +65,7 @@ TEST_F(AngleFileTest, EntriesInAnyOrderFillTheirSlotsAndTheHighestSetsTheCount) 
   EXPECT_EQ(k.RightWristAngle[3], 0.0f);
   EXPECT_EQ(k.LeftFinger[0], 0.0f);
   EXPECT_EQ(state.Signs[0].Name, "rest      ");
-
-  const QString saved = dir.filePath("saved.csv");
-  ASSERT_TRUE(SaveAngleFile(state, saved));
-  SignTable back;
-  back.ColumnCount = kOneHandColumns;
-  ASSERT_TRUE(LoadAngleFile(back, saved));
-  EXPECT_EQ(back.SignCount, 4);
-  EXPECT_TRUE(back.Signs == state.Signs);
+  // Saved and read back, such a table is the same: the full table below.
 }
 
 TEST_F(AngleFileTest, ALaterEntryReplacesAnEarlierOneAndUnnamedSlotsKeepTheirData) {
@@ -83,6 +76,10 @@ TEST_F(AngleFileTest, ALaterEntryReplacesAnEarlierOneAndUnnamedSlotsKeepTheirDat
   EXPECT_EQ(state.Signs[0].FrameCount, 2);
   EXPECT_EQ(state.Signs[0].Frames[1].Rate, 4.0f);
   EXPECT_EQ(state.Signs[5].Frames[0].Rate, 50.0f);  // never cleared
+  // A file without entries loads too, and leaves no sign in use.
+  ASSERT_TRUE(Load(QString()));
+  EXPECT_EQ(state.SignCount, 0);
+  EXPECT_EQ(state.Signs[0].Frames[1].Rate, 4.0f);
 }
 
 TEST_F(AngleFileTest, FieldsSplitOverLinesReadTheSameAsTheCanonicalForm) {
@@ -96,12 +93,11 @@ TEST_F(AngleFileTest, FieldsSplitOverLinesReadTheSameAsTheCanonicalForm) {
   EXPECT_EQ(state.Signs[0], canonical.Signs[0]);
 }
 
-TEST_F(AngleFileTest, NamesAreCutOrPaddedToTenCharactersAndNumbersReadLeniently) {
+TEST_F(AngleFileTest, NamesLoseTheirLeadingBlanksAndNumbersAreReadLeniently) {
   QString line = FrameLine(0);
   line.replace(QStringLiteral("0,1,2,"), QStringLiteral(" 2.5abc , ,  -1e1,"));
-  ASSERT_TRUE(Load(Header(0, "  ABCDEFGHIJKLMN", 1) + line + Header(1, "Q", 1) + FrameLine(0)));
+  ASSERT_TRUE(Load(Header(0, "  ABCDEFGHIJKLMN", 1) + line));
   EXPECT_EQ(state.Signs[0].Name, "ABCDEFGHIJ");
-  EXPECT_EQ(state.Signs[1].Name, "Q         ");
   EXPECT_EQ(state.Signs[0].Frames[0].Rate, 2.5f);
   EXPECT_EQ(state.Signs[0].Frames[0].RightWristAngle[0], 0.0f);
   EXPECT_EQ(state.Signs[0].Frames[0].RightWristAngle[1], -10.0f);
@@ -109,12 +105,14 @@ TEST_F(AngleFileTest, NamesAreCutOrPaddedToTenCharactersAndNumbersReadLeniently)
 
 // A character outside the basic plane takes two UTF-16 units; cut between them, it
 // would be saved as "?" (the full table below saves and reads back such a name).
-TEST_F(AngleFileTest, NamesAreCutBetweenCharactersNeverInsideOne) {
+TEST(FixedLengthName, NamesAreCutOrPaddedToTenCharactersBetweenCharactersNeverInsideOne) {
   const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
   const struct {
     QString name;
     QString kept;
   } cases[] = {
+      {"ABCDEFGHIJKLMN", "ABCDEFGHIJ"},
+      {"Q", "Q         "},
       {"ABCDEFGHI" + smile, "ABCDEFGHI "},
       {"ABCDEFGH" + smile + "Z", "ABCDEFGH" + smile},
       {smile + smile + smile + smile + smile + smile, smile + smile + smile + smile + smile},
@@ -170,13 +168,6 @@ TEST_F(AngleFileTest, EveryFailureNamesItsLineAndLeavesTheTableAsItWas) {
   state.ColumnCount = 0;  // no system chosen yet
   EXPECT_FALSE(Load(good));
   EXPECT_TRUE(state.Signs == before);
-}
-
-TEST_F(AngleFileTest, AFileWithoutEntriesLoadsAndLeavesNoSignsInUse) {
-  ASSERT_TRUE(Load(Header(0, "keep", 1) + FrameLine(9)));
-  ASSERT_TRUE(Load(QString()));
-  EXPECT_EQ(state.SignCount, 0);
-  EXPECT_EQ(state.Signs[0].Frames[0].Rate, 9.0f);
 }
 
 TEST_F(AngleFileTest, NamesAreReadAsUtf8OrElseAsShiftJis) {

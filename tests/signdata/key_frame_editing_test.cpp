@@ -92,12 +92,10 @@ TEST(KeyFrameEditing, AppendedKeyFramesAreBlankAndStoringTouchesOnlyTheTablesHan
   values.Rate = 2.5f;
   values.RightFinger[44] = 7;
   values.LeftWristPos[2] = 9;
+  KeyFrame stored = values;
   values.RightFinger[45] = 99;  // not part of a pose: never stored
   ASSERT_TRUE(StoreKeyFrame(*table, 1, 4, values).Ok());
-  EXPECT_EQ(table->Frame(1, 4).RightFinger[44], 7);
-  EXPECT_EQ(table->Frame(1, 4).LeftWristPos[2], 9);
-  EXPECT_EQ(table->Frame(1, 4).RightFinger[45], 0);
-  EXPECT_EQ(table->Frame(1, 4).Rate, 2.5f);
+  EXPECT_EQ(table->Frame(1, 4), stored);
   EXPECT_EQ(StoreKeyFrame(*table, 1, 5, values).message, kFrameNumberExceedsMessage);
 
   // One hand: the left-hand values of the key frame stay as they were.

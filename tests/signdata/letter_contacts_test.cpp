@@ -71,51 +71,40 @@ float AcrossFromMiddleToIndex(const Hand& hand, const Vec3& point) {
 
 }  // namespace
 
-TEST(LetterContacts, FingertipsRestOnTheThumbInEAndE) {
-  struct Case {
+// E rests the fingertips on the thumb; T brings the thumb up between index and middle,
+// the index curled over it; O closes on the thumb and C keeps a gap.
+TEST(LetterContacts, EAndTTuckTheThumbAndOAndCCloseOnItOrNot) {
+  const struct {
     const char* file;
-    int sign;
-  };
-  for (const Case& c : {Case{"PositionASL.csv", 5}, Case{"PositionJSL.csv", 4}}) {
+    int e;
+    int t;
+  } tables[] = {{"PositionASL.csv", 5, 27}, {"PositionJSL.csv", 4, 16}};
+  for (const auto& c : tables) {
     SCOPED_TRACE(c.file);
     const ShippedTable table(c.file, 1);
-    const auto hand = table.PosedHand(c.sign, 0, 0);
-    for (const char* finger : {"index", "middle", "ring"}) EXPECT_LT(TipToThumb(*hand, finger), kTouching) << finger;
-  }
-}
+    const auto e = table.PosedHand(c.e, 0, 0);
+    for (const char* finger : {"index", "middle", "ring"}) EXPECT_LT(TipToThumb(*e, finger), kTouching) << finger;
 
-TEST(LetterContacts, OClosesOnTheThumbAndCKeepsAGap) {
-  const ShippedTable table("PositionASL.csv", 1);
-  struct Case {
+    const auto t = table.PosedHand(c.t, 0, 0);
+    const Vec3 tip = Point(*t, "thumb");
+    const float across = AcrossFromMiddleToIndex(*t, tip);
+    EXPECT_GT(across, 0.2f);
+    EXPECT_LT(across, 0.9f);
+    EXPECT_GT(tip.z, Point(*t, "thumb.2").z) << "the thumb tip points up";
+    EXPECT_GT(Point(*t, "index").x, tip.x) << "the index tip comes down in front of the thumb's";
+  }
+
+  const ShippedTable american("PositionASL.csv", 1);
+  const struct {
     int sign;
     float low;
     float high;
-  };
-  for (const Case& c : {Case{15, 0.0f, kTouching}, Case{3, 35.0f, 80.0f}}) {
-    SCOPED_TRACE(c.sign);
-    const auto hand = table.PosedHand(c.sign, 0, 0);
-    const float gap = Distance(Point(*hand, "index"), Point(*hand, "thumb"));
-    EXPECT_GE(gap, c.low);
-    EXPECT_LE(gap, c.high);
-  }
-}
-
-TEST(LetterContacts, TheThumbOfTComesUpBetweenIndexAndMiddle) {
-  struct Case {
-    const char* file;
-    int sign;
-  };
-  for (const Case& c : {Case{"PositionASL.csv", 27}, Case{"PositionJSL.csv", 16}}) {
-    SCOPED_TRACE(c.file);
-    const ShippedTable table(c.file, 1);
-    const auto hand = table.PosedHand(c.sign, 0, 0);
-    const Vec3 tip = Point(*hand, "thumb");
-    const float across = AcrossFromMiddleToIndex(*hand, tip);
-    EXPECT_GT(across, 0.2f);
-    EXPECT_LT(across, 0.9f);
-    EXPECT_GT(tip.z, Point(*hand, "thumb.2").z) << "the thumb tip points up";
-    // The index curls over it: its tip comes down in front of the thumb's.
-    EXPECT_GT(Point(*hand, "index").x, tip.x);
+  } gaps[] = {{15, 0.0f, kTouching}, {3, 35.0f, 80.0f}};
+  for (const auto& gap : gaps) {
+    const auto hand = american.PosedHand(gap.sign, 0, 0);
+    const float between = Distance(Point(*hand, "index"), Point(*hand, "thumb"));
+    EXPECT_GE(between, gap.low) << gap.sign;
+    EXPECT_LE(between, gap.high) << gap.sign;
   }
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <tuple>
+
 namespace {
 
 // The index finger bent 60 degrees at its base, turned about its own length by
@@ -25,6 +28,15 @@ void Put(SignTableSlots& table, int slot, const QString& name, std::vector<KeyFr
   table[slot].Frames = std::move(frames);
 }
 
+// Where the problems are: slot, key frame, halfway or not, hand, between the hands or not.
+using Where = std::tuple<int, int, bool, int, bool>;
+
+std::set<Where> Places(const std::vector<ShapeProblem>& problems) {
+  std::set<Where> places;
+  for (const ShapeProblem& p : problems) places.emplace(p.slot, p.frame, p.midway, p.hand, p.betweenHands);
+  return places;
+}
+
 }  // namespace
 
 TEST(ShapeLint, ChecksKeyFramesAndTheMidpointOfEveryMovement) {
@@ -36,36 +48,19 @@ TEST(ShapeLint, ChecksKeyFramesAndTheMidpointOfEveryMovement) {
   // Both ends of J's first movement are clean, its midpoint is not; sign 2 is
   // beyond the sign count.
   const auto problems = LintShapes(*table, 2, 1);
+  EXPECT_EQ(Places(problems), (std::set<Where>{{1, 0, true, 0, false}}));
   ASSERT_FALSE(problems.empty());
-  for (const ShapeProblem& p : problems) {
-    EXPECT_EQ(p.slot, 1);
-    EXPECT_TRUE(p.midway);
-    EXPECT_EQ(p.frame, 0);
-    EXPECT_EQ(p.hand, 0);
-  }
-  const ShapeProblem& deepest = problems.front();
-  EXPECT_TRUE(deepest.Describe().startsWith("slot 1 \"J\" halfway from key frame 1 to 2 of 3, right hand: "))
-      << deepest.Describe().toStdString();
-  EXPECT_TRUE(deepest.Describe().contains("right hand: index finger"));
-  EXPECT_TRUE(deepest.Describe().contains("middle finger"));
+  const QString deepest = problems.front().Describe();
+  EXPECT_TRUE(deepest.startsWith("slot 1 \"J\" halfway from key frame 1 to 2 of 3, right hand: index finger"))
+      << deepest.toStdString();
+  EXPECT_TRUE(deepest.contains("middle finger")) << deepest.toStdString();
 
-  // A key frame itself, and the second hand of a two-hand table.
-  const auto all = LintShapes(*table, 3, 2);
-  bool sawKeyFrame = false;
-  for (const ShapeProblem& p : all) {
-    EXPECT_EQ(p.hand, 0);  // the left hand's index is straight throughout
-    if (p.slot == 2) {
-      sawKeyFrame = true;
-      EXPECT_FALSE(p.midway);
-      EXPECT_TRUE(p.Describe().startsWith("slot 2 \"X\" key frame 1 of 1, right hand: "));
-    }
-  }
-  EXPECT_TRUE(sawKeyFrame);
+  // A key frame itself (described by the lint command's test), and the second hand of
+  // a two-hand table, whose index is straight until it is swung into its neighbour.
+  EXPECT_EQ(Places(LintShapes(*table, 3, 2)), (std::set<Where>{{1, 0, true, 0, false}, {2, 0, false, 0, false}}));
   (*table)[2].Frames[0].LeftFinger[9 + 2] = 0.0f;
-  (*table)[2].Frames[0].LeftFinger[9 + 0] = 30.0f;  // the left index into its neighbour
-  bool sawLeft = false;
-  for (const ShapeProblem& p : LintShapes(*table, 3, 2)) sawLeft |= p.hand == 1;
-  EXPECT_TRUE(sawLeft);
+  (*table)[2].Frames[0].LeftFinger[9 + 0] = 30.0f;
+  EXPECT_TRUE(Places(LintShapes(*table, 3, 2)).contains({2, 0, false, 1, false}));
 }
 
 TEST(ShapeLint, ChecksTheTwoHandsAgainstEachOther) {
@@ -87,30 +82,16 @@ TEST(ShapeLint, ChecksTheTwoHandsAgainstEachOther) {
   Put(*table, 1, "A", {through});
   Put(*table, 2, "E", {touching});
   Put(*table, 3, "H", {apart, apart});
-  (*table)[3].Frames[1].LeftWristPos[1] = -200.0f;  // sweeps through the right hand
+  (*table)[3].Frames[1].LeftWristPos[1] = -200.0f;  // sweeps through the right hand, both key frames apart
 
   const auto problems = LintShapes(*table, 4, 2);
-  ASSERT_FALSE(problems.empty());
-  bool sawKeyFrame = false;
-  bool sawMidway = false;
+  EXPECT_EQ(Places(problems), (std::set<Where>{{1, 0, false, 0, true}, {3, 0, true, 0, true}}));
   for (const ShapeProblem& p : problems) {
-    EXPECT_TRUE(p.betweenHands) << p.Describe().toStdString();
-    EXPECT_TRUE(p.slot == 1 || p.slot == 3) << p.Describe().toStdString();
-    if (p.slot == 1) {
-      sawKeyFrame = true;
-      EXPECT_FALSE(p.midway);
-      EXPECT_TRUE(p.Describe().startsWith("slot 1 \"A\" key frame 1 of 1, between the hands: right "))
-          << p.Describe().toStdString();
-      EXPECT_TRUE(p.Describe().contains(" and left "));
-    }
-    if (p.slot == 3) {
-      sawMidway = true;
-      EXPECT_TRUE(p.midway);  // both key frames hold the hands apart
-    }
+    if (p.slot != 1) continue;
+    EXPECT_TRUE(p.Describe().startsWith("slot 1 \"A\" key frame 1 of 1, between the hands: right "))
+        << p.Describe().toStdString();
+    EXPECT_TRUE(p.Describe().contains(" and left "));
   }
-  EXPECT_TRUE(sawKeyFrame);
-  EXPECT_TRUE(sawMidway);
-
   // A one-hand table never looks at the second hand's fields.
   EXPECT_TRUE(LintShapes(*table, 4, 1).empty());
 }
