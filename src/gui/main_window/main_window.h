@@ -1,8 +1,8 @@
 #pragma once
 
+#include "gui/dialogs/message_box_sink.h"
 #include "gui/main_window/main_window_controls.h"
 #include "gui/main_window/main_window_menus.h"
-#include "gui/dialogs/message_box_sink.h"
 #include "convert/sign_class.h"
 #include "playback/frame_recorder.h"
 #include "playback/playback_engine.h"
@@ -13,7 +13,6 @@
 #include "shell/program_places.h"
 #include "shell/settings.h"
 #include "shell/start_flow.h"
-#include "shell/system_setup.h"
 #include "signdata/sign_table.h"
 
 #include <QFont>
@@ -24,35 +23,36 @@
 
 #include <array>
 #include <memory>
-#include <cstdint>
+#include <optional>
 #include <utility>
 
-struct InputLayout;
 class AboutDialog;
+class ExportController;
 class FileDialog;
 class FontDialog;
 class LanguageDialog;
-class PoseEditor;
 class PictureRecording;
-class PracticeRunner;
-class PracticeWindow;
-class ReadingListEditor;
+class PoseEditor;
+class PracticeController;
 class ReadingCapture;
+class ReferenceChartWindow;
 class SystemChoiceDialog;
+class SystemController;
 class UserInputHold;
-class WordListEditor;
+class ViewController;
+class WordListController;
 class WordPlaybackControl;
 struct PlaybackMenu;
 struct ViewMenu;
-class ReferenceChartWindow;
 
 // The main window: the drawing area, the input boxes of the current system, the speed,
-// the view point and the menus. It spells what the user types, switches systems and
-// writes the settings file when it closes. It reads the program's data and writes the
-// user's files in the folders `places` names; given one folder, everything is there.
+// the view point and the menus. It starts up, spells what the user types and writes the
+// settings file when it closes; controllers do the rest (systems, the view and playback,
+// word lists, practice, export), each given only what it needs. It reads the program's
+// data and writes the user's files in the folders `places` names.
 //
-// It owns the sign table of the loaded system, the playback engine that animates the
-// hands on the drawing area, and the player that paces a word from a timer.
+// It owns the settings, the document of the loaded system's angle table, the playback
+// engine that animates the hands on the drawing area, and the player that paces a word.
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
@@ -66,30 +66,23 @@ class MainWindow : public QMainWindow {
   // program is to end at once (the first-run language question was declined).
   bool StartUp();
 
-  // Switches HangulMode and the picture of the Hangul mode button.
+  // The documented routines of the window, done by its controllers.
   void HangulInputMethod();
-  // Lays the input boxes out for a system and loads its angle data file; when
-  // that fails the user is told why and may choose a file. False when no table was
-  // loaded.
   bool PositionInitializeRoutine(SystemId system);
   void NumericON();
   void JSLSetting();
   void KSLSetting();
-  // Puts the keyboard focus into the box the current system is typed in.
   void FocusWordBox();
-  // What choosing a system in the system choice does: the boxes emptied, the
-  // system laid out and loaded, the rest pose shown.
   void ChooseSystem(SystemId system);
-  // What choosing an interface language does: every caption in
-  // the new language and the system laid out again.
+  // What choosing an interface language does: every caption in the new language and
+  // the system laid out again.
   void ChooseInterfaceLanguage(InterfaceLanguage language);
 
   // What the window is showing and will keep in the settings file.
   const Settings& CurrentSettings() const { return settings_; }
-  // Korean typed in Hangul (True) or in roman letters (False).
-  bool HangulMode() const { return hangulMode_; }
-  // True while the numerals are spelled through the Numeric box.
-  bool NumericMode() const { return numericMode_; }
+  InterfaceLanguage Interface() const { return settings_.Interface.value_or(InterfaceLanguage::English); }
+  bool HangulMode() const;
+  bool NumericMode() const;
   const SignTable& Table() const { return document_.Table(); }
   // The table as the user edits it, with its file, undo history and unsaved state.
   AngleTableDocument& Document() { return document_; }
@@ -108,7 +101,7 @@ class MainWindow : public QMainWindow {
   void SetPracticeRunning(bool running);
 
   const ProgramPlaces& Places() const { return places_; }
-  QString SettingsPath() const;
+  QString SettingsPath() const { return places_.SettingsFile(); }
   // The English, Japanese and Korean font objects; the interface font is the one of
   // the interface language.
   const std::array<QFont, 3>& FontObjects() const { return fonts_; }
@@ -123,22 +116,7 @@ class MainWindow : public QMainWindow {
   PoseEditor& EditWindow();
   // The Bitmap menu, the recording panel and their name windows.
   PictureRecording& Pictures() { return *pictures_; }
-  WordListEditor& WordListWindow();
-  ReadingListEditor& ReadingListWindow();
-
-  // The Word List Edit menu: reads the list of the current system and shows its editor.
-  void EditWordList();
-  // The Practice menu: spells words of the current system's list (or numbers) until
-  // the user ends.
-  void Practice();
-  PracticeWindow& PracticeWindowOf();
-  // The reference chart of the current system, drawn anew when shown.
   ReferenceChartWindow& ChartWindow();
-  void ShowChart();
-  // Every sign as a left-handed signer makes it; kept in the settings.
-  void SetLeftHanded(bool leftHanded);
-  // Plays the key frames of sign `slot` on the main hand, unless a word is playing.
-  void PlaySign(int slot);
 
   // The system's language, which pre-selects the first-run language choice; set before
   // StartUp (tests give any locale).
@@ -156,54 +134,29 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void MakeControllers();
   void ConnectControls();
   void ConnectMenus();
-  void ConnectPlayback();
-  void ConnectViewMenu();
-  void RefreshChart();
   bool FormSetting();
   std::optional<InterfaceLanguage> FirstRunLanguage();
-  // The interface language in force; English only before the first start has asked.
-  InterfaceLanguage Interface() const { return settings_.Interface.value_or(InterfaceLanguage::English); }
   void CaptionSetting();
-  void AlphabetSetting();
-  void ApplyLayout(const InputLayout& layout);
-  InputModes CurrentInputModes() const;
   void FingerspellOption();
   void LanguageOption();
   void FontSelection();
-  void ShowAbout();
   // Opens help document 0..3 (English, Japanese, Korean, Indonesian) in a new window.
   void ShowHelp(int16_t index);
   void OpenPoseEditor();
-  void SpellListWord(const QString& word);
-  void PlaceBesideHand(QWidget& window) const;
-  // True when a table was loaded from the chosen file.
-  bool OpenAngleFile();
-  // The input boxes and label of a system, without loading its table.
-  SystemSetup LayOutSystem(SystemId system);
+  void EditWordList();
+  void Practice();
+  void ExportWord();
   // The document's file in the title, with "*" while it holds changes not saved.
   void ShowTableFileInTitle();
-  // Before the table is replaced or the program ends: Save, Discard or Cancel for
-  // changes not saved. True when the caller may go on.
-  bool SettleUnsavedTable();
-  // Lays out and loads system `system`; a table with changes not saved is kept unless
-  // `replaceEdits` (the user has settled them).
-  bool LoadSystem(SystemId system, bool replaceEdits);
+  StartTexts CurrentTexts() const;
   void StartWord();
   // The line under the picture: what Start left unspelled, a reading not found.
   void ShowStatus(const QString& text);
   void WordEnded();
-  void ConvertTypedWord();
-  void NumericClicked(bool checked);
-  void MethodClicked();
-  void ChooseViewPoint(int option);
-  void GoHome();
-  void ChooseNaturalHands(bool natural);
-  void NaturalHandsUnavailable(const QString& message);
-  void RedrawView();
   void CloseRecordingPanel();
-  void ExportWord();
   void ShutDown();
 
   MainWindowControls ui_;
@@ -211,8 +164,6 @@ class MainWindow : public QMainWindow {
   const ProgramPlaces places_;
   MessageBoxSink messages_;
   Settings settings_;
-  bool hangulMode_ = false;
-  bool numericMode_ = false;
   AngleTableDocument document_;
   PlaybackEngine engine_;
   TimedPlayer player_;
@@ -224,19 +175,19 @@ class MainWindow : public QMainWindow {
   WordPlaybackControl* playbackControl_;
   std::unique_ptr<PlaybackMenu> playbackMenu_;
   std::unique_ptr<ViewMenu> viewMenu_;
-  QPointer<ReferenceChartWindow> chartWindow_;
   const CaptionTable captions_;
   std::array<QFont, 3> fonts_;
+  SystemController* systems_ = nullptr;
+  ViewController* view_ = nullptr;
+  WordListController* wordLists_ = nullptr;
+  PracticeController* practice_ = nullptr;
+  ExportController* export_ = nullptr;
   QPointer<SystemChoiceDialog> optionWindow_;
   QPointer<FileDialog> fileDialog_;
   QPointer<LanguageDialog> languageWindow_;
   QPointer<FontDialog> fontWindow_;
   QPointer<AboutDialog> aboutWindow_;
   QPointer<PoseEditor> poseEditor_;
-  QPointer<WordListEditor> wordListEditor_;
-  QPointer<ReadingListEditor> readingListEditor_;
-  QPointer<PracticeWindow> practiceWindow_;
-  QPointer<PracticeRunner> practiceRunner_;
   QLocale systemLocale_ = QLocale::system();
   FontFamilySource fontFamilies_;
   bool shutDown_ = false;
