@@ -12,7 +12,7 @@ int RunDesktopProgram(const ProgramPlaces& places, const std::function<void(Main
   MainWindow window(places);
   if (!window.StartUp()) return 0;
   window.show();
-  window.FocusWordBox();
+  window.Systems().FocusWordBox();
   if (shown) shown(window);
   return QApplication::exec();
 }

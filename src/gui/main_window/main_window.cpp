@@ -2,7 +2,6 @@
 
 #include "convert/spelled_letters.h"
 #include "gui/dialogs/about_dialog.h"
-#include "gui/dialogs/file_dialog.h"
 #include "gui/dialogs/font_dialog.h"
 #include "gui/dialogs/installed_fonts.h"
 #include "gui/dialogs/language_dialog.h"
@@ -10,6 +9,7 @@
 #include "gui/editors/pose_editor.h"
 #include "gui/editors/word_list_controller.h"
 #include "gui/help/help_launcher.h"
+#include "gui/input/input_box_behaviour.h"
 #include "gui/input/reading_capture.h"
 #include "gui/main_window/background_painter.h"
 #include "gui/main_window/clickable_label.h"
@@ -33,11 +33,9 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -47,17 +45,9 @@ constexpr int16_t kEditingCode = 742;
 constexpr int kDefaultWidth = 900;
 constexpr int kDefaultHeight = 600;
 
-QFont FontObject(const FontDescription& description) {
-  QFont font(description.Name);
-  font.setPointSize(description.Size >= 1 ? description.Size : 10);
-  font.setBold(true);
-  return font;
-}
-
 }  // namespace
 
-MainWindow::MainWindow(QString appDirectory, QWidget* parent)
-    : MainWindow(PlacesBeside(appDirectory), parent) {}
+MainWindow::MainWindow(QString appDirectory, QWidget* parent) : MainWindow(PlacesBeside(appDirectory), parent) {}
 
 MainWindow::MainWindow(ProgramPlaces places, QWidget* parent)
     : QMainWindow(parent),
@@ -77,13 +67,14 @@ MainWindow::MainWindow(ProgramPlaces places, QWidget* parent)
       playbackControl_(new WordPlaybackControl(player_, engine_, *ui_.playbackBar, this)),
       playbackMenu_(std::make_unique<PlaybackMenu>(BuildPlaybackMenu(*menuBar(), menus_.HelpMenus->menuAction()))),
       viewMenu_(std::make_unique<ViewMenu>(BuildViewMenu(*menuBar(), menus_.HelpMenus->menuAction()))),
+      dialogs_(*this, places_, captions_, [this]() -> const FontFamilySource& { return fontFamilies_; }),
       fontFamilies_(InstalledFontFamilies) {
   setObjectName(QStringLiteral("frmSpace"));
   setWindowTitle(QStringLiteral("Tovaro"));
   setCentralWidget(ui_.handView->parentWidget());
   resize(kDefaultWidth, kDefaultHeight);
   UseMetricCompatibleFonts();
-  for (size_t i = 0; i < fonts_.size(); ++i) fonts_[i] = FontObject(settings_.Fonts[i]);
+  for (size_t i = 0; i < fonts_.size(); ++i) fonts_[i] = FontObjectOf(settings_.Fonts[i]);
   MakeControllers();
   ConnectControls();
   ConnectMenus();
@@ -151,54 +142,34 @@ void MainWindow::ConnectControls() {
   connect(ui_.closeRecordingButton, &QPushButton::clicked, this, &MainWindow::CloseRecordingPanel);
   connect(ui_.captureButton, &QPushButton::clicked, pictures_, &PictureRecording::Capture);
   connect(ui_.recordButton, &QPushButton::clicked, pictures_, &PictureRecording::Record);
-
-  ui_.wordBox->installEventFilter(this);
-  ui_.readingBox->installEventFilter(this);
-  ui_.speedBox->installEventFilter(this);
+  new InputBoxBehaviour(*ui_.wordBox, *ui_.readingBox, *ui_.speedBox, this);
 }
 
 void MainWindow::ConnectMenus() {
-  QUndoStack& history = document_.UndoStack();
-  menus_.mnuUndo = history.createUndoAction(menus_.EditMenus);
-  menus_.mnuUndo->setObjectName(QStringLiteral("mnuUndo"));
-  menus_.mnuUndo->setShortcut(QKeySequence::Undo);
-  menus_.mnuRedo = history.createRedoAction(menus_.EditMenus);
-  menus_.mnuRedo->setObjectName(QStringLiteral("mnuRedo"));
-  menus_.mnuRedo->setShortcut(QKeySequence::Redo);
-  menus_.EditMenus->addAction(menus_.mnuUndo);
-  menus_.EditMenus->addAction(menus_.mnuRedo);
+  AddUndoActions(menus_, document_.UndoStack());
   connect(&document_, &AngleTableDocument::filePathChanged, this, &MainWindow::ShowTableFileInTitle);
   connect(&document_, &AngleTableDocument::cleanChanged, this, &MainWindow::ShowTableFileInTitle);
 
   connect(menus_.mnuOpen, &QAction::triggered, systems_, &SystemController::OpenAngleFile);
-  connect(menus_.mnuExport, &QAction::triggered, this, &MainWindow::ExportWord);
+  connect(menus_.mnuExport, &QAction::triggered, this,
+          [this] { export_->ExportWord(systems_->CurrentInputModes(), CurrentTexts()); });
   connect(menus_.mnuBmp, &QAction::triggered, pictures_, &PictureRecording::OpenBitmapMenu);
   connect(menus_.mnuExit, &QAction::triggered, this, &QWidget::close);
   connect(menus_.mnuOption, &QAction::triggered, this, &MainWindow::FingerspellOption);
   connect(menus_.mnuLang, &QAction::triggered, this, &MainWindow::LanguageOption);
   connect(menus_.mnuFont, &QAction::triggered, this, &MainWindow::FontSelection);
   connect(menus_.mnuAbout, &QAction::triggered, this, [this] { AboutWindow().exec(); });
-  connect(menus_.mnuEnglishHelp, &QAction::triggered, this, [this] { ShowHelp(0); });
-  connect(menus_.mnuJapaneseHelp, &QAction::triggered, this, [this] { ShowHelp(1); });
-  connect(menus_.mnuKoreanHelp, &QAction::triggered, this, [this] { ShowHelp(2); });
-  connect(menus_.mnuIndonesianHelp, &QAction::triggered, this, [this] { ShowHelp(3); });
+  // Help documents 0..3: English, Japanese, Korean, Indonesian, each in a new window.
+  const std::array helps{menus_.mnuEnglishHelp, menus_.mnuJapaneseHelp, menus_.mnuKoreanHelp, menus_.mnuIndonesianHelp};
+  for (int16_t i = 0; i < 4; ++i)
+    connect(helps[i], &QAction::triggered, this, [this, i] { OpenHelpDocument(places_.DataFolder, i, messages_, this); });
   menus_.mnuEdit->setEnabled(true);
   connect(menus_.mnuEdit, &QAction::triggered, this, &MainWindow::OpenPoseEditor);
   connect(menus_.mnuList, &QAction::triggered, this, &MainWindow::EditWordList);
   connect(menus_.mnuQuiz, &QAction::triggered, this, &MainWindow::Practice);
 }
 
-void MainWindow::HangulInputMethod() { systems_->HangulInputMethod(); }
-bool MainWindow::PositionInitializeRoutine(SystemId system) { return systems_->PositionInitializeRoutine(system); }
-void MainWindow::NumericON() { systems_->NumericON(); }
-void MainWindow::JSLSetting() { systems_->JSLSetting(); }
-void MainWindow::KSLSetting() { systems_->KSLSetting(); }
-void MainWindow::FocusWordBox() { systems_->FocusWordBox(); }
-void MainWindow::ChooseSystem(SystemId system) { systems_->ChooseSystem(system); }
-bool MainWindow::HangulMode() const { return systems_->HangulMode(); }
-bool MainWindow::NumericMode() const { return systems_->NumericMode(); }
 void MainWindow::SetPracticeRunning(bool running) { playbackControl_->SetPracticeRunning(running); }
-ReferenceChartWindow& MainWindow::ChartWindow() { return view_->ChartWindow(); }
 
 bool MainWindow::StartUp() {
   ui_.handView->InitOpenGL(messages_);
@@ -219,12 +190,11 @@ bool MainWindow::FormSetting() {
   systems_->ResetHangulMode();
   PaintBackground(*this, kBackgroundStyle, u'B');
 
-  const bool editing = settings_.EditableCode == kEditingCode;
-  menus_.mnuEdit->setVisible(editing);
-  menus_.mnuBmp->setVisible(editing);
-  menus_.EditMenus->menuAction()->setVisible(editing);
+  // The editing menus only in editing mode.
+  for (QAction* editing : {menus_.mnuEdit, menus_.mnuBmp, menus_.EditMenus->menuAction()})
+    editing->setVisible(settings_.EditableCode == kEditingCode);
 
-  for (size_t i = 0; i < fonts_.size(); ++i) fonts_[i] = FontObject(settings_.Fonts[i]);
+  for (size_t i = 0; i < fonts_.size(); ++i) fonts_[i] = FontObjectOf(settings_.Fonts[i]);
 
   if (!settings_.Interface) {
     settings_.Interface = FirstRunLanguage();
@@ -234,7 +204,7 @@ bool MainWindow::FormSetting() {
 
   CloseRecordingPanel();
   view_->ResetView();
-  PositionInitializeRoutine(settings_.System);
+  systems_->PositionInitializeRoutine(settings_.System);
   // The first picture shows the rest pose of the loaded system rather than the
   // hand as it was built.
   engine_.SetHandPose(0, 0);
@@ -259,7 +229,7 @@ void MainWindow::LanguageOption() {
 void MainWindow::ChooseInterfaceLanguage(InterfaceLanguage language) {
   settings_.Interface = language;
   CaptionSetting();
-  PositionInitializeRoutine(settings_.System);
+  systems_->PositionInitializeRoutine(settings_.System);
 }
 
 void MainWindow::FontSelection() {
@@ -278,10 +248,7 @@ void MainWindow::CaptionSetting() {
   ApplyMainWindowCaptions(ui_, menus_, captions_, Interface());
   ui_.playbackBar->SetCaptions(captions_, Interface());
   view_->SetCaptions(captions_, Interface());
-  if (optionWindow_) {
-    optionWindow_->SetInterfaceFont(InterfaceFont());
-    optionWindow_->SetCaptions(captions_, Interface());
-  }
+  dialogs_.Recaption(Interface(), InterfaceFont());
 }
 
 void MainWindow::FingerspellOption() {
@@ -289,10 +256,8 @@ void MainWindow::FingerspellOption() {
   window.MarkSystem(settings_.System);
   window.exec();
   // Closing the window lays out the system in use again.
-  ChooseSystem(window.SystemChoice().value_or(settings_.System));
+  systems_->ChooseSystem(window.SystemChoice().value_or(settings_.System));
 }
-
-void MainWindow::ShowHelp(int16_t index) { OpenHelpDocument(places_.DataFolder, index, messages_, this); }
 
 void MainWindow::OpenPoseEditor() {
   if (document_.Table().HasLayout()) EditWindow().Open(ui_.systemLabel->text());
@@ -309,31 +274,11 @@ void MainWindow::Practice() {
                         settings_.PracticeLongest}});
 }
 
-void MainWindow::ExportWord() { export_->ExportWord(systems_->CurrentInputModes(), CurrentTexts()); }
-
-SystemChoiceDialog& MainWindow::OptionWindow() {
-  if (!optionWindow_) {
-    optionWindow_ = new SystemChoiceDialog(this);
-    optionWindow_->SetInterfaceFont(InterfaceFont());
-    optionWindow_->SetCaptions(captions_, Interface());
-  }
-  return *optionWindow_;
-}
-
-LanguageDialog& MainWindow::LanguageWindow() {
-  if (!languageWindow_) languageWindow_ = new LanguageDialog(this);
-  return *languageWindow_;
-}
-
-FontDialog& MainWindow::FontWindow() {
-  if (!fontWindow_) fontWindow_ = new FontDialog(fontFamilies_, this);
-  return *fontWindow_;
-}
-
-AboutDialog& MainWindow::AboutWindow() {
-  if (!aboutWindow_) aboutWindow_ = new AboutDialog(this);
-  return *aboutWindow_;
-}
+SystemChoiceDialog& MainWindow::OptionWindow() { return dialogs_.OptionWindow(Interface(), InterfaceFont()); }
+LanguageDialog& MainWindow::LanguageWindow() { return dialogs_.LanguageWindow(); }
+FontDialog& MainWindow::FontWindow() { return dialogs_.FontWindow(); }
+AboutDialog& MainWindow::AboutWindow() { return dialogs_.AboutWindow(); }
+FileDialog& MainWindow::FileWindow() { return dialogs_.FileWindow(); }
 
 PoseEditor& MainWindow::EditWindow() {
   if (!poseEditor_) {
@@ -344,22 +289,10 @@ PoseEditor& MainWindow::EditWindow() {
   return *poseEditor_;
 }
 
-FileDialog& MainWindow::FileWindow() {
-  if (!fileDialog_) {
-    fileDialog_ = new FileDialog(this);
-    fileDialog_->SetFolder(places_.DataFolder);
-    fileDialog_->SetSaveFallbackFolder(places_.UserFolder);
-  }
-  return *fileDialog_;
-}
-
 void MainWindow::ShowTableFileInTitle() {
-  const QString path = document_.FilePath();
-  if (path.isEmpty()) {
-    setWindowTitle(QStringLiteral("Tovaro"));
-    return;
-  }
-  setWindowTitle(QStringLiteral("Tovaro — ") + QFileInfo(path).fileName() + (document_.IsClean() ? "" : "*"));
+  const QString file = QFileInfo(document_.FilePath()).fileName();
+  setWindowTitle(file.isEmpty() ? QStringLiteral("Tovaro")
+                                : QStringLiteral("Tovaro — %1%2").arg(file, document_.IsClean() ? "" : "*"));
 }
 
 StartTexts MainWindow::CurrentTexts() const {
@@ -377,12 +310,7 @@ void MainWindow::StartWord() {
   ShowStatus(StartStatus(modes, texts));
 }
 
-void MainWindow::ShowStatus(const QString& text) {
-  if (text.isEmpty())
-    statusBar()->clearMessage();
-  else
-    statusBar()->showMessage(text);
-}
+void MainWindow::ShowStatus(const QString& text) { statusBar()->showMessage(text); }
 
 void MainWindow::WordEnded() {
   inputHold_->Release();
@@ -392,18 +320,6 @@ void MainWindow::WordEnded() {
 void MainWindow::CloseRecordingPanel() {
   ui_.recordingPanel->hide();
   recorder_.Stop();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == ui_.wordBox && event->type() == QEvent::MouseButtonPress) {
-    ui_.wordBox->clear();
-    ui_.readingBox->clear();
-  } else if ((watched == ui_.readingBox || watched == ui_.speedBox) && event->type() == QEvent::FocusIn) {
-    // After the click that gave the focus has placed the cursor.
-    auto* box = static_cast<QLineEdit*>(watched);
-    QTimer::singleShot(0, box, &QLineEdit::selectAll);
-  }
-  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -2,7 +2,10 @@
 
 #include "gui/dialogs/message_box_sink.h"
 #include "gui/main_window/main_window_controls.h"
+#include "gui/main_window/main_window_dialogs.h"
 #include "gui/main_window/main_window_menus.h"
+#include "gui/main_window/system_controller.h"
+#include "gui/view/view_controller.h"
 #include "convert/sign_class.h"
 #include "playback/frame_recorder.h"
 #include "playback/playback_engine.h"
@@ -37,9 +40,7 @@ class PracticeController;
 class ReadingCapture;
 class ReferenceChartWindow;
 class SystemChoiceDialog;
-class SystemController;
 class UserInputHold;
-class ViewController;
 class WordListController;
 class WordPlaybackControl;
 struct PlaybackMenu;
@@ -66,14 +67,9 @@ class MainWindow : public QMainWindow {
   // program is to end at once (the first-run language question was declined).
   bool StartUp();
 
-  // The documented routines of the window, done by its controllers.
-  void HangulInputMethod();
-  bool PositionInitializeRoutine(SystemId system);
-  void NumericON();
-  void JSLSetting();
-  void KSLSetting();
-  void FocusWordBox();
-  void ChooseSystem(SystemId system);
+  // The systems: choosing one, its input boxes and table, the Numeric box and the A/한
+  // button (the window's documented routines PositionInitializeRoutine, JSLSetting, ...).
+  SystemController& Systems() { return *systems_; }
   // What choosing an interface language does: every caption in the new language and
   // the system laid out again.
   void ChooseInterfaceLanguage(InterfaceLanguage language);
@@ -81,8 +77,6 @@ class MainWindow : public QMainWindow {
   // What the window is showing and will keep in the settings file.
   const Settings& CurrentSettings() const { return settings_; }
   InterfaceLanguage Interface() const { return settings_.Interface.value_or(InterfaceLanguage::English); }
-  bool HangulMode() const;
-  bool NumericMode() const;
   const SignTable& Table() const { return document_.Table(); }
   // The table as the user edits it, with its file, undo history and unsaved state.
   AngleTableDocument& Document() { return document_; }
@@ -116,7 +110,8 @@ class MainWindow : public QMainWindow {
   PoseEditor& EditWindow();
   // The Bitmap menu, the recording panel and their name windows.
   PictureRecording& Pictures() { return *pictures_; }
-  ReferenceChartWindow& ChartWindow();
+  // The picture, the view and the reference chart.
+  ViewController& View() { return *view_; }
 
   // The system's language, which pre-selects the first-run language choice; set before
   // StartUp (tests give any locale).
@@ -131,7 +126,6 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void MakeControllers();
@@ -143,12 +137,9 @@ class MainWindow : public QMainWindow {
   void FingerspellOption();
   void LanguageOption();
   void FontSelection();
-  // Opens help document 0..3 (English, Japanese, Korean, Indonesian) in a new window.
-  void ShowHelp(int16_t index);
   void OpenPoseEditor();
   void EditWordList();
   void Practice();
-  void ExportWord();
   // The document's file in the title, with "*" while it holds changes not saved.
   void ShowTableFileInTitle();
   StartTexts CurrentTexts() const;
@@ -182,11 +173,7 @@ class MainWindow : public QMainWindow {
   WordListController* wordLists_ = nullptr;
   PracticeController* practice_ = nullptr;
   ExportController* export_ = nullptr;
-  QPointer<SystemChoiceDialog> optionWindow_;
-  QPointer<FileDialog> fileDialog_;
-  QPointer<LanguageDialog> languageWindow_;
-  QPointer<FontDialog> fontWindow_;
-  QPointer<AboutDialog> aboutWindow_;
+  MainWindowDialogs dialogs_;
   QPointer<PoseEditor> poseEditor_;
   QLocale systemLocale_ = QLocale::system();
   FontFamilySource fontFamilies_;

@@ -62,3 +62,10 @@ void ApplyMainWindowFont(const MainWindowControls& ui, const QFont& font) {
   underlined.setUnderline(true);
   ui.systemLabel->setFont(underlined);
 }
+
+QFont FontObjectOf(const FontDescription& description) {
+  QFont font(description.Name);
+  font.setPointSize(description.Size >= 1 ? description.Size : 10);
+  font.setBold(true);
+  return font;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/font_description.h"
 #include "shell/interface_language.h"
 
 #include <cstdint>
@@ -18,3 +19,7 @@ void ApplyMainWindowCaptions(const MainWindowControls& ui, const MainWindowMenus
 // The interface font on every control but the word box, whose font follows the system;
 // the system label is underlined, as a link is.
 void ApplyMainWindowFont(const MainWindowControls& ui, const QFont& font);
+
+// The font object of a font the settings describe: bold, at its size (10 points when it
+// has none).
+QFont FontObjectOf(const FontDescription& description);

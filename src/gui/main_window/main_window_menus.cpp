@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QUndoStack>
 
 namespace {
 
@@ -49,4 +50,15 @@ MainWindowMenus BuildMainWindowMenus(QMenuBar& bar) {
   menus.mnuIndonesianHelp = Entry(*menus.HelpSubMenus, "mnuIndonesianHelp", "Indonesian");
   menus.mnuAbout = Entry(*menus.HelpMenus, "mnuAbout", "About");
   return menus;
+}
+
+void AddUndoActions(MainWindowMenus& menus, QUndoStack& history) {
+  menus.mnuUndo = history.createUndoAction(menus.EditMenus);
+  menus.mnuUndo->setObjectName(QStringLiteral("mnuUndo"));
+  menus.mnuUndo->setShortcut(QKeySequence::Undo);
+  menus.mnuRedo = history.createRedoAction(menus.EditMenus);
+  menus.mnuRedo->setObjectName(QStringLiteral("mnuRedo"));
+  menus.mnuRedo->setShortcut(QKeySequence::Redo);
+  menus.EditMenus->addAction(menus.mnuUndo);
+  menus.EditMenus->addAction(menus.mnuRedo);
 }

@@ -3,6 +3,7 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QUndoStack;
 
 // The menus of the main window, in their order on the menu bar.
 struct MainWindowMenus {
@@ -39,3 +40,6 @@ struct MainWindowMenus {
 // them once the interface language is known. Entries whose windows the program does
 // not have yet are there but disabled.
 MainWindowMenus BuildMainWindowMenus(QMenuBar& bar);
+
+// Puts the undo history's Undo and Redo (Ctrl+Z, Ctrl+Shift+Z) into the Edit menu.
+void AddUndoActions(MainWindowMenus& menus, QUndoStack& history);

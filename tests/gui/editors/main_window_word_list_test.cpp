@@ -78,7 +78,7 @@ class MainWindowWordListTest : public QObject, private MainWindowHarness {
     WriteFiles(InterfaceLanguage::English, SystemId::KoreanHangul);
     QVERIFY(WriteFileContents(Dir() + u"KSLdefault.html"_qs, "<p>&#54620;</p>\r\n"));
     MainWindow& window = StartWindow();
-    QVERIFY(!window.HangulMode());
+    QVERIFY(!window.Systems().HangulMode());
     bool labelShownBefore = false, labelShownAfter = true;
     AnswerNextModal<WordListEditor>([&](WordListEditor& editor) {
       labelShownBefore = editor.findChild<QLabel*>(u"Label1"_qs)->isVisible();
@@ -89,7 +89,7 @@ class MainWindowWordListTest : public QObject, private MainWindowHarness {
     MenusOf(window).mnuList->trigger();
     QVERIFY(labelShownBefore);
     QVERIFY(!labelShownAfter);
-    QVERIFY(window.HangulMode());
+    QVERIFY(window.Systems().HangulMode());
     QVERIFY(ControlsOf(window).readingBox->isVisibleTo(&window));
     QVERIFY(!ControlsOf(window).wordBox->isVisibleTo(&window));
   }

@@ -141,7 +141,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     // Closing hides the single window; a one-hand system offers the "Right" panel only.
     Click(editor, "cmdClose");
     QVERIFY(!editor.isVisible());
-    window.ChooseSystem(SystemId::American);
+    window.Systems().ChooseSystem(SystemId::American);
     QCOMPARE(&OpenEditor(), &editor);
     QCOMPARE(editor.windowTitle(), QStringLiteral("American Sign Language (ASL)"));
     QVERIFY(!Find<QGroupBox>(editor, "Frame3")->isEnabled());
@@ -322,7 +322,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     auto full = PlainAngleTable(2, kSignSlots - 1);
     QVERIFY(SaveAngleFile(*full, Dir() + "PositionINA.csv"));
     AnswerNextMessageBox(QMessageBox::Discard);
-    window_->ChooseSystem(SystemId::IndonesianTwoHanded);
+    window_->Systems().ChooseSystem(SystemId::IndonesianTwoHanded);
     OpenEditor();
     QCOMPARE(MessagesDuring([&] { Click(editor, "cmdAddChar"); }), QStringList{"No free sign slot"});
     QCOMPARE(table.SignCount, int16_t{kSignSlots});
@@ -479,7 +479,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
 
     // Another system: Cancel keeps the system and the edits; Discard reads its table.
     const auto choose = [&window](SystemId system, QMessageBox::StandardButton answer) {
-      return AnswersDuring(answer, [&] { window.ChooseSystem(system); }).join(u'|');
+      return AnswersDuring(answer, [&] { window.Systems().ChooseSystem(system); }).join(u'|');
     };
     QCOMPARE(choose(SystemId::American, QMessageBox::Cancel), QStringLiteral("Save the changes to PositionBSL.csv?"));
     QCOMPARE(window.CurrentSettings().System, SystemId::BritishTwoHanded);
@@ -587,7 +587,7 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     auto small = PlainAngleTable(2, 1);
     QVERIFY(SaveAngleFile(*small, Dir() + "PositionINA.csv"));
     AnswerNextMessageBox(QMessageBox::Discard);  // the Set above is not saved
-    window_->ChooseSystem(SystemId::IndonesianTwoHanded);
+    window_->Systems().ChooseSystem(SystemId::IndonesianTwoHanded);
     AnswerNextModal<FrameCopyDialog>([&](FrameCopyDialog& copy) {
       shown = MessagesDuring([&] { Click(copy, "cmdPreview"); });
       Click(copy, "Command1");

@@ -174,7 +174,7 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     PlayWordToEnd();
 
     // An alphabet names what it does not spell.
-    window.ChooseSystem(SystemId::American);
+    window.Systems().ChooseSystem(SystemId::American);
     ui.readingBox->setText(u"héllo 123"_qs);
     ui.startButton->click();
     QCOMPARE(window.Signs().Sequence().size(), size_t{5});

@@ -27,7 +27,7 @@ class MainWindowFirstUseTest : public QObject, private MainWindowHarness {
     const QString label = ControlsOf(window).systemLabel->text();
 
     AnswerNextModal<FileDialog>([](FileDialog& dialog) { Child<QPushButton>(dialog, "cmcancel")->click(); });
-    const QStringList shown = MessagesDuring([&window] { window.ChooseSystem(SystemId::BritishTwoHanded); });
+    const QStringList shown = MessagesDuring([&window] { window.Systems().ChooseSystem(SystemId::BritishTwoHanded); });
     QCOMPARE(shown.size(), 1);
     QCOMPARE(window.CurrentSettings().System, SystemId::American);
     QCOMPARE(ControlsOf(window).systemLabel->text(), label);
@@ -35,7 +35,7 @@ class MainWindowFirstUseTest : public QObject, private MainWindowHarness {
     QCOMPARE(window.Table().HandCount, int16_t{1});
     QCOMPARE(window.windowTitle(), QStringLiteral("Tovaro — PositionASL.csv"));
     // A table that loads names itself in the title.
-    window.ChooseSystem(SystemId::IndonesianTwoHanded);
+    window.Systems().ChooseSystem(SystemId::IndonesianTwoHanded);
     QCOMPARE(window.windowTitle(), QStringLiteral("Tovaro — PositionINA.csv"));
   }
 

@@ -184,8 +184,8 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
   void aFontChangeRunsTheSetUpAgain() {
     WriteFiles(InterfaceLanguage::Japanese, SystemId::KoreanHangul);
     MainWindow& window = StartWindow();
-    window.HangulInputMethod();
-    QVERIFY(window.HangulMode());
+    window.Systems().HangulInputMethod();
+    QVERIFY(window.Systems().HangulMode());
     ControlsOf(*window_).handView->View().ViewAzimuth = 77.0f;
     ControlsOf(*window_).handView->View().ViewDistance = 300.0f;
 
@@ -215,7 +215,7 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     QCOMPARE(window.FontObjects()[KoreanFont].pointSize(), 13);
     QCOMPARE(ControlsOf(*window_).handView->View().ViewAzimuth, ViewState{}.ViewAzimuth);
     QCOMPARE(ControlsOf(*window_).handView->View().ViewDistance, ViewState{}.ViewDistance);
-    QVERIFY(!window.HangulMode());
+    QVERIFY(!window.Systems().HangulMode());
 
     // A Cancel stores nothing and leaves the view alone (a refused size is the font
     // window's own test: it stays open until the user cancels).

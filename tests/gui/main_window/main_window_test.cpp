@@ -195,7 +195,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
         {SystemId::DerivedAmerican, "Derived ASL Alphabet"}};
     for (const auto& [system, name] : names) {
       const bool twoHanded = system == SystemId::BritishTwoHanded || system == SystemId::IndonesianTwoHanded;
-      window.ChooseSystem(system);
+      window.Systems().ChooseSystem(system);
       QCOMPARE(Layout(ui), QString::fromLatin1(name) + " | - | Word: reading");
       QCOMPARE(ui.readingBox->font().pointSize(), 12);
       QCOMPARE(ui.readingBox->font().family(), window.FontObjects()[0].family());
@@ -203,36 +203,36 @@ class MainWindowTest : public QObject, private MainWindowHarness {
       QCOMPARE(window_->Table().HandCount, int16_t(twoHanded ? 2 : 1));
       QCOMPARE(window_->Table().ColumnCount, int16_t(twoHanded ? 103 : 52));
       QCOMPARE(window.Signs().CurrentSystem(), std::optional(system));
-      QVERIFY(!window_->NumericMode());
+      QVERIFY(!window_->Systems().NumericMode());
     }
 
-    window.ChooseSystem(SystemId::JapaneseKana);
+    window.Systems().ChooseSystem(SystemId::JapaneseKana);
     QCOMPARE(Layout(ui), "Japanese Sign Language (JSL) | Word: word | Katakana: reading | [ ] numeric");
     QCOMPARE(ui.readingBox->font(), window.FontObjects()[1]);
     QCOMPARE(ui.wordBox->font(), window.FontObjects()[0]);  // romaji
     QCOMPARE(window_->Signs().NumeralBase(), int16_t{46});
     QCOMPARE(window_->Table().SignCount, int16_t{82});
 
-    window.ChooseSystem(SystemId::KoreanHangul);
+    window.Systems().ChooseSystem(SystemId::KoreanHangul);
     QCOMPARE(Layout(ui), "Korean Sign Language (KSL) | word | Word: reading | Hangul | [ ] numeric");
     QCOMPARE(ui.readingBox->font(), window.FontObjects()[2]);
     QCOMPARE(window_->Signs().NumeralBase(), int16_t{41});
 
     // Hangul typed straight into the lower box: the word box goes, the picture changes.
-    QVERIFY(!window.HangulMode());
+    QVERIFY(!window.Systems().HangulMode());
     const qint64 latinPicture = ui.hangulModeButton->icon().cacheKey();
     ui.hangulModeButton->click();
-    QVERIFY(window.HangulMode());
+    QVERIFY(window.Systems().HangulMode());
     QCOMPARE(Layout(ui), "Korean Sign Language (KSL) | - | Word: reading | Hangul | [ ] numeric");
     QVERIFY(ui.hangulModeButton->icon().cacheKey() != latinPicture);
     ui.hangulModeButton->click();
-    QVERIFY(!window.HangulMode());
+    QVERIFY(!window.Systems().HangulMode());
     QCOMPARE(Layout(ui), "Korean Sign Language (KSL) | word | Word: reading | Hangul | [ ] numeric");
     QCOMPARE(ui.hangulModeButton->icon().cacheKey(), latinPicture);
 
     // With the Japanese interface JSL takes a word typed through the input method.
     window.ChooseInterfaceLanguage(InterfaceLanguage::Japanese);
-    window.ChooseSystem(SystemId::JapaneseKana);
+    window.Systems().ChooseSystem(SystemId::JapaneseKana);
     QCOMPARE(ui.wordBox->font(), window.FontObjects()[1]);
   }
 
@@ -244,7 +244,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     ui.readingBox->setText(QStringLiteral("ｶ"));
 
     ui.numericBox->click();
-    QVERIFY(window_->NumericMode());
+    QVERIFY(window_->Systems().NumericMode());
     QCOMPARE(window.Signs().CurrentSystem(), std::optional(SystemId::Numerals));
     QCOMPARE(window_->CurrentSettings().System, SystemId::JapaneseKana);
     QCOMPARE(Layout(ui), "Japanese & Korean Numeric | Word: - | Numeric: reading | [x] numeric");
@@ -258,13 +258,13 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QVERIFY(window_->Signs().Sequence()[0].Code > 46);
 
     ui.numericBox->click();
-    QVERIFY(!window_->NumericMode());
+    QVERIFY(!window_->Systems().NumericMode());
     QCOMPARE(window.Signs().CurrentSystem(), std::optional(SystemId::JapaneseKana));
     QCOMPARE(Layout(ui), "Japanese Sign Language (JSL) | Word: word | Katakana: reading | [ ] numeric");
     QVERIFY(ui.readingBox->text().isEmpty());
 
     // From KSL the numerals hide the Hangul button and bring it back.
-    window.ChooseSystem(SystemId::KoreanHangul);
+    window.Systems().ChooseSystem(SystemId::KoreanHangul);
     ui.numericBox->click();
     QCOMPARE(Layout(ui), "Japanese & Korean Numeric | - | Numeric: reading | [x] numeric");
     QCOMPARE(window_->Signs().NumeralBase(), int16_t{41});
@@ -302,7 +302,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     window.ChooseInterfaceLanguage(InterfaceLanguage::English);
 
     // KSL in roman letters, then in Hangul.
-    window.ChooseSystem(SystemId::KoreanHangul);
+    window.Systems().ChooseSystem(SystemId::KoreanHangul);
     ui.wordBox->setText(QStringLiteral("Ga"));
     ui.readingBox->setText(QStringLiteral("나"));
     QVERIFY(PressStart(window).isEmpty());
@@ -315,7 +315,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(window_->Signs().Sequence()[0].Code, int16_t{3});  // ㄴ
 
     // An alphabet: the lower box, by Enter as well.
-    window.ChooseSystem(SystemId::American);
+    window.Systems().ChooseSystem(SystemId::American);
     ui.readingBox->setText(QStringLiteral("c"));
     QTest::keyClick(ui.readingBox, Qt::Key_Return);
     QCOMPARE(window.Signs().LastText(), QStringLiteral("c"));
@@ -337,7 +337,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QVERIFY(ui.wordBox->text().isEmpty());
     QVERIFY(ui.readingBox->text().isEmpty());
 
-    window.ChooseSystem(SystemId::KoreanHangul);
+    window.Systems().ChooseSystem(SystemId::KoreanHangul);
     QTest::keyClicks(ui.wordBox, QStringLiteral("HanGug"));
     QCOMPARE(ui.readingBox->text(), QStringLiteral("한국"));
 
@@ -464,7 +464,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     // Slot 0 of the test tables holds its wrist at height 0, every other slot higher.
     QCOMPARE(window_->Engine().Hands()[0].pose(2), 0.0f);
     QCOMPARE(window_->Engine().Hands()[0].Arthro(1, 1, 1), 0.0f);
-    window.FocusWordBox();
+    window.Systems().FocusWordBox();
     QCOMPARE(window.focusWidget(), ControlsOf(window).readingBox);
     QTest::keyClicks(window.focusWidget(), "abc");
     QCOMPARE(ControlsOf(window).readingBox->text(), QStringLiteral("abc"));

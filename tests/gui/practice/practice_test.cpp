@@ -162,7 +162,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
     MainWindow& main = StartWindow();
     main.show();
     ControlsOf(main).numericBox->click();
-    QVERIFY(main.NumericMode());
+    QVERIFY(main.Systems().NumericMode());
     MenusOf(main).mnuQuiz->trigger();
     PlayWordToEnd();
     const QString spelled = main.Signs().LastText();

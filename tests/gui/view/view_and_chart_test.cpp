@@ -75,7 +75,7 @@ class ViewAndChartTest : public QObject, private MainWindowHarness {
     WriteFiles(InterfaceLanguage::English, SystemId::American);
     MainWindow& window = ShowWindow();
     Action(window, "mnuChart")->trigger();
-    ReferenceChartWindow& chart = window.ChartWindow();
+    ReferenceChartWindow& chart = window.View().ChartWindow();
     QVERIFY(chart.isVisible());
     QCOMPARE(chart.objectName(), QStringLiteral("ChartFrm"));
     // Every filled slot but the rest pose.
@@ -100,7 +100,7 @@ class ViewAndChartTest : public QObject, private MainWindowHarness {
     QCOMPARE(mirrored.convertToFormat(QImage::Format_RGB32), plain.mirrored(true, false).convertToFormat(QImage::Format_RGB32));
 
     // It follows the system: BSL's table has its own signs.
-    window.ChooseSystem(SystemId::BritishTwoHanded);
+    window.Systems().ChooseSystem(SystemId::BritishTwoHanded);
     signs = 0;
     for (int slot = 1; slot < window.Table().SignCount; ++slot) signs += window.Table().KeyFrameCount(slot) > 0;
     QCOMPARE(chart.CellCount(), signs);
