@@ -28,11 +28,6 @@ SystemSetup SetupOfSystem(SystemId system) {
   return setup;
 }
 
-std::optional<FileResult> LoadSystemTable(SignTable& table, const QString& path) {
-  if (!table.HasLayout()) return std::nullopt;
-  return LoadAngleFile(table, path);
-}
-
 QString LoadFailureMessage(const QString& path, const FileResult& result) {
   return QStringLiteral("Error %1: %2").arg(QDir::toNativeSeparators(path), result.reason);
 }

@@ -25,9 +25,5 @@ struct SystemSetup {
 // ASL and the derived ASL alphabet share one file; the numerals set nothing.
 SystemSetup SetupOfSystem(SystemId system);
 
-// Loads the angle data file into `table` in the layout it has (one or two hands). With
-// no layout in force yet nothing is loaded, and std::nullopt says so.
-std::optional<FileResult> LoadSystemTable(SignTable& table, const QString& path);
-
 // What the user is told when an angle data file does not load: which file, and why.
 QString LoadFailureMessage(const QString& path, const FileResult& result);
