@@ -9,6 +9,7 @@
 #include "gui/dialogs/message_box_sink.h"
 #include "gui/editors/number_box.h"
 #include "gui/editors/sign_name_dialog.h"
+#include "gui/editors/undo_actions.h"
 #include "playback/playback_engine.h"
 #include "playback/pose_loading.h"
 #include "playback/sign_action.h"
@@ -172,14 +173,7 @@ void PoseEditor::BuildLayout() {
   auto* menuBar = new QMenuBar(this);
   QMenu* editMenu = menuBar->addMenu(QStringLiteral("Edit"));
   editMenu->setObjectName(QStringLiteral("EditMenus"));
-  QAction* undo = document_.UndoStack().createUndoAction(editMenu);
-  undo->setObjectName(QStringLiteral("mnuUndo"));
-  undo->setShortcut(QKeySequence::Undo);
-  QAction* redo = document_.UndoStack().createRedoAction(editMenu);
-  redo->setObjectName(QStringLiteral("mnuRedo"));
-  redo->setShortcut(QKeySequence::Redo);
-  editMenu->addAction(undo);
-  editMenu->addAction(redo);
+  AddUndoActions(*editMenu, document_.UndoStack());
   // The button the bar shows when the window is too narrow for its menus.
   for (QToolButton* more : menuBar->findChildren<QToolButton*>()) more->setAccessibleName(QStringLiteral("More menus"));
 

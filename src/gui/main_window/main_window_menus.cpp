@@ -1,9 +1,13 @@
 #include "gui/main_window/main_window_menus.h"
 
+#include "gui/editors/undo_actions.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QUndoStack>
+
+#include <tuple>
 
 namespace {
 
@@ -53,12 +57,5 @@ MainWindowMenus BuildMainWindowMenus(QMenuBar& bar) {
 }
 
 void AddUndoActions(MainWindowMenus& menus, QUndoStack& history) {
-  menus.mnuUndo = history.createUndoAction(menus.EditMenus);
-  menus.mnuUndo->setObjectName(QStringLiteral("mnuUndo"));
-  menus.mnuUndo->setShortcut(QKeySequence::Undo);
-  menus.mnuRedo = history.createRedoAction(menus.EditMenus);
-  menus.mnuRedo->setObjectName(QStringLiteral("mnuRedo"));
-  menus.mnuRedo->setShortcut(QKeySequence::Redo);
-  menus.EditMenus->addAction(menus.mnuUndo);
-  menus.EditMenus->addAction(menus.mnuRedo);
+  std::tie(menus.mnuUndo, menus.mnuRedo) = AddUndoActions(*menus.EditMenus, history);
 }
