@@ -298,17 +298,25 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     QCOMPARE(practice.findChild<QLabel*>("lblResult")->text(), QStringLiteral("\u2718 正解は「ねこ」、入力は「ねご」"));
   }
 
-  void aboutShowsTheProductAndItsVersion() {
+  void aboutShowsTheProductAndItsVersionAndClosesWithItsButton() {
     WriteFiles(InterfaceLanguage::English, SystemId::BritishTwoHanded);
     MainWindow& window = StartWindow();
     QStringList seen;
     AnswerNextModal<AboutDialog>([&seen](AboutDialog& about) {
-      seen << Child<QLabel>(about, "ProductName")->text() << Child<QLabel>(about, "VersionText")->text();
-      Child<QPushButton>(about, "cmdOK")->click();
+      seen << Child<QLabel>(about, "ProductName")->text() << Child<QLabel>(about, "VersionText")->text()
+           << Child<QPushButton>(about, "cmdOK")->text();
+      QTest::mouseClick(Child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
     });
     MenusOf(window).mnuAbout->trigger();
-    QCOMPARE(seen, (QStringList{"Tovaro", "Version " TOVARO_VERSION}));
+    QCOMPARE(seen, (QStringList{"Tovaro", "Version " TOVARO_VERSION, "OK"}));
+    QVERIFY(QStringLiteral(TOVARO_VERSION).contains(u'.'));
     QVERIFY(!window.AboutWindow().isVisible());
+    QCOMPARE(window.AboutWindow().result(), int(QDialog::Accepted));
+    // Enter presses the one button too (a window left open would be closed, not accepted).
+    window.AboutWindow().setResult(QDialog::Rejected);
+    AnswerNextModal<AboutDialog>([](AboutDialog& about) { QTest::keyClick(&about, Qt::Key_Return); });
+    MenusOf(window).mnuAbout->trigger();
+    QCOMPARE(window.AboutWindow().result(), int(QDialog::Accepted));
   }
 };
 
