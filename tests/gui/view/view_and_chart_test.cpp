@@ -2,6 +2,7 @@
 
 #include "gui/view/hand_view.h"
 #include "gui/view/reference_chart_window.h"
+#include "playback/view_controls.h"
 #include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
 #include "support/main_window_lookup.h"
@@ -40,19 +41,21 @@ class ViewAndChartTest : public QObject, private MainWindowHarness {
     HandView& area = *ControlsOf(window).handView;
     ViewState& view = area.View();
 
-    const int drawn = area.PicturesDrawn();
-    Action(window, "mnuSignersEye")->trigger();
-    QCOMPARE(view.ViewAzimuth, 180.1f);
-    QCOMPARE(view.ViewElevation, 25.0f);
-    QCOMPARE(area.PicturesDrawn(), drawn + 1);
-    Action(window, "mnuAbove")->trigger();
-    QCOMPARE(view.ViewElevation, 85.0f);
-    Action(window, "mnuLeftSide")->trigger();
-    QCOMPARE(view.ViewAzimuth, 90.1f);
-
-    Wheel(area, 240);
-    QCOMPARE(view.ViewAngle, 30.0f);
-    Wheel(area, -120);
+    // Each entry of the View menu applies its preset (whose angles are ViewPresets' own
+    // test) and redraws.
+    const std::pair<const char*, ViewPreset> presets[] = {
+        {"mnuFront", ViewPreset::Front}, {"mnuSignersEye", ViewPreset::SignersEye}, {"mnuAbove", ViewPreset::Above},
+        {"mnuRightSide", ViewPreset::RightSide}, {"mnuLeftSide", ViewPreset::LeftSide}};
+    for (const auto& [name, preset] : presets) {
+      ViewState expected = view;
+      ApplyViewPreset(expected, preset);
+      const int drawn = area.PicturesDrawn();
+      Action(window, name)->trigger();
+      QCOMPARE(view.ViewAzimuth, expected.ViewAzimuth);
+      QCOMPARE(view.ViewElevation, expected.ViewElevation);
+      QCOMPARE(area.PicturesDrawn(), drawn + 1);
+    }
+    Wheel(area, 120);
     QCOMPARE(view.ViewAngle, 35.0f);
 
     Action(window, "mnuLeftHanded")->trigger();
