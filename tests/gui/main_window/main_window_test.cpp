@@ -275,8 +275,6 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(window.Signs().CurrentSystem(), std::optional(SystemId::KoreanHangul));
   }
 
-  // Which box Start spells: a word played without a message, with the text of that box,
-  // was converted the way that box is (the conversions: the system tests under convert/).
   void startSpellsTheBoxAndConversionOfTheSystem() {
     WriteFiles(InterfaceLanguage::English, SystemId::JapaneseKana);
     MainWindow& window = StartWindow();
@@ -287,11 +285,13 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     ui.readingBox->setText(QStringLiteral("ｻ"));
     QVERIFY(PressStart(window).isEmpty());
     QCOMPARE(window.Signs().LastText(), QStringLiteral("ka"));
+    QCOMPARE(window_->Signs().Sequence()[0].Code, int16_t{6});  // カ
 
     // JSL, Japanese interface: the reading box.
     window.ChooseInterfaceLanguage(InterfaceLanguage::Japanese);
     QVERIFY(PressStart(window).isEmpty());
     QCOMPARE(window.Signs().LastText(), QStringLiteral("ｻ"));
+    QCOMPARE(window_->Signs().Sequence()[0].Code, int16_t{11});  // サ
     // Rejected text plays nothing and says so; the numerals say what is wrong themselves.
     const int drawn = ui.handView->PicturesDrawn();
     ui.readingBox->setText(QStringLiteral("abc"));
@@ -309,16 +309,19 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     ui.readingBox->setText(QStringLiteral("나"));
     QVERIFY(PressStart(window).isEmpty());
     QCOMPARE(window.Signs().LastText(), QStringLiteral("Ga"));
+    QCOMPARE(window_->Signs().Sequence()[0].Code, int16_t{1});  // ㄱ
     ui.hangulModeButton->click();
     ui.readingBox->setText(QStringLiteral("나"));
     QVERIFY(PressStart(window).isEmpty());
     QCOMPARE(window.Signs().LastText(), QStringLiteral("나"));
+    QCOMPARE(window_->Signs().Sequence()[0].Code, int16_t{3});  // ㄴ
 
     // An alphabet: the lower box, by Enter as well.
     window.Systems().ChooseSystem(SystemId::American);
     ui.readingBox->setText(QStringLiteral("c"));
     QTest::keyClick(ui.readingBox, Qt::Key_Return);
     QCOMPARE(window.Signs().LastText(), QStringLiteral("c"));
+    QCOMPARE(window_->Signs().Sequence()[0].Code, int16_t{3});
   }
 
   void typedRomajiAndRomanizedKoreanAreShownConverted() {
