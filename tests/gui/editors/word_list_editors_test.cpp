@@ -60,7 +60,7 @@ class WordListEditorTest : public QObject {
     dir_.reset();
   }
 
-  void AddRemoveSelectAndSaveKeepTheFileInStepAndRefusedWordsAreTold() {
+  void AddRemoveSelectAndSaveKeepTheFileInStepAndClosingAsksOnlyWhatIsUnsaved() {
     WordListEditor& editor = Open(SystemId::American, {u"cat"_qs, u"dog"_qs});
     auto* list = Child<QListWidget>(editor, "List1");
     auto* entry = Child<QLineEdit>(editor, "Text1");
@@ -79,6 +79,15 @@ class WordListEditorTest : public QObject {
     QCOMPARE(Items(*list), (QStringList{u"dog"_qs, u"jazz"_qs}));
     QCOMPARE(Child<QLabel>(editor, "lblCount")->text(), u"2 words"_qs);
 
+    // Unsaved, Close asks first.
+    auto asked = AnswerNextMessageBox(QMessageBox::No);
+    QTest::mouseClick(Child<QPushButton>(editor, "cmdClose"), Qt::LeftButton);
+    QVERIFY(asked->Shown);
+    QCOMPARE(asked->Title, u"Confirm"_qs);
+    QCOMPARE(asked->Text, u"Exit without saving?"_qs);
+    QCOMPARE(asked->Buttons, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(editor.isVisible());
+
     QTest::mouseClick(Child<QPushButton>(editor, "cmdSave"), Qt::LeftButton);
     QVERIFY(!editor.IsModified());
     QCOMPARE(FileContents(Path()), QByteArray("dog\r\njazz\r\n"));
@@ -96,9 +105,18 @@ class WordListEditorTest : public QObject {
     }
     QCOMPARE(Items(*list), (QStringList{u"dog"_qs, u"jazz"_qs}));
     QVERIFY(!editor.IsModified());
-    // Saved, it closes without asking.
+    // Saved, it closes without asking; closed by its frame, it asks as the button does,
+    // and Yes leaves the file as it was.
     QVERIFY(MessagesDuring([&] { QTest::mouseClick(Child<QPushButton>(editor, "cmdClose"), Qt::LeftButton); }).isEmpty());
     QVERIFY(!editor.isVisible());
+    editor.show();
+    entry->setText(u"fox"_qs);
+    QTest::mouseClick(Child<QPushButton>(editor, "cmdAdd"), Qt::LeftButton);
+    asked = AnswerNextMessageBox(QMessageBox::Yes);
+    editor.close();
+    QVERIFY(asked->Shown);
+    QVERIFY(!editor.isVisible());
+    QCOMPARE(FileContents(Path()), QByteArray("dog\r\njazz\r\n"));
   }
 
   void AFailedSaveIsToldAndKeepsTheList() {
@@ -116,28 +134,6 @@ class WordListEditorTest : public QObject {
     QVERIFY2(seen->Text.startsWith(told) && seen->Text.size() > told.size(), qPrintable(seen->Text));
     QCOMPARE(Items(*Child<QListWidget>(*editor_, "List1")), (QStringList{u"cat"_qs, u"dog"_qs}));
     QVERIFY(editor_->IsModified());
-  }
-
-  void ClosingAsksOnlyWhenSomethingIsUnsaved() {
-    WordListEditor& editor = Open(SystemId::American, {u"cat"_qs, u"dog"_qs});
-    auto* close = Child<QPushButton>(editor, "cmdClose");
-    ClickItem(*Child<QListWidget>(editor, "List1"), 1);
-    QTest::mouseClick(Child<QPushButton>(editor, "cmdDelete"), Qt::LeftButton);
-
-    auto seen = AnswerNextMessageBox(QMessageBox::No);
-    QTest::mouseClick(close, Qt::LeftButton);
-    QVERIFY(seen->Shown);
-    QCOMPARE(seen->Title, u"Confirm"_qs);
-    QCOMPARE(seen->Text, u"Exit without saving?"_qs);
-    QCOMPARE(seen->Buttons, QMessageBox::Yes | QMessageBox::No);
-    QVERIFY(editor.isVisible());
-
-    // By the frame as by the button.
-    seen = AnswerNextMessageBox(QMessageBox::Yes);
-    editor.close();
-    QVERIFY(seen->Shown);
-    QVERIFY(!editor.isVisible());
-    QVERIFY(!QFile::exists(Path()));
   }
 
   void RomanizedKoreanIsAddedAsItsHangul() {
