@@ -143,7 +143,9 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     QVERIFY(!Child<QGroupBox>(editor, "Frame2")->isVisible());
   }
 
-  void keyFramesAreAddedAndDeleted() {
+  // Add Frame, Delete Frame and Add Char, each as the user sees it (each edit undone
+  // exactly: AngleTableDocumentTest).
+  void keyFramesAndSignsAreAddedAndDeleted() {
     ShowWindow();
     PoseEditor& editor = OpenEditor();
     const SignTable& table = window_->Table();
@@ -187,6 +189,45 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     }
     QVERIFY(table == before);
     QVERIFY(!editor.TableModified());
+
+    // Add Char: a new sign, edited once it is chosen; cancelled, nothing is added.
+    ChooseFromList(*list, 1);
+    AnswerNextModal<SignNameDialog>([](SignNameDialog& dialog) { dialog.reject(); });
+    Click(editor, "cmdAddChar");
+    QCOMPARE(table.SignCount, int16_t{5});
+
+    QString offered;
+    AnswerNextModal<SignNameDialog>([&offered](SignNameDialog& dialog) {
+      auto* name = Child<QLineEdit>(dialog, "NameTxt");
+      offered = name->text();
+      name->selectAll();
+      QTest::keyClicks(name, QStringLiteral("Z,\"long name"));  // the comma and quote are refused
+      Child<QPushButton>(dialog, "cmdOK")->click();
+    });
+    Click(editor, "cmdAddChar");
+    QCOMPARE(offered, QStringLiteral("*"));
+    QCOMPARE(table.SignCount, int16_t{6});
+    QCOMPARE(table.Signs[5].Name, QStringLiteral("Zlong name"));
+    QCOMPARE(list->count(), 6);
+    QCOMPARE(list->itemText(5), QStringLiteral("Zlong name"));
+    QCOMPARE(editor.CurrentSign(), 1);
+    QCOMPARE(Showing(editor), "1/1 x=0");
+    QCOMPARE(TextOf(editor, "VrateTxt"), QStringLiteral("1"));
+
+    // Set stores into the sign chosen before, not into the new one.
+    Type(*BoxOf(editor, "FingerTx_1"), "12");
+    QCOMPARE(MessagesDuring([&] { Click(editor, "cmdSet"); }), QStringList{"Data updated"});
+    QCOMPARE(table.Frame(1, 0).RightFinger[1], 12.0f);
+    QCOMPARE(table.Frame(5, 0).RightFinger[1], 0.0f);
+
+    // With all 257 slots in use there is no room for another.
+    auto full = PlainAngleTable(2, kSignSlots - 1);
+    QVERIFY(SaveAngleFile(*full, Dir() + "PositionINA.csv"));
+    AnswerNextMessageBox(QMessageBox::Discard);
+    window_->Systems().ChooseSystem(SystemId::IndonesianTwoHanded);
+    OpenEditor();
+    QCOMPARE(MessagesDuring([&] { Click(editor, "cmdAddChar"); }), QStringList{"No free sign slot"});
+    QCOMPARE(table.SignCount, int16_t{kSignSlots});
   }
 
   void setStoresTheBoxesAndABoxWithoutANumberIsNamed() {
@@ -273,52 +314,6 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     QVERIFY2(status.startsWith("Right middle finger tip segment passes through the right palm"),
              qPrintable(status));
     QCOMPARE(table.Frame(2, 1).RightFinger[25], 90.0f);
-  }
-
-  void addCharAddsASignThatIsEditedOnceChosen() {
-    ShowWindow();
-    PoseEditor& editor = OpenEditor();
-    const SignTable& table = window_->Table();
-    auto* list = Child<QComboBox>(editor, "cmbIndex");
-    ChooseFromList(*list, 1);
-
-    // Cancelled: nothing added.
-    AnswerNextModal<SignNameDialog>([](SignNameDialog& dialog) { dialog.reject(); });
-    Click(editor, "cmdAddChar");
-    QCOMPARE(table.SignCount, int16_t{5});
-
-    QString offered;
-    AnswerNextModal<SignNameDialog>([&offered](SignNameDialog& dialog) {
-      auto* name = Child<QLineEdit>(dialog, "NameTxt");
-      offered = name->text();
-      name->selectAll();
-      QTest::keyClicks(name, QStringLiteral("Z,\"long name"));  // the comma and quote are refused
-      Child<QPushButton>(dialog, "cmdOK")->click();
-    });
-    Click(editor, "cmdAddChar");
-    QCOMPARE(offered, QStringLiteral("*"));
-    QCOMPARE(table.SignCount, int16_t{6});
-    QCOMPARE(table.Signs[5].Name, QStringLiteral("Zlong name"));
-    QCOMPARE(list->count(), 6);
-    QCOMPARE(list->itemText(5), QStringLiteral("Zlong name"));
-    QCOMPARE(editor.CurrentSign(), 1);
-    QCOMPARE(Showing(editor), "1/1 x=0");
-    QCOMPARE(TextOf(editor, "VrateTxt"), QStringLiteral("1"));
-
-    // Set stores into the sign chosen before, not into the new one.
-    Type(*BoxOf(editor, "FingerTx_1"), "12");
-    QCOMPARE(MessagesDuring([&] { Click(editor, "cmdSet"); }), QStringList{"Data updated"});
-    QCOMPARE(table.Frame(1, 0).RightFinger[1], 12.0f);
-    QCOMPARE(table.Frame(5, 0).RightFinger[1], 0.0f);
-
-    // With all 257 slots in use there is no room for another.
-    auto full = PlainAngleTable(2, kSignSlots - 1);
-    QVERIFY(SaveAngleFile(*full, Dir() + "PositionINA.csv"));
-    AnswerNextMessageBox(QMessageBox::Discard);
-    window_->Systems().ChooseSystem(SystemId::IndonesianTwoHanded);
-    OpenEditor();
-    QCOMPARE(MessagesDuring([&] { Click(editor, "cmdAddChar"); }), QStringList{"No free sign slot"});
-    QCOMPARE(table.SignCount, int16_t{kSignSlots});
   }
 
   void actionPlaysTheStoredKeyFramesAtTheMainWindowsSpeed() {
