@@ -87,37 +87,6 @@ class MainWindowTest : public QObject, private MainWindowHarness {
                         "Speed, 100 \r\nEditable, 0 \r\n"));
   }
 
-  void naturalHandsAreChosenInTheViewPointPanelRememberedAndFallBack() {
-    WriteFiles(InterfaceLanguage::English, SystemId::American);
-    MainWindow& window = StartWindow();
-    QCheckBox* box = ControlsOf(window).viewPointGroup->findChild<QCheckBox*>(QStringLiteral("chkNatural"));
-    QVERIFY(box != nullptr);
-    QCOMPARE(box->accessibleName(), QStringLiteral("Natural hands"));
-    QVERIFY(!box->isChecked());
-    HandView& area = *ControlsOf(window).handView;
-    const QImage classic = area.grabFramebuffer();
-
-    box->click();
-    QCOMPARE(area.Appearance(), HandAppearance::Natural);
-    const QImage natural = area.grabFramebuffer();
-    QVERIFY(natural != classic);
-    // The calm ground is not the classic black, and the hand is drawn on it.
-    QVERIFY(qGray(natural.pixel(1, 1)) > 10);
-    QVERIFY(LitCentre(natural).x() > 0.2);
-
-    // Natural hands that cannot be drawn fall back to the classic ones with their message.
-    const MainWindowControls ui = ControlsOf(window);
-    const QStringList shown = MessagesDuring(
-        [&ui] { emit ui.handView->naturalHandsUnavailable(QStringLiteral("no shaders here")); }, 1);
-    QCOMPARE(shown, QStringList{"no shaders here"});
-    QVERIFY(!ui.naturalHandsBox->isChecked());
-    QCOMPARE(ui.handView->Appearance(), HandAppearance::Classic);
-    QCOMPARE(window.CurrentSettings().Appearance, HandAppearance::Classic);
-    box->click();
-    window.close();
-    QVERIFY(FileContents(Dir() + kSettingsFileName).endsWith("Editable, 0 \r\nAppearance,Natural\r\n"));
-  }
-
   // A folder where the settings file belongs can be neither read nor replaced; the user
   // is told, rather than finding old settings at the next start.
   void settingsThatCannotBeWrittenAreReportedAtExit() {
@@ -186,7 +155,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(ControlsOf(window).systemLabel->font().family(), window.FontObjects()[1].family());
   }
 
-  void eachSystemLaysOutItsBoxesAndCaptions() {
+  void eachSystemAndTheNumeralsLayOutTheirBoxesAndCaptions() {
     WriteFiles(InterfaceLanguage::English, SystemId::BritishTwoHanded);
     MainWindow& window = StartWindow();
     const MainWindowControls ui = ControlsOf(window);
@@ -232,22 +201,12 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(Layout(ui), "Korean Sign Language (KSL) | word | Word: reading | Hangul | [ ] numeric");
     QCOMPARE(ui.hangulModeButton->icon().cacheKey(), latinPicture);
 
-    // With the Japanese interface JSL takes a word typed through the input method.
-    window.ChooseInterfaceLanguage(InterfaceLanguage::Japanese);
+    // The Numeric box lays out the numerals, which spell on the table in use
+    // (SystemControllerTest), and back; the boxes are emptied and JSL stays the system.
     window.Systems().ChooseSystem(SystemId::JapaneseKana);
-    QCOMPARE(ui.wordBox->font(), window.FontObjects()[1]);
-  }
-
-  void theNumericBoxSwitchesToTheNumeralsAndBack() {
-    WriteFiles(InterfaceLanguage::English, SystemId::JapaneseKana);
-    MainWindow& window = StartWindow();
-    const MainWindowControls ui = ControlsOf(window);
     ui.wordBox->setText(QStringLiteral("ka"));
     ui.readingBox->setText(QStringLiteral("ｶ"));
-
     ui.numericBox->click();
-    QVERIFY(window_->Systems().NumericMode());
-    QCOMPARE(window.Signs().CurrentSystem(), std::optional(SystemId::Numerals));
     QCOMPARE(window_->CurrentSettings().System, SystemId::JapaneseKana);
     QCOMPARE(Layout(ui), "Japanese & Korean Numeric | Word: - | Numeric: reading | [x] numeric");
     QVERIFY(ui.wordBox->text().isEmpty());
@@ -260,8 +219,6 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QVERIFY(window_->Signs().Sequence()[0].Code > 46);
 
     ui.numericBox->click();
-    QVERIFY(!window_->Systems().NumericMode());
-    QCOMPARE(window.Signs().CurrentSystem(), std::optional(SystemId::JapaneseKana));
     QCOMPARE(Layout(ui), "Japanese Sign Language (JSL) | Word: word | Katakana: reading | [ ] numeric");
     QVERIFY(ui.readingBox->text().isEmpty());
 
@@ -273,6 +230,11 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     ui.numericBox->click();
     QCOMPARE(Layout(ui), "Korean Sign Language (KSL) | word | Word: reading | Hangul | [ ] numeric");
     QCOMPARE(window.Signs().CurrentSystem(), std::optional(SystemId::KoreanHangul));
+
+    // With the Japanese interface JSL takes a word typed through the input method.
+    window.ChooseInterfaceLanguage(InterfaceLanguage::Japanese);
+    window.Systems().ChooseSystem(SystemId::JapaneseKana);
+    QCOMPARE(ui.wordBox->font(), window.FontObjects()[1]);
   }
 
   void startSpellsTheBoxAndConversionOfTheSystem() {
@@ -356,7 +318,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(ui.readingBox->text(), QStringLiteral("나"));
   }
 
-  void thePictureStaysCentredWhenResizedAndTheViewControlsTurnTiltAndZoom() {
+  void thePictureStaysCentredTheViewControlsMoveItAndNaturalHandsAreDrawnOrFallBack() {
     WriteFiles(InterfaceLanguage::English, SystemId::American);
     MainWindow& window = ShowWindow();
     const MainWindowControls ui = ControlsOf(window);
@@ -424,6 +386,29 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(view.ViewAzimuth, 180.1f);
     QCOMPARE(view.ViewElevation, 20.0f);
     QVERIFY(ui.viewPointOptions[1]->isChecked());
+
+    // Natural hands are chosen in the view-point panel, drawn on a calm ground, fall back
+    // to the classic ones with their message when they cannot be drawn, and are kept.
+    QCheckBox* box = ui.viewPointGroup->findChild<QCheckBox*>(QStringLiteral("chkNatural"));
+    QVERIFY(box != nullptr);
+    QCOMPARE(box->accessibleName(), QStringLiteral("Natural hands"));
+    QVERIFY(!box->isChecked());
+    const QImage classic = area.grabFramebuffer();
+    box->click();
+    QCOMPARE(area.Appearance(), HandAppearance::Natural);
+    const QImage natural = area.grabFramebuffer();
+    QVERIFY(natural != classic);
+    QVERIFY(qGray(natural.pixel(1, 1)) > 10);  // not the classic black
+    QVERIFY(LitCentre(natural).x() > 0.2);
+    const QStringList shown = MessagesDuring(
+        [&ui] { emit ui.handView->naturalHandsUnavailable(QStringLiteral("no shaders here")); }, 1);
+    QCOMPARE(shown, QStringList{"no shaders here"});
+    QVERIFY(!ui.naturalHandsBox->isChecked());
+    QCOMPARE(ui.handView->Appearance(), HandAppearance::Classic);
+    QCOMPARE(window.CurrentSettings().Appearance, HandAppearance::Classic);
+    box->click();
+    window.close();
+    QVERIFY(FileContents(Dir() + kSettingsFileName).contains("Editable, 0 \r\nAppearance,Natural\r\n"));
   }
 
   // Declined, the system shown before stays with its table (SystemControllerTest); the
