@@ -6,7 +6,7 @@
 #include "playback/script_player.h"
 #include "signdata/sign_table.h"
 #include "support/angle_table_files.h"
-#include "support/pose_recording_area.h"
+#include "support/fake_drawing_area.h"
 
 #include <QTemporaryDir>
 
@@ -20,7 +20,7 @@ TEST(TextPlayback, ASpeedBelowOneAndRomanizedAlphabetsPlayNothing) {
   const QString table = dir.filePath("table.csv");
   ASSERT_TRUE(WriteAngleTable(table, 1, 27, 1.0f));
   SignTable signTable;
-  PoseRecordingArea area;
+  FakeDrawingArea area;
   PlaybackEngine engine(signTable, area);
   ImmediatePlayer player(engine);
   CollectingMessageSink messages;

@@ -24,16 +24,16 @@ TEST_F(PlaybackEngineTest, AnAnimationDrawsNPlusOnePicturesEndingAtTheTarget) {
   ASSERT_TRUE(engine.SetHandTarget(1, 0));
   engine.Redraw(4);
   ASSERT_EQ(area.pictures.size(), 5u);
-  EXPECT_EQ(area.pictures[0].wristX[0], 0.0f);
-  EXPECT_EQ(area.pictures[2].wristX[0], 5.0f);
-  EXPECT_EQ(area.pictures[4].wristX[0], 10.0f);
+  EXPECT_EQ(area.pictures[0].right[0], 0.0f);
+  EXPECT_EQ(area.pictures[2].right[0], 5.0f);
+  EXPECT_EQ(area.pictures[4].right[0], 10.0f);
   EXPECT_EQ(area.pictures[4].indexBase[0], 90.0f);
   // The next movement starts where this one ended.
   engine.SetHandTarget(1, 1);
   engine.Redraw(1);
   ASSERT_EQ(area.pictures.size(), 7u);
-  EXPECT_EQ(area.pictures[5].wristX[0], 10.0f);
-  EXPECT_EQ(area.pictures[6].wristX[0], 20.0f);
+  EXPECT_EQ(area.pictures[5].right[0], 10.0f);
+  EXPECT_EQ(area.pictures[6].right[0], 20.0f);
   EXPECT_EQ(engine.FrameCounter(), 7);
 }
 
@@ -42,7 +42,7 @@ TEST_F(PlaybackEngineTest, ZeroStepsDrawsTheOldPoseOnceAndNegativeDrawsNothing) 
   engine.SetHandTarget(1, 0);
   engine.Redraw(0);
   ASSERT_EQ(area.pictures.size(), 1u);
-  EXPECT_EQ(area.pictures[0].wristX[0], 0.0f);
+  EXPECT_EQ(area.pictures[0].right[0], 0.0f);
   EXPECT_EQ(engine.HandAt(0).pose(0), 0.0f);
   EXPECT_EQ(engine.FrameCounter(), 0);
   engine.Redraw(-3);
@@ -52,7 +52,7 @@ TEST_F(PlaybackEngineTest, ZeroStepsDrawsTheOldPoseOnceAndNegativeDrawsNothing) 
   engine.SetHandTarget(0, 0);
   engine.Redraw(3);
   EXPECT_EQ(area.pictures.size(), 5u);
-  EXPECT_EQ(area.pictures.back().wristX[0], 0.0f);
+  EXPECT_EQ(area.pictures.back().right[0], 0.0f);
 }
 
 TEST_F(PlaybackEngineTest, OneHandSystemsMoveOnlyTheFirstHandFromTheRightHandFields) {

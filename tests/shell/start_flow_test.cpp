@@ -5,7 +5,7 @@
 #include "base/message_sink.h"
 #include "convert/sign_class.h"
 #include "playback/playback_engine.h"
-#include "support/pose_recording_area.h"
+#include "support/fake_drawing_area.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ class StartFlowTest : public ::testing::Test {
 
   InputModes modes;
   SignTable table;
-  PoseRecordingArea area;
+  FakeDrawingArea area;
   PlaybackEngine engine{table, area};
   ImmediatePlayer player{engine};
   SignClass signs{table, player};

@@ -4,8 +4,8 @@
 
 // The main window's test shows each system's layout, label, numeral slots and a failed
 // load's message; the test tables there all have one shape, so the file each system
-// reads, and the numerals, which set nothing, are shown here (a table with no layout
-// loads nothing: the document's test).
+// reads, and the numerals that set nothing, are shown here. A table read with no
+// layout in force: the angle table document's test.
 TEST(SystemSetup, EachSystemReadsItsOwnFileAndTheNumeralsSetNothing) {
   using enum SystemId;
   const std::pair<SystemId, const char*> files[] = {

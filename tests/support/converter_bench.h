@@ -5,7 +5,7 @@
 #include "playback/move_script.h"
 #include "playback/playback_engine.h"
 #include "signdata/sign_table.h"
-#include "support/pose_recording_area.h"
+#include "support/fake_drawing_area.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +57,7 @@ class ConverterBench : public ::testing::Test {
   }
 
   SignTable table;
-  PoseRecordingArea area;
+  FakeDrawingArea area;
   std::ostringstream trace;
   PlaybackEngine engine{table, area};
   TracingPlayer player{engine, trace};

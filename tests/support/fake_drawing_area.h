@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <array>
 #include <vector>
 
 // A key frame the fake area tells apart: the right wrist at x = `wrist` and its index
@@ -30,11 +31,15 @@ inline SignTable MarkedTable(const std::vector<std::vector<KeyFrame>>& signs) {
   return table;
 }
 
-// Counts the pictures the engine draws and remembers each hand's pose in each.
+// Counts the pictures the engine draws and remembers in each the wrist of both hands
+// (pose slots 0..5: position x, y, z, then angles about x, y, z), their index fingers'
+// base and how many hands were shown.
 class FakeDrawingArea : public DrawingArea {
  public:
+  using Wrist = std::array<float, 6>;
   struct Picture {
-    float wristX[2];
+    Wrist right;
+    Wrist left;
     float indexBase[2];  // Arthro(1, 0, 1) of each hand
     int handsShown;
   };
@@ -43,10 +48,11 @@ class FakeDrawingArea : public DrawingArea {
   int Height() const override { return 240; }
   void DrawHands(const HandScene& scene) override {
     Picture p{};
-    for (int h = 0; h < 2; ++h) {
-      p.wristX[h] = scene.hands[h].pose(0);
-      p.indexBase[h] = scene.hands[h].Arthro(1, 0, 1);
+    for (int i = 0; i < 6; ++i) {
+      p.right[i] = scene.hands[0].pose(i);
+      p.left[i] = scene.hands[1].pose(i);
     }
+    for (int h = 0; h < 2; ++h) p.indexBase[h] = scene.hands[h].Arthro(1, 0, 1);
     p.handsShown = static_cast<int>(scene.Shown().size());
     pictures.push_back(p);
   }

@@ -1,14 +1,18 @@
 #pragma once
 
+#include <QDebug>
 #include <QObject>
 #include <QString>
 
 #include <array>
 
-// A window's control found by its objectName, as automation finds it.
+// A window's control found by its objectName, as automation finds it; one that is not
+// there is named before the test stumbles over it.
 template <typename Control>
 Control* Child(const QObject& window, const char* name) {
-  return window.findChild<Control*>(QString::fromLatin1(name));
+  auto* found = window.findChild<Control*>(QString::fromLatin1(name));
+  if (!found) qWarning("no control %s", name);
+  return found;
 }
 
 // The controls named prefix_0 .. prefix_(N-1).

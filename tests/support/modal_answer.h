@@ -79,18 +79,20 @@ inline std::shared_ptr<SeenMessageBox> AnswerNextMessageBox(
   return seen;
 }
 
-// Runs `action`, pressing OK on every message box it shows, and returns their texts (a
-// box with more than OK to press adds "<not OK alone>"). A message told later from the
-// event loop is waited for, ten seconds at most, until `awaited` have come. Nothing is
-// left waiting for a box once the action is over.
-inline QStringList MessagesDuring(const std::function<void()>& action, int awaited = 0) {
+// Runs `action`, pressing `press` on every message box it shows (Escape where a box has
+// no such button), and returns their texts; a box that offers more than OK adds
+// "<not OK alone>" when `markChoices`. A message told later from the event loop is
+// waited for, ten seconds at most, until `awaited` have come. Nothing is left waiting
+// for a box once the action is over.
+inline QStringList AnswerEveryMessageBox(QMessageBox::StandardButton press, bool markChoices,
+                                         const std::function<void()>& action, int awaited) {
   QStringList texts;
   const QPointer<QTimer> watch = WatchModals<QMessageBox>(
-      [&texts](QMessageBox& box) {
+      [&texts, press, markChoices](QMessageBox& box) {
         texts << box.text();
-        if (box.standardButtons() != QMessageBox::Ok) texts << QStringLiteral("<not OK alone>");
-        QAbstractButton* ok = box.button(QMessageBox::Ok);
-        ok ? ok->click() : box.reject();
+        if (markChoices && box.standardButtons() != QMessageBox::Ok) texts << QStringLiteral("<not OK alone>");
+        QAbstractButton* button = box.button(press);
+        button ? button->click() : box.reject();
         return false;
       },
       std::numeric_limits<int>::max());
@@ -100,19 +102,13 @@ inline QStringList MessagesDuring(const std::function<void()>& action, int await
   return texts;
 }
 
-// Runs `action`, pressing `press` on every message box it shows (Escape where a box has
-// no such button), and returns their texts, for questions with more answers than OK.
+// The messages `action` shows, each answered with OK, as above.
+inline QStringList MessagesDuring(const std::function<void()>& action, int awaited = 0) {
+  return AnswerEveryMessageBox(QMessageBox::Ok, true, action, awaited);
+}
+
+// The questions `action` asks, each answered with `press`, for those with more answers
+// than OK.
 inline QStringList AnswersDuring(QMessageBox::StandardButton press, const std::function<void()>& action) {
-  QStringList texts;
-  const QPointer<QTimer> watch = WatchModals<QMessageBox>(
-      [&texts, press](QMessageBox& box) {
-        texts << box.text();
-        QAbstractButton* button = box.button(press);
-        button ? button->click() : box.reject();
-        return false;
-      },
-      std::numeric_limits<int>::max());
-  action();
-  delete watch.data();
-  return texts;
+  return AnswerEveryMessageBox(press, false, action, 0);
 }

@@ -2,6 +2,7 @@
 #include "gui/editors/word_list_editor.h"
 
 #include "support/file_contents.h"
+#include "support/find_child.h"
 #include "support/gui_test_suites.h"
 #include "support/active_window.h"
 #include "support/list_items.h"
@@ -16,13 +17,6 @@
 
 namespace {
 
-template <typename Control>
-Control* Find(const QWidget& window, const char* name) {
-  auto* control = window.findChild<Control*>(QString::fromLatin1(name));
-  if (!control) qWarning("no control %s", name);
-  return control;
-}
-
 // Imports a file holding `lines` through the editor's Import button; returns the report.
 QString Import(QWidget& editor, const QString& path, const QByteArray& lines) {
   if (!WriteFileContents(path, lines)) return u"cannot write "_qs + path;
@@ -31,7 +25,7 @@ QString Import(QWidget& editor, const QString& path, const QByteArray& lines) {
     static_cast<QDialog&>(dialog).accept();
   });
   const auto report = AnswerNextMessageBox();
-  QTest::mouseClick(Find<QPushButton>(editor, "cmdImport"), Qt::LeftButton);
+  QTest::mouseClick(Child<QPushButton>(editor, "cmdImport"), Qt::LeftButton);
   // As long as the answers keep looking: the file window alone may take seconds to
   // fill its folder on a busy machine.
   return QTest::qWaitFor([&report] { return report->Shown; }, 10000) ? report->Text : u"no report"_qs;
@@ -66,26 +60,35 @@ class WordListEditorTest : public QObject {
     dir_.reset();
   }
 
-  void AddRemoveSelectAndSaveKeepTheFileInStepAndRefusedWordsAreTold() {
+  void AddRemoveSelectAndSaveKeepTheFileInStepAndClosingAsksOnlyWhatIsUnsaved() {
     WordListEditor& editor = Open(SystemId::American, {u"cat"_qs, u"dog"_qs});
-    auto* list = Find<QListWidget>(editor, "List1");
-    auto* entry = Find<QLineEdit>(editor, "Text1");
-    QCOMPARE(Find<QLabel>(editor, "lblCount")->text(), u"2 words"_qs);
-    QVERIFY(!Find<QToolButton>(editor, "MethodBtn")->isVisible());
+    auto* list = Child<QListWidget>(editor, "List1");
+    auto* entry = Child<QLineEdit>(editor, "Text1");
+    QCOMPARE(Child<QLabel>(editor, "lblCount")->text(), u"2 words"_qs);
+    QVERIFY(!Child<QToolButton>(editor, "MethodBtn")->isVisible());
     QVERIFY(!editor.IsModified());
 
     entry->setText(u"  jazz "_qs);
-    QTest::mouseClick(Find<QPushButton>(editor, "cmdAdd"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(editor, "cmdAdd"), Qt::LeftButton);
     QCOMPARE(Items(*list), (QStringList{u"cat"_qs, u"dog"_qs, u"jazz"_qs}));
     QVERIFY(editor.IsModified());
 
     ClickItem(*list, 0);
     QCOMPARE(entry->text(), u"cat"_qs);
-    QTest::mouseClick(Find<QPushButton>(editor, "cmdDelete"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(editor, "cmdDelete"), Qt::LeftButton);
     QCOMPARE(Items(*list), (QStringList{u"dog"_qs, u"jazz"_qs}));
-    QCOMPARE(Find<QLabel>(editor, "lblCount")->text(), u"2 words"_qs);
+    QCOMPARE(Child<QLabel>(editor, "lblCount")->text(), u"2 words"_qs);
 
-    QTest::mouseClick(Find<QPushButton>(editor, "cmdSave"), Qt::LeftButton);
+    // Unsaved, Close asks first.
+    auto asked = AnswerNextMessageBox(QMessageBox::No);
+    QTest::mouseClick(Child<QPushButton>(editor, "cmdClose"), Qt::LeftButton);
+    QVERIFY(asked->Shown);
+    QCOMPARE(asked->Title, u"Confirm"_qs);
+    QCOMPARE(asked->Text, u"Exit without saving?"_qs);
+    QCOMPARE(asked->Buttons, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(editor.isVisible());
+
+    QTest::mouseClick(Child<QPushButton>(editor, "cmdSave"), Qt::LeftButton);
     QVERIFY(!editor.IsModified());
     QCOMPARE(FileContents(Path()), QByteArray("dog\r\njazz\r\n"));
 
@@ -96,15 +99,24 @@ class WordListEditorTest : public QObject {
     for (const auto& [typed, message] : refused) {
       entry->setText(typed);
       const auto seen = AnswerNextMessageBox();
-      QTest::mouseClick(Find<QPushButton>(editor, "cmdAdd"), Qt::LeftButton);
+      QTest::mouseClick(Child<QPushButton>(editor, "cmdAdd"), Qt::LeftButton);
       QTRY_VERIFY(seen->Shown);
       QCOMPARE(seen->Text, message);
     }
     QCOMPARE(Items(*list), (QStringList{u"dog"_qs, u"jazz"_qs}));
     QVERIFY(!editor.IsModified());
-    // Saved, it closes without asking.
-    QVERIFY(MessagesDuring([&] { QTest::mouseClick(Find<QPushButton>(editor, "cmdClose"), Qt::LeftButton); }).isEmpty());
+    // Saved, it closes without asking; closed by its frame, it asks as the button does,
+    // and Yes leaves the file as it was.
+    QVERIFY(MessagesDuring([&] { QTest::mouseClick(Child<QPushButton>(editor, "cmdClose"), Qt::LeftButton); }).isEmpty());
     QVERIFY(!editor.isVisible());
+    editor.show();
+    entry->setText(u"fox"_qs);
+    QTest::mouseClick(Child<QPushButton>(editor, "cmdAdd"), Qt::LeftButton);
+    asked = AnswerNextMessageBox(QMessageBox::Yes);
+    editor.close();
+    QVERIFY(asked->Shown);
+    QVERIFY(!editor.isVisible());
+    QCOMPARE(FileContents(Path()), QByteArray("dog\r\njazz\r\n"));
   }
 
   void AFailedSaveIsToldAndKeepsTheList() {
@@ -112,58 +124,36 @@ class WordListEditorTest : public QObject {
     QVERIFY(WriteFileContents(dir_->filePath(u"folder"_qs), "not a folder"));
     const QString path = dir_->filePath(u"folder/ENGdefault.txt"_qs);
     Open(SystemId::American, {u"cat"_qs}, path);
-    Find<QLineEdit>(*editor_, "Text1")->setText(u"dog"_qs);
-    QTest::mouseClick(Find<QPushButton>(*editor_, "cmdAdd"), Qt::LeftButton);
+    Child<QLineEdit>(*editor_, "Text1")->setText(u"dog"_qs);
+    QTest::mouseClick(Child<QPushButton>(*editor_, "cmdAdd"), Qt::LeftButton);
 
     const auto seen = AnswerNextMessageBox();
-    QTest::mouseClick(Find<QPushButton>(*editor_, "cmdSave"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*editor_, "cmdSave"), Qt::LeftButton);
     QTRY_VERIFY(seen->Shown);
     const QString told = u"The word list could not be saved: "_qs + path + u": "_qs;
     QVERIFY2(seen->Text.startsWith(told) && seen->Text.size() > told.size(), qPrintable(seen->Text));
-    QCOMPARE(Items(*Find<QListWidget>(*editor_, "List1")), (QStringList{u"cat"_qs, u"dog"_qs}));
+    QCOMPARE(Items(*Child<QListWidget>(*editor_, "List1")), (QStringList{u"cat"_qs, u"dog"_qs}));
     QVERIFY(editor_->IsModified());
-  }
-
-  void ClosingAsksOnlyWhenSomethingIsUnsaved() {
-    WordListEditor& editor = Open(SystemId::American, {u"cat"_qs, u"dog"_qs});
-    auto* close = Find<QPushButton>(editor, "cmdClose");
-    ClickItem(*Find<QListWidget>(editor, "List1"), 1);
-    QTest::mouseClick(Find<QPushButton>(editor, "cmdDelete"), Qt::LeftButton);
-
-    auto seen = AnswerNextMessageBox(QMessageBox::No);
-    QTest::mouseClick(close, Qt::LeftButton);
-    QVERIFY(seen->Shown);
-    QCOMPARE(seen->Title, u"Confirm"_qs);
-    QCOMPARE(seen->Text, u"Exit without saving?"_qs);
-    QCOMPARE(seen->Buttons, QMessageBox::Yes | QMessageBox::No);
-    QVERIFY(editor.isVisible());
-
-    // By the frame as by the button.
-    seen = AnswerNextMessageBox(QMessageBox::Yes);
-    editor.close();
-    QVERIFY(seen->Shown);
-    QVERIFY(!editor.isVisible());
-    QVERIFY(!QFile::exists(Path()));
   }
 
   void RomanizedKoreanIsAddedAsItsHangul() {
     WordListEditor& editor = Open(SystemId::KoreanHangul, {u"물"_qs});
-    auto* entry = Find<QLineEdit>(editor, "Text1");
-    auto* hangul = Find<QLabel>(editor, "Label1");
-    QVERIFY(Find<QToolButton>(editor, "MethodBtn")->isVisible());
+    auto* entry = Child<QLineEdit>(editor, "Text1");
+    auto* hangul = Child<QLabel>(editor, "Label1");
+    QVERIFY(Child<QToolButton>(editor, "MethodBtn")->isVisible());
     QVERIFY(hangul->isVisible());
 
     entry->setFocus();
     QTest::keyClicks(entry, u"HagGyo"_qs);
     QCOMPARE(hangul->text(), u"학교"_qs);
-    QTest::mouseClick(Find<QPushButton>(editor, "cmdAdd"), Qt::LeftButton);
-    QCOMPARE(Items(*Find<QListWidget>(editor, "List1")), (QStringList{u"물"_qs, u"학교"_qs}));
+    QTest::mouseClick(Child<QPushButton>(editor, "cmdAdd"), Qt::LeftButton);
+    QCOMPARE(Items(*Child<QListWidget>(editor, "List1")), (QStringList{u"물"_qs, u"학교"_qs}));
 
     // Text that is not romanized Korean leaves nothing to add.
     QTest::keyClicks(entry, u"x"_qs);
     QCOMPARE(hangul->text(), QString());
 
-    ClickItem(*Find<QListWidget>(editor, "List1"), 0);
+    ClickItem(*Child<QListWidget>(editor, "List1"), 0);
     QCOMPARE(hangul->text(), u"물"_qs);
 
     // The Hangul button switches the main window too (MainWindowWordListTest), which
@@ -171,8 +161,8 @@ class WordListEditorTest : public QObject {
     editor.SetHangulMode(true);
     QVERIFY(!hangul->isVisible());
     entry->setText(u"닭"_qs);
-    QTest::mouseClick(Find<QPushButton>(editor, "cmdAdd"), Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>(editor, "cmdSave"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(editor, "cmdAdd"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(editor, "cmdSave"), Qt::LeftButton);
     QCOMPARE(FileContents(dir_->filePath(u"KSLdefault.html"_qs)),
              QByteArray("<HTML>\r\n<BODY>\r\n<p>&#47932;</p>\r\n<p>&#54617;&#44368;</p>\r\n<p>&#45805;</p>\r\n"
                         "</BODY>\r\n</HTML>\r\n"));
@@ -182,8 +172,8 @@ class WordListEditorTest : public QObject {
     WordListEditor& editor = Open(SystemId::American, {u"cat"_qs});
     QCOMPARE(Import(editor, dir_->filePath(u"new.txt"_qs), "dog\r\nzoo,keeper\r\n\r\nfox\r\n"), u"2 words added.\n1 line(s) refused:\nLine 2 \"zoo,keeper\": A word must not "
                            "contain a comma or a double quote"_qs);
-    QCOMPARE(Items(*Find<QListWidget>(editor, "List1")), (QStringList{u"cat"_qs, u"dog"_qs, u"fox"_qs}));
-    QCOMPARE(Find<QLabel>(editor, "lblCount")->text(), u"3 words"_qs);
+    QCOMPARE(Items(*Child<QListWidget>(editor, "List1")), (QStringList{u"cat"_qs, u"dog"_qs, u"fox"_qs}));
+    QCOMPARE(Child<QLabel>(editor, "lblCount")->text(), u"3 words"_qs);
     QVERIFY(editor.IsModified());
   }
 };
@@ -217,20 +207,20 @@ class ReadingListEditorTest : public QObject {
 
   void CaptionsAreJapaneseAndAddNeedsTheReadingAndStoresItHalfWidth() {
     ReadingListEditor& editor = Open();
-    auto* word = Find<QLineEdit>(editor, "Text2");
-    auto* reading = Find<QLineEdit>(editor, "Text1");
-    auto* add = Find<QPushButton>(editor, "cmdAdd");
-    QCOMPARE(Find<QLabel>(editor, "Label1")->text(), u"單語"_qs);
-    QCOMPARE(Find<QLabel>(editor, "Label2")->text(), u"振り假名"_qs);
+    auto* word = Child<QLineEdit>(editor, "Text2");
+    auto* reading = Child<QLineEdit>(editor, "Text1");
+    auto* add = Child<QPushButton>(editor, "cmdAdd");
+    QCOMPARE(Child<QLabel>(editor, "Label1")->text(), u"單語"_qs);
+    QCOMPARE(Child<QLabel>(editor, "Label2")->text(), u"振り假名"_qs);
     QCOMPARE(word->accessibleName(), u"單語"_qs);
     QCOMPARE(reading->accessibleName(), u"振り假名"_qs);
     const QStringList captions{u"追加"_qs, u"削除"_qs, u"保存"_qs, u"閉じる"_qs};
     const char* names[] = {"cmdAdd", "cmdDelete", "cmdSave", "cmdClose"};
     for (int i = 0; i < 4; ++i) {
-      QCOMPARE(Find<QPushButton>(editor, names[i])->text(), captions[i]);
-      QCOMPARE(Find<QPushButton>(editor, names[i])->accessibleName(), captions[i]);
+      QCOMPARE(Child<QPushButton>(editor, names[i])->text(), captions[i]);
+      QCOMPARE(Child<QPushButton>(editor, names[i])->accessibleName(), captions[i]);
     }
-    QCOMPARE(Find<QLabel>(editor, "lblCount")->text(), u"2 語"_qs);
+    QCOMPARE(Child<QLabel>(editor, "lblCount")->text(), u"2 語"_qs);
 
     QTest::mouseClick(add, Qt::LeftButton);  // both empty: nothing happens
     word->setText(u"切手"_qs);
@@ -243,8 +233,8 @@ class ReadingListEditorTest : public QObject {
 
     reading->setText(u"きって"_qs);
     QTest::mouseClick(add, Qt::LeftButton);
-    QCOMPARE(Items(*Find<QListWidget>(editor, "List2")), (QStringList{u"犬"_qs, u"猫"_qs, u"切手"_qs}));
-    QCOMPARE(Items(*Find<QListWidget>(editor, "List1")), (QStringList{u"ｲﾇ"_qs, u"ﾈｺ"_qs, u"ｷｯﾃ"_qs}));
+    QCOMPARE(Items(*Child<QListWidget>(editor, "List2")), (QStringList{u"犬"_qs, u"猫"_qs, u"切手"_qs}));
+    QCOMPARE(Items(*Child<QListWidget>(editor, "List1")), (QStringList{u"ｲﾇ"_qs, u"ﾈｺ"_qs, u"ｷｯﾃ"_qs}));
     QVERIFY(editor.IsModified());
 
     word->setText(u"犬"_qs);
@@ -258,9 +248,9 @@ class ReadingListEditorTest : public QObject {
   void SelectFocusRemoveSaveAndClose() {
     ReadingListEditor& editor = Open();
     ActivateWindow(editor);
-    auto* written = Find<QListWidget>(editor, "List2");
-    auto* word = Find<QLineEdit>(editor, "Text2");
-    auto* reading = Find<QLineEdit>(editor, "Text1");
+    auto* written = Child<QListWidget>(editor, "List2");
+    auto* word = Child<QLineEdit>(editor, "Text2");
+    auto* reading = Child<QLineEdit>(editor, "Text1");
     ClickItem(*written, 1);
     QCOMPARE(reading->text(), u"ﾈｺ"_qs);
     QCOMPARE(word->text(), u"猫"_qs);
@@ -271,19 +261,19 @@ class ReadingListEditorTest : public QObject {
     QTest::mouseClick(word, Qt::LeftButton);
     QCOMPARE(word->text(), QString());
     ClickItem(*written, 0);
-    QTest::mouseClick(Find<QPushButton>(editor, "cmdDelete"), Qt::LeftButton);
-    QCOMPARE(Items(*Find<QListWidget>(editor, "List1")), QStringList{u"ﾈｺ"_qs});
+    QTest::mouseClick(Child<QPushButton>(editor, "cmdDelete"), Qt::LeftButton);
+    QCOMPARE(Items(*Child<QListWidget>(editor, "List1")), QStringList{u"ﾈｺ"_qs});
 
     auto seen = AnswerNextMessageBox(QMessageBox::No);
-    QTest::mouseClick(Find<QPushButton>(editor, "cmdClose"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(editor, "cmdClose"), Qt::LeftButton);
     QVERIFY(seen->Shown);
     QCOMPARE(seen->Text, u"保存しないで閉じますか？"_qs);
     QCOMPARE(seen->Title, u"Confirm"_qs);
     QVERIFY(editor.isVisible());
 
-    QTest::mouseClick(Find<QPushButton>(editor, "cmdSave"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(editor, "cmdSave"), Qt::LeftButton);
     QCOMPARE(FileContents(Path()), u"ﾈｺ,猫\r\n"_qs.toUtf8());
-    QTest::mouseClick(Find<QPushButton>(editor, "cmdClose"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(editor, "cmdClose"), Qt::LeftButton);
     QVERIFY(!editor.isVisible());
   }
 
@@ -291,8 +281,8 @@ class ReadingListEditorTest : public QObject {
     ReadingListEditor& editor = Open();
     const QString report = Import(editor, dir_->filePath(u"new.txt"_qs), u"やま,山\nかわ\nソラ,空\n"_qs.toUtf8());
     QVERIFY2(report.startsWith(u"2 words added.\n1 line(s) refused:\nLine 2"_qs), qPrintable(report));
-    QCOMPARE(Items(*Find<QListWidget>(editor, "List1")), (QStringList{u"ｲﾇ"_qs, u"ﾈｺ"_qs, u"ﾔﾏ"_qs, u"ｿﾗ"_qs}));
-    QCOMPARE(Items(*Find<QListWidget>(editor, "List2")), (QStringList{u"犬"_qs, u"猫"_qs, u"山"_qs, u"空"_qs}));
+    QCOMPARE(Items(*Child<QListWidget>(editor, "List1")), (QStringList{u"ｲﾇ"_qs, u"ﾈｺ"_qs, u"ﾔﾏ"_qs, u"ｿﾗ"_qs}));
+    QCOMPARE(Items(*Child<QListWidget>(editor, "List2")), (QStringList{u"犬"_qs, u"猫"_qs, u"山"_qs, u"空"_qs}));
   }
 };
 TOVARO_GUI_TEST(ReadingListEditorTest);

@@ -96,7 +96,7 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     QCOMPARE(FileContents(Dir() + kSettingsFileName), before);
   }
 
-  void theJapaneseInterfaceCaptionsTheMainWindowAndTheSystemChoice() {
+  void theJapaneseInterfaceCaptionsTheMainWindowTheSystemChoiceAndThePractice() {
     WriteFiles(InterfaceLanguage::Japanese, SystemId::JapaneseKana);
     MainWindow& window = StartWindow();
     QVERIFY(started_);
@@ -129,7 +129,66 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     QCOMPARE(options, (QStringList{"イギリス手話 (BSL)", "インドネシア指文字", "アメリカ手話 (ASL)",
                                    "派生 ASL アルファベット", "日本手話 (JSL)", "韓国手話 (KSL)"}));
     QCOMPARE(Child<QPushButton>(window.OptionWindow(), "cmdOK")->font(), window.FontObjects()[1]);
+
+    // The learner controls, the menus that drive them and the practice window: each has
+    // its own Japanese caption, and a control is read out by the caption it shows.
+    const auto japanese = [](const QString& text) {
+      return !text.isEmpty() && std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3000; });
+    };
+    // The entries that name their keys keep them after a tab.
+    const auto caption = [](const QAction* action) { return action->text().section(u'\t', 0, 0); };
+    for (const char* name : {"mnuExport", "mnuReplay", "mnuPause", "mnuStop", "mnuStepBack", "mnuStepForward",
+                             "mnuFront", "mnuSignersEye", "mnuLeftSide", "mnuRightSide", "mnuAbove",
+                             "mnuLeftHanded", "mnuChart"}) {
+      const auto* action = window.findChild<QAction*>(QString::fromLatin1(name));
+      QVERIFY2(action != nullptr, name);
+      QVERIFY2(japanese(caption(action)), name);
+    }
+    QCOMPARE(window.findChild<QAction*>("mnuPause")->text(), QStringLiteral("一時停止／再開\tSpace"));
+    for (const char* name : {"PlayMenus", "SlowMotionMenus", "ViewMenus"}) {
+      const auto* menu = window.findChild<QMenu*>(QString::fromLatin1(name));
+      QVERIFY2(menu != nullptr && japanese(menu->title()), name);
+    }
+    for (const char* name : {"chkNatural", "cmdReplay", "chkLetters"}) {
+      const auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(name));
+      QVERIFY2(button != nullptr && japanese(button->text()), name);
+      QCOMPARE(button->accessibleName(), button->text());
+    }
+    QCOMPARE(window.findChild<QCheckBox*>("chkNatural")->text(), QStringLiteral("自然な手"));
+    QCOMPARE(window.findChild<QCheckBox*>("chkLetters")->text(), QStringLiteral("文字を表示"));
+
+    window.findChild<QAction*>("mnuChart")->trigger();
+    QWidget* chart = window.findChild<QWidget*>("ChartFrm");
+    QVERIFY(chart != nullptr);
+    QVERIFY(japanese(chart->windowTitle()));
+    QCOMPARE(chart->accessibleName(), chart->windowTitle());
+    chart->close();
+
+    PracticeWindow practice;
+    practice.SetCaptions(CaptionTable(), InterfaceLanguage::Japanese, window.FontObjects()[1]);
+    for (const char* name : {"chkTypedAnswer", "chkAdaptSpeed"}) {
+      const auto* box = practice.findChild<QCheckBox*>(QString::fromLatin1(name));
+      QVERIFY2(japanese(box->text()), name);
+      QCOMPARE(box->accessibleName(), box->text());
+    }
+    QCOMPARE(practice.findChild<QCheckBox*>("chkTypedAnswer")->text(), QStringLiteral("答えを入力する"));
+    QCOMPARE(practice.findChild<QCheckBox*>("chkAdaptSpeed")->text(), QStringLiteral("速度を自動調整"));
+    QCOMPARE(practice.findChild<QLineEdit*>("txtAnswer")->accessibleName(), QStringLiteral("あなたの答え"));
+    for (const char* name : {"spnShortest", "spnLongest"}) {
+      const auto* box = practice.findChild<QSpinBox*>(QString::fromLatin1(name));
+      QVERIFY2(japanese(box->accessibleName()) && japanese(box->specialValueText()), name);
+    }
+    for (const QLabel* label : practice.findChildren<QLabel*>())
+      if (!label->text().isEmpty() && label->text() != QStringLiteral("%"))
+        QVERIFY2(japanese(label->text()), qPrintable(label->text()));
+    PracticeScore score;
+    score.Count(true);
+    practice.ShowScore(score);
+    QCOMPARE(practice.findChild<QLabel*>("lblScore")->text(), QStringLiteral("正解 1 / 1、連続 1"));
+    practice.ShowResult(false, QStringLiteral("ねこ"), QStringLiteral("ねご"));
+    QCOMPARE(practice.findChild<QLabel*>("lblResult")->text(), QStringLiteral("\u2718 正解は「ねこ」、入力は「ねご」"));
   }
+
 
   void languageOptionRecaptionsEveryWindowAndReloadsTheSystem() {
     WriteFiles(InterfaceLanguage::English, SystemId::JapaneseKana);
@@ -233,82 +292,25 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     QVERIFY(FileContents(Dir() + kSettingsFileName).contains("JapaneseFont,IPAGothic, 15 \r\n"));
   }
 
-  // The learner controls, the menus that drive them and the practice window, under the
-  // Japanese interface: each has its own Japanese caption, and a control is read out by
-  // the caption it shows.
-  void theJapaneseInterfaceCaptionsTheLearnerAndPracticeControls() {
-    WriteFiles(InterfaceLanguage::Japanese, SystemId::JapaneseKana);
-    MainWindow& window = StartWindow();
-    QVERIFY(started_);
-    const CaptionTable captions;
-    const auto japanese = [](const QString& text) {
-      return !text.isEmpty() && std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3000; });
-    };
-    // The entries that name their keys keep them after a tab.
-    const auto caption = [](const QAction* action) { return action->text().section(u'\t', 0, 0); };
-    for (const char* name : {"mnuExport", "mnuReplay", "mnuPause", "mnuStop", "mnuStepBack", "mnuStepForward",
-                             "mnuFront", "mnuSignersEye", "mnuLeftSide", "mnuRightSide", "mnuAbove",
-                             "mnuLeftHanded", "mnuChart"}) {
-      const auto* action = window.findChild<QAction*>(QString::fromLatin1(name));
-      QVERIFY2(action != nullptr, name);
-      QVERIFY2(japanese(caption(action)), name);
-    }
-    QCOMPARE(window.findChild<QAction*>("mnuPause")->text(), QStringLiteral("一時停止／再開\tSpace"));
-    for (const char* name : {"PlayMenus", "SlowMotionMenus", "ViewMenus"}) {
-      const auto* menu = window.findChild<QMenu*>(QString::fromLatin1(name));
-      QVERIFY2(menu != nullptr && japanese(menu->title()), name);
-    }
-    for (const char* name : {"chkNatural", "cmdReplay", "chkLetters"}) {
-      const auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(name));
-      QVERIFY2(button != nullptr && japanese(button->text()), name);
-      QCOMPARE(button->accessibleName(), button->text());
-    }
-    QCOMPARE(window.findChild<QCheckBox*>("chkNatural")->text(), QStringLiteral("自然な手"));
-    QCOMPARE(window.findChild<QCheckBox*>("chkLetters")->text(), QStringLiteral("文字を表示"));
-
-    window.findChild<QAction*>("mnuChart")->trigger();
-    QWidget* chart = window.findChild<QWidget*>("ChartFrm");
-    QVERIFY(chart != nullptr);
-    QVERIFY(japanese(chart->windowTitle()));
-    QCOMPARE(chart->accessibleName(), chart->windowTitle());
-    chart->close();
-
-    PracticeWindow practice;
-    practice.SetCaptions(captions, InterfaceLanguage::Japanese, window.FontObjects()[1]);
-    for (const char* name : {"chkTypedAnswer", "chkAdaptSpeed"}) {
-      const auto* box = practice.findChild<QCheckBox*>(QString::fromLatin1(name));
-      QVERIFY2(japanese(box->text()), name);
-      QCOMPARE(box->accessibleName(), box->text());
-    }
-    QCOMPARE(practice.findChild<QCheckBox*>("chkTypedAnswer")->text(), QStringLiteral("答えを入力する"));
-    QCOMPARE(practice.findChild<QCheckBox*>("chkAdaptSpeed")->text(), QStringLiteral("速度を自動調整"));
-    QCOMPARE(practice.findChild<QLineEdit*>("txtAnswer")->accessibleName(), QStringLiteral("あなたの答え"));
-    for (const char* name : {"spnShortest", "spnLongest"}) {
-      const auto* box = practice.findChild<QSpinBox*>(QString::fromLatin1(name));
-      QVERIFY2(japanese(box->accessibleName()) && japanese(box->specialValueText()), name);
-    }
-    for (const QLabel* label : practice.findChildren<QLabel*>())
-      if (!label->text().isEmpty() && label->text() != QStringLiteral("%"))
-        QVERIFY2(japanese(label->text()), qPrintable(label->text()));
-    PracticeScore score;
-    score.Count(true);
-    practice.ShowScore(score);
-    QCOMPARE(practice.findChild<QLabel*>("lblScore")->text(), QStringLiteral("正解 1 / 1、連続 1"));
-    practice.ShowResult(false, QStringLiteral("ねこ"), QStringLiteral("ねご"));
-    QCOMPARE(practice.findChild<QLabel*>("lblResult")->text(), QStringLiteral("\u2718 正解は「ねこ」、入力は「ねご」"));
-  }
-
-  void aboutShowsTheProductAndItsVersion() {
+  void aboutShowsTheProductAndItsVersionAndClosesWithItsButton() {
     WriteFiles(InterfaceLanguage::English, SystemId::BritishTwoHanded);
     MainWindow& window = StartWindow();
     QStringList seen;
     AnswerNextModal<AboutDialog>([&seen](AboutDialog& about) {
-      seen << Child<QLabel>(about, "ProductName")->text() << Child<QLabel>(about, "VersionText")->text();
-      Child<QPushButton>(about, "cmdOK")->click();
+      seen << Child<QLabel>(about, "ProductName")->text() << Child<QLabel>(about, "VersionText")->text()
+           << Child<QPushButton>(about, "cmdOK")->text();
+      QTest::mouseClick(Child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
     });
     MenusOf(window).mnuAbout->trigger();
-    QCOMPARE(seen, (QStringList{"Tovaro", "Version " TOVARO_VERSION}));
+    QCOMPARE(seen, (QStringList{"Tovaro", "Version " TOVARO_VERSION, "OK"}));
+    QVERIFY(QStringLiteral(TOVARO_VERSION).contains(u'.'));
     QVERIFY(!window.AboutWindow().isVisible());
+    QCOMPARE(window.AboutWindow().result(), int(QDialog::Accepted));
+    // Enter presses the one button too (a window left open would be closed, not accepted).
+    window.AboutWindow().setResult(QDialog::Rejected);
+    AnswerNextModal<AboutDialog>([](AboutDialog& about) { QTest::keyClick(&about, Qt::Key_Return); });
+    MenusOf(window).mnuAbout->trigger();
+    QCOMPARE(window.AboutWindow().result(), int(QDialog::Accepted));
   }
 };
 
