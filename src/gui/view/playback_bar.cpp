@@ -17,6 +17,7 @@ PlaybackBar::PlaybackBar(QWidget* parent)
       letters_(new QLabel(this)),
       replay_(new QPushButton(QStringLiteral("Replay"), this)),
       slider_(new QSlider(Qt::Horizontal, this)),
+      paused_(new QLabel(QStringLiteral("Paused"), this)),
       showLetters_(new QCheckBox(QStringLiteral("Show letters"), this)) {
   setObjectName(QStringLiteral("PlaybackBar"));
   letters_->setObjectName(QStringLiteral("lblLetters"));
@@ -33,6 +34,14 @@ PlaybackBar::PlaybackBar(QWidget* parent)
   slider_->setEnabled(false);
   // The slider is moved by the mouse only: the arrow keys step a paused word by sign.
   slider_->setFocusPolicy(Qt::NoFocus);
+  paused_->setObjectName(QStringLiteral("lblPaused"));
+  paused_->setAccessibleName(paused_->text());
+  paused_->setToolTip(QStringLiteral("Space resumes the word"));
+  // It keeps its place while hidden, so the slider does not change length.
+  QSizePolicy pausedPolicy = paused_->sizePolicy();
+  pausedPolicy.setRetainSizeWhenHidden(true);
+  paused_->setSizePolicy(pausedPolicy);
+  paused_->hide();
   showLetters_->setObjectName(QStringLiteral("chkLetters"));
   showLetters_->setAccessibleName(showLetters_->text());
   showLetters_->setChecked(true);
@@ -40,6 +49,7 @@ PlaybackBar::PlaybackBar(QWidget* parent)
   auto* row = new QHBoxLayout;
   row->addWidget(replay_);
   row->addWidget(slider_, 1);
+  row->addWidget(paused_);
   row->addWidget(showLetters_);
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
@@ -54,7 +64,7 @@ PlaybackBar::PlaybackBar(QWidget* parent)
 }
 
 void PlaybackBar::SetInterfaceFont(const QFont& font) {
-  for (QWidget* control : std::initializer_list<QWidget*>{replay_, showLetters_}) control->setFont(font);
+  for (QWidget* control : std::initializer_list<QWidget*>{replay_, paused_, showLetters_}) control->setFont(font);
   QFont large = font;
   large.setPointSize(std::max(font.pointSize(), 1) * 3 / 2);
   letters_->setFont(large);
@@ -84,6 +94,10 @@ void PlaybackBar::SetCaptions(const CaptionTable& captions, InterfaceLanguage la
 }
 
 int PlaybackBar::Picture() const { return slider_->value(); }
+
+void PlaybackBar::SetPaused(bool paused) { paused_->setVisible(paused); }
+
+bool PlaybackBar::PausedShown() const { return !paused_->isHidden(); }
 
 void PlaybackBar::ShowLetters(const QString& text, int start, int length) {
   const QString before = text.left(start);

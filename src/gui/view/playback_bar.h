@@ -15,7 +15,8 @@ class QSlider;
 
 // The strip under the picture: the word being spelled with the letter being signed
 // marked ("lblLetters"), "Replay" ("cmdReplay"), the place in the word ("sldStep"),
-// which can be dragged to any step, and "Show letters" ("chkLetters").
+// which can be dragged to any step, "Paused" while the word is ("lblPaused"), and
+// "Show letters" ("chkLetters").
 class PlaybackBar : public QWidget {
   Q_OBJECT
 
@@ -29,6 +30,9 @@ class PlaybackBar : public QWidget {
   void SetPictureCount(int count);
   void SetPicture(int picture);
   int Picture() const;
+  // Shows or hides the word's pause sign.
+  void SetPaused(bool paused);
+  bool PausedShown() const;
 
   // `text` with [start, start + length) marked; an empty text clears the line. Shown
   // only while letters are wanted.
@@ -54,6 +58,7 @@ class PlaybackBar : public QWidget {
   QLabel* letters_;
   QPushButton* replay_;
   QSlider* slider_;
+  QLabel* paused_;
   QCheckBox* showLetters_;
   bool lettersAllowed_ = true;
   QString lettersText_;

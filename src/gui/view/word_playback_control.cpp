@@ -14,6 +14,7 @@ WordPlaybackControl::WordPlaybackControl(TimedPlayer& player, PlaybackEngine& en
   connect(&player_, &TimedPlayer::started, this, &WordPlaybackControl::Started);
   connect(&player_, &TimedPlayer::pictureShown, this, &WordPlaybackControl::PictureShown);
   connect(&player_, &TimedPlayer::finished, this, &WordPlaybackControl::Finished);
+  connect(&player_, &TimedPlayer::pausedChanged, this, &WordPlaybackControl::PausedChanged);
   connect(&bar_, &PlaybackBar::replayClicked, this, &WordPlaybackControl::Replay);
   connect(&bar_, &PlaybackBar::pictureChosen, this, [this](int picture) {
     player_.Pause();
@@ -46,7 +47,8 @@ bool WordPlaybackControl::HandleKey(int key) {
 }
 
 void WordPlaybackControl::Replay() {
-  if (player_.IsPlaying() || !player_.HasLastScript()) return;
+  // A paused word can be started over; one playing runs on.
+  if ((player_.IsPlaying() && !player_.IsPaused()) || !player_.HasLastScript()) return;
   player_.Play(player_.LastScript());
 }
 
@@ -117,6 +119,12 @@ void WordPlaybackControl::PictureShown(int picture) {
   bar_.ShowLetters(letters_.Text(), span.start, span.length);
 }
 
+void WordPlaybackControl::PausedChanged(bool paused) {
+  bar_.SetPaused(paused);
+  bar_.ReplayButton()->setEnabled(paused && player_.HasLastScript());
+}
+
 void WordPlaybackControl::Finished() {
+  bar_.SetPaused(false);
   bar_.ReplayButton()->setEnabled(player_.HasLastScript());
 }

@@ -12,8 +12,8 @@ class TimedPlayer;
 
 // What the learner does to a word while it plays: pause and resume (Space), stop
 // (Escape: the hands go to rest), step a paused word a sign back or forward (Left,
-// Right), drag the slider to any step, replay the last word. It keeps the slider and
-// the line of letters under the picture in step with the player.
+// Right), drag the slider to any step, replay the last word. It keeps the slider, the
+// pause sign and the line of letters under the picture in step with the player.
 class WordPlaybackControl : public QObject {
   Q_OBJECT
 
@@ -31,7 +31,7 @@ class WordPlaybackControl : public QObject {
   bool HandleKey(int key);
   static bool IsPlaybackKey(int key);
 
-  // Plays the last word again.
+  // Plays the last word again, from its start; also while it is paused.
   void Replay();
   // Ends the word and puts the hands at rest.
   void StopToRest();
@@ -44,6 +44,7 @@ class WordPlaybackControl : public QObject {
  private:
   void Started();
   void PictureShown(int picture);
+  void PausedChanged(bool paused);
   void Finished();
   bool LettersMatch() const;
 

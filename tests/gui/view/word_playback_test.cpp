@@ -82,9 +82,10 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
       QCOMPARE(window.CurrentPicture(), step);
     }
 
-    // Paused, the pose and the step hold; Space resumes.
+    // Paused, the pose and the step hold, the bar says so; Space resumes.
     QVERIFY(window.IsSpelling());
     QVERIFY(window.IsPaused());
+    QVERIFY(Bar(window).PausedShown());
     const int picture = window.CurrentPicture();
     const auto pose = RightWrist(window);
     QCOMPARE(Steps().Advance(10), 0);
@@ -92,6 +93,7 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
     QCOMPARE(RightWrist(window), pose);
     QTest::keyClick(ui.readingBox, Qt::Key_Space);
     QVERIFY(!window.IsPaused());
+    QVERIFY(!Bar(window).PausedShown());
     QCOMPARE(Steps().Advance(5), 5);
     QCOMPARE(window.CurrentPicture(), picture + 5);
 
@@ -107,8 +109,17 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
     QCOMPARE(RightWrist(window)[0], window.Table().Frame(0, 0).RightWristPos[0]);
     QTRY_COMPARE(ui.readingBox->text(), QStringLiteral("hellox"));
 
+    // Replay also starts a paused word over.
     Bar(window).ReplayButton()->click();
     QVERIFY(window.IsSpelling());
+    QTest::keyClick(ui.readingBox, Qt::Key_Space);
+    QVERIFY(Bar(window).ReplayButton()->isEnabled());
+    Bar(window).ReplayButton()->click();
+    QVERIFY(!window.IsPaused());
+    QVERIFY(!Bar(window).PausedShown());
+    QVERIFY(!Bar(window).ReplayButton()->isEnabled());
+    QCOMPARE(window.CurrentPicture(), -1);
+
     const int pictures = window.PictureCount();
     QTest::keyClick(ui.readingBox, Qt::Key_Escape);
 
