@@ -16,10 +16,17 @@ WordPlaybackControl::WordPlaybackControl(TimedPlayer& player, PlaybackEngine& en
   connect(&player_, &TimedPlayer::finished, this, &WordPlaybackControl::Finished);
   connect(&player_, &TimedPlayer::pausedChanged, this, &WordPlaybackControl::PausedChanged);
   connect(&bar_, &PlaybackBar::replayClicked, this, &WordPlaybackControl::Replay);
-  connect(&bar_, &PlaybackBar::pictureChosen, this, [this](int picture) {
-    player_.Pause();
-    player_.ShowPicture(picture);
-  });
+  connect(&bar_, &PlaybackBar::pictureChosen, this, &WordPlaybackControl::ShowStep);
+}
+
+void WordPlaybackControl::ShowStep(int picture) {
+  // A word that has ended is taken up again, paused, so the slider still shows its steps.
+  if (!player_.IsPlaying()) {
+    if (!player_.HasLastScript()) return;
+    player_.Play(player_.LastScript());
+  }
+  player_.Pause();
+  player_.ShowPicture(picture);
 }
 
 void WordPlaybackControl::SetLetters(SpelledLetters letters) {

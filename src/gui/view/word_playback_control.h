@@ -12,8 +12,9 @@ class TimedPlayer;
 
 // What the learner does to a word while it plays: pause and resume (Space), stop
 // (Escape: the hands go to rest), step a paused word a sign back or forward (Left,
-// Right), drag the slider to any step, replay the last word. It keeps the slider, the
-// pause sign and the line of letters under the picture in step with the player.
+// Right), drag the slider to any step (also once the word has ended), replay the last
+// word. It keeps the slider, the pause sign and the line of letters under the picture
+// in step with the player.
 class WordPlaybackControl : public QObject {
   Q_OBJECT
 
@@ -33,6 +34,9 @@ class WordPlaybackControl : public QObject {
 
   // Plays the last word again, from its start; also while it is paused.
   void Replay();
+  // Shows picture `picture` of the word, paused; a word that has ended is taken up
+  // again for it.
+  void ShowStep(int picture);
   // Ends the word and puts the hands at rest.
   void StopToRest();
   // One sign back (-1) or forward (+1) of a paused word.

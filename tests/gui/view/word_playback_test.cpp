@@ -58,6 +58,7 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
     QTest::keyClick(ui.readingBox, Qt::Key_Right);
     QCOMPARE(Bar(window).LettersText(), QStringLiteral("he[l]lo"));
     const int thirdSign = window.CurrentPicture();
+    const auto thirdPose = RightWrist(window);
     QTest::keyClick(ui.readingBox, Qt::Key_Right);
     QCOMPARE(Bar(window).LettersText(), QStringLiteral("hel[l]o"));
     QTest::keyClick(ui.readingBox, Qt::Key_Left);
@@ -120,6 +121,14 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
     QVERIFY(!Bar(window).ReplayButton()->isEnabled());
     QCOMPARE(window.CurrentPicture(), -1);
 
+    // Once the word has ended the slider still shows its steps, paused.
+    PlayWordToEnd();
+    QVERIFY(!window.IsSpelling());
+    slider.setValue(thirdSign);
+    QVERIFY(window.IsPaused());
+    QCOMPARE(window.CurrentPicture(), thirdSign);
+    QCOMPARE(Bar(window).LettersText(), QStringLiteral("he[l]lo"));
+    QCOMPARE(RightWrist(window), thirdPose);
     const int pictures = window.PictureCount();
     QTest::keyClick(ui.readingBox, Qt::Key_Escape);
 
