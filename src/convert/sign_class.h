@@ -59,6 +59,7 @@ class SignClass {
   const SignSequence& Sequence() const { return steps_; }
   const QString& LastText() const { return text_; }
   int16_t Delay() const { return delay_; }
+  const SignTable& Table() const { return table_; }
 
  private:
   enum class Input { Plain, Romanized };

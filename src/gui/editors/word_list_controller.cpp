@@ -4,6 +4,7 @@
 #include "gui/dialogs/window_placement.h"
 #include "gui/editors/reading_list_editor.h"
 #include "gui/editors/word_list_editor.h"
+#include "gui/view/word_playback_control.h"
 #include "playback/timed_player.h"
 #include "shell/list_word_playback.h"
 #include "shell/program_places.h"
@@ -67,5 +68,13 @@ void WordListController::EditWordList(const WordListSituation& situation) {
 void WordListController::SpellListWord(const QString& word) {
   if (context_.player.IsPlaying()) return;
   const WordListSource source = WordListOfSystem(situation_.system, situation_.interface);
-  PlayListWord(context_.signs, context_.messages, situation_.system, source.Spelling, word, context_.speedBox.text());
+  std::optional<SpelledLetters> letters =
+      PlayListWord(context_.signs, context_.messages, situation_.system, source.Spelling, word, context_.speedBox.text());
+  if (!letters) return;
+  // The boxes hold the word as Start would spell it again: romaji in the word box with
+  // its katakana under it, anything else in the reading box alone.
+  const bool romaji = source.Spelling == ListSpelling::Romaji;
+  context_.wordBox.setText(romaji ? word : QString());
+  context_.readingBox.setText(romaji ? letters->Text() : word);
+  context_.playbackControl.SetLetters(std::move(*letters));
 }

@@ -14,6 +14,7 @@ class ReadingListEditor;
 class SignClass;
 class TimedPlayer;
 class WordListEditor;
+class WordPlaybackControl;
 struct ProgramPlaces;
 
 // What the word lists are edited with, all the main window's.
@@ -24,6 +25,11 @@ struct WordListControllerContext {
   SignClass& signs;
   const TimedPlayer& player;
   const QLineEdit& speedBox;  // a word double-clicked is spelled at this speed
+  // A word spelled from a list is shown as if typed: in the boxes, in the letters under
+  // the picture, and for Replay.
+  QLineEdit& wordBox;
+  QLineEdit& readingBox;
+  WordPlaybackControl& playbackControl;
 };
 
 // Whose list is edited: the system and interface in use, how Korean is typed, and the
@@ -39,7 +45,7 @@ struct WordListSituation {
 
 // Tool → Word List Edit: reads the list of the current system (the user's copy once one
 // is saved, else the shipped one), shows its editor beside the hand, and spells a word
-// double-clicked in it.
+// double-clicked in it, which the main window then shows as the word spelled.
 class WordListController : public QObject {
   Q_OBJECT
 

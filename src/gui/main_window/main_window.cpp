@@ -101,7 +101,8 @@ void MainWindow::MakeControllers() {
   connect(view_, &ViewController::appearanceChanged, this,
           [this](HandAppearance appearance) { settings_.Appearance = appearance; });
 
-  wordLists_ = new WordListController({*this, places_, messages_, signs_, player_, *ui_.speedBox}, this);
+  wordLists_ = new WordListController({*this, places_, messages_, signs_, player_, *ui_.speedBox, *ui_.wordBox,
+                                       *ui_.readingBox, *playbackControl_}, this);
   connect(wordLists_, &WordListController::hangulModeClicked, systems_, &SystemController::MethodClicked);
   connect(systems_, &SystemController::hangulModeChanged, wordLists_, &WordListController::SetHangulMode);
 

@@ -1,6 +1,7 @@
 #include "gui/main_window/main_window.h"
 #include "gui/editors/reading_list_editor.h"
 #include "gui/editors/word_list_editor.h"
+#include "gui/view/playback_bar.h"
 
 #include "support/file_contents.h"
 #include "support/gui_test_suites.h"
@@ -94,10 +95,13 @@ class MainWindowWordListTest : public QObject, private MainWindowHarness {
     QVERIFY(!ControlsOf(window).wordBox->isVisibleTo(&window));
   }
 
-  void ADoubleClickedWordIsSpelledOnTheHand() {
+  void ADoubleClickedWordIsSpelledOnTheHandAndShownAsTheWordSpelled() {
     WriteFiles(InterfaceLanguage::English, SystemId::JapaneseKana);
     QVERIFY(WriteFileContents(Dir() + u"RomajiDefault.txt"_qs, "kitte\r\n"));
     MainWindow& window = StartWindow();
+    const MainWindowControls ui = ControlsOf(window);
+    ui.wordBox->setText(u"neko"_qs);
+    ui.readingBox->setText(u"ﾈｺ"_qs);
     bool spelling = false;
     AnswerNextModal<WordListEditor>([&](WordListEditor& editor) {
       // The first click selects; only the double click spells.
@@ -113,6 +117,17 @@ class MainWindowWordListTest : public QObject, private MainWindowHarness {
     MenusOf(window).mnuList->trigger();
     QVERIFY(spelling);
     QCOMPARE(window.Signs().KatakanaString(), u"ｷｯﾃ"_qs);
+
+    // The boxes, the letters and Replay follow the word spelled, not the one typed.
+    QCOMPARE(ui.wordBox->text(), u"kitte"_qs);
+    QCOMPARE(ui.readingBox->text(), u"ｷｯﾃ"_qs);
+    PlaybackBar& bar = *window.findChild<PlaybackBar*>(u"PlaybackBar"_qs);
+    QCOMPARE(bar.LettersText(), u"ｷｯ[ﾃ]"_qs);
+    bar.ReplayButton()->click();
+    QVERIFY(window.IsSpelling());
+    Steps().Advance(1);
+    QCOMPARE(bar.LettersText(), u"[ｷ]ｯﾃ"_qs);
+    PlayWordToEnd();
   }
 };
 TOVARO_GUI_TEST(MainWindowWordListTest);
