@@ -8,6 +8,7 @@
 #include "gui/main_window/clickable_label.h"
 #include "gui/main_window/main_window_controls.h"
 #include "gui/main_window/main_window_layout.h"
+#include "gui/view/playback_bar.h"
 #include "convert/sign_class.h"
 #include "playback/playback_engine.h"
 #include "shell/angle_table_document.h"
@@ -146,6 +147,7 @@ void SystemController::ChooseSystem(SystemId system) {
   context_.signs.LangSet(system);
   ui_.wordBox->clear();
   ui_.readingBox->clear();
+  ui_.playbackBar->ClearLetters();
   if (!LoadSystem(system, another) && another) {
     // No table for the new system: the one that was showing stays, and the boxes, the
     // label and the choice say so.

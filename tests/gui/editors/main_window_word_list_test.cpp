@@ -128,6 +128,10 @@ class MainWindowWordListTest : public QObject, private MainWindowHarness {
     Steps().Advance(1);
     QCOMPARE(bar.LettersText(), u"[ｷ]ｯﾃ"_qs);
     PlayWordToEnd();
+
+    // Another system starts with an empty line of letters.
+    window.Systems().ChooseSystem(SystemId::American);
+    QVERIFY(bar.LettersText().isEmpty());
   }
 };
 TOVARO_GUI_TEST(MainWindowWordListTest);
