@@ -7,6 +7,7 @@
 
 #include <QGridLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QOpenGLContext>
 #include <QPixmap>
@@ -44,6 +45,14 @@ ReferenceChartWindow::ReferenceChartWindow(QWidget* parent)
 void ReferenceChartWindow::SetTitle(const QString& title) {
   setWindowTitle(title);
   setAccessibleName(title);
+}
+
+void ReferenceChartWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void ReferenceChartWindow::ClearCells() {

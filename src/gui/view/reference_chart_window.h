@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QGridLayout;
+class QKeyEvent;
 class QLabel;
 struct SignTable;
 
@@ -28,6 +29,10 @@ class ReferenceChartWindow : public QWidget {
  signals:
   // A sign of the chart was clicked: its slot in the table.
   void signChosen(int slot);
+
+ protected:
+  // Escape closes the chart, as it closes a dialog.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void ClearCells();

@@ -103,6 +103,11 @@ class ViewAndChartTest : public QObject, private MainWindowHarness {
     signs = 0;
     for (int slot = 1; slot < again.Table().SignCount; ++slot) signs += again.Table().KeyFrameCount(slot) > 0;
     QCOMPARE(chart.CellCount(), signs);
+
+    // Escape closes it, from any of its cells.
+    QVERIFY(chart.CellCount() > 0);
+    QTest::keyClick(chart.findChildren<QToolButton*>().first(), Qt::Key_Escape);
+    QVERIFY(!chart.isVisible());
   }
 
 };
