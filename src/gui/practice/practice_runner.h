@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/practice_history.h"
 #include "shell/practice_session.h"
 
 #include <QObject>
@@ -8,6 +9,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <vector>
 
 class MessageSink;
 class PracticeWindow;
@@ -41,7 +43,9 @@ class PracticeRunner : public QObject {
   void ended();
 
  private:
+  void Begin();
   void Turn(bool newWord);
+  void ShowLiveChart();
   void Continue();
   void Repeat();
   void End();
@@ -56,6 +60,10 @@ class PracticeRunner : public QObject {
   MessageSink& messages_;
   const QString historyPath_;
   std::unique_ptr<PracticeSession> session_;
+  bool begun_ = false;
+  // The main window's speed before the practice, back after it unless kept.
+  QString mainSpeed_;
+  std::vector<PracticeSessionRecord> earlierSessions_;
   bool wordBoxWasVisible_ = false;
   bool readingBoxWasVisible_ = false;
   int spokenSpeed_ = 100;
