@@ -17,9 +17,10 @@ class QLineEdit;
 class SignClass;
 
 // Runs a practice on the main window: hides its input boxes (they hold the answer,
-// shown while "Answer" is held), spells one word per turn at the speed of the speed
-// box, and with a typed answer checks it, keeps the score, adapts the speed and,
-// at the end, adds the session to the practice history.
+// shown while "Answer" is held), spells one word per turn from Start on at the speed
+// of the speed box, and with a typed answer checks it, keeps the score, adapts the
+// speed, shows the running session in the chart and, at the end, adds it to the
+// practice history and gives the main window back its own speed unless it is kept.
 class PracticeRunner : public QObject {
   Q_OBJECT
 
