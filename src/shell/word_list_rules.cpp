@@ -1,5 +1,6 @@
 #include "shell/word_list_rules.h"
 
+#include "convert/typed_text_normalization.h"
 #include "shell/start_flow.h"
 
 #include <QHash>
@@ -68,9 +69,15 @@ QString HalfWidthKatakanaOf(const QString& text) {
   return half;
 }
 
+QString AlreadyInListMessage(const QString& word) {
+  return QStringLiteral("\"%1\" is already in the list").arg(word);
+}
+
+bool ListHolds(const QStringList& words, const QString& word) { return words.contains(word, Qt::CaseInsensitive); }
+
 ListWordCheck CheckListWord(const QString& typed, SystemId system, ListSpelling spelling) {
   ListWordCheck check;
-  check.word = typed.trimmed();
+  check.word = NormalizeTypedText(typed.trimmed(), system, false);
   if (check.word.isEmpty()) return check;
   if (HoldsSeparator(check.word)) {
     check.message = kWordSeparatorMessage;
@@ -97,8 +104,12 @@ ReadingWordCheck CheckReadingWord(const QString& reading, const QString& written
   return check;
 }
 
-WordImport ImportWords(const QString& text, const WordListSource& source, SystemId system) {
+WordImport ImportWords(const QString& text, const WordListSource& source, SystemId system,
+                       const WordList& existing) {
   WordImport import;
+  const auto known = [&](const QString& word) {
+    return ListHolds(existing.Words, word) || ListHolds(import.added.Words, word);
+  };
   const QStringList lines = QString(text).remove(u'\r').split(u'\n');
   for (int n = 0; n < lines.size(); ++n) {
     const QString line = lines[n].trimmed();
@@ -108,7 +119,16 @@ WordImport ImportWords(const QString& text, const WordListSource& source, System
       const QString reading = comma < 0 ? line : line.left(comma);
       const QString written = comma < 0 ? QString() : line.mid(comma + 1);
       const ReadingWordCheck check = CheckReadingWord(reading, written);
-      if (check.ok) {
+      const bool twice = check.ok && [&] {
+        for (int i = 0; i < existing.Count(); ++i)
+          if (existing.Words[i] == check.reading && existing.Written.value(i) == check.written) return true;
+        for (int i = 0; i < import.added.Count(); ++i)
+          if (import.added.Words[i] == check.reading && import.added.Written[i] == check.written) return true;
+        return false;
+      }();
+      if (twice) {
+        import.refused.push_back({n + 1, line, QStringLiteral("already in the list")});
+      } else if (check.ok) {
         import.added.Words << check.reading;
         import.added.Written << check.written;
       } else {
@@ -119,10 +139,14 @@ WordImport ImportWords(const QString& text, const WordListSource& source, System
       }
     } else {
       const ListWordCheck check = CheckListWord(line, system, source.Spelling);
-      if (check.ok)
+      if (check.ok && known(check.word)) {
+        import.refused.push_back({n + 1, line, QStringLiteral("already in the list")});
+      } else if (check.ok) {
         import.added.Words << check.word;
-      else
+        if (check.word != line) import.changed.push_back({n + 1, line, check.word});
+      } else {
         import.refused.push_back({n + 1, line, check.message});
+      }
     }
   }
   return import;
@@ -131,9 +155,18 @@ WordImport ImportWords(const QString& text, const WordListSource& source, System
 QString ImportReportText(const WordImport& import) {
   const int added = import.added.Count();
   QString text = added == 1 ? QStringLiteral("1 word added.") : QStringLiteral("%1 words added.").arg(added);
+  constexpr size_t kShownLines = 20;
+  if (added > 0) {
+    const QStringList words = import.added.Written.isEmpty() ? import.added.Words : import.added.Written;
+    text += QStringLiteral("\nAdded: ") + QStringList(words.mid(0, kShownLines)).join(QStringLiteral(", "));
+    if (words.size() > static_cast<qsizetype>(kShownLines)) text += QStringLiteral(", ...");
+  }
+  for (size_t i = 0; i < import.changed.size() && i < kShownLines; ++i) {
+    const ChangedLine& changed = import.changed[i];
+    text += QStringLiteral("\nLine %1 \"%2\" added as \"%3\"").arg(changed.line).arg(changed.text, changed.stored);
+  }
   if (import.refused.empty()) return text;
   text += QStringLiteral("\n%1 line(s) refused:").arg(import.refused.size());
-  constexpr size_t kShownLines = 20;
   for (size_t i = 0; i < import.refused.size() && i < kShownLines; ++i) {
     const RefusedLine& refused = import.refused[i];
     text += QStringLiteral("\nLine %1 \"%2\": %3").arg(refused.line).arg(refused.text, refused.reason);

@@ -26,6 +26,12 @@ WordListSource WordListOfSystem(SystemId system, InterfaceLanguage interfaceLang
 inline const QString kWordSeparatorMessage =
     QStringLiteral("A word must not contain a comma or a double quote");
 
+// "\"cat\" is already in the list"
+QString AlreadyInListMessage(const QString& word);
+
+// Whether `words` holds `word`, in any case.
+bool ListHolds(const QStringList& words, const QString& word);
+
 // A word offered to a list: trimmed and, when it can go in, the form stored; otherwise
 // the message that says why not.
 struct ListWordCheck {
@@ -36,8 +42,9 @@ struct ListWordCheck {
 
 // Checks one word for the list of `system`: no comma, double quote or line break
 // ("A word must not contain a comma or a double quote"), and spelled by the system
-// ("Unsupported character(s) in the string"). An empty word is not ok and has no
-// message.
+// ("Unsupported character(s) in the string"). The word is stored as Start would spell
+// it: full-width forms narrowed, accents folded for the alphabets ("naïve" as "naive").
+// An empty word is not ok and has no message.
 ListWordCheck CheckListWord(const QString& typed, SystemId system, ListSpelling spelling);
 
 // The same for the Japanese list: the reading, given in hiragana, katakana or
@@ -62,11 +69,21 @@ struct RefusedLine {
   QString text;
   QString reason;
 };
+// A line added in another form than it was written ("naïve" as "naive").
+struct ChangedLine {
+  int line = 0;
+  QString text;
+  QString stored;
+};
 struct WordImport {
   WordList added;
+  std::vector<ChangedLine> changed;
   std::vector<RefusedLine> refused;
 };
-WordImport ImportWords(const QString& text, const WordListSource& source, SystemId system);
+// A word `existing` holds already, or an earlier line of the same text, is refused.
+WordImport ImportWords(const QString& text, const WordListSource& source, SystemId system,
+                       const WordList& existing = {});
 
-// "3 words added." and, below it, one line for each refused line (the first 20).
+// "3 words added." with the words added, the lines added in another form, and one line
+// for each refused line (the first 20 of each).
 QString ImportReportText(const WordImport& import);

@@ -1,4 +1,5 @@
 #include "shell/answer_check.h"
+#include "shell/month_day_format.h"
 #include "shell/practice_history.h"
 #include "shell/practice_picker.h"
 
@@ -136,4 +137,20 @@ TEST(PracticeHistory, AppendsAtomicallyAndPassesOverMalformedLines) {
   EXPECT_EQ(LastSessionsOf(read, JapaneseKana, 5), std::vector<PracticeSessionRecord>{second});
   EXPECT_TRUE(ReadPracticeHistory(dir.filePath(u"none.csv"_qs)).empty());
   // A file that cannot be replaced stays as it was: gl/writer_failure_test.cpp.
+}
+
+TEST(PracticeHistory, ChartDatesTakeTheLocalesFormWithoutTheYear) {
+  const struct {
+    QLocale locale;
+    const char* date;
+  } cases[] = {
+      {QLocale(QLocale::English, QLocale::UnitedStates), "12/7"},
+      {QLocale(QLocale::English, QLocale::UnitedKingdom), "07/12"},
+      {QLocale(QLocale::German, QLocale::Germany), "07.12"},
+      {QLocale(QLocale::Japanese, QLocale::Japan), "12/07"},
+      {QLocale(QLocale::Korean, QLocale::SouthKorea), "12. 7."},
+  };
+  const QDate day(2026, 12, 7);
+  for (const auto& c : cases)
+    EXPECT_EQ(c.locale.toString(day, MonthDayFormat(c.locale)), QString::fromUtf8(c.date)) << qPrintable(c.locale.name());
 }

@@ -60,7 +60,9 @@ TEST(WordListRules, WordsWithSeparatorsOrUnspellableCharactersAreRefused) {
       {"  jazz ", American, ListSpelling::Text, true, "jazz", ""},
       {"a,b", American, ListSpelling::Text, false, "a,b", "A word must not contain a comma or a double quote"},
       {"say \"hi\"", BritishTwoHanded, ListSpelling::Text, false, "say \"hi\"", "A word must not contain a comma or a double quote"},
-      {"caf\xc3\xa9", American, ListSpelling::Text, false, "caf\xc3\xa9", "Unsupported character(s) in the string"},
+      {"caf\xc3\xa9", American, ListSpelling::Text, true, "cafe", ""},
+      {"\xef\xbd\x8a\xef\xbd\x81\xef\xbd\x9a\xef\xbd\x9a", American, ListSpelling::Text, true, "jazz", ""},
+      {"\xe6\x97\xa5\xe6\x9c\xac", American, ListSpelling::Text, false, "\xe6\x97\xa5\xe6\x9c\xac", "Unsupported character(s) in the string"},
       {"gakkou", JapaneseKana, ListSpelling::Romaji, true, "gakkou", ""},
       {"xyz", JapaneseKana, ListSpelling::Romaji, false, "xyz", "Unsupported character(s) in the string"},
       {"\xed\x95\x99\xea\xb5\x90", KoreanHangul, ListSpelling::Text, true, "\xed\x95\x99\xea\xb5\x90", ""},
@@ -89,22 +91,28 @@ TEST(WordListRules, ReadingsAreStoredInHalfWidthKatakana) {
 }
 
 TEST(WordListRules, ImportAddsGoodLinesAndNamesTheRefusedOnes) {
-  const WordImport plain =
-      ImportWords(u"cat\r\n\r\na,b\r\n  dog \r\ncafé\r\n"_qs, WordListOfSystem(American, English), American);
-  EXPECT_EQ(plain.added.Words, (QStringList{u"cat"_qs, u"dog"_qs}));
-  ASSERT_EQ(plain.refused.size(), 2u);
+  // Accents fold as Start folds them and are named; a word the list holds, in any
+  // case, or one an earlier line added, is refused.
+  const WordImport plain = ImportWords(u"cat\r\n\r\na,b\r\n  dog \r\nnaïve\r\n日本\r\nCat\r\nbird\r\n"_qs,
+                                       WordListOfSystem(American, English), American, WordList{{u"bird"_qs}, {}});
+  EXPECT_EQ(plain.added.Words, (QStringList{u"cat"_qs, u"dog"_qs, u"naive"_qs}));
+  ASSERT_EQ(plain.refused.size(), 4u);
   EXPECT_EQ(plain.refused[0].line, 3);
   EXPECT_EQ(plain.refused[0].reason, kWordSeparatorMessage);
-  EXPECT_EQ(plain.refused[1].line, 5);
+  EXPECT_EQ(plain.refused[1].line, 6);
   EXPECT_EQ(ImportReportText(plain),
-            u"2 words added.\n2 line(s) refused:\nLine 3 \"a,b\": A word must not contain a comma or a double quote\n"
-            "Line 5 \"café\": Unsupported character(s) in the string"_qs);
+            u"3 words added.\nAdded: cat, dog, naive\nLine 5 \"naïve\" added as \"naive\"\n4 line(s) refused:\n"
+            "Line 3 \"a,b\": A word must not contain a comma or a double quote\n"
+            "Line 6 \"日本\": Unsupported character(s) in the string\n"
+            "Line 7 \"Cat\": already in the list\nLine 8 \"bird\": already in the list"_qs);
 
-  const WordImport reading = ImportWords(u"いぬ,犬\nねこ\nネコ,猫\n"_qs, WordListOfSystem(JapaneseKana, Japanese), JapaneseKana);
+  const WordImport reading = ImportWords(u"いぬ,犬\nねこ\nネコ,猫\nイヌ,犬\n"_qs, WordListOfSystem(JapaneseKana, Japanese),
+                                         JapaneseKana);
   EXPECT_EQ(reading.added.Words, (QStringList{u"ｲﾇ"_qs, u"ﾈｺ"_qs}));
   EXPECT_EQ(reading.added.Written, (QStringList{u"犬"_qs, u"猫"_qs}));
-  ASSERT_EQ(reading.refused.size(), 1u);
+  ASSERT_EQ(reading.refused.size(), 2u);
   EXPECT_EQ(reading.refused[0].line, 2);
+  EXPECT_EQ(reading.refused[1].reason, u"already in the list"_qs);
 }
 
 // Every shipped list: read as the program reads it, written back to the same bytes,

@@ -32,7 +32,14 @@ ListEditorWindow::ListEditorWindow(QString closeQuestion, QWidget* parent)
 void ListEditorWindow::Begin(const QString& path, WordListFormat format) {
   path_ = path;
   format_ = format;
-  modified_ = false;
+  SetModified(false);
+}
+
+void ListEditorWindow::SetModified(bool modified) {
+  modified_ = modified;
+  QString title = windowTitle();
+  if (title.endsWith(u'*')) title.chop(1);
+  setWindowTitle(modified ? title + u'*' : title);
 }
 
 void ListEditorWindow::reject() {
@@ -51,7 +58,7 @@ bool ListEditorWindow::SaveList(const WordList& list) {
     ShowMessage(WordListSaveMessage(path_, error));
     return false;
   }
-  modified_ = false;
+  SetModified(false);
   return true;
 }
 

@@ -47,7 +47,8 @@ class ListEditorWindow : public QDialog {
 
   // A new list for the file at `path`, nothing changed yet.
   void Begin(const QString& path, WordListFormat format);
-  void MarkModified() { modified_ = true; }
+  // The title ends in "*" while there are unsaved changes, so a save shows it worked.
+  void MarkModified() { SetModified(true); }
   // Writes the list to the file; a failure is told and keeps the changes marked.
   bool SaveList(const WordList& list);
   // Asks for a text file to import and reads it; nothing when the user cancels or the
@@ -62,6 +63,7 @@ class ListEditorWindow : public QDialog {
   void SetButtonFont(const QFont& font);
 
  private:
+  void SetModified(bool modified);
   virtual void Add() = 0;
   virtual void Remove() = 0;
   virtual void Import() = 0;

@@ -113,6 +113,13 @@ void ReadingListEditor::Add() {
     ShowMessage(check.message);
     return;
   }
+  const WordList words = Words();
+  for (int i = 0; i < words.Count(); ++i) {
+    if (words.Words[i] == check.reading && words.Written[i] == check.written) {
+      ShowMessage(AlreadyInListMessage(check.written));
+      return;
+    }
+  }
   MarkModified();
   Append(check.reading, check.written);
   writtenList_->setCurrentRow(writtenList_->count() - 1);
@@ -150,10 +157,13 @@ void ReadingListEditor::Import() {
   const std::optional<QString> text = AskImportText();
   if (!text) return;
   const WordImport import = ImportWords(
-      *text, WordListOfSystem(SystemId::JapaneseKana, InterfaceLanguage::Japanese), SystemId::JapaneseKana);
+      *text, WordListOfSystem(SystemId::JapaneseKana, InterfaceLanguage::Japanese), SystemId::JapaneseKana, Words());
   if (import.added.Count() > 0) {
     MarkModified();
+    const int first = writtenList_->count();
     for (int i = 0; i < import.added.Count(); ++i) Append(import.added.Words[i], import.added.Written[i]);
+    writtenList_->setCurrentRow(first);
+    writtenList_->scrollToItem(writtenList_->item(first));
     ShowCount();
   }
   ShowMessage(ImportReportText(import));

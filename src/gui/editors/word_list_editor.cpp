@@ -122,6 +122,10 @@ void WordListEditor::Add() {
     if (!check.message.isEmpty()) ShowMessage(check.message);
     return;
   }
+  if (ListHolds(Words().Words, check.word)) {
+    ShowMessage(AlreadyInListMessage(check.word));
+    return;
+  }
   MarkModified();
   list_->addItem(check.word);
   list_->setCurrentRow(list_->count() - 1);
@@ -156,10 +160,14 @@ void WordListEditor::Save() { SaveList(Words()); }
 void WordListEditor::Import() {
   const std::optional<QString> text = AskImportText();
   if (!text) return;
-  const WordImport import = ImportWords(*text, setup_.Source, setup_.System);
+  const WordImport import = ImportWords(*text, setup_.Source, setup_.System, Words());
   if (import.added.Count() > 0) {
     MarkModified();
+    const int first = list_->count();
     list_->addItems(import.added.Words);
+    // The first word added is selected and in view; the report names them all.
+    list_->setCurrentRow(first);
+    list_->scrollToItem(list_->item(first));
     ShowCount();
   }
   ShowMessage(ImportReportText(import));

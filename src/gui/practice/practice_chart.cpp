@@ -1,5 +1,7 @@
 #include "gui/practice/practice_chart.h"
 
+#include "shell/month_day_format.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -91,8 +93,10 @@ void PracticeChart::paintEvent(QPaintEvent*) {
   // Dates are written under every n-th bar so that neighbours never touch.
   double widestDate = 0;
   std::vector<QString> dates;
+  const QLocale locale;
+  const QString dateFormat = MonthDayFormat(locale);
   for (const PracticeSessionRecord& session : sessions_) {
-    dates.push_back(session.When.toLocalTime().toString(QStringLiteral("M/d")));
+    dates.push_back(locale.toString(session.When.toLocalTime().date(), dateFormat));
     widestDate = std::max(widestDate, metrics.horizontalAdvance(dates.back()));
   }
   const int every = std::max(1, static_cast<int>(std::ceil((widestDate + kGap) / slot)));

@@ -28,6 +28,7 @@ PracticeRunner::PracticeRunner(PracticeWindow& window, Boxes boxes, SignClass& s
   nextWordTimer_.setSingleShot(true);
   nextWordTimer_.setInterval(kPauseBeforeNextWordMs);
   connect(&nextWordTimer_, &QTimer::timeout, this, &PracticeRunner::Continue);
+  connect(&window_, &PracticeWindow::startClicked, this, &PracticeRunner::Begin);
   connect(&window_, &PracticeWindow::continueClicked, this, &PracticeRunner::Continue);
   connect(&window_, &PracticeWindow::repeatClicked, this, &PracticeRunner::Repeat);
   connect(&window_, &PracticeWindow::endClicked, this, &PracticeRunner::End);
@@ -55,13 +56,36 @@ bool PracticeRunner::Start(std::unique_ptr<PracticeSession> session, const QStri
     return false;
   }
   session_ = std::move(session);
-  window_.SetSpeedText(boxes_.speed->text());
+  begun_ = false;
+  mainSpeed_ = boxes_.speed->text();
+  window_.SetSpeedText(mainSpeed_);
   window_.ShowScore(QString());
-  window_.ShowHistory(LastSessionsOf(ReadPracticeHistory(historyPath_), session_->SpellingSystem(), kSessionsShown));
+  // Room for the running session as the newest bar.
+  earlierSessions_ =
+      LastSessionsOf(ReadPracticeHistory(historyPath_), session_->SpellingSystem(), kSessionsShown - 1);
+  window_.ShowHistory(earlierSessions_);
+  window_.WaitForStart(true);
   window_.show();
   window_.raise();
-  Turn(true);
   return true;
+}
+
+void PracticeRunner::Begin() {
+  if (!session_ || begun_) return;
+  begun_ = true;
+  window_.WaitForStart(false);
+  Continue();
+  ShowLiveChart();
+}
+
+void PracticeRunner::ShowLiveChart() {
+  if (!session_) return;
+  std::vector<PracticeSessionRecord> sessions = earlierSessions_;
+  const PracticeScore& score = session_->Score();
+  const int speed = score.Asked() > 0 ? session_->AverageSpeed() : spokenSpeed_;
+  sessions.push_back({QDateTime::currentDateTimeUtc(), session_->SpellingSystem(), score.Asked(), score.Right(),
+                      std::max(1, speed)});
+  window_.ShowHistory(sessions);
 }
 
 void PracticeRunner::Turn(bool newWord) {
@@ -91,11 +115,13 @@ void PracticeRunner::Turn(bool newWord) {
 }
 
 void PracticeRunner::Continue() {
+  if (!begun_) return;
   boxes_.speed->setText(window_.SpeedText());
   Turn(true);
 }
 
 void PracticeRunner::Repeat() {
+  if (!begun_) return;
   boxes_.speed->setText(window_.SpeedText());
   Turn(false);
 }
@@ -122,7 +148,10 @@ void PracticeRunner::End() {
 
 void PracticeRunner::Stop() {
   nextWordTimer_.stop();
+  const bool keepSpeed = begun_ && window_.KeepSpeed() && SpeedFromText(window_.SpeedText()).has_value();
+  boxes_.speed->setText(keepSpeed ? window_.SpeedText() : mainSpeed_);
   session_.reset();
+  begun_ = false;
   window_.hide();
   RestoreBoxes();
   emit ended();
@@ -140,7 +169,7 @@ void PracticeRunner::HoldAnswer(bool held) {
 }
 
 void PracticeRunner::CheckTyped(const QString& typed) {
-  if (!session_ || !window_.TypedAnswer()) return;
+  if (!session_ || !begun_ || !window_.TypedAnswer()) return;
   const bool counted = session_->Score().Answered();
   const bool right = session_->Answer(typed, spokenSpeed_);
   const PracticeItem& item = session_->Current();
@@ -151,5 +180,6 @@ void PracticeRunner::CheckTyped(const QString& typed) {
     const std::optional<int16_t> speed = SpeedFromText(window_.SpeedText());
     window_.SetSpeedText(QString::number(AdaptedSpeed(speed.value_or(100), right)));
   }
+  ShowLiveChart();
   nextWordTimer_.start();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/practice_history.h"
 #include "shell/practice_session.h"
 
 #include <QObject>
@@ -8,6 +9,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <vector>
 
 class MessageSink;
 class PracticeWindow;
@@ -15,9 +17,10 @@ class QLineEdit;
 class SignClass;
 
 // Runs a practice on the main window: hides its input boxes (they hold the answer,
-// shown while "Answer" is held), spells one word per turn at the speed of the speed
-// box, and with a typed answer checks it, keeps the score, adapts the speed and,
-// at the end, adds the session to the practice history.
+// shown while "Answer" is held), spells one word per turn from Start on at the speed
+// of the speed box, and with a typed answer checks it, keeps the score, adapts the
+// speed, shows the running session in the chart and, at the end, adds it to the
+// practice history and gives the main window back its own speed unless it is kept.
 class PracticeRunner : public QObject {
   Q_OBJECT
 
@@ -41,7 +44,9 @@ class PracticeRunner : public QObject {
   void ended();
 
  private:
+  void Begin();
   void Turn(bool newWord);
+  void ShowLiveChart();
   void Continue();
   void Repeat();
   void End();
@@ -56,6 +61,10 @@ class PracticeRunner : public QObject {
   MessageSink& messages_;
   const QString historyPath_;
   std::unique_ptr<PracticeSession> session_;
+  bool begun_ = false;
+  // The main window's speed before the practice, back after it unless kept.
+  QString mainSpeed_;
+  std::vector<PracticeSessionRecord> earlierSessions_;
   bool wordBoxWasVisible_ = false;
   bool readingBoxWasVisible_ = false;
   int spokenSpeed_ = 100;

@@ -52,6 +52,7 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   speedBox_->setAccessibleName(QStringLiteral("Speed"));
   speedBox_->setMaximumWidth(80);
   answerButton_ = Button(this, "Answer", QStringLiteral("Answer"));
+  startButton_ = Button(this, "btnStartPractice", QStringLiteral("Start"));
   continueButton_ = Button(this, "Yes", QStringLiteral("Continue"));
   repeatButton_ = Button(this, "Repeat", QStringLiteral("Repeat"));
   endButton_ = Button(this, "No", QStringLiteral("End"));
@@ -79,6 +80,9 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   adaptSpeedBox_ = new QCheckBox(QStringLiteral("Adapt speed"), this);
   adaptSpeedBox_->setObjectName(QStringLiteral("chkAdaptSpeed"));
   adaptSpeedBox_->setAccessibleName(adaptSpeedBox_->text());
+  keepSpeedBox_ = new QCheckBox(QStringLiteral("Keep this speed"), this);
+  keepSpeedBox_->setObjectName(QStringLiteral("chkKeepSpeed"));
+  keepSpeedBox_->setAccessibleName(keepSpeedBox_->text());
   chart_ = new PracticeChart(this);
 
   auto* speedRow = new QHBoxLayout;
@@ -88,9 +92,11 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   speedRow->addWidget(speedLabel);
   speedRow->addWidget(speedBox_);
   speedRow->addWidget(new QLabel(QStringLiteral("%"), this));
+  speedRow->addWidget(keepSpeedBox_);
   speedRow->addStretch();
   speedRow->addWidget(answerButton_);
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(startButton_);
   buttons->addWidget(continueButton_);
   buttons->addWidget(repeatButton_);
   buttons->addWidget(endButton_);
@@ -120,10 +126,15 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
 
   connect(answerButton_, &QPushButton::pressed, this, [this] { emit answerHeld(true); });
   connect(answerButton_, &QPushButton::released, this, [this] { emit answerHeld(false); });
+  connect(startButton_, &QPushButton::clicked, this, &PracticeWindow::startClicked);
   connect(continueButton_, &QPushButton::clicked, this, &PracticeWindow::continueClicked);
   connect(repeatButton_, &QPushButton::clicked, this, &PracticeWindow::repeatClicked);
   connect(endButton_, &QPushButton::clicked, this, &PracticeWindow::endClicked);
   connect(answerBox_, &QLineEdit::returnPressed, this, [this] {
+    if (startButton_->isVisible()) {
+      emit startClicked();
+      return;
+    }
     // Enter once the answer is shown goes on to the next word.
     if (!resultLabel_->text().isEmpty()) {
       emit continueClicked();
@@ -143,10 +154,11 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
 void PracticeWindow::SetCaptions(const CaptionTable& captions, InterfaceLanguage language, const QFont& font) {
   const auto caption = [&](int row) { return captions.Caption(row, language); };
   answerButton_->setText(caption(AnswerCaption));
+  startButton_->setText(caption(StartCaption));
   continueButton_->setText(caption(ContinueCaption));
   repeatButton_->setText(caption(RepeatCaption));
   endButton_->setText(caption(EndCaption));
-  for (QPushButton* button : {answerButton_, continueButton_, repeatButton_, endButton_})
+  for (QPushButton* button : {startButton_, answerButton_, continueButton_, repeatButton_, endButton_})
     button->setAccessibleName(button->text());
   setWindowTitle(caption(PracticeCaption));
   speedLabel_->setText(caption(SpeedCaption));
@@ -176,6 +188,7 @@ QString PracticeWindow::SpeedText() const { return speedBox_->text(); }
 void PracticeWindow::SetSpeedText(const QString& text) { speedBox_->setText(text); }
 bool PracticeWindow::TypedAnswer() const { return typedAnswerBox_->isChecked(); }
 bool PracticeWindow::AdaptSpeed() const { return adaptSpeedBox_->isChecked(); }
+bool PracticeWindow::KeepSpeed() const { return keepSpeedBox_->isChecked(); }
 int PracticeWindow::Shortest() const { return shortestBox_->value(); }
 int PracticeWindow::Longest() const { return longestBox_->value(); }
 
@@ -187,6 +200,16 @@ void PracticeWindow::SetOptions(bool typedAnswer, bool adaptSpeed, int shortest,
   adaptSpeedBox_->setChecked(adaptSpeed);
   shortestBox_->setValue(shortest);
   longestBox_->setValue(longest);
+}
+
+void PracticeWindow::WaitForStart(bool waiting) {
+  startButton_->setVisible(waiting);
+  for (QPushButton* button : {answerButton_, continueButton_, repeatButton_}) button->setEnabled(!waiting);
+  if (waiting) {
+    keepSpeedBox_->setChecked(false);
+    startButton_->setDefault(true);
+    startButton_->setFocus();
+  }
 }
 
 void PracticeWindow::NewWord() {

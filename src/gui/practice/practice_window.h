@@ -20,7 +20,7 @@ class PracticeChart;
 class PracticeScore;
 
 // The practice window: the speed, "Answer" (the answer shows only while it is held),
-// Continue, Repeat and End; with "Type the answer" an answer box, the result and the
+// Start, then Continue, Repeat and End; with "Type the answer" an answer box, the result and the
 // score; the word length range, "Adapt speed", and the chart of earlier sessions.
 // It only shows and asks; the practice itself is run by whoever listens.
 class PracticeWindow : public QDialog {
@@ -35,10 +35,15 @@ class PracticeWindow : public QDialog {
   void SetSpeedText(const QString& text);
   bool TypedAnswer() const;
   bool AdaptSpeed() const;
+  // "Keep this speed": the main window goes on at the practice's speed after End.
+  bool KeepSpeed() const;
   int Shortest() const;
   int Longest() const;
   void SetOptions(bool typedAnswer, bool adaptSpeed, int shortest, int longest);
 
+  // Before the first word only Start and the options can be used, so they can be set
+  // before anything is spelled.
+  void WaitForStart(bool waiting);
   // A new word is being spelled: the answer box is emptied, the result cleared.
   void NewWord();
   // The outcome of a typed answer: the right answer and a tick, or what was typed
@@ -54,6 +59,7 @@ class PracticeWindow : public QDialog {
   void reject() override;
 
  signals:
+  void startClicked();
   void continueClicked();
   void repeatClicked();
   void endClicked();
@@ -65,6 +71,7 @@ class PracticeWindow : public QDialog {
  private:
   QLineEdit* speedBox_;
   QPushButton* answerButton_;
+  QPushButton* startButton_;
   QPushButton* continueButton_;
   QPushButton* repeatButton_;
   QPushButton* endButton_;
@@ -76,6 +83,7 @@ class PracticeWindow : public QDialog {
   QSpinBox* shortestBox_;
   QSpinBox* longestBox_;
   QCheckBox* adaptSpeedBox_;
+  QCheckBox* keepSpeedBox_;
   PracticeChart* chart_;
   QLabel* speedLabel_;
   QLabel* answerLabel_;

@@ -72,6 +72,7 @@ class WordListEditorTest : public QObject {
     QTest::mouseClick(Child<QPushButton>(editor, "cmdAdd"), Qt::LeftButton);
     QCOMPARE(Items(*list), (QStringList{u"cat"_qs, u"dog"_qs, u"jazz"_qs}));
     QVERIFY(editor.IsModified());
+    QCOMPARE(editor.windowTitle(), u"Word List*"_qs);
 
     ClickItem(*list, 0);
     QCOMPARE(entry->text(), u"cat"_qs);
@@ -90,12 +91,14 @@ class WordListEditorTest : public QObject {
 
     QTest::mouseClick(Child<QPushButton>(editor, "cmdSave"), Qt::LeftButton);
     QVERIFY(!editor.IsModified());
+    QCOMPARE(editor.windowTitle(), u"Word List"_qs);  // the sign that it was saved
     QCOMPARE(FileContents(Path()), QByteArray("dog\r\njazz\r\n"));
 
     // Refused words are told and not added.
     const std::pair<QString, QString> refused[] = {
         {u"a,b"_qs, u"A word must not contain a comma or a double quote"_qs},
-        {u"café"_qs, u"Unsupported character(s) in the string"_qs}};
+        {u"日本"_qs, u"Unsupported character(s) in the string"_qs},
+        {u"Jazz"_qs, u"\"Jazz\" is already in the list"_qs}};
     for (const auto& [typed, message] : refused) {
       entry->setText(typed);
       const auto seen = AnswerNextMessageBox();
@@ -170,9 +173,14 @@ class WordListEditorTest : public QObject {
 
   void ImportAddsGoodLinesAndReportsTheRest() {
     WordListEditor& editor = Open(SystemId::American, {u"cat"_qs});
-    QCOMPARE(Import(editor, dir_->filePath(u"new.txt"_qs), "dog\r\nzoo,keeper\r\n\r\nfox\r\n"), u"2 words added.\n1 line(s) refused:\nLine 2 \"zoo,keeper\": A word must not "
-                           "contain a comma or a double quote"_qs);
-    QCOMPARE(Items(*Child<QListWidget>(editor, "List1")), (QStringList{u"cat"_qs, u"dog"_qs, u"fox"_qs}));
+    QCOMPARE(Import(editor, dir_->filePath(u"new.txt"_qs), u"dog\r\nzoo,keeper\r\n\r\nnaïve\r\nCat\r\n"_qs.toUtf8()),
+             u"2 words added.\nAdded: dog, naive\nLine 4 \"naïve\" added as \"naive\"\n2 line(s) refused:\n"
+             "Line 2 \"zoo,keeper\": A word must not contain a comma or a double quote\n"
+             "Line 5 \"Cat\": already in the list"_qs);
+    auto* list = Child<QListWidget>(editor, "List1");
+    QCOMPARE(Items(*list), (QStringList{u"cat"_qs, u"dog"_qs, u"naive"_qs}));
+    // The first word added is the one selected.
+    QCOMPARE(list->currentRow(), 1);
     QCOMPARE(Child<QLabel>(editor, "lblCount")->text(), u"3 words"_qs);
     QVERIFY(editor.IsModified());
   }
@@ -236,6 +244,11 @@ class ReadingListEditorTest : public QObject {
     QCOMPARE(Items(*Child<QListWidget>(editor, "List2")), (QStringList{u"犬"_qs, u"猫"_qs, u"切手"_qs}));
     QCOMPARE(Items(*Child<QListWidget>(editor, "List1")), (QStringList{u"ｲﾇ"_qs, u"ﾈｺ"_qs, u"ｷｯﾃ"_qs}));
     QVERIFY(editor.IsModified());
+    seen = AnswerNextMessageBox();
+    QTest::mouseClick(add, Qt::LeftButton);  // the same again
+    QTRY_VERIFY(seen->Shown);
+    QCOMPARE(seen->Text, u"\"切手\" is already in the list"_qs);
+    QCOMPARE(Items(*Child<QListWidget>(editor, "List2")).size(), 3);
 
     word->setText(u"犬"_qs);
     reading->setText(u"dog"_qs);
@@ -280,9 +293,10 @@ class ReadingListEditorTest : public QObject {
   void ImportTakesReadingAndWordLines() {
     ReadingListEditor& editor = Open();
     const QString report = Import(editor, dir_->filePath(u"new.txt"_qs), u"やま,山\nかわ\nソラ,空\n"_qs.toUtf8());
-    QVERIFY2(report.startsWith(u"2 words added.\n1 line(s) refused:\nLine 2"_qs), qPrintable(report));
+    QVERIFY2(report.startsWith(u"2 words added.\nAdded: 山, 空\n1 line(s) refused:\nLine 2"_qs), qPrintable(report));
     QCOMPARE(Items(*Child<QListWidget>(editor, "List1")), (QStringList{u"ｲﾇ"_qs, u"ﾈｺ"_qs, u"ﾔﾏ"_qs, u"ｿﾗ"_qs}));
     QCOMPARE(Items(*Child<QListWidget>(editor, "List2")), (QStringList{u"犬"_qs, u"猫"_qs, u"山"_qs, u"空"_qs}));
+    QCOMPARE(Child<QListWidget>(editor, "List2")->currentRow(), 2);
   }
 };
 TOVARO_GUI_TEST(ReadingListEditorTest);

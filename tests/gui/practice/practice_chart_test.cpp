@@ -23,6 +23,9 @@ class PracticeChartTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+  void cleanupTestCase() { QLocale::setDefault(QLocale::system()); }
+
   // Painted in the practice window's own size and in the smallest the chart allows,
   // with no session, a few and more than the bars have room to date: every text stays
   // inside the chart and no two texts overlap.
@@ -61,9 +64,11 @@ class PracticeChartTest : public QObject {
     if (sessions == 0) QVERIFY(texts.contains(captions.Caption(NoSessionCaption, *InterfaceLanguageFromNumber(language))));
     if (sessions > 0) {
       // The newest session is always dated, and at most as many dates as sessions.
-      QVERIFY(texts.contains(Sessions(sessions).back().When.toLocalTime().toString(QStringLiteral("M/d"))));
-      QVERIFY(texts.filter(QStringLiteral("/")).size() <= sessions);
-      QVERIFY(texts.filter(QStringLiteral("/")).size() >= std::min(sessions, 3));
+      // In the system's date form (German here), not always the US one.
+      const QDate newest = Sessions(sessions).back().When.toLocalTime().date();
+      QVERIFY(texts.contains(u"%1.%2"_qs.arg(newest.day(), 2, 10, QChar(u'0')).arg(newest.month(), 2, 10, QChar(u'0'))));
+      QVERIFY(texts.filter(QStringLiteral(".")).size() <= sessions);
+      QVERIFY(texts.filter(QStringLiteral(".")).size() >= std::min(sessions, 3));
     }
     const QRectF inside(QPointF(0, 0), QSizeF(chart->size()));
     for (size_t i = 0; i < labels.size(); ++i) {

@@ -1,4 +1,5 @@
 #include "gui/main_window/main_window.h"
+#include "gui/practice/practice_chart.h"
 #include "gui/practice/practice_window.h"
 
 #include "convert/sign_class.h"
@@ -35,6 +36,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
     MainWindow& main = StartWithList("cat\r\ndog\r\n");
     MenusOf(main).mnuQuiz->trigger();
     Find<QCheckBox>(main, "chkTypedAnswer")->setChecked(typedAnswers);
+    QTest::mouseClick(Find<QPushButton>(main, "btnStartPractice"), Qt::LeftButton);
     PlayWordToEnd();
     return main;
   }
@@ -49,6 +51,12 @@ class PracticeTest : public QObject, private MainWindowHarness {
     MenusOf(main).mnuQuiz->trigger();
     QVERIFY(Window(main)->isVisible());
     QVERIFY(!ui.readingBox->isVisible());
+    // Nothing is spelled before Start, so the options can be set first.
+    QCOMPARE(main.Signs().LastText(), QString());
+    QVERIFY(!Find<QPushButton>(main, "Yes")->isEnabled());
+    QTest::mouseClick(Find<QPushButton>(main, "btnStartPractice"), Qt::LeftButton);
+    QVERIFY(!Find<QPushButton>(main, "btnStartPractice")->isVisible());
+    QVERIFY(Find<QPushButton>(main, "Yes")->isEnabled());
     QCOMPARE(main.Signs().LastText(), u"cat"_qs);
     PlayWordToEnd();
     QCOMPARE(ui.readingBox->text(), u"cat"_qs);
@@ -60,12 +68,15 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QTest::mouseRelease(answer, Qt::LeftButton);
     QVERIFY(!ui.readingBox->isVisible());
 
-
-    // Closing by the frame is End.
+    // Closing by the frame is End; the main window takes the practice's speed only
+    // when it is kept.
+    Find<QLineEdit>(main, "Text1")->setText(u"150"_qs);
+    Find<QCheckBox>(main, "chkKeepSpeed")->setChecked(true);
     Window(main)->close();
     QVERIFY(!Window(main)->isVisible());
     QVERIFY(ui.readingBox->isVisible());
     QCOMPARE(ui.readingBox->text(), QString());
+    QCOMPARE(ui.speedBox->text(), u"150"_qs);
   }
 
   void TypedAnswersAreScoredAndTheSessionIsRecorded() {
@@ -78,8 +89,17 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QCOMPARE(Find<QLabel>(main, "lblResult")->text(), u"\u2714 "_qs + word);
     QCOMPARE(Find<QLabel>(main, "lblScore")->text(), u"Right 1 / 1, streak 1"_qs);
     QCOMPARE(Find<QLineEdit>(main, "Text1")->text(), u"110"_qs);
+    // The running session is the chart's newest bar.
+    auto* chart = Window(main)->findChild<PracticeChart*>(u"PracticeChart"_qs);
+    QCOMPARE(chart->Sessions().size(), size_t(1));
+    QCOMPARE(chart->Sessions().back().Asked, 1);
+    QCOMPARE(chart->Sessions().back().Right, 1);
 
-    QTest::keyClick(answer, Qt::Key_Return);  // Enter goes on at once
+    // What is typed in the pause after a result is for no word: Enter goes on at once.
+    answer->setText(u"dog"_qs);
+    QTest::keyClick(answer, Qt::Key_Return);
+    QCOMPARE(answer->text(), QString());
+    QCOMPARE(Find<QLabel>(main, "lblScore")->text(), u"Right 1 / 1, streak 1"_qs);
     PlayWordToEnd();
     const QString second = main.Signs().LastText();
     answer->setText(u"zebra"_qs);
@@ -88,6 +108,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
              u"\u2718 It was \"%1\"; you typed \"zebra\""_qs.arg(second));
     QCOMPARE(Find<QLabel>(main, "lblScore")->text(), u"Right 1 / 2, streak 0"_qs);
     QCOMPARE(Find<QLineEdit>(main, "Text1")->text(), u"99"_qs);
+    QCOMPARE(chart->Sessions().back().Asked, 2);
 
     // Repeat does not score twice.
     QTest::mouseClick(Find<QPushButton>(main, "Repeat"), Qt::LeftButton);
@@ -102,6 +123,8 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QCOMPARE(history[0].System, SystemId::American);
     QCOMPARE(history[0].Asked, 2);
     QCOMPARE(history[0].Right, 1);
+    // The adapted speed was not kept: the main window's stays.
+    QCOMPARE(ControlsOf(main).speedBox->text(), u"100"_qs);
     // The options are kept for the next start.
     QVERIFY(main.CurrentSettings().PracticeTypedAnswer);
     QVERIFY(main.CurrentSettings().PracticeAdaptSpeed);
@@ -141,6 +164,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QCOMPARE(messages, QStringList{u"Invalid speed value!"_qs});
     QVERIFY(!Window(main)->isVisible());
     QVERIFY(ControlsOf(main).readingBox->isVisible());
+    QCOMPARE(ControlsOf(main).speedBox->text(), u"100"_qs);
   }
 
   void AnEmptyOrMissingListDoesNotStart() {
@@ -164,6 +188,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
     ControlsOf(main).numericBox->click();
     QVERIFY(main.Systems().NumericMode());
     MenusOf(main).mnuQuiz->trigger();
+    QTest::mouseClick(Find<QPushButton>(main, "btnStartPractice"), Qt::LeftButton);
     PlayWordToEnd();
     const QString spelled = main.Signs().LastText();
     QVERIFY2(QRegularExpression(u"^[0-9]{1,5}$"_qs).match(spelled).hasMatch(), qPrintable(spelled));
