@@ -2,6 +2,7 @@
 
 #include "base/message_sink.h"
 #include "convert/sign_class.h"
+#include "gui/input/hidden_text_guard.h"
 #include "gui/practice/practice_window.h"
 #include "shell/list_word_playback.h"
 #include "shell/practice_history.h"
@@ -25,6 +26,7 @@ PracticeRunner::PracticeRunner(PracticeWindow& window, Boxes boxes, SignClass& s
       signs_(signs),
       messages_(messages),
       historyPath_(std::move(historyPath)) {
+  for (QLineEdit* box : {boxes_.word, boxes_.reading}) new HiddenTextGuard(*box);
   nextWordTimer_.setSingleShot(true);
   nextWordTimer_.setInterval(kPauseBeforeNextWordMs);
   connect(&nextWordTimer_, &QTimer::timeout, this, &PracticeRunner::Continue);

@@ -29,6 +29,13 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
   return button;
 }
 
+// A line that changes as the practice goes: a screen reader reads its name, so the
+// name carries the text after the line's caption.
+void SetSpokenText(QLabel& label, const QString& caption, const QString& text) {
+  label.setText(text);
+  label.setAccessibleName(text.isEmpty() ? caption : caption + QStringLiteral(": ") + text);
+}
+
 QSpinBox* LengthBox(QWidget* parent, const char* name, const QString& label) {
   auto* box = new QSpinBox(parent);
   box->setObjectName(QString::fromLatin1(name));
@@ -58,7 +65,7 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   endButton_ = Button(this, "No", QStringLiteral("End"));
   statusLabel_ = new QLabel(this);
   statusLabel_->setObjectName(QStringLiteral("Label1"));
-  statusLabel_->setAccessibleName(QStringLiteral("Status"));
+  statusLabel_->setAccessibleName(statusCaption_);
 
   typedAnswerBox_ = new QCheckBox(QStringLiteral("Type the answer"), this);
   typedAnswerBox_->setObjectName(QStringLiteral("chkTypedAnswer"));
@@ -71,10 +78,10 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   answerLabel->setBuddy(answerBox_);
   resultLabel_ = new QLabel(this);
   resultLabel_->setObjectName(QStringLiteral("lblResult"));
-  resultLabel_->setAccessibleName(QStringLiteral("Result"));
+  resultLabel_->setAccessibleName(resultCaption_);
   scoreLabel_ = new QLabel(this);
   scoreLabel_->setObjectName(QStringLiteral("lblScore"));
-  scoreLabel_->setAccessibleName(QStringLiteral("Score"));
+  scoreLabel_->setAccessibleName(scoreCaption_);
   shortestBox_ = LengthBox(this, "spnShortest", QStringLiteral("Shortest word"));
   longestBox_ = LengthBox(this, "spnLongest", QStringLiteral("Longest word"));
   adaptSpeedBox_ = new QCheckBox(QStringLiteral("Adapt speed"), this);
@@ -173,9 +180,12 @@ void PracticeWindow::SetCaptions(const CaptionTable& captions, InterfaceLanguage
   shortestBox_->setAccessibleName(caption(ShortestWordCaption));
   longestBox_->setAccessibleName(caption(LongestWordCaption));
   for (QSpinBox* box : {shortestBox_, longestBox_}) box->setSpecialValueText(caption(AnyLengthCaption));
-  resultLabel_->setAccessibleName(caption(ResultCaption));
-  scoreLabel_->setAccessibleName(caption(ScoreCaption));
-  statusLabel_->setAccessibleName(caption(StatusCaption));
+  resultCaption_ = caption(ResultCaption);
+  scoreCaption_ = caption(ScoreCaption);
+  statusCaption_ = caption(StatusCaption);
+  SetSpokenText(*resultLabel_, resultCaption_, resultLabel_->text());
+  SetSpokenText(*scoreLabel_, scoreCaption_, scoreLabel_->text());
+  SetSpokenText(*statusLabel_, statusCaption_, statusLabel_->text());
   scoreFormat_ = caption(ScoreLineCaption);
   wrongAnswerFormat_ = caption(WrongAnswerCaption);
   chart_->SetCaptions({caption(ProgressCaption), caption(NoSessionCaption), caption(RightShareAxisCaption),
@@ -214,24 +224,25 @@ void PracticeWindow::WaitForStart(bool waiting) {
 
 void PracticeWindow::NewWord() {
   answerBox_->clear();
-  resultLabel_->clear();
-  statusLabel_->clear();
+  SetSpokenText(*resultLabel_, resultCaption_, QString());
+  SetSpokenText(*statusLabel_, statusCaption_, QString());
   if (typedAnswerBox_->isChecked()) answerBox_->setFocus();
 }
 
 void PracticeWindow::ShowResult(bool right, const QString& answer, const QString& typed) {
-  resultLabel_->setText(right ? QStringLiteral("\u2714 %1").arg(answer)
-                              : QStringLiteral("\u2718 ") + wrongAnswerFormat_.arg(answer, typed));
+  SetSpokenText(*resultLabel_, resultCaption_,
+                right ? QStringLiteral("\u2714 %1").arg(answer)
+                      : QStringLiteral("\u2718 ") + wrongAnswerFormat_.arg(answer, typed));
   QPalette colours = resultLabel_->palette();
   colours.setColor(QPalette::WindowText, right ? QColor(0, 120, 0) : QColor(170, 0, 0));
   resultLabel_->setPalette(colours);
 }
 
-void PracticeWindow::ShowScore(const QString& score) { scoreLabel_->setText(score); }
+void PracticeWindow::ShowScore(const QString& score) { SetSpokenText(*scoreLabel_, scoreCaption_, score); }
 void PracticeWindow::ShowScore(const PracticeScore& score) {
-  scoreLabel_->setText(scoreFormat_.arg(score.Right()).arg(score.Asked()).arg(score.Streak()));
+  ShowScore(scoreFormat_.arg(score.Right()).arg(score.Asked()).arg(score.Streak()));
 }
-void PracticeWindow::ShowStatus(const QString& text) { statusLabel_->setText(text); }
+void PracticeWindow::ShowStatus(const QString& text) { SetSpokenText(*statusLabel_, statusCaption_, text); }
 void PracticeWindow::ShowHistory(const std::vector<PracticeSessionRecord>& sessions) { chart_->SetSessions(sessions); }
 
 void PracticeWindow::reject() { emit endClicked(); }

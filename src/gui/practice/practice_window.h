@@ -89,6 +89,9 @@ class PracticeWindow : public QDialog {
   QLabel* answerLabel_;
   QLabel* lengthLabel_;
   QLabel* lengthToLabel_;
+  QString statusCaption_ = QStringLiteral("Status");
+  QString resultCaption_ = QStringLiteral("Result");
+  QString scoreCaption_ = QStringLiteral("Score");
   QString scoreFormat_ = QStringLiteral("Right %1 / %2, streak %3");
   QString wrongAnswerFormat_ = QStringLiteral("It was \"%1\"; you typed \"%2\"");
 };

@@ -40,9 +40,16 @@ HeldButton HeldButtonOf(Qt::MouseButton button) {
 
 HandView::HandView(QWidget* parent) : QOpenGLWidget(parent) {
   setObjectName(QStringLiteral("picSpace"));
+  setAccessibleName(QStringLiteral("Signing hands"));
+  SetShownSign(QString());
   setFormat(RequestedFormat());
   setMinimumSize(240, 180);
   UseStepSource(std::make_unique<StepTimer>());
+}
+
+void HandView::SetShownSign(const QString& sign) {
+  setAccessibleDescription(sign.isEmpty() ? QStringLiteral("No sign is being spelled")
+                                          : QStringLiteral("Signing \"%1\"").arg(sign));
 }
 
 void HandView::UseStepSource(std::unique_ptr<StepSource> steps) {

@@ -59,6 +59,10 @@ class HandView : public QOpenGLWidget, public DrawingArea {
   // gives a source of its own.
   void UseStepSource(std::unique_ptr<StepSource> steps);
 
+  // Tells a screen reader which sign the picture shows: `sign` is its letters, empty
+  // when no sign of a word is shown.
+  void SetShownSign(const QString& sign);
+
   // Pictures the engine has asked for since the area was made.
   int PicturesDrawn() const { return picturesDrawn_; }
 

@@ -23,7 +23,7 @@ PlaybackBar::PlaybackBar(QWidget* parent)
   letters_->setObjectName(QStringLiteral("lblLetters"));
   letters_->setAlignment(Qt::AlignCenter);
   letters_->setTextFormat(Qt::RichText);
-  letters_->setAccessibleName(QStringLiteral("Letter being signed"));
+  letters_->setAccessibleName(lettersCaption_);
   replay_->setObjectName(QStringLiteral("cmdReplay"));
   replay_->setAccessibleName(replay_->text());
   replay_->setToolTip(QStringLiteral("Play the last word again (Ctrl+R)"));
@@ -90,7 +90,8 @@ void PlaybackBar::SetCaptions(const CaptionTable& captions, InterfaceLanguage la
   showLetters_->setAccessibleName(showLetters_->text());
   slider_->setAccessibleName(caption(StepSliderCaption));
   slider_->setToolTip(caption(StepSliderTipCaption));
-  letters_->setAccessibleName(caption(LetterBeingSignedCaption));
+  lettersCaption_ = caption(LetterBeingSignedCaption);
+  UpdateSpokenLetters();
 }
 
 int PlaybackBar::Picture() const { return slider_->value(); }
@@ -107,12 +108,13 @@ void PlaybackBar::ShowLetters(const QString& text, int start, int length) {
   letters_->setText(before.toHtmlEscaped() +
                     QStringLiteral("<span style=\"background-color:#ffd54f; color:#000000;\"><u>") +
                     marked.toHtmlEscaped() + QStringLiteral("</u></span>") + after.toHtmlEscaped());
-  letters_->setAccessibleDescription(lettersText_);
+  shownSign_ = marked;
   UpdateLettersVisibility();
 }
 
 void PlaybackBar::ClearLetters() {
   lettersText_.clear();
+  shownSign_.clear();
   letters_->clear();
   UpdateLettersVisibility();
 }
@@ -133,4 +135,15 @@ void PlaybackBar::UpdateLettersVisibility() {
   policy.setRetainSizeWhenHidden(true);
   letters_->setSizePolicy(policy);
   letters_->setVisible(shown);
+  UpdateSpokenLetters();
+}
+
+void PlaybackBar::UpdateSpokenLetters() {
+  // The name is what a screen reader reads as the line changes, so it is made from the
+  // line as shown now: nothing of a word gone, or of one hidden from the learner.
+  const QString shown = LettersText();
+  letters_->setAccessibleName(shown.isEmpty() ? lettersCaption_ : lettersCaption_ + QStringLiteral(": ") + shown);
+  letters_->setAccessibleDescription(shown);
+  const QString sign = shown.isEmpty() ? QString() : shownSign_;
+  if (sign != spokenSign_) emit signShown(spokenSign_ = sign);
 }

@@ -51,9 +51,13 @@ class PlaybackBar : public QWidget {
   void replayClicked();
   // The user moved the slider to `picture`.
   void pictureChosen(int picture);
+  // The letters of the sign being signed, as the line shows them; empty when the line
+  // shows none.
+  void signShown(const QString& sign);
 
  private:
   void UpdateLettersVisibility();
+  void UpdateSpokenLetters();
 
   QLabel* letters_;
   QPushButton* replay_;
@@ -62,4 +66,7 @@ class PlaybackBar : public QWidget {
   QCheckBox* showLetters_;
   bool lettersAllowed_ = true;
   QString lettersText_;
+  QString shownSign_;
+  QString spokenSign_;
+  QString lettersCaption_ = QStringLiteral("Letter being signed");
 };

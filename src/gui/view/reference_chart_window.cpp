@@ -24,7 +24,7 @@ constexpr int kColumns = 7;
 }  // namespace
 
 ReferenceChartWindow::ReferenceChartWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), cells_(new QWidget), grid_(new QGridLayout(cells_)), message_(new QLabel(this)) {
+    : QDialog(parent), cells_(new QWidget), grid_(new QGridLayout(cells_)), message_(new QLabel(this)) {
   setObjectName(QStringLiteral("ChartFrm"));
   setWindowTitle(QStringLiteral("Reference chart"));
   setAccessibleName(windowTitle());

@@ -2,7 +2,7 @@
 
 #include "hand/hand_appearance.h"
 
-#include <QWidget>
+#include <QDialog>
 
 class QGridLayout;
 class QKeyEvent;
@@ -11,8 +11,8 @@ struct SignTable;
 
 // The reference chart of the current system ("ChartFrm"): every sign drawn small by
 // the offscreen renderer, with its letter, in a grid. A click on a sign asks for it to
-// be played on the main hand.
-class ReferenceChartWindow : public QWidget {
+// be played on the main hand. A dialog, not a bare window, so a screen reader announces it.
+class ReferenceChartWindow : public QDialog {
   Q_OBJECT
 
  public:

@@ -47,6 +47,7 @@ void ViewController::ConnectPlayback() {
     return UserInputHold::Passage::Hold;
   });
 
+  connect(&ui_.playbackBar, &PlaybackBar::signShown, &ui_.handView, &HandView::SetShownSign);
   const PlaybackMenu& play = ui_.playbackMenu;
   WordPlaybackControl* control = &ui_.playbackControl;
   connect(play.replay, &QAction::triggered, control, &WordPlaybackControl::Replay);

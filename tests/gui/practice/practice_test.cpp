@@ -23,6 +23,16 @@ class PracticeTest : public QObject, private MainWindowHarness {
     return Window(main)->findChild<Control*>(QString::fromLatin1(name));
   }
 
+  // What a screen reader reads of a control: its name, or all it can read of its text.
+  static QString Spoken(QWidget* control) {
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+  }
+  static QString Readable(QWidget* control) {
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(control);
+    QAccessibleTextInterface* text = reader->textInterface();
+    return reader->text(QAccessible::Value) + (text ? text->text(0, text->characterCount()) : QString());
+  }
+
   MainWindow& StartWithList(const QByteArray& list) {
     WriteFiles(InterfaceLanguage::English, SystemId::American);
     WriteFileContents(Dir() + u"ENGdefault.txt"_qs, list);
@@ -60,10 +70,13 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QCOMPARE(main.Signs().LastText(), u"cat"_qs);
     PlayWordToEnd();
     QCOMPARE(ui.readingBox->text(), u"cat"_qs);
+    // Hidden boxes give the answer to no one.
+    for (QLineEdit* box : {ui.wordBox, ui.readingBox}) QVERIFY2(!Readable(box).contains(u"cat"_qs), qPrintable(Readable(box)));
 
     auto* answer = Find<QPushButton>(main, "Answer");
     QTest::mousePress(answer, Qt::LeftButton);
     QVERIFY(ui.readingBox->isVisible());
+    QVERIFY(Readable(ui.readingBox).contains(u"cat"_qs));
     QVERIFY(!ui.wordBox->isVisible());
     QTest::mouseRelease(answer, Qt::LeftButton);
     QVERIFY(!ui.readingBox->isVisible());
@@ -88,6 +101,8 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QTest::keyClick(answer, Qt::Key_Return);
     QCOMPARE(Find<QLabel>(main, "lblResult")->text(), u"\u2714 "_qs + word);
     QCOMPARE(Find<QLabel>(main, "lblScore")->text(), u"Right 1 / 1, streak 1"_qs);
+    QCOMPARE(Spoken(Find<QLabel>(main, "lblResult")), u"Result: \u2714 "_qs + word);
+    QCOMPARE(Spoken(Find<QLabel>(main, "lblScore")), u"Score: Right 1 / 1, streak 1"_qs);
     QCOMPARE(Find<QLineEdit>(main, "Text1")->text(), u"110"_qs);
     // The running session is the chart's newest bar.
     auto* chart = Window(main)->findChild<PracticeChart*>(u"PracticeChart"_qs);
@@ -101,6 +116,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QCOMPARE(answer->text(), QString());
     QCOMPARE(Find<QLabel>(main, "lblScore")->text(), u"Right 1 / 1, streak 1"_qs);
     PlayWordToEnd();
+    QCOMPARE(Spoken(Find<QLabel>(main, "lblResult")), u"Result"_qs);
     const QString second = main.Signs().LastText();
     answer->setText(u"zebra"_qs);
     QTest::keyClick(answer, Qt::Key_Return);

@@ -5,6 +5,7 @@
 #include "support/main_window_harness.h"
 #include "support/main_window_lookup.h"
 
+#include <QLabel>
 #include <QSlider>
 #include <QtTest>
 
@@ -41,6 +42,16 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
     return wrist;
   }
 
+  // What a screen reader reads of the letter strip, and of the picture.
+  static QString Spoken(MainWindow& window) {
+    return QAccessible::queryAccessibleInterface(window.findChild<QLabel*>(QStringLiteral("lblLetters")))
+        ->text(QAccessible::Name);
+  }
+  static QString PictureDescription(MainWindow& window) {
+    return QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(QStringLiteral("picSpace")))
+        ->text(QAccessible::Description);
+  }
+
  private slots:
   void init() { SetUpProgram(); }
   void cleanup() { TearDownProgram(); }
@@ -64,12 +75,16 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
     QTest::keyClick(ui.readingBox, Qt::Key_Left);
     QCOMPARE(window.CurrentPicture(), thirdSign);
     QCOMPARE(Bar(window).LettersText(), QStringLiteral("he[l]lo"));
+    QCOMPARE(Spoken(window), QStringLiteral("Letter being signed: he[l]lo"));
+    QCOMPARE(PictureDescription(window), QStringLiteral("Signing \"l\""));
     // The keys acted on the word; none reached the box.
     QCOMPARE(ui.readingBox->text(), QStringLiteral("hello"));
 
     // The practice hides the letters; the check box too.
     window.SetPracticeRunning(true);
     QVERIFY(Bar(window).LettersText().isEmpty());
+    QCOMPARE(Spoken(window), QStringLiteral("Letter being signed"));
+    QCOMPARE(PictureDescription(window), QStringLiteral("No sign is being spelled"));
     window.SetPracticeRunning(false);
     QCOMPARE(Bar(window).LettersText(), QStringLiteral("he[l]lo"));
 
@@ -107,6 +122,10 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
     QTest::keyClick(ui.readingBox, Qt::Key_Escape);
     QVERIFY(!window.IsSpelling());
     QVERIFY(Bar(window).LettersText().isEmpty());
+    QCOMPARE(Spoken(window), QStringLiteral("Letter being signed"));
+    QVERIFY(QAccessible::queryAccessibleInterface(window.findChild<QLabel*>(QStringLiteral("lblLetters")))
+                ->text(QAccessible::Description)
+                .isEmpty());
     QCOMPARE(RightWrist(window)[0], window.Table().Frame(0, 0).RightWristPos[0]);
     QTRY_COMPARE(ui.readingBox->text(), QStringLiteral("hellox"));
 
