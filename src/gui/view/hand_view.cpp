@@ -41,7 +41,8 @@ HeldButton HeldButtonOf(Qt::MouseButton button) {
 HandView::HandView(QWidget* parent) : QOpenGLWidget(parent) {
   setObjectName(QStringLiteral("picSpace"));
   setFormat(RequestedFormat());
-  setMinimumSize(240, 180);
+  // Small enough that the window, with the control panel beside it, fits 480 × 320.
+  setMinimumSize(160, 120);
   UseStepSource(std::make_unique<StepTimer>());
 }
 

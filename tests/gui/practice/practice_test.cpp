@@ -49,6 +49,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
     MenusOf(main).mnuQuiz->trigger();
     QVERIFY(Window(main)->isVisible());
     QVERIFY(!ui.readingBox->isVisible());
+    QVERIFY(!ui.readingLabel->isVisible());  // no caption over the hidden box
     QCOMPARE(main.Signs().LastText(), u"cat"_qs);
     PlayWordToEnd();
     QCOMPARE(ui.readingBox->text(), u"cat"_qs);
@@ -56,6 +57,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
     auto* answer = Find<QPushButton>(main, "Answer");
     QTest::mousePress(answer, Qt::LeftButton);
     QVERIFY(ui.readingBox->isVisible());
+    QVERIFY(ui.readingLabel->isVisible());
     QVERIFY(!ui.wordBox->isVisible());
     QTest::mouseRelease(answer, Qt::LeftButton);
     QVERIFY(!ui.readingBox->isVisible());
