@@ -240,7 +240,7 @@ int main(int argc, char** argv) {
   Settings settings;
   settings.System = SystemId::American;
   settings.Appearance = options.natural ? HandAppearance::Natural : HandAppearance::Classic;
-  ProgramPlaces places{options.dataFolder, userFolder.path() + u'/', userFolder.path() + u'/'};
+  ProgramPlaces places{options.dataFolder, userFolder.path() + u'/', userFolder.path() + u'/', userFolder.path() + u'/'};
   if (!userFolder.isValid() || !WriteSettings(places.SettingsFile(), settings)) {
     std::fprintf(stderr, "could not write the settings file\n");
     return 1;

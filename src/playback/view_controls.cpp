@@ -4,7 +4,16 @@
 
 namespace {
 constexpr float kPassDegrees = 5.0f;
-}
+// A held button passes sixty times a second, so zooming by a whole turning step ran
+// through the hands in a third of a second.
+constexpr float kZoomDegrees = kPassDegrees / 10.0f;
+// Narrower than this the look-at point shows only the inside of a hand; wider, the
+// hands of a two-handed letter shrink to a speck.
+constexpr float kNarrowestAngle = 20.0f;
+constexpr float kWidestAngle = 100.0f;
+
+float ClampedAngle(float angle) { return std::clamp(angle, kNarrowestAngle, kWidestAngle); }
+}  // namespace
 
 void HomeView(ViewState& view) {
   const ViewState start;
@@ -37,7 +46,7 @@ void ApplyViewPreset(ViewState& view, ViewPreset preset) {
 }
 
 void WheelZoom(ViewState& view, double notches) {
-  view.ViewAngle = std::clamp(view.ViewAngle - static_cast<float>(notches) * kPassDegrees, 5.0f, 170.0f);
+  view.ViewAngle = ClampedAngle(view.ViewAngle - static_cast<float>(notches) * kZoomDegrees);
 }
 
 void MouseHoldPass(ViewState& view, HeldButton button, double x, double y, double width,
@@ -54,8 +63,7 @@ void MouseHoldPass(ViewState& view, HeldButton button, double x, double y, doubl
   if (right) view.ViewAzimuth -= step;
   if (top) view.ViewElevation -= step;
   if (bottom) view.ViewElevation += step;
-  if (!left && !right && !top && !bottom) view.ViewAngle -= step;
+  if (!left && !right && !top && !bottom) view.ViewAngle = ClampedAngle(view.ViewAngle - sign * kZoomDegrees);
 
   view.ViewElevation = std::clamp(view.ViewElevation, -90.0f, 90.0f);
-  view.ViewAngle = std::clamp(view.ViewAngle, 0.0f, 180.0f);
 }

@@ -18,16 +18,17 @@ enum class ViewPreset { Front, SignersEye, LeftSide, RightSide, Above };
 void ApplyViewPreset(ViewState& view, ViewPreset preset);
 
 // The mouse wheel over the drawing area: each notch forward (positive) zooms in by
-// narrowing the field of view 5 degrees, each notch back zooms out; the field of view
-// stays within 5..170.
+// narrowing the field of view half a degree, each notch back zooms out. Every zoom keeps
+// the field of view within 20..100, where the hands neither fill nor vanish from the
+// picture.
 void WheelZoom(ViewState& view, double notches);
 
 enum class HeldButton { Left, Right, Other };
 
 // One pass of a mouse button held on the drawing area at (x, y) of an area of
 // width × height: the left and right thirds turn the camera around the hands, the top
-// and bottom thirds tilt it (a corner does both), and the middle ninth zooms. The
-// right button turns, tilts and zooms the other way. The elevation stays within
-// -90..90 and the field of view within 0..180.
+// and bottom thirds tilt it (a corner does both), 5 degrees a pass, and the middle
+// ninth zooms, half a degree a pass. The right button turns, tilts and zooms the other
+// way. The elevation stays within -90..90.
 void MouseHoldPass(ViewState& view, HeldButton button, double x, double y, double width,
                    double height);

@@ -83,6 +83,7 @@ constexpr CaptionRowTexts kCaptions[] = {
     {74, u"No session yet", u"まだ記録がありません"},
     {75, u"Right answers (%)", u"正答率 (%)"},
     {76, u"Speed (%)", u"速度 (%)"},
+    {77, u"Hangul", u"ハングル"},
 };
 
 }  // namespace

@@ -79,8 +79,9 @@ enum CaptionRow : int {
   NoSessionCaption = 74,
   RightShareAxisCaption = 75,
   SpeedAxisCaption = 76,
+  HangulCaption = 77,
   // One past the last row in use.
-  CaptionRowsInUse = 77,
+  CaptionRowsInUse = 78,
 };
 
 // Every variable text of the windows, one column per interface language: column 0

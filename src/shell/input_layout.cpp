@@ -34,8 +34,11 @@ InputLayout KslLayout(bool hangulMode) {
   layout.MethodButtonVisible = true;
   layout.NumericVisible = true;
   layout.WordBoxVisible = !hangulMode;
-  layout.WordLabelVisible = false;
-  layout.ReadingLabelCaption = WordCaption;
+  // Typed in roman letters, the word is above and its Hangul below, as JSL's romaji and
+  // katakana; typed in Hangul, the one box is the word.
+  layout.WordLabelVisible = !hangulMode;
+  layout.WordLabelCaption = WordCaption;
+  layout.ReadingLabelCaption = hangulMode ? WordCaption : HangulCaption;
   layout.ReadingFont = ReadingBoxFont::Korean;
   if (hangulMode)
     layout.ReadingInputMethod = InputMethodMode::Hangul;
@@ -50,6 +53,7 @@ InputLayout NumericLayout() {
   layout.NumericVisible = true;
   layout.NumericChecked = true;
   layout.WordBoxVisible = false;
+  layout.WordLabelVisible = false;
   layout.ReadingLabelCaption = NumericCaption;
   layout.ReadingInputMethod = InputMethodMode::Disabled;
   layout.SignLabelCaption = NumeralSystemCaption;

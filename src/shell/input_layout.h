@@ -51,8 +51,8 @@ InputLayout AlphabetLayout();
 // reading spelled; with the English interface romaji are typed and shown as katakana.
 InputLayout JslLayout(InterfaceLanguage interfaceLanguage);
 
-// KSL: romanized Korean in the word box shown as Hangul below it, or Hangul typed
-// straight into the lower box.
+// KSL: romanized Korean in the word box shown as Hangul below it ("Word", "Hangul"),
+// or Hangul typed straight into the lower box ("Word").
 InputLayout KslLayout(bool hangulMode);
 
 // The Japanese and Korean numerals, reached from JSL or KSL through the Numeric box.

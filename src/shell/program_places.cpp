@@ -57,12 +57,15 @@ ProgramPlaces DecideProgramPlaces(const PlaceCandidates& candidates) {
     places.UserFolder = WithSlash(candidates.AppDataFolder);
     places.SettingsFolder = WithSlash(candidates.ConfigFolder);
   }
+  places.PicturesFolder = !candidates.PicturesFolder.isEmpty() && QFileInfo(candidates.PicturesFolder).isDir()
+                              ? WithSlash(candidates.PicturesFolder)
+                              : places.UserFolder;
   return places;
 }
 
 ProgramPlaces PlacesBeside(const QString& folder) {
   const QString beside = WithSlash(folder);
-  return {beside, beside, beside};
+  return {beside, beside, beside, beside};
 }
 
 ProgramPlaces ProgramPlacesOfThisProgram() { return ProgramPlacesFor(AppDirectory()); }
@@ -75,6 +78,7 @@ ProgramPlaces ProgramPlacesFor(const QString& programFolder) {
                                      QStringLiteral(TOVARO_INSTALLED_DATA_DIR)};
   candidates.ConfigFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
   candidates.AppDataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  candidates.PicturesFolder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   const ProgramPlaces places = DecideProgramPlaces(candidates);
   // The XDG folders may not exist yet; the writers expect their folder to be there.
   QDir().mkpath(places.UserFolder);

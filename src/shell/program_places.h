@@ -12,6 +12,8 @@ struct ProgramPlaces {
   QString DataFolder;
   QString UserFolder;
   QString SettingsFolder;
+  // Where an exported animation is first offered to go.
+  QString PicturesFolder;
 
   QString SettingsFile() const;
   QString DataFile(const QString& name) const { return DataFolder + name; }
@@ -29,11 +31,13 @@ struct PlaceCandidates {
   QStringList InstalledDataFolders;  // in order of preference; the last is the fallback
   QString ConfigFolder;           // QStandardPaths AppConfigLocation
   QString AppDataFolder;          // QStandardPaths AppDataLocation
+  QString PicturesFolder;         // QStandardPaths PicturesLocation
 };
 
 // Data beside the executable when it is there, else the first installed folder that
 // holds it (else the last one named). The user's files beside the executable when that
-// folder is writable and holds Tovaro.ini or the data, else in the XDG folders.
+// folder is writable and holds Tovaro.ini or the data, else in the XDG folders. Pictures
+// in the user's pictures folder when there is one, else with the user's files.
 ProgramPlaces DecideProgramPlaces(const PlaceCandidates& candidates);
 
 // Everything in one folder: the build tree, a portable copy, the tests.

@@ -29,14 +29,14 @@ Change OnePass(HeldButton button, int column, int row) {
 
 }  // namespace
 
-TEST(ViewControls, EachNinthTurnsTiltsOrZoomsByFivePerPass) {
+TEST(ViewControls, EachNinthTurnsOrTiltsByFiveOrZoomsByAHalfPerPass) {
   // Left button: azimuth +5 on the left, -5 on the right; elevation -5 at the top, +5
-  // at the bottom; the middle zooms in.
+  // at the bottom; the middle zooms in by half a degree.
   const float expected[3][3][3] = {
       // row 0 (top): columns left, middle, right
       {{5, -5, 0}, {0, -5, 0}, {-5, -5, 0}},
       // row 1
-      {{5, 0, 0}, {0, 0, -5}, {-5, 0, 0}},
+      {{5, 0, 0}, {0, 0, -0.5f}, {-5, 0, 0}},
       // row 2 (bottom)
       {{5, 5, 0}, {0, 5, 0}, {-5, 5, 0}},
   };
@@ -60,7 +60,7 @@ TEST(ViewControls, EachNinthTurnsTiltsOrZoomsByFivePerPass) {
   // The borders belong to the middle: x exactly W/3 is not left of it.
   ViewState view;
   MouseHoldPass(view, HeldButton::Left, kWidth / 3.0, kHeight / 3.0, kWidth, kHeight);
-  EXPECT_FLOAT_EQ(view.ViewAngle, 35.0f);
+  EXPECT_FLOAT_EQ(view.ViewAngle, 39.5f);
 }
 
 // The main window's test shows Home, the view points and the usual limits; these are
@@ -83,6 +83,16 @@ TEST(ViewControls, ControlsChangeOnlyTheirOwnAnglesAndOnlyTheTiltAndZoomStop) {
     MouseHoldPass(view, HeldButton::Right, 1, 1, kWidth, kHeight);  // top left
   EXPECT_FLOAT_EQ(view.ViewElevation, 90.0f);
   EXPECT_NEAR(view.ViewAzimuth, 0.1f - 200.0f, 1e-3);  // the azimuth never stops
+
+  // However long a button is held in the middle, the hands neither fill the picture
+  // nor shrink to nothing.
+  const double middle[2] = {kWidth / 2, kHeight / 2};
+  for (int pass = 0; pass < 1000; ++pass)
+    MouseHoldPass(view, HeldButton::Left, middle[0], middle[1], kWidth, kHeight);
+  EXPECT_FLOAT_EQ(view.ViewAngle, 20.0f);
+  for (int pass = 0; pass < 1000; ++pass)
+    MouseHoldPass(view, HeldButton::Right, middle[0], middle[1], kWidth, kHeight);
+  EXPECT_FLOAT_EQ(view.ViewAngle, 100.0f);
 }
 
 TEST(ViewPresets, EachPresetSetsItsAnglesAndKeepsTheZoom) {
@@ -104,12 +114,12 @@ TEST(ViewPresets, EachPresetSetsItsAnglesAndKeepsTheZoom) {
   }
 }
 
-TEST(ViewPresets, TheWheelZoomsFiveDegreesANotchWithinLimits) {
+TEST(ViewPresets, TheWheelZoomsHalfADegreeANotchWithinTheHoldsLimits) {
   const struct {
     float start;
     double notches;
     float expected;
-  } cases[] = {{40, 1, 35}, {40, -2, 50}, {40, 0.5, 37.5}, {7, 3, 5}, {168, -4, 170}};
+  } cases[] = {{40, 1, 39.5f}, {40, -2, 41}, {40, 0.5, 39.75f}, {21, 3, 20}, {99, -4, 100}, {40, 100, 20}};
   for (const auto& c : cases) {
     ViewState view;
     view.ViewAngle = c.start;

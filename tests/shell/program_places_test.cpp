@@ -20,8 +20,10 @@ struct Folders {
   QString Installed() const { return root.path() + "/prefix/share/tovaro/"; }
   QString Config() const { return root.path() + "/config/Tovaro/"; }
   QString AppData() const { return root.path() + "/data/Tovaro/"; }
+  QString Pictures() const { return root.path() + "/Pictures/"; }
   PlaceCandidates Candidates(bool writable) const {
-    return {Program(), writable, {Program() + "../share/tovaro", "/nonexistent/share/tovaro"}, Config(), AppData()};
+    return {Program(), writable, {Program() + "../share/tovaro", "/nonexistent/share/tovaro"},
+            Config(), AppData(), root.path() + "/Pictures"};
   }
 };
 
@@ -64,18 +66,22 @@ TEST(ProgramPlaces, DataBesideTheProgramElseInstalledAndUserFilesBesideOnlyWhenW
   }
 }
 
-TEST(ProgramPlaces, WithNoDataAnywhereTheLastInstalledFolderIsNamed) {
+TEST(ProgramPlaces, WithNoDataAnywhereTheLastInstalledFolderIsNamedAndPicturesGoWhereTheyCan) {
   Folders folders;
   ASSERT_TRUE(QDir().mkpath(folders.Program()));
   const ProgramPlaces places = DecideProgramPlaces(folders.Candidates(true));
   EXPECT_EQ(places.DataFolder, "/nonexistent/share/tovaro/");
   EXPECT_EQ(places.UserFolder, folders.AppData());
+  // A pictures folder that is not there is not offered.
+  EXPECT_EQ(places.PicturesFolder, folders.AppData());
+  ASSERT_TRUE(QDir().mkpath(folders.Pictures()));
+  EXPECT_EQ(DecideProgramPlaces(folders.Candidates(true)).PicturesFolder, folders.Pictures());
 }
 
 TEST(ProgramPlaces, AWordListIsReadFromTheUsersCopyOnceThereIsOne) {
   QTemporaryDir data;
   QTemporaryDir user;
-  const ProgramPlaces places{data.path() + '/', user.path() + '/', user.path() + '/'};
+  const ProgramPlaces places{data.path() + '/', user.path() + '/', user.path() + '/', user.path() + '/'};
   EXPECT_EQ(places.FileToRead("ENGdefault.txt"), data.path() + "/ENGdefault.txt");
   ASSERT_TRUE(Touch(places.UserFile("ENGdefault.txt")));
   EXPECT_EQ(places.FileToRead("ENGdefault.txt"), user.path() + "/ENGdefault.txt");

@@ -187,6 +187,8 @@ void FileDialog::KeepFolderInView() {
   movingFolder_ = false;
 }
 
+void FileDialog::SetFileName(const QString& name) { FileName->setText(name); }
+
 void FileDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (!event->spontaneous()) Activate();

@@ -55,6 +55,8 @@ class FileDialog : public QDialog {
   // Where a save starts when the folder cannot be written (the data folder of an
   // installed program): the user's own folder.
   void SetSaveFallbackFolder(const QString& folder) { saveFallbackFolder_ = folder; }
+  // The name a save offers; otherwise the box keeps what was typed last.
+  void SetFileName(const QString& name);
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -117,8 +117,8 @@ void MainWindow::MakeControllers() {
   });
 
   export_ = new ExportController(
-      {*this, player_, document_, signs_, *ui_.handView, messages_, [this]() -> FileDialog& { return FileWindow(); }},
-      this);
+      {*this, player_, document_, signs_, *ui_.handView, messages_, [this]() -> FileDialog& { return FileWindow(); },
+       places_.PicturesFolder}, this);
 }
 
 const QFont& MainWindow::InterfaceFont() const { return fonts_[InterfaceFontIndex(Interface())]; }

@@ -4,6 +4,8 @@
 #include "gui/view/hand_view.h"
 #include "gui/view/playback_bar.h"
 #include "gui/main_window/clickable_label.h"
+#include "gui/main_window/control_panel_scroller.h"
+#include "gui/main_window/label_follows_box.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -36,8 +38,6 @@ MainWindowControls BuildMainWindowControls(QWidget& central) {
 
   auto* panel = new QWidget(&central);
   panel->setObjectName(QStringLiteral("ControlPanel"));
-  // At least the usual width; a large interface font widens it to fit the captions.
-  panel->setMinimumWidth(kPanelWidth);
   panel->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
 
   ui.systemLabel = Named(new ClickableLabel(panel), "SignLabel");
@@ -48,6 +48,8 @@ MainWindowControls BuildMainWindowControls(QWidget& central) {
   ui.readingLabel = Named(new QLabel(panel), "Label2");
   ui.readingBox = Named(new QLineEdit(panel), "FuriganaTxt");
   ui.readingLabel->setBuddy(ui.readingBox);
+  new LabelFollowsBox(*ui.wordLabel, *ui.wordBox);
+  new LabelFollowsBox(*ui.readingLabel, *ui.readingBox);
 
   ui.latinPicture = QIcon(RomanInputPicture(kPictureSize));
   ui.hangulPicture = QIcon(HangulInputPicture(kPictureSize));
@@ -55,6 +57,7 @@ MainWindowControls BuildMainWindowControls(QWidget& central) {
   ui.hangulModeButton->setIcon(ui.latinPicture);
   ui.hangulModeButton->setIconSize(QSize(kPictureSize - 8, kPictureSize - 8));
   ui.hangulModeButton->setToolTip(QStringLiteral("Roman letters or Hangul"));
+  ui.hangulModeButton->setAccessibleName(QStringLiteral("Hangul input"));
 
   ui.numericBox = Named(new QCheckBox(panel), "CheckBoxNumeric");
   ui.speedLabel = Named(new QLabel(panel), "Label4");
@@ -120,6 +123,7 @@ MainWindowControls BuildMainWindowControls(QWidget& central) {
 
   auto* layout = new QHBoxLayout(&central);
   layout->addLayout(pictureColumn, 1);
-  layout->addWidget(panel);
+  // At least the usual width; a large interface font widens it to fit the captions.
+  layout->addWidget(new ControlPanelScroller(*panel, kPanelWidth, &central));
   return ui;
 }

@@ -7,6 +7,7 @@
 #include "playback/keeping_player.h"
 #include "playback/timed_player.h"
 #include "shell/angle_table_document.h"
+#include "shell/export_file_name.h"
 
 ExportController::ExportController(ExportControllerContext context, QObject* parent)
     : QObject(parent), context_(std::move(context)) {}
@@ -26,7 +27,11 @@ void ExportController::ExportWord(const InputModes& modes, const StartTexts& tex
   dialog.SetTitle(QStringLiteral("Export"));
   dialog.AddFajliloOptions(QStringLiteral("Animated GIF"), QStringLiteral(".gif"));
   dialog.AddFajliloOptions(QStringLiteral("MP4 Video"), QStringLiteral(".mp4"));
+  const QString tablesFolder = dialog.Folder();
+  dialog.SetFolder(context_.picturesFolder);
+  dialog.SetFileName(SuggestedExportName(modes, texts));
   dialog.exec();
+  dialog.SetFolder(tablesFolder);
   if (!dialog.Decided()) return;
   AnimationExportSettings settings;
   settings.path = dialog.FullPath();

@@ -23,12 +23,14 @@ struct ExportControllerContext {
   const HandView& handView;  // the size, view and appearance of the animation
   MessageSink& messages;
   std::function<FileDialog&()> fileDialog;
+  QString picturesFolder;  // where the animation is first offered to go
 };
 
 // File → Export: the word Start would spell, written as an animated GIF or an MP4 video
 // of the drawing area's size and view, on a thread of its own while a progress window
 // shows how far it is. The word on screen is not disturbed: the word is spelled through
-// a sign front end of its own.
+// a sign front end of its own. The word is offered as the file's name, in the pictures
+// folder; the file window goes back to its own folder afterwards.
 class ExportController : public QObject {
   Q_OBJECT
 

@@ -43,7 +43,8 @@ HandView::HandView(QWidget* parent) : QOpenGLWidget(parent) {
   setAccessibleName(QStringLiteral("Signing hands"));
   SetShownSign(QString());
   setFormat(RequestedFormat());
-  setMinimumSize(240, 180);
+  // Small enough that the window, with the control panel beside it, fits 480 × 320.
+  setMinimumSize(160, 120);
   UseStepSource(std::make_unique<StepTimer>());
 }
 

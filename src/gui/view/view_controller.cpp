@@ -68,6 +68,7 @@ void ViewController::ConnectView() {
   viewPoints->addButton(ui_.viewPointOptions[1], 1);
   connect(viewPoints, &QButtonGroup::idClicked, this, &ViewController::ChooseViewPoint);
   connect(&ui_.homeButton, &QAbstractButton::clicked, this, &ViewController::GoHome);
+  connect(ui_.viewMenu.home, &QAction::triggered, this, &ViewController::GoHome);
   connect(&ui_.naturalHandsBox, &QCheckBox::toggled, this, &ViewController::ChooseNaturalHands);
   // Told from inside a paint; the message box waits until the paint is over.
   connect(&ui_.handView, &HandView::naturalHandsUnavailable, this, &ViewController::NaturalHandsUnavailable,

@@ -13,6 +13,12 @@ ViewMenu BuildViewMenu(QMenuBar& bar, QAction* before) {
   view.menu->setObjectName(QStringLiteral("ViewMenus"));
   bar.insertMenu(before, view.menu);
 
+  // Home alone moves the cursor of the text box that nearly always has the focus, and
+  // the text boxes take Ctrl+Home for themselves; Alt+Home is the browsers' home.
+  view.home = view.menu->addAction(QStringLiteral("Home"));
+  view.home->setObjectName(QStringLiteral("mnuHome"));
+  view.home->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
+
   const struct {
     const char* name;
     const char* caption;
@@ -45,6 +51,7 @@ ViewMenu BuildViewMenu(QMenuBar& bar, QAction* before) {
 void ApplyViewMenuCaptions(const ViewMenu& view, const CaptionTable& captions, InterfaceLanguage language) {
   const auto caption = [&](int row) { return captions.Caption(row, language); };
   view.menu->setTitle(caption(ViewMenuCaption));
+  view.home->setText(caption(HomeCaption));
   // In the order the presets are built.
   constexpr int kPresetRows[] = {FrontViewCaption, SignersEyeCaption, LeftSideCaption, RightSideCaption,
                                  AboveCaption};

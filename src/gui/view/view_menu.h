@@ -13,9 +13,10 @@ class QAction;
 class QMenu;
 class QMenuBar;
 
-// The "View" menu: the view presets, the mirror and the reference chart.
+// The "View" menu: Home, the view presets, the mirror and the reference chart.
 struct ViewMenu {
   QMenu* menu = nullptr;
+  QAction* home = nullptr;  // as the "Home" button, from whichever control has the focus
   std::array<std::pair<QAction*, ViewPreset>, 5> presets{};
   QAction* leftHanded = nullptr;  // checkable
   QAction* chart = nullptr;

@@ -13,6 +13,7 @@
 #include "shell/program_places.h"
 
 #include <QFontInfo>
+#include <QScrollArea>
 #include <QScopeGuard>
 #include <QtTest>
 
@@ -185,7 +186,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(window_->Table().SignCount, int16_t{82});
 
     window.Systems().ChooseSystem(SystemId::KoreanHangul);
-    QCOMPARE(Layout(ui), "Korean Sign Language (KSL) | word | Word: reading | Hangul | [ ] numeric");
+    QCOMPARE(Layout(ui), "Korean Sign Language (KSL) | Word: word | Hangul: reading | Hangul | [ ] numeric");
     QCOMPARE(ui.readingBox->font(), window.FontObjects()[2]);
     QCOMPARE(window_->Signs().NumeralBase(), int16_t{41});
 
@@ -198,7 +199,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QVERIFY(ui.hangulModeButton->icon().cacheKey() != latinPicture);
     ui.hangulModeButton->click();
     QVERIFY(!window.Systems().HangulMode());
-    QCOMPARE(Layout(ui), "Korean Sign Language (KSL) | word | Word: reading | Hangul | [ ] numeric");
+    QCOMPARE(Layout(ui), "Korean Sign Language (KSL) | Word: word | Hangul: reading | Hangul | [ ] numeric");
     QCOMPARE(ui.hangulModeButton->icon().cacheKey(), latinPicture);
 
     // The Numeric box lays out the numerals, which spell on the table in use
@@ -208,7 +209,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     ui.readingBox->setText(QStringLiteral("ｶ"));
     ui.numericBox->click();
     QCOMPARE(window_->CurrentSettings().System, SystemId::JapaneseKana);
-    QCOMPARE(Layout(ui), "Japanese & Korean Numeric | Word: - | Numeric: reading | [x] numeric");
+    QCOMPARE(Layout(ui), "Japanese & Korean Numeric | - | Numeric: reading | [x] numeric");
     QVERIFY(ui.wordBox->text().isEmpty());
     QVERIFY(ui.readingBox->text().isEmpty());
 
@@ -228,7 +229,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(Layout(ui), "Japanese & Korean Numeric | - | Numeric: reading | [x] numeric");
     QCOMPARE(window_->Signs().NumeralBase(), int16_t{41});
     ui.numericBox->click();
-    QCOMPARE(Layout(ui), "Korean Sign Language (KSL) | word | Word: reading | Hangul | [ ] numeric");
+    QCOMPARE(Layout(ui), "Korean Sign Language (KSL) | Word: word | Hangul: reading | Hangul | [ ] numeric");
     QCOMPARE(window.Signs().CurrentSystem(), std::optional(SystemId::KoreanHangul));
 
     // With the Japanese interface JSL takes a word typed through the input method.
@@ -343,7 +344,8 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QTest::mouseClick(ui.viewPointOptions[0], Qt::LeftButton);
     QCOMPARE(view.ViewAzimuth, 0.1f);
 
-    // Each pass of a held button (one a step) changes the view by 5 and redraws; the
+    // Each pass of a held button (one a step) turns or tilts the view by 5, or zooms it
+    // by half a degree, and redraws; the
     // test lets go after `passes` passes, and no pass comes after.
     ManualStepSource& holdSteps = UseManualSteps(area);
     const auto hold = [&](Qt::MouseButton button, QPoint at, int passes) {
@@ -371,9 +373,11 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(view.ViewElevation, -90.0f);
     QCOMPARE(area.PicturesDrawn(), drawn + 30);
     hold(Qt::LeftButton, NinthOf(area, 1, 1), 10);  // the middle zooms in
-    QCOMPARE(view.ViewAngle, 0.0f);
-    hold(Qt::RightButton, NinthOf(area, 1, 1), 40);
-    QCOMPARE(view.ViewAngle, 180.0f);
+    QCOMPARE(view.ViewAngle, 35.0f);
+    hold(Qt::LeftButton, NinthOf(area, 1, 1), 40);  // and stops before the hands fill it
+    QCOMPARE(view.ViewAngle, 20.0f);
+    hold(Qt::RightButton, NinthOf(area, 1, 1), 4);
+    QCOMPARE(view.ViewAngle, 22.0f);
 
     QTest::mouseClick(ui.homeButton, Qt::LeftButton);
     QCOMPARE(view.ViewAzimuth, 0.1f);
@@ -386,6 +390,15 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(view.ViewAzimuth, 180.1f);
     QCOMPARE(view.ViewElevation, 20.0f);
     QVERIFY(ui.viewPointOptions[1]->isChecked());
+    // The View menu's Home, Alt+Home, works while the Word box has the focus.
+    hold(Qt::LeftButton, NinthOf(area, 1, 2), 1);
+    ui.readingBox->setFocus();
+    QTRY_VERIFY_WITH_TIMEOUT(ui.readingBox->hasFocus(), 1000);
+    drawn = area.PicturesDrawn();
+    QTest::keyClick(ui.readingBox, Qt::Key_Home, Qt::AltModifier);
+    QCOMPARE(view.ViewElevation, 20.0f);
+    QCOMPARE(area.PicturesDrawn(), drawn + 1);
+    QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuHome"))->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Home));
 
     // Natural hands are chosen in the view-point panel, drawn on a calm ground, fall back
     // to the classic ones with their message when they cannot be drawn, and are kept.
@@ -449,6 +462,38 @@ class MainWindowTest : public QObject, private MainWindowHarness {
              qPrintable(QStringLiteral("%1 < %2").arg(panel.width()).arg(panel.sizeHint().width())));
     // The Windows serif of the default settings resolves to its metric twin.
     QCOMPARE(QFontInfo(QFont(QStringLiteral("Times New Roman"))).family(), QStringLiteral("Liberation Serif"));
+  }
+
+  // Made as small as 480 × 320, the window keeps the width at which the panel and the
+  // playback bar show whole and takes the low height: the picture keeps its own place
+  // and the panel beside it scrolls to each of its controls, none cut off.
+  void atFourHundredEightyByThreeHundredTwentyEveryControlIsReachedBesideThePicture() {
+    WriteTables();
+    MainWindow& window = ShowWindow();
+    window.Systems().ChooseSystem(SystemId::JapaneseKana);  // the most boxes
+    window.resize(480, 320);
+    QTRY_COMPARE_WITH_TIMEOUT(window.height(), 320, 2000);
+    QCOMPARE(window.width(), std::max(480, window.minimumSizeHint().width()));
+    const MainWindowControls ui = ControlsOf(window);
+    auto* scroller = window.findChild<QScrollArea*>(QStringLiteral("ControlScroller"));
+    QVERIFY(scroller != nullptr);
+    QCOMPARE(scroller->accessibleName(), QStringLiteral("Controls"));
+    QCoreApplication::processEvents();
+    const QRect picture(ui.handView->mapTo(&window, QPoint()), ui.handView->size());
+    const QRect panel(scroller->mapTo(&window, QPoint()), scroller->size());
+    QVERIFY(!picture.intersects(panel));
+    QVERIFY(window.rect().contains(panel));
+    const QWidget* viewport = scroller->viewport();
+    for (QWidget* control : scroller->widget()->findChildren<QWidget*>()) {
+      if (!control->isVisibleTo(&window) || control->focusPolicy() == Qt::NoFocus) continue;
+      scroller->ensureWidgetVisible(control, 0, 0);
+      const QRect shown(control->mapTo(viewport, QPoint()), control->size());
+      QVERIFY2(viewport->rect().contains(shown), qPrintable(control->objectName()));
+    }
+    for (const char* name : {"cmdReplay", "sldStep", "chkLetters"}) {
+      const auto* control = window.findChild<QWidget*>(QString::fromLatin1(name));
+      QVERIFY2(window.rect().contains(QRect(control->mapTo(&window, QPoint()), control->size())), name);
+    }
   }
 
   // Installed system-wide: the executable in a read-only bin folder with no data beside

@@ -67,6 +67,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QTest::mouseClick(Find<QPushButton>(main, "btnStartPractice"), Qt::LeftButton);
     QVERIFY(!Find<QPushButton>(main, "btnStartPractice")->isVisible());
     QVERIFY(Find<QPushButton>(main, "Yes")->isEnabled());
+    QVERIFY(!ui.readingLabel->isVisible());  // no caption over the hidden box
     QCOMPARE(main.Signs().LastText(), u"cat"_qs);
     PlayWordToEnd();
     QCOMPARE(ui.readingBox->text(), u"cat"_qs);
@@ -77,6 +78,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QTest::mousePress(answer, Qt::LeftButton);
     QVERIFY(ui.readingBox->isVisible());
     QVERIFY(Readable(ui.readingBox).contains(u"cat"_qs));
+    QVERIFY(ui.readingLabel->isVisible());
     QVERIFY(!ui.wordBox->isVisible());
     QTest::mouseRelease(answer, Qt::LeftButton);
     QVERIFY(!ui.readingBox->isVisible());

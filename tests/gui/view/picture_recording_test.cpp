@@ -222,8 +222,11 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
   void exportWritesTheWordAsAnAnimation() {
     MainWindow& window = StartRecordingWindow(InterfaceLanguage::English);
     ControlsOf(window).readingBox->setText(QStringLiteral("aa"));
-    const QStringList shown = Export(window, QStringLiteral("word.gif"));
+    QStringList offered;
+    const QStringList shown = Export(window, QStringLiteral("word.gif"), &offered);
     QVERIFY2(shown.isEmpty(), qPrintable(shown.join(u'\n')));
+    // The word is offered as the name, in the pictures folder (here the program's own).
+    QCOMPARE(offered, QStringList({QStringLiteral("aa.gif"), QFileInfo(Dir()).canonicalFilePath()}));
     QImageReader gif(Dir() + QStringLiteral("word.gif"));
     QCOMPARE(gif.format(), QByteArray("gif"));
     QCOMPARE(gif.imageCount(), 8);  // 16 steps, two to a picture
@@ -279,9 +282,11 @@ class PictureRecordingTest : public QObject, private MainWindowHarness {
   }
 
   // Exports the word under `name` from the Export menu and waits, a minute at most, for
-  // the export to end; returns the messages shown.
-  static QStringList Export(MainWindow& window, const QString& name) {
-    AnswerNextModal<FileDialog>([name](FileDialog& dialog) {
+  // the export to end; returns the messages shown. `offered` gets the name and the
+  // folder the file window offered.
+  static QStringList Export(MainWindow& window, const QString& name, QStringList* offered = nullptr) {
+    AnswerNextModal<FileDialog>([name, offered](FileDialog& dialog) {
+      if (offered) *offered = {Child<QLineEdit>(dialog, "FileName")->text(), QFileInfo(dialog.Folder()).canonicalFilePath()};
       Child<QLineEdit>(dialog, "FileName")->setText(name);
       Child<QPushButton>(dialog, "cmload")->click();
     });

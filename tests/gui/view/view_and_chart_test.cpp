@@ -56,7 +56,7 @@ class ViewAndChartTest : public QObject, private MainWindowHarness {
       QCOMPARE(area.PicturesDrawn(), drawn + 1);
     }
     Wheel(area, 120);
-    QCOMPARE(view.ViewAngle, 35.0f);
+    QCOMPARE(view.ViewAngle, 39.5f);
 
     Action(window, "mnuLeftHanded")->trigger();
     QVERIFY(view.Mirrored);
@@ -69,7 +69,7 @@ class ViewAndChartTest : public QObject, private MainWindowHarness {
     const ViewState& restored = ControlsOf(again).handView->View();
     QCOMPARE(restored.ViewAzimuth, 90.1f);
     QCOMPARE(restored.ViewElevation, 10.0f);
-    QCOMPARE(restored.ViewAngle, 35.0f);
+    QCOMPARE(restored.ViewAngle, 39.5f);
     QVERIFY(restored.Mirrored);
     QVERIFY(Action(again, "mnuLeftHanded")->isChecked());
 
