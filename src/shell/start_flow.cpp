@@ -2,36 +2,75 @@
 
 #include "base/message_sink.h"
 #include "base/number_format.h"
+#include "convert/fingerspelling_system.h"
 #include "convert/sign_class.h"
 #include "convert/typed_text_normalization.h"
 
+#include <QStringList>
+
 #include <cmath>
+#include <variant>
 
 namespace {
 
 constexpr double kFastestSpeed = 32767.0;
 
-// Hangul committed by an input method into the box of romanized Korean is spelled as
-// the Hangul it is.
-bool IsHangulSyllables(const QString& text) {
-  if (text.isEmpty()) return false;
+bool IsBlank(const QString& text) { return text.trimmed().isEmpty(); }
+
+bool HasLatinLetter(const QString& text) {
   for (QChar c : text)
-    if (c.unicode() < 0xAC00 || c.unicode() > 0xD7A3) return false;
-  return true;
+    if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= QChar(0xFF21) && c <= QChar(0xFF5A))) return true;
+  return false;
 }
 
-bool ConvertRomanizedKorean(SignClass& signs, const QString& wordBox) {
-  const QString text = NormalizeTypedText(wordBox, SystemId::KoreanHangul, true);
-  return IsHangulSyllables(text) ? signs.Text(text) : signs.KslRomanText(text);
+// Romanized input reads the word box; a learner who types into the box captioned "Word"
+// (the reading box, below it) or commits kana or Hangul there has typed the word too.
+QString RomanizedSource(const StartTexts& texts) { return IsBlank(texts.WordBox) ? texts.ReadingBox : texts.WordBox; }
+
+// Text with roman letters is romanized; kana and Hangul, whichever box they were
+// typed or committed into, are spelled as the script they are.
+bool ConvertRomanized(SignClass& signs, SystemId system, const QString& text) {
+  if (!HasLatinLetter(text)) return signs.Text(NormalizeTypedText(text, system, false));
+  const QString romanized = NormalizeTypedText(text, system, true);
+  return system == SystemId::KoreanHangul ? signs.KslRomanText(romanized) : signs.JslRomanText(romanized);
 }
 
 bool Convert(SignClass& signs, StartInput input, const InputModes& modes, const StartTexts& texts) {
   switch (input) {
-    case StartInput::Romaji: return signs.JslRomanText(NormalizeTypedText(texts.WordBox, SystemId::JapaneseKana, true));
-    case StartInput::RomanizedKorean: return ConvertRomanizedKorean(signs, texts.WordBox);
+    case StartInput::Romaji: return ConvertRomanized(signs, SystemId::JapaneseKana, RomanizedSource(texts));
+    case StartInput::RomanizedKorean: return ConvertRomanized(signs, SystemId::KoreanHangul, RomanizedSource(texts));
     case StartInput::ReadingBox: break;
   }
   return signs.Text(SpelledReadingBox(modes, texts.ReadingBox));
+}
+
+// The text Start converted, as the converter read it.
+QString ConvertedText(StartInput input, const InputModes& modes, const StartTexts& texts) {
+  if (input == StartInput::ReadingBox) return SpelledReadingBox(modes, texts.ReadingBox);
+  const SystemId system = input == StartInput::Romaji ? SystemId::JapaneseKana : SystemId::KoreanHangul;
+  const QString source = RomanizedSource(texts);
+  return NormalizeTypedText(source, system, HasLatinLetter(source));
+}
+
+// The characters of a rejected text its system cannot spell on their own, each once.
+QStringList CharactersNotSpelled(const SignClass& signs, const QString& text) {
+  QStringList named;
+  if (!signs.System()) return named;
+  for (QChar c : text) {
+    const QString character(c);
+    if (c.isSpace() || named.contains(character)) continue;
+    if (std::holds_alternative<ConversionError>(signs.System()->Convert(character, signs.NumeralBase())))
+      named << character;
+  }
+  return named;
+}
+
+QString RejectionMessage(const SignClass& signs, StartInput input, const InputModes& modes, const StartTexts& texts) {
+  if (!signs.Message().isEmpty()) return signs.Message();
+  const QString text = ConvertedText(input, modes, texts);
+  if (input != StartInput::ReadingBox && HasLatinLetter(text)) return kUnsupportedTextMessage;
+  const QStringList named = CharactersNotSpelled(signs, text);
+  return named.isEmpty() ? kUnsupportedTextMessage : kUnsupportedTextMessage + QStringLiteral(": ") + named.join(u' ');
 }
 
 }  // namespace
@@ -61,7 +100,7 @@ StartOutcome RunStartFlow(SignClass& signs, MessageSink& messages, const InputMo
     return StartOutcome::InvalidSpeed;
   }
   if (!Convert(signs, ChooseStartInput(modes), modes, texts)) {
-    messages.ShowMessage(signs.Message().isEmpty() ? kUnsupportedTextMessage : signs.Message());
+    messages.ShowMessage(RejectionMessage(signs, ChooseStartInput(modes), modes, texts));
     return StartOutcome::Rejected;
   }
   signs.StartRoutine(*speed);
@@ -72,10 +111,10 @@ std::optional<QString> LiveConversion(SignClass& signs, const InputModes& modes,
                                       const QString& wordBox) {
   switch (ChooseStartInput(modes)) {
     case StartInput::Romaji:
-      if (signs.JslRomanText(NormalizeTypedText(wordBox, SystemId::JapaneseKana, true))) return signs.KatakanaString();
+      if (ConvertRomanized(signs, SystemId::JapaneseKana, wordBox)) return signs.KatakanaString();
       return std::nullopt;
     case StartInput::RomanizedKorean:
-      if (ConvertRomanizedKorean(signs, wordBox)) return signs.HangulString();
+      if (ConvertRomanized(signs, SystemId::KoreanHangul, wordBox)) return signs.HangulString();
       return std::nullopt;
     case StartInput::ReadingBox: break;
   }
@@ -87,8 +126,15 @@ QString SpelledReadingBox(const InputModes& modes, const QString& readingBox) {
   return NormalizeTypedText(readingBox, system, false);
 }
 
-QString StartStatus(const InputModes& modes, const StartTexts& texts) {
-  if (ChooseStartInput(modes) != StartInput::ReadingBox || modes.NumericMode) return {};
+QString StartStatus(const InputModes& modes, const StartTexts& texts, StartOutcome outcome) {
+  const StartInput input = ChooseStartInput(modes);
+  if (outcome == StartOutcome::Rejected && input != StartInput::ReadingBox) {
+    const QString text = ConvertedText(input, modes, texts);
+    if (HasLatinLetter(text))
+      return (input == StartInput::Romaji ? kNotRomajiStatus : kNotRomanizedKoreanStatus).arg(RomanizedSource(texts).trimmed());
+    return {};
+  }
+  if (input != StartInput::ReadingBox || modes.NumericMode) return {};
   if (!IsAlphabetSystem(modes.System)) return {};
   return UnspelledStatus(SpelledReadingBox(modes, texts.ReadingBox));
 }

@@ -16,6 +16,8 @@ class SignClass;
 
 inline const QString kInvalidSpeedMessage = QStringLiteral("Invalid speed value!");
 inline const QString kUnsupportedTextMessage = QStringLiteral("Unsupported character(s) in the string");
+inline const QString kNotRomajiStatus = QStringLiteral("Not spelled: \"%1\" is not romaji");
+inline const QString kNotRomanizedKoreanStatus = QStringLiteral("Not spelled: \"%1\" is not romanized Korean");
 
 // What decides the box a word is taken from: the system the user chose (never the
 // numerals), whether the numerals are on, the interface language and, for KSL, Hangul
@@ -52,18 +54,23 @@ enum class StartOutcome { Played, InvalidSpeed, Rejected };
 QString SpelledReadingBox(const InputModes& modes, const QString& readingBox);
 
 // What the status line says after Start: for the alphabets, the characters they passed
-// over ("Not spelled: 1 2 3"); empty otherwise.
-QString StartStatus(const InputModes& modes, const StartTexts& texts);
+// over ("Not spelled: 1 2 3"); for romanized input that did not convert, that it is not
+// romaji or romanized Korean; empty otherwise.
+QString StartStatus(const InputModes& modes, const StartTexts& texts, StartOutcome outcome);
 
 // Reads the speed, converts the chosen box (normalised as typed text is, so "ありがとう"
-// spells as "ｱﾘｶﾞﾄｳ" and "annyeong" as "AnNyeong") and plays the word. A text the converter
-// rejects plays nothing: the previous word is not repeated in its place. The user is
-// told "Unsupported character(s) in the string" unless the converter has already said
-// what was wrong (the numeral converter does).
+// spells as "ｱﾘｶﾞﾄｳ" and "annyeong" as "AnNyeong") and plays the word. Romanized input
+// is read from the word box, or from the reading box while the word box is empty; kana
+// or Hangul found there are spelled as they are. A text the converter rejects plays
+// nothing: the previous word is not repeated in its place. The user is told
+// "Unsupported character(s) in the string", followed by the characters the system cannot
+// spell where they can be named, unless the converter has already said what was wrong
+// (the numeral converter does).
 StartOutcome RunStartFlow(SignClass& signs, MessageSink& messages, const InputModes& modes,
                           const StartTexts& texts);
 
-// While romanized input is typed: the katakana or Hangul the word box converts to, or
+// While romanized input is typed: the katakana or Hangul the word box converts to (kana
+// and Hangul committed there as they are), or
 // nothing when the input is not romanized here or the converter rejects it (the
 // reading box then keeps what it shows).
 std::optional<QString> LiveConversion(SignClass& signs, const InputModes& modes,

@@ -122,8 +122,8 @@ TEST_F(StartFlowTest, StartSpellsTypedFormsAsTheHalfWidthFormTheConverterReads) 
   Select(American);
   const SignSequence hello1 = codesOf(modes, {"", "hello1", "100"});
   EXPECT_EQ(codesOf(modes, {"", u"ＨＥＬＬＯ１"_qs, "100"}), hello1);
-  EXPECT_EQ(StartStatus(modes, {"", u"ＨＥＬＬＯ１"_qs, "100"}), u"Not spelled: 1"_qs);
-  EXPECT_EQ(StartStatus(modes, {"", "hello world", "100"}), QString());
+  EXPECT_EQ(StartStatus(modes, {"", u"ＨＥＬＬＯ１"_qs, "100"}, StartOutcome::Played), u"Not spelled: 1"_qs);
+  EXPECT_EQ(StartStatus(modes, {"", "hello world", "100"}, StartOutcome::Played), QString());
 
   Select(KoreanHangul);
   const SignSequence annyeong = codesOf(modes, {"AnNyeong", "", "100"});
@@ -132,5 +132,27 @@ TEST_F(StartFlowTest, StartSpellsTypedFormsAsTheHalfWidthFormTheConverterReads) 
   EXPECT_EQ(codesOf(modes, {u"안녕"_qs, "", "100"}), annyeong);
   EXPECT_EQ(LiveConversion(signs, modes, u"안녕"_qs), u"안녕"_qs);
   EXPECT_EQ(LiveConversion(signs, modes, "saranghae"), u"사랑해"_qs);
+  // With the word box empty the box below is read, romanized or not.
+  EXPECT_EQ(codesOf(modes, {" ", "annyeong", "100"}), annyeong);
+  EXPECT_EQ(codesOf(modes, {"", u"안녕"_qs, "100"}), annyeong);
+  Select(JapaneseKana);
+  EXPECT_EQ(codesOf(modes, {"", u"ありがとう"_qs, "100"}), arigatou);
+  EXPECT_EQ(codesOf(modes, {u"アリガトウ"_qs, "", "100"}), arigatou);
+  EXPECT_EQ(LiveConversion(signs, modes, u"ありがとう"_qs), u"ｱﾘｶﾞﾄｳ"_qs);
   EXPECT_TRUE(messages.messages.empty());
+
+  // A rejected text: the message names what cannot be spelled, or the status line says
+  // the romanization is not one.
+  const auto rejected = [&](const InputModes& state, const StartTexts& texts) {
+    messages.messages.clear();
+    EXPECT_EQ(RunStartFlow(signs, messages, state, texts), StartOutcome::Rejected);
+    return std::pair(messages.messages.empty() ? QString() : messages.messages.front(), StartStatus(state, texts, StartOutcome::Rejected));
+  };
+  EXPECT_EQ(rejected(modes, {u"ネコ猫犬猫"_qs, "", "100"}),
+            std::pair(u"Unsupported character(s) in the string: 猫 犬"_qs, QString()));
+  EXPECT_EQ(rejected(modes, {"", "xyz ", "100"}),
+            std::pair(kUnsupportedTextMessage, u"Not spelled: \"xyz\" is not romaji"_qs));
+  Select(KoreanHangul);
+  EXPECT_EQ(rejected(modes, {"xyz", u"안녕"_qs, "100"}),
+            std::pair(kUnsupportedTextMessage, u"Not spelled: \"xyz\" is not romanized Korean"_qs));
 }

@@ -95,8 +95,7 @@ void MainWindow::MakeControllers() {
 
   view_ = new ViewController({*this, *ui_.handView, ui_.viewPointOptions, *ui_.homeButton, *ui_.naturalHandsBox,
                               *ui_.playbackBar, *playbackMenu_, *viewMenu_, engine_, player_, *playbackControl_,
-                              *inputHold_, document_, messages_},
-                             this);
+                              *inputHold_, document_, messages_}, this);
   connect(view_, &ViewController::leftHandedChanged, this, [this](bool left) { settings_.LeftHanded = left; });
   connect(view_, &ViewController::appearanceChanged, this,
           [this](HandAppearance appearance) { settings_.Appearance = appearance; });
@@ -305,10 +304,10 @@ void MainWindow::StartWord() {
   if (player_.IsPlaying()) return;
   const StartTexts texts = CurrentTexts();
   const InputModes modes = systems_->CurrentInputModes();
-  RunStartFlow(signs_, messages_, modes, texts);
+  const StartOutcome outcome = RunStartFlow(signs_, messages_, modes, texts);
   if (player_.IsPlaying()) playbackControl_->SetLetters(LettersOfLastWord(signs_, document_.Table()));
-  // Nothing the alphabet passes over goes without a word.
-  ShowStatus(StartStatus(modes, texts));
+  // Nothing the alphabet passes over, and no romanized text that does not convert, goes without a word.
+  ShowStatus(StartStatus(modes, texts, outcome));
 }
 
 void MainWindow::ShowStatus(const QString& text) { statusBar()->showMessage(text); }

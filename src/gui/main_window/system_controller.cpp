@@ -20,7 +20,9 @@
 #include <QToolButton>
 
 SystemController::SystemController(SystemControllerContext context, QObject* parent)
-    : QObject(parent), context_(std::move(context)), ui_(context_.ui) {}
+    : QObject(parent), context_(std::move(context)), ui_(context_.ui) {
+  connect(ui_.readingBox, &QLineEdit::textEdited, this, &SystemController::ReadingBoxEdited);
+}
 
 InputModes SystemController::CurrentInputModes() const {
   return {context_.system(), numericMode_, context_.interface(), hangulMode_};
@@ -170,6 +172,12 @@ void SystemController::ConvertTypedWord() {
   const std::optional<QString> converted =
       LiveConversion(context_.signs, CurrentInputModes(), ui_.wordBox->text());
   if (converted) ui_.readingBox->setText(*converted);
+}
+
+void SystemController::ReadingBoxEdited() {
+  // The romanization no longer says what the edited box holds, and Start spells what
+  // is shown: the box below, once the word box is empty.
+  if (ChooseStartInput(CurrentInputModes()) != StartInput::ReadingBox) ui_.wordBox->clear();
 }
 
 void SystemController::NumericClicked(bool checked) {

@@ -73,6 +73,8 @@ class SystemController : public QObject {
   void NumericClicked(bool checked);
   // The word box converted as it is typed (romaji and romanized Korean).
   void ConvertTypedWord();
+  // The reading box typed into where romanized input is read: the word box emptied.
+  void ReadingBoxEdited();
   // Puts the keyboard focus into the box the current system is typed in.
   void FocusWordBox();
   // Hangul input off and the A/한 button showing "A", as every set-up starts.

@@ -13,8 +13,10 @@
 #include "shell/program_places.h"
 
 #include <QFontInfo>
+#include <QInputMethodEvent>
 #include <QScrollArea>
 #include <QScopeGuard>
+#include <QStatusBar>
 #include <QtTest>
 
 namespace {
@@ -51,6 +53,13 @@ QString Layout(const MainWindowControls& ui) {
   if (!ui.hangulModeButton->isHidden()) parts << u"Hangul"_qs;
   if (!ui.numericBox->isHidden()) parts << (ui.numericBox->isChecked() ? u"[x] numeric"_qs : u"[ ] numeric"_qs);
   return parts.join(u" | ");
+}
+
+// What an input method commits into a box, as it does the kana or Hangul it composed.
+void Commit(QLineEdit& box, const QString& text) {
+  QInputMethodEvent event;
+  event.setCommitString(text);
+  QCoreApplication::sendEvent(&box, &event);
 }
 
 }  // namespace
@@ -249,6 +258,24 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QVERIFY(PressStart(window).isEmpty());
     QCOMPARE(window.Signs().LastText(), QStringLiteral("ka"));
     QCOMPARE(window_->Signs().Sequence()[0].Code, int16_t{6});  // カ
+    // Kana in the Katakana box replace the romaji and spell in every form typed; kana
+    // in the word box spell too, and what cannot be spelled is named.
+    for (const QString& kana : {u"ネコ"_qs, u"ねこ"_qs, u"ﾈｺ"_qs}) {
+      ui.readingBox->clear();
+      Commit(*ui.readingBox, kana);
+      QVERIFY(ui.wordBox->text().isEmpty());
+      QVERIFY(PressStart(window).isEmpty());
+      QCOMPARE(window.Signs().LastText(), u"ﾈｺ"_qs);
+    }
+    ui.readingBox->clear();
+    Commit(*ui.wordBox, u"ぶどう"_qs);
+    QCOMPARE(ui.readingBox->text(), u"ﾌﾞﾄﾞｳ"_qs);
+    QVERIFY(PressStart(window).isEmpty());
+    QCOMPARE(window.Signs().LastText(), u"ﾌﾞﾄﾞｳ"_qs);
+    ui.wordBox->setText(u"ネコ猫"_qs);
+    QCOMPARE(PressStart(window), QStringList{"Unsupported character(s) in the string: 猫"});
+    QCOMPARE(window.Signs().LastText(), u"ﾈｺ猫"_qs);
+    ui.readingBox->setText(QStringLiteral("ｻ"));
 
     // JSL, Japanese interface: the reading box.
     window.ChooseInterfaceLanguage(InterfaceLanguage::Japanese);
@@ -258,7 +285,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     // Rejected text plays nothing and says so; the numerals say what is wrong themselves.
     const int drawn = ui.handView->PicturesDrawn();
     ui.readingBox->setText(QStringLiteral("abc"));
-    QCOMPARE(PressStart(window), QStringList{"Unsupported character(s) in the string"});
+    QCOMPARE(PressStart(window), QStringList{"Unsupported character(s) in the string: a b c"});
     ui.numericBox->click();
     ui.readingBox->setText(QStringLiteral("12a"));
     QCOMPARE(PressStart(window), QStringList{"Invalid number"});
@@ -273,6 +300,25 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QVERIFY(PressStart(window).isEmpty());
     QCOMPARE(window.Signs().LastText(), QStringLiteral("Ga"));
     QCOMPARE(window_->Signs().Sequence()[0].Code, int16_t{1});  // ㄱ
+    // Romanization typed into the box captioned "Word", over the Hangul of an older word,
+    // is what Start spells; so is Hangul committed there.
+    ui.wordBox->clear();
+    QTest::keyClicks(ui.wordBox, u"annyeong"_qs);
+    QCOMPARE(ui.readingBox->text(), u"안녕"_qs);
+    ui.readingBox->selectAll();
+    QTest::keyClicks(ui.readingBox, u"saram"_qs);
+    QVERIFY(ui.wordBox->text().isEmpty());
+    QVERIFY(PressStart(window).isEmpty());
+    QCOMPARE(window.Signs().LastText(), u"SaRam"_qs);
+    QCOMPARE(window.statusBar()->currentMessage(), QString());
+    ui.readingBox->clear();
+    Commit(*ui.readingBox, u"안녕"_qs);
+    QVERIFY(PressStart(window).isEmpty());
+    QCOMPARE(window.Signs().LastText(), u"안녕"_qs);
+    // Romanization that does not convert says why.
+    QTest::keyClicks(ui.wordBox, u"xyz"_qs);
+    QCOMPARE(PressStart(window), QStringList{"Unsupported character(s) in the string"});
+    QCOMPARE(window.statusBar()->currentMessage(), u"Not spelled: \"xyz\" is not romanized Korean"_qs);
     ui.hangulModeButton->click();
     ui.readingBox->setText(QStringLiteral("나"));
     QVERIFY(PressStart(window).isEmpty());
