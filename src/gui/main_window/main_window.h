@@ -38,7 +38,6 @@ class PictureRecording;
 class PoseEditor;
 class PracticeController;
 class ReadingCapture;
-class ReferenceChartWindow;
 class SystemChoiceDialog;
 class UserInputHold;
 class WordListController;
