@@ -2,6 +2,7 @@
 
 #include "convert/sign_step.h"
 #include "convert/system_id.h"
+#include "convert/text_span.h"
 #include "playback/move_script.h"
 
 #include <QString>
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <variant>
+#include <vector>
 
 struct SignTable;
 
@@ -55,6 +57,13 @@ class FingerspellingSystem {
   virtual ConversionResult Convert(const QString& text, int16_t numeralBase) const = 0;
   // Romanized input; systems without any reject every text.
   virtual ConversionResult ConvertRomanized(const QString&) const { return ConversionError{}; }
+
+  // The characters of `text` each of its signs spells, for systems whose signs cannot
+  // be told by spelling the text's beginnings; nullopt for the others.
+  virtual std::optional<std::vector<TextSpan>> SignSpans(const QString&) const { return std::nullopt; }
+  // The letter a sign spells where one character is spelled by several signs (a jamo of
+  // a Hangul syllable); empty where each character is its own sign.
+  virtual QString SignLetter(SignStep) const { return {}; }
 
   // The moves of a converted word at a delay of `delay` (4000 / speed). Signs
   // without key frames in `table` are passed over.

@@ -69,3 +69,15 @@ MoveScript HangulSystem::Choreograph(const SignTable& table, const SignSequence&
   }
   return script;
 }
+
+QString HangulSystem::SignLetter(SignStep step) const {
+  // The compatibility jamo, which stand alone as letters, in the order of the signs.
+  static constexpr std::array<char16_t, kHangulInitials> kInitials = {
+      u'ㄱ', u'ㄲ', u'ㄴ', u'ㄷ', u'ㄸ', u'ㄹ', u'ㅁ', u'ㅂ', u'ㅃ', u'ㅅ',
+      u'ㅆ', u'ㅇ', u'ㅈ', u'ㅉ', u'ㅊ', u'ㅋ', u'ㅌ', u'ㅍ', u'ㅎ'};
+  constexpr char16_t kFirstVowel = u'ㅏ';
+  if (step.Code >= 1 && step.Code <= kHangulInitials)
+    return QString(QChar(kInitials[static_cast<size_t>(step.Code - 1)]));
+  if (step.Code >= 20 && step.Code < 20 + kHangulVowels) return QString(QChar(kFirstVowel + (step.Code - 20)));
+  return {};
+}

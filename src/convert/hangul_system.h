@@ -16,6 +16,8 @@ class HangulSystem : public FingerspellingSystem {
   RomanizedInput Romanized() const override { return RomanizedInput::RomanizedKorean; }
   ConversionResult Convert(const QString& text, int16_t numeralBase) const override;
   ConversionResult ConvertRomanized(const QString& text) const override;
+  // The jamo of a letter sign: ㄱ for 1 … ㅎ for 19, ㅏ for 20 … ㅣ for 40.
+  QString SignLetter(SignStep step) const override;
   MoveScript Choreograph(const SignTable& table, const SignSequence& steps,
                          int16_t delay) const override;
 };

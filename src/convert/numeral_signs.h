@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/sign_step.h"
+#include "convert/text_span.h"
 
 #include <QStringView>
 
@@ -25,3 +26,7 @@ enum class NumeralError {
 
 // The signs of a text of decimal digits; the empty text is 0.
 std::variant<std::vector<SignStep>, NumeralError> NumeralSigns(QStringView text, int numeralBase);
+
+// The digits of `text` each of its numeral signs spells, in the order of the signs;
+// empty when the text is no number that has signs.
+std::vector<TextSpan> NumeralSignSpans(QStringView text);

@@ -46,3 +46,7 @@ MoveScript NumeralSystem::Choreograph(const SignTable& table, const SignSequence
   }
   return script;
 }
+
+std::optional<std::vector<TextSpan>> NumeralSystem::SignSpans(const QString& text) const {
+  return NumeralSignSpans(text);
+}

@@ -13,6 +13,9 @@ class NumeralSystem : public FingerspellingSystem {
   int16_t HandCount() const override { return 0; }
   InputFamily Input() const override { return InputFamily::Numerals; }
   ConversionResult Convert(const QString& text, int16_t numeralBase) const override;
+  // Each sign spells its digit; the sign for ten thousand or a hundred million the
+  // group of digits it closes.
+  std::optional<std::vector<TextSpan>> SignSpans(const QString& text) const override;
   MoveScript Choreograph(const SignTable& table, const SignSequence& steps,
                          int16_t delay) const override;
 };

@@ -29,6 +29,44 @@ size_t CommonLength(const MoveScript& a, const MoveScript& b) {
   return static_cast<size_t>(left - a.begin());
 }
 
+// The stretch of `text` each sign of `word` spells: the system's own, or else where
+// each sign's text ends, the shortest beginning of the text whose signs begin with the
+// word's signs up to it.
+std::vector<TextSpan> SpansOfSigns(const FingerspellingSystem& system, const QString& text,
+                                   const SignSequence& word, int16_t numeralBase) {
+  const size_t count = word.size();
+  if (std::optional<std::vector<TextSpan>> own = system.SignSpans(text); own && own->size() == count)
+    return *own;
+
+  std::vector<int> textEnds(count, static_cast<int>(text.size()));
+  std::vector<int> signsOfBeginning(static_cast<size_t>(text.size()) + 1, -1);
+  size_t sign = 0;
+  for (int length = 1; length <= text.size(); ++length) {
+    const std::optional<SignSequence> signs = Signs(system, text.left(length), numeralBase);
+    if (!signs) continue;
+    signsOfBeginning[static_cast<size_t>(length)] = static_cast<int>(signs->size());
+    while (sign < count && StartsWith(*signs, word, sign + 1)) textEnds[sign++] = length;
+  }
+  // A character that adds no sign of its own (a voicing mark) belongs to the sign before.
+  for (int& end : textEnds) {
+    while (end < text.size() && !text[end].isSpace() &&
+           signsOfBeginning[static_cast<size_t>(end) + 1] >= 0 &&
+           signsOfBeginning[static_cast<size_t>(end) + 1] == signsOfBeginning[static_cast<size_t>(end)])
+      ++end;
+  }
+
+  // A sign ends where an earlier one ended when they spell the same characters (the
+  // jamo of one syllable): the stretch reaches back to where the one before that ended.
+  std::vector<TextSpan> spans;
+  for (size_t i = 0; i < count; ++i) {
+    int start = 0;
+    for (size_t j = 0; j < i; ++j)
+      if (textEnds[j] < textEnds[i]) start = std::max(start, textEnds[j]);
+    spans.push_back({start, textEnds[i] - start});
+  }
+  return spans;
+}
+
 }  // namespace
 
 SpelledLetters::SpelledLetters(const FingerspellingSystem& system, const SignTable& table,
@@ -38,25 +76,8 @@ SpelledLetters::SpelledLetters(const FingerspellingSystem& system, const SignTab
   if (!word || word->empty()) return;
   script_ = system.Choreograph(table, *word, delay);
 
-  // Where each sign's text ends: the shortest beginning of the text whose signs begin
-  // with the word's signs up to it.
   const size_t count = word->size();
-  std::vector<int> textEnds(count, static_cast<int>(text.size()));
-  std::vector<int> signsOfBeginning(static_cast<size_t>(text.size()) + 1, -1);
-  size_t sign = 0;
-  for (int length = 1; length <= text.size(); ++length) {
-    const std::optional<SignSequence> signs = Signs(system, text.left(length), numeralBase);
-    if (!signs) continue;
-    signsOfBeginning[static_cast<size_t>(length)] = static_cast<int>(signs->size());
-    while (sign < count && StartsWith(*signs, *word, sign + 1)) textEnds[sign++] = length;
-  }
-  // A character that adds no sign of its own (a voicing mark) belongs to the sign before.
-  for (int& end : textEnds) {
-    while (end < text.size() && !text[end].isSpace() &&
-           signsOfBeginning[static_cast<size_t>(end) + 1] >= 0 &&
-           signsOfBeginning[static_cast<size_t>(end) + 1] == signsOfBeginning[static_cast<size_t>(end)])
-      ++end;
-  }
+  std::vector<TextSpan> spans = SpansOfSigns(system, text, *word, numeralBase);
 
   // Where each sign's moves start: after the moves the beginning before it shares with
   // the whole word.
@@ -68,21 +89,29 @@ SpelledLetters::SpelledLetters(const FingerspellingSystem& system, const SignTab
         i + 1 == count ? script_.size()
                        : CommonLength(system.Choreograph(table, beginning, delay), script_);
     movesBefore = std::max(movesBefore, shared);
+  }
 
-    // A sign ends where an earlier one ended when they spell the same characters (the
-    // jamo of one syllable): the stretch reaches back to where the one before that ended.
-    int start = 0;
-    for (size_t j = 0; j < i; ++j)
-      if (textEnds[j] < textEnds[i]) start = std::max(start, textEnds[j]);
-    signSpans_.push_back({start, textEnds[i] - start});
+  // The signs of one stretch are told apart by their letters, where they have any.
+  for (size_t i = 0; i < count; ++i) {
+    SignMark mark{spans[i], {}, {}};
+    const bool shared = std::count(spans.begin(), spans.end(), spans[i]) > 1;
+    const QString own = system.SignLetter((*word)[i]);
+    if (shared && !own.isEmpty()) {
+      for (size_t j = 0; j < count; ++j) {
+        if (!(spans[j] == spans[i])) continue;
+        if (j == i) mark.letter = {static_cast<int>(mark.letters.size()), static_cast<int>(own.size())};
+        mark.letters += system.SignLetter((*word)[j]);
+      }
+    }
+    signMarks_.push_back(std::move(mark));
   }
 }
 
-TextSpan SpelledLetters::SpanOfMove(int move) const {
+SignMark SpelledLetters::MarkOfMove(int move) const {
   if (move < 0 || move >= static_cast<int>(script_.size()) || signStarts_.empty()) return {};
   const auto after = std::upper_bound(signStarts_.begin(), signStarts_.end(), move);
   if (after == signStarts_.begin()) return {};
-  return signSpans_[static_cast<size_t>(after - signStarts_.begin()) - 1];
+  return signMarks_[static_cast<size_t>(after - signStarts_.begin()) - 1];
 }
 
 SpelledLetters LettersOfLastWord(const SignClass& signs, const SignTable& table) {

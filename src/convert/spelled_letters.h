@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/sign_step.h"
+#include "convert/text_span.h"
 #include "playback/move_script.h"
 
 #include <QString>
@@ -11,13 +12,15 @@
 class FingerspellingSystem;
 struct SignTable;
 
-// A stretch of a spelled text: the letter, kana, Hangul syllable or group of digits
-// that one sign spells.
-struct TextSpan {
-  int start = 0;
-  int length = 0;
+// What the line under the picture marks while a sign is signed: the stretch of the
+// text it spells and, where that stretch is spelled by several signs (the jamo of a
+// Hangul syllable), the stretch's letters with the sign's own one.
+struct SignMark {
+  TextSpan span;
+  QString letters;  // e.g. "ㄴㅕㅇ" for 녕; empty when the stretch is one sign
+  TextSpan letter;  // within `letters`
 
-  friend bool operator==(const TextSpan&, const TextSpan&) = default;
+  friend bool operator==(const SignMark&, const SignMark&) = default;
 };
 
 // Which part of a spelled text each move of its script signs, so the text can be shown
@@ -25,8 +28,9 @@ struct TextSpan {
 //
 // Both are found by spelling the beginnings of the word: the sign a character starts
 // is the first sign that the text up to it converts to, and the moves of a sign are
-// those its beginning adds to the script. A kana with its voicing mark, the jamo of a
-// syllable and a group of digits each come out as one stretch.
+// those its beginning adds to the script. A kana with its voicing mark and the jamo
+// of a syllable each come out as one stretch; a system that knows its signs' stretches
+// better (the numerals, whose beginnings are other numbers) gives them itself.
 class SpelledLetters {
  public:
   SpelledLetters() = default;
@@ -40,8 +44,8 @@ class SpelledLetters {
   const MoveScript& Script() const { return script_; }
   bool IsEmpty() const { return signStarts_.empty(); }
 
-  // The stretch the sign of move `move` spells; an empty span outside the script.
-  TextSpan SpanOfMove(int move) const;
+  // What the sign of move `move` spells; an empty mark outside the script.
+  SignMark MarkOfMove(int move) const;
   // The first move of each sign, in order.
   const std::vector<int>& SignStarts() const { return signStarts_; }
 
@@ -49,7 +53,7 @@ class SpelledLetters {
   QString text_;
   MoveScript script_;
   std::vector<int> signStarts_;
-  std::vector<TextSpan> signSpans_;
+  std::vector<SignMark> signMarks_;
 };
 
 class SignClass;

@@ -25,9 +25,15 @@ struct LettersCase {
   QStringList marked;
 };
 
+// The stretch marked, and after a colon the stretch's letters with the sign's own in
+// brackets, where it has several: "한:ㅎ[ㅏ]ㄴ".
 QString Marked(const SpelledLetters& letters, int move) {
-  const TextSpan span = letters.SpanOfMove(move);
-  return letters.Text().mid(span.start, span.length);
+  const SignMark mark = letters.MarkOfMove(move);
+  QString marked = letters.Text().mid(mark.span.start, mark.span.length);
+  if (!mark.letters.isEmpty())
+    marked += u':' + mark.letters.left(mark.letter.start) + u'[' + mark.letters.mid(mark.letter.start, mark.letter.length) +
+              u']' + mark.letters.mid(mark.letter.start + mark.letter.length);
+  return marked;
 }
 
 }  // namespace
@@ -39,8 +45,13 @@ TEST(SpelledLettersTest, TheMarkedLetterFollowsTheSignsOfEverySystem) {
       {American, "PositionASL.csv", 46, "bookkeeper", {"b", "o", "o", "k", "k", "e", "e", "p", "e", "r"}},
       {DerivedAmerican, "PositionASL.csv", 46, "jazz", {"j", "a", "z", "z"}},
       {JapaneseKana, "PositionJSL.csv", 46, QStringLiteral("ｱﾘｶﾞﾄｳ"), {"ｱ", "ﾘ", "ｶﾞ", "ﾄ", "ｳ"}},
-      {KoreanHangul, "PositionKSL.csv", 41, QStringLiteral("한국"), {QStringLiteral("한"), QStringLiteral("한"), QStringLiteral("한"), QStringLiteral("국"), QStringLiteral("국"), QStringLiteral("국")}},
-      {Numerals, "PositionJSL.csv", 46, "1205", {"1205", "1205", "1205"}},
+      {KoreanHangul, "PositionKSL.csv", 41, QStringLiteral("한국"), {QStringLiteral("한:[ㅎ]ㅏㄴ"), QStringLiteral("한:ㅎ[ㅏ]ㄴ"), QStringLiteral("한:ㅎㅏ[ㄴ]"), QStringLiteral("국:[ㄱ]ㅜㄱ"), QStringLiteral("국:ㄱ[ㅜ]ㄱ"), QStringLiteral("국:ㄱㅜ[ㄱ]")}},
+      // A final of two consonants is two of the syllable's letters.
+      {KoreanHangul, "PositionKSL.csv", 41, QStringLiteral("값"), {QStringLiteral("값:[ㄱ]ㅏㅂㅅ"), QStringLiteral("값:ㄱ[ㅏ]ㅂㅅ"), QStringLiteral("값:ㄱㅏ[ㅂ]ㅅ"), QStringLiteral("값:ㄱㅏㅂ[ㅅ]")}},
+      // Each digit its own sign, zeros none; ten thousand closes its group.
+      {Numerals, "PositionJSL.csv", 46, "1205", {"1", "2", "5"}},
+      {Numerals, "PositionKSL.csv", 41, "00123406", {"1", "2", "12", "3", "4", "6"}},
+      {Numerals, "PositionJSL.csv", 46, "0", {"0"}},
   };
   for (const LettersCase& c : cases) {
     SCOPED_TRACE(c.text.toStdString());
@@ -75,5 +86,5 @@ TEST(SpelledLettersTest, ATextTheSystemCannotSpellMarksNothing) {
   table.SetHands(2);
   const SpelledLetters letters(FindSystem(BritishTwoHanded), table, QStringLiteral("??"), 46, 100);
   EXPECT_TRUE(letters.IsEmpty());
-  EXPECT_EQ(letters.SpanOfMove(0), TextSpan{});
+  EXPECT_EQ(letters.MarkOfMove(0), SignMark{});
 }

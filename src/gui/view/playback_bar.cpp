@@ -100,15 +100,38 @@ void PlaybackBar::SetPaused(bool paused) { paused_->setVisible(paused); }
 
 bool PlaybackBar::PausedShown() const { return !paused_->isHidden(); }
 
-void PlaybackBar::ShowLetters(const QString& text, int start, int length) {
-  const QString before = text.left(start);
-  const QString marked = text.mid(start, length);
-  const QString after = text.mid(start + length);
-  lettersText_ = marked.isEmpty() ? text : before + u'[' + marked + u']' + after;
-  letters_->setText(before.toHtmlEscaped() +
-                    QStringLiteral("<span style=\"background-color:#ffd54f; color:#000000;\"><u>") +
-                    marked.toHtmlEscaped() + QStringLiteral("</u></span>") + after.toHtmlEscaped());
-  shownSign_ = marked;
+namespace {
+
+// `text` with `span` marked: in brackets as plain text, highlighted as the line shows it.
+struct MarkedText {
+  QString plain;
+  QString shown;
+};
+
+MarkedText Mark(const QString& text, TextSpan span) {
+  const QString before = text.left(span.start);
+  const QString marked = text.mid(span.start, span.length);
+  const QString after = text.mid(span.start + span.length);
+  if (marked.isEmpty()) return {text, text.toHtmlEscaped()};
+  return {before + u'[' + marked + u']' + after,
+          before.toHtmlEscaped() +
+              QStringLiteral("<span style=\"background-color:#ffd54f; color:#000000;\"><u>") +
+              marked.toHtmlEscaped() + QStringLiteral("</u></span>") + after.toHtmlEscaped()};
+}
+
+}  // namespace
+
+void PlaybackBar::ShowLetters(const QString& text, const SignMark& mark) {
+  MarkedText line = Mark(text, mark.span);
+  shownSign_ = text.mid(mark.span.start, mark.span.length);
+  if (!mark.letters.isEmpty()) {
+    const MarkedText letters = Mark(mark.letters, mark.letter);
+    line.plain += u' ' + letters.plain;
+    line.shown += QStringLiteral("&nbsp;&nbsp;&nbsp;") + letters.shown;
+    shownSign_ = mark.letters.mid(mark.letter.start, mark.letter.length);
+  }
+  lettersText_ = line.plain;
+  letters_->setText(line.shown);
   UpdateLettersVisibility();
 }
 

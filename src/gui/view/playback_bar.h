@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/spelled_letters.h"
 #include "shell/interface_language.h"
 
 #include <QWidget>
@@ -34,9 +35,10 @@ class PlaybackBar : public QWidget {
   void SetPaused(bool paused);
   bool PausedShown() const;
 
-  // `text` with [start, start + length) marked; an empty text clears the line. Shown
-  // only while letters are wanted.
-  void ShowLetters(const QString& text, int start, int length);
+  // `text` with the stretch of `mark` marked, followed by the stretch's letters with
+  // the sign's own marked where it has several ("안[녕] ㄴ[ㅕ]ㅇ"); an empty text clears
+  // the line. Shown only while letters are wanted.
+  void ShowLetters(const QString& text, const SignMark& mark);
   void ClearLetters();
   // False while the practice runs, so the line does not give the answer away.
   void SetLettersAllowed(bool allowed);
@@ -51,8 +53,8 @@ class PlaybackBar : public QWidget {
   void replayClicked();
   // The user moved the slider to `picture`.
   void pictureChosen(int picture);
-  // The letters of the sign being signed, as the line shows them; empty when the line
-  // shows none.
+  // The letters of the sign being signed, as the line shows them (the jamo of a
+  // syllable); empty when the line shows none.
   void signShown(const QString& sign);
 
  private:

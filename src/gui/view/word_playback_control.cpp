@@ -122,8 +122,7 @@ void WordPlaybackControl::PictureShown(int picture) {
     bar_.ClearLetters();
     return;
   }
-  const TextSpan span = letters_.SpanOfMove(player_.Timeline().RedrawMoveOf(picture));
-  bar_.ShowLetters(letters_.Text(), span.start, span.length);
+  bar_.ShowLetters(letters_.Text(), letters_.MarkOfMove(player_.Timeline().RedrawMoveOf(picture)));
 }
 
 void WordPlaybackControl::PausedChanged(bool paused) {

@@ -158,6 +158,38 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
     QTest::keyClick(ui.readingBox, Qt::Key_Escape);
     QVERIFY(!window.IsSpelling());
   }
+
+  // A Hangul syllable is signed letter by letter, and a number digit by digit: the
+  // strip marks the syllable and its jamo, or the digit, the picture names the sign.
+  void theStripMarksTheJamoInsideItsSyllableAndTheDigitOfANumber() {
+    CopyShippedTables();
+    WriteSettingsFile(InterfaceLanguage::English, SystemId::KoreanHangul);
+    MainWindow& window = ShowWindow();
+    const MainWindowControls ui = ControlsOf(window);
+    ui.readingBox->setText(QStringLiteral("안녕"));
+    ui.readingBox->setFocus();
+    ui.startButton->click();
+    QTest::keyClick(ui.readingBox, Qt::Key_Space);
+    QStringList seen;
+    for (int sign = 0; sign < 6; ++sign) {
+      QTest::keyClick(ui.readingBox, Qt::Key_Right);
+      seen << Bar(window).LettersText();
+    }
+    QCOMPARE(seen.join(u'|'), QStringLiteral("[안]녕 [ㅇ]ㅏㄴ|[안]녕 ㅇ[ㅏ]ㄴ|[안]녕 ㅇㅏ[ㄴ]|안[녕] [ㄴ]ㅕㅇ|안[녕] ㄴ[ㅕ]ㅇ|안[녕] ㄴㅕ[ㅇ]"));
+    QCOMPARE(PictureDescription(window), QStringLiteral("Signing \"ㅇ\""));
+    QTest::keyClick(ui.readingBox, Qt::Key_Escape);
+
+    ui.numericBox->click();
+    ui.readingBox->setText(QStringLiteral("1984"));
+    ui.startButton->click();
+    QTest::keyClick(ui.readingBox, Qt::Key_Space);
+    seen.clear();
+    for (int sign = 0; sign < 4; ++sign) {
+      QTest::keyClick(ui.readingBox, Qt::Key_Right);
+      seen << Bar(window).LettersText();
+    }
+    QCOMPARE(seen.join(u'|'), QStringLiteral("[1]984|1[9]84|19[8]4|198[4]"));
+  }
 };
 
 TOVARO_GUI_TEST(WordPlaybackTest);
