@@ -64,6 +64,10 @@ FontDialog::FontDialog(FontFamilySource families, QWidget* parent)
     row->addWidget(new QLabel(QStringLiteral("Size"), this));
     row->addWidget(size);
     form->addRow(label, row);
+    // The row's label names a layout, not the boxes, so each box is named itself.
+    name->setAccessibleName(label + QStringLiteral(" font"));
+    name->lineEdit()->setAccessibleName(name->accessibleName());
+    size->setAccessibleName(label + QStringLiteral(" font size"));
   };
   addFont(QStringLiteral("Japanese"), CmbJp, TxtJp);
   addFont(QStringLiteral("Korean"), CmbKr, TxtKr);

@@ -59,7 +59,7 @@ QLabel* Label(const QString& text, QWidget* parent) {
 }  // namespace
 
 PoseEditor::PoseEditor(PoseEditorContext context, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : QDialog(parent, Qt::Window),
       document_(context.document),
       table_(context.document.Table()),
       engine_(context.engine),
@@ -421,6 +421,11 @@ void PoseEditor::Action() {
 
 void PoseEditor::Save() {
   if (SaveAngleTableAs(this, document_, fileDialog_())) tableModified_ = false;
+}
+
+void PoseEditor::reject() {
+  // QDialog would hide the editor without asking.
+  close();
 }
 
 void PoseEditor::closeEvent(QCloseEvent* event) {

@@ -2,9 +2,9 @@
 
 #include "signdata/key_frame_boxes.h"
 
+#include <QDialog>
 #include <QPointer>
 #include <QString>
-#include <QWidget>
 
 #include <array>
 #include <functional>
@@ -53,7 +53,7 @@ struct PoseEditorContext {
 // table back, and the editor shows the key frame it is on as it now stands. A table
 // reloaded underneath it (a system switch) is met by checking every sign and key frame
 // before it is touched.
-class PoseEditor : public QWidget {
+class PoseEditor : public QDialog {
   Q_OBJECT
 
  public:
@@ -73,6 +73,9 @@ class PoseEditor : public QWidget {
   bool FrameEdited() const { return frameEdited_; }
   // The sign "Set" stores into: the one last chosen in the list.
   int CurrentSign() const { return currentSign_; }
+
+  // Escape closes the editor as its Close button does, with the question about changes.
+  void reject() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
