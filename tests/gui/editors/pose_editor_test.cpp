@@ -364,6 +364,11 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     QCOMPARE(seen->Text, QStringLiteral("Changes will be discarded"));
     QCOMPARE(seen->Buttons, QMessageBox::Ok | QMessageBox::Cancel);
     QVERIFY(editor.isVisible());
+    // Escape asks as Close does.
+    seen = AnswerNextMessageBox(QMessageBox::Cancel);
+    QTest::keyClick(&editor, Qt::Key_Escape);
+    QVERIFY(seen->Shown);
+    QVERIFY(editor.isVisible());
 
     // The main window asks before the changes are lost with the program.
     seen = AnswerNextMessageBox(QMessageBox::Cancel);
