@@ -2,6 +2,6 @@
 
 class QWidget;
 
-// A window whose words are spelled on the hand (a word-list editor, the practice) stands
-// at the right of `owner`, over its input boxes rather than its drawing area.
-void PlaceBesideHand(QWidget& window, const QWidget& owner);
+// A window that works with `owner` (a word-list editor, the practice, a chart) opens
+// beside it on its screen, so it covers neither the hands nor the input boxes.
+void PlaceBesideMainWindow(QWidget& window, const QWidget& owner);

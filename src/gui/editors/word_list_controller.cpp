@@ -53,7 +53,7 @@ void WordListController::EditWordList(const WordListSituation& situation) {
   if (source.ReadingEditor) {
     ReadingListEditor& editor = ReadingListWindow();
     editor.Initialize(path, load.list, situation.interfaceFont);
-    PlaceBesideHand(editor, context_.owner);
+    PlaceBesideMainWindow(editor, context_.owner);
     editor.exec();
     return;
   }
@@ -61,7 +61,7 @@ void WordListController::EditWordList(const WordListSituation& situation) {
   editor.Initialize({path, source, situation.system, situation.hangulMode, situation.interfaceFont,
                      situation.englishFont, situation.koreanFont},
                     load.list);
-  PlaceBesideHand(editor, context_.owner);
+  PlaceBesideMainWindow(editor, context_.owner);
   editor.exec();
 }
 

@@ -45,7 +45,7 @@ void PracticeController::Practice(const PracticeStart& start) {
       listError = WordListReadMessage(path, load.reason);
   }
   window.adjustSize();
-  PlaceBesideHand(window, context_.owner);
+  PlaceBesideMainWindow(window, context_.owner);
   const auto seed = static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch());
   runner_->Start(std::make_unique<PracticeSession>(start.system, start.numeric, start.interface, list, seed),
                  listError);

@@ -1,6 +1,7 @@
 #include "gui/view/view_controller.h"
 
 #include "base/message_sink.h"
+#include "gui/dialogs/window_placement.h"
 #include "gui/view/hand_view.h"
 #include "gui/view/playback_bar.h"
 #include "gui/view/playback_menu.h"
@@ -140,6 +141,8 @@ ReferenceChartWindow& ViewController::ChartWindow() {
 void ViewController::ShowChart() {
   ReferenceChartWindow& chart = ChartWindow();
   chart.ShowSigns(ui_.document.Table(), ui_.handView.Appearance(), leftHanded_);
+  // Opened the first time beside the main window; after that where the user left it.
+  if (!chart.isVisible() && !chart.testAttribute(Qt::WA_Moved)) PlaceBesideMainWindow(chart, ui_.owner);
   chart.show();
   chart.raise();
 }

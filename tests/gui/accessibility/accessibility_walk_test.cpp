@@ -3,6 +3,7 @@
 #include "support/main_window_harness.h"
 #include "support/main_window_lookup.h"
 #include "support/modal_answer.h"
+#include "support/window_beside.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -93,7 +94,7 @@ std::set<QWidget*> ShownWindows() {
 
 // Every window of the program read through the accessibility tree, as a screen reader
 // reads it: every window announced as one, every shown control named, nothing hidden
-// readable.
+// readable; and those that work with the main window opened beside it.
 class AccessibilityWalkTest : public QObject, private MainWindowHarness {
   Q_OBJECT
 
@@ -106,6 +107,8 @@ class AccessibilityWalkTest : public QObject, private MainWindowHarness {
     std::function<void(MainWindow&)> open;
     // The main window is read too, as the row leaves it.
     bool readMain;
+    // The window works with the main window, and opens beside it.
+    bool beside = false;
   };
 
   static void Trigger(MainWindow& window, const char* action) {
@@ -129,6 +132,9 @@ class AccessibilityWalkTest : public QObject, private MainWindowHarness {
     for (const char* list : {"ENGdefault.txt", "INAdefault.txt", "JSLdefault.txt", "RomajiDefault.txt"})
       QFile::copy(QStringLiteral(TOVARO_BUILD_DIR "/") + QLatin1String(list), Dir() + QLatin1String(list));
     MainWindow& window = ShowWindow();
+    // Narrow enough at the screen's left to leave room beside it.
+    window.move(0, 0);
+    window.resize(window.minimumSizeHint());
     const std::set<QWidget*> before = ShownWindows();
 
     QStringList faults;
@@ -136,14 +142,18 @@ class AccessibilityWalkTest : public QObject, private MainWindowHarness {
     const QPointer<QTimer> watch = WatchModals<QWidget>(
         [&](QWidget& modal) {
           faults << WindowFaults(modal);
+          if (row.beside && !StandsBeside(modal, window)) faults << QStringLiteral("opened over the main window");
           modalRead = true;
           return false;
         },
         1000);
     row.open(window);
     delete watch.data();
-    for (QWidget* shown : ShownWindows())
-      if (!before.contains(shown) || (row.readMain && shown == &window)) faults << WindowFaults(*shown);
+    for (QWidget* shown : ShownWindows()) {
+      const bool opened = !before.contains(shown);
+      if (opened || (row.readMain && shown == &window)) faults << WindowFaults(*shown);
+      if (opened && row.beside && !StandsBeside(*shown, window)) faults << QStringLiteral("opened over the main window");
+    }
     if (!modalRead && ShownWindows() == before && !row.readMain) faults << QStringLiteral("no window opened");
     TearDownProgram();
     return faults;
@@ -168,13 +178,13 @@ class AccessibilityWalkTest : public QObject, private MainWindowHarness {
         {"main window, recording", BritishTwoHanded, InterfaceLanguage::English,
          [](MainWindow& window) { Trigger(window, "mnuBmp"); }, true},
         {"pose editor", American, InterfaceLanguage::English, [](MainWindow& window) { Trigger(window, "mnuEdit"); }, false},
-        {"word list editor", American, InterfaceLanguage::English, [](MainWindow& window) { Trigger(window, "mnuList"); }, false},
+        {"word list editor", American, InterfaceLanguage::English, [](MainWindow& window) { Trigger(window, "mnuList"); }, false, true},
         {"reading list editor", JapaneseKana, InterfaceLanguage::Japanese,
-         [](MainWindow& window) { Trigger(window, "mnuList"); }, false},
+         [](MainWindow& window) { Trigger(window, "mnuList"); }, false, true},
         {"practice before Start", American, InterfaceLanguage::English,
-         [](MainWindow& window) { Trigger(window, "mnuQuiz"); }, true},
+         [](MainWindow& window) { Trigger(window, "mnuQuiz"); }, true, true},
         {"practice with typed answers", American, InterfaceLanguage::English, startPractice, true},
-        {"reference chart", American, InterfaceLanguage::English, [](MainWindow& window) { Trigger(window, "mnuChart"); }, false},
+        {"reference chart", American, InterfaceLanguage::English, [](MainWindow& window) { Trigger(window, "mnuChart"); }, false, true},
         {"help", American, InterfaceLanguage::English, [](MainWindow& window) { Trigger(window, "mnuEnglishHelp"); }, false},
         {"about", American, InterfaceLanguage::English, [](MainWindow& window) { Trigger(window, "mnuAbout"); }, false},
         {"language", American, InterfaceLanguage::English, [](MainWindow& window) { Trigger(window, "mnuLang"); }, false},
