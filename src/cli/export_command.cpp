@@ -12,6 +12,7 @@
 const char* const kExportUsage =
     "Usage: tovaro-cli export --system S --angles FILE --speed V [--numeral-base B]\n"
     "                         [--roman] [--size WxH] [--appearance classic|natural]\n"
+    "                         [--motion lifelike|described]\n"
     "                         --out OUT [--] TEXT\n"
     "\n"
     "Plays TEXT as 'tovaro-cli trace' does, offscreen at WxH (default 640x480), and\n"
@@ -28,7 +29,7 @@ namespace {
 // Every option of the command; a new one is one entry here and one in ReadExportOptions.
 const OptionSpec& ExportOptionSpec() {
   static const OptionSpec spec{
-      {"--system", "--angles", "--speed", "--numeral-base", "--size", "--out", "--appearance"},
+      {"--system", "--angles", "--speed", "--numeral-base", "--size", "--out", "--appearance", "--motion"},
       {"--roman"}};
   return spec;
 }

@@ -13,7 +13,7 @@ const char* const kRenderUsage =
     "  tovaro-cli render --angles FILE --hands 1|2 --chart [--columns C] [--size WxH]\n"
     "                    [--view viewer|signer] --out OUT.png\n"
     "  tovaro-cli render --system S --angles FILE --speed V [--numeral-base B] [--roman]\n"
-    "                    [--normalize]\n"
+    "                    [--normalize] [--motion lifelike|described]\n"
     "                    --frames DIR [--format png|bmp] [--size WxH] TEXT\n"
     "\n"
     "Draws hand shapes without a display. The first form draws key frame F (counted\n"
@@ -54,7 +54,7 @@ const OptionSpec& RenderOptions() {
   static const OptionSpec spec{
       {"--angles", "--hands", "--sign", "--frame", "--size", "--view", "--out", "--columns",
        "--azimuth", "--elevation", "--system", "--speed", "--numeral-base", "--frames", "--format",
-       "--appearance"},
+       "--appearance", "--motion"},
       {"--chart", "--roman", "--normalize"}};
   return spec;
 }

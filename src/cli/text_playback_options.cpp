@@ -13,6 +13,9 @@ std::optional<TextPlaybackRequest> ReadTextPlaybackOptions(const ParsedArguments
   const auto numeralBase =
       ParseIntInRange(arguments.Value("--numeral-base", QStringLiteral("46")), 0, highestBase);
   const bool roman = arguments.flags.contains("--roman");
+  // The command line keeps the described motion unless asked, so scripts keep their output.
+  const std::optional<MotionStyle> motion =
+      MotionStyleFromName(arguments.Value("--motion", QStringLiteral("described")).toStdString());
   if (!system)
     *error = QStringLiteral("--system must be 0 to 6");
   else if (!arguments.values.contains("--angles"))
@@ -23,6 +26,8 @@ std::optional<TextPlaybackRequest> ReadTextPlaybackOptions(const ParsedArguments
     *error = QStringLiteral("--numeral-base must be 0 to %1").arg(highestBase);
   else if (roman && system != SystemId::JapaneseKana && system != SystemId::KoreanHangul)
     *error = QStringLiteral("--roman needs system 4 or 5");
+  else if (!motion)
+    *error = QStringLiteral("--motion must be lifelike or described");
   else if (arguments.positional.size() != 1)
     *error = QStringLiteral("exactly one TEXT is needed");
   if (!error->isEmpty()) return std::nullopt;
@@ -34,6 +39,7 @@ std::optional<TextPlaybackRequest> ReadTextPlaybackOptions(const ParsedArguments
   request.numeralBase = static_cast<int16_t>(*numeralBase);
   request.roman = roman;
   request.normalize = arguments.flags.contains("--normalize");
+  request.motion = *motion;
   request.text = arguments.positional.front();
   return request;
 }

@@ -9,8 +9,8 @@
 // What `trace` and `render --frames` share: the options that say which text to play
 // how, and what they print when it cannot be played.
 
-// --system S --angles FILE --speed V [--numeral-base B] [--roman] [--normalize] and exactly one
-// TEXT; nullopt with the reason in *error when they are wrong.
+// --system S --angles FILE --speed V [--numeral-base B] [--roman] [--normalize]
+// [--motion lifelike|described] and exactly one TEXT; nullopt with the reason in *error when they are wrong.
 std::optional<TextPlaybackRequest> ReadTextPlaybackOptions(const ParsedArguments& arguments,
                                                            QString* error);
 

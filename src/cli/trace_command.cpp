@@ -12,7 +12,8 @@
 
 const char* const kTraceUsage =
     "Usage: tovaro-cli trace --system S --angles FILE --speed V [--numeral-base B]\n"
-    "                        [--roman] [--normalize] [--] TEXT\n"
+    "                        [--roman] [--normalize] [--motion lifelike|described]\n"
+    "                        [--] TEXT\n"
     "\n"
     "Loads FILE in the layout of system S (0 and 1 two hands, 2 to 6 one hand), converts\n"
     "TEXT as 'spell' does (NumeralBase 46 for S = 4, 41 for S = 5, B for S = 6, default\n"
@@ -21,7 +22,11 @@ const char* const kTraceUsage =
     "  SetHandTarget <sign> <frame>\n"
     "  SetHandTargetShifted <sign> <frame> <o1> ... <o12>\n"
     "  Redraw <N>\n"
-    "and last 'FrameCounter <n>'. With --normalize TEXT is first normalised as the\n"
+    "and last 'FrameCounter <n>'. With --motion lifelike (default described) each letter\n"
+    "is held still for a share of its time and the moves to it eased in and out:\n"
+    "  RedrawEased <N>\n"
+    "  Hold <N>\n"
+    "draw N + 1 pictures as 'Redraw <N>' does. With --normalize TEXT is first normalised as the\n"
     "program does on Start (full-width to ASCII, kana to half-width katakana, accents\n"
     "folded for the alphabets, lower-case romanized Korean split into syllables).\n"
     " A file that does not load prints\n"
@@ -35,7 +40,7 @@ int RunTraceCommand(const QStringList& arguments, CliStreams streams) {
   }
   QString error;
   const auto parsed = ParseArguments(
-      arguments, {{"--system", "--angles", "--speed", "--numeral-base"}, {"--roman", "--normalize"}},
+      arguments, {{"--system", "--angles", "--speed", "--numeral-base", "--motion"}, {"--roman", "--normalize"}},
       &error);
   std::optional<TextPlaybackRequest> request;
   if (parsed) request = ReadTextPlaybackOptions(*parsed, &error);

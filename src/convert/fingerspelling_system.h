@@ -65,6 +65,10 @@ class FingerspellingSystem {
   // a Hangul syllable); empty where each character is its own sign.
   virtual QString SignLetter(SignStep) const { return {}; }
 
+  // A key frame the lifelike motion need not visit: the frames apart before and after
+  // a two-handed letter's contact.
+  virtual bool PassesOver(const SignTable&, int /*sign*/, int /*frame*/) const { return false; }
+
   // The moves of a converted word at a delay of `delay` (4000 / speed). Signs
   // without key frames in `table` are passed over.
   virtual MoveScript Choreograph(const SignTable& table, const SignSequence& steps,

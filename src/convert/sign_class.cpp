@@ -3,6 +3,7 @@
 #include "convert/fingerspelling_system.h"
 #include "convert/playback_steps.h"
 #include "convert/system_registry.h"
+#include "convert/word_choreography.h"
 #include "playback/script_player.h"
 
 SignClass::SignClass(const SignTable& table, ScriptPlayer& player)
@@ -54,7 +55,9 @@ bool SignClass::Convert(const QString& text, Input input) {
 bool SignClass::StartRoutine(int speed) {
   if (speed < 1 || !system_) return false;
   delay_ = DelayForSpeed(speed);
-  player_.Play(system_->Choreograph(table_, steps_, delay_));
+  // The described motion needs no letters, so it is not worked out sign by sign.
+  player_.Play(motion_ == MotionStyle::Described ? system_->Choreograph(table_, steps_, delay_)
+                                                 : ChoreographWord(*system_, table_, steps_, delay_, motion_).script);
   return true;
 }
 

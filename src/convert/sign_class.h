@@ -2,6 +2,7 @@
 
 #include "convert/sign_step.h"
 #include "convert/system_id.h"
+#include "playback/motion_style.h"
 
 #include <QString>
 
@@ -34,6 +35,10 @@ class SignClass {
   bool KslRomanText(const QString& text);
   // Converts romaji; only while set to JSL, else Result() is False and nothing changes.
   bool JslRomanText(const QString& text);
+
+  // How the words are played from now on; Described until set.
+  void SetMotion(MotionStyle motion) { motion_ = motion; }
+  MotionStyle Motion() const { return motion_; }
 
   // Plays the last converted word at `speed` (at least 1): the delay is 4000 / speed
   // and the frame counter starts again at 0. False, playing nothing, for a speed below
@@ -74,5 +79,6 @@ class SignClass {
   SignSequence steps_;
   QString shownText_;
   int16_t delay_ = 0;
+  MotionStyle motion_ = MotionStyle::Described;
   bool result_ = false;
 };

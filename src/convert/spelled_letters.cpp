@@ -2,6 +2,7 @@
 
 #include "convert/fingerspelling_system.h"
 #include "convert/sign_class.h"
+#include "convert/word_choreography.h"
 
 #include <algorithm>
 #include <optional>
@@ -22,11 +23,6 @@ bool StartsWith(const SignSequence& signs, const SignSequence& word, size_t coun
   return signs.size() >= count &&
          std::equal(word.begin(), word.begin() + static_cast<long>(count), signs.begin(),
                     [](const SignStep& a, const SignStep& b) { return a.Code == b.Code; });
-}
-
-size_t CommonLength(const MoveScript& a, const MoveScript& b) {
-  const auto [left, right] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
-  return static_cast<size_t>(left - a.begin());
 }
 
 // The stretch of `text` each sign of `word` spells: the system's own, or else where
@@ -70,26 +66,17 @@ std::vector<TextSpan> SpansOfSigns(const FingerspellingSystem& system, const QSt
 }  // namespace
 
 SpelledLetters::SpelledLetters(const FingerspellingSystem& system, const SignTable& table,
-                               const QString& text, int16_t numeralBase, int16_t delay)
+                               const QString& text, int16_t numeralBase, int16_t delay,
+                               MotionStyle motion)
     : text_(text) {
   const std::optional<SignSequence> word = Signs(system, text, numeralBase);
   if (!word || word->empty()) return;
-  script_ = system.Choreograph(table, *word, delay);
+  LetteredScript choreography = ChoreographWord(system, table, *word, delay, motion);
+  script_ = std::move(choreography.script);
+  signStarts_ = std::move(choreography.letterStarts);
 
   const size_t count = word->size();
   std::vector<TextSpan> spans = SpansOfSigns(system, text, *word, numeralBase);
-
-  // Where each sign's moves start: after the moves the beginning before it shares with
-  // the whole word.
-  size_t movesBefore = 0;
-  for (size_t i = 0; i < count; ++i) {
-    signStarts_.push_back(static_cast<int>(movesBefore));
-    const SignSequence beginning(word->begin(), word->begin() + static_cast<long>(i) + 1);
-    const size_t shared =
-        i + 1 == count ? script_.size()
-                       : CommonLength(system.Choreograph(table, beginning, delay), script_);
-    movesBefore = std::max(movesBefore, shared);
-  }
 
   // The signs of one stretch are told apart by their letters, where they have any.
   for (size_t i = 0; i < count; ++i) {
@@ -120,5 +107,5 @@ SpelledLetters LettersOfLastWord(const SignClass& signs, const SignTable& table)
   QString text = signs.KatakanaString();
   if (text.isEmpty()) text = signs.HangulString();
   if (text.isEmpty()) text = signs.LastText();
-  return SpelledLetters(*system, table, text, signs.NumeralBase(), signs.Delay());
+  return SpelledLetters(*system, table, text, signs.NumeralBase(), signs.Delay(), signs.Motion());
 }

@@ -2,6 +2,7 @@
 
 #include "convert/sign_step.h"
 #include "convert/text_span.h"
+#include "playback/motion_style.h"
 #include "playback/move_script.h"
 
 #include <QString>
@@ -35,9 +36,9 @@ class SpelledLetters {
  public:
   SpelledLetters() = default;
   // `text` converted with the system's plain conversion, and choreographed on `table`
-  // at `delay`; empty when the system cannot spell it.
+  // at `delay` in `motion`; empty when the system cannot spell it.
   SpelledLetters(const FingerspellingSystem& system, const SignTable& table, const QString& text,
-                 int16_t numeralBase, int16_t delay);
+                 int16_t numeralBase, int16_t delay, MotionStyle motion = MotionStyle::Described);
 
   const QString& Text() const { return text_; }
   // The script the letters belong to.
@@ -59,5 +60,6 @@ class SpelledLetters {
 class SignClass;
 
 // The letters of the word `signs` last converted, in the characters it is read in (the
-// katakana or Hangul of a romanized word), at the delay it was last played at.
+// katakana or Hangul of a romanized word), at the delay and in the motion it was last
+// played in.
 SpelledLetters LettersOfLastWord(const SignClass& signs, const SignTable& table);

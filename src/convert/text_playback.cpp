@@ -35,6 +35,7 @@ TextPlaybackResult PlayText(SignTable& table, ScriptPlayer& player, MessageSink&
 
   SignClass signs(table, player);
   SelectSystem(signs, request.system, NumeralBaseOfSystem(request.system, request.numeralBase));
+  signs.SetMotion(request.motion);
   const QString text = request.normalize
                            ? NormalizeTypedText(request.text, request.system, request.roman)
                            : request.text;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/system_id.h"
+#include "playback/motion_style.h"
 
 #include <QString>
 
@@ -37,6 +38,7 @@ struct TextPlaybackRequest {
   bool roman = false;
   QString text;
   bool normalize = false;  // the text goes through NormalizeTypedText first
+  MotionStyle motion = MotionStyle::Described;
 };
 
 struct TextPlaybackResult {

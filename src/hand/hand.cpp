@@ -1,5 +1,7 @@
 #include "hand/hand.h"
 
+#include "hand/turn_interpolation.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -130,6 +132,41 @@ void Hand::Action() {
         for (int a = 0; a < kUsedComponents; ++a)
           fArthro_[f][finger][s][a] =
               Interpolate(arthro_[finger][s][a], targetArthro_[finger][s][a], f, steps);
+  }
+}
+
+void Hand::ActionEased() {
+  const int steps = frameNo_;
+  if (steps < 0) return;
+  CheckStep(steps);
+  if (steps == 0) {
+    ApplyCurrentAsRow0();
+    return;
+  }
+  const TurnAngles fromTurn{pose_[3], pose_[4], pose_[5]};
+  const TurnAngles toTurn{targetPose_[3], targetPose_[4], targetPose_[5]};
+  const auto eased = [](float from, float to, double share) {
+    return share >= 1.0 ? to : static_cast<float>(from + (static_cast<double>(to) - from) * share);
+  };
+  for (int f = 0; f <= steps; ++f) {
+    const double share = f == steps ? 1.0 : EasedShare(static_cast<double>(f) / steps);
+    for (int i = 0; i < kUsedWristSlots; ++i) fpose_[f][i] = eased(pose_[i], targetPose_[i], share);
+    const TurnAngles turn = InterpolateTurn(fromTurn, toTurn, share);
+    for (int i = 0; i < 3; ++i) fpose_[f][3 + i] = turn[static_cast<size_t>(i)];
+    for (int finger = 0; finger < kUsedFingers; ++finger)
+      for (int s = 0; s < kUsedSegments; ++s)
+        for (int a = 0; a < kUsedComponents; ++a)
+          fArthro_[f][finger][s][a] = eased(arthro_[finger][s][a], targetArthro_[finger][s][a], share);
+  }
+}
+
+void Hand::HoldCurrent() {
+  const int steps = frameNo_;
+  if (steps < 0) return;
+  CheckStep(steps);
+  for (int f = 0; f <= steps; ++f) {
+    for (int i = 0; i < kUsedWristSlots; ++i) fpose_[f][i] = pose_[i];
+    fArthro_[f] = arthro_;
   }
 }
 

@@ -53,6 +53,11 @@ class Hand {
   // Fills rows 0..FrameNo of both step tables by linear interpolation from the
   // current pose to the target pose. Nothing happens for a negative FrameNo.
   void Action();
+  // As Action, easing in and out (no jump in speed at either end) and turning the
+  // wrist along the shortest rotation rather than angle by angle.
+  void ActionEased();
+  // Fills rows 0..FrameNo with the current pose: the hand holds still.
+  void HoldCurrent();
   // Makes row `step` of the step tables the current pose.
   void ApplyStep(int step);
 

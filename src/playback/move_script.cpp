@@ -14,7 +14,13 @@ std::string MoveText(const Move& move) {
     }
     case Move::Kind::Redraw: break;
   }
-  return "Redraw " + std::to_string(move.steps);
+  const std::string steps = std::to_string(move.steps);
+  switch (move.pace) {
+    case Move::Pace::Eased: return "RedrawEased " + steps;
+    case Move::Pace::Held: return "Hold " + steps;
+    case Move::Pace::Even: break;
+  }
+  return "Redraw " + steps;
 }
 
 std::string ShortestDecimal(float value) {

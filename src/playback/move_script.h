@@ -27,14 +27,20 @@ enum WristOffsetSlot {
 
 // One move of a spelled word: a key frame becomes the hands' pose or target, or the
 // hands are drawn (N = 0) or animated towards the target in N steps.
+//
+// An animation goes at an even pace from pose to target (the described motion), eases
+// in and out along the shortest turn of the wrist, or holds the pose it is in: a
+// held letter is drawn N + 1 times, as a movement of N steps is.
 struct Move {
   enum class Kind { SetPose, SetTarget, SetTargetShifted, Redraw };
+  enum class Pace { Even, Eased, Held };
 
   Kind kind = Kind::Redraw;
   int sign = 0;
   int frame = 0;
   WristOffsets offsets{};
   int steps = 0;
+  Pace pace = Pace::Even;
 
   static Move Pose(int sign, int frame) { return {Kind::SetPose, sign, frame, {}, 0}; }
   static Move Target(int sign, int frame) { return {Kind::SetTarget, sign, frame, {}, 0}; }
@@ -42,6 +48,8 @@ struct Move {
     return {Kind::SetTargetShifted, sign, frame, offsets, 0};
   }
   static Move Redraw(int steps) { return {Kind::Redraw, 0, 0, {}, steps}; }
+  static Move EasedRedraw(int steps) { return {Kind::Redraw, 0, 0, {}, steps, Pace::Eased}; }
+  static Move Hold(int steps) { return {Kind::Redraw, 0, 0, {}, steps, Pace::Held}; }
 
   friend bool operator==(const Move&, const Move&) = default;
 };
@@ -54,6 +62,8 @@ using MoveScript = std::vector<Move>;
 //   SetHandTarget <sign> <frame>
 //   SetHandTargetShifted <sign> <frame> <o1> ... <o12>
 //   Redraw <N>            (N as written, before any clamping)
+//   RedrawEased <N>       (eased in and out)
+//   Hold <N>
 std::string MoveText(const Move& move);
 
 // The shortest decimal text that reads back as the same float ("-20", "0.1", "1e+20");

@@ -60,12 +60,12 @@ bool PlaybackEngine::ApplyKeyFrame(int sign, int frame, PoseKind kind,
   return true;
 }
 
-void PlaybackEngine::Redraw(int steps) {
-  const int pictures = BeginRedraw(steps);
+void PlaybackEngine::Redraw(int steps, Move::Pace pace) {
+  const int pictures = BeginRedraw(steps, pace);
   for (int i = 0; i < pictures; ++i) ShowRedrawPicture(i);
 }
 
-int PlaybackEngine::BeginRedraw(int steps) {
+int PlaybackEngine::BeginRedraw(int steps, Move::Pace pace) {
   animating_ = steps > 0;
   if (steps < 0) return 0;
   if (steps == 0) return 1;
@@ -75,7 +75,11 @@ int PlaybackEngine::BeginRedraw(int steps) {
     hand.SetFrameNo(static_cast<int16_t>(clamped));
     hand.SetNumFrame0(0);
     hand.Refresh();
-    hand.Action();
+    switch (pace) {
+      case Move::Pace::Even: hand.Action(); break;
+      case Move::Pace::Eased: hand.ActionEased(); break;
+      case Move::Pace::Held: hand.HoldCurrent(); break;
+    }
   }
   return clamped + 1;
 }

@@ -42,12 +42,12 @@ class PlaybackEngine {
   void Apply(const Move& move);
 
   // Renders once for N = 0, an animation of N steps (N + 1 pictures) for N > 0,
-  // nothing for N < 0.
-  void Redraw(int steps);
+  // nothing for N < 0; at the pace given (a held pose is drawn N + 1 times).
+  void Redraw(int steps, Move::Pace pace = Move::Pace::Even);
 
-  // Prepares the pictures of Redraw(steps) and returns how many there are; then
+  // Prepares the pictures of Redraw(steps, pace) and returns how many there are; then
   // ShowRedrawPicture(0 .. count - 1) draws them in turn.
-  int BeginRedraw(int steps);
+  int BeginRedraw(int steps, Move::Pace pace = Move::Pace::Even);
   void ShowRedrawPicture(int index);
   // Puts the hands in the pose of the last of the `pictures` pictures begun, without
   // drawing: a player seeking within a word passes over whole movements this way.

@@ -10,7 +10,7 @@ void ImmediatePlayer::Play(const MoveScript& script) {
 void RunScript(PlaybackEngine& engine, const MoveScript& script) {
   for (const Move& move : script) {
     if (move.kind == Move::Kind::Redraw)
-      engine.Redraw(move.steps);
+      engine.Redraw(move.steps, move.pace);
     else
       engine.Apply(move);
   }

@@ -75,7 +75,7 @@ void TimedPlayer::ShowPicture(int picture) {
       engine_.Apply(move);
       continue;
     }
-    const int count = engine_.BeginRedraw(move.steps);
+    const int count = engine_.BeginRedraw(move.steps, move.pace);
     if (passed + count > picture) {
       picture_ = picture - passed;
       pictures_ = count;
@@ -107,7 +107,7 @@ bool TimedPlayer::AdvanceToPictures() {
     const Move& move = script_[next_++];
     if (move.kind == Move::Kind::Redraw) {
       picture_ = 0;
-      pictures_ = engine_.BeginRedraw(move.steps);
+      pictures_ = engine_.BeginRedraw(move.steps, move.pace);
     } else {
       engine_.Apply(move);
     }

@@ -84,6 +84,7 @@ constexpr CaptionRowTexts kCaptions[] = {
     {75, u"Right answers (%)", u"正答率 (%)"},
     {76, u"Speed (%)", u"速度 (%)"},
     {77, u"Hangul", u"ハングル"},
+    {78, u"Lifelike motion", u"自然な動き"},
 };
 
 }  // namespace

@@ -80,8 +80,9 @@ enum CaptionRow : int {
   RightShareAxisCaption = 75,
   SpeedAxisCaption = 76,
   HangulCaption = 77,
+  LifelikeMotionCaption = 78,
   // One past the last row in use.
-  CaptionRowsInUse = 78,
+  CaptionRowsInUse = 79,
 };
 
 // Every variable text of the windows, one column per interface language: column 0

@@ -2,6 +2,7 @@
 
 #include "hand/hand_appearance.h"
 #include "convert/system_id.h"
+#include "playback/motion_style.h"
 #include "shell/font_description.h"
 #include "shell/interface_language.h"
 
@@ -35,6 +36,10 @@ struct Settings {
   float ViewAngle = 40.0f;
   // Every sign shown as a left-handed signer makes it; a "LeftHanded" line when set.
   bool LeftHanded = false;
+  // How the hands move: lifelike for a new user; a "Motion" line only for the lifelike
+  // motion, so a file without one (every file written before there was a choice)
+  // reads as the described motion it was played in, and stays as it was.
+  MotionStyle Motion = MotionStyle::Lifelike;
 
   // The practice options, kept on lines after the seven above (written only when one
   // differs from its default, so older files and older readers see no change): the

@@ -23,6 +23,8 @@ constexpr QStringView kAppearanceKey = u"Appearance";
 constexpr QStringView kNaturalValue = u"Natural";
 constexpr QStringView kViewKey = u"View";
 constexpr QStringView kLeftHandedKey = u"LeftHanded";
+constexpr QStringView kMotionKey = u"Motion";
+constexpr QStringView kLifelikeValue = u"Lifelike";
 
 constexpr qint64 kLongestSettingsFile = 1 << 20;
 
@@ -155,6 +157,7 @@ bool ReadSettingsText(const QString& text, Settings& settings) {
   // them keeps the defaults, a faulty value keeps the default, and an unknown key is
   // passed over with its value.
   settings.Appearance = HandAppearance::Classic;
+  settings.Motion = MotionStyle::Described;
   while (const std::optional<QString> extra = fields.Next()) {
     if (*extra == kAppearanceKey) {
       if (fields.Next() == kNaturalValue.toString()) settings.Appearance = HandAppearance::Natural;
@@ -173,6 +176,8 @@ bool ReadSettingsText(const QString& text, Settings& settings) {
       }
     } else if (*extra == kLeftHandedKey) {
       settings.LeftHanded = fields.Next() == QStringLiteral("1");
+    } else if (*extra == kMotionKey) {
+      if (fields.Next() == kLifelikeValue.toString()) settings.Motion = MotionStyle::Lifelike;
     } else {
       const std::optional<QString> text = fields.Next();
       if (!text) break;
@@ -218,6 +223,7 @@ QString SettingsText(const Settings& settings) {
                                angle(settings.ViewAngle));
   }
   if (settings.LeftHanded) text += Line(kLeftHandedKey, QStringLiteral("1"));
+  if (settings.Motion == MotionStyle::Lifelike) text += Line(kMotionKey, kLifelikeValue.toString());
   return text;
 }
 

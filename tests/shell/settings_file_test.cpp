@@ -59,8 +59,17 @@ TEST_F(SettingsFileTest, AMissingFileReadsFalseAndLeavesTheDefaults) {
 
 TEST_F(SettingsFileTest, SevenCrLfLinesInFreeNumberFormAndLaterLinesOnlyWhenChosen) {
   const QString path = PathOf(QStringLiteral("Tovaro.ini"));
+  // A new user moves lifelike; the described motion writes the seven lines alone, so a
+  // file from before the choice reads as the motion it was played in.
   ASSERT_TRUE(WriteSettings(path, Settings()));
+  EXPECT_EQ(FileContents(path), kDefaultFile + "Motion,Lifelike\r\n");
+  Settings described;
+  described.Motion = MotionStyle::Described;
+  ASSERT_TRUE(WriteSettings(path, described));
   EXPECT_EQ(FileContents(path), kDefaultFile);
+  Settings old;
+  ASSERT_TRUE(ReadSettings(path, old));
+  EXPECT_EQ(old.Motion, MotionStyle::Described);
 
   // Every value changed, each written as it reads back; a negative number takes the
   // place of the leading blank with its sign.
@@ -83,7 +92,8 @@ TEST_F(SettingsFileTest, SevenCrLfLinesInFreeNumberFormAndLaterLinesOnlyWhenChos
             u"Message,-1 \r\nLanguage, 4 \r\nEnglishFont,Times New Roman, 10 \r\n"
             "JapaneseFont,ＭＳ ゴシック, 14 \r\nKoreanFont,Arial Unicode MS, 12 \r\nSpeed, 12.25 \r\n"
             "Editable, 742 \r\nAppearance,Natural\r\nPracticeTyped, 1 \r\nPracticeAdapt, 0 \r\n"
-            "PracticeShortest, 3 \r\nPracticeLongest, 8 \r\nView,180.1,-15.5,35\r\nLeftHanded,1\r\n"_qs);
+            "PracticeShortest, 3 \r\nPracticeLongest, 8 \r\nView,180.1,-15.5,35\r\nLeftHanded,1\r\n"
+            "Motion,Lifelike\r\n"_qs);
   Settings read;
   ASSERT_TRUE(ReadSettings(path, read));
   EXPECT_EQ(read, changed);

@@ -95,8 +95,9 @@ void MainWindow::MakeControllers() {
 
   view_ = new ViewController({*this, *ui_.handView, ui_.viewPointOptions, *ui_.homeButton, *ui_.naturalHandsBox,
                               *ui_.playbackBar, *playbackMenu_, *viewMenu_, engine_, player_, *playbackControl_,
-                              *inputHold_, document_, messages_}, this);
+                              *inputHold_, document_, messages_, signs_}, this);
   connect(view_, &ViewController::leftHandedChanged, this, [this](bool left) { settings_.LeftHanded = left; });
+  connect(view_, &ViewController::motionChanged, this, [this](MotionStyle motion) { settings_.Motion = motion; });
   connect(view_, &ViewController::appearanceChanged, this,
           [this](HandAppearance appearance) { settings_.Appearance = appearance; });
 
@@ -183,6 +184,7 @@ bool MainWindow::StartUp() {
   // The view as it was left at the end of the last run.
   view_->RestoreView(settings_.ViewAzimuth, settings_.ViewElevation, settings_.ViewAngle);
   view_->SetLeftHanded(settings_.LeftHanded);
+  view_->SetMotion(settings_.Motion);
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include "gui/view/view_controller.h"
 
 #include "base/message_sink.h"
+#include "convert/sign_class.h"
 #include "gui/dialogs/window_placement.h"
 #include "gui/view/hand_view.h"
 #include "gui/view/playback_bar.h"
@@ -82,6 +83,8 @@ void ViewController::ConnectView() {
     });
   }
   connect(ui_.viewMenu.leftHanded, &QAction::toggled, this, &ViewController::SetLeftHanded);
+  connect(ui_.viewMenu.lifelikeMotion, &QAction::toggled, this,
+          [this](bool lifelike) { SetMotion(lifelike ? MotionStyle::Lifelike : MotionStyle::Described); });
   connect(ui_.viewMenu.chart, &QAction::triggered, this, &ViewController::ShowChart);
   // The chart shows the table as it stands.
   connect(&ui_.document, &AngleTableDocument::changed, this, &ViewController::RefreshChart);
@@ -98,6 +101,14 @@ void ViewController::SetLeftHanded(bool leftHanded) {
   RedrawView();
   RefreshChart();
   if (changed) emit leftHandedChanged(leftHanded);
+}
+
+void ViewController::SetMotion(MotionStyle motion) {
+  const bool changed = motion != ui_.signs.Motion();
+  ui_.signs.SetMotion(motion);
+  const QSignalBlocker quiet(ui_.viewMenu.lifelikeMotion);
+  ui_.viewMenu.lifelikeMotion->setChecked(motion == MotionStyle::Lifelike);
+  if (changed) emit motionChanged(motion);
 }
 
 void ViewController::StartWithAppearance(HandAppearance appearance) {

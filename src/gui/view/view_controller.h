@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hand/hand_appearance.h"
+#include "playback/motion_style.h"
 #include "shell/interface_language.h"
 
 #include <QObject>
@@ -19,6 +20,7 @@ class QCheckBox;
 class QRadioButton;
 class QWidget;
 class ReferenceChartWindow;
+class SignClass;
 class TimedPlayer;
 class UserInputHold;
 class WordPlaybackControl;
@@ -41,6 +43,7 @@ struct ViewControllerContext {
   UserInputHold& inputHold;
   const AngleTableDocument& document;
   MessageSink& messages;
+  SignClass& signs;  // plays the words in the motion chosen
 };
 
 // The picture and how a word plays on it: the view point, Home and the View menu's
@@ -56,6 +59,8 @@ class ViewController : public QObject {
   // Every sign as a left-handed signer makes it.
   void SetLeftHanded(bool leftHanded);
   bool LeftHanded() const { return leftHanded_; }
+  // How the words move from the next one played on.
+  void SetMotion(MotionStyle motion);
   // The appearance asked for at start-up, with the classic hands when the Natural ones
   // cannot be drawn (and the user told why).
   void StartWithAppearance(HandAppearance appearance);
@@ -77,6 +82,7 @@ class ViewController : public QObject {
 
  signals:
   void leftHandedChanged(bool leftHanded);
+  void motionChanged(MotionStyle motion);
   void appearanceChanged(HandAppearance appearance);
 
  private:

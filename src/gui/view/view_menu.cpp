@@ -42,6 +42,9 @@ ViewMenu BuildViewMenu(QMenuBar& bar, QAction* before) {
   view.leftHanded->setObjectName(QStringLiteral("mnuLeftHanded"));
   view.leftHanded->setCheckable(true);
   view.leftHanded->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  view.lifelikeMotion = view.menu->addAction(QStringLiteral("Lifelike motion"));
+  view.lifelikeMotion->setObjectName(QStringLiteral("mnuLifelike"));
+  view.lifelikeMotion->setCheckable(true);
   view.chart = view.menu->addAction(QStringLiteral("Reference chart"));
   view.chart->setObjectName(QStringLiteral("mnuChart"));
   view.chart->setShortcut(QKeySequence(Qt::Key_F3));
@@ -57,5 +60,6 @@ void ApplyViewMenuCaptions(const ViewMenu& view, const CaptionTable& captions, I
                                  AboveCaption};
   for (size_t i = 0; i < view.presets.size(); ++i) view.presets[i].first->setText(caption(kPresetRows[i]));
   view.leftHanded->setText(caption(LeftHandedCaption));
+  view.lifelikeMotion->setText(caption(LifelikeMotionCaption));
   view.chart->setText(caption(ReferenceChartCaption));
 }

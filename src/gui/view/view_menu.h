@@ -13,12 +13,14 @@ class QAction;
 class QMenu;
 class QMenuBar;
 
-// The "View" menu: Home, the view presets, the mirror and the reference chart.
+// The "View" menu: Home, the view presets, the mirror, the motion and the reference
+// chart.
 struct ViewMenu {
   QMenu* menu = nullptr;
   QAction* home = nullptr;  // as the "Home" button, from whichever control has the focus
   std::array<std::pair<QAction*, ViewPreset>, 5> presets{};
   QAction* leftHanded = nullptr;  // checkable
+  QAction* lifelikeMotion = nullptr;  // checkable; unchecked is the described motion
   QAction* chart = nullptr;
 };
 

@@ -94,7 +94,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(FileContents(Dir() + kSettingsFileName),
              QByteArray("Message, 0 \r\nLanguage, 0 \r\nEnglishFont,Times New Roman, 10 \r\n"
                         "JapaneseFont,System, 10 \r\nKoreanFont,Arial Unicode MS, 12 \r\n"
-                        "Speed, 100 \r\nEditable, 0 \r\n"));
+                        "Speed, 100 \r\nEditable, 0 \r\nMotion,Lifelike\r\n"));
   }
 
   // A folder where the settings file belongs can be neither read nor replaced; the user
@@ -130,6 +130,13 @@ class MainWindowTest : public QObject, private MainWindowHarness {
       QVERIFY2(ready->isEnabled(), qPrintable(ready->objectName()));
 
     ControlsOf(window).speedBox->setText(QStringLiteral("12.25"));
+    // The described motion, chosen in the View menu, plays the next word and is kept
+    // as a file without a Motion line.
+    auto* lifelike = window.findChild<QAction*>(QStringLiteral("mnuLifelike"));
+    QVERIFY(lifelike->isChecked());
+    QCOMPARE(window.Signs().Motion(), MotionStyle::Lifelike);
+    lifelike->trigger();
+    QCOMPARE(window.Signs().Motion(), MotionStyle::Described);
     MenusOf(window).mnuExit->trigger();
     QVERIFY(!window.isVisible());
     const QByteArray written = FileContents(Dir() + kSettingsFileName);
