@@ -61,6 +61,29 @@ TEST(LandmarksCommand, PrintsEveryNamedPointOfEachHand) {
   EXPECT_EQ(wrist, (QJsonArray{0.0, 0.0, -20.0}));
 }
 
+// The step form: a line for every animation step of a played word, both hands of a
+// two-handed system; a lifelike letter ends held still for 40 % of its time.
+TEST(LandmarksCommand, PrintsTheHandsOfEveryStepOfAPlayedWord) {
+  for (const char* motion : {"described", "lifelike"}) {
+    SCOPED_TRACE(motion);
+    const CommandRun run = RunCommand(RunLandmarksCommand, {"--system", "0", "--angles", kBritish, "--speed", "100",
+                                                            "--motion", motion, "--steps", "e"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    QList<QJsonObject> lines;
+    for (const QByteArray& line : QByteArray::fromStdString(run.out).split('\n'))
+      if (!line.isEmpty()) lines << QJsonDocument::fromJson(line).object();
+    // E: three key frames of 40, 20 and 20 steps, a picture more each.
+    ASSERT_EQ(lines.size(), 41 + 21 + 21);
+    for (int i = 0; i < lines.size(); ++i) {
+      EXPECT_EQ(lines[i].value("step").toInt(), i);
+      EXPECT_EQ(lines[i].value("hands").toArray().size(), 2);
+    }
+    const bool held = lines[lines.size() - 2].value("hands") == lines.back().value("hands") &&
+                      lines[lines.size() - 30].value("hands") == lines.back().value("hands");
+    EXPECT_EQ(held, std::string(motion) == "lifelike");
+  }
+}
+
 TEST(LandmarksCommand, RefusesWhatItCannotShow) {
   ExpectWrongUsage(RunLandmarksCommand, "landmarks",
                    {{"--hands", "1", "--sign", "1"},
@@ -69,7 +92,9 @@ TEST(LandmarksCommand, RefusesWhatItCannotShow) {
                     {"--angles", kAmerican, "--hands", "1"},
                     {"--angles", kAmerican, "--hands", "1", "--sign", "x"},
                     {"--angles", kAmerican, "--hands", "1", "--sign", "1", "--frame", "-1"},
-                    {"--angles", kAmerican, "--hands", "1", "--sign", "1", "extra"}},
+                    {"--angles", kAmerican, "--hands", "1", "--sign", "1", "extra"},
+                    {"--angles", kAmerican, "--hands", "1", "--sign", "1", "--motion", "lifelike"},
+                    {"--system", "2", "--angles", kAmerican, "--speed", "100", "--motion", "fast", "--steps", "a"}},
                    "landmarks");
   struct Case {
     QStringList arguments;
