@@ -138,3 +138,13 @@ QString StartStatus(const InputModes& modes, const StartTexts& texts, StartOutco
   if (!IsAlphabetSystem(modes.System)) return {};
   return UnspelledStatus(SpelledReadingBox(modes, texts.ReadingBox));
 }
+
+QString PaceStatus(int signs, int pictures) {
+  if (signs <= 0 || pictures <= 0) return {};
+  constexpr double kPicturesPerSecond = 60.0;
+  const double perSecond = signs * kPicturesPerSecond / pictures;
+  return QStringLiteral("%1 %2, %3 a second")
+      .arg(signs)
+      .arg(signs == 1 ? QStringLiteral("sign") : QStringLiteral("signs"))
+      .arg(perSecond, 0, 'f', 1);
+}

@@ -58,6 +58,10 @@ QString SpelledReadingBox(const InputModes& modes, const QString& readingBox);
 // romaji or romanized Korean; empty otherwise.
 QString StartStatus(const InputModes& modes, const StartTexts& texts, StartOutcome outcome);
 
+// The pace of a word of `signs` signs drawn in `pictures` pictures at 60 a second, as
+// the status line gives it beside the speed in percent: "5 signs, 2.4 a second".
+QString PaceStatus(int signs, int pictures);
+
 // Reads the speed, converts the chosen box (normalised as typed text is, so "ありがとう"
 // spells as "ｱﾘｶﾞﾄｳ" and "annyeong" as "AnNyeong") and plays the word. Romanized input
 // is read from the word box, or from the reading box while the word box is empty; kana

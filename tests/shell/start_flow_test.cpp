@@ -60,6 +60,14 @@ TEST(StartInput, RomanizedBoxesAreSpelledOnlyWhereTheyAreTyped) {
   EXPECT_EQ(ChooseStartInput(state), StartInput::ReadingBox);
 }
 
+// The pace beside the speed: 60 pictures a second.
+TEST(StartSpeed, APlayedWordSaysItsPaceInSignsASecond) {
+  EXPECT_EQ(PaceStatus(5, 125), u"5 signs, 2.4 a second"_qs);
+  EXPECT_EQ(PaceStatus(1, 40), u"1 sign, 1.5 a second"_qs);
+  EXPECT_EQ(PaceStatus(0, 40), QString());
+  EXPECT_EQ(PaceStatus(3, 0), QString());
+}
+
 TEST(StartSpeed, TheBoxIsReadLenientlyRoundedHalvesToEvenAndCapped) {
   EXPECT_EQ(SpeedFromText("0.5"), std::nullopt);  // rounds to 0
   EXPECT_EQ(SpeedFromText("0.6"), 1);

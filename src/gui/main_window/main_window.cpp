@@ -308,8 +308,11 @@ void MainWindow::StartWord() {
   const InputModes modes = systems_->CurrentInputModes();
   const StartOutcome outcome = RunStartFlow(signs_, messages_, modes, texts);
   if (player_.IsPlaying()) playbackControl_->SetLetters(LettersOfLastWord(signs_, document_.Table()));
-  // Nothing the alphabet passes over, and no romanized text that does not convert, goes without a word.
-  ShowStatus(StartStatus(modes, texts, outcome));
+  // Nothing the alphabet passes over, and no romanized text that does not convert, goes
+  // without a word; a word played says its pace.
+  const QString status = StartStatus(modes, texts, outcome);
+  const int signs = static_cast<int>(signs_.Sequence().size());
+  ShowStatus(status.isEmpty() && player_.IsPlaying() ? PaceStatus(signs, player_.PictureCount()) : status);
 }
 
 void MainWindow::ShowStatus(const QString& text) { statusBar()->showMessage(text); }

@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QSlider>
+#include <QStatusBar>
 #include <QtTest>
 
 // What a learner does to a word while it plays: pause, step, drag, stop, replay, and
@@ -59,6 +60,9 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
   void theArrowsAndTheSliderStepSpaceResumesEscapeRestsAndReplayPlaysAgain() {
     MainWindow& window = StartPausedHello();
     const MainWindowControls ui = ControlsOf(window);
+    // The status line gives the pace the speed makes.
+    QCOMPARE(window.statusBar()->currentMessage(),
+             QStringLiteral("5 signs, %1 a second").arg(5 * 60.0 / window.PictureCount(), 0, 'f', 1));
     // Each step shows a sign complete, with its letter marked.
     QTest::keyClick(ui.readingBox, Qt::Key_Right);
     QCOMPARE(Bar(window).LettersText(), QStringLiteral("[h]ello"));
