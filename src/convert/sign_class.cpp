@@ -5,6 +5,7 @@
 #include "convert/system_registry.h"
 #include "convert/word_choreography.h"
 #include "playback/script_player.h"
+#include "playback/script_timeline.h"
 
 SignClass::SignClass(const SignTable& table, ScriptPlayer& player)
     : table_(table), player_(player) {}
@@ -59,6 +60,12 @@ bool SignClass::StartRoutine(int speed) {
   player_.Play(motion_ == MotionStyle::Described ? system_->Choreograph(table_, steps_, delay_)
                                                  : ChoreographWord(*system_, table_, steps_, delay_, motion_).script);
   return true;
+}
+
+int SignClass::LastWordPictures() const {
+  if (!system_ || delay_ <= 0) return 0;
+  // Both motions give a letter the same pictures, so the described script counts them.
+  return ScriptTimeline(system_->Choreograph(table_, steps_, delay_)).PictureCount();
 }
 
 QString SignClass::HangulString() const {

@@ -45,6 +45,9 @@ class SignClass {
   // 1 or when no system is set.
   bool StartRoutine(int speed);
 
+  // The pictures the word last played takes (at 60 a second); 0 before any.
+  int LastWordPictures() const;
+
   // True when the last conversion succeeded; False while no system is set and right
   // after LangSet.
   bool Result() const { return result_; }

@@ -111,6 +111,7 @@ void PracticeRunner::Turn(bool newWord) {
     Stop();
     return;
   }
+  window_.ShowStatus(PaceStatus(static_cast<int>(signs_.Sequence().size()), signs_.LastWordPictures()));
   boxes_.reading->clear();
   boxes_.word->setText(session_->WordBoxAnswer(signs_.KatakanaString()));
   boxes_.reading->setText(session_->ReadingBoxAnswer(signs_.KatakanaString()));

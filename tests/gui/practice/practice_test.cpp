@@ -69,6 +69,8 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QVERIFY(Find<QPushButton>(main, "Yes")->isEnabled());
     QVERIFY(!ui.readingLabel->isVisible());  // no caption over the hidden box
     QCOMPARE(main.Signs().LastText(), u"cat"_qs);
+    // The status gives the pace of the word, beside the speed in percent.
+    QVERIFY2(Find<QLabel>(main, "Label1")->text().startsWith(u"3 signs, "_qs), qPrintable(Find<QLabel>(main, "Label1")->text()));
     PlayWordToEnd();
     QCOMPARE(ui.readingBox->text(), u"cat"_qs);
     // Hidden boxes give the answer to no one.
