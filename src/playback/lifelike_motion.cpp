@@ -41,7 +41,10 @@ std::vector<Segment> SegmentsOf(const MoveScript& script, int begin, int end) {
   return segments;
 }
 
-void AppendLetter(MoveScript& out, std::vector<Segment> segments, const LifelikeChoices& choices) {
+// Appends a letter's lifelike moves; `previous` is the last target before it. Returns
+// the letter's own last target.
+std::optional<Move> AppendLetter(MoveScript& out, std::vector<Segment> segments, const LifelikeChoices& choices,
+                                 std::optional<Move> previous) {
   int total = 0;
   for (const Segment& segment : segments) total += segment.pictures;
 
@@ -75,11 +78,22 @@ void AppendLetter(MoveScript& out, std::vector<Segment> segments, const Lifelike
 
   int weightLeft = total - held > 0 ? total : 0;
   int picturesLeft = movingPictures;
+  bool enteredLetter = false;
   for (size_t i = 0; i < kept.size(); ++i) {
     const Segment& segment = kept[i];
     for (const Move& move : segment.leading) out.push_back(move);
-    if (segment.hasTarget) out.push_back(segment.target);
-    if (segment.pictures <= 0) continue;
+    // Only the way into the letter: the moves within one are as the letter was made.
+    std::vector<Move> vias;
+    if (segment.hasTarget && previous && choices.waypoints && !enteredLetter)
+      vias = choices.waypoints(*previous, segment.target);
+    if (segment.hasTarget) {
+      previous = segment.target;
+      enteredLetter = true;
+    }
+    if (segment.pictures <= 0) {
+      if (segment.hasTarget) out.push_back(segment.target);
+      continue;
+    }
     // Shares in proportion to the time each move had, the last taking what is left.
     int share = static_cast<int>(std::lround(static_cast<double>(picturesLeft) * segment.pictures /
                                              std::max(1, weightLeft)));
@@ -89,9 +103,18 @@ void AppendLetter(MoveScript& out, std::vector<Segment> segments, const Lifelike
     share = std::max(share, 1);
     weightLeft -= segment.pictures;
     picturesLeft -= share;
-    out.push_back(share == 1 ? Move::Redraw(0) : Move::EasedRedraw(share - 1));
+    // The way through the waypoints takes the move's time in equal parts, each a
+    // movement of its own of at least two pictures.
+    const int parts = std::min<int>(static_cast<int>(vias.size()) + 1, std::max(1, share / 2));
+    vias.resize(static_cast<size_t>(parts - 1));
+    for (int part = 0; part < parts; ++part) {
+      out.push_back(part + 1 < parts ? vias[static_cast<size_t>(part)] : segment.target);
+      const int pictures = share / parts + (part + 1 == parts ? share % parts : 0);
+      out.push_back(pictures == 1 ? Move::Redraw(0) : Move::EasedRedraw(pictures - 1));
+    }
   }
   if (held > 0) out.push_back(Move::Hold(held - 1));
+  return previous;
 }
 
 }  // namespace
@@ -102,11 +125,12 @@ LetteredScript LifelikeMotion(const MoveScript& described, const std::vector<int
   const int size = static_cast<int>(described.size());
   const int first = letterStarts.empty() ? size : std::clamp(letterStarts.front(), 0, size);
   lifelike.script.assign(described.begin(), described.begin() + first);
+  std::optional<Move> previous;
   for (size_t letter = 0; letter < letterStarts.size(); ++letter) {
     const int begin = std::clamp(letterStarts[letter], 0, size);
     const int end = letter + 1 < letterStarts.size() ? std::clamp(letterStarts[letter + 1], begin, size) : size;
     lifelike.letterStarts.push_back(static_cast<int>(lifelike.script.size()));
-    AppendLetter(lifelike.script, SegmentsOf(described, begin, end), choices);
+    previous = AppendLetter(lifelike.script, SegmentsOf(described, begin, end), choices, previous);
   }
   return lifelike;
 }
