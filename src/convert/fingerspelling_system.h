@@ -68,6 +68,9 @@ class FingerspellingSystem {
   // A key frame the lifelike motion need not visit: the frames apart before and after
   // a two-handed letter's contact.
   virtual bool PassesOver(const SignTable&, int /*sign*/, int /*frame*/) const { return false; }
+  // The targets the lifelike motion passes through between two letters so that the
+  // hands keep clear of each other; none where the straight way is clear.
+  virtual std::vector<Move> Waypoints(const SignTable&, const Move& /*from*/, const Move& /*to*/) const { return {}; }
 
   // The moves of a converted word at a delay of `delay` (4000 / speed). Signs
   // without key frames in `table` are passed over.

@@ -28,5 +28,6 @@ LetteredScript ChoreographWord(const FingerspellingSystem& system, const SignTab
   if (motion == MotionStyle::Described) return word;
   LifelikeChoices choices;
   choices.passOver = [&system, &table](int sign, int frame) { return system.PassesOver(table, sign, frame); };
+  choices.waypoints = [&system, &table](const Move& from, const Move& to) { return system.Waypoints(table, from, to); };
   return LifelikeMotion(word.script, word.letterStarts, choices);
 }
