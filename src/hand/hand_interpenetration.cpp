@@ -89,7 +89,8 @@ void CheckPalm(const HandVolumes& palmOwner, const HandVolumes::Capsule& capsule
   // Most parts are clear of the palm by far, and the search along the segment is the
   // cost; the slack keeps rounding from ever passing over an overlap the search finds.
   constexpr float kBoundSlack = 0.01f;
-  if (capsule.radius - PalmDistanceBound(palmOwner, capsule.start, capsule.end) <= tolerance - kBoundSlack) return;
+  if (capsule.radius - PalmDistanceBound(palmOwner, capsule.start, capsule.end) <= tolerance - kBoundSlack)
+    return;
   const float depth = capsule.radius - PalmDistanceAlong(palmOwner, capsule.start, capsule.end);
   if (depth <= tolerance) return;
   if (palmFirst)

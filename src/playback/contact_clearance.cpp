@@ -67,9 +67,11 @@ Bounds BoundsOf(const HandVolumes& hand) {
     ++count;
   }
   Bounds bounds{Scaled(sum, 1.0f / static_cast<float>(std::max(count, 1))), 0.0f};
-  for (const HandVolumes::Capsule& capsule : hand.capsules)
-    bounds.radius = std::max({bounds.radius, Length(Difference(capsule.start, bounds.centre)) + capsule.radius,
-                              Length(Difference(capsule.end, bounds.centre)) + capsule.radius});
+  for (const HandVolumes::Capsule& capsule : hand.capsules) {
+    const float reach = std::max(Length(Difference(capsule.start, bounds.centre)),
+                                 Length(Difference(capsule.end, bounds.centre)));
+    bounds.radius = std::max(bounds.radius, reach + capsule.radius);
+  }
   for (const Vec3& point : hand.palmPoints)
     bounds.radius = std::max(bounds.radius, Length(Difference(point, bounds.centre)));
   return bounds;
@@ -167,8 +169,8 @@ std::vector<WayPoint> PointsOf(ClearanceVia via) {
   return points;
 }
 
-bool ClearWithLift(const StraightWay& way, const std::vector<WayPoint>& points, const LiftDirection& direction,
-                   float distance) {
+bool ClearWithLift(const StraightWay& way, const std::vector<WayPoint>& points,
+                   const LiftDirection& direction, float distance) {
   const Vec3 lift = Scaled(direction.unit, distance);
   return std::none_of(points.begin(), points.end(), [&](const WayPoint& point) {
     return way.Collides(point.sample, direction.hand, Scaled(lift, point.share));
@@ -205,7 +207,8 @@ std::vector<LiftDirection> OpeningDirections(const StraightWay& way, int hand, i
         const float gap = hand == 0 ? HandsGap(moved, way.Sample(1, i)) : HandsGap(way.Sample(0, i), moved);
         ranked.emplace_back(gap, LiftDirection{hand, unit, LiftAlong::Opening});
       }
-  std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+  std::stable_sort(ranked.begin(), ranked.end(),
+                   [](const auto& a, const auto& b) { return a.first > b.first; });
   std::vector<LiftDirection> directions;
   for (size_t k = 0; k < std::min(kNormalsTried, ranked.size()); ++k) directions.push_back(ranked[k].second);
   return directions;
@@ -280,15 +283,19 @@ std::optional<ContactClearance> FindContactClearance(const SignTable& table, con
   if (ClearWithLift(way, PointsOf(ClearanceVia::None), LiftDirection{}, 0.0f)) return ContactClearance{};
 
   std::vector<LiftDirection> directions;
-  for (const std::optional<LiftDirection>& direction :
-       {ApartDirection(table, to.sign, LiftAlong::Approach), ApartDirection(table, from.sign, LiftAlong::Leaving)}) {
-    const auto same = [&direction](const LiftDirection& d) { return d.hand == direction->hand && d.unit == direction->unit; };
-    if (direction && std::none_of(directions.begin(), directions.end(), same)) directions.push_back(*direction);
+  for (const std::optional<LiftDirection>& direction : {ApartDirection(table, to.sign, LiftAlong::Approach),
+                                                          ApartDirection(table, from.sign, LiftAlong::Leaving)}) {
+    if (!direction) continue;
+    const auto same = [&direction](const LiftDirection& d) {
+      return d.hand == direction->hand && d.unit == direction->unit;
+    };
+    if (std::none_of(directions.begin(), directions.end(), same)) directions.push_back(*direction);
   }
 
   // The way with both via targets is the likeliest to need the least lift; a way with
   // one via target is taken when it needs no more.
-  constexpr std::array kVias{ClearanceVia::LeaveAndArrive, ClearanceVia::BeforeArrival, ClearanceVia::AfterLeaving};
+  constexpr std::array kVias{ClearanceVia::LeaveAndArrive, ClearanceVia::BeforeArrival,
+                             ClearanceVia::AfterLeaving};
   std::array<std::vector<WayPoint>, kVias.size()> points;
   for (size_t v = 0; v < kVias.size(); ++v) points[v] = PointsOf(kVias[v]);
 

@@ -51,20 +51,21 @@ struct ContactClearance {
 // is searched.
 constexpr int kClearanceSamples = 16;
 constexpr float kLiftResolution = 2.0f;
-// No letter is authored with its hand pulled back further than this: a way that needs
-// more is not a matter of lifting.
+// Twice as far as any letter is authored to pull its hand back: a way that needs more
+// is not a matter of lifting.
 constexpr float kLongestLift = 240.0f;
 
 // The least lift, to kLiftResolution, that clears the straight way from `from` to `to`,
-// or none when that way is clear (always, with one hand). The lift is along the letters' own apart frames: the
-// way the next letter's approach sets its hand off, else the way the last letter's
-// leaving does. Only where neither clears (a letter's own approach passes through the
-// other hand, or there is none) is it taken from the solids: the directions in which a
-// short move of either hand opens the widest gap at either end. Of the ways with one
-// via target and with two, the one needing the least lift is taken, one via target
-// when it needs no more. Nothing when a target is not in the table or no single lift
-// up to kLongestLift clears the way (when both hands cross the place the other
-// leaves, say); a caller then keeps to the letters' apart frames.
+// or none when that way is clear (always, with one hand). The lift is along the
+// letters' own apart frames: the way the next letter's approach or the last letter's
+// leaving sets its hand off, whichever needs less. Only where neither clears (a
+// letter's own approach passes through the other hand, or there is none) is it taken
+// from the solids: the directions in which a short move of either hand opens the
+// widest gap at either end. Of the ways with one via target and with two, the one
+// needing the least lift is taken, one via target when it needs no more. Nothing when
+// a target is not in the table or no single lift up to kLongestLift clears the way
+// (both hands cross where the other was, say); a caller then keeps to the letters'
+// apart frames.
 std::optional<ContactClearance> FindContactClearance(const SignTable& table, const KeyFrameTarget& from,
                                                      const KeyFrameTarget& to,
                                                      float tolerance = kTouchTolerance);

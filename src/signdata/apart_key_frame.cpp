@@ -30,7 +30,8 @@ Vec3 Difference(const std::array<float, 4>& a, const std::array<float, 4>& b) {
 
 // The hand whose wrist position alone tells `apart` from `contact`.
 std::optional<int> OnlyWristPositionMoves(const KeyFrame& apart, const KeyFrame& contact) {
-  if (!SameValues(apart.RightFinger, contact.RightFinger, 45) || !SameValues(apart.LeftFinger, contact.LeftFinger, 45) ||
+  if (!SameValues(apart.RightFinger, contact.RightFinger, 45) ||
+      !SameValues(apart.LeftFinger, contact.LeftFinger, 45) ||
       !SameValues(apart.RightWristAngle, contact.RightWristAngle, 3) ||
       !SameValues(apart.LeftWristAngle, contact.LeftWristAngle, 3))
     return std::nullopt;

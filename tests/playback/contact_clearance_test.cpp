@@ -26,10 +26,12 @@ std::vector<std::vector<KeyFrameTarget>> ContactsOfLetters(const SignTable& tabl
   EXPECT_TRUE(std::holds_alternative<Conversion>(converted)) << word.toStdString();
   if (!std::holds_alternative<Conversion>(converted)) return {};
   std::vector<std::vector<KeyFrameTarget>> letters;
-  for (const Move& move : spelling.Choreograph(table, std::get<Conversion>(converted).steps, DelayForSpeed(100))) {
+  const SignSequence& steps = std::get<Conversion>(converted).steps;
+  for (const Move& move : spelling.Choreograph(table, steps, DelayForSpeed(100))) {
     if (move.kind != Move::Kind::SetTargetShifted) continue;
     if (move.frame == 0) letters.emplace_back();
-    if (!IsApartKeyFrame(table, move.sign, move.frame)) letters.back().push_back({move.sign, move.frame, move.offsets});
+    if (!IsApartKeyFrame(table, move.sign, move.frame))
+      letters.back().push_back({move.sign, move.frame, move.offsets});
   }
   return letters;
 }
@@ -49,7 +51,8 @@ TEST(ContactClearance, EachWayBetweenLettersIsClearAndItsLiftNoLongerThanNeeded)
   const struct {
     SystemId system;
     const char* file;
-  } alphabets[] = {{SystemId::BritishTwoHanded, "PositionBSL.csv"}, {SystemId::IndonesianTwoHanded, "PositionINA.csv"}};
+  } alphabets[] = {{SystemId::BritishTwoHanded, "PositionBSL.csv"},
+                   {SystemId::IndonesianTwoHanded, "PositionINA.csv"}};
   int lifted = 0;
   for (const auto& alphabet : alphabets) {
     const auto table = LoadShippedTable(QLatin1String(alphabet.file), 2);
