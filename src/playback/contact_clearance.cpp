@@ -103,16 +103,14 @@ class StraightWay {
                          Depth(samples_[0].back(), samples_[1].back(), tolerance)});
   }
 
-  // Sample i with hand `lifted` moved by `by`: whether the hands overlap there.
-  bool Collides(int i, int lifted, const Vec3& by) const {
+  // Sample i with the right hand moved by `right` and the left by `left`: whether the
+  // hands overlap there.
+  bool Collides(int i, const Vec3& right, const Vec3& left) const {
     const size_t index = static_cast<size_t>(i);
-    const size_t moved = static_cast<size_t>(lifted);
-    const Bounds& still = bounds_[1 - moved][index];
-    const Bounds& moving = bounds_[moved][index];
-    if (Length(Difference(Sum(moving.centre, by), still.centre)) > still.radius + moving.radius) return false;
-    const HandVolumes shifted = Translated(samples_[moved][index], by);
-    return lifted == 0 ? Depth(shifted, samples_[1][index], allowed_) > 0.0f
-                       : Depth(samples_[0][index], shifted, allowed_) > 0.0f;
+    const Bounds& a = bounds_[0][index];
+    const Bounds& b = bounds_[1][index];
+    if (Length(Difference(Sum(a.centre, right), Sum(b.centre, left))) > a.radius + b.radius) return false;
+    return Depth(Moved(samples_[0][index], right), Moved(samples_[1][index], left), allowed_) > 0.0f;
   }
 
   const HandVolumes& Sample(int hand, int i) const {
@@ -120,16 +118,25 @@ class StraightWay {
   }
 
  private:
+  static HandVolumes Moved(const HandVolumes& hand, const Vec3& by) {
+    return by == Vec3{} ? hand : Translated(hand, by);
+  }
+
   std::array<std::vector<HandVolumes>, 2> samples_;
   std::array<std::vector<Bounds>, 2> bounds_;
   float allowed_ = 0.0f;
 };
 
-// A hand and the way it is lifted, a unit vector.
+// The way each hand is lifted, a unit vector, or none for a hand that stays.
 struct LiftDirection {
-  int hand = 0;
-  Vec3 unit;
+  std::array<Vec3, 2> unit;
   LiftAlong along = LiftAlong::Approach;
+
+  static LiftDirection OfHand(int hand, const Vec3& unit, LiftAlong along) {
+    LiftDirection direction{{}, along};
+    direction.unit[static_cast<size_t>(hand)] = unit;
+    return direction;
+  }
 };
 
 // One point checked along a lifted way: straight-way sample `sample` with the lifted
@@ -171,9 +178,10 @@ std::vector<WayPoint> PointsOf(ClearanceVia via) {
 
 bool ClearWithLift(const StraightWay& way, const std::vector<WayPoint>& points,
                    const LiftDirection& direction, float distance) {
-  const Vec3 lift = Scaled(direction.unit, distance);
+  const Vec3 right = Scaled(direction.unit[0], distance);
+  const Vec3 left = Scaled(direction.unit[1], distance);
   return std::none_of(points.begin(), points.end(), [&](const WayPoint& point) {
-    return way.Collides(point.sample, direction.hand, Scaled(lift, point.share));
+    return way.Collides(point.sample, Scaled(right, point.share), Scaled(left, point.share));
   });
 }
 
@@ -184,7 +192,7 @@ std::optional<LiftDirection> ApartDirection(const SignTable& table, int sign, Li
     if (!apart) continue;
     const float length = Length(apart->offset);
     if (length <= 0.0f) continue;
-    return LiftDirection{apart->hand, Scaled(apart->offset, 1.0f / length), along};
+    return LiftDirection::OfHand(apart->hand, Scaled(apart->offset, 1.0f / length), along);
   }
   return std::nullopt;
 }
@@ -205,7 +213,7 @@ std::vector<LiftDirection> OpeningDirections(const StraightWay& way, int hand, i
         const Vec3 unit = Scaled(d, 1.0f / Length(d));
         const HandVolumes moved = Translated(way.Sample(hand, i), Scaled(unit, kNormalProbe));
         const float gap = hand == 0 ? HandsGap(moved, way.Sample(1, i)) : HandsGap(way.Sample(0, i), moved);
-        ranked.emplace_back(gap, LiftDirection{hand, unit, LiftAlong::Opening});
+        ranked.emplace_back(gap, LiftDirection::OfHand(hand, unit, LiftAlong::Opening));
       }
   std::stable_sort(ranked.begin(), ranked.end(),
                    [](const auto& a, const auto& b) { return a.first > b.first; });
@@ -215,11 +223,14 @@ std::vector<LiftDirection> OpeningDirections(const StraightWay& way, int hand, i
 }
 
 ContactClearance Lifted(ClearanceVia via, const LiftDirection& direction, float distance) {
-  ContactClearance clearance{via, direction.along, direction.hand, distance, {}};
-  const int first = direction.hand == 0 ? kRightWristPosX : kLeftWristPosX;
-  clearance.lift[static_cast<size_t>(first)] = direction.unit.x * distance;
-  clearance.lift[static_cast<size_t>(first + 1)] = direction.unit.y * distance;
-  clearance.lift[static_cast<size_t>(first + 2)] = direction.unit.z * distance;
+  ContactClearance clearance{via, direction.along, distance, {}};
+  for (const int hand : {0, 1}) {
+    const size_t first = hand == 0 ? kRightWristPosX : kLeftWristPosX;
+    const Vec3& unit = direction.unit[static_cast<size_t>(hand)];
+    clearance.lift[first] = unit.x * distance;
+    clearance.lift[first + 1] = unit.y * distance;
+    clearance.lift[first + 2] = unit.z * distance;
+  }
   return clearance;
 }
 
@@ -237,6 +248,11 @@ std::vector<KeyFrame> ShiftedFrames(const SignTable& table, const std::vector<Ke
 }
 
 }  // namespace
+
+bool ContactClearance::Lifts(int hand) const {
+  const size_t first = hand == 0 ? kRightWristPosX : kLeftWristPosX;
+  return lift[first] != 0.0f || lift[first + 1] != 0.0f || lift[first + 2] != 0.0f;
+}
 
 std::vector<KeyFrameTarget> ClearedWay(const KeyFrameTarget& from, const KeyFrameTarget& to,
                                        const ContactClearance& clearance) {
@@ -282,14 +298,25 @@ std::optional<ContactClearance> FindContactClearance(const SignTable& table, con
   const StraightWay way(start, end, tolerance);
   if (ClearWithLift(way, PointsOf(ClearanceVia::None), LiftDirection{}, 0.0f)) return ContactClearance{};
 
+  const std::optional<LiftDirection> approach = ApartDirection(table, to.sign, LiftAlong::Approach);
+  const std::optional<LiftDirection> leaving = ApartDirection(table, from.sign, LiftAlong::Leaving);
   std::vector<LiftDirection> directions;
-  for (const std::optional<LiftDirection>& direction : {ApartDirection(table, to.sign, LiftAlong::Approach),
-                                                          ApartDirection(table, from.sign, LiftAlong::Leaving)}) {
-    if (!direction) continue;
-    const auto same = [&direction](const LiftDirection& d) {
-      return d.hand == direction->hand && d.unit == direction->unit;
-    };
-    if (std::none_of(directions.begin(), directions.end(), same)) directions.push_back(*direction);
+  auto consider = [&directions](const LiftDirection& direction) {
+    const auto same = [&direction](const LiftDirection& d) { return d.unit == direction.unit; };
+    if (std::none_of(directions.begin(), directions.end(), same)) directions.push_back(direction);
+  };
+  if (approach) consider(*approach);
+  if (leaving) consider(*leaving);
+  // The last letter's hand leaves as the next letter's hand arrives.
+  for (const int hand : {0, 1}) {
+    const size_t arriving = static_cast<size_t>(hand);
+    const size_t leavingHand = static_cast<size_t>(1 - hand);
+    if (approach && leaving && approach->unit[arriving] != Vec3{} && leaving->unit[leavingHand] != Vec3{}) {
+      LiftDirection both{{}, LiftAlong::ApproachAndLeaving};
+      both.unit[arriving] = approach->unit[arriving];
+      both.unit[leavingHand] = leaving->unit[leavingHand];
+      consider(both);
+    }
   }
 
   // The way with both via targets is the likeliest to need the least lift; a way with
@@ -324,14 +351,18 @@ std::optional<ContactClearance> FindContactClearance(const SignTable& table, con
   };
   for (const LiftDirection& direction : directions) search(direction);
   if (best) return best;
-  // Either hand may be lifted; the hands the letters move first.
-  std::vector<int> hands;
-  for (const LiftDirection& direction : directions)
-    if (std::find(hands.begin(), hands.end(), direction.hand) == hands.end()) hands.push_back(direction.hand);
-  for (const int hand : {0, 1})
-    if (std::find(hands.begin(), hands.end(), hand) == hands.end()) hands.push_back(hand);
-  for (const int hand : hands)
+  // Either hand may be lifted; the hand the next letter moves first.
+  const int first = approach && approach->unit[0] == Vec3{} ? 1 : 0;
+  for (const int hand : {first, 1 - first})
     for (const int i : {kClearanceSamples, 0})
       for (const LiftDirection& direction : OpeningDirections(way, hand, i)) search(direction);
+  if (best) return best;
+  // Both hands moving through where the other was: each opens the gap its own way.
+  for (const int i : {kClearanceSamples, 0}) {
+    const std::vector<LiftDirection> right = OpeningDirections(way, 0, i);
+    const std::vector<LiftDirection> left = OpeningDirections(way, 1, i);
+    for (size_t k = 0; k < std::min(right.size(), left.size()); ++k)
+      search(LiftDirection{{right[k].unit[0], left[k].unit[1]}, LiftAlong::Opening});
+  }
   return best;
 }

@@ -34,17 +34,21 @@ enum class ClearanceVia {
 enum class LiftAlong {
   Approach,  // the way the next letter's apart frame sets its hand off
   Leaving,   // the way the last letter's apart frame sets its hand off
-  Opening,   // the solids: the way a short move opens the widest gap between the hands
+  // Where the two letters move different hands, each hand the way its own letter's
+  // apart frame sets it off, both as far.
+  ApproachAndLeaving,
+  Opening,  // the solids: the way a short move of one hand opens the widest gap
 };
 
 struct ContactClearance {
   ClearanceVia via = ClearanceVia::None;
   LiftAlong along = LiftAlong::Approach;
-  int hand = 0;           // the lifted hand: 0 the right, 1 the left
-  float distance = 0.0f;  // how far it is lifted, in model units
-  WristOffsets lift{};    // added to that hand's wrist position at the via targets
+  float distance = 0.0f;  // how far each lifted hand is moved, in model units
+  WristOffsets lift{};    // added to the wrist positions at the via targets
 
   bool Needed() const { return via != ClearanceVia::None; }
+  // Whether hand 0 (the right) or 1 (the left) is lifted.
+  bool Lifts(int hand) const;
 };
 
 // The number of points each straight stretch is checked at, and how finely the lift
@@ -58,14 +62,14 @@ constexpr float kLongestLift = 240.0f;
 // The least lift, to kLiftResolution, that clears the straight way from `from` to `to`,
 // or none when that way is clear (always, with one hand). The lift is along the
 // letters' own apart frames: the way the next letter's approach or the last letter's
-// leaving sets its hand off, whichever needs less. Only where neither clears (a
-// letter's own approach passes through the other hand, or there is none) is it taken
-// from the solids: the directions in which a short move of either hand opens the
-// widest gap at either end. Of the ways with one via target and with two, the one
-// needing the least lift is taken, one via target when it needs no more. Nothing when
-// a target is not in the table or no single lift up to kLongestLift clears the way
-// (both hands cross where the other was, say); a caller then keeps to the letters'
-// apart frames.
+// leaving sets its hand off, or, where the two letters move different hands, each
+// hand its own letter's way; whichever needs least. Only where none of these clears
+// (a letter's own approach passes through the other hand, or there is none) is it
+// taken from the solids: the directions in which a short move of one hand, then of
+// both, opens the widest gap at either end. Of the ways with one via target and with
+// two, the one needing the least lift is taken, one via target when it needs no more.
+// Nothing when a target is not in the table or no lift up to kLongestLift clears the
+// way; a caller then keeps to the letters' apart frames.
 std::optional<ContactClearance> FindContactClearance(const SignTable& table, const KeyFrameTarget& from,
                                                      const KeyFrameTarget& to,
                                                      float tolerance = kTouchTolerance);
