@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -73,9 +74,23 @@ void CheckCapsules(const HandVolumes::Capsule& a, const HandVolumes::Capsule& b,
   if (depth > tolerance) found.push_back({a.part, b.part, depth});
 }
 
+// No point of a segment lies nearer the palm than this: each face's distance is linear
+// along the segment, least at an end, and the palm distance is the largest of them.
+float PalmDistanceBound(const HandVolumes& palm, const Vec3& start, const Vec3& end) {
+  float bound = -std::numeric_limits<float>::max();
+  for (const HandVolumes::Plane& face : palm.palmFaces)
+    bound = std::max(bound, std::min(Dot(face.normal, start), Dot(face.normal, end)) - face.offset);
+  return bound;
+}
+
 void CheckPalm(const HandVolumes& palmOwner, const HandVolumes::Capsule& capsule, bool palmFirst,
                float tolerance, std::vector<Interpenetration>& found) {
   if (palmOwner.palmFaces.empty()) return;
+  // Most parts are clear of the palm by far, and the search along the segment is the
+  // cost; the slack keeps rounding from ever passing over an overlap the search finds.
+  constexpr float kBoundSlack = 0.01f;
+  if (capsule.radius - PalmDistanceBound(palmOwner, capsule.start, capsule.end) <= tolerance - kBoundSlack)
+    return;
   const float depth = capsule.radius - PalmDistanceAlong(palmOwner, capsule.start, capsule.end);
   if (depth <= tolerance) return;
   if (palmFirst)
