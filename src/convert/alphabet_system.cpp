@@ -2,6 +2,8 @@
 
 #include "convert/alphabet_signs.h"
 #include "convert/playback_steps.h"
+#include "playback/contact_clearance.h"
+#include "signdata/apart_key_frame.h"
 #include "signdata/sign_table.h"
 
 namespace {
@@ -78,4 +80,30 @@ MoveScript AlphabetSystem::Choreograph(const SignTable& table, const SignSequenc
       AppendBounce(script, table, code, slideRight, slideLeft, delay);
   }
   return script;
+}
+
+bool AlphabetSystem::PassesOver(const SignTable& table, int sign, int frame) const {
+  return table.HandCount == 2 && IsApartKeyFrame(table, sign, frame);
+}
+
+std::vector<Move> AlphabetSystem::Waypoints(const SignTable& table, const Move& from, const Move& to) const {
+  if (table.HandCount != 2) return {};
+  const auto target = [](const Move& move) { return KeyFrameTarget{move.sign, move.frame, move.offsets}; };
+  const KeyFrameTarget start = target(from);
+  const KeyFrameTarget end = target(to);
+  const std::optional<ContactClearance> clearance = FindContactClearance(table, start, end);
+  // A way no lift clears keeps to the letters' frames apart, as the described motion does.
+  std::vector<KeyFrameTarget> way;
+  if (!clearance) {
+    for (const KeyFrameTarget& apart : {KeyFrameTarget{from.sign, table.KeyFrameCount(from.sign) - 1, from.offsets},
+                                        KeyFrameTarget{to.sign, 0, to.offsets}})
+      if (IsApartKeyFrame(table, apart.sign, apart.frame)) way.push_back(apart);
+  } else if (clearance->Needed()) {
+    way = ClearedWay(start, end, *clearance);
+    way.erase(way.begin());
+    way.pop_back();
+  }
+  std::vector<Move> moves;
+  for (const KeyFrameTarget& via : way) moves.push_back(Move::TargetShifted(via.sign, via.frame, via.offsets));
+  return moves;
 }

@@ -17,6 +17,10 @@ class AlphabetSystem : public FingerspellingSystem {
   ConversionResult Convert(const QString& text, int16_t numeralBase) const override;
   MoveScript Choreograph(const SignTable& table, const SignSequence& steps,
                          int16_t delay) const override;
+  // The two-handed alphabets go from contact to contact, passing over each letter's
+  // frames apart, and lift a hand off the other only as far as the way needs.
+  bool PassesOver(const SignTable& table, int sign, int frame) const override;
+  std::vector<Move> Waypoints(const SignTable& table, const Move& from, const Move& to) const override;
 
  private:
   SystemId id_;

@@ -77,6 +77,27 @@ Bounds BoundsOf(const HandVolumes& hand) {
   return bounds;
 }
 
+// Where sample i of a straight stretch lies, 0 at its start and 1 at its end: evenly
+// spaced at sixteenths, and finer within the first and last sixteenth, where hands
+// leaving or meeting a contact (a thumb across a thumb) can pass through each other
+// in the first few units between two even samples.
+constexpr std::array<float, kLastSample + 1> kSampleShares = {
+    0.0f,         1.0f / 128,   1.0f / 64,    1.0f / 32,   3.0f / 64,   1.0f / 16,    2.0f / 16,
+    3.0f / 16,    4.0f / 16,    5.0f / 16,    6.0f / 16,   7.0f / 16,   8.0f / 16,    9.0f / 16,
+    10.0f / 16,   11.0f / 16,   12.0f / 16,   13.0f / 16,  14.0f / 16,  15.0f / 16,   61.0f / 64,
+    31.0f / 32,   63.0f / 64,   127.0f / 128, 1.0f};
+
+float SampleShare(int i) { return kSampleShares[static_cast<size_t>(i)]; }
+
+// How deep the hands may overlap along a way between two contacts: the tolerance, or
+// an authored contact's own depth and a little more, for the first fine samples off it
+// go that deep before the hands part.
+float AllowedDepth(float tolerance, float startDepth, float endDepth) {
+  constexpr float kContactSlack = 0.5f;
+  const float contact = std::max(startDepth, endDepth);
+  return contact > 0.0f ? std::max(tolerance, contact + kContactSlack) : tolerance;
+}
+
 // The deepest overlap of two hands beyond `tolerance`, 0 when there is none.
 float Depth(const HandVolumes& right, const HandVolumes& left, float tolerance) {
   const std::vector<Interpenetration> found = FindInterpenetrations(right, left, tolerance);
@@ -84,7 +105,7 @@ float Depth(const HandVolumes& right, const HandVolumes& left, float tolerance) 
 }
 
 // The hands at the samples of the straight move between two key frames: sample i is
-// at i / kClearanceSamples of the way. Every lifted way is made of these samples with
+// at SampleShare(i) of the way. Every lifted way is made of these samples with
 // one hand moved: a wrist value added at both ends of a straight move is added all
 // along it, and one added at one end only is added in proportion.
 class StraightWay {
@@ -92,15 +113,15 @@ class StraightWay {
   StraightWay(const KeyFrame& from, const KeyFrame& to, float tolerance) {
     auto hand = std::make_unique<Hand>();
     for (int h = 0; h < 2; ++h)
-      for (int i = 0; i <= kClearanceSamples; ++i) {
-        PoseHandBetween(*hand, from, to, h, static_cast<float>(i) / static_cast<float>(kClearanceSamples));
+      for (int i = 0; i <= kLastSample; ++i) {
+        PoseHandTurning(*hand, from, to, h, SampleShare(i));
         samples_[static_cast<size_t>(h)].push_back(MakeHandVolumes(*hand));
         bounds_[static_cast<size_t>(h)].push_back(BoundsOf(samples_[static_cast<size_t>(h)].back()));
       }
     // An authored contact may itself overlap a little deeper than the tolerance; the
     // way between is held to no more than that.
-    allowed_ = std::max({tolerance, Depth(samples_[0].front(), samples_[1].front(), tolerance),
-                         Depth(samples_[0].back(), samples_[1].back(), tolerance)});
+    allowed_ = AllowedDepth(tolerance, Depth(samples_[0].front(), samples_[1].front(), tolerance),
+                            Depth(samples_[0].back(), samples_[1].back(), tolerance));
   }
 
   // Sample i with the right hand moved by `right` and the left by `left`: whether the
@@ -149,14 +170,15 @@ struct WayPoint {
 // The points WayIsClear would check along the lifted way, coarse to fine within each
 // stretch so that a collision, mostly in the middle, is met early.
 std::vector<WayPoint> PointsOf(ClearanceVia via) {
-  constexpr int n = kClearanceSamples;
+  constexpr int n = kLastSample;
   std::vector<WayPoint> points{{0, 0.0f}};
   auto stretch = [&points](auto pointAt) {
-    for (int stride = n; stride >= 1; stride /= 2)
+    std::array<bool, n + 1> taken{};
+    for (int stride = 16; stride >= 1; stride /= 2)
       for (int k = stride; k <= n; k += stride)
-        if (stride == n || k % (2 * stride) != 0) points.push_back(pointAt(k));
+        if (!std::exchange(taken[static_cast<size_t>(k)], true)) points.push_back(pointAt(k));
   };
-  auto share = [](int k) { return static_cast<float>(k) / static_cast<float>(n); };
+  auto share = [](int k) { return SampleShare(k); };
   switch (via) {
     case ClearanceVia::None: stretch([&](int k) { return WayPoint{k, 0.0f}; }); break;
     case ClearanceVia::BeforeArrival:
@@ -203,7 +225,8 @@ std::optional<LiftDirection> ApartDirection(const SignTable& table, int sign, Li
 constexpr float kNormalProbe = 16.0f;
 constexpr size_t kNormalsTried = 4;
 
-std::vector<LiftDirection> OpeningDirections(const StraightWay& way, int hand, int i) {
+std::vector<LiftDirection> OpeningDirections(const StraightWay& way, int hand, int i,
+                                             size_t tried = kNormalsTried) {
   std::vector<std::pair<float, LiftDirection>> ranked;
   for (int x = -1; x <= 1; ++x)
     for (int y = -1; y <= 1; ++y)
@@ -218,7 +241,7 @@ std::vector<LiftDirection> OpeningDirections(const StraightWay& way, int hand, i
   std::stable_sort(ranked.begin(), ranked.end(),
                    [](const auto& a, const auto& b) { return a.first > b.first; });
   std::vector<LiftDirection> directions;
-  for (size_t k = 0; k < std::min(kNormalsTried, ranked.size()); ++k) directions.push_back(ranked[k].second);
+  for (size_t k = 0; k < std::min(tried, ranked.size()); ++k) directions.push_back(ranked[k].second);
   return directions;
 }
 
@@ -275,16 +298,15 @@ bool WayIsClear(const SignTable& table, const std::vector<KeyFrameTarget>& way, 
   auto right = std::make_unique<Hand>();
   auto left = std::make_unique<Hand>();
   auto depthAt = [&](const KeyFrame& a, const KeyFrame& b, float t, float beyond) {
-    PoseHandBetween(*right, a, b, 0, t);
-    PoseHandBetween(*left, a, b, 1, t);
+    PoseHandTurning(*right, a, b, 0, t);
+    PoseHandTurning(*left, a, b, 1, t);
     return Depth(MakeHandVolumes(*right), MakeHandVolumes(*left), beyond);
   };
-  const float allowed = std::max({tolerance, depthAt(frames.front(), frames.front(), 0.0f, tolerance),
-                                  depthAt(frames.back(), frames.back(), 0.0f, tolerance)});
+  const float allowed = AllowedDepth(tolerance, depthAt(frames.front(), frames.front(), 0.0f, tolerance),
+                                     depthAt(frames.back(), frames.back(), 0.0f, tolerance));
   for (size_t leg = 0; leg + 1 < frames.size(); ++leg)
-    for (int i = leg == 0 ? 0 : 1; i <= kClearanceSamples; ++i)
-      if (depthAt(frames[leg], frames[leg + 1], static_cast<float>(i) / static_cast<float>(kClearanceSamples),
-                  allowed) > 0.0f)
+    for (int i = leg == 0 ? 0 : 1; i <= kLastSample; ++i)
+      if (depthAt(frames[leg], frames[leg + 1], SampleShare(i), allowed) > 0.0f)
         return false;
   return true;
 }
@@ -354,15 +376,26 @@ std::optional<ContactClearance> FindContactClearance(const SignTable& table, con
   // Either hand may be lifted; the hand the next letter moves first.
   const int first = approach && approach->unit[0] == Vec3{} ? 1 : 0;
   for (const int hand : {first, 1 - first})
-    for (const int i : {kClearanceSamples, 0})
+    for (const int i : {kLastSample, 0})
       for (const LiftDirection& direction : OpeningDirections(way, hand, i)) search(direction);
   if (best) return best;
   // Both hands moving through where the other was: each opens the gap its own way.
-  for (const int i : {kClearanceSamples, 0}) {
+  for (const int i : {kLastSample, 0}) {
     const std::vector<LiftDirection> right = OpeningDirections(way, 0, i);
     const std::vector<LiftDirection> left = OpeningDirections(way, 1, i);
     for (size_t k = 0; k < std::min(right.size(), left.size()); ++k)
       search(LiftDirection{{right[k].unit[0], left[k].unit[1]}, LiftAlong::Opening});
   }
+  if (best) return best;
+  // Last, every direction of the cube: the widest gap a short move opens at either end
+  // does not always lead round the fingers that change on the way.
+  constexpr size_t kEveryDirection = 26;
+  for (const int hand : {first, 1 - first})
+    for (const LiftDirection& direction : OpeningDirections(way, hand, 0, kEveryDirection)) search(direction);
+  if (best) return best;
+  const std::vector<LiftDirection> right = OpeningDirections(way, 0, 0, kEveryDirection);
+  const std::vector<LiftDirection> left = OpeningDirections(way, 1, 0, kEveryDirection);
+  for (size_t k = 0; k < std::min(right.size(), left.size()); ++k)
+    search(LiftDirection{{right[k].unit[0], left[k].unit[1]}, LiftAlong::Opening});
   return best;
 }

@@ -51,9 +51,11 @@ struct ContactClearance {
   bool Lifts(int hand) const;
 };
 
-// The number of points each straight stretch is checked at, and how finely the lift
-// is searched.
+// Each straight stretch is checked at every sixteenth of the way (kClearanceSamples)
+// and more finely near its ends, kLastSample + 1 points in all; the lift is searched
+// to kLiftResolution.
 constexpr int kClearanceSamples = 16;
+constexpr int kLastSample = 24;
 constexpr float kLiftResolution = 2.0f;
 // Twice as far as any letter is authored to pull its hand back: a way that needs more
 // is not a matter of lifting.

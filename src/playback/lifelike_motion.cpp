@@ -54,7 +54,10 @@ std::optional<Move> AppendLetter(MoveScript& out, std::vector<Segment> segments,
   for (Segment& segment : segments) {
     const bool pass = segment.hasTarget && choices.passOver && choices.passOver(segment.target.sign, segment.target.frame);
     if (pass) {
-      for (const Move& move : segment.leading) out.push_back(move);
+      for (const Move& move : segment.leading) {
+        out.push_back(move);
+        if (move.kind == Move::Kind::SetPose) previous = Move::Target(move.sign, move.frame);
+      }
       carried += segment.pictures;
       continue;
     }
@@ -81,7 +84,11 @@ std::optional<Move> AppendLetter(MoveScript& out, std::vector<Segment> segments,
   bool enteredLetter = false;
   for (size_t i = 0; i < kept.size(); ++i) {
     const Segment& segment = kept[i];
-    for (const Move& move : segment.leading) out.push_back(move);
+    for (const Move& move : segment.leading) {
+      out.push_back(move);
+      // The pose a word starts from (the rest pose) is where the way into it starts.
+      if (move.kind == Move::Kind::SetPose) previous = Move::Target(move.sign, move.frame);
+    }
     // Only the way into the letter: the moves within one are as the letter was made.
     std::vector<Move> vias;
     if (segment.hasTarget && previous && choices.waypoints && !enteredLetter)
@@ -126,6 +133,8 @@ LetteredScript LifelikeMotion(const MoveScript& described, const std::vector<int
   const int first = letterStarts.empty() ? size : std::clamp(letterStarts.front(), 0, size);
   lifelike.script.assign(described.begin(), described.begin() + first);
   std::optional<Move> previous;
+  for (const Move& move : lifelike.script)
+    if (move.kind == Move::Kind::SetPose) previous = Move::Target(move.sign, move.frame);
   for (size_t letter = 0; letter < letterStarts.size(); ++letter) {
     const int begin = std::clamp(letterStarts[letter], 0, size);
     const int end = letter + 1 < letterStarts.size() ? std::clamp(letterStarts[letter + 1], begin, size) : size;

@@ -9,6 +9,8 @@
 #include "signdata/apart_key_frame.h"
 #include "support/shipped_shapes.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 #include <variant>
@@ -55,6 +57,7 @@ TEST(ContactClearance, EachWayBetweenLettersIsClearAndItsLiftNoLongerThanNeeded)
   } alphabets[] = {{SystemId::BritishTwoHanded, "PositionBSL.csv"},
                    {SystemId::IndonesianTwoHanded, "PositionINA.csv"}};
   int lifted = 0;
+  QStringList unclearable;
   for (const auto& alphabet : alphabets) {
     const auto table = LoadShippedTable(QLatin1String(alphabet.file), 2);
     for (const char* word : {"hello", "bookkeeper", "quiz", "kopi", "jazz", "city", "box"}) {
@@ -64,18 +67,25 @@ TEST(ContactClearance, EachWayBetweenLettersIsClearAndItsLiftNoLongerThanNeeded)
         const KeyFrameTarget& to = letters[i + 1].front();
         SCOPED_TRACE(testing::Message() << alphabet.file << " " << word << " letters " << i << ", " << i + 1);
         const std::optional<ContactClearance> clearance = FindContactClearance(*table, from, to);
-        ASSERT_TRUE(clearance.has_value());
+        if (!clearance) {
+          // The Indonesian O's fingers ring the other hand's: no lift alone parts them.
+          unclearable << QStringLiteral("%1 %2 %3").arg(QLatin1String(alphabet.file), QLatin1String(word)).arg(i);
+          continue;
+        }
         EXPECT_EQ(WayIsClear(*table, {from, to}), !clearance->Needed());
         EXPECT_TRUE(WayIsClear(*table, ClearedWay(from, to, *clearance)));
         if (!clearance->Needed()) continue;
         ++lifted;
         EXPECT_GT(clearance->distance, 0.0f);
         EXPECT_LE(clearance->distance, kLongestLift);
-        EXPECT_FALSE(WayIsClear(*table, ClearedWay(from, to, Halved(*clearance)))) << clearance->distance;
+        // Half a lift within the search's resolution may clear too.
+        if (clearance->distance >= 2.0f * kLiftResolution)
+          EXPECT_FALSE(WayIsClear(*table, ClearedWay(from, to, Halved(*clearance)))) << clearance->distance;
       }
     }
   }
   EXPECT_GT(lifted, 0);
+  EXPECT_EQ(unclearable, QStringList{QStringLiteral("PositionINA.csv box 1")});
 }
 
 // A one-handed table has no other hand to pass through; a target outside the table

@@ -4,6 +4,8 @@
 #include "convert/system_registry.h"
 #include "convert/text_playback.h"
 #include "convert/word_choreography.h"
+#include "hand/hand_interpenetration.h"
+#include "hand/hand_volumes.h"
 #include "hand/turn_interpolation.h"
 #include "playback/drawing_area.h"
 #include "playback/playback_engine.h"
@@ -209,4 +211,67 @@ TEST(LifelikeMotionTest, TheWristTurnIsInterpolatedAlongTheShortestRotation) {
   EXPECT_EQ(InterpolateTurn(from, to, 1.0), to);
   EXPECT_EQ(InterpolateTurn(from, to, 0.0), from);
   EXPECT_DOUBLE_EQ(EasedShare(0.5), 0.5);
+}
+
+namespace {
+
+// How deep the two hands of every picture overlap, and where each wrist is.
+class TwoHandRecorder : public DrawingArea {
+ public:
+  int Width() const override { return 640; }
+  int Height() const override { return 480; }
+  void DrawHands(const HandScene& scene) override {
+    const std::vector<Interpenetration> overlaps =
+        FindInterpenetrations(MakeHandVolumes(scene.hands[0]), MakeHandVolumes(scene.hands[1]));
+    depth.push_back(overlaps.empty() ? 0.0f : overlaps.front().depth);
+    std::array<float, 6> wrists{};
+    for (int h = 0; h < 2; ++h)
+      for (int i = 0; i < 3; ++i) wrists[static_cast<size_t>(3 * h + i)] = scene.hands[static_cast<size_t>(h)].pose(i);
+    this->wrists.push_back(wrists);
+  }
+  bool SaveFrame(const QString&) override { return false; }
+
+  std::vector<float> depth;
+  std::vector<std::array<float, 6>> wrists;
+};
+
+}  // namespace
+
+// The two-handed alphabets go from one contact to the next: no picture passes a hand
+// through the other deeper than the letters' own contacts do, and each hand travels
+// far less than when it pulls back after every letter.
+TEST(LifelikeMotionTest, TwoHandedLettersGoFromContactToContactWithoutPassingThroughTheOtherHand) {
+  const std::vector<WordCase> words{
+      {BritishTwoHanded, "PositionBSL.csv", 46, "hello"},
+      {BritishTwoHanded, "PositionBSL.csv", 46, "bookkeeper"},
+      {BritishTwoHanded, "PositionBSL.csv", 46, "quiz"},
+      {IndonesianTwoHanded, "PositionINA.csv", 46, "kopi"},
+      {IndonesianTwoHanded, "PositionINA.csv", 46, "city"},
+  };
+  for (const WordCase& c : words) {
+    SCOPED_TRACE(c.text.toStdString());
+    const auto table = LoadShippedTable(c.file, 2);
+    const FingerspellingSystem& system = FindSystem(c.system);
+    const SignSequence signs = std::get<Conversion>(system.Convert(c.text, c.numeralBase)).steps;
+    std::array<double, 2> travel{};
+    std::array<TwoHandRecorder, 2> recorders;
+    for (const MotionStyle motion : {MotionStyle::Described, MotionStyle::Lifelike}) {
+      TwoHandRecorder& recorder = recorders[motion == MotionStyle::Lifelike ? 1 : 0];
+      PlaybackEngine engine(*table, recorder);
+      RunScript(engine, ChoreographWord(system, *table, signs, 40, motion).script);
+      for (size_t k = 1; k < recorder.wrists.size(); ++k) {
+        double step = 0.0;
+        for (int i = 0; i < 6; ++i) step += std::pow(recorder.wrists[k][static_cast<size_t>(i)] - recorder.wrists[k - 1][static_cast<size_t>(i)], 2);
+        travel[motion == MotionStyle::Lifelike ? 1 : 0] += std::sqrt(step);
+      }
+    }
+    // The contacts the letters are made with: the held pictures, where the hands rest.
+    const TwoHandRecorder& lifelike = recorders[1];
+    float contact = kTouchTolerance;
+    for (size_t k = 1; k < lifelike.wrists.size(); ++k)
+      if (lifelike.wrists[k] == lifelike.wrists[k - 1]) contact = std::max(contact, lifelike.depth[k]);
+    const float deepest = *std::max_element(lifelike.depth.begin(), lifelike.depth.end());
+    EXPECT_LE(deepest, contact + 0.5f);
+    EXPECT_LT(travel[1], 0.75 * travel[0]);
+  }
 }
