@@ -14,18 +14,18 @@
 namespace {
 
 // The tables of schema version 1. Dates are ISO 8601 text in UTC, sign lists blank
-// separated codes.
+// separated codes; an empty text is stored as NULL, as Qt binds it.
 const char* const kSchemaVersion1[] = {
-    "CREATE TABLE sessions (id INTEGER PRIMARY KEY, started TEXT NOT NULL, system INTEGER NOT NULL,"
+    "CREATE TABLE sessions (id INTEGER PRIMARY KEY, started TEXT, system INTEGER NOT NULL,"
     " asked INTEGER NOT NULL, answered_right INTEGER NOT NULL, average_speed INTEGER NOT NULL)",
-    "CREATE TABLE answers (id INTEGER PRIMARY KEY, answered TEXT NOT NULL, system INTEGER NOT NULL,"
-    " word TEXT NOT NULL, typed TEXT NOT NULL, answered_right INTEGER NOT NULL, speed INTEGER NOT NULL)",
+    "CREATE TABLE answers (id INTEGER PRIMARY KEY, answered TEXT, system INTEGER NOT NULL,"
+    " word TEXT, typed TEXT, answered_right INTEGER NOT NULL, speed INTEGER NOT NULL)",
     "CREATE TABLE signs (system INTEGER NOT NULL, sign INTEGER NOT NULL, tries INTEGER NOT NULL,"
-    " answered_right INTEGER NOT NULL, taken_for TEXT NOT NULL, last_seen TEXT NOT NULL,"
+    " answered_right INTEGER NOT NULL, taken_for TEXT, last_seen TEXT,"
     " PRIMARY KEY (system, sign))",
-    "CREATE TABLE reviews (system INTEGER NOT NULL, word TEXT NOT NULL, box INTEGER NOT NULL,"
-    " due TEXT NOT NULL, last_right TEXT NOT NULL, PRIMARY KEY (system, word))",
-    "CREATE TABLE facts (name TEXT PRIMARY KEY, value TEXT NOT NULL)",
+    "CREATE TABLE reviews (system INTEGER NOT NULL, word TEXT, box INTEGER NOT NULL,"
+    " due TEXT, last_right TEXT, PRIMARY KEY (system, word))",
+    "CREATE TABLE facts (name TEXT PRIMARY KEY, value TEXT)",
 };
 
 constexpr char kHistoryImported[] = "history imported";

@@ -79,8 +79,9 @@ TEST(ContactClearance, EachWayBetweenLettersIsClearAndItsLiftNoLongerThanNeeded)
         EXPECT_GT(clearance->distance, 0.0f);
         EXPECT_LE(clearance->distance, kLongestLift);
         // Half a lift within the search's resolution may clear too.
-        if (clearance->distance >= 2.0f * kLiftResolution)
+        if (clearance->distance >= 2.0f * kLiftResolution) {
           EXPECT_FALSE(WayIsClear(*table, ClearedWay(from, to, Halved(*clearance)))) << clearance->distance;
+        }
       }
     }
   }

@@ -1,0 +1,144 @@
+#include "shell/progress_store.h"
+
+#include "support/file_contents.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+QDateTime At(int minute) { return QDateTime(QDate(2026, 12, 8), QTime(10, minute), Qt::UTC); }
+
+PracticeAnswerRecord Answer(int n) {
+  return {At(n), SystemId::American, QStringLiteral("word%1").arg(n), QStringLiteral("typed%1").arg(n), n % 2 == 0, 100 + n};
+}
+
+// Sets the schema version of a database file as a later Tovaro would.
+void SetSchemaVersion(const QString& path, int version) {
+  {
+    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("version"));
+    database.setDatabaseName(path);
+    ASSERT_TRUE(database.open());
+    QSqlQuery query(database);
+    ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA user_version = %1").arg(version)));
+  }
+  QSqlDatabase::removeDatabase(QStringLiteral("version"));
+}
+
+class ProgressStoreTest : public testing::Test {
+ protected:
+  QString Path() const { return dir_.filePath(kProgressFileName); }
+  QStringList Files() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name); }
+
+  QTemporaryDir dir_;
+};
+
+}  // namespace
+
+// Everything kept comes back as it was written, after the file is closed and opened.
+TEST_F(ProgressStoreTest, SessionsAnswersSignsAndReviewsComeBackAsWritten) {
+  const PracticeSessionRecord session{At(5), SystemId::JapaneseKana, 20, 17, 180};
+  const SignRecord sign{SystemId::American, 5, 12, 9, {19, 19, 1}, At(6)};
+  const ReviewRecord review{SystemId::American, QStringLiteral("naïve"), 2, At(30), At(7)};
+  {
+    ProgressStore::Opened opened = ProgressStore::Open(Path());
+    ASSERT_TRUE(opened.store) << opened.message.toStdString();
+    EXPECT_TRUE(opened.message.isEmpty());
+    ASSERT_TRUE(opened.store->AddSession(session));
+    ASSERT_TRUE(opened.store->AddAnswer(Answer(1)));
+    QString error;
+    ASSERT_TRUE(opened.store->PutSigns({sign, {SystemId::American, 19, 3, 3, {}, At(6)}}, &error)) << error.toStdString();
+    ASSERT_TRUE(opened.store->PutReview(review));
+    ASSERT_TRUE(opened.store->PutReview({SystemId::American, QStringLiteral("gone"), 0, At(1), {}}));
+    ASSERT_TRUE(opened.store->RemoveReview(SystemId::American, QStringLiteral("gone")));
+  }
+  ProgressStore::Opened again = ProgressStore::Open(Path());
+  ASSERT_TRUE(again.store);
+  EXPECT_EQ(again.store->Sessions(), std::vector<PracticeSessionRecord>{session});
+  EXPECT_EQ(again.store->Answers(), std::vector<PracticeAnswerRecord>{Answer(1)});
+  ASSERT_EQ(again.store->Signs(SystemId::American).size(), 2u);
+  EXPECT_EQ(again.store->Signs(SystemId::American).front(), sign);
+  EXPECT_TRUE(again.store->Signs(SystemId::BritishTwoHanded).empty());
+  EXPECT_EQ(again.store->Reviews(SystemId::American), std::vector<ReviewRecord>{review});
+}
+
+// A crash between two answers (the process killed outright) loses none of those
+// written before it.
+TEST_F(ProgressStoreTest, AProcessKilledBetweenAnswersKeepsEveryAnswerWritten) {
+  const pid_t child = fork();
+  ASSERT_NE(child, -1);
+  if (child == 0) {
+    ProgressStore::Opened opened = ProgressStore::Open(Path());
+    if (!opened.store) _exit(2);
+    for (int n = 1; n <= 5; ++n)
+      if (!opened.store->AddAnswer(Answer(n))) _exit(3);
+    raise(SIGKILL);
+    _exit(4);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status)) << "the child ended with " << WEXITSTATUS(status);
+  ProgressStore::Opened opened = ProgressStore::Open(Path());
+  ASSERT_TRUE(opened.store) << opened.message.toStdString();
+  EXPECT_TRUE(opened.message.isEmpty());
+  ASSERT_EQ(opened.store->Answers().size(), 5u);
+  EXPECT_EQ(opened.store->Answers().back(), Answer(5));
+}
+
+// A file from a newer Tovaro is refused with a word and left exactly as it was; one
+// that is no database is set aside under another name, never deleted, and a new one
+// started.
+TEST_F(ProgressStoreTest, ANewerFileIsRefusedUntouchedAndAnUnreadableOneIsSetAside) {
+  { ASSERT_TRUE(ProgressStore::Open(Path()).store); }
+  SetSchemaVersion(Path(), ProgressStore::kSchemaVersion + 1);
+  const QByteArray newer = FileContents(Path());
+  ProgressStore::Opened refused = ProgressStore::Open(Path());
+  EXPECT_FALSE(refused.store);
+  EXPECT_TRUE(refused.message.contains(u"newer Tovaro"_qs)) << refused.message.toStdString();
+  EXPECT_EQ(FileContents(Path()), newer);
+
+  const QByteArray garbage("this is not a database, only the learner's words\n");
+  WriteFileContents(Path(), garbage);
+  ProgressStore::Opened fresh = ProgressStore::Open(Path());
+  ASSERT_TRUE(fresh.store);
+  EXPECT_TRUE(fresh.message.contains(u"could not be read"_qs)) << fresh.message.toStdString();
+  const QStringList files = Files();
+  ASSERT_EQ(files.size(), 2) << files.join(u' ').toStdString();
+  EXPECT_TRUE(files[1].startsWith(kProgressFileName + u".unreadable-"_qs)) << files[1].toStdString();
+  EXPECT_TRUE(fresh.message.contains(files[1]));
+  EXPECT_EQ(FileContents(dir_.filePath(files[1])), garbage);
+  EXPECT_TRUE(fresh.store->AddAnswer(Answer(1)));
+
+  // A name already taken is not written over.
+  const QDateTime now = At(0);
+  WriteFileContents(SetAsideName(Path(), now), "taken");
+  EXPECT_NE(SetAsideName(Path(), now), Path() + u".unreadable-20261208-100000"_qs);
+}
+
+// The older history file comes over once and stays where it was.
+TEST_F(ProgressStoreTest, TheHistoryFileIsImportedOnceAndKept) {
+  const QString history = dir_.filePath(kPracticeHistoryFileName);
+  const QByteArray lines("2026-12-07T10:15:00,2,20,17,180\r\n2026-12-07T11:00:00,4,10,5,90\r\n");
+  WriteFileContents(history, lines);
+  {
+    ProgressStore::Opened opened = ProgressStore::Open(Path());
+    ASSERT_TRUE(opened.store);
+    ASSERT_TRUE(opened.store->ImportHistoryOnce(history));
+    ASSERT_TRUE(opened.store->ImportHistoryOnce(history));
+  }
+  ProgressStore::Opened opened = ProgressStore::Open(Path());
+  ASSERT_TRUE(opened.store->ImportHistoryOnce(history));
+  ASSERT_EQ(opened.store->Sessions().size(), 2u);
+  EXPECT_EQ(opened.store->Sessions()[1].System, SystemId::JapaneseKana);
+  EXPECT_EQ(opened.store->Sessions()[0].When, QDateTime(QDate(2026, 12, 7), QTime(10, 15), Qt::UTC));
+  EXPECT_EQ(FileContents(history), lines);
+}
