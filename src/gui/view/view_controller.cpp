@@ -10,6 +10,7 @@
 #include "gui/view/view_menu.h"
 #include "gui/view/word_playback_control.h"
 #include "playback/playback_engine.h"
+#include "playback/script_bounds.h"
 #include "playback/timed_player.h"
 #include "playback/view_controls.h"
 #include "shell/angle_table_document.h"
@@ -49,6 +50,13 @@ void ViewController::ConnectPlayback() {
   });
 
   connect(&ui_.playbackBar, &PlaybackBar::signShown, &ui_.handView, &HandView::SetShownSign);
+  // A word is framed as a whole when it starts, so none of its pictures leaves the view
+  // and the camera holds still while it plays; the fit stays after it ends. Another
+  // table's hands go back to the view as it is.
+  connect(&ui_.player, &TimedPlayer::started, this, [this] {
+    ui_.handView.SetFraming(ScriptBounds(ui_.engine.Table(), ui_.player.Script(), ui_.engine.Hands()));
+  });
+  connect(&ui_.document, &AngleTableDocument::changed, this, [this] { ui_.handView.SetFraming(std::nullopt); });
   const PlaybackMenu& play = ui_.playbackMenu;
   WordPlaybackControl* control = &ui_.playbackControl;
   connect(play.replay, &QAction::triggered, control, &WordPlaybackControl::Replay);
