@@ -52,9 +52,10 @@ void ViewController::ConnectPlayback() {
   connect(&ui_.playbackBar, &PlaybackBar::signShown, &ui_.handView, &HandView::SetShownSign);
   // A word is framed as a whole when it starts, so none of its pictures leaves the view
   // and the camera holds still while it plays; the fit stays after it ends. Another
-  // table's hands go back to the view as it is.
+  // table's hands go back to the view as it is. The word as given passes through the
+  // same poses as the slowed one, in a quarter of the pictures at the slowest.
   connect(&ui_.player, &TimedPlayer::started, this, [this] {
-    ui_.handView.SetFraming(ScriptBounds(ui_.engine.Table(), ui_.player.Script(), ui_.engine.Hands()));
+    ui_.handView.SetFraming(ScriptBounds(ui_.engine.Table(), ui_.player.LastScript(), ui_.engine.Hands()));
   });
   connect(&ui_.document, &AngleTableDocument::changed, this, [this] { ui_.handView.SetFraming(std::nullopt); });
   const PlaybackMenu& play = ui_.playbackMenu;
