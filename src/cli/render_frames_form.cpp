@@ -56,7 +56,7 @@ class FramingPlayer : public ScriptPlayer {
   FramingPlayer(PlaybackEngine& engine, OffscreenRenderer& renderer)
       : engine_(engine), renderer_(renderer), player_(engine) {}
   void Play(const MoveScript& script) override {
-    renderer_.SetFraming(ScriptBounds(engine_.Table(), script, engine_.Hands()));
+    renderer_.SetFraming(ScriptBounds(engine_.Table(), script, renderer_.Appearance(), engine_.Hands()));
     player_.Play(script);
   }
 

@@ -37,7 +37,8 @@ int RenderKeyFrameForm(const ParsedArguments& arguments, CliStreams streams) {
   }
   // A key frame keeps the view it was always drawn from, unless the hands would leave
   // the picture; then the picture is framed on them.
-  const Box bounds = HandsBounds(engine.Hands().first(static_cast<size_t>(engine.ShownHands())));
+  const Box bounds =
+      HandsBounds(engine.Hands().first(static_cast<size_t>(engine.ShownHands())), renderer->Appearance());
   if (!BoxInView(renderer->Camera(engine.ShownHands()), bounds, renderer->Width(), renderer->Height()))
     renderer->SetFraming(bounds);
   engine.Redraw(0);

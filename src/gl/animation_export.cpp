@@ -82,7 +82,7 @@ AnimationExportResult ExportScript(const SignTable& table, const MoveScript& scr
       area.drawing = false;
     }
   });
-  renderer->SetFraming(ScriptBounds(table, script));
+  renderer->SetFraming(ScriptBounds(table, script, renderer->Appearance()));
   ImmediatePlayer(engine).Play(script);
   if (result.outcome != AnimationExportResult::Outcome::Written) return result;  // the writer removes its file
   if (!writer->Finish(&reason)) return Failure(reason);

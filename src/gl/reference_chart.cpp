@@ -36,7 +36,7 @@ int ColumnsUsed(size_t cellCount, int columns) {
 }  // namespace
 
 void FrameSign(OffscreenRenderer& renderer, const SignTable& table, int slot) {
-  renderer.SetFraming(ScriptBounds(table, KeyFramesScript(table, slot)));
+  renderer.SetFraming(ScriptBounds(table, KeyFramesScript(table, slot), renderer.Appearance()));
 }
 
 ChartExtent ChartPictureExtent(size_t cellCount, int columns, int cellWidth, int cellHeight) {

@@ -146,7 +146,7 @@ TEST(OffscreenRenderer, DrawsWithoutARestPoseOrHandsBesideAnotherRendererAndRefu
   EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(OffscreenRenderer, AFramedWordKeepsItsHandsOffThePicturesEdge) {
+TEST(OffscreenRenderer, AFramedWordKeepsItsHandsOffThePicturesEdgeInBothAppearances) {
   const auto table = LoadShippedTable(QStringLiteral("PositionBSL.csv"), 2);
   // From the rest pose to I and V, whose hands stand far apart.
   const MoveScript word = {Move::Pose(0, 0), Move::Target(9, 0), Move::Redraw(20), Move::Target(22, 0),
@@ -170,14 +170,13 @@ TEST(OffscreenRenderer, AFramedWordKeepsItsHandsOffThePicturesEdge) {
   player.Play(word);
   EXPECT_GT(atEdge, 0);  // unframed, the hands of I leave the picture
 
-  renderer->SetFraming(ScriptBounds(*table, word));
-  atEdge = 0;
-  player.Play(word);
-  EXPECT_EQ(atEdge, 0);
-  // The Natural hands stand on the same joints and are framed alike; only their
-  // forearms, fading out past the wrist, may run off the picture as an arm would.
-  const ViewState classic = renderer->Camera(2);
-  ASSERT_EQ(renderer->SetAppearance(HandAppearance::Natural, nullptr), HandAppearance::Natural);
-  EXPECT_EQ(renderer->Camera(2).LookAtPoint, classic.LookAtPoint);
-  EXPECT_EQ(renderer->Camera(2).ViewAngle, classic.ViewAngle);
+  // Each appearance framed on its own hands: the Natural ones with their forearms.
+  for (const HandAppearance appearance : {HandAppearance::Classic, HandAppearance::Natural}) {
+    SCOPED_TRACE(appearance == HandAppearance::Natural ? "Natural" : "Classic");
+    ASSERT_EQ(renderer->SetAppearance(appearance, nullptr), appearance);
+    renderer->SetFraming(ScriptBounds(*table, word, appearance));
+    atEdge = 0;
+    player.Play(word);
+    EXPECT_EQ(atEdge, 0);
+  }
 }

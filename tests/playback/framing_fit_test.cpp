@@ -159,10 +159,10 @@ TEST(FitFraming, NoLandmarkOfAGoldenTraceWordLeavesThePictureFromAnyViewPointOrA
   for (const TracedWord& word : words) {
     if (word.script.empty()) continue;  // the trace refused it
     ++played;
-    const Box bounds = ScriptBounds(*word.table, word.script);
     const std::vector<Vec3> landmarks = LandmarksOf(*word.table, word.script);
-    for (const Picture& picture : pictures) {
-      for (const HandAppearance appearance : {HandAppearance::Classic, HandAppearance::Natural}) {
+    for (const HandAppearance appearance : {HandAppearance::Classic, HandAppearance::Natural}) {
+      const Box bounds = ScriptBounds(*word.table, word.script, appearance);
+      for (const Picture& picture : pictures) {
         const ViewState camera =
             FramedView(picture.view, bounds, appearance, word.hands, picture.width, picture.height);
         EXPECT_EQ(camera.ViewAzimuth, picture.view.ViewAzimuth);

@@ -55,7 +55,8 @@ void ViewController::ConnectPlayback() {
   // table's hands go back to the view as it is. The word as given passes through the
   // same poses as the slowed one, in a quarter of the pictures at the slowest.
   connect(&ui_.player, &TimedPlayer::started, this, [this] {
-    ui_.handView.SetFraming(ScriptBounds(ui_.engine.Table(), ui_.player.LastScript(), ui_.engine.Hands()));
+    ui_.handView.SetFraming(
+        ScriptBounds(ui_.engine.Table(), ui_.player.LastScript(), ui_.handView.Appearance(), ui_.engine.Hands()));
   });
   connect(&ui_.document, &AngleTableDocument::changed, this, [this] { ui_.handView.SetFraming(std::nullopt); });
   const PlaybackMenu& play = ui_.playbackMenu;
