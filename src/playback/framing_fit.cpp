@@ -5,6 +5,7 @@
 #include "playback/natural_framing.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -13,11 +14,11 @@ constexpr double kPi = 3.14159265;
 // The box fills this share of the picture's height or width, whichever it reaches first.
 constexpr double kFill = 0.95;
 constexpr float kHomeViewAngle = 40.0f;
-// Where the zoom of the view controls stops.
+// The widest field of view a perspective projection still draws sensibly.
 constexpr double kWidestAngle = 170.0;
 constexpr double kNarrowestAngle = 1.0;
-// Rounds of re-centring: the box's middle does not project to the picture's middle
-// under perspective, and three rounds bring them within a fraction of a pixel.
+// Rounds of re-centring: under perspective the box's middle does not project to the
+// picture's middle, and each round moves the look-at point by what is left over.
 constexpr int kCentringRounds = 3;
 
 struct Spread {
