@@ -54,10 +54,7 @@ void ViewController::ConnectPlayback() {
   // and the camera holds still while it plays; the fit stays after it ends. Another
   // table's hands go back to the view as it is. The word as given passes through the
   // same poses as the slowed one, in a quarter of the pictures at the slowest.
-  connect(&ui_.player, &TimedPlayer::started, this, [this] {
-    ui_.handView.SetFraming(
-        ScriptBounds(ui_.engine.Table(), ui_.player.LastScript(), ui_.handView.Appearance(), ui_.engine.Hands()));
-  });
+  connect(&ui_.player, &TimedPlayer::started, this, &ViewController::FrameLastWord);
   connect(&ui_.document, &AngleTableDocument::changed, this, [this] { ui_.handView.SetFraming(std::nullopt); });
   const PlaybackMenu& play = ui_.playbackMenu;
   WordPlaybackControl* control = &ui_.playbackControl;
@@ -190,10 +187,17 @@ void ViewController::GoHome() {
   RedrawView();
 }
 
+void ViewController::FrameLastWord() {
+  ui_.handView.SetFraming(
+      ScriptBounds(ui_.engine.Table(), ui_.player.LastScript(), ui_.handView.Appearance(), ui_.engine.Hands()));
+}
+
 void ViewController::ChooseNaturalHands(bool natural) {
   const HandAppearance wanted = natural ? HandAppearance::Natural : HandAppearance::Classic;
   QString message;
   if (ui_.handView.SetAppearance(wanted, &message) != wanted) NaturalHandsUnavailable(message);
+  // The Natural hands take up more room (their forearms): the word shown is fitted again.
+  if (ui_.handView.Framing()) FrameLastWord();
   emit appearanceChanged(ui_.handView.Appearance());
   RedrawView();
   RefreshChart();

@@ -142,6 +142,12 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
                 .isEmpty());
     QCOMPARE(RightWrist(window)[0], window.Table().Frame(0, 0).RightWristPos[0]);
     QVERIFY(HandsInFraming(window));  // the word's fit stays with the hands at rest
+    // The Natural hands are fitted again with their forearms, and so take more room.
+    const Box classic = *window.findChild<HandView*>(QStringLiteral("picSpace"))->Framing();
+    ui.naturalHandsBox->click();
+    const Box natural = *window.findChild<HandView*>(QStringLiteral("picSpace"))->Framing();
+    QVERIFY(natural.min.z < classic.min.z);
+    ui.naturalHandsBox->click();
     QTRY_COMPARE(ui.readingBox->text(), QStringLiteral("hellox"));
 
     // Replay also starts a paused word over.
