@@ -5,6 +5,7 @@
 #include "gl/offscreen_renderer.h"
 #include "playback/frame_recorder.h"
 #include "playback/playback_engine.h"
+#include "playback/script_bounds.h"
 #include "playback/script_player.h"
 #include "playback/view_state.h"
 #include "signdata/sign_table.h"
@@ -48,6 +49,23 @@ class FrameFilesArea : public DrawingArea {
   QStringList failed_;
 };
 
+// Frames each word on the renderer as a whole before it plays, so that none of its
+// pictures leaves the view.
+class FramingPlayer : public ScriptPlayer {
+ public:
+  FramingPlayer(PlaybackEngine& engine, OffscreenRenderer& renderer)
+      : engine_(engine), renderer_(renderer), player_(engine) {}
+  void Play(const MoveScript& script) override {
+    renderer_.SetFraming(ScriptBounds(engine_.Table(), script, renderer_.Appearance(), engine_.Hands()));
+    player_.Play(script);
+  }
+
+ private:
+  PlaybackEngine& engine_;
+  OffscreenRenderer& renderer_;
+  ImmediatePlayer player_;
+};
+
 }  // namespace
 
 int RenderFramesForm(const ParsedArguments& arguments, CliStreams streams) {
@@ -79,7 +97,7 @@ int RenderFramesForm(const ParsedArguments& arguments, CliStreams streams) {
   PlaybackEngine engine(table, area);
   FrameRecorder recorder(engine);
   recorder.Start(QDir(folder).absolutePath() + u'/');
-  ImmediatePlayer player(engine);
+  FramingPlayer player(engine, *renderer);
 
   CollectingMessageSink messages;
   const TextPlaybackResult played = PlayText(table, player, messages, *request);

@@ -1,7 +1,9 @@
 #include "cli/render_forms.h"
 #include "cli/render_setup.h"
 #include "gl/offscreen_renderer.h"
+#include "playback/framing_fit.h"
 #include "playback/playback_engine.h"
+#include "playback/script_bounds.h"
 #include "playback/view_state.h"
 #include "signdata/sign_table.h"
 
@@ -33,6 +35,12 @@ int RenderKeyFrameForm(const ParsedArguments& arguments, CliStreams streams) {
     streams.err << "tovaro-cli render: sign " << *sign << " has no key frame " << *frame << "\n";
     return kExitFailure;
   }
+  // A key frame keeps the view it was always drawn from, unless the hands would leave
+  // the picture; then the picture is framed on them.
+  const Box bounds =
+      HandsBounds(engine.Hands().first(static_cast<size_t>(engine.ShownHands())), renderer->Appearance());
+  if (!BoxInView(renderer->Camera(engine.ShownHands()), bounds, renderer->Width(), renderer->Height()))
+    renderer->SetFraming(bounds);
   engine.Redraw(0);
   return WritePicture(renderer->Image(), arguments.Value("--out"), streams) ? kExitSuccess
                                                                             : kExitFailure;

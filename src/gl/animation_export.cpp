@@ -3,6 +3,7 @@
 #include "gl/offscreen_renderer.h"
 #include "playback/drawing_area.h"
 #include "playback/playback_engine.h"
+#include "playback/script_bounds.h"
 #include "playback/script_player.h"
 
 #include <algorithm>
@@ -81,6 +82,7 @@ AnimationExportResult ExportScript(const SignTable& table, const MoveScript& scr
       area.drawing = false;
     }
   });
+  renderer->SetFraming(ScriptBounds(table, script, renderer->Appearance()));
   ImmediatePlayer(engine).Play(script);
   if (result.outcome != AnimationExportResult::Outcome::Written) return result;  // the writer removes its file
   if (!writer->Finish(&reason)) return Failure(reason);

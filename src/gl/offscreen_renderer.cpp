@@ -7,7 +7,7 @@
 #include "gl/gl_view_setup.h"
 #include "gl/natural_hand_renderer.h"
 #include "gl/natural_hands_message.h"
-#include "playback/natural_framing.h"
+#include "playback/framing_fit.h"
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
@@ -196,22 +196,23 @@ HandAppearance OffscreenRenderer::Appearance() const {
   return natural_ ? HandAppearance::Natural : HandAppearance::Classic;
 }
 
+ViewState OffscreenRenderer::Camera(int handCount) const {
+  return FramedView(view_, framing_, Appearance(), handCount, width_, height_);
+}
+
 void OffscreenRenderer::DrawHands(const HandScene& scene) {
   if (!context_->MakeCurrent()) return;
   context_->gl.bindFramebuffer(GL_FRAMEBUFFER, context_->framebuffer);
+  const ViewState camera = Camera(scene.count);
   if (natural_) {
-    ViewState framed = NaturalFraming(view_, scene.count);
-    UpdateCamera(framed, width_, height_);
     std::vector<const Hand*> hands;
     for (const Hand& hand : scene.Shown()) hands.push_back(&hand);
-    natural_->Draw(ComputeCameraSetup(framed), hands);
+    natural_->Draw(ComputeCameraSetup(camera), hands);
     ReadBack();
     return;
   }
-  ViewState view = view_;
-  UpdateCamera(view, width_, height_);
-  SetCamera(ComputeCameraSetup(view));
-  SetLights(view);
+  SetCamera(ComputeCameraSetup(camera));
+  SetLights(camera);
   glClear(GL_COLOR_BUFFER_BIT);
   glClear(GL_DEPTH_BUFFER_BIT);
   GlPrimitiveSink sink;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "playback/box.h"
 #include "playback/drawing_area.h"
 #include "playback/view_state.h"
 #include "hand/hand_appearance.h"
@@ -9,6 +10,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class NaturalHandRenderer;
 
@@ -43,6 +45,13 @@ class OffscreenRenderer : public DrawingArea {
   // The camera angles every picture is drawn from.
   ViewState& View() { return view_; }
   const ViewState& View() const { return view_; }
+  // The box every picture is framed to keep in view (see FitFraming), from the view's
+  // own direction and zoom; without one the view is drawn as it is (the Natural hands
+  // a little closer).
+  void SetFraming(std::optional<Box> framing) { framing_ = framing; }
+  const std::optional<Box>& Framing() const { return framing_; }
+  // The camera the next picture is drawn from.
+  ViewState Camera(int handCount) const;
 
   // The picture last presented (black before the first drawing).
   const QImage& Image() const { return image_; }
@@ -58,5 +67,6 @@ class OffscreenRenderer : public DrawingArea {
   int height_;
   QImage image_;
   ViewState view_;
+  std::optional<Box> framing_;
   QString lastSaveError_;
 };

@@ -2,6 +2,7 @@
 
 #include "gl/offscreen_renderer.h"
 #include "playback/playback_engine.h"
+#include "playback/script_bounds.h"
 #include "signdata/sign_table.h"
 #include "gl/picture_file.h"
 
@@ -34,6 +35,10 @@ int ColumnsUsed(size_t cellCount, int columns) {
 
 }  // namespace
 
+void FrameSign(OffscreenRenderer& renderer, const SignTable& table, int slot) {
+  renderer.SetFraming(ScriptBounds(table, KeyFramesScript(table, slot), renderer.Appearance()));
+}
+
 ChartExtent ChartPictureExtent(size_t cellCount, int columns, int cellWidth, int cellHeight) {
   const qint64 count = std::max<qint64>(1, static_cast<qint64>(cellCount));
   const qint64 used = ColumnsUsed(cellCount, columns);
@@ -59,16 +64,23 @@ QImage RenderReferenceChart(const SignTable& table, OffscreenRenderer& renderer,
   painter.setFont(font);
   painter.setPen(Qt::black);
 
+  const std::optional<Box> framing = renderer.Framing();
   PlaybackEngine engine(table, renderer);
+  int framedSlot = -1;
   for (size_t i = 0; i < cells.size(); ++i) {
     const ChartCell& cell = cells[i];
     const int left = static_cast<int>(i % columns) * cellWidth;
     const int top = static_cast<int>(i / columns) * (cellHeight + labelHeight);
+    if (cell.slot != framedSlot) {
+      FrameSign(renderer, table, cell.slot);
+      framedSlot = cell.slot;
+    }
     if (!engine.SetHandPose(cell.slot, cell.frame)) continue;
     engine.Redraw(0);
     painter.drawImage(left, top, renderer.Image());
     painter.drawText(QRect(left, top + cellHeight, cellWidth, labelHeight), Qt::AlignCenter,
                      cell.Label());
   }
+  renderer.SetFraming(framing);
   return chart;
 }

@@ -30,9 +30,14 @@ struct ChartExtent {
 };
 ChartExtent ChartPictureExtent(size_t cellCount, int columns, int cellWidth, int cellHeight);
 
-// Poses the hands in each cell's key frame, draws it with `renderer` (one cell's
-// picture size) and lays the pictures out `columns` to a row with the label under
-// each. Needs a QGuiApplication for the label font. A null picture when the chart
-// would be too large (see PictureSizeProblem).
+// Frames the renderer's pictures on every key frame of sign `slot`, so that each of
+// its cells shows the hands as large as they fit and its frames at one scale.
+void FrameSign(OffscreenRenderer& renderer, const SignTable& table, int slot);
+
+// Poses the hands in each cell's key frame, framed as FrameSign frames its sign, draws
+// it with `renderer` (one cell's picture size; its own framing is given back after)
+// and lays the pictures out `columns` to a row with the label under each. Needs a
+// QGuiApplication for the label font. A null picture when the chart would be too
+// large (see PictureSizeProblem).
 QImage RenderReferenceChart(const SignTable& table, OffscreenRenderer& renderer,
                             const std::vector<ChartCell>& cells, int columns);

@@ -5,6 +5,9 @@
 #include "hand/matrix4.h"
 #include "playback/camera.h"
 #include "playback/playback_engine.h"
+#include "playback/script_bounds.h"
+#include "playback/script_player.h"
+#include "support/shipped_shapes.h"
 
 #include <QColor>
 #include <QImage>
@@ -141,4 +144,39 @@ TEST(OffscreenRenderer, DrawsWithoutARestPoseOrHandsBesideAnotherRendererAndRefu
   QString error;
   EXPECT_FALSE(OffscreenRenderer::Create(0, 10, &error));
   EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(OffscreenRenderer, AFramedWordKeepsItsHandsOffThePicturesEdgeInBothAppearances) {
+  const auto table = LoadShippedTable(QStringLiteral("PositionBSL.csv"), 2);
+  // From the rest pose to I and V, whose hands stand far apart.
+  const MoveScript word = {Move::Pose(0, 0), Move::Target(9, 0), Move::Redraw(20), Move::Target(22, 0),
+                           Move::Redraw(20)};
+  auto renderer = MakeRenderer(160, 120);
+  ASSERT_TRUE(renderer);
+  PlaybackEngine engine(*table, *renderer);
+  // Pictures with a hand on their outermost pixels; the background is the first corner's.
+  int atEdge = 0;
+  engine.SetStepObserver([&](int32_t) {
+    const QImage& image = renderer->Image();
+    const QRgb background = image.pixel(0, 0);
+    bool touches = false;
+    for (int x = 0; x < image.width(); ++x)
+      for (int y : {0, image.height() - 1}) touches |= image.pixel(x, y) != background;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x : {0, image.width() - 1}) touches |= image.pixel(x, y) != background;
+    atEdge += touches;
+  });
+  ImmediatePlayer player(engine);
+  player.Play(word);
+  EXPECT_GT(atEdge, 0);  // unframed, the hands of I leave the picture
+
+  // Each appearance framed on its own hands: the Natural ones with their forearms.
+  for (const HandAppearance appearance : {HandAppearance::Classic, HandAppearance::Natural}) {
+    SCOPED_TRACE(appearance == HandAppearance::Natural ? "Natural" : "Classic");
+    ASSERT_EQ(renderer->SetAppearance(appearance, nullptr), appearance);
+    renderer->SetFraming(ScriptBounds(*table, word, appearance));
+    atEdge = 0;
+    player.Play(word);
+    EXPECT_EQ(atEdge, 0);
+  }
 }

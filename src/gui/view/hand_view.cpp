@@ -8,7 +8,7 @@
 #include "gl/gl_view_setup.h"
 #include "gl/natural_hand_renderer.h"
 #include "gl/natural_hands_message.h"
-#include "playback/natural_framing.h"
+#include "playback/framing_fit.h"
 #include "playback/step_timer.h"
 #include "playback/view_controls.h"
 
@@ -139,21 +139,24 @@ void HandView::initializeGL() {
     emit naturalHandsUnavailable(message);
 }
 
+void HandView::SetFraming(std::optional<Box> framing) {
+  framing_ = framing;
+  update();
+}
+
 void HandView::paintGL() {
   // The picture follows the area's size now, even when the window was resized in the
   // middle of a movement.
+  const ViewState camera = FramedView(view_, framing_, natural_ ? HandAppearance::Natural : HandAppearance::Classic,
+                                      scene_.count, Width(), Height());
   if (natural_) {
-    ViewState framed = NaturalFraming(view_, scene_.count);
-    UpdateCamera(framed, Width(), Height());
     std::vector<const Hand*> hands;
     for (const Hand& hand : scene_.Shown()) hands.push_back(&hand);
-    natural_->Draw(ComputeCameraSetup(framed), hands);
+    natural_->Draw(ComputeCameraSetup(camera), hands);
     return;
   }
-  ViewState view = view_;
-  UpdateCamera(view, Width(), Height());
-  SetCamera(ComputeCameraSetup(view));
-  SetLights(view);
+  SetCamera(ComputeCameraSetup(camera));
+  SetLights(camera);
   glClear(GL_COLOR_BUFFER_BIT);
   glClear(GL_DEPTH_BUFFER_BIT);
   GlPrimitiveSink sink;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hand/hand_appearance.h"
+#include "playback/box.h"
 #include "playback/drawing_area.h"
 #include "playback/step_source.h"
 #include "playback/view_controls.h"
@@ -11,6 +12,7 @@
 #include <QSurfaceFormat>
 
 #include <memory>
+#include <optional>
 
 class MessageSink;
 class NaturalHandRenderer;
@@ -52,6 +54,11 @@ class HandView : public QOpenGLWidget, public DrawingArea {
 
   ViewState& View() { return view_; }
   const ViewState& View() const { return view_; }
+  // The box the picture is framed to keep in view (see FitFraming): a word's, set as
+  // it starts and kept after it ends. Without one the view is drawn as it is (the
+  // Natural hands a little closer).
+  void SetFraming(std::optional<Box> framing);
+  const std::optional<Box>& Framing() const { return framing_; }
 
   // True while a mouse button is held on the area.
   bool IsMouseHeld() const { return mouseHeld_; }
@@ -87,6 +94,7 @@ class HandView : public QOpenGLWidget, public DrawingArea {
   bool MakeNaturalRenderer(QString* message);
 
   ViewState view_;
+  std::optional<Box> framing_;
   HandScene scene_;
   std::unique_ptr<StepSource> holdSteps_;
   HeldButton heldButton_ = HeldButton::Other;

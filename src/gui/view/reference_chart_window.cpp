@@ -80,6 +80,7 @@ void ReferenceChartWindow::ShowSigns(const SignTable& table, HandAppearance appe
   for (const ChartCell& cell : ChartCells(table)) {
     // One picture a sign, in its first key frame; slot 0 is the rest pose.
     if (cell.slot == 0 || cell.frame != 0 || !engine.SetHandPose(cell.slot, 0)) continue;
+    FrameSign(*renderer, table, cell.slot);
     engine.DrawHands();
     const QString letter = cell.name.trimmed();
     auto* button = new QToolButton(cells_);

@@ -11,6 +11,7 @@
 #include "gui/view/view_menu.h"
 #include "gui/view/word_playback_control.h"
 #include "playback/playback_engine.h"
+#include "playback/script_bounds.h"
 #include "playback/timed_player.h"
 #include "playback/view_controls.h"
 #include "shell/angle_table_document.h"
@@ -50,6 +51,12 @@ void ViewController::ConnectPlayback() {
   });
 
   connect(&ui_.playbackBar, &PlaybackBar::signShown, &ui_.handView, &HandView::SetShownSign);
+  // A word is framed as a whole when it starts, so none of its pictures leaves the view
+  // and the camera holds still while it plays; the fit stays after it ends. Another
+  // table's hands go back to the view as it is. The word as given passes through the
+  // same poses as the slowed one, in a quarter of the pictures at the slowest.
+  connect(&ui_.player, &TimedPlayer::started, this, &ViewController::FrameLastWord);
+  connect(&ui_.document, &AngleTableDocument::changed, this, [this] { ui_.handView.SetFraming(std::nullopt); });
   const PlaybackMenu& play = ui_.playbackMenu;
   WordPlaybackControl* control = &ui_.playbackControl;
   connect(play.replay, &QAction::triggered, control, &WordPlaybackControl::Replay);
@@ -191,10 +198,17 @@ void ViewController::GoHome() {
   RedrawView();
 }
 
+void ViewController::FrameLastWord() {
+  ui_.handView.SetFraming(
+      ScriptBounds(ui_.engine.Table(), ui_.player.LastScript(), ui_.handView.Appearance(), ui_.engine.Hands()));
+}
+
 void ViewController::ChooseNaturalHands(bool natural) {
   const HandAppearance wanted = natural ? HandAppearance::Natural : HandAppearance::Classic;
   QString message;
   if (ui_.handView.SetAppearance(wanted, &message) != wanted) NaturalHandsUnavailable(message);
+  // The Natural hands take up more room (their forearms): the word shown is fitted again.
+  if (ui_.handView.Framing()) FrameLastWord();
   emit appearanceChanged(ui_.handView.Appearance());
   RedrawView();
   RefreshChart();

@@ -90,6 +90,8 @@ class ViewController : public QObject {
   void ConnectView();
   void ChooseViewPoint(int option);
   void GoHome();
+  // Frames the picture on the word last played, in the appearance shown.
+  void FrameLastWord();
   void ChooseNaturalHands(bool natural);
   void NaturalHandsUnavailable(const QString& message);
 

@@ -1,6 +1,9 @@
 #include "gui/main_window/main_window.h"
 
+#include "gui/view/hand_view.h"
 #include "gui/view/playback_bar.h"
+#include "playback/playback_engine.h"
+#include "playback/script_bounds.h"
 #include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
 #include "support/main_window_lookup.h"
@@ -41,6 +44,15 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
     std::array<float, 6> wrist{};
     for (int i = 0; i < 6; ++i) wrist[static_cast<size_t>(i)] = window.Engine().Hands()[0].pose(i);
     return wrist;
+  }
+
+  // Whether the hands shown now lie inside the box the picture is framed on.
+  static bool HandsInFraming(MainWindow& window) {
+    const std::optional<Box>& framing = window.findChild<HandView*>(QStringLiteral("picSpace"))->Framing();
+    const Box hands = HandsBounds(window.Engine().Hands().first(static_cast<size_t>(window.Engine().ShownHands())));
+    return framing && !hands.IsEmpty() && framing->min.x <= hands.min.x && framing->min.y <= hands.min.y &&
+           framing->min.z <= hands.min.z && framing->max.x >= hands.max.x && framing->max.y >= hands.max.y &&
+           framing->max.z >= hands.max.z;
   }
 
   // What a screen reader reads of the letter strip, and of the picture.
@@ -96,10 +108,12 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
     // own test).
     QSlider& slider = *Bar(window).Slider();
     QCOMPARE(slider.maximum(), window.PictureCount() - 1);
+    // The picture was framed on the whole word as it started.
     for (int step : {window.PictureCount() / 2, 3, window.PictureCount() - 1, 0, window.PictureCount() / 3}) {
       slider.setValue(step);
       QVERIFY(window.IsPaused());
       QCOMPARE(window.CurrentPicture(), step);
+      QVERIFY(HandsInFraming(window));
     }
 
     // Paused, the pose and the step hold, the bar says so; Space resumes.
@@ -131,6 +145,13 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
                 ->text(QAccessible::Description)
                 .isEmpty());
     QCOMPARE(RightWrist(window)[0], window.Table().Frame(0, 0).RightWristPos[0]);
+    QVERIFY(HandsInFraming(window));  // the word's fit stays with the hands at rest
+    // The Natural hands are fitted again with their forearms, and so take more room.
+    const Box classic = *window.findChild<HandView*>(QStringLiteral("picSpace"))->Framing();
+    ui.naturalHandsBox->click();
+    const Box natural = *window.findChild<HandView*>(QStringLiteral("picSpace"))->Framing();
+    QVERIFY(natural.min.z < classic.min.z);
+    ui.naturalHandsBox->click();
     QTRY_COMPARE(ui.readingBox->text(), QStringLiteral("hellox"));
 
     // Replay also starts a paused word over.
