@@ -205,12 +205,12 @@ bool ProgressStore::AddAnswer(const PracticeAnswerRecord& answer, QString* error
   }, error);
 }
 
-bool ProgressStore::PutSigns(const std::vector<SignRecord>& signs, QString* error) {
+bool ProgressStore::PutSigns(const std::vector<SignProgressRecord>& signs, QString* error) {
   QSqlDatabase database = QSqlDatabase::database(connection_);
   return InTransaction(database, [&](QSqlQuery& query) {
     query.prepare(QStringLiteral("INSERT OR REPLACE INTO signs (system, sign, tries, answered_right, taken_for, last_seen)"
                                  " VALUES (?, ?, ?, ?, ?, ?)"));
-    for (const SignRecord& sign : signs) {
+    for (const SignProgressRecord& sign : signs) {
       query.addBindValue(SystemNumber(sign.System));
       query.addBindValue(sign.Sign);
       query.addBindValue(sign.Tries);
@@ -268,8 +268,8 @@ std::vector<PracticeAnswerRecord> ProgressStore::Answers() const {
   return answers;
 }
 
-std::vector<SignRecord> ProgressStore::Signs(SystemId system) const {
-  std::vector<SignRecord> signs;
+std::vector<SignProgressRecord> ProgressStore::Signs(SystemId system) const {
+  std::vector<SignProgressRecord> signs;
   QSqlQuery query(QSqlDatabase::database(connection_));
   query.prepare(QStringLiteral("SELECT sign, tries, answered_right, taken_for, last_seen FROM signs WHERE system = ? ORDER BY sign"));
   query.addBindValue(SystemNumber(system));

@@ -33,7 +33,7 @@ struct PracticeAnswerRecord {
 
 // What is known of one sign of a system: how often it was shown, how often read
 // right, and what it was taken for (sign codes, one per misreading, oldest first).
-struct SignRecord {
+struct SignProgressRecord {
   SystemId System = SystemId::BritishTwoHanded;
   int Sign = 0;
   int Tries = 0;
@@ -41,7 +41,7 @@ struct SignRecord {
   std::vector<int> TakenFor;
   QDateTime LastSeen;
 
-  friend bool operator==(const SignRecord&, const SignRecord&) = default;
+  friend bool operator==(const SignProgressRecord&, const SignProgressRecord&) = default;
 };
 
 // A word waiting to be asked again: its box (how often it was answered right in a row,
@@ -78,14 +78,14 @@ class ProgressStore {
   // Each is one transaction; false, with the reason in *error, when it was not written.
   bool AddSession(const PracticeSessionRecord& session, QString* error = nullptr);
   bool AddAnswer(const PracticeAnswerRecord& answer, QString* error = nullptr);
-  bool PutSigns(const std::vector<SignRecord>& signs, QString* error = nullptr);
+  bool PutSigns(const std::vector<SignProgressRecord>& signs, QString* error = nullptr);
   bool PutReview(const ReviewRecord& review, QString* error = nullptr);
   bool RemoveReview(SystemId system, const QString& word, QString* error = nullptr);
 
   // Oldest first.
   std::vector<PracticeSessionRecord> Sessions() const;
   std::vector<PracticeAnswerRecord> Answers() const;
-  std::vector<SignRecord> Signs(SystemId system) const;
+  std::vector<SignProgressRecord> Signs(SystemId system) const;
   std::vector<ReviewRecord> Reviews(SystemId system) const;
 
   // Copies the sessions of the older history file into the store, once: a store that

@@ -47,7 +47,7 @@ class ProgressStoreTest : public testing::Test {
 // Everything kept comes back as it was written, after the file is closed and opened.
 TEST_F(ProgressStoreTest, SessionsAnswersSignsAndReviewsComeBackAsWritten) {
   const PracticeSessionRecord session{At(5), SystemId::JapaneseKana, 20, 17, 180};
-  const SignRecord sign{SystemId::American, 5, 12, 9, {19, 19, 1}, At(6)};
+  const SignProgressRecord sign{SystemId::American, 5, 12, 9, {19, 19, 1}, At(6)};
   const ReviewRecord review{SystemId::American, QStringLiteral("naïve"), 2, At(30), At(7)};
   {
     ProgressStore::Opened opened = ProgressStore::Open(Path());
