@@ -190,7 +190,7 @@ void PracticeRunner::CheckTyped(const QString& typed) {
   const bool right = session_->Answer(typed, spokenSpeed_, Now());
   const PracticeItem& item = session_->Current();
   const QString shown = item.Reading.isEmpty() ? item.Answer : item.Answer + QStringLiteral(" (") + item.Reading + u')';
-  window_.ShowResult(right, shown, typed);
+  window_.ShowResult(right, shown, typed, session_->Letters());
   window_.ShowScore(session_->Score());
   if (window_.AdaptSpeed() && !counted) {
     const std::optional<int16_t> speed = SpeedFromText(window_.SpeedText());
