@@ -19,7 +19,6 @@ class QPushButton;
 class QSpinBox;
 class PracticeChart;
 class PracticeScore;
-struct LetterAlignment;
 
 // The practice window: the speed, "Answer" (the answer shows only while it is held),
 // Start, then Continue, Repeat and End; with "Type the answer" an answer box, the result and the
@@ -49,8 +48,10 @@ class PracticeWindow : public QDialog {
   // A new word is being spelled: the answer box is emptied, the result cleared.
   void NewWord();
   // The outcome of a typed answer: the right answer and a tick, or what was typed
-  // against what was spelled and, below, the letters misread, missed and added.
-  void ShowResult(bool right, const QString& answer, const QString& typed, const LetterAlignment& letters);
+  // against what was spelled and, below, the letters misread, missed and added (none
+  // where the answer was not read sign by sign).
+  void ShowResult(bool right, const QString& answer, const QString& typed,
+                  const LetterAlignment& letters = LetterAlignment{});
   void ShowScore(const QString& score);
   // "Right 3 / 4, streak 2" in the interface language.
   void ShowScore(const PracticeScore& score);
