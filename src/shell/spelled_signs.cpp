@@ -2,6 +2,7 @@
 
 #include "convert/fingerspelling_system.h"
 
+#include <algorithm>
 #include <variant>
 
 namespace {
@@ -12,6 +13,17 @@ std::optional<SignSequence> Signs(const FingerspellingSystem& system, const QStr
   return std::nullopt;
 }
 
+// A digit's sign by the value it stands for in its group of four ("4" of "4021" as
+// "4000"); the sign after a digit's, spelling the same digit, is the group's own
+// ("1" of "12345" and then "10000").
+QString PlaceValue(const QString& text, TextSpan span, bool groupSign) {
+  QString value = text.mid(span.start, span.length);
+  const int after = static_cast<int>(text.size()) - span.start - span.length;
+  const bool digits = std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+  if (digits) value += QString(groupSign ? after : after % 4, u'0');
+  return value;
+}
+
 // The characters of `text` each sign spells, found by spelling its beginnings: a
 // character that adds signs spells them; one that only changes the last sign (a
 // voicing mark) belongs to it; one that changes nothing (an apostrophe) to none.
@@ -19,7 +31,11 @@ std::vector<QString> TextOfSigns(const FingerspellingSystem& system, const QStri
                                  int16_t numeralBase) {
   if (const std::optional<std::vector<TextSpan>> own = system.SignSpans(text); own && own->size() == count) {
     std::vector<QString> texts;
-    for (const TextSpan& span : *own) texts.push_back(text.mid(span.start, span.length));
+    for (size_t k = 0; k < count; ++k) {
+      const TextSpan span = (*own)[k];
+      const bool sharesDigit = k > 0 && (*own)[k - 1] == span;
+      texts.push_back(PlaceValue(text, span, sharesDigit));
+    }
     return texts;
   }
   std::vector<int> starts(count, 0);

@@ -37,6 +37,7 @@ TEST(PracticeLetters, EachSignIsLabelledAndKeyedByItsLetter) {
       {JapaneseKana, Word(u"ｶﾞｯｺｳ"_qs), {u"ｶﾞ"_qs, u"ｯ"_qs, u"ｺ"_qs, u"ｳ"_qs}},
       {JapaneseKana, Word(u"gakkou"_qs, ListSpelling::Romaji), {u"ｶﾞ"_qs, u"ｯ"_qs, u"ｺ"_qs, u"ｳ"_qs}},
       {KoreanHangul, Word(u"학교"_qs), {u"ㅎ"_qs, u"ㅏ"_qs, u"ㄱ"_qs, u"ㄱ"_qs, u"ㅛ"_qs}},
+      {Numerals, NumberPracticeItem(12345), {u"1"_qs, u"10000"_qs, u"2000"_qs, u"300"_qs, u"40"_qs, u"5"_qs}},
   };
   for (const auto& c : cases) {
     const std::optional<SpelledSigns> signs = SpelledSignsOfItem(c.item, c.system);
@@ -55,8 +56,8 @@ TEST(PracticeLetters, EachSignIsLabelledAndKeyedByItsLetter) {
 }
 
 // The answer is read in signs: misread, missed and added letters, with a doubled
-// letter's slip counted as one, kana told apart by their marks, and Hangul typed as
-// syllables or romanized read jamo by jamo.
+// letter's slip counted as one, kana told apart by their marks, Hangul typed as
+// syllables or romanized read jamo by jamo, and numbers by the signs of their places.
 TEST(PracticeLetters, TheLineNamesWhatWasMisreadMissedAndAdded) {
   const struct {
     SystemId system;
@@ -82,6 +83,8 @@ TEST(PracticeLetters, TheLineNamesWhatWasMisreadMissedAndAdded) {
       {KoreanHangul, Word(u"학교"_qs), u"한교"_qs, u"You read ㄴ for ㄱ"_qs},
       {KoreanHangul, Word(u"학교"_qs), u"hanggyo"_qs, u"You read ㅇ for ㄱ"_qs},
       {KoreanHangul, Word(u"학교"_qs), u"하교"_qs, u"You missed ㄱ"_qs},
+      {Numerals, NumberPracticeItem(4021), u"4012"_qs, u"You read 10 for 20, and read 2 for 1"_qs},
+      {Numerals, NumberPracticeItem(4021), u"421"_qs, u"You read 400 for 4000"_qs},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(LetterLine(ReadAnswerLetters(c.typed, c.item, c.system), LetterLinePhrases{}), c.line)
