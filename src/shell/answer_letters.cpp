@@ -11,8 +11,8 @@
 
 namespace {
 
-// The text the system spells plainly for a converted text: its katakana or Hangul, or
-// the text itself where the system shows none.
+// The signs of a converted text, labelled from what the system spells plainly: the
+// katakana or Hangul it reads as, or the text itself where it shows none.
 std::optional<SpelledSigns> SignsOfConversion(const FingerspellingSystem& system, const ConversionResult& result,
                                               const QString& text, int16_t numeralBase) {
   const auto* conversion = std::get_if<Conversion>(&result);
