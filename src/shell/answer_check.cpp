@@ -7,21 +7,19 @@
 
 #include <algorithm>
 
-namespace {
-
-// The form two answers are compared in: trimmed, lower case, kana as half-width
-// katakana, inner blanks dropped.
-QString Comparable(const QString& text) {
+QString ComparableAnswer(const QString& text) {
   return HalfWidthKatakanaOf(text.trimmed()).toLower().remove(u' ').remove(QChar(0x3000));
 }
 
-QString Digits(const QString& text) {
+QString AnswerDigits(const QString& text) {
   QString digits;
   for (const QChar c : text)
     if (c.isDigit()) digits += QChar(u'0' + c.digitValue());
   while (digits.size() > 1 && digits.startsWith(u'0')) digits.remove(0, 1);
   return digits;
 }
+
+namespace {
 
 // The katakana (JSL) or Hangul (KSL) of romanized text; empty when it is not romanized.
 QString ShownTextOf(SystemId system, const QString& romanized) {
@@ -34,14 +32,15 @@ QString ShownTextOf(SystemId system, const QString& romanized) {
 
 bool AnswerMatches(const QString& typed, const PracticeItem& item, SystemId system) {
   if (typed.trimmed().isEmpty()) return false;
-  if (system == SystemId::Numerals) return !Digits(typed).isEmpty() && Digits(typed) == Digits(item.Answer);
-  const QString answer = Comparable(typed);
+  if (system == SystemId::Numerals)
+    return !AnswerDigits(typed).isEmpty() && AnswerDigits(typed) == AnswerDigits(item.Answer);
+  const QString answer = ComparableAnswer(typed);
   for (const QString& form : {item.Answer, item.Reading, item.Text})
-    if (!form.isEmpty() && answer == Comparable(form)) return true;
+    if (!form.isEmpty() && answer == ComparableAnswer(form)) return true;
   if (item.Spelling == ListSpelling::Romaji) {
     // Romaji answers in kana, or in another spelling of the same kana.
-    const QString target = Comparable(ShownTextOf(SystemId::JapaneseKana, item.Text));
-    const QString typedKana = Comparable(ShownTextOf(SystemId::JapaneseKana, typed));
+    const QString target = ComparableAnswer(ShownTextOf(SystemId::JapaneseKana, item.Text));
+    const QString typedKana = ComparableAnswer(ShownTextOf(SystemId::JapaneseKana, typed));
     if (!target.isEmpty() && (answer == target || typedKana == target)) return true;
   }
   if (system == SystemId::KoreanHangul) {

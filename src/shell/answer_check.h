@@ -15,6 +15,12 @@ struct PracticeItem;
 // that spelled the word.
 bool AnswerMatches(const QString& typed, const PracticeItem& item, SystemId system);
 
+// The form two answers are compared in: trimmed, lower case, kana as half-width
+// katakana, inner blanks dropped.
+QString ComparableAnswer(const QString& text);
+// The digits of a number typed in any digits, without leading zeros.
+QString AnswerDigits(const QString& text);
+
 // The speed after an answer in "Adapt speed": 10 % faster after a right one, 10 % slower
 // after a wrong one, between 20 and 1000.
 int AdaptedSpeed(int speed, bool right);

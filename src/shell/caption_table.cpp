@@ -85,6 +85,13 @@ constexpr CaptionRowTexts kCaptions[] = {
     {76, u"Speed (%)", u"速度 (%)"},
     {77, u"Hangul", u"ハングル"},
     {78, u"Lifelike motion", u"自然な動き"},
+    {79, u"read %1 for %2", u"%2を%1と読み"},
+    {80, u"missed %1", u"%1を見落とし"},
+    {81, u"added %1", u"%1を余分に入力し"},
+    {82, u"You %1", u"%1ました"},
+    {83, u" and ", u"と"},
+    {84, u", ", u"、"},
+    {85, u", and ", u"、"},
 };
 
 }  // namespace

@@ -81,8 +81,17 @@ enum CaptionRow : int {
   SpeedAxisCaption = 76,
   HangulCaption = 77,
   LifelikeMotionCaption = 78,
+  // The phrases of the line that names the letters misread: "You read S for E, and
+  // missed L and O".
+  LetterReadAsCaption = 79,
+  LetterMissedCaption = 80,
+  LetterAddedCaption = 81,
+  LetterSentenceCaption = 82,
+  LetterAlsoCaption = 83,
+  LetterBetweenCaption = 84,
+  LetterBeforeLastCaption = 85,
   // One past the last row in use.
-  CaptionRowsInUse = 79,
+  CaptionRowsInUse = 86,
 };
 
 // Every variable text of the windows, one column per interface language: column 0

@@ -32,6 +32,16 @@ int PracticePicker::PickEntry(const std::vector<int>& entries) {
   return entries[position];
 }
 
+int PracticePicker::PickWeightedEntry(const std::vector<int>& entries, const std::vector<double>& weights) {
+  std::vector<double> chances = weights;
+  if (entries.size() > 1 && last_)
+    for (size_t i = 0; i < entries.size(); ++i)
+      if (entries[i] == *last_) chances[i] = 0.0;
+  const size_t position = std::discrete_distribution<size_t>(chances.begin(), chances.end())(generator_);
+  last_ = entries[position];
+  return entries[position];
+}
+
 int PracticePicker::PickNumber() { return std::uniform_int_distribution<int>(0, 99999)(generator_); }
 
 PracticeItem ListPracticeItem(const WordList& list, int index, ListSpelling spelling) {

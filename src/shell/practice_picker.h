@@ -21,9 +21,9 @@ struct PracticeItem {
 inline const QString kEmptyListMessage = QStringLiteral("The word list is empty");
 inline const QString kNoWordOfLengthMessage = QStringLiteral("No word of the list has that length");
 
-// Picks practice words: every entry of the list equally likely, never the same entry
-// twice in a row while there are two or more. The generator is seeded by the caller
-// (from the clock in the program, fixed in tests).
+// Picks practice words: every entry of the list equally likely, or as likely as its
+// weight; never the same entry twice in a row while there are two or more. The
+// generator is seeded by the caller (from the clock in the program, fixed in tests).
 class PracticePicker {
  public:
   explicit PracticePicker(uint32_t seed) : generator_(seed) {}
@@ -35,6 +35,10 @@ class PracticePicker {
 
   // One of `entries` (not empty), not the one picked last when there are others.
   int PickEntry(const std::vector<int>& entries);
+  // One of `entries` (not empty) with a chance in proportion to its weight in
+  // `weights` (one per entry, each above 0), not the one picked last when there are
+  // others.
+  int PickWeightedEntry(const std::vector<int>& entries, const std::vector<double>& weights);
   // A number from 0 to 99999.
   int PickNumber();
 

@@ -1,12 +1,20 @@
 #include "shell/practice_session.h"
 
+#include "shell/answer_letters.h"
+
 PracticeSession::PracticeSession(SystemId system, bool numeric, InterfaceLanguage interfaceLanguage, WordList list,
                                  uint32_t seed)
     : system_(system),
       numeric_(numeric),
       source_(WordListOfSystem(system, interfaceLanguage)),
       list_(std::move(list)),
-      picker_(seed) {}
+      picker_(seed),
+      entrySigns_(static_cast<size_t>(list_.Count())),
+      learner_(SpellingSystem()) {}
+
+void PracticeSession::UseLearner(LearnerModel learner) {
+  if (learner.System() == SpellingSystem()) learner_ = std::move(learner);
+}
 
 std::optional<QString> PracticeSession::SetLengthRange(int shortest, int longest) {
   if (numeric_) return std::nullopt;
@@ -16,16 +24,39 @@ std::optional<QString> PracticeSession::SetLengthRange(int shortest, int longest
   return std::nullopt;
 }
 
-const PracticeItem& PracticeSession::PickNext() {
-  current_ = numeric_ ? NumberPracticeItem(picker_.PickNumber())
-                      : ListPracticeItem(list_, picker_.PickEntry(entries_), source_.Spelling);
+double PracticeSession::WeightOf(int entry, LearnerTime now) {
+  std::optional<std::vector<SignStep>>& signs = entrySigns_[static_cast<size_t>(entry)];
+  if (!signs) {
+    signs.emplace();
+    const std::optional<SpelledSigns> spelled =
+        SpelledSignsOfItem(ListPracticeItem(list_, entry, source_.Spelling), system_);
+    for (const SpelledSign& sign : spelled.value_or(SpelledSigns{})) signs->push_back(sign.Sign);
+  }
+  return learner_.PracticeWeight(*signs, now);
+}
+
+const PracticeItem& PracticeSession::PickNext(LearnerTime now) {
+  if (numeric_) {
+    current_ = NumberPracticeItem(picker_.PickNumber());
+  } else if (learner_.IsEmpty()) {
+    current_ = ListPracticeItem(list_, picker_.PickEntry(entries_), source_.Spelling);
+  } else {
+    std::vector<double> weights;
+    weights.reserve(entries_.size());
+    for (const int entry : entries_) weights.push_back(WeightOf(entry, now));
+    current_ = ListPracticeItem(list_, picker_.PickWeightedEntry(entries_, weights), source_.Spelling);
+  }
   score_.NextWord();
   return current_;
 }
 
-bool PracticeSession::Answer(const QString& typed, int speed) {
+bool PracticeSession::Answer(const QString& typed, int speed, LearnerTime now) {
   const bool right = AnswerMatches(typed, current_, SpellingSystem());
-  if (!score_.Answered()) speedSum_ += speed;
+  letters_ = ReadAnswerLetters(typed, current_, SpellingSystem());
+  if (!score_.Answered()) {
+    speedSum_ += speed;
+    learner_.Learn(letters_, now);
+  }
   score_.Count(right);
   return right;
 }

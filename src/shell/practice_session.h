@@ -1,6 +1,8 @@
 #pragma once
 
 #include "shell/answer_check.h"
+#include "shell/learner_model.h"
+#include "shell/letter_alignment.h"
 #include "shell/practice_picker.h"
 #include "shell/word_list_rules.h"
 
@@ -10,8 +12,10 @@
 #include <optional>
 #include <vector>
 
-// One practice: what list it picks from, the current word, the score and the speeds
-// the words were spelled at. The program spells and shows; this decides.
+// One practice: what list it picks from, the current word, the score, the speeds the
+// words were spelled at and what the typed answers tell of the learner's letters, by
+// which the words are picked once there is anything to tell. The program spells and
+// shows; this decides.
 class PracticeSession {
  public:
   // `system` is the system the user chose (never the numerals); with `numeric` the
@@ -27,13 +31,23 @@ class PracticeSession {
   // message that stops a turn when nothing can be picked, if any.
   std::optional<QString> SetLengthRange(int shortest, int longest);
 
-  // A new word, which becomes the current one. Only after SetLengthRange returned no
-  // message (for the numerals always).
-  const PracticeItem& PickNext();
+  // What the practice knows of the learner's letters in the spelling system: from
+  // earlier practices, then from each typed answer. A model of another system is
+  // passed over.
+  void UseLearner(LearnerModel learner);
+  const LearnerModel& Learner() const { return learner_; }
+
+  // A new word, which becomes the current one: while nothing is known of the learner
+  // every entry is as likely, after that the weaker its letters the likelier. Only
+  // after SetLengthRange returned no message (for the numerals always).
+  const PracticeItem& PickNext(LearnerTime now);
   const PracticeItem& Current() const { return current_; }
 
-  // The typed answer to the current word: right or not; counted once per word.
-  bool Answer(const QString& typed, int speed);
+  // The typed answer to the current word: right or not; counted once per word, and
+  // learned from at `now` the first time.
+  bool Answer(const QString& typed, int speed, LearnerTime now);
+  // The last answer read sign by sign.
+  const LetterAlignment& Letters() const { return letters_; }
   const PracticeScore& Score() const { return score_; }
   // The average speed of the answered words, 0 before any.
   int AverageSpeed() const;
@@ -44,12 +58,18 @@ class PracticeSession {
   QString ReadingBoxAnswer(const QString& katakana) const;
 
  private:
+  double WeightOf(int entry, LearnerTime now);
+
   SystemId system_;
   bool numeric_;
   WordListSource source_;
   WordList list_;
   PracticePicker picker_;
   std::vector<int> entries_;
+  // The signs of each list entry, found when first weighed.
+  std::vector<std::optional<std::vector<SignStep>>> entrySigns_;
+  LearnerModel learner_;
+  LetterAlignment letters_;
   PracticeItem current_;
   PracticeScore score_;
   long long speedSum_ = 0;

@@ -11,10 +11,15 @@
 #include <QDateTime>
 #include <QLineEdit>
 
+#include <algorithm>
+#include <chrono>
+
 namespace {
 
 constexpr int kPauseBeforeNextWordMs = 1800;
 constexpr int kSessionsShown = 12;
+
+LearnerTime Now() { return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()); }
 
 }  // namespace
 
@@ -58,6 +63,10 @@ bool PracticeRunner::Start(std::unique_ptr<PracticeSession> session, const QStri
     return false;
   }
   session_ = std::move(session);
+  const auto learner = std::find_if(learners_.begin(), learners_.end(), [&](const LearnerModel& model) {
+    return model.System() == session_->SpellingSystem();
+  });
+  if (learner != learners_.end()) session_->UseLearner(*learner);
   begun_ = false;
   mainSpeed_ = boxes_.speed->text();
   window_.SetSpeedText(mainSpeed_);
@@ -99,7 +108,7 @@ void PracticeRunner::Turn(bool newWord) {
       window_.ShowStatus(*cannot);
       return;
     }
-    session_->PickNext();
+    session_->PickNext(Now());
   }
   window_.NewWord();
   const PracticeItem& item = session_->Current();
@@ -153,6 +162,10 @@ void PracticeRunner::Stop() {
   nextWordTimer_.stop();
   const bool keepSpeed = begun_ && window_.KeepSpeed() && SpeedFromText(window_.SpeedText()).has_value();
   boxes_.speed->setText(keepSpeed ? window_.SpeedText() : mainSpeed_);
+  if (session_) {
+    std::erase_if(learners_, [&](const LearnerModel& model) { return model.System() == session_->SpellingSystem(); });
+    learners_.push_back(session_->Learner());
+  }
   session_.reset();
   begun_ = false;
   window_.hide();
@@ -174,10 +187,10 @@ void PracticeRunner::HoldAnswer(bool held) {
 void PracticeRunner::CheckTyped(const QString& typed) {
   if (!session_ || !begun_ || !window_.TypedAnswer()) return;
   const bool counted = session_->Score().Answered();
-  const bool right = session_->Answer(typed, spokenSpeed_);
+  const bool right = session_->Answer(typed, spokenSpeed_, Now());
   const PracticeItem& item = session_->Current();
   const QString shown = item.Reading.isEmpty() ? item.Answer : item.Answer + QStringLiteral(" (") + item.Reading + u')';
-  window_.ShowResult(right, shown, typed);
+  window_.ShowResult(right, shown, typed, session_->Letters());
   window_.ShowScore(session_->Score());
   if (window_.AdaptSpeed() && !counted) {
     const std::optional<int16_t> speed = SpeedFromText(window_.SpeedText());

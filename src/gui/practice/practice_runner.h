@@ -21,6 +21,8 @@ class SignClass;
 // of the speed box, and with a typed answer checks it, keeps the score, adapts the
 // speed, shows the running session in the chart and, at the end, adds it to the
 // practice history and gives the main window back its own speed unless it is kept.
+// What the answers taught of the learner's letters is kept for the next practice of
+// the same system while the program runs.
 class PracticeRunner : public QObject {
   Q_OBJECT
 
@@ -61,6 +63,7 @@ class PracticeRunner : public QObject {
   MessageSink& messages_;
   const QString historyPath_;
   std::unique_ptr<PracticeSession> session_;
+  std::vector<LearnerModel> learners_;
   bool begun_ = false;
   // The main window's speed before the practice, back after it unless kept.
   QString mainSpeed_;

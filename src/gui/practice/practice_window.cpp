@@ -188,6 +188,13 @@ void PracticeWindow::SetCaptions(const CaptionTable& captions, InterfaceLanguage
   SetSpokenText(*statusLabel_, statusCaption_, statusLabel_->text());
   scoreFormat_ = caption(ScoreLineCaption);
   wrongAnswerFormat_ = caption(WrongAnswerCaption);
+  letterPhrases_ = {.ReadAs = caption(LetterReadAsCaption),
+                    .Missed = caption(LetterMissedCaption),
+                    .Added = caption(LetterAddedCaption),
+                    .Sentence = caption(LetterSentenceCaption),
+                    .Also = caption(LetterAlsoCaption),
+                    .Between = caption(LetterBetweenCaption),
+                    .BeforeLast = caption(LetterBeforeLastCaption)};
   chart_->SetCaptions({caption(ProgressCaption), caption(NoSessionCaption), caption(RightShareAxisCaption),
                        caption(SpeedAxisCaption)});
   for (QWidget* control : findChildren<QWidget*>())
@@ -229,10 +236,13 @@ void PracticeWindow::NewWord() {
   if (typedAnswerBox_->isChecked()) answerBox_->setFocus();
 }
 
-void PracticeWindow::ShowResult(bool right, const QString& answer, const QString& typed) {
-  SetSpokenText(*resultLabel_, resultCaption_,
-                right ? QStringLiteral("\u2714 %1").arg(answer)
-                      : QStringLiteral("\u2718 ") + wrongAnswerFormat_.arg(answer, typed));
+void PracticeWindow::ShowResult(bool right, const QString& answer, const QString& typed,
+                                const LetterAlignment& letters) {
+  QString result = right ? QStringLiteral("\u2714 %1").arg(answer)
+                         : QStringLiteral("\u2718 ") + wrongAnswerFormat_.arg(answer, typed);
+  if (const QString line = right ? QString() : LetterLine(letters, letterPhrases_); !line.isEmpty())
+    result += u'\n' + line;
+  SetSpokenText(*resultLabel_, resultCaption_, result);
   QPalette colours = resultLabel_->palette();
   colours.setColor(QPalette::WindowText, right ? QColor(0, 120, 0) : QColor(170, 0, 0));
   resultLabel_->setPalette(colours);

@@ -2,6 +2,7 @@
 
 #include "shell/interface_language.h"
 
+#include "shell/letter_line.h"
 #include "shell/practice_history.h"
 
 #include <QDialog>
@@ -47,8 +48,10 @@ class PracticeWindow : public QDialog {
   // A new word is being spelled: the answer box is emptied, the result cleared.
   void NewWord();
   // The outcome of a typed answer: the right answer and a tick, or what was typed
-  // against what was spelled.
-  void ShowResult(bool right, const QString& answer, const QString& typed);
+  // against what was spelled and, below, the letters misread, missed and added (none
+  // where the answer was not read sign by sign).
+  void ShowResult(bool right, const QString& answer, const QString& typed,
+                  const LetterAlignment& letters = LetterAlignment{});
   void ShowScore(const QString& score);
   // "Right 3 / 4, streak 2" in the interface language.
   void ShowScore(const PracticeScore& score);
@@ -94,4 +97,5 @@ class PracticeWindow : public QDialog {
   QString scoreCaption_ = QStringLiteral("Score");
   QString scoreFormat_ = QStringLiteral("Right %1 / %2, streak %3");
   QString wrongAnswerFormat_ = QStringLiteral("It was \"%1\"; you typed \"%2\"");
+  LetterLinePhrases letterPhrases_;
 };

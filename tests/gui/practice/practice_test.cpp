@@ -150,6 +150,19 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QVERIFY(main.CurrentSettings().PracticeAdaptSpeed);
   }
 
+  void AWrongAnswerNamesTheLettersMisread() {
+    MainWindow& main = StartPractice(true);
+    auto* answer = Find<QLineEdit>(main, "txtAnswer");
+    const QString word = main.Signs().LastText();  // "cat" or "dog"
+    const QString typed = word.left(1) + u'u' + word.mid(2);
+    answer->setText(typed);
+    QTest::keyClick(answer, Qt::Key_Return);
+    const QString result =
+        u"\u2718 It was \"%1\"; you typed \"%2\"\nYou read U for %3"_qs.arg(word, typed, word.mid(1, 1).toUpper());
+    QCOMPARE(Find<QLabel>(main, "lblResult")->text(), result);
+    QCOMPARE(Spoken(Find<QLabel>(main, "lblResult")), u"Result: "_qs + result);
+  }
+
   void AHistoryThatCannotBeSavedIsTold() {
     QVERIFY(QDir(Dir()).mkdir(kPracticeHistoryFileName));  // a folder: not even root writes it
     MainWindow& main = StartPractice(true);
