@@ -47,6 +47,8 @@ LetterRecord& LearnerModel::Record(const SpelledSign& sign, LearnerTime now) {
     return records_.back();
   }
   Decay(*found, now);
+  // Records read back from the progress file come without labels.
+  if (found->Label.isEmpty()) found->Label = sign.Label;
   return *found;
 }
 

@@ -42,6 +42,12 @@ int PracticePicker::PickWeightedEntry(const std::vector<int>& entries, const std
   return entries[position];
 }
 
+std::optional<int> PracticePicker::FirstNotLast(const std::vector<int>& entries) const {
+  for (const int entry : entries)
+    if (entry != last_) return entry;
+  return std::nullopt;
+}
+
 int PracticePicker::PickNumber() { return std::uniform_int_distribution<int>(0, 99999)(generator_); }
 
 PracticeItem ListPracticeItem(const WordList& list, int index, ListSpelling spelling) {

@@ -39,6 +39,10 @@ class PracticePicker {
   // `weights` (one per entry, each above 0), not the one picked last when there are
   // others.
   int PickWeightedEntry(const std::vector<int>& entries, const std::vector<double>& weights);
+  // The first of `entries` that was not picked last, if any; it is not taken as picked.
+  std::optional<int> FirstNotLast(const std::vector<int>& entries) const;
+  // Counts `entry`, chosen by the caller, as the one picked last.
+  void Take(int entry) { last_ = entry; }
   // A number from 0 to 99999.
   int PickNumber();
 

@@ -10,10 +10,15 @@ PracticeSession::PracticeSession(SystemId system, bool numeric, InterfaceLanguag
       list_(std::move(list)),
       picker_(seed),
       entrySigns_(static_cast<size_t>(list_.Count())),
-      learner_(SpellingSystem()) {}
+      learner_(SpellingSystem()),
+      reviews_(SpellingSystem()) {}
 
 void PracticeSession::UseLearner(LearnerModel learner) {
   if (learner.System() == SpellingSystem()) learner_ = std::move(learner);
+}
+
+void PracticeSession::UseReviews(ReviewQueue reviews) {
+  if (!numeric_ && reviews.System() == SpellingSystem()) reviews_ = std::move(reviews);
 }
 
 std::optional<QString> PracticeSession::SetLengthRange(int shortest, int longest) {
@@ -35,8 +40,23 @@ double PracticeSession::WeightOf(int entry, LearnerTime now) {
   return learner_.PracticeWeight(*signs, now);
 }
 
-const PracticeItem& PracticeSession::PickNext(LearnerTime now) {
-  if (numeric_) {
+std::optional<int> PracticeSession::DueEntry(LearnerTime now) const {
+  std::vector<int> due;
+  for (const QString& word : reviews_.DueWords(now))
+    for (const int entry : entries_)
+      if (list_.Words[entry] == word) {
+        due.push_back(entry);
+        break;
+      }
+  return picker_.FirstNotLast(due);
+}
+
+const PracticeItem& PracticeSession::PickNext(LearnerTime now, bool dueFirst) {
+  const std::optional<int> due = dueFirst && !numeric_ ? DueEntry(now) : std::nullopt;
+  if (due) {
+    picker_.Take(*due);
+    current_ = ListPracticeItem(list_, *due, source_.Spelling);
+  } else if (numeric_) {
     current_ = NumberPracticeItem(picker_.PickNumber());
   } else if (learner_.IsEmpty()) {
     current_ = ListPracticeItem(list_, picker_.PickEntry(entries_), source_.Spelling);
@@ -50,12 +70,16 @@ const PracticeItem& PracticeSession::PickNext(LearnerTime now) {
   return current_;
 }
 
-bool PracticeSession::Answer(const QString& typed, int speed, LearnerTime now) {
+bool PracticeSession::Answer(const QString& typed, int speed, double pace, LearnerTime now) {
   const bool right = AnswerMatches(typed, current_, SpellingSystem());
   letters_ = ReadAnswerLetters(typed, current_, SpellingSystem());
   if (!score_.Answered()) {
     speedSum_ += speed;
     learner_.Learn(letters_, now);
+    paced_.push_back({pace, right});
+    reviewChange_ = numeric_ ? std::nullopt : reviews_.Answer(current_.Text, right, now);
+  } else {
+    reviewChange_.reset();
   }
   score_.Count(right);
   return right;

@@ -4,6 +4,8 @@
 #include "shell/learner_model.h"
 #include "shell/letter_alignment.h"
 #include "shell/practice_picker.h"
+#include "shell/reading_speed.h"
+#include "shell/review_queue.h"
 #include "shell/word_list_rules.h"
 
 #include <QString>
@@ -14,8 +16,8 @@
 
 // One practice: what list it picks from, the current word, the score, the speeds the
 // words were spelled at and what the typed answers tell of the learner's letters, by
-// which the words are picked once there is anything to tell. The program spells and
-// shows; this decides.
+// which the words are picked once there is anything to tell; the words missed wait in
+// a review queue and come back when due. The program spells and shows; this decides.
 class PracticeSession {
  public:
   // `system` is the system the user chose (never the numerals); with `numeric` the
@@ -36,16 +38,32 @@ class PracticeSession {
   // passed over.
   void UseLearner(LearnerModel learner);
   const LearnerModel& Learner() const { return learner_; }
+  // The words missed in earlier practices of the spelling system; a queue of another
+  // system is passed over. The numerals keep none: their numbers are drawn at random.
+  void UseReviews(ReviewQueue reviews);
+  const ReviewQueue& Reviews() const { return reviews_; }
+  // The paces and outcomes of the words answered before this practice, oldest first,
+  // which the reading speed is measured over with this practice's.
+  void UseEarlierAnswers(std::vector<PacedAnswer> answers) { paced_ = std::move(answers); }
 
-  // A new word, which becomes the current one: while nothing is known of the learner
-  // every entry is as likely, after that the weaker its letters the likelier. Only
-  // after SetLengthRange returned no message (for the numerals always).
-  const PracticeItem& PickNext(LearnerTime now);
+  // A new word, which becomes the current one. With `dueFirst` a missed word due for
+  // review comes first (the longest due, within the length range, not the word just
+  // asked); otherwise, while nothing is known of the learner every entry is as likely,
+  // after that the weaker its letters the likelier. Only after SetLengthRange returned
+  // no message (for the numerals always).
+  const PracticeItem& PickNext(LearnerTime now, bool dueFirst = false);
   const PracticeItem& Current() const { return current_; }
 
-  // The typed answer to the current word: right or not; counted once per word, and
-  // learned from at `now` the first time.
-  bool Answer(const QString& typed, int speed, LearnerTime now);
+  // The typed answer to the current word, spelled at `speed` percent and `pace` letters
+  // a second: right or not; counted once per word, and learned from at `now` the first
+  // time.
+  bool Answer(const QString& typed, int speed, double pace, LearnerTime now);
+  // What the last counted answer did to the review queue, if anything.
+  const std::optional<ReviewChange>& LastReviewChange() const { return reviewChange_; }
+  // The fastest pace read at least 80 % right over the last 20 answered words,
+  // earlier practices' included.
+  std::optional<double> ReadingSpeed() const { return CurrentReadingSpeed(paced_); }
+  const std::vector<PacedAnswer>& PacedAnswers() const { return paced_; }
   // The last answer read sign by sign.
   const LetterAlignment& Letters() const { return letters_; }
   const PracticeScore& Score() const { return score_; }
@@ -59,6 +77,7 @@ class PracticeSession {
 
  private:
   double WeightOf(int entry, LearnerTime now);
+  std::optional<int> DueEntry(LearnerTime now) const;
 
   SystemId system_;
   bool numeric_;
@@ -69,6 +88,9 @@ class PracticeSession {
   // The signs of each list entry, found when first weighed.
   std::vector<std::optional<std::vector<SignStep>>> entrySigns_;
   LearnerModel learner_;
+  ReviewQueue reviews_;
+  std::optional<ReviewChange> reviewChange_;
+  std::vector<PacedAnswer> paced_;
   LetterAlignment letters_;
   PracticeItem current_;
   PracticeScore score_;

@@ -28,6 +28,16 @@ const char* const kSchemaVersion1[] = {
     "CREATE TABLE facts (name TEXT PRIMARY KEY, value TEXT)",
 };
 
+// Version 2: what the reading speed is measured with, and the decayed evidence of each
+// sign, which a version 1 file starts from its plain counts.
+const char* const kSchemaVersion2[] = {
+    "ALTER TABLE answers ADD COLUMN pace REAL NOT NULL DEFAULT 0",
+    "ALTER TABLE sessions ADD COLUMN reading_speed REAL",
+    "ALTER TABLE signs ADD COLUMN right_weight REAL NOT NULL DEFAULT 0",
+    "ALTER TABLE signs ADD COLUMN wrong_weight REAL NOT NULL DEFAULT 0",
+    "UPDATE signs SET right_weight = answered_right, wrong_weight = tries - answered_right",
+};
+
 constexpr char kHistoryImported[] = "history imported";
 
 QString DateText(const QDateTime& when) { return when.isValid() ? when.toUTC().toString(Qt::ISODateWithMs) : QString(); }
@@ -157,11 +167,15 @@ ProgressStore::Opened ProgressStore::Open(const QString& path) {
   }
   if (*version < kSchemaVersion) {
     QString error;
-    // Version 0 is a new, empty file; later versions will add their steps here.
+    // Version 0 is a new, empty file; each later version adds its step.
+    const int from = *version;
     const bool made = InTransaction(
         database,
-        [](QSqlQuery& query) {
-          for (const char* statement : kSchemaVersion1)
+        [from](QSqlQuery& query) {
+          if (from < 1)
+            for (const char* statement : kSchemaVersion1)
+              if (!query.exec(QString::fromLatin1(statement))) return false;
+          for (const char* statement : kSchemaVersion2)
             if (!query.exec(QString::fromLatin1(statement))) return false;
           return query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
         },
@@ -177,15 +191,21 @@ ProgressStore::Opened ProgressStore::Open(const QString& path) {
 }
 
 bool ProgressStore::AddSession(const PracticeSessionRecord& session, QString* error) {
+  return AddSession(session, std::nullopt, error);
+}
+
+bool ProgressStore::AddSession(const PracticeSessionRecord& session, std::optional<double> readingSpeed,
+                               QString* error) {
   QSqlDatabase database = QSqlDatabase::database(connection_);
   return InTransaction(database, [&](QSqlQuery& query) {
-    query.prepare(QStringLiteral("INSERT INTO sessions (started, system, asked, answered_right, average_speed)"
-                                 " VALUES (?, ?, ?, ?, ?)"));
+    query.prepare(QStringLiteral("INSERT INTO sessions (started, system, asked, answered_right, average_speed,"
+                                 " reading_speed) VALUES (?, ?, ?, ?, ?, ?)"));
     query.addBindValue(DateText(session.When));
     query.addBindValue(SystemNumber(session.System));
     query.addBindValue(session.Asked);
     query.addBindValue(session.Right);
     query.addBindValue(session.AverageSpeed);
+    query.addBindValue(readingSpeed ? QVariant(*readingSpeed) : QVariant(QMetaType::fromType<double>()));
     return query.exec();
   }, error);
 }
@@ -193,14 +213,15 @@ bool ProgressStore::AddSession(const PracticeSessionRecord& session, QString* er
 bool ProgressStore::AddAnswer(const PracticeAnswerRecord& answer, QString* error) {
   QSqlDatabase database = QSqlDatabase::database(connection_);
   return InTransaction(database, [&](QSqlQuery& query) {
-    query.prepare(QStringLiteral("INSERT INTO answers (answered, system, word, typed, answered_right, speed)"
-                                 " VALUES (?, ?, ?, ?, ?, ?)"));
+    query.prepare(QStringLiteral("INSERT INTO answers (answered, system, word, typed, answered_right, speed, pace)"
+                                 " VALUES (?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(DateText(answer.When));
     query.addBindValue(SystemNumber(answer.System));
     query.addBindValue(answer.Word);
     query.addBindValue(answer.Typed);
     query.addBindValue(answer.Right ? 1 : 0);
     query.addBindValue(answer.Speed);
+    query.addBindValue(answer.Pace);
     return query.exec();
   }, error);
 }
@@ -208,8 +229,8 @@ bool ProgressStore::AddAnswer(const PracticeAnswerRecord& answer, QString* error
 bool ProgressStore::PutSigns(const std::vector<SignProgressRecord>& signs, QString* error) {
   QSqlDatabase database = QSqlDatabase::database(connection_);
   return InTransaction(database, [&](QSqlQuery& query) {
-    query.prepare(QStringLiteral("INSERT OR REPLACE INTO signs (system, sign, tries, answered_right, taken_for, last_seen)"
-                                 " VALUES (?, ?, ?, ?, ?, ?)"));
+    query.prepare(QStringLiteral("INSERT OR REPLACE INTO signs (system, sign, tries, answered_right, taken_for, last_seen,"
+                                 " right_weight, wrong_weight) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const SignProgressRecord& sign : signs) {
       query.addBindValue(SystemNumber(sign.System));
       query.addBindValue(sign.Sign);
@@ -217,6 +238,8 @@ bool ProgressStore::PutSigns(const std::vector<SignProgressRecord>& signs, QStri
       query.addBindValue(sign.Right);
       query.addBindValue(SignsText(sign.TakenFor));
       query.addBindValue(DateText(sign.LastSeen));
+      query.addBindValue(sign.RightWeight);
+      query.addBindValue(sign.WrongWeight);
       if (!query.exec()) return false;
     }
     return true;
@@ -260,23 +283,25 @@ std::vector<PracticeSessionRecord> ProgressStore::Sessions() const {
 std::vector<PracticeAnswerRecord> ProgressStore::Answers() const {
   std::vector<PracticeAnswerRecord> answers;
   QSqlQuery query(QSqlDatabase::database(connection_));
-  if (!query.exec(QStringLiteral("SELECT answered, system, word, typed, answered_right, speed FROM answers ORDER BY id")))
+  if (!query.exec(QStringLiteral("SELECT answered, system, word, typed, answered_right, speed, pace FROM answers ORDER BY id")))
     return answers;
   while (query.next())
     answers.push_back({DateOf(query.value(0)), SystemOf(query.value(1)), query.value(2).toString(),
-                       query.value(3).toString(), query.value(4).toInt() != 0, query.value(5).toInt()});
+                       query.value(3).toString(), query.value(4).toInt() != 0, query.value(5).toInt(), query.value(6).toDouble()});
   return answers;
 }
 
 std::vector<SignProgressRecord> ProgressStore::Signs(SystemId system) const {
   std::vector<SignProgressRecord> signs;
   QSqlQuery query(QSqlDatabase::database(connection_));
-  query.prepare(QStringLiteral("SELECT sign, tries, answered_right, taken_for, last_seen FROM signs WHERE system = ? ORDER BY sign"));
+  query.prepare(QStringLiteral("SELECT sign, tries, answered_right, taken_for, last_seen, right_weight, wrong_weight"
+                               " FROM signs WHERE system = ? ORDER BY sign"));
   query.addBindValue(SystemNumber(system));
   if (!query.exec()) return signs;
   while (query.next())
     signs.push_back({system, query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt(),
-                     SignsOf(query.value(3).toString()), DateOf(query.value(4))});
+                     SignsOf(query.value(3).toString()), DateOf(query.value(4)), query.value(5).toDouble(),
+                     query.value(6).toDouble()});
   return signs;
 }
 
@@ -290,6 +315,16 @@ std::vector<ReviewRecord> ProgressStore::Reviews(SystemId system) const {
     reviews.push_back({system, query.value(0).toString(), query.value(1).toInt(), DateOf(query.value(2)),
                        DateOf(query.value(3))});
   return reviews;
+}
+
+std::vector<double> ProgressStore::ReadingSpeeds(SystemId system) const {
+  std::vector<double> speeds;
+  QSqlQuery query(QSqlDatabase::database(connection_));
+  query.prepare(QStringLiteral("SELECT reading_speed FROM sessions WHERE system = ? AND reading_speed IS NOT NULL ORDER BY id"));
+  query.addBindValue(SystemNumber(system));
+  if (!query.exec()) return speeds;
+  while (query.next()) speeds.push_back(query.value(0).toDouble());
+  return speeds;
 }
 
 bool ProgressStore::ImportHistoryOnce(const QString& historyPath, QString* error) {

@@ -27,6 +27,7 @@ struct PracticeAnswerRecord {
   QString Typed;
   bool Right = false;
   int Speed = 0;
+  double Pace = 0.0;  // letters a second; 0 where not known
 
   friend bool operator==(const PracticeAnswerRecord&, const PracticeAnswerRecord&) = default;
 };
@@ -40,6 +41,9 @@ struct SignProgressRecord {
   int Right = 0;
   std::vector<int> TakenFor;
   QDateTime LastSeen;
+  // The right and wrong readings as evidence, decayed to LastSeen.
+  double RightWeight = 0.0;
+  double WrongWeight = 0.0;
 
   friend bool operator==(const SignProgressRecord&, const SignProgressRecord&) = default;
 };
@@ -58,7 +62,9 @@ struct ReviewRecord {
 
 class ProgressStore {
  public:
-  static constexpr int kSchemaVersion = 1;
+  // 2: the pace of each answer, the reading speed of each session, the evidence of
+  // each sign as weights.
+  static constexpr int kSchemaVersion = 2;
 
   struct Opened {
     std::unique_ptr<ProgressStore> store;  // null when the file is refused
@@ -77,6 +83,8 @@ class ProgressStore {
 
   // Each is one transaction; false, with the reason in *error, when it was not written.
   bool AddSession(const PracticeSessionRecord& session, QString* error = nullptr);
+  // A session with the learner's reading speed at its end, in letters a second.
+  bool AddSession(const PracticeSessionRecord& session, std::optional<double> readingSpeed, QString* error = nullptr);
   bool AddAnswer(const PracticeAnswerRecord& answer, QString* error = nullptr);
   bool PutSigns(const std::vector<SignProgressRecord>& signs, QString* error = nullptr);
   bool PutReview(const ReviewRecord& review, QString* error = nullptr);
@@ -87,6 +95,8 @@ class ProgressStore {
   std::vector<PracticeAnswerRecord> Answers() const;
   std::vector<SignProgressRecord> Signs(SystemId system) const;
   std::vector<ReviewRecord> Reviews(SystemId system) const;
+  // The reading speeds of the sessions of `system` that measured one, oldest first.
+  std::vector<double> ReadingSpeeds(SystemId system) const;
 
   // Copies the sessions of the older history file into the store, once: a store that
   // has imported it (or been started without one) never reads it again. The file

@@ -99,7 +99,7 @@ TEST(LearnerModel, WeakLettersMakeTheirWordsLikelier) {
     EXPECT_NE(word, last);
     last = word;
     ++drawn[word];
-    session.Answer(QString(word).remove(u'q'), 100, now);
+    session.Answer(QString(word).remove(u'q'), 100, 2.0, now);
     now += seconds(10);
   }
   const double withQ = (drawn[u"quiz"_qs] + drawn[u"quit"_qs] + drawn[u"aqua"_qs]) / 3.0;

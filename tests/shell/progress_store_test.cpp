@@ -19,7 +19,8 @@ namespace {
 QDateTime At(int minute) { return QDateTime(QDate(2026, 12, 8), QTime(10, minute), Qt::UTC); }
 
 PracticeAnswerRecord Answer(int n) {
-  return {At(n), SystemId::American, QStringLiteral("word%1").arg(n), QStringLiteral("typed%1").arg(n), n % 2 == 0, 100 + n};
+  return {At(n), SystemId::American, QStringLiteral("word%1").arg(n), QStringLiteral("typed%1").arg(n), n % 2 == 0, 100 + n,
+          n * 0.25};
 }
 
 // Sets the schema version of a database file as a later Tovaro would.
@@ -47,13 +48,14 @@ class ProgressStoreTest : public testing::Test {
 // Everything kept comes back as it was written, after the file is closed and opened.
 TEST_F(ProgressStoreTest, SessionsAnswersSignsAndReviewsComeBackAsWritten) {
   const PracticeSessionRecord session{At(5), SystemId::JapaneseKana, 20, 17, 180};
-  const SignProgressRecord sign{SystemId::American, 5, 12, 9, {19, 19, 1}, At(6)};
+  const SignProgressRecord sign{SystemId::American, 5, 12, 9, {19, 19, 1}, At(6), 7.5, 2.25};
   const ReviewRecord review{SystemId::American, QStringLiteral("naïve"), 2, At(30), At(7)};
   {
     ProgressStore::Opened opened = ProgressStore::Open(Path());
     ASSERT_TRUE(opened.store) << opened.message.toStdString();
     EXPECT_TRUE(opened.message.isEmpty());
     ASSERT_TRUE(opened.store->AddSession(session));
+    ASSERT_TRUE(opened.store->AddSession({At(8), SystemId::JapaneseKana, 5, 4, 150}, 2.5));
     ASSERT_TRUE(opened.store->AddAnswer(Answer(1)));
     QString error;
     ASSERT_TRUE(opened.store->PutSigns({sign, {SystemId::American, 19, 3, 3, {}, At(6)}}, &error)) << error.toStdString();
@@ -63,7 +65,8 @@ TEST_F(ProgressStoreTest, SessionsAnswersSignsAndReviewsComeBackAsWritten) {
   }
   ProgressStore::Opened again = ProgressStore::Open(Path());
   ASSERT_TRUE(again.store);
-  EXPECT_EQ(again.store->Sessions(), std::vector<PracticeSessionRecord>{session});
+  EXPECT_EQ(again.store->Sessions().front(), session);
+  EXPECT_EQ(again.store->ReadingSpeeds(SystemId::JapaneseKana), std::vector<double>{2.5});
   EXPECT_EQ(again.store->Answers(), std::vector<PracticeAnswerRecord>{Answer(1)});
   ASSERT_EQ(again.store->Signs(SystemId::American).size(), 2u);
   EXPECT_EQ(again.store->Signs(SystemId::American).front(), sign);
@@ -122,6 +125,44 @@ TEST_F(ProgressStoreTest, ANewerFileIsRefusedUntouchedAndAnUnreadableOneIsSetAsi
   const QDateTime now = At(0);
   WriteFileContents(SetAsideName(Path(), now), "taken");
   EXPECT_NE(SetAsideName(Path(), now), Path() + u".unreadable-20261208-100000"_qs);
+}
+
+// A file of the first version keeps what it holds, and its signs' counts become their
+// weights.
+TEST_F(ProgressStoreTest, AFileOfTheFirstVersionIsBroughtUpToDate) {
+  {
+    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("first"));
+    database.setDatabaseName(Path());
+    ASSERT_TRUE(database.open());
+    QSqlQuery query(database);
+    for (const char* statement :
+         {"CREATE TABLE sessions (id INTEGER PRIMARY KEY, started TEXT, system INTEGER NOT NULL,"
+          " asked INTEGER NOT NULL, answered_right INTEGER NOT NULL, average_speed INTEGER NOT NULL)",
+          "CREATE TABLE answers (id INTEGER PRIMARY KEY, answered TEXT, system INTEGER NOT NULL,"
+          " word TEXT, typed TEXT, answered_right INTEGER NOT NULL, speed INTEGER NOT NULL)",
+          "CREATE TABLE signs (system INTEGER NOT NULL, sign INTEGER NOT NULL, tries INTEGER NOT NULL,"
+          " answered_right INTEGER NOT NULL, taken_for TEXT, last_seen TEXT, PRIMARY KEY (system, sign))",
+          "CREATE TABLE reviews (system INTEGER NOT NULL, word TEXT, box INTEGER NOT NULL,"
+          " due TEXT, last_right TEXT, PRIMARY KEY (system, word))",
+          "CREATE TABLE facts (name TEXT PRIMARY KEY, value TEXT)",
+          "INSERT INTO sessions VALUES (1, '2026-12-08T10:05:00.000Z', 2, 10, 7, 120)",
+          "INSERT INTO answers VALUES (1, '2026-12-08T10:01:00.000Z', 2, 'word1', 'typed1', 0, 101)",
+          "INSERT INTO signs VALUES (2, 5, 12, 9, '19 19 1', '2026-12-08T10:06:00.000Z')",
+          "PRAGMA user_version = 1"})
+      ASSERT_TRUE(query.exec(QString::fromLatin1(statement))) << statement;
+  }
+  QSqlDatabase::removeDatabase(QStringLiteral("first"));
+  ProgressStore::Opened opened = ProgressStore::Open(Path());
+  ASSERT_TRUE(opened.store) << opened.message.toStdString();
+  EXPECT_TRUE(opened.message.isEmpty());
+  EXPECT_EQ(opened.store->Sessions(), (std::vector<PracticeSessionRecord>{{At(5), SystemId::American, 10, 7, 120}}));
+  EXPECT_TRUE(opened.store->ReadingSpeeds(SystemId::American).empty());
+  PracticeAnswerRecord first = Answer(1);
+  first.Pace = 0.0;
+  EXPECT_EQ(opened.store->Answers(), std::vector<PracticeAnswerRecord>{first});
+  EXPECT_EQ(opened.store->Signs(SystemId::American),
+            (std::vector<SignProgressRecord>{{SystemId::American, 5, 12, 9, {19, 19, 1}, At(6), 9.0, 3.0}}));
+  EXPECT_TRUE(opened.store->AddAnswer(Answer(2)));
 }
 
 // The older history file comes over once and stays where it was.
