@@ -92,6 +92,14 @@ constexpr CaptionRowTexts kCaptions[] = {
     {83, u" and ", u"と"},
     {84, u", ", u"、"},
     {85, u", and ", u"、"},
+    {86, u"Reading speed", u"読み取り速度"},
+    {87, u"this word %1 letters/s at %2 %", u"この単語は毎秒 %1 文字（%2 %）"},
+    {88, u"you read %1 letters/s, the target is %2", u"読み取りは毎秒 %1 文字、目標は %2"},
+    {89, u"your reading speed is not known yet, the target is %1", u"読み取り速度はまだ分かりません、目標は毎秒 %1 文字"},
+    {90, u"about %1 sessions to the target", u"目標まであと約 %1 回"},
+    {91, u"target reached", u"目標に到達"},
+    {92, u"sessions to the target not known yet", u"目標までの回数はまだ分かりません"},
+    {93, u"; ", u"。"},
 };
 
 }  // namespace

@@ -90,8 +90,17 @@ enum CaptionRow : int {
   LetterAlsoCaption = 83,
   LetterBetweenCaption = 84,
   LetterBeforeLastCaption = 85,
+  // The reading speed line of the practice: its name, its phrases and what joins them.
+  ReadingSpeedCaption = 86,
+  WordPaceCaption = 87,
+  ReadingNowCaption = 88,
+  ReadingNotKnownCaption = 89,
+  SessionsLeftCaption = 90,
+  TargetReachedCaption = 91,
+  SessionsNotKnownCaption = 92,
+  ReadingBetweenCaption = 93,
   // One past the last row in use.
-  CaptionRowsInUse = 86,
+  CaptionRowsInUse = 94,
 };
 
 // Every variable text of the windows, one column per interface language: column 0

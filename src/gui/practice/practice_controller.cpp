@@ -5,6 +5,7 @@
 #include "shell/practice_history.h"
 #include "shell/practice_session.h"
 #include "shell/program_places.h"
+#include "shell/progress_store.h"
 #include "shell/word_list_rules.h"
 #include "signdata/word_list_file.h"
 
@@ -17,7 +18,8 @@ PracticeWindow& PracticeController::Window() {
   if (!window_) {
     window_ = new PracticeWindow(&context_.owner);
     runner_ = new PracticeRunner(*window_, context_.boxes, context_.signs, context_.messages,
-                                 context_.places.UserFile(kPracticeHistoryFileName), window_);
+                                 context_.places.UserFile(kPracticeHistoryFileName),
+                                 context_.places.UserFile(kProgressFileName), window_);
     connect(runner_, &PracticeRunner::ended, this, [this] {
       emit optionsChosen({window_->TypedAnswer(), window_->AdaptSpeed(), static_cast<int16_t>(window_->Shortest()),
                           static_cast<int16_t>(window_->Longest())});

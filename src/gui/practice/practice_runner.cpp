@@ -6,6 +6,8 @@
 #include "gui/practice/practice_window.h"
 #include "shell/list_word_playback.h"
 #include "shell/practice_history.h"
+#include "shell/progress_records.h"
+#include "shell/reading_speed.h"
 #include "shell/start_flow.h"
 
 #include <QDateTime>
@@ -24,13 +26,14 @@ LearnerTime Now() { return std::chrono::floor<std::chrono::seconds>(std::chrono:
 }  // namespace
 
 PracticeRunner::PracticeRunner(PracticeWindow& window, Boxes boxes, SignClass& signs,
-                               MessageSink& messages, QString historyPath, QObject* parent)
+                               MessageSink& messages, QString historyPath, QString progressPath, QObject* parent)
     : QObject(parent),
       window_(window),
       boxes_(boxes),
       signs_(signs),
       messages_(messages),
-      historyPath_(std::move(historyPath)) {
+      historyPath_(std::move(historyPath)),
+      progressPath_(std::move(progressPath)) {
   for (QLineEdit* box : {boxes_.word, boxes_.reading}) new HiddenTextGuard(*box);
   nextWordTimer_.setSingleShot(true);
   nextWordTimer_.setInterval(kPauseBeforeNextWordMs);
@@ -63,18 +66,38 @@ bool PracticeRunner::Start(std::unique_ptr<PracticeSession> session, const QStri
     return false;
   }
   session_ = std::move(session);
-  const auto learner = std::find_if(learners_.begin(), learners_.end(), [&](const LearnerModel& model) {
-    return model.System() == session_->SpellingSystem();
-  });
-  if (learner != learners_.end()) session_->UseLearner(*learner);
+  OpenProgress();
+  const SystemId system = session_->SpellingSystem();
+  std::vector<PracticeSessionRecord> sessions;
+  if (store_) {
+    session_->UseLearner(LearnerOf(system, store_->Signs(system)));
+    session_->UseReviews(ReviewQueueOf(system, store_->Reviews(system)));
+    std::vector<PacedAnswer> answers;
+    for (const PracticeAnswerRecord& answer : store_->Answers())
+      if (answer.System == system && answer.Pace > 0.0) answers.push_back({answer.Pace, answer.Right});
+    session_->UseEarlierAnswers(std::move(answers));
+    earlierSpeeds_ = store_->ReadingSpeeds(system);
+    sessions = store_->Sessions();
+  } else {
+    const auto found =
+        std::find_if(carried_.begin(), carried_.end(), [&](const Carried& c) { return c.learner.System() == system; });
+    if (found != carried_.end()) {
+      session_->UseLearner(found->learner);
+      session_->UseReviews(found->reviews);
+      session_->UseEarlierAnswers(found->answers);
+    }
+    earlierSpeeds_ = found != carried_.end() ? found->sessionSpeeds : std::vector<double>{};
+    sessions = ReadPracticeHistory(historyPath_);
+  }
   begun_ = false;
+  wordPace_.reset();
   mainSpeed_ = boxes_.speed->text();
   window_.SetSpeedText(mainSpeed_);
   window_.ShowScore(QString());
   // Room for the running session as the newest bar.
-  earlierSessions_ =
-      LastSessionsOf(ReadPracticeHistory(historyPath_), session_->SpellingSystem(), kSessionsShown - 1);
+  earlierSessions_ = LastSessionsOf(sessions, system, kSessionsShown - 1);
   window_.ShowHistory(earlierSessions_);
+  ShowReadingSpeed();
   window_.WaitForStart(true);
   window_.show();
   window_.raise();
@@ -108,7 +131,9 @@ void PracticeRunner::Turn(bool newWord) {
       window_.ShowStatus(*cannot);
       return;
     }
-    session_->PickNext(Now());
+    // Missed words come back only where answers are typed; the plain practice draws
+    // as it always has.
+    session_->PickNext(Now(), window_.TypedAnswer());
   }
   window_.NewWord();
   const PracticeItem& item = session_->Current();
@@ -120,7 +145,10 @@ void PracticeRunner::Turn(bool newWord) {
     Stop();
     return;
   }
-  window_.ShowStatus(PaceStatus(static_cast<int>(signs_.Sequence().size()), signs_.LastWordPictures()));
+  const int signCount = static_cast<int>(signs_.Sequence().size());
+  window_.ShowStatus(PaceStatus(signCount, signs_.LastWordPictures()));
+  wordPace_ = LettersPerSecond(signCount, signs_.LastWordPictures());
+  ShowReadingSpeed();
   boxes_.reading->clear();
   boxes_.word->setText(session_->WordBoxAnswer(signs_.KatakanaString()));
   boxes_.reading->setText(session_->ReadingBoxAnswer(signs_.KatakanaString()));
@@ -150,12 +178,18 @@ void PracticeRunner::End() {
     const PracticeSessionRecord record{QDateTime::currentDateTimeUtc(), session_->SpellingSystem(), score.Asked(),
                                        score.Right(), std::max(1, session_->AverageSpeed())};
     if (!AppendPracticeRecord(historyPath_, record, &historyError)) historyFailed = true;
+    QString error;
+    if (store_ && !store_->AddSession(record, session_->ReadingSpeed(), &error) && storeError_.isEmpty())
+      storeError_ = error;
   }
+  const QString storeError = storeError_;
   Stop();
   boxes_.word->clear();
   boxes_.reading->clear();
   // Told once the practice window is gone, over the main window.
   if (historyFailed) messages_.ShowMessage(PracticeHistorySaveMessage(historyPath_, historyError));
+  if (!storeError.isEmpty())
+    messages_.ShowMessage(QStringLiteral("The progress file %1 could not be written: %2").arg(progressPath_, storeError));
 }
 
 void PracticeRunner::Stop() {
@@ -163,10 +197,13 @@ void PracticeRunner::Stop() {
   const bool keepSpeed = begun_ && window_.KeepSpeed() && SpeedFromText(window_.SpeedText()).has_value();
   boxes_.speed->setText(keepSpeed ? window_.SpeedText() : mainSpeed_);
   if (session_) {
-    std::erase_if(learners_, [&](const LearnerModel& model) { return model.System() == session_->SpellingSystem(); });
-    learners_.push_back(session_->Learner());
+    const SystemId system = session_->SpellingSystem();
+    std::erase_if(carried_, [&](const Carried& c) { return c.learner.System() == system; });
+    carried_.push_back({session_->Learner(), session_->Reviews(), session_->PacedAnswers(), SessionSpeeds()});
   }
   session_.reset();
+  store_.reset();
+  storeError_.clear();
   begun_ = false;
   window_.hide();
   RestoreBoxes();
@@ -187,7 +224,8 @@ void PracticeRunner::HoldAnswer(bool held) {
 void PracticeRunner::CheckTyped(const QString& typed) {
   if (!session_ || !begun_ || !window_.TypedAnswer()) return;
   const bool counted = session_->Score().Answered();
-  const bool right = session_->Answer(typed, spokenSpeed_, Now());
+  const bool right = session_->Answer(typed, spokenSpeed_, wordPace_.value_or(0.0), Now());
+  if (!counted) KeepAnswer(typed, right);
   const PracticeItem& item = session_->Current();
   const QString shown = item.Reading.isEmpty() ? item.Answer : item.Answer + QStringLiteral(" (") + item.Reading + u')';
   window_.ShowResult(right, shown, typed, session_->Letters());
@@ -197,5 +235,49 @@ void PracticeRunner::CheckTyped(const QString& typed) {
     window_.SetSpeedText(QString::number(AdaptedSpeed(speed.value_or(100), right)));
   }
   ShowLiveChart();
+  ShowReadingSpeed();
   nextWordTimer_.start();
+}
+
+void PracticeRunner::OpenProgress() {
+  ProgressStore::Opened opened = ProgressStore::Open(progressPath_);
+  store_ = std::move(opened.store);
+  storeError_.clear();
+  if (!opened.message.isEmpty()) messages_.ShowMessage(opened.message);
+  QString error;
+  // The history file stays where it is: older copies of the program still read it.
+  if (store_ && !store_->ImportHistoryOnce(historyPath_, &error))
+    messages_.ShowMessage(QStringLiteral("The practice history %1 could not be copied into the progress file: %2")
+                              .arg(historyPath_, error));
+}
+
+void PracticeRunner::KeepAnswer(const QString& typed, bool right) {
+  if (!store_) return;
+  const SystemId system = session_->SpellingSystem();
+  const PracticeItem& item = session_->Current();
+  const QDateTime now = DateTimeOf(Now());
+  QString error;
+  bool kept = store_->AddAnswer({now, system, item.Text, typed, right, spokenSpeed_, wordPace_.value_or(0.0)}, &error) &&
+              store_->PutSigns(SignRecordsOf(session_->Learner()), &error);
+  if (kept && session_->LastReviewChange()) {
+    const ReviewChange& change = *session_->LastReviewChange();
+    kept = change.Item ? store_->PutReview(ReviewRecordOf(system, *change.Item), &error)
+                       : store_->RemoveReview(system, change.Word, &error);
+  }
+  // Told once, at the end, rather than after every word.
+  if (!kept && storeError_.isEmpty()) storeError_ = error;
+}
+
+std::vector<double> PracticeRunner::SessionSpeeds() const {
+  std::vector<double> speeds = earlierSpeeds_;
+  if (session_ && session_->Score().Asked() > 0)
+    if (const std::optional<double> now = session_->ReadingSpeed()) speeds.push_back(*now);
+  return speeds;
+}
+
+void PracticeRunner::ShowReadingSpeed() {
+  if (!session_) return;
+  const std::vector<double> speeds = SessionSpeeds();
+  window_.ShowReadingSpeed({wordPace_, spokenSpeed_, session_->ReadingSpeed(), kTargetLettersPerSecond,
+                            SessionsToTarget(speeds, kTargetLettersPerSecond)});
 }

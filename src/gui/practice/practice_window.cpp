@@ -82,6 +82,9 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   scoreLabel_ = new QLabel(this);
   scoreLabel_->setObjectName(QStringLiteral("lblScore"));
   scoreLabel_->setAccessibleName(scoreCaption_);
+  readingSpeedLabel_ = new QLabel(this);
+  readingSpeedLabel_->setObjectName(QStringLiteral("lblReadingSpeed"));
+  readingSpeedLabel_->setAccessibleName(readingSpeedCaption_);
   shortestBox_ = LengthBox(this, "spnShortest", QStringLiteral("Shortest word"));
   longestBox_ = LengthBox(this, "spnLongest", QStringLiteral("Longest word"));
   adaptSpeedBox_ = new QCheckBox(QStringLiteral("Adapt speed"), this);
@@ -129,6 +132,7 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   layout->addLayout(answerRow);
   layout->addWidget(resultLabel_);
   layout->addWidget(scoreLabel_);
+  layout->addWidget(readingSpeedLabel_);
   layout->addWidget(chart_);
 
   connect(answerButton_, &QPushButton::pressed, this, [this] { emit answerHeld(true); });
@@ -186,6 +190,15 @@ void PracticeWindow::SetCaptions(const CaptionTable& captions, InterfaceLanguage
   SetSpokenText(*resultLabel_, resultCaption_, resultLabel_->text());
   SetSpokenText(*scoreLabel_, scoreCaption_, scoreLabel_->text());
   SetSpokenText(*statusLabel_, statusCaption_, statusLabel_->text());
+  readingSpeedCaption_ = caption(ReadingSpeedCaption);
+  readingPhrases_ = {.WordPace = caption(WordPaceCaption),
+                     .Reading = caption(ReadingNowCaption),
+                     .ReadingNotKnown = caption(ReadingNotKnownCaption),
+                     .SessionsLeft = caption(SessionsLeftCaption),
+                     .TargetReached = caption(TargetReachedCaption),
+                     .SessionsNotKnown = caption(SessionsNotKnownCaption),
+                     .Between = caption(ReadingBetweenCaption)};
+  if (!readingSpeedLabel_->text().isEmpty()) ShowReadingSpeed(readingFacts_);
   scoreFormat_ = caption(ScoreLineCaption);
   wrongAnswerFormat_ = caption(WrongAnswerCaption);
   letterPhrases_ = {.ReadAs = caption(LetterReadAsCaption),
@@ -254,5 +267,10 @@ void PracticeWindow::ShowScore(const PracticeScore& score) {
 }
 void PracticeWindow::ShowStatus(const QString& text) { SetSpokenText(*statusLabel_, statusCaption_, text); }
 void PracticeWindow::ShowHistory(const std::vector<PracticeSessionRecord>& sessions) { chart_->SetSessions(sessions); }
+
+void PracticeWindow::ShowReadingSpeed(const ReadingSpeedFacts& facts) {
+  readingFacts_ = facts;
+  SetSpokenText(*readingSpeedLabel_, readingSpeedCaption_, ReadingSpeedLine(facts, readingPhrases_));
+}
 
 void PracticeWindow::reject() { emit endClicked(); }

@@ -4,6 +4,7 @@
 
 #include "shell/letter_line.h"
 #include "shell/practice_history.h"
+#include "shell/reading_speed.h"
 
 #include <QDialog>
 #include <QFont>
@@ -22,7 +23,7 @@ class PracticeScore;
 
 // The practice window: the speed, "Answer" (the answer shows only while it is held),
 // Start, then Continue, Repeat and End; with "Type the answer" an answer box, the result and the
-// score; the word length range, "Adapt speed", and the chart of earlier sessions.
+// score; the reading speed against its target; the word length range, "Adapt speed", and the chart of earlier sessions.
 // It only shows and asks; the practice itself is run by whoever listens.
 class PracticeWindow : public QDialog {
   Q_OBJECT
@@ -57,6 +58,9 @@ class PracticeWindow : public QDialog {
   void ShowScore(const PracticeScore& score);
   void ShowStatus(const QString& text);
   void ShowHistory(const std::vector<PracticeSessionRecord>& sessions);
+  // The last word's pace, the learner's reading speed against the target and the
+  // sessions still to go, in one line.
+  void ShowReadingSpeed(const ReadingSpeedFacts& facts);
 
   // Closing by the frame or Escape ends the practice, as End does.
   void reject() override;
@@ -83,6 +87,7 @@ class PracticeWindow : public QDialog {
   QLineEdit* answerBox_;
   QLabel* resultLabel_;
   QLabel* scoreLabel_;
+  QLabel* readingSpeedLabel_;
   QSpinBox* shortestBox_;
   QSpinBox* longestBox_;
   QCheckBox* adaptSpeedBox_;
@@ -95,6 +100,9 @@ class PracticeWindow : public QDialog {
   QString statusCaption_ = QStringLiteral("Status");
   QString resultCaption_ = QStringLiteral("Result");
   QString scoreCaption_ = QStringLiteral("Score");
+  QString readingSpeedCaption_ = QStringLiteral("Reading speed");
+  ReadingSpeedPhrases readingPhrases_;
+  ReadingSpeedFacts readingFacts_;
   QString scoreFormat_ = QStringLiteral("Right %1 / %2, streak %3");
   QString wrongAnswerFormat_ = QStringLiteral("It was \"%1\"; you typed \"%2\"");
   LetterLinePhrases letterPhrases_;

@@ -4,6 +4,7 @@
 
 #include "convert/sign_class.h"
 #include "shell/practice_history.h"
+#include "shell/progress_store.h"
 #include "support/file_contents.h"
 #include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
@@ -150,6 +151,75 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QVERIFY(main.CurrentSettings().PracticeAdaptSpeed);
   }
 
+  // The answers, the missed word and the session outlive the program: a new main
+  // window on the same folder finds them in the progress file, which took the older
+  // history in once and left it in place.
+  void ThePracticeIsKeptInTheProgressFileAcrossARestart() {
+    const PracticeSessionRecord older{QDateTime(QDate(2026, 1, 5), QTime(9, 0), Qt::UTC), SystemId::American, 4, 3, 100};
+    QVERIFY(AppendPracticeRecord(Dir() + kPracticeHistoryFileName, older));
+    MainWindow& main = StartPractice(true);
+    auto* readingSpeed = Find<QLabel>(main, "lblReadingSpeed");
+    QVERIFY2(readingSpeed->text().startsWith(u"This word "_qs) && readingSpeed->text().contains(u" letters/s at 100 %"_qs),
+             qPrintable(readingSpeed->text()));
+    QCOMPARE(Spoken(readingSpeed), u"Reading speed: "_qs + readingSpeed->text());
+    auto* answer = Find<QLineEdit>(main, "txtAnswer");
+    const QString missed = main.Signs().LastText();
+    answer->setText(u"zebra"_qs);
+    QTest::keyClick(answer, Qt::Key_Return);
+    QTest::mouseClick(Find<QPushButton>(main, "Yes"), Qt::LeftButton);
+    PlayWordToEnd();
+    const QString read = main.Signs().LastText();
+    QVERIFY(read != missed);
+    answer->setText(read);
+    QTest::keyClick(answer, Qt::Key_Return);
+    QVERIFY2(readingSpeed->text().contains(u"you read "_qs) || readingSpeed->text().contains(u"not known yet"_qs),
+             qPrintable(readingSpeed->text()));
+    QTest::mouseClick(Find<QPushButton>(main, "No"), Qt::LeftButton);
+    window_.reset();
+
+    MainWindow& again = StartWindow();
+    again.show();
+    {
+      ProgressStore::Opened opened = ProgressStore::Open(Dir() + kProgressFileName);
+      QVERIFY(opened.store);
+      const std::vector<PracticeAnswerRecord> answers = opened.store->Answers();
+      QCOMPARE(answers.size(), size_t(2));
+      QCOMPARE(answers[0].Word, missed);
+      QCOMPARE(answers[0].Typed, u"zebra"_qs);
+      QVERIFY(!answers[0].Right);
+      QCOMPARE(answers[1].Word, read);
+      QVERIFY(answers[1].Right && answers[1].Pace > 0.0);
+      QCOMPARE(opened.store->Sessions().size(), size_t(2));
+      QCOMPARE(opened.store->Reviews(SystemId::American).size(), size_t(1));
+      QVERIFY(!opened.store->Signs(SystemId::American).empty());
+    }
+    QVERIFY(QFileInfo::exists(Dir() + kPracticeHistoryFileName));
+    MenusOf(again).mnuQuiz->trigger();
+    auto* chart = Window(again)->findChild<PracticeChart*>(u"PracticeChart"_qs);
+    QCOMPARE(chart->Sessions().size(), size_t(2));
+    QCOMPARE(chart->Sessions().front(), older);
+    Find<QCheckBox>(again, "chkTypedAnswer")->setChecked(true);
+    QTest::mouseClick(Find<QPushButton>(again, "btnStartPractice"), Qt::LeftButton);
+    // The word missed comes back first.
+    QCOMPARE(again.Signs().LastText(), missed);
+    PlayWordToEnd();
+    QTest::mouseClick(Find<QPushButton>(again, "No"), Qt::LeftButton);
+  }
+
+  // A progress file that cannot be read is set aside, said so, and the practice runs.
+  void AnUnreadableProgressFileIsToldAndThePracticeRuns() {
+    MainWindow& main = StartWithList("cat\r\n");
+    WriteFileContents(Dir() + kProgressFileName, "not a database");
+    const QStringList told = MessagesDuring([&main] { MenusOf(main).mnuQuiz->trigger(); });
+    QCOMPARE(told.size(), 1);
+    QVERIFY2(told[0].contains(u"could not be read"_qs), qPrintable(told[0]));
+    QVERIFY(Window(main)->isVisible());
+    QTest::mouseClick(Find<QPushButton>(main, "btnStartPractice"), Qt::LeftButton);
+    QCOMPARE(main.Signs().LastText(), u"cat"_qs);
+    PlayWordToEnd();
+    QTest::mouseClick(Find<QPushButton>(main, "No"), Qt::LeftButton);
+  }
+
   void AWrongAnswerNamesTheLettersMisread() {
     MainWindow& main = StartPractice(true);
     auto* answer = Find<QLineEdit>(main, "txtAnswer");
@@ -226,6 +296,9 @@ class PracticeTest : public QObject, private MainWindowHarness {
     const QString spelled = main.Signs().LastText();
     QVERIFY2(QRegularExpression(u"^[0-9]{1,5}$"_qs).match(spelled).hasMatch(), qPrintable(spelled));
     QCOMPARE(ControlsOf(main).readingBox->text(), spelled);
+    auto* readingSpeed = Find<QLabel>(main, "lblReadingSpeed");
+    QVERIFY2(readingSpeed->text().startsWith(u"この単語は毎秒 "_qs), qPrintable(readingSpeed->text()));
+    QCOMPARE(Spoken(readingSpeed), u"読み取り速度: "_qs + readingSpeed->text());
     QTest::mouseClick(Find<QPushButton>(main, "No"), Qt::LeftButton);
     QVERIFY(ControlsOf(main).readingBox->isVisible());
   }
