@@ -76,7 +76,8 @@ bool PracticeSession::Answer(const QString& typed, int speed, double pace, Learn
   if (!score_.Answered()) {
     speedSum_ += speed;
     learner_.Learn(letters_, now);
-    paced_.push_back({pace, right});
+    // A word whose pace is not known says nothing of the reading speed.
+    if (pace > 0.0) paced_.push_back({pace, right});
     reviewChange_ = numeric_ ? std::nullopt : reviews_.Answer(current_.Text, right, now);
   } else {
     reviewChange_.reset();
