@@ -76,3 +76,9 @@ LetterAlignment AlignLetters(const SpelledSigns& spelled, const SpelledSigns& ty
   alignment.Extra.assign(extraBackwards.rbegin(), extraBackwards.rend());
   return alignment;
 }
+
+std::optional<LetterReading> FirstMisread(const LetterAlignment& letters) {
+  for (const LetterReading& letter : letters.Letters)
+    if (letter.Outcome == LetterOutcome::Misread && letter.ReadAs) return letter;
+  return std::nullopt;
+}

@@ -35,3 +35,6 @@ enum class LetterMatch { BySign, ByLabel };
 // substitutions, not counting a missed or extra sign beside its own double, is taken:
 // "helo" for "hello" misses one L rather than misreading L as O and missing the O.
 LetterAlignment AlignLetters(const SpelledSigns& spelled, const SpelledSigns& typed, LetterMatch match);
+
+// The first sign read as another one, with the one read, if any.
+std::optional<LetterReading> FirstMisread(const LetterAlignment& letters);

@@ -4,6 +4,8 @@
 #include "convert/sign_class.h"
 #include "gui/input/hidden_text_guard.h"
 #include "gui/practice/practice_window.h"
+#include "gui/practice/sign_pair_pictures.h"
+#include "shell/letter_alignment.h"
 #include "shell/list_word_playback.h"
 #include "shell/practice_history.h"
 #include "shell/progress_records.h"
@@ -229,6 +231,12 @@ void PracticeRunner::CheckTyped(const QString& typed) {
   const PracticeItem& item = session_->Current();
   const QString shown = item.Reading.isEmpty() ? item.Answer : item.Answer + QStringLiteral(" (") + item.Reading + u')';
   window_.ShowResult(right, shown, typed, session_->Letters());
+  if (const std::optional<LetterReading> misread = right ? std::nullopt : FirstMisread(session_->Letters())) {
+    constexpr QSize kPictureSize(120, 120);
+    const SignPairPictures pictures = DrawSignPair(signs_.Table(), misread->Spelled.Sign.Code, misread->ReadAs->Sign.Code,
+                                                   kPictureSize, HandAppearance::Classic);
+    window_.ShowSignPair(pictures.shown, misread->Spelled.Label, pictures.read, misread->ReadAs->Label);
+  }
   window_.ShowScore(session_->Score());
   if (window_.AdaptSpeed() && !counted) {
     const std::optional<int16_t> speed = SpeedFromText(window_.SpeedText());

@@ -9,8 +9,10 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -131,6 +133,33 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   layout->addLayout(options);
   layout->addLayout(answerRow);
   layout->addWidget(resultLabel_);
+  signPair_ = new QWidget(this);
+  signPair_->setObjectName(QStringLiteral("SignPair"));
+  auto* pair = new QHBoxLayout(signPair_);
+  pair->setContentsMargins(0, 0, 0, 0);
+  const struct {
+    QLabel** picture;
+    QLabel** caption;
+    const char* pictureName;
+    const char* captionName;
+  } sides[] = {{&shownSignPicture_, &shownSignCaption_, "picShownSign", "lblShownSign"},
+               {&readSignPicture_, &readSignCaption_, "picReadSign", "lblReadSign"}};
+  for (const auto& side : sides) {
+    auto* column = new QVBoxLayout;
+    *side.picture = new QLabel(signPair_);
+    (*side.picture)->setObjectName(QString::fromLatin1(side.pictureName));
+    *side.caption = new QLabel(signPair_);
+    (*side.caption)->setObjectName(QString::fromLatin1(side.captionName));
+    for (QLabel* label : {*side.picture, *side.caption}) {
+      label->setTextFormat(Qt::PlainText);
+      label->setAlignment(Qt::AlignCenter);
+      column->addWidget(label);
+    }
+    pair->addLayout(column);
+  }
+  pair->addStretch();
+  signPair_->hide();
+  layout->addWidget(signPair_);
   layout->addWidget(scoreLabel_);
   layout->addWidget(readingSpeedLabel_);
   layout->addWidget(chart_);
@@ -244,6 +273,7 @@ void PracticeWindow::WaitForStart(bool waiting) {
 
 void PracticeWindow::NewWord() {
   answerBox_->clear();
+  signPair_->hide();
   SetSpokenText(*resultLabel_, resultCaption_, QString());
   SetSpokenText(*statusLabel_, statusCaption_, QString());
   if (typedAnswerBox_->isChecked()) answerBox_->setFocus();
@@ -272,5 +302,27 @@ void PracticeWindow::ShowReadingSpeed(const ReadingSpeedFacts& facts) {
   readingFacts_ = facts;
   SetSpokenText(*readingSpeedLabel_, readingSpeedCaption_, ReadingSpeedLine(facts, readingPhrases_));
 }
+
+void PracticeWindow::ShowSignPair(const QImage& shown, const QString& shownLabel, const QImage& read,
+                                  const QString& readLabel) {
+  if (shown.isNull() || read.isNull()) {
+    signPair_->hide();
+    return;
+  }
+  shownSignPicture_->setPixmap(QPixmap::fromImage(shown));
+  readSignPicture_->setPixmap(QPixmap::fromImage(read));
+  // A screen reader hears which picture is which: the sign shown, and the one read.
+  shownSignPicture_->setAccessibleName(QStringLiteral("Sign shown: %1").arg(shownLabel));
+  readSignPicture_->setAccessibleName(QStringLiteral("Sign you read: %1").arg(readLabel));
+  for (auto [picture, caption] : {std::pair{shownSignPicture_, shownSignCaption_}, std::pair{readSignPicture_, readSignCaption_}}) {
+    picture->setToolTip(picture->accessibleName());
+    // The caption says what the picture's name says; the picture alone is read out.
+    caption->setText(picture->accessibleName());
+    caption->setAccessibleName(picture->accessibleName());
+  }
+  signPair_->show();
+}
+
+bool PracticeWindow::SignPairShown() const { return !signPair_->isHidden(); }
 
 void PracticeWindow::reject() { emit endClicked(); }

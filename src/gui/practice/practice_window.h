@@ -25,6 +25,8 @@ class PracticeScore;
 // Start, then Continue, Repeat and End; with "Type the answer" an answer box, the result and the
 // score; the reading speed against its target; the word length range, "Adapt speed", and the chart of earlier sessions.
 // It only shows and asks; the practice itself is run by whoever listens.
+class QImage;
+
 class PracticeWindow : public QDialog {
   Q_OBJECT
 
@@ -61,6 +63,10 @@ class PracticeWindow : public QDialog {
   // The last word's pace, the learner's reading speed against the target and the
   // sessions still to go, in one line.
   void ShowReadingSpeed(const ReadingSpeedFacts& facts);
+  // The sign shown and the one the learner read in its place, side by side under the
+  // result ("picShownSign", "picReadSign"); hidden again with the next word.
+  void ShowSignPair(const QImage& shown, const QString& shownLabel, const QImage& read, const QString& readLabel);
+  bool SignPairShown() const;
 
   // Closing by the frame or Escape ends the practice, as End does.
   void reject() override;
@@ -106,4 +112,9 @@ class PracticeWindow : public QDialog {
   QString scoreFormat_ = QStringLiteral("Right %1 / %2, streak %3");
   QString wrongAnswerFormat_ = QStringLiteral("It was \"%1\"; you typed \"%2\"");
   LetterLinePhrases letterPhrases_;
+  QWidget* signPair_ = nullptr;
+  QLabel* shownSignPicture_ = nullptr;
+  QLabel* readSignPicture_ = nullptr;
+  QLabel* shownSignCaption_ = nullptr;
+  QLabel* readSignCaption_ = nullptr;
 };

@@ -232,6 +232,16 @@ class PracticeTest : public QObject, private MainWindowHarness {
         u"\u2718 It was \"%1\"; you typed \"%2\"\nYou read U for %3"_qs.arg(word, typed, word.mid(1, 1).toUpper());
     QCOMPARE(Find<QLabel>(main, "lblResult")->text(), result);
     QCOMPARE(Spoken(Find<QLabel>(main, "lblResult")), u"Result: "_qs + result);
+    // The sign shown and the one read, side by side, each named; gone with the next word.
+    QVERIFY(Window(main)->SignPairShown());
+    const QLabel* shownSign = Window(main)->findChild<QLabel*>(u"picShownSign"_qs);
+    const QLabel* readSign = Window(main)->findChild<QLabel*>(u"picReadSign"_qs);
+    QVERIFY(!shownSign->pixmap().isNull() && !readSign->pixmap().isNull());
+    QVERIFY(shownSign->pixmap().toImage() != readSign->pixmap().toImage());
+    QCOMPARE(Spoken(const_cast<QLabel*>(shownSign)), u"Sign shown: "_qs + word.mid(1, 1).toUpper());
+    QCOMPARE(Spoken(const_cast<QLabel*>(readSign)), u"Sign you read: U"_qs);
+    QTest::mouseClick(Find<QPushButton>(main, "Yes"), Qt::LeftButton);
+    QVERIFY(!Window(main)->SignPairShown());
   }
 
   void AHistoryThatCannotBeSavedIsTold() {
