@@ -101,3 +101,46 @@ double LearnerModel::PracticeWeight(std::span<const SignStep> signs, LearnerTime
   }
   return kEveryWord + weakest + kConfusionShare * confused;
 }
+
+void SignWeights::Set(SignStep sign, Weight weight) {
+  if (sign.Modifier == 0 && sign.Code >= 0 && sign.Code < kSlots) {
+    plain_[static_cast<size_t>(sign.Code)] = weight;
+    return;
+  }
+  for (auto& [marked, known] : marked_)
+    if (marked == sign) {
+      known = weight;
+      return;
+    }
+  marked_.emplace_back(sign, weight);
+}
+
+SignWeights::Weight SignWeights::Of(SignStep sign) const {
+  if (sign.Modifier == 0 && sign.Code >= 0 && sign.Code < kSlots)
+    return plain_[static_cast<size_t>(sign.Code)].value_or(unknown_);
+  for (const auto& [marked, known] : marked_)
+    if (marked == sign) return known;
+  return unknown_;
+}
+
+SignWeights LearnerModel::WeightsAt(LearnerTime now) const {
+  SignWeights weights({1.0 - kPriorRight / (kPriorRight + kPriorWrong), 0.0});
+  // Every sign the model knows, and every sign one of them was taken for.
+  for (const LetterRecord& record : records_) {
+    weights.Set(record.Sign, {1.0 - Knowledge(record.Sign, now), Confusion(record.Sign, now)});
+    for (const LetterConfusion& confusion : record.TakenFor)
+      weights.Set(confusion.Sign, {1.0 - Knowledge(confusion.Sign, now), Confusion(confusion.Sign, now)});
+  }
+  return weights;
+}
+
+double LearnerModel::PracticeWeight(std::span<const SignStep> signs, const SignWeights& weights) {
+  double weakest = 0.0;
+  double confused = 0.0;
+  for (const SignStep sign : signs) {
+    const SignWeights::Weight weight = weights.Of(sign);
+    weakest = std::max(weakest, weight.weakness);
+    confused = std::max(confused, weight.confusion);
+  }
+  return kEveryWord + weakest + kConfusionShare * confused;
+}

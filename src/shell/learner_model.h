@@ -6,7 +6,9 @@
 
 #include <QString>
 
+#include <array>
 #include <chrono>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -36,6 +38,28 @@ struct LetterRecord {
   LearnerTime LastSeen{};
 
   friend bool operator==(const LetterRecord&, const LetterRecord&) = default;
+};
+
+// How weak and how confused each sign is at one moment, worked out once so that the
+// weights of a long list of words are quick to find.
+class SignWeights {
+ public:
+  struct Weight {
+    double weakness = 0.5;  // 1 − how well the sign is known
+    double confusion = 0.0;
+  };
+
+  explicit SignWeights(Weight unknown) : unknown_(unknown) {}
+  void Set(SignStep sign, Weight weight);
+  Weight Of(SignStep sign) const;
+
+ private:
+  // Most signs carry no mark of their own, and their codes are table slots: those are
+  // looked up by code, the few others searched.
+  static constexpr int kSlots = 257;
+  std::array<std::optional<Weight>, kSlots> plain_{};
+  std::vector<std::pair<SignStep, Weight>> marked_;
+  Weight unknown_;
 };
 
 // How well a learner reads each sign of one system, learned from the typed answers.
@@ -68,6 +92,9 @@ class LearnerModel {
   // known letters still come, and more the weaker its weakest sign and the more one
   // of its signs is confused.
   double PracticeWeight(std::span<const SignStep> signs, LearnerTime now) const;
+  // The same from the weights of every sign at one moment (WeightsAt).
+  static double PracticeWeight(std::span<const SignStep> signs, const SignWeights& weights);
+  SignWeights WeightsAt(LearnerTime now) const;
 
  private:
   const LetterRecord* Find(SignStep sign) const;

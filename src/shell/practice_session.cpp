@@ -25,11 +25,15 @@ std::optional<QString> PracticeSession::SetLengthRange(int shortest, int longest
   if (numeric_) return std::nullopt;
   if (list_.Count() == 0) return kEmptyListMessage;
   entries_ = PracticePicker::EntriesOfLength(list_, system_, source_.Spelling, shortest, longest);
+  entryOfWord_.clear();
+  entryOfWord_.reserve(static_cast<qsizetype>(entries_.size()));
+  for (const int entry : entries_)
+    if (!entryOfWord_.contains(list_.Words[entry])) entryOfWord_.insert(list_.Words[entry], entry);
   if (entries_.empty()) return kNoWordOfLengthMessage;
   return std::nullopt;
 }
 
-double PracticeSession::WeightOf(int entry, LearnerTime now) {
+double PracticeSession::WeightOf(int entry, const SignWeights& weights) {
   std::optional<std::vector<SignStep>>& signs = entrySigns_[static_cast<size_t>(entry)];
   if (!signs) {
     signs.emplace();
@@ -37,17 +41,13 @@ double PracticeSession::WeightOf(int entry, LearnerTime now) {
         SpelledSignsOfItem(ListPracticeItem(list_, entry, source_.Spelling), system_);
     for (const SpelledSign& sign : spelled.value_or(SpelledSigns{})) signs->push_back(sign.Sign);
   }
-  return learner_.PracticeWeight(*signs, now);
+  return LearnerModel::PracticeWeight(*signs, weights);
 }
 
 std::optional<int> PracticeSession::DueEntry(LearnerTime now) const {
   std::vector<int> due;
   for (const QString& word : reviews_.DueWords(now))
-    for (const int entry : entries_)
-      if (list_.Words[entry] == word) {
-        due.push_back(entry);
-        break;
-      }
+    if (const auto found = entryOfWord_.constFind(word); found != entryOfWord_.constEnd()) due.push_back(*found);
   return picker_.FirstNotLast(due);
 }
 
@@ -63,7 +63,8 @@ const PracticeItem& PracticeSession::PickNext(LearnerTime now, bool dueFirst) {
   } else {
     std::vector<double> weights;
     weights.reserve(entries_.size());
-    for (const int entry : entries_) weights.push_back(WeightOf(entry, now));
+    const SignWeights signWeights = learner_.WeightsAt(now);
+    for (const int entry : entries_) weights.push_back(WeightOf(entry, signWeights));
     current_ = ListPracticeItem(list_, picker_.PickWeightedEntry(entries_, weights), source_.Spelling);
   }
   score_.NextWord();

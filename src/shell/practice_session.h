@@ -8,6 +8,7 @@
 #include "shell/review_queue.h"
 #include "shell/word_list_rules.h"
 
+#include <QHash>
 #include <QString>
 
 #include <cstdint>
@@ -76,7 +77,7 @@ class PracticeSession {
   QString ReadingBoxAnswer(const QString& katakana) const;
 
  private:
-  double WeightOf(int entry, LearnerTime now);
+  double WeightOf(int entry, const SignWeights& weights);
   std::optional<int> DueEntry(LearnerTime now) const;
 
   SystemId system_;
@@ -85,6 +86,8 @@ class PracticeSession {
   WordList list_;
   PracticePicker picker_;
   std::vector<int> entries_;
+  // The first entry of each word in reach, for finding the words due for review.
+  QHash<QString, int> entryOfWord_;
   // The signs of each list entry, found when first weighed.
   std::vector<std::optional<std::vector<SignStep>>> entrySigns_;
   LearnerModel learner_;
