@@ -100,6 +100,8 @@ constexpr CaptionRowTexts kCaptions[] = {
     {91, u"target reached", u"目標に到達"},
     {92, u"sessions to the target not known yet", u"目標までの回数はまだ分かりません"},
     {93, u"; ", u"。"},
+    {94, u"Sign shown: %1", u"表した文字: %1"},
+    {95, u"Sign you read: %1", u"読み取った文字: %1"},
 };
 
 }  // namespace

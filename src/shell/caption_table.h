@@ -99,8 +99,10 @@ enum CaptionRow : int {
   TargetReachedCaption = 91,
   SessionsNotKnownCaption = 92,
   ReadingBetweenCaption = 93,
+  SignShownCaption = 94,
+  SignReadCaption = 95,
   // One past the last row in use.
-  CaptionRowsInUse = 94,
+  CaptionRowsInUse = 96,
 };
 
 // Every variable text of the windows, one column per interface language: column 0

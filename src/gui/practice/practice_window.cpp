@@ -220,6 +220,8 @@ void PracticeWindow::SetCaptions(const CaptionTable& captions, InterfaceLanguage
   SetSpokenText(*scoreLabel_, scoreCaption_, scoreLabel_->text());
   SetSpokenText(*statusLabel_, statusCaption_, statusLabel_->text());
   readingSpeedCaption_ = caption(ReadingSpeedCaption);
+  signShownFormat_ = caption(SignShownCaption);
+  signReadFormat_ = caption(SignReadCaption);
   readingPhrases_ = {.WordPace = caption(WordPaceCaption),
                      .Reading = caption(ReadingNowCaption),
                      .ReadingNotKnown = caption(ReadingNotKnownCaption),
@@ -312,8 +314,8 @@ void PracticeWindow::ShowSignPair(const QImage& shown, const QString& shownLabel
   shownSignPicture_->setPixmap(QPixmap::fromImage(shown));
   readSignPicture_->setPixmap(QPixmap::fromImage(read));
   // A screen reader hears which picture is which: the sign shown, and the one read.
-  shownSignPicture_->setAccessibleName(QStringLiteral("Sign shown: %1").arg(shownLabel));
-  readSignPicture_->setAccessibleName(QStringLiteral("Sign you read: %1").arg(readLabel));
+  shownSignPicture_->setAccessibleName(signShownFormat_.arg(shownLabel));
+  readSignPicture_->setAccessibleName(signReadFormat_.arg(readLabel));
   for (auto [picture, caption] : {std::pair{shownSignPicture_, shownSignCaption_}, std::pair{readSignPicture_, readSignCaption_}}) {
     picture->setToolTip(picture->accessibleName());
     // The caption says what the picture's name says; the picture alone is read out.

@@ -116,5 +116,7 @@ class PracticeWindow : public QDialog {
   QLabel* shownSignPicture_ = nullptr;
   QLabel* readSignPicture_ = nullptr;
   QLabel* shownSignCaption_ = nullptr;
+  QString signShownFormat_ = QStringLiteral("Sign shown: %1");
+  QString signReadFormat_ = QStringLiteral("Sign you read: %1");
   QLabel* readSignCaption_ = nullptr;
 };
