@@ -40,6 +40,10 @@ SpelledSigns CharactersOf(const QString& typed) {
 
 }  // namespace
 
+std::optional<SpelledSigns> SignsOfTypedText(const QString& typed, SystemId system) {
+  return TypedSigns(FindSystem(system), typed, NumeralBaseOfSystem(system, 46));
+}
+
 std::optional<SpelledSigns> SpelledSignsOfItem(const PracticeItem& item, SystemId system) {
   const FingerspellingSystem& spelling = FindSystem(system);
   const int16_t numeralBase = NumeralBaseOfSystem(system, 46);

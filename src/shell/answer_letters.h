@@ -14,6 +14,10 @@ struct PracticeItem;
 // spelled.
 std::optional<SpelledSigns> SpelledSignsOfItem(const PracticeItem& item, SystemId system);
 
+// The signs a learner's typed text stands for in `system`, read as an answer is: the
+// letters of "mn", the kana of "ぬ" or "nu"; nothing when it spells no sign.
+std::optional<SpelledSigns> SignsOfTypedText(const QString& typed, SystemId system);
+
 // A typed answer read sign by sign against the word `item` spelled in `system`. The
 // answer is normalised as answers are compared and spelled with the same system (its
 // romanized input too); an answer that spells no sign is compared by its characters.

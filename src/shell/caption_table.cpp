@@ -102,6 +102,7 @@ constexpr CaptionRowTexts kCaptions[] = {
     {93, u"; ", u"。"},
     {94, u"Sign shown: %1", u"表した文字: %1"},
     {95, u"Sign you read: %1", u"読み取った文字: %1"},
+    {96, u"Focus on letters", u"重点の文字"},
 };
 
 }  // namespace

@@ -101,8 +101,9 @@ enum CaptionRow : int {
   ReadingBetweenCaption = 93,
   SignShownCaption = 94,
   SignReadCaption = 95,
+  FocusCaption = 96,
   // One past the last row in use.
-  CaptionRowsInUse = 96,
+  CaptionRowsInUse = 97,
 };
 
 // Every variable text of the windows, one column per interface language: column 0

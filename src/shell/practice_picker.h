@@ -20,6 +20,8 @@ struct PracticeItem {
 
 inline const QString kEmptyListMessage = QStringLiteral("The word list is empty");
 inline const QString kNoWordOfLengthMessage = QStringLiteral("No word of the list has that length");
+// A focus on letters no word in reach has, or that are no letters of the system.
+inline const QString kNoFocusWordMessage = QStringLiteral("No word of the list has \"%1\" to practise");
 
 // Picks practice words: every entry of the list equally likely, or as likely as its
 // weight; never the same entry twice in a row while there are two or more. The

@@ -2,6 +2,9 @@
 
 #include "shell/answer_letters.h"
 
+#include <algorithm>
+#include <utility>
+
 PracticeSession::PracticeSession(SystemId system, bool numeric, InterfaceLanguage interfaceLanguage, WordList list,
                                  uint32_t seed)
     : system_(system),
@@ -33,7 +36,7 @@ std::optional<QString> PracticeSession::SetLengthRange(int shortest, int longest
   return std::nullopt;
 }
 
-double PracticeSession::WeightOf(int entry, const SignWeights& weights) {
+const std::vector<SignStep>& PracticeSession::SignsOfEntry(int entry) {
   std::optional<std::vector<SignStep>>& signs = entrySigns_[static_cast<size_t>(entry)];
   if (!signs) {
     signs.emplace();
@@ -41,7 +44,42 @@ double PracticeSession::WeightOf(int entry, const SignWeights& weights) {
         SpelledSignsOfItem(ListPracticeItem(list_, entry, source_.Spelling), system_);
     for (const SpelledSign& sign : spelled.value_or(SpelledSigns{})) signs->push_back(sign.Sign);
   }
-  return LearnerModel::PracticeWeight(*signs, weights);
+  return *signs;
+}
+
+double PracticeSession::WeightOf(int entry, const SignWeights& weights) {
+  return LearnerModel::PracticeWeight(SignsOfEntry(entry), weights);
+}
+
+std::vector<int> PracticeSession::FocusEntries() {
+  if (focus_.empty()) return entries_;
+  std::vector<int> chosen;
+  for (const int entry : entries_) {
+    const std::vector<SignStep>& signs = SignsOfEntry(entry);
+    if (std::any_of(signs.begin(), signs.end(),
+                    [this](const SignStep& sign) { return std::find(focus_.begin(), focus_.end(), sign) != focus_.end(); }))
+      chosen.push_back(entry);
+  }
+  return chosen;
+}
+
+std::optional<QString> PracticeSession::SetFocus(const QString& letters) {
+  if (numeric_) return std::nullopt;
+  const QString text = letters.trimmed();
+  std::vector<SignStep> focus;
+  if (!text.isEmpty()) {
+    const std::optional<SpelledSigns> signs = SignsOfTypedText(text, system_);
+    if (!signs || signs->empty()) return kNoFocusWordMessage.arg(text);
+    for (const SpelledSign& sign : *signs)
+      if (std::find(focus.begin(), focus.end(), sign.Sign) == focus.end()) focus.push_back(sign.Sign);
+  }
+  const std::vector<SignStep> before = std::exchange(focus_, focus);
+  if (FocusEntries().empty()) {
+    focus_ = before;
+    return kNoFocusWordMessage.arg(text);
+  }
+  focusText_ = text;
+  return std::nullopt;
 }
 
 std::optional<int> PracticeSession::DueEntry(LearnerTime now) const {
@@ -58,14 +96,19 @@ const PracticeItem& PracticeSession::PickNext(LearnerTime now, bool dueFirst) {
     current_ = ListPracticeItem(list_, *due, source_.Spelling);
   } else if (numeric_) {
     current_ = NumberPracticeItem(picker_.PickNumber());
-  } else if (learner_.IsEmpty()) {
-    current_ = ListPracticeItem(list_, picker_.PickEntry(entries_), source_.Spelling);
   } else {
-    std::vector<double> weights;
-    weights.reserve(entries_.size());
-    const SignWeights signWeights = learner_.WeightsAt(now);
-    for (const int entry : entries_) weights.push_back(WeightOf(entry, signWeights));
-    current_ = ListPracticeItem(list_, picker_.PickWeightedEntry(entries_, weights), source_.Spelling);
+    // A focus no word of the range has (the range changed since) draws from them all.
+    std::vector<int> candidates = FocusEntries();
+    if (candidates.empty()) candidates = entries_;
+    if (learner_.IsEmpty()) {
+      current_ = ListPracticeItem(list_, picker_.PickEntry(candidates), source_.Spelling);
+    } else {
+      std::vector<double> weights;
+      weights.reserve(candidates.size());
+      const SignWeights signWeights = learner_.WeightsAt(now);
+      for (const int entry : candidates) weights.push_back(WeightOf(entry, signWeights));
+      current_ = ListPracticeItem(list_, picker_.PickWeightedEntry(candidates, weights), source_.Spelling);
+    }
   }
   score_.NextWord();
   return current_;

@@ -34,6 +34,13 @@ class PracticeSession {
   // message that stops a turn when nothing can be picked, if any.
   std::optional<QString> SetLengthRange(int shortest, int longest);
 
+  // Letters to drill: from now on only words with at least one of them are drawn
+  // (missed words due for review still come first), weighed as ever; every word again
+  // for an empty text. The message when no word in reach has one of them, or the text
+  // is no letter of the system; the focus is then not changed.
+  std::optional<QString> SetFocus(const QString& letters);
+  const QString& Focus() const { return focusText_; }
+
   // What the practice knows of the learner's letters in the spelling system: from
   // earlier practices, then from each typed answer. A model of another system is
   // passed over.
@@ -78,6 +85,9 @@ class PracticeSession {
 
  private:
   double WeightOf(int entry, const SignWeights& weights);
+  const std::vector<SignStep>& SignsOfEntry(int entry);
+  // The entries in reach with a focus letter; all of them without a focus.
+  std::vector<int> FocusEntries();
   std::optional<int> DueEntry(LearnerTime now) const;
 
   SystemId system_;
@@ -88,6 +98,8 @@ class PracticeSession {
   std::vector<int> entries_;
   // The first entry of each word in reach, for finding the words due for review.
   QHash<QString, int> entryOfWord_;
+  QString focusText_;
+  std::vector<SignStep> focus_;
   // The signs of each list entry, found when first weighed.
   std::vector<std::optional<std::vector<SignStep>>> entrySigns_;
   LearnerModel learner_;

@@ -117,3 +117,25 @@ TEST(LearnerModel, WeakLettersMakeTheirWordsLikelier) {
   std::iota(all.begin(), all.end(), 0);
   for (int i = 0; i < 200; ++i) EXPECT_EQ(plain.PickNext(now).Text, words[picker.PickEntry(all)]);
 }
+
+// A focus on letters draws only words with one of them, as the learner types them;
+// letters no word has, or no letters at all, leave the focus as it was and say why.
+TEST(LearnerModel, AFocusDrawsOnlyWordsWithTheLettersChosen) {
+  const QStringList words = {u"man"_qs, u"nut"_qs, u"cat"_qs, u"dog"_qs, u"bird"_qs, u"fish"_qs};
+  PracticeSession session(American, false, InterfaceLanguage::English, Plain(words), 3);
+  ASSERT_FALSE(session.SetLengthRange(0, 0));
+  EXPECT_FALSE(session.SetFocus(u" M N "_qs));
+  std::map<QString, int> drawn;
+  for (int i = 0; i < 400; ++i) ++drawn[session.PickNext(kStart).Text];
+  EXPECT_EQ(drawn.size(), 2u);
+  EXPECT_GT(drawn[u"man"_qs], 100);
+  EXPECT_GT(drawn[u"nut"_qs], 100);
+
+  EXPECT_EQ(session.SetFocus(u"xz"_qs), kNoFocusWordMessage.arg(u"xz"_qs));
+  EXPECT_EQ(session.SetFocus(u"123"_qs), kNoFocusWordMessage.arg(u"123"_qs));
+  EXPECT_EQ(session.Focus(), u"M N"_qs);
+  EXPECT_FALSE(session.SetFocus(QString()));
+  drawn.clear();
+  for (int i = 0; i < 600; ++i) ++drawn[session.PickNext(kStart).Text];
+  EXPECT_EQ(drawn.size(), 6u);
+}

@@ -5,6 +5,7 @@
 #include "gui/input/hidden_text_guard.h"
 #include "gui/practice/practice_window.h"
 #include "gui/practice/sign_pair_pictures.h"
+#include "shell/focus_choices.h"
 #include "shell/letter_alignment.h"
 #include "shell/list_word_playback.h"
 #include "shell/practice_history.h"
@@ -46,6 +47,7 @@ PracticeRunner::PracticeRunner(PracticeWindow& window, Boxes boxes, SignClass& s
   connect(&window_, &PracticeWindow::endClicked, this, &PracticeRunner::End);
   connect(&window_, &PracticeWindow::answerHeld, this, &PracticeRunner::HoldAnswer);
   connect(&window_, &PracticeWindow::answerTyped, this, &PracticeRunner::CheckTyped);
+  connect(&window_, &PracticeWindow::focusChanged, this, &PracticeRunner::ApplyFocus);
   connect(&window_, &PracticeWindow::lengthChanged, this, [this] {
     if (session_) window_.ShowStatus(session_->SetLengthRange(window_.Shortest(), window_.Longest()).value_or(QString()));
   });
@@ -100,6 +102,8 @@ bool PracticeRunner::Start(std::unique_ptr<PracticeSession> session, const QStri
   earlierSessions_ = LastSessionsOf(sessions, system, kSessionsShown - 1);
   window_.ShowHistory(earlierSessions_);
   ShowReadingSpeed();
+  window_.SetFocusChoices(FocusChoices(session_->SpellingSystem(), session_->Learner()));
+  ApplyFocus();
   window_.WaitForStart(true);
   window_.show();
   window_.raise();
@@ -288,4 +292,9 @@ void PracticeRunner::ShowReadingSpeed() {
   const std::vector<double> speeds = SessionSpeeds();
   window_.ShowReadingSpeed({wordPace_, spokenSpeed_, session_->ReadingSpeed(), kTargetLettersPerSecond,
                             SessionsToTarget(speeds, kTargetLettersPerSecond)});
+}
+
+void PracticeRunner::ApplyFocus() {
+  if (!session_) return;
+  window_.ShowStatus(session_->SetFocus(window_.Focus()).value_or(QString()));
 }

@@ -50,6 +50,8 @@ class PracticeRunner : public QObject {
 
  private:
   void Begin();
+  // The letters chosen to drill, from the window; the status says when no word has them.
+  void ApplyFocus();
   void Turn(bool newWord);
   void ShowLiveChart();
   void Continue();

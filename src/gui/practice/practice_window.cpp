@@ -6,6 +6,7 @@
 #include "shell/caption_table.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -125,6 +127,15 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   lengthLabel_ = new QLabel(QStringLiteral("Word length (signs)"), this);
   options->addRow(lengthLabel_, lengths);
   options->addRow(typedAnswerBox_, adaptSpeedBox_);
+  focusBox_ = new QComboBox(this);
+  focusBox_->setObjectName(QStringLiteral("cmbFocus"));
+  focusBox_->setEditable(true);
+  focusBox_->setInsertPolicy(QComboBox::NoInsert);
+  focusLabel_ = new QLabel(QStringLiteral("Focus on letters"), this);
+  focusLabel_->setBuddy(focusBox_);
+  focusBox_->setAccessibleName(focusLabel_->text());
+  focusBox_->lineEdit()->setAccessibleName(focusLabel_->text());
+  options->addRow(focusLabel_, focusBox_);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(speedRow);
@@ -187,6 +198,7 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
     if (typed) answerBox_->setFocus();
   });
   connect(shortestBox_, &QSpinBox::valueChanged, this, &PracticeWindow::lengthChanged);
+  connect(focusBox_, &QComboBox::currentTextChanged, this, &PracticeWindow::focusChanged);
   connect(longestBox_, &QSpinBox::valueChanged, this, &PracticeWindow::lengthChanged);
   answerBox_->setEnabled(false);
 }
@@ -209,6 +221,9 @@ void PracticeWindow::SetCaptions(const CaptionTable& captions, InterfaceLanguage
   answerLabel_->setText(caption(YourAnswerCaption));
   answerBox_->setAccessibleName(answerLabel_->text());
   lengthLabel_->setText(caption(WordLengthCaption));
+  focusLabel_->setText(caption(FocusCaption));
+  focusBox_->setAccessibleName(focusLabel_->text());
+  focusBox_->lineEdit()->setAccessibleName(focusLabel_->text());
   lengthToLabel_->setText(caption(LengthToCaption));
   shortestBox_->setAccessibleName(caption(ShortestWordCaption));
   longestBox_->setAccessibleName(caption(LongestWordCaption));
@@ -326,5 +341,16 @@ void PracticeWindow::ShowSignPair(const QImage& shown, const QString& shownLabel
 }
 
 bool PracticeWindow::SignPairShown() const { return !signPair_->isHidden(); }
+
+void PracticeWindow::SetFocusChoices(const QStringList& choices) {
+  const QSignalBlocker quiet(focusBox_);
+  const QString typed = focusBox_->currentText();
+  focusBox_->clear();
+  focusBox_->addItem(QString());
+  focusBox_->addItems(choices);
+  focusBox_->setEditText(typed);
+}
+
+QString PracticeWindow::Focus() const { return focusBox_->currentText(); }
 
 void PracticeWindow::reject() { emit endClicked(); }

@@ -25,6 +25,7 @@ class PracticeScore;
 // Start, then Continue, Repeat and End; with "Type the answer" an answer box, the result and the
 // score; the reading speed against its target; the word length range, "Adapt speed", and the chart of earlier sessions.
 // It only shows and asks; the practice itself is run by whoever listens.
+class QComboBox;
 class QImage;
 
 class PracticeWindow : public QDialog {
@@ -44,6 +45,10 @@ class PracticeWindow : public QDialog {
   int Shortest() const;
   int Longest() const;
   void SetOptions(bool typedAnswer, bool adaptSpeed, int shortest, int longest);
+  // The letters to drill ("cmbFocus"): typed, or one of `choices` (pairs learners
+  // confuse); empty for every letter.
+  void SetFocusChoices(const QStringList& choices);
+  QString Focus() const;
 
   // Before the first word only Start and the options can be used, so they can be set
   // before anything is spelled.
@@ -80,6 +85,7 @@ class PracticeWindow : public QDialog {
   void answerHeld(bool held);
   void answerTyped(const QString& typed);
   void lengthChanged();
+  void focusChanged();
 
  private:
   QLineEdit* speedBox_;
@@ -102,6 +108,8 @@ class PracticeWindow : public QDialog {
   QLabel* speedLabel_;
   QLabel* answerLabel_;
   QLabel* lengthLabel_;
+  QLabel* focusLabel_ = nullptr;
+  QComboBox* focusBox_ = nullptr;
   QLabel* lengthToLabel_;
   QString statusCaption_ = QStringLiteral("Status");
   QString resultCaption_ = QStringLiteral("Result");
