@@ -92,6 +92,19 @@ constexpr CaptionRowTexts kCaptions[] = {
     {83, u" and ", u"と"},
     {84, u", ", u"、"},
     {85, u", and ", u"、"},
+    {88, u"Close", u"閉じる"},
+    {89, u"%1 read as %2, once", u"%1を%2と読んだ（1回）"},
+    {90, u"Nothing confused yet", u"まだ読み違いはありません"},
+    {91, u"Date", u"日付"},
+    {92, u"Session", u"回"},
+    {93, u"Tries", u"回数"},
+    {94, u"Sign", u"文字"},
+    {95, u"No progress yet", u"まだ上達の記録がありません"},
+    {96, u"Words waiting for review: %1", u"復習待ちの単語: %1"},
+    {97, u"Reading speed", u"読み取り速度"},
+    {98, u"%1 read as %2, %3 times", u"%1を%2と読んだ（%3回）"},
+    {99, u"Most confused", u"読み違えやすい文字"},
+    {100, u"Accuracy of each sign", u"文字ごとの正答率"},
 };
 
 }  // namespace

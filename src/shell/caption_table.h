@@ -92,6 +92,21 @@ enum CaptionRow : int {
   LetterBeforeLastCaption = 85,
   // One past the last row in use.
   CaptionRowsInUse = 86,
+  // The progress window's captions fill the table from its last row down.
+  ProgressWindowFirstCaption = 88,
+  ProgressCloseCaption = 88,
+  ConfusedOnceCaption = 89,
+  NothingConfusedCaption = 90,
+  SessionDateCaption = 91,
+  SessionNumberCaption = 92,
+  SignTriesCaption = 93,
+  SignColumnCaption = 94,
+  NoProgressCaption = 95,
+  ReviewCountCaption = 96,
+  ReadingSpeedCaption = 97,
+  ConfusedTimesCaption = 98,
+  MostConfusedCaption = 99,
+  SignAccuracyCaption = 100,
 };
 
 // Every variable text of the windows, one column per interface language: column 0
