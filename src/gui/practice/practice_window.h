@@ -70,6 +70,8 @@ class PracticeWindow : public QDialog {
   void answerHeld(bool held);
   void answerTyped(const QString& typed);
   void lengthChanged();
+  // "Progress": the learner asks for the progress window.
+  void progressClicked();
 
  private:
   QLineEdit* speedBox_;
@@ -78,6 +80,7 @@ class PracticeWindow : public QDialog {
   QPushButton* continueButton_;
   QPushButton* repeatButton_;
   QPushButton* endButton_;
+  QPushButton* progressButton_;
   QLabel* statusLabel_;
   QCheckBox* typedAnswerBox_;
   QLineEdit* answerBox_;
