@@ -48,8 +48,8 @@ QTableWidget* Table(QWidget* parent, const char* name) {
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->verticalHeader()->hide();
-  table->horizontalHeader()->setStretchLastSection(true);
-  table->setMinimumWidth(220);
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table->setMinimumWidth(260);
   return table;
 }
 
@@ -78,7 +78,6 @@ void FillTable(QTableWidget& table, const QStringList& columns, const std::vecto
       if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       table.setItem(static_cast<int>(row), column, item);
     }
-  table.resizeColumnsToContents();
 }
 
 }  // namespace
@@ -222,12 +221,19 @@ void ProgressWindow::Fill() {
   auto* speeds = new QChart;
   speeds->setTitle(speedTitle_);
   speeds->addSeries(line);
+  // Whole sessions only: at most six marks, on the first session and every step after.
+  const int sessionCount = std::max(2, static_cast<int>(summary_.Speeds.size()));
   auto* sessionAxis = new QValueAxis;
-  sessionAxis->setRange(1, std::max<double>(2, static_cast<double>(summary_.Speeds.size())));
+  sessionAxis->setRange(1, sessionCount);
+  sessionAxis->setTickType(QValueAxis::TicksDynamic);
+  sessionAxis->setTickAnchor(1);
+  sessionAxis->setTickInterval(std::max(1, (sessionCount - 1 + 4) / 5));
   sessionAxis->setLabelFormat(QStringLiteral("%d"));
   sessionAxis->setTitleText(sessionColumn_);
   auto* speedAxis = new QValueAxis;
-  speedAxis->setRange(0, (fastest * 105 / 100 + 9) / 10 * 10);
+  // Four steps of a round ten each, above the fastest session.
+  speedAxis->setRange(0, (fastest * 105 / 100 + 39) / 40 * 40);
+  speedAxis->setTickCount(5);
   speedAxis->setLabelFormat(QStringLiteral("%d"));
   speedAxis->setTitleText(speedColumn_);
   speeds->addAxis(sessionAxis, Qt::AlignBottom);
