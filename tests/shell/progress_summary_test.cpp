@@ -89,9 +89,17 @@ TEST(ProgressSummary, ReadsTheProgressFileWithoutChangingIt) {
   EXPECT_EQ(summary.Speeds, (std::vector<SpeedPoint>{{At(5), 140}}));
   EXPECT_EQ(summary.WaitingForReview, 1u);
 
-  // Each letter of the alphabet names a sign of its own.
+  // Each letter of the alphabet names a sign of its own; kana and jamo are named too,
+  // a kana by its plain, large form.
   const std::map<int, QString> labels = SignLabelsOf(SystemId::American);
   for (const QString letter : {"A", "Q", "Z"}) EXPECT_EQ(labels.at(CodeOf(letter)), letter);
+  const auto names = [](SystemId system) {
+    QStringList all;
+    for (const auto& [code, label] : SignLabelsOf(system)) all << label;
+    return all;
+  };
+  EXPECT_EQ(names(SystemId::JapaneseKana).mid(0, 5), (QStringList{"ｱ", "ｲ", "ｳ", "ｴ", "ｵ"}));
+  EXPECT_EQ(names(SystemId::KoreanHangul).mid(0, 3), (QStringList{"ㄱ", "ㄲ", "ㄴ"}));
 
   // A file that is no database is shown as no progress, and left where it is.
   const QString broken = dir.filePath("broken.sqlite");
