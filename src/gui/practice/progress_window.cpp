@@ -190,6 +190,9 @@ void ProgressWindow::Fill() {
   accuracy->addSeries(bands);
   auto* signAxis = new QBarCategoryAxis;
   signAxis->append(letters);
+  // A kana system has some fifty signs: their one-letter names are narrow enough to
+  // stand under their bars whole, though the axis would cut them to "..." by its room.
+  signAxis->setTruncateLabels(false);
   auto* shareAxis = new QValueAxis;
   shareAxis->setRange(0, 100);
   shareAxis->setTickCount(5);
