@@ -17,7 +17,7 @@ for file in ./usr/bin/tovaro ./usr/bin/tovaro-cli ./usr/share/tovaro/PositionASL
   grep -q " $file\$" <<<"$contents" || { echo "not in the package: $file"; status=1; }
 done
 depends=$(dpkg-deb -f "$package" Depends)
-for library in libqt6widgets6 libqt6core6 libc6; do
+for library in libqt6widgets6 libqt6charts6 libqt6core6 libc6; do
   grep -q "$library" <<<"$depends" || { echo "no dependency on $library: $depends"; status=1; }
 done
 exit $status

@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libqt6sql6-sqlite
+  qt6-charts-dev
   libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libegl-mesa0
   libgtest-dev libgmock-dev libbenchmark-dev
   libgmime-3.0-dev

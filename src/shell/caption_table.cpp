@@ -103,6 +103,19 @@ constexpr CaptionRowTexts kCaptions[] = {
     {94, u"Sign shown: %1", u"表した文字: %1"},
     {95, u"Sign you read: %1", u"読み取った文字: %1"},
     {96, u"Focus on letters", u"重点の文字"},
+    {97, u"Close", u"閉じる"},
+    {98, u"%1 read as %2, once", u"%1を%2と読んだ（1回）"},
+    {99, u"Nothing confused yet", u"まだ読み違いはありません"},
+    {100, u"Date", u"日付"},
+    {101, u"Session", u"回"},
+    {102, u"Tries", u"回数"},
+    {103, u"Sign", u"文字"},
+    {104, u"No progress yet", u"まだ上達の記録がありません"},
+    {105, u"Words waiting for review: %1", u"復習待ちの単語: %1"},
+    {106, u"Reading speed", u"読み取り速度"},
+    {107, u"%1 read as %2, %3 times", u"%1を%2と読んだ（%3回）"},
+    {108, u"Most confused", u"読み違えやすい文字"},
+    {109, u"Accuracy of each sign", u"文字ごとの正答率"},
 };
 
 }  // namespace

@@ -103,7 +103,21 @@ enum CaptionRow : int {
   SignReadCaption = 95,
   FocusCaption = 96,
   // One past the last row in use.
-  CaptionRowsInUse = 97,
+  // The progress window.
+  ProgressCloseCaption = 97,
+  ConfusedOnceCaption = 98,
+  NothingConfusedCaption = 99,
+  SessionDateCaption = 100,
+  SessionNumberCaption = 101,
+  SignTriesCaption = 102,
+  SignColumnCaption = 103,
+  NoProgressCaption = 104,
+  ReviewCountCaption = 105,
+  ProgressReadingSpeedCaption = 106,
+  ConfusedTimesCaption = 107,
+  MostConfusedCaption = 108,
+  SignAccuracyCaption = 109,
+  CaptionRowsInUse = 110,
 };
 
 // Every variable text of the windows, one column per interface language: column 0
@@ -113,7 +127,7 @@ int SystemCaptionRow(SystemId system);
 
 class CaptionTable {
  public:
-  static constexpr int kRows = 101;
+  static constexpr int kRows = 110;
   static constexpr int kColumns = 5;
 
   CaptionTable();

@@ -190,6 +190,30 @@ ProgressStore::Opened ProgressStore::Open(const QString& path) {
   return opened;
 }
 
+std::unique_ptr<ProgressStore> ProgressStore::OpenToRead(const QString& path) {
+  if (!QFileInfo(path).isFile()) return nullptr;
+  const QString connection = QStringLiteral("progress-read-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+  bool readable = false;
+  {
+    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+    database.setDatabaseName(path);
+    database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    // No integrity check here: it reads the whole file, and a reader that meets a
+    // damaged page only shows less; the writer's Open is the one that sets it aside.
+    if (database.open()) {
+      QSqlQuery version(database);
+      readable = version.exec(QStringLiteral("PRAGMA user_version")) && version.next() &&
+                 version.value(0).toInt() == kSchemaVersion;
+    }
+  }
+  if (!readable) {
+    QSqlDatabase::database(connection, false).close();
+    QSqlDatabase::removeDatabase(connection);
+    return nullptr;
+  }
+  return std::unique_ptr<ProgressStore>(new ProgressStore(path, connection));
+}
+
 bool ProgressStore::AddSession(const PracticeSessionRecord& session, QString* error) {
   return AddSession(session, std::nullopt, error);
 }

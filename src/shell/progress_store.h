@@ -75,6 +75,10 @@ class ProgressStore {
   // message; a file that is no readable database is renamed (the message says to
   // what) and a new one started.
   static Opened Open(const QString& path);
+  // Opens an existing file of this schema version only to read it: nothing is made,
+  // brought up to date or set aside, so a window that only shows the progress never
+  // changes the file. Null when there is no such file or it cannot be read.
+  static std::unique_ptr<ProgressStore> OpenToRead(const QString& path);
   ~ProgressStore();
   ProgressStore(const ProgressStore&) = delete;
   ProgressStore& operator=(const ProgressStore&) = delete;

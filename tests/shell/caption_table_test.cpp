@@ -30,7 +30,7 @@ TEST(CaptionTable, HoldsTheCaptionsOfTheWindowsToComeAndNothingElse) {
   }
   EXPECT_EQ(filled, 2 * (CaptionRowsInUse - 4));
   // Outside the table there is nothing to show rather than a fault.
-  EXPECT_EQ(table.Caption(101, English), "");
+  EXPECT_EQ(table.Caption(CaptionTable::kRows, English), "");
   EXPECT_EQ(table.Caption(-1, English), "");
   // The numerals are no system the user chooses: they have no caption of a choice.
   EXPECT_EQ(table.SystemCaption(SystemId::Numerals, English), "");
@@ -40,7 +40,8 @@ TEST(CaptionTable, HoldsTheCaptionsOfTheWindowsToComeAndNothingElse) {
 // own, and a caption with places for numbers or words keeps every place in Japanese.
 TEST(CaptionTable, EveryLearnerControlHasItsOwnJapaneseCaption) {
   const CaptionTable table;
-  for (int row = TypeAnswerCaption; row < CaptionRowsInUse; ++row) {
+  for (int row = TypeAnswerCaption; row < CaptionTable::kRows; ++row) {
+    if (row >= CaptionRowsInUse) continue;
     const QString english = table.Caption(row, English);
     const QString japanese = table.Caption(row, Japanese);
     EXPECT_FALSE(japanese.isEmpty()) << row;

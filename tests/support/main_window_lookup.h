@@ -64,6 +64,7 @@ inline MainWindowMenus MenusOf(const QWidget& window) {
   m.mnuBmp = action("mnuBmp");
   m.mnuList = action("mnuList");
   m.mnuQuiz = action("mnuQuiz");
+  m.mnuProgress = action("mnuProgress");
   m.mnuLang = action("mnuLang");
   m.mnuFont = action("mnuFont");
   m.HelpMenus = menu("HelpMenus");

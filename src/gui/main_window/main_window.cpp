@@ -16,6 +16,7 @@
 #include "gui/main_window/main_window_captions.h"
 #include "gui/main_window/system_controller.h"
 #include "gui/practice/practice_controller.h"
+#include "gui/practice/progress_controller.h"
 #include "gui/view/export_controller.h"
 #include "gui/view/hand_view.h"
 #include "gui/view/picture_recording.h"
@@ -115,6 +116,10 @@ void MainWindow::MakeControllers() {
     settings_.PracticeShortest = options.shortest;
     settings_.PracticeLongest = options.longest;
   });
+
+  progress_ = new ProgressController(
+      {*this, places_, captions_, [this] { return ProgressShown{settings_.System, Interface(), InterfaceFont()}; }}, this);
+  connect(menus_.mnuProgress, &QAction::triggered, progress_, [this] { progress_->Open(*this); });
 
   export_ = new ExportController(
       {*this, player_, document_, signs_, *ui_.handView, messages_, [this]() -> FileDialog& { return FileWindow(); },
@@ -274,6 +279,7 @@ void MainWindow::Practice() {
   practice_->Practice({settings_.System, systems_->NumericMode(), Interface(), InterfaceFont(),
                        {settings_.PracticeTypedAnswer, settings_.PracticeAdaptSpeed, settings_.PracticeShortest,
                         settings_.PracticeLongest}});
+  progress_->Follow(practice_->Window());
 }
 
 SystemChoiceDialog& MainWindow::OptionWindow() { return dialogs_.OptionWindow(Interface(), InterfaceFont()); }

@@ -37,6 +37,7 @@ class LanguageDialog;
 class PictureRecording;
 class PoseEditor;
 class PracticeController;
+class ProgressController;
 class ReadingCapture;
 class SystemChoiceDialog;
 class UserInputHold;
@@ -171,6 +172,7 @@ class MainWindow : public QMainWindow {
   ViewController* view_ = nullptr;
   WordListController* wordLists_ = nullptr;
   PracticeController* practice_ = nullptr;
+  ProgressController* progress_ = nullptr;
   ExportController* export_ = nullptr;
   MainWindowDialogs dialogs_;
   QPointer<PoseEditor> poseEditor_;

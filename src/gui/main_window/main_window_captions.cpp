@@ -30,6 +30,7 @@ void ApplyMainWindowCaptions(const MainWindowControls& ui, const MainWindowMenus
   menus.EditMenus->setTitle(caption(EditCaption));
   menus.mnuList->setText(caption(WordListCaption));
   menus.mnuQuiz->setText(caption(PracticeCaption));
+  menus.mnuProgress->setText(caption(ProgressCaption));
   menus.HelpMenus->setTitle(caption(HelpCaption));
   menus.HelpSubMenus->setTitle(caption(HelpCaption));
   menus.mnuAbout->setText(caption(AboutCaption));

@@ -41,6 +41,7 @@ MainWindowMenus BuildMainWindowMenus(QMenuBar& bar) {
   menus.mnuBmp = Entry(*menus.ToolMenus, "mnuBmp", "Bitmap");
   menus.mnuList = Entry(*menus.ToolMenus, "mnuList", "Word List Edit");
   menus.mnuQuiz = Entry(*menus.ToolMenus, "mnuQuiz", "Practice");
+  menus.mnuProgress = Entry(*menus.ToolMenus, "mnuProgress", "Progress");
   menus.ToolMenus->addSeparator();
   menus.mnuLang = Entry(*menus.ToolMenus, "mnuLang", "Language Option");
   menus.mnuFont = Entry(*menus.ToolMenus, "mnuFont", "Font Selection");

@@ -24,6 +24,7 @@ struct MainWindowMenus {
   QAction* mnuBmp = nullptr;
   QAction* mnuList = nullptr;
   QAction* mnuQuiz = nullptr;
+  QAction* mnuProgress = nullptr;
   QAction* mnuLang = nullptr;
   QAction* mnuFont = nullptr;
 

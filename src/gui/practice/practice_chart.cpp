@@ -2,9 +2,14 @@
 
 #include "shell/month_day_format.h"
 
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
 #include <QFontMetricsF>
-#include <QPainter>
-#include <QPainterPath>
+#include <QGraphicsLayout>
+#include <QLineSeries>
+#include <QLocale>
+#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -14,108 +19,141 @@ namespace {
 const QColor kBarColour(120, 180, 120);
 const QColor kBarTextColour(40, 110, 40);
 const QColor kLineColour(40, 70, 170);
-constexpr double kGap = 4.0;
+constexpr double kGap = 6.0;
+
+// The speed scale ends at a round ten above the fastest session, so its line never
+// touches the top.
+int SpeedScaleEnd(const std::vector<PracticeSessionRecord>& sessions) {
+  int fastest = 1;
+  for (const PracticeSessionRecord& session : sessions) fastest = std::max(fastest, session.AverageSpeed);
+  return (fastest * 105 / 100 + 9) / 10 * 10;
+}
+
+int RightPercent(const PracticeSessionRecord& session) {
+  return session.Asked > 0 ? static_cast<int>(std::lround(100.0 * session.Right / session.Asked)) : 0;
+}
 
 }  // namespace
 
-PracticeChart::PracticeChart(QWidget* parent) : QWidget(parent) {
+PracticeChart::PracticeChart(QWidget* parent)
+    : QChartView(parent),
+      rights_(new QBarSet(QString())),
+      speeds_(new QLineSeries),
+      dates_(new QCategoryAxis),
+      rightScale_(new QValueAxis),
+      speedScale_(new QValueAxis) {
   setObjectName(QStringLiteral("PracticeChart"));
-  setAccessibleName(captions_.name);
-  // Room for the two axis names, three scale lines and a row of dates.
-  setMinimumSize(320, 150);
+  setRenderHint(QPainter::Antialiasing);
+  setMinimumSize(320, 170);
+  auto* chart = new QChart;
+  chart->legend()->hide();
+  chart->setBackgroundRoundness(0);
+  chart->setMargins(QMargins(2, 2, 2, 2));
+  chart->layout()->setContentsMargins(0, 0, 0, 0);
+
+  rights_->setColor(kBarColour);
+  rights_->setBorderColor(kBarColour);
+  auto* bars = new QBarSeries;
+  bars->append(rights_);
+  bars->setBarWidth(0.7);
+  speeds_->setPen(QPen(kLineColour, 2));
+  chart->addSeries(bars);
+  chart->addSeries(speeds_);
+
+  dates_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  dates_->setStartValue(-0.5);
+  dates_->setGridLineVisible(false);
+  rightScale_->setRange(0, 100);
+  rightScale_->setTickCount(3);
+  rightScale_->setLabelFormat(QStringLiteral("%d"));
+  speedScale_->setTickCount(3);
+  speedScale_->setLabelFormat(QStringLiteral("%d"));
+  speedScale_->setGridLineVisible(false);
+  for (auto [scale, colour] : {std::pair{rightScale_, kBarTextColour}, std::pair{speedScale_, kLineColour}}) {
+    scale->setTitleBrush(colour);
+    scale->setLabelsBrush(colour);
+  }
+  chart->addAxis(dates_, Qt::AlignBottom);
+  chart->addAxis(rightScale_, Qt::AlignLeft);
+  chart->addAxis(speedScale_, Qt::AlignRight);
+  bars->attachAxis(dates_);
+  bars->attachAxis(rightScale_);
+  speeds_->attachAxis(dates_);
+  speeds_->attachAxis(speedScale_);
+  setChart(chart);
+  Fill();
 }
 
 void PracticeChart::SetSessions(std::vector<PracticeSessionRecord> sessions) {
   sessions_ = std::move(sessions);
-  update();
+  Fill();
 }
 
 void PracticeChart::SetCaptions(PracticeChartCaptions captions) {
   captions_ = std::move(captions);
-  setAccessibleName(captions_.name);
-  update();
+  Fill();
 }
 
-void PracticeChart::paintEvent(QPaintEvent*) {
-  drawnLabels_.clear();
-  QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.fillRect(rect(), Qt::white);
-  painter.setPen(Qt::gray);
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
-  const QFontMetricsF metrics(font());
-  const auto label = [&](const QRectF& box, int alignment, const QString& text, const QColor& colour) {
-    painter.setPen(colour);
-    const QRectF used = metrics.boundingRect(box, alignment, text);
-    painter.drawText(box, alignment, text);
-    drawnLabels_.push_back({text, used});
-  };
+void PracticeChart::resizeEvent(QResizeEvent* event) {
+  QChartView::resizeEvent(event);
+  DateTheBars();
+}
 
-  const QRectF area = QRectF(rect()).adjusted(kGap + 2, 2, -kGap - 2, -2);
-  const double line = metrics.height();
-  // The axis names head their scales: the share on the left, the speed on the right.
-  const QRectF heading(area.left(), area.top(), area.width(), line);
-  label(heading, Qt::AlignLeft | Qt::AlignVCenter, captions_.rightAxis, kBarTextColour);
-  label(heading, Qt::AlignRight | Qt::AlignVCenter, captions_.speedAxis, kLineColour);
+void PracticeChart::Fill() {
+  setAccessibleName(captions_.name);
+  rightScale_->setTitleText(captions_.rightAxis);
+  speedScale_->setTitleText(captions_.speedAxis);
+  chart()->setTitle(sessions_.empty() ? captions_.noSession : QString());
 
-  int fastest = 1;
-  for (const PracticeSessionRecord& session : sessions_) fastest = std::max(fastest, session.AverageSpeed);
-  const QString fastestText = QString::number(fastest);
-  const double leftScale = metrics.horizontalAdvance(QStringLiteral("100")) + kGap;
-  const double rightScale = metrics.horizontalAdvance(fastestText) + kGap;
-  // Half a line above the plot, so the top scale number stays below the heading.
-  const QRectF plot(area.left() + leftScale, heading.bottom() + line * 0.5 + kGap,
-                    area.width() - leftScale - rightScale, 0);
-  // The dates go below the half line the bottom scale number reaches down.
-  const double bottom = area.bottom() - line * 1.5 - kGap;
-  const QRectF frame(plot.left(), plot.top(), plot.width(), std::max(1.0, bottom - plot.top()));
-
-  for (int step = 0; step <= 2; ++step) {
-    const double y = frame.bottom() - frame.height() * step / 2.0;
-    painter.setPen(QColor(200, 200, 200));
-    painter.drawLine(QPointF(frame.left(), y), QPointF(frame.right(), y));
-    const QRectF scaleRow(area.left(), y - line / 2, area.width(), line);
-    label(scaleRow, Qt::AlignLeft | Qt::AlignVCenter, QString::number(step * 50), kBarTextColour);
-  }
-  if (sessions_.empty()) {
-    label(frame, Qt::AlignCenter, captions_.noSession, Qt::black);
-    return;
-  }
-  // The speed line reaches 95 % of the height at the fastest session.
-  const auto speedY = [&](double speed) { return frame.bottom() - speed / fastest * frame.height() * 0.95; };
-  label(QRectF(area.left(), speedY(fastest) - line / 2, area.width(), line), Qt::AlignRight | Qt::AlignVCenter,
-        fastestText, kLineColour);
-  label(QRectF(area.left(), frame.bottom() - line / 2, area.width(), line), Qt::AlignRight | Qt::AlignVCenter,
-        QStringLiteral("0"), kLineColour);
-
-  const int count = static_cast<int>(sessions_.size());
-  const double slot = frame.width() / count;
-  // Dates are written under every n-th bar so that neighbours never touch.
-  double widestDate = 0;
-  std::vector<QString> dates;
+  if (rights_->count() > 0) rights_->remove(0, rights_->count());
+  QList<QPointF> points;
+  QStringList spoken;
   const QLocale locale;
   const QString dateFormat = MonthDayFormat(locale);
+  for (size_t i = 0; i < sessions_.size(); ++i) {
+    const PracticeSessionRecord& session = sessions_[i];
+    rights_->append(RightPercent(session));
+    points.append(QPointF(static_cast<double>(i), session.AverageSpeed));
+    spoken << QStringLiteral("%1: %2 %3, %4 %5")
+                  .arg(locale.toString(session.When.toLocalTime().date(), dateFormat), captions_.rightAxis)
+                  .arg(RightPercent(session))
+                  .arg(captions_.speedAxis)
+                  .arg(session.AverageSpeed);
+  }
+  speeds_->replace(points);
+  speedScale_->setRange(0, SpeedScaleEnd(sessions_));
+  // The numbers the bars and the line show, for whoever cannot see them.
+  setAccessibleDescription(sessions_.empty() ? captions_.noSession : spoken.join(QStringLiteral("; ")));
+  DateTheBars();
+}
+
+void PracticeChart::DateTheBars() {
+  for (const QString& label : dates_->categoriesLabels()) dates_->remove(label);
+  dated_.clear();
+  const int count = static_cast<int>(sessions_.size());
+  dates_->setRange(-0.5, std::max(count, 1) - 0.5);
+  if (count == 0) return;
+
+  chart()->layout()->activate();
+  const double plotWidth = chart()->plotArea().width() > 0 ? chart()->plotArea().width() : width() * 0.6;
+  const double slot = plotWidth / count;
+  const QFontMetricsF metrics(dates_->labelsFont());
+  const QLocale locale;
+  const QString dateFormat = MonthDayFormat(locale);
+  std::vector<QString> dates;
+  double widest = 0;
   for (const PracticeSessionRecord& session : sessions_) {
     dates.push_back(locale.toString(session.When.toLocalTime().date(), dateFormat));
-    widestDate = std::max(widestDate, metrics.horizontalAdvance(dates.back()));
+    widest = std::max(widest, metrics.horizontalAdvance(dates.back()));
   }
-  const int every = std::max(1, static_cast<int>(std::ceil((widestDate + kGap) / slot)));
-  QPainterPath speeds;
-  for (int i = 0; i < count; ++i) {
-    const PracticeSessionRecord& session = sessions_[i];
-    const double share = session.Asked > 0 ? session.Right / static_cast<double>(session.Asked) : 0.0;
-    const double barHeight = share * frame.height();
-    painter.fillRect(QRectF(frame.left() + i * slot + slot * 0.15, frame.bottom() - barHeight, slot * 0.7, barHeight),
-                     kBarColour);
-    const QPointF point(frame.left() + (i + 0.5) * slot, speedY(session.AverageSpeed));
-    i == 0 ? speeds.moveTo(point) : speeds.lineTo(point);
-    // The newest session always has its date; the others count back from it.
-    if ((count - 1 - i) % every == 0) {
-      const double centre = std::clamp(point.x(), area.left() + widestDate / 2, area.right() - widestDate / 2);
-      label(QRectF(centre - widestDate / 2 - kGap / 2, frame.bottom() + line / 2 + kGap, widestDate + kGap, line),
-            Qt::AlignHCenter | Qt::AlignTop, dates[i], Qt::black);
-    }
+  // Dates are written under every n-th bar so that neighbours never touch; the newest
+  // session always has its date, and a day is dated once, under its last session.
+  const int every = std::max(1, static_cast<int>(std::ceil((widest + kGap) / slot)));
+  QStringList used;
+  for (int i = count - 1; i >= 0; i -= every) {
+    if (used.contains(dates[i])) continue;
+    used << dates[i];
+    dated_.insert(dated_.begin(), i);
   }
-  painter.setPen(QPen(kLineColour, 2));
-  painter.drawPath(speeds);
+  for (const int i : dated_) dates_->append(dates[i], i);
 }

@@ -67,6 +67,7 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   continueButton_ = Button(this, "Yes", QStringLiteral("Continue"));
   repeatButton_ = Button(this, "Repeat", QStringLiteral("Repeat"));
   endButton_ = Button(this, "No", QStringLiteral("End"));
+  progressButton_ = Button(this, "btnProgress", QStringLiteral("Progress"));
   statusLabel_ = new QLabel(this);
   statusLabel_->setObjectName(QStringLiteral("Label1"));
   statusLabel_->setAccessibleName(statusCaption_);
@@ -114,6 +115,8 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   buttons->addWidget(continueButton_);
   buttons->addWidget(repeatButton_);
   buttons->addWidget(endButton_);
+  buttons->addStretch();
+  buttons->addWidget(progressButton_);
   auto* answerRow = new QHBoxLayout;
   answerRow->addWidget(answerLabel);
   answerRow->addWidget(answerBox_, 1);
@@ -181,6 +184,7 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   connect(continueButton_, &QPushButton::clicked, this, &PracticeWindow::continueClicked);
   connect(repeatButton_, &QPushButton::clicked, this, &PracticeWindow::repeatClicked);
   connect(endButton_, &QPushButton::clicked, this, &PracticeWindow::endClicked);
+  connect(progressButton_, &QPushButton::clicked, this, &PracticeWindow::progressClicked);
   connect(answerBox_, &QLineEdit::returnPressed, this, [this] {
     if (startButton_->isVisible()) {
       emit startClicked();
@@ -210,7 +214,8 @@ void PracticeWindow::SetCaptions(const CaptionTable& captions, InterfaceLanguage
   continueButton_->setText(caption(ContinueCaption));
   repeatButton_->setText(caption(RepeatCaption));
   endButton_->setText(caption(EndCaption));
-  for (QPushButton* button : {startButton_, answerButton_, continueButton_, repeatButton_, endButton_})
+  progressButton_->setText(caption(ProgressCaption));
+  for (QPushButton* button : {startButton_, answerButton_, continueButton_, repeatButton_, endButton_, progressButton_})
     button->setAccessibleName(button->text());
   setWindowTitle(caption(PracticeCaption));
   speedLabel_->setText(caption(SpeedCaption));

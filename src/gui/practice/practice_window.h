@@ -86,6 +86,8 @@ class PracticeWindow : public QDialog {
   void answerTyped(const QString& typed);
   void lengthChanged();
   void focusChanged();
+  // "Progress": the learner asks for the progress window.
+  void progressClicked();
 
  private:
   QLineEdit* speedBox_;
@@ -94,6 +96,7 @@ class PracticeWindow : public QDialog {
   QPushButton* continueButton_;
   QPushButton* repeatButton_;
   QPushButton* endButton_;
+  QPushButton* progressButton_;
   QLabel* statusLabel_;
   QCheckBox* typedAnswerBox_;
   QLineEdit* answerBox_;

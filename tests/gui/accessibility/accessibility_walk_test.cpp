@@ -184,6 +184,7 @@ class AccessibilityWalkTest : public QObject, private MainWindowHarness {
         {"practice before Start", American, InterfaceLanguage::English,
          [](MainWindow& window) { Trigger(window, "mnuQuiz"); }, true, true},
         {"practice with typed answers", American, InterfaceLanguage::English, startPractice, true},
+        {"progress", American, InterfaceLanguage::English, [](MainWindow& window) { Trigger(window, "mnuProgress"); }, false, true},
         {"reference chart", American, InterfaceLanguage::English, [](MainWindow& window) { Trigger(window, "mnuChart"); }, false, true},
         {"help", American, InterfaceLanguage::English, [](MainWindow& window) { Trigger(window, "mnuEnglishHelp"); }, false},
         {"about", American, InterfaceLanguage::English, [](MainWindow& window) { Trigger(window, "mnuAbout"); }, false},
