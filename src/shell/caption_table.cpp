@@ -116,6 +116,7 @@ constexpr CaptionRowTexts kCaptions[] = {
     {107, u"%1 read as %2, %3 times", u"%1を%2と読んだ（%3回）"},
     {108, u"Most confused", u"読み違えやすい文字"},
     {109, u"Accuracy of each sign", u"文字ごとの正答率"},
+    {110, u"Letters a second", u"毎秒の文字数"},
 };
 
 }  // namespace

@@ -117,7 +117,8 @@ enum CaptionRow : int {
   ConfusedTimesCaption = 107,
   MostConfusedCaption = 108,
   SignAccuracyCaption = 109,
-  CaptionRowsInUse = 110,
+  LettersPerSecondAxisCaption = 110,
+  CaptionRowsInUse = 111,
 };
 
 // Every variable text of the windows, one column per interface language: column 0
@@ -127,7 +128,7 @@ int SystemCaptionRow(SystemId system);
 
 class CaptionTable {
  public:
-  static constexpr int kRows = 110;
+  static constexpr int kRows = 111;
   static constexpr int kColumns = 5;
 
   CaptionTable();

@@ -351,6 +351,15 @@ std::vector<double> ProgressStore::ReadingSpeeds(SystemId system) const {
   return speeds;
 }
 
+std::vector<std::optional<double>> ProgressStore::SessionReadingSpeeds() const {
+  std::vector<std::optional<double>> speeds;
+  QSqlQuery query(QSqlDatabase::database(connection_));
+  if (!query.exec(QStringLiteral("SELECT reading_speed FROM sessions ORDER BY id"))) return speeds;
+  while (query.next())
+    speeds.push_back(query.value(0).isNull() ? std::nullopt : std::optional(query.value(0).toDouble()));
+  return speeds;
+}
+
 bool ProgressStore::ImportHistoryOnce(const QString& historyPath, QString* error) {
   QSqlDatabase database = QSqlDatabase::database(connection_);
   {

@@ -101,6 +101,9 @@ class ProgressStore {
   std::vector<ReviewRecord> Reviews(SystemId system) const;
   // The reading speeds of the sessions of `system` that measured one, oldest first.
   std::vector<double> ReadingSpeeds(SystemId system) const;
+  // The reading speed each session of Sessions() measured, in the same order; nothing
+  // for a session that measured none.
+  std::vector<std::optional<double>> SessionReadingSpeeds() const;
 
   // Copies the sessions of the older history file into the store, once: a store that
   // has imported it (or been started without one) never reads it again. The file

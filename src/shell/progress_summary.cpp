@@ -16,7 +16,8 @@ QString LabelOf(int sign, const std::map<int, QString>& labels) {
 
 ProgressSummary SummarizeProgress(SystemId system, const std::vector<SignProgressRecord>& signs,
                                   const std::vector<PracticeSessionRecord>& sessions, size_t waitingForReview,
-                                  const std::map<int, QString>& labels) {
+                                  const std::map<int, QString>& labels,
+                                  const std::vector<std::optional<double>>& readingSpeeds) {
   ProgressSummary summary;
   summary.WaitingForReview = waitingForReview;
   std::map<std::pair<int, int>, int> misreadings;
@@ -41,8 +42,10 @@ ProgressSummary SummarizeProgress(SystemId system, const std::vector<SignProgres
   if (summary.Confused.size() > ProgressSummary::kConfusedPairsShown)
     summary.Confused.resize(ProgressSummary::kConfusedPairsShown);
 
-  for (const PracticeSessionRecord& session : sessions)
-    if (session.System == system) summary.Speeds.push_back({session.When, session.AverageSpeed});
+  for (size_t i = 0; i < sessions.size(); ++i)
+    if (sessions[i].System == system)
+      summary.Speeds.push_back({sessions[i].When, sessions[i].AverageSpeed,
+                                i < readingSpeeds.size() ? readingSpeeds[i] : std::nullopt});
   return summary;
 }
 
@@ -50,5 +53,5 @@ ProgressSummary ReadProgressSummary(const QString& path, SystemId system) {
   const std::unique_ptr<ProgressStore> store = ProgressStore::OpenToRead(path);
   if (!store) return {};
   return SummarizeProgress(system, store->Signs(system), store->Sessions(), store->Reviews(system).size(),
-                           SignLabelsOf(system));
+                           SignLabelsOf(system), store->SessionReadingSpeeds());
 }

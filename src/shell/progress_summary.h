@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 // How well one sign is read: its share of right readings, 0..1.
@@ -30,10 +31,12 @@ struct ConfusedPair {
   friend bool operator==(const ConfusedPair&, const ConfusedPair&) = default;
 };
 
-// A session's average speed, for the reading speed over time.
+// A session's average speed, and the reading speed it measured (the fastest pace in
+// letters a second read at least 80 % right), for the reading speed over time.
 struct SpeedPoint {
   QDateTime When;
   int Speed = 0;
+  std::optional<double> LettersPerSecond;
 
   friend bool operator==(const SpeedPoint&, const SpeedPoint&) = default;
 };
@@ -54,9 +57,11 @@ struct ProgressSummary {
 // The summary of `system` from what the store keeps of it. A sign is named by `labels`,
 // or by "#" and its code where it has no label. Ties keep a fixed order: among signs
 // as weak, the more often tried first, then by label; among pairs as frequent, by label.
+// `readingSpeeds` follows `sessions` one for one, where it is given.
 ProgressSummary SummarizeProgress(SystemId system, const std::vector<SignProgressRecord>& signs,
                                   const std::vector<PracticeSessionRecord>& sessions, size_t waitingForReview,
-                                  const std::map<int, QString>& labels);
+                                  const std::map<int, QString>& labels,
+                                  const std::vector<std::optional<double>>& readingSpeeds = {});
 
 // The summary of `system` read from the progress file at `path`, which is only read;
 // an empty summary when there is no file or it cannot be read.

@@ -51,7 +51,11 @@ TEST(ProgressSummary, OrdersTheSignsAndPairsAndKeepsTheSystemsOwnSessions) {
 
   const std::vector<ConfusedPair> pairs{{"B", "C", 3}, {"C", "B", 2}, {"E", "F", 2}, {"A", "E", 1}, {"E", "A", 1}};
   EXPECT_EQ(summary.Confused, pairs);
-  EXPECT_EQ(summary.Speeds, (std::vector<SpeedPoint>{{At(2), 90}, {At(4), 120}}));
+  EXPECT_EQ(summary.Speeds, (std::vector<SpeedPoint>{{At(2), 90, std::nullopt}, {At(4), 120, std::nullopt}}));
+  // The reading speeds measured go with their sessions.
+  const ProgressSummary measured =
+      SummarizeProgress(SystemId::American, signs, sessions, 4, labels, {std::nullopt, 3.0, 1.5});
+  EXPECT_EQ(measured.Speeds, (std::vector<SpeedPoint>{{At(2), 90, std::nullopt}, {At(4), 120, 1.5}}));
   EXPECT_EQ(summary.WaitingForReview, 4u);
   EXPECT_FALSE(summary.IsEmpty());
 
@@ -76,7 +80,7 @@ TEST(ProgressSummary, ReadsTheProgressFileWithoutChangingIt) {
     ProgressStore::Opened opened = ProgressStore::Open(path);
     ASSERT_TRUE(opened.store);
     ASSERT_TRUE(opened.store->PutSigns({Sign(e, 9, 2, {s, s, s, s, s, s, s}), Sign(s, 3, 3)}));
-    ASSERT_TRUE(opened.store->AddSession({At(5), SystemId::American, 12, 7, 140}));
+    ASSERT_TRUE(opened.store->AddSession({At(5), SystemId::American, 12, 7, 140}, 2.5));
     ASSERT_TRUE(opened.store->PutReview({SystemId::American, "sea", 1, At(6), At(5)}));
     ASSERT_TRUE(opened.store->PutReview({SystemId::JapaneseKana, "umi", 1, At(6), At(5)}));
   }
@@ -86,7 +90,7 @@ TEST(ProgressSummary, ReadsTheProgressFileWithoutChangingIt) {
   ASSERT_EQ(summary.Signs.size(), 2u);
   EXPECT_EQ(summary.Signs.front().Label, "E");
   EXPECT_EQ(summary.Confused, (std::vector<ConfusedPair>{{"E", "S", 7}}));
-  EXPECT_EQ(summary.Speeds, (std::vector<SpeedPoint>{{At(5), 140}}));
+  EXPECT_EQ(summary.Speeds, (std::vector<SpeedPoint>{{At(5), 140, 2.5}}));
   EXPECT_EQ(summary.WaitingForReview, 1u);
 
   // Each letter of the alphabet names a sign of its own; kana and jamo are named too,

@@ -144,6 +144,7 @@ void ProgressWindow::SetCaptions(const CaptionTable& captions, InterfaceLanguage
   dateColumn_ = caption(SessionDateCaption);
   sessionColumn_ = caption(SessionNumberCaption);
   speedColumn_ = caption(SpeedAxisCaption);
+  lettersColumn_ = caption(LettersPerSecondAxisCaption);
   closeButton_->setText(caption(ProgressCloseCaption));
   for (QWidget* control : findChildren<QWidget*>()) control->setFont(font);
   setFont(font);
@@ -214,13 +215,22 @@ void ProgressWindow::Fill() {
   std::vector<QStringList> speedRows;
   const QLocale locale;
   const QString dateFormat = MonthDayFormat(locale);
+  // The reading speed in letters a second where the sessions measured it; the speed in
+  // percent of the sessions before there was one.
+  const bool inLetters = std::any_of(summary_.Speeds.begin(), summary_.Speeds.end(),
+                                     [](const SpeedPoint& point) { return point.LettersPerSecond.has_value(); });
+  double highest = 1.0;
   for (size_t i = 0; i < summary_.Speeds.size(); ++i) {
     const SpeedPoint& point = summary_.Speeds[i];
-    line->append(static_cast<double>(i + 1), point.Speed);
-    fastest = std::max(fastest, point.Speed);
+    if (inLetters && !point.LettersPerSecond) continue;
+    const double value = inLetters ? *point.LettersPerSecond : point.Speed;
+    line->append(static_cast<double>(i + 1), value);
+    highest = std::max(highest, value);
     speedRows.push_back({QString::number(i + 1), locale.toString(point.When.toLocalTime().date(), dateFormat),
-                         QString::number(point.Speed)});
+                         inLetters ? locale.toString(value, 'f', 1) : QString::number(point.Speed)});
   }
+  fastest = static_cast<int>(std::ceil(highest));
+  const QString valueColumn = inLetters ? lettersColumn_ : speedColumn_;
   auto* speeds = new QChart;
   speeds->setTitle(speedTitle_);
   speeds->addSeries(line);
@@ -234,11 +244,11 @@ void ProgressWindow::Fill() {
   sessionAxis->setLabelFormat(QStringLiteral("%d"));
   sessionAxis->setTitleText(sessionColumn_);
   auto* speedAxis = new QValueAxis;
-  // Four steps of a round ten each, above the fastest session.
-  speedAxis->setRange(0, (fastest * 105 / 100 + 39) / 40 * 40);
+  // Four round steps above the fastest session: tens of percent, or whole letters.
+  speedAxis->setRange(0, inLetters ? std::max(4, (fastest + 3) / 4 * 4) : (fastest * 105 / 100 + 39) / 40 * 40);
   speedAxis->setTickCount(5);
   speedAxis->setLabelFormat(QStringLiteral("%d"));
-  speedAxis->setTitleText(speedColumn_);
+  speedAxis->setTitleText(valueColumn);
   speeds->addAxis(sessionAxis, Qt::AlignBottom);
   speeds->addAxis(speedAxis, Qt::AlignLeft);
   line->attachAxis(sessionAxis);
@@ -246,7 +256,7 @@ void ProgressWindow::Fill() {
   Replace(*speedChart_, speeds, shownFont);
   speedChart_->setAccessibleName(speedTitle_);
   speedTable_->setAccessibleName(speedTitle_);
-  FillTable(*speedTable_, {sessionColumn_, dateColumn_, speedColumn_}, speedRows);
+  FillTable(*speedTable_, {sessionColumn_, dateColumn_, valueColumn}, speedRows);
 
   confusedLabel_->setText(confusedTitle_);
   confusedList_->setAccessibleName(confusedTitle_);

@@ -57,5 +57,6 @@ class ProgressWindow : public QDialog {
   QString dateColumn_ = QStringLiteral("Date");
   QString sessionColumn_ = QStringLiteral("Session");
   QString speedColumn_ = QStringLiteral("Speed (%)");
+  QString lettersColumn_ = QStringLiteral("Letters a second");
   QString progressTitle_ = QStringLiteral("Progress");
 };
