@@ -68,6 +68,23 @@ SystemId SystemOf(const QVariant& number) {
   return SystemFromNumber(static_cast<int16_t>(number.toInt())).value_or(SystemId::BritishTwoHanded);
 }
 
+void PrepareSessionInsert(QSqlQuery& query) {
+  query.prepare(QStringLiteral("INSERT INTO sessions (started, system, asked, answered_right, average_speed,"
+                               " reading_speed) VALUES (?, ?, ?, ?, ?, ?)"));
+}
+
+// One session through a query PrepareSessionInsert made; a session that measured no
+// reading speed keeps NULL there.
+bool InsertSession(QSqlQuery& query, const PracticeSessionRecord& session, std::optional<double> readingSpeed) {
+  query.addBindValue(DateText(session.When));
+  query.addBindValue(SystemNumber(session.System));
+  query.addBindValue(session.Asked);
+  query.addBindValue(session.Right);
+  query.addBindValue(session.AverageSpeed);
+  query.addBindValue(readingSpeed ? QVariant(*readingSpeed) : QVariant(QMetaType::fromType<double>()));
+  return query.exec();
+}
+
 // Runs `statements` in one transaction: all of them or none.
 bool InTransaction(QSqlDatabase& database, const std::function<bool(QSqlQuery&)>& statements, QString* error) {
   const auto fail = [&](const QString& reason) {
@@ -222,15 +239,8 @@ bool ProgressStore::AddSession(const PracticeSessionRecord& session, std::option
                                QString* error) {
   QSqlDatabase database = QSqlDatabase::database(connection_);
   return InTransaction(database, [&](QSqlQuery& query) {
-    query.prepare(QStringLiteral("INSERT INTO sessions (started, system, asked, answered_right, average_speed,"
-                                 " reading_speed) VALUES (?, ?, ?, ?, ?, ?)"));
-    query.addBindValue(DateText(session.When));
-    query.addBindValue(SystemNumber(session.System));
-    query.addBindValue(session.Asked);
-    query.addBindValue(session.Right);
-    query.addBindValue(session.AverageSpeed);
-    query.addBindValue(readingSpeed ? QVariant(*readingSpeed) : QVariant(QMetaType::fromType<double>()));
-    return query.exec();
+    PrepareSessionInsert(query);
+    return InsertSession(query, session, readingSpeed);
   }, error);
 }
 
@@ -372,16 +382,9 @@ bool ProgressStore::ImportHistoryOnce(const QString& historyPath, QString* error
   // The sessions and the note that they came over go in together, so a crash between
   // the two never imports them twice.
   return InTransaction(database, [&](QSqlQuery& query) {
-    query.prepare(QStringLiteral("INSERT INTO sessions (started, system, asked, answered_right, average_speed)"
-                                 " VALUES (?, ?, ?, ?, ?)"));
-    for (const PracticeSessionRecord& session : history) {
-      query.addBindValue(DateText(session.When));
-      query.addBindValue(SystemNumber(session.System));
-      query.addBindValue(session.Asked);
-      query.addBindValue(session.Right);
-      query.addBindValue(session.AverageSpeed);
-      if (!query.exec()) return false;
-    }
+    PrepareSessionInsert(query);
+    for (const PracticeSessionRecord& session : history)
+      if (!InsertSession(query, session, std::nullopt)) return false;
     query.prepare(QStringLiteral("INSERT INTO facts (name, value) VALUES (?, ?)"));
     query.addBindValue(QString::fromLatin1(kHistoryImported));
     query.addBindValue(DateText(QDateTime::currentDateTimeUtc()));
