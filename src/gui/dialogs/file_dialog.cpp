@@ -44,11 +44,13 @@ FileDialog::FileDialog(QWidget* parent) : QDialog(parent) {
 
   Label = new QLabel(this);
   Label->setObjectName(QStringLiteral("Label"));
+  Label->setTextFormat(Qt::PlainText);
   QFont titleFont = Label->font();
   titleFont.setBold(true);
   Label->setFont(titleFont);
   Label1 = new QLabel(this);
   Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setTextFormat(Qt::PlainText);
   Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   Drive1 = new QComboBox(this);

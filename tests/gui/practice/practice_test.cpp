@@ -5,6 +5,7 @@
 #include "convert/sign_class.h"
 #include "shell/practice_history.h"
 #include "shell/progress_store.h"
+#include "support/fifo_trap.h"
 #include "support/file_contents.h"
 #include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
@@ -219,6 +220,25 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QCOMPARE(main.Signs().LastText(), u"cat"_qs);
     PlayWordToEnd();
     QTest::mouseClick(Find<QPushButton>(main, "No"), Qt::LeftButton);
+  }
+
+  // A word that looks like markup is shown as it is written, and what it names is not
+  // fetched (a FIFO would hang the window).
+  void AWordIsShownAsTextNotMarkup() {
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(u"x.png"_qs);
+    FifoTrap trap(pipe);
+    QVERIFY(trap.IsSet());
+    const QString word = u"<img src="_qs + pipe + u">cat"_qs;
+    MainWindow& main = StartPractice(true, word.toUtf8() + "\r\n");
+    QCOMPARE(main.Signs().LastText(), word);
+    auto* answer = Find<QLineEdit>(main, "txtAnswer");
+    answer->setText(u"zebra"_qs);
+    QTest::keyClick(answer, Qt::Key_Return);
+    QLabel* result = Find<QLabel>(main, "lblResult");
+    QVERIFY(result->text().contains(word));
+    result->grab();
+    QVERIFY(!trap.Opened());
   }
 
   void AWrongAnswerNamesTheLettersMisread() {
