@@ -432,13 +432,15 @@ void PoseEditor::reject() {
 }
 
 void PoseEditor::closeEvent(QCloseEvent* event) {
-  if (tableModified_) {
+  if (tableModified_ || frameEdited_) {
     if (!ConfirmDiscardingChanges(this)) {
       event->ignore();
       return;
     }
-    // The changes stay in the table; only the question is answered.
+    // What was Set stays in the table; only the question is answered. What was typed
+    // and not Set is given up: the boxes are filled afresh when a sign is chosen.
     tableModified_ = false;
+    frameEdited_ = false;
   }
   event->accept();
 }
