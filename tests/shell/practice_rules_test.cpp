@@ -5,11 +5,14 @@
 
 #include "support/file_contents.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sys/stat.h>
 
 namespace {
 
@@ -130,13 +133,50 @@ TEST(PracticeHistory, AppendsAtomicallyAndPassesOverMalformedLines) {
   // A damaged line in between, without a line end, is kept in the file and skipped.
   ASSERT_TRUE(WriteFileContents(path, FileContents(path) + "garbage,,\r\n2026-13-01T00:00:00,1,1,1,1"));
   ASSERT_TRUE(AppendPracticeRecord(path, second));
-  const std::vector<PracticeSessionRecord> read = ReadPracticeHistory(path);
+  const PracticeHistoryReading reading = ReadPracticeHistory(path);
+  EXPECT_TRUE(reading.Refusal.isEmpty());
+  const std::vector<PracticeSessionRecord>& read = reading.Records;
   ASSERT_EQ(read.size(), 2u);
   EXPECT_EQ(read[0], first);
   EXPECT_EQ(read[1], second);
   EXPECT_EQ(LastSessionsOf(read, JapaneseKana, 5), std::vector<PracticeSessionRecord>{second});
-  EXPECT_TRUE(ReadPracticeHistory(dir.filePath(u"none.csv"_qs)).empty());
+  const PracticeHistoryReading none = ReadPracticeHistory(dir.filePath(u"none.csv"_qs));
+  EXPECT_TRUE(none.Records.empty() && none.Refusal.isEmpty());
   // A file that cannot be replaced stays as it was: gl/writer_failure_test.cpp.
+}
+
+// A FIFO without a writer would block the reader for ever, and /dev/zero would never end:
+// both are refused before they are opened, the history reads as empty, and nothing is
+// appended to them.
+TEST(PracticeHistory, AFileThatIsNotARegularOneIsRefused) {
+  QTemporaryDir dir;
+  const QString fifo = dir.filePath(u"fifo.csv"_qs);
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const QString huge = dir.filePath(u"huge.csv"_qs);
+  {
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(kLargestPracticeHistory + 1));
+  }
+  const struct {
+    QString path;
+    QString refusal;
+  } cases[] = {
+      {fifo, u"The practice history is not a regular file: "_qs + fifo},
+      {u"/dev/zero"_qs, u"The practice history is not a regular file: /dev/zero"_qs},
+      {huge, u"The practice history is larger than 16 MiB: "_qs + huge},
+  };
+  for (const auto& [path, refusal] : cases) {
+    SCOPED_TRACE(path.toStdString());
+    const PracticeHistoryReading reading = ReadPracticeHistory(path);
+    EXPECT_EQ(reading.Refusal, refusal);
+    EXPECT_TRUE(reading.Records.empty());
+    const PracticeSessionRecord record{QDateTime(QDate(2026, 12, 7), QTime(10, 15), Qt::UTC), American, 1, 1, 100};
+    QString error;
+    EXPECT_FALSE(AppendPracticeRecord(path, record, &error));
+    EXPECT_FALSE(error.isEmpty());
+  }
+  EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
 }
 
 TEST(PracticeHistory, ChartDatesTakeTheLocalesFormWithoutTheYear) {

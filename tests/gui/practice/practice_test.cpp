@@ -139,7 +139,7 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QCOMPARE(Find<QLabel>(main, "lblScore")->text(), u"Right 1 / 2, streak 0"_qs);
 
     QTest::mouseClick(Find<QPushButton>(main, "No"), Qt::LeftButton);
-    const std::vector<PracticeSessionRecord> history = ReadPracticeHistory(Dir() + kPracticeHistoryFileName);
+    const std::vector<PracticeSessionRecord> history = ReadPracticeHistory(Dir() + kPracticeHistoryFileName).Records;
     QCOMPARE(history.size(), size_t(1));
     QCOMPARE(history[0].System, SystemId::American);
     QCOMPARE(history[0].Asked, 2);
