@@ -2,6 +2,7 @@
 #include "shell/month_day_format.h"
 #include "shell/practice_history.h"
 #include "shell/practice_picker.h"
+#include "shell/practice_session.h"
 
 #include "support/file_contents.h"
 
@@ -66,6 +67,27 @@ TEST(PracticePicker, TheLengthRangeCountsSigns) {
   // Kana and jamo: ｶﾞｯｺｳ is four signs, 학교 five.
   EXPECT_EQ(PracticePicker::EntriesOfLength(Plain({u"ｶﾞｯｺｳ"_qs}), JapaneseKana, ListSpelling::Text, 4, 4), All(1));
   EXPECT_EQ(PracticePicker::EntriesOfLength(Plain({u"학교"_qs}), KoreanHangul, ListSpelling::Text, 5, 5), All(1));
+}
+
+// A list file can hold what no system spells: such entries are told of when the list
+// loads and never asked, and a list of nothing else cannot start a practice.
+TEST(PracticePicker, EntriesTheSystemCannotSpellAreToldOfAndNeverPicked) {
+  const QStringList hostile = {QString(QChar(u'\0')),  QString(QChar(u'\xFFFF')), QString(QChar(u'\xD800')) + u"가"_qs,
+                               u"가\n나"_qs,          u"\u202E학교"_qs,           u"abc"_qs};
+  WordList list = Plain(QStringList{u"학교"_qs} + hostile);
+  EXPECT_EQ(PracticePicker::EntriesOfLength(list, KoreanHangul, ListSpelling::Text, 0, 0), All(1));
+  EXPECT_EQ(PracticePicker::EntriesOfLength(list, KoreanHangul, ListSpelling::Text, 1, 9), All(1));
+  EXPECT_EQ(UnspellableEntriesText(list, KoreanHangul, ListSpelling::Text),
+            u"6 word(s) of the list cannot be spelled and are never asked:\n\"U+0000\"\n\"U+FFFF\"\n\"U+D800가\"\n"
+            u"\"가U+000A나\"\n\"U+202E학교\"\n\"abc\""_qs);
+  EXPECT_TRUE(UnspellableEntriesText(Plain({u"학교"_qs}), KoreanHangul, ListSpelling::Text).isEmpty());
+
+  PracticeSession session(KoreanHangul, false, InterfaceLanguage::English, list, 9);
+  ASSERT_EQ(session.SetLengthRange(0, 0), std::nullopt);
+  const LearnerTime now{std::chrono::seconds(1'800'000'000)};
+  for (int turn = 0; turn < 20; ++turn) EXPECT_EQ(session.PickNext(now).Text, u"학교"_qs);
+  PracticeSession nothing(KoreanHangul, false, InterfaceLanguage::English, Plain(hostile), 9);
+  EXPECT_EQ(nothing.SetLengthRange(0, 0), kNoSpellableWordMessage);
 }
 
 TEST(AnswerCheck, MatchesIgnoringCaseBlanksKanaFormsAndRomanization) {

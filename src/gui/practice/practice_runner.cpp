@@ -71,6 +71,8 @@ bool PracticeRunner::Start(std::unique_ptr<PracticeSession> session, const QStri
     return false;
   }
   session_ = std::move(session);
+  if (const QString unspellable = session_->UnspellableEntriesText(); !unspellable.isEmpty())
+    messages_.ShowMessage(unspellable);
   OpenProgress();
   const SystemId system = session_->SpellingSystem();
   std::vector<PracticeSessionRecord> sessions;
