@@ -1,9 +1,10 @@
 #include "shell/practice_history.h"
 
 #include "base/file_replacement.h"
+#include "base/regular_file_reading.h"
 #include "base/text_decoding.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <optional>
@@ -56,22 +57,27 @@ std::vector<PracticeSessionRecord> ParsePracticeHistory(const QString& text) {
   return records;
 }
 
-std::vector<PracticeSessionRecord> ReadPracticeHistory(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return ParsePracticeHistory(DecodeTextFile(file.readAll()));
+PracticeHistoryReading ReadPracticeHistory(const QString& path) {
+  // Looked at without opening: a FIFO's open() alone would wait for a writer.
+  if (!QFileInfo::exists(path)) return {};
+  const auto bytes = ReadRegularFile(path, kLargestPracticeHistory);
+  if (const QString* reason = std::get_if<QString>(&bytes)) {
+    const bool whatItIs = reason->startsWith(u"not ") || reason->startsWith(u"larger ");
+    return {{}, whatItIs ? QStringLiteral("The practice history is %1: %2").arg(*reason, path)
+                         : QStringLiteral("The practice history could not be read: %1: %2").arg(path, *reason)};
+  }
+  return {ParsePracticeHistory(DecodeTextFile(std::get<QByteArray>(bytes))), {}};
 }
 
 bool AppendPracticeRecord(const QString& path, const PracticeSessionRecord& record, QString* error) {
   QByteArray bytes;
-  QFile file(path);
-  if (file.exists()) {
-    if (!file.open(QIODevice::ReadOnly)) {
-      if (error) *error = file.errorString();
+  if (QFileInfo::exists(path)) {
+    auto earlier = ReadRegularFile(path, kLargestPracticeHistory);
+    if (const QString* reason = std::get_if<QString>(&earlier)) {
+      if (error) *error = *reason;
       return false;
     }
-    bytes = file.readAll();
-    file.close();
+    bytes = std::move(std::get<QByteArray>(earlier));
     if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
   }
   bytes += PracticeRecordLine(record).toUtf8() + "\r\n";

@@ -29,8 +29,21 @@ QString PracticeRecordLine(const PracticeSessionRecord& record);
 // The records of a history text in file order; a malformed line is passed over.
 std::vector<PracticeSessionRecord> ParsePracticeHistory(const QString& text);
 
-// Reads the file; a missing file is an empty history.
-std::vector<PracticeSessionRecord> ReadPracticeHistory(const QString& path);
+// The history holds a few dozen bytes a session: 16 MiB is far more than a lifetime of
+// practice, and anything larger is not a history worth holding in memory.
+constexpr qint64 kLargestPracticeHistory = 16 << 20;
+
+struct PracticeHistoryReading {
+  std::vector<PracticeSessionRecord> Records;
+  // Empty when the file was read (or is missing); otherwise the message to show, such as
+  // "The practice history is not a regular file: <path>".
+  QString Refusal;
+};
+
+// Reads the file like the settings file: a regular file of at most
+// kLargestPracticeHistory bytes, so a FIFO cannot block and a device cannot exhaust
+// memory. A missing file is an empty history.
+PracticeHistoryReading ReadPracticeHistory(const QString& path);
 
 // Adds a record at the end: the whole file is written anew through a temporary file
 // and a rename, so a failure leaves the earlier history whole. False, with the reason

@@ -4,12 +4,12 @@ std::vector<int> PracticePicker::EntriesOfLength(const WordList& list, SystemId 
                                                  ListSpelling spelling, int shortest, int longest) {
   std::vector<int> entries;
   for (int i = 0; i < list.Count(); ++i) {
-    if (shortest > 0 || longest > 0) {
-      const auto codes = SignCodesOfWord(list.Words[i], system, spelling);
-      const int length = codes ? static_cast<int>(codes->size()) : 0;
-      if (shortest > 0 && length < shortest) continue;
-      if (longest > 0 && length > longest) continue;
-    }
+    // A file can hold anything; an entry the system cannot spell whole is never asked.
+    const auto codes = SignCodesOfWord(list.Words[i], system, spelling);
+    if (!codes || codes->empty()) continue;
+    const int length = static_cast<int>(codes->size());
+    if (shortest > 0 && length < shortest) continue;
+    if (longest > 0 && length > longest) continue;
     entries.push_back(i);
   }
   return entries;

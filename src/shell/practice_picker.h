@@ -20,6 +20,7 @@ struct PracticeItem {
 
 inline const QString kEmptyListMessage = QStringLiteral("The word list is empty");
 inline const QString kNoWordOfLengthMessage = QStringLiteral("No word of the list has that length");
+inline const QString kNoSpellableWordMessage = QStringLiteral("No word of the list can be spelled");
 // A focus on letters no word in reach has, or that are no letters of the system.
 inline const QString kNoFocusWordMessage = QStringLiteral("No word of the list has \"%1\" to practise");
 
@@ -30,8 +31,8 @@ class PracticePicker {
  public:
   explicit PracticePicker(uint32_t seed) : generator_(seed) {}
 
-  // The entries of `list` a system counts between `shortest` and `longest` signs
-  // (0 for no bound), in list order.
+  // The entries of `list` a system spells whole and counts between `shortest` and
+  // `longest` signs (0 for no bound), in list order.
   static std::vector<int> EntriesOfLength(const WordList& list, SystemId system, ListSpelling spelling,
                                           int shortest, int longest);
 

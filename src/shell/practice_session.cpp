@@ -32,8 +32,14 @@ std::optional<QString> PracticeSession::SetLengthRange(int shortest, int longest
   entryOfWord_.reserve(static_cast<qsizetype>(entries_.size()));
   for (const int entry : entries_)
     if (!entryOfWord_.contains(list_.Words[entry])) entryOfWord_.insert(list_.Words[entry], entry);
-  if (entries_.empty()) return kNoWordOfLengthMessage;
+  if (entries_.empty())
+    return PracticePicker::EntriesOfLength(list_, system_, source_.Spelling, 0, 0).empty() ? kNoSpellableWordMessage
+                                                                                           : kNoWordOfLengthMessage;
   return std::nullopt;
+}
+
+QString PracticeSession::UnspellableEntriesText() const {
+  return numeric_ ? QString() : ::UnspellableEntriesText(list_, system_, source_.Spelling);
 }
 
 const std::vector<SignStep>& PracticeSession::SignsOfEntry(int entry) {

@@ -33,6 +33,9 @@ class PracticeSession {
   // Restricts the picks to words of `shortest`..`longest` signs (0: no bound). The
   // message that stops a turn when nothing can be picked, if any.
   std::optional<QString> SetLengthRange(int shortest, int longest);
+  // What the list holds that cannot be spelled and is never asked, to tell when the
+  // practice starts; empty when all of it can be.
+  QString UnspellableEntriesText() const;
 
   // Letters to drill: from now on only words with at least one of them are drawn
   // (missed words due for review still come first), weighed as ever; every word again

@@ -370,7 +370,7 @@ std::vector<std::optional<double>> ProgressStore::SessionReadingSpeeds() const {
   return speeds;
 }
 
-bool ProgressStore::ImportHistoryOnce(const QString& historyPath, QString* error) {
+bool ProgressStore::ImportHistoryOnce(const QString& historyPath, QString* message) {
   QSqlDatabase database = QSqlDatabase::database(connection_);
   {
     QSqlQuery done(database);
@@ -378,10 +378,16 @@ bool ProgressStore::ImportHistoryOnce(const QString& historyPath, QString* error
     done.addBindValue(QString::fromLatin1(kHistoryImported));
     if (done.exec() && done.next()) return true;
   }
-  const std::vector<PracticeSessionRecord> history = ReadPracticeHistory(historyPath);
+  const PracticeHistoryReading reading = ReadPracticeHistory(historyPath);
+  if (!reading.Refusal.isEmpty()) {
+    if (message) *message = reading.Refusal;
+    return false;
+  }
+  const std::vector<PracticeSessionRecord>& history = reading.Records;
+  QString error;
   // The sessions and the note that they came over go in together, so a crash between
   // the two never imports them twice.
-  return InTransaction(database, [&](QSqlQuery& query) {
+  const bool copied = InTransaction(database, [&](QSqlQuery& query) {
     PrepareSessionInsert(query);
     for (const PracticeSessionRecord& session : history)
       if (!InsertSession(query, session, std::nullopt)) return false;
@@ -389,5 +395,9 @@ bool ProgressStore::ImportHistoryOnce(const QString& historyPath, QString* error
     query.addBindValue(QString::fromLatin1(kHistoryImported));
     query.addBindValue(DateText(QDateTime::currentDateTimeUtc()));
     return query.exec();
-  }, error);
+  }, &error);
+  if (!copied && message)
+    *message = QStringLiteral("The practice history %1 could not be copied into the progress file: %2")
+                   .arg(historyPath, error);
+  return copied;
 }

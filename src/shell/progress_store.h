@@ -107,8 +107,9 @@ class ProgressStore {
 
   // Copies the sessions of the older history file into the store, once: a store that
   // has imported it (or been started without one) never reads it again. The file
-  // itself is left where it is. False, with the reason, when the copy failed.
-  bool ImportHistoryOnce(const QString& historyPath, QString* error = nullptr);
+  // itself is left where it is. False, with the message to show, when the copy failed
+  // or the file was refused; a refused file is tried again at the next opening.
+  bool ImportHistoryOnce(const QString& historyPath, QString* message = nullptr);
 
  private:
   ProgressStore(QString path, QString connection);

@@ -175,3 +175,37 @@ QString ImportReportText(const WordImport& import) {
     text += QStringLiteral("\n... and %1 more").arg(import.refused.size() - kShownLines);
   return text;
 }
+
+namespace {
+
+// A word as a message can show it: a character that would show nothing, turn the
+// line around or break it is named by its number instead.
+QString VisibleText(const QString& word) {
+  QString shown;
+  for (const QChar c : word) {
+    const QChar::Category category = c.category();
+    const bool hidden = category == QChar::Other_Control || category == QChar::Other_Format ||
+                        category == QChar::Other_Surrogate || category == QChar::Other_NotAssigned ||
+                        category == QChar::Separator_Line || category == QChar::Separator_Paragraph;
+    shown += hidden ? QStringLiteral("U+") + QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0')
+                    : QString(c);
+  }
+  return shown;
+}
+
+}  // namespace
+
+QString UnspellableEntriesText(const WordList& list, SystemId system, ListSpelling spelling) {
+  QStringList unspellable;
+  for (const QString& word : list.Words) {
+    const auto codes = SignCodesOfWord(word, system, spelling);
+    if (!codes || codes->empty()) unspellable << word;
+  }
+  if (unspellable.isEmpty()) return {};
+  constexpr qsizetype kShownWords = 20;
+  QString text = QStringLiteral("%1 word(s) of the list cannot be spelled and are never asked:").arg(unspellable.size());
+  for (qsizetype i = 0; i < unspellable.size() && i < kShownWords; ++i)
+    text += QStringLiteral("\n\"%1\"").arg(VisibleText(unspellable[i]));
+  if (unspellable.size() > kShownWords) text += QStringLiteral("\n... and %1 more").arg(unspellable.size() - kShownWords);
+  return text;
+}

@@ -87,3 +87,9 @@ WordImport ImportWords(const QString& text, const WordListSource& source, System
 // "3 words added." with the words added, the lines added in another form, and one line
 // for each refused line (the first 20 of each).
 QString ImportReportText(const WordImport& import);
+
+// The entries of a list the system cannot spell whole (a Latin letter in the Korean
+// list, a control character), which the practice never asks: "2 word(s) of the list
+// cannot be spelled and are never asked:" and one line each (the first 20), characters
+// that show nothing written as "U+202E". Empty when every entry can be spelled.
+QString UnspellableEntriesText(const WordList& list, SystemId system, ListSpelling spelling);

@@ -1,10 +1,12 @@
 #include "signdata/word_list_file.h"
 
 #include "base/file_replacement.h"
+#include "base/regular_file_reading.h"
 #include "base/text_decoding.h"
 
-#include <QFile>
 #include <QFileInfo>
+
+#include <optional>
 
 namespace {
 
@@ -41,33 +43,54 @@ QStringList ListLines(const QString& text) {
   return lines;
 }
 
+WordListLoad Failure(int line, const QString& why) {
+  WordListLoad load;
+  load.ok = false;
+  load.reason = QStringLiteral("Word list line %1: %2").arg(line).arg(why);
+  return load;
+}
+
+WordListLoad Refused(const QString& why) {
+  WordListLoad load;
+  load.ok = false;
+  load.reason = why;
+  return load;
+}
+
+// Why a word of line `line` cannot join a list that holds `count` words already, if it cannot.
+std::optional<WordListLoad> BeyondLimits(int line, const QString& word, int count) {
+  if (word.size() > kLongestListWord)
+    return Failure(line, QStringLiteral("the word is longer than %1 characters").arg(kLongestListWord));
+  if (count >= kMostListWords) return Refused(QStringLiteral("the list holds more than %1 words").arg(kMostListWords));
+  return std::nullopt;
+}
+
 WordListLoad ParsePlain(const QString& text) {
   WordListLoad load;
-  for (const QString& line : ListLines(text)) {
-    const QString word = FieldText(line.section(u',', 0, 0));
+  const QStringList lines = ListLines(text);
+  for (int n = 0; n < lines.size(); ++n) {
+    const QString word = FieldText(lines[n].section(u',', 0, 0));
     // A line of blanks holds no word to spell.
-    if (!word.isEmpty()) load.list.Words << word;
+    if (word.isEmpty()) continue;
+    if (auto refused = BeyondLimits(n + 1, word, load.list.Count())) return *refused;
+    load.list.Words << word;
   }
   return load;
 }
 
 WordListLoad ParseReading(const QString& text) {
   WordListLoad load;
-  for (const QString& line : ListLines(text)) {
-    const QString reading = FieldText(line.section(u',', 0, 0));
-    QString written = FieldText(line.section(u',', 1, 1));
+  const QStringList lines = ListLines(text);
+  for (int n = 0; n < lines.size(); ++n) {
+    const QString reading = FieldText(lines[n].section(u',', 0, 0));
+    QString written = FieldText(lines[n].section(u',', 1, 1));
     if (reading.isEmpty()) continue;
     if (written.isEmpty()) written = reading;
+    if (auto refused = BeyondLimits(n + 1, reading.size() >= written.size() ? reading : written, load.list.Count()))
+      return *refused;
     load.list.Words << reading;
     load.list.Written << written;
   }
-  return load;
-}
-
-WordListLoad Failure(int line, const QString& why) {
-  WordListLoad load;
-  load.ok = false;
-  load.reason = QStringLiteral("Word list line %1: %2").arg(line).arg(why);
   return load;
 }
 
@@ -82,6 +105,7 @@ WordListLoad ParseHtml(const QString& text) {
       if ((piece.contains(QStringLiteral("<p>"), Qt::CaseInsensitive) ||
            piece.contains(QStringLiteral("</p>"), Qt::CaseInsensitive)) &&
           !word.isEmpty()) {
+        if (auto refused = BeyondLimits(n + 1, word, load.list.Count())) return *refused;
         load.list.Words << word;
         word.clear();
       }
@@ -97,10 +121,15 @@ WordListLoad ParseHtml(const QString& text) {
       if (!fits || value > 0xFFFF)
         return Failure(n + 1, QStringLiteral("character number %1 is above 65535").arg(number.left(digits)));
       word += QChar(static_cast<char16_t>(value));
+      // Checked as it grows, so a paragraph that never closes is not built in full.
+      if (auto refused = word.size() > kLongestListWord ? BeyondLimits(n + 1, word, 0) : std::nullopt) return *refused;
     }
   }
   // The last word is kept even when its closing "</p>" is missing.
-  if (!word.isEmpty()) load.list.Words << word;
+  if (!word.isEmpty()) {
+    if (auto refused = BeyondLimits(lines.size(), word, load.list.Count())) return *refused;
+    load.list.Words << word;
+  }
   return load;
 }
 
@@ -158,20 +187,10 @@ QString FormatWordList(const WordList& list, WordListFormat format) {
 }
 
 WordListLoad LoadWordListFile(const QString& path, WordListFormat format) {
-  QFile file(path);
-  if (!file.exists()) {
-    WordListLoad load;
-    load.ok = false;
-    load.reason = QStringLiteral("the file does not exist");
-    return load;
-  }
-  if (!file.open(QIODevice::ReadOnly)) {
-    WordListLoad load;
-    load.ok = false;
-    load.reason = file.errorString();
-    return load;
-  }
-  return ParseWordList(DecodeTextFile(file.readAll()), format);
+  if (!QFileInfo::exists(path)) return Refused(QStringLiteral("the file does not exist"));
+  const auto bytes = ReadRegularFile(path, kLargestWordListFile);
+  if (const QString* reason = std::get_if<QString>(&bytes)) return Refused(*reason);
+  return ParseWordList(DecodeTextFile(std::get<QByteArray>(bytes)), format);
 }
 
 bool SaveWordListFile(const QString& path, const WordList& list, WordListFormat format,

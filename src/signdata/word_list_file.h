@@ -13,6 +13,12 @@
 // All are written in UTF-8 with CR LF line ends; the readers also take Shift_JIS.
 enum class WordListFormat { Plain, Reading, Html };
 
+// Limits that keep a hostile or mistaken file from flooding the editor and the practice;
+// the lists shipped hold a few hundred words of a few letters each.
+constexpr int kLongestListWord = 200;        // UTF-16 code units
+constexpr int kMostListWords = 100000;
+constexpr qint64 kLargestWordListFile = 8 << 20;  // bytes
+
 // A list: Words is what is spelled (the readings of the Japanese list); Written, for
 // the Japanese list only, holds each word as written, at the same index.
 struct WordList {
@@ -43,12 +49,17 @@ QStringList SplitText(const QString& text, const QString& delimiter);
 // end of the text or at the first empty line; each line is one entry, its first
 // comma-separated field (the reading list: its first two), surrounding quotes and
 // blanks removed. An HTML word is stored when the next "<p>" or "</p>" is met or the
-// text ends; a reference that is not a number or is above 65535 fails the whole read.
+// text ends; a reference that is not a number or is above 65535 fails the whole read,
+// and so does a word (or written form) longer than kLongestListWord ("Word list line 3:
+// the word is longer than 200 characters") or a list of more than kMostListWords words
+// ("the list holds more than 100000 words").
 WordListLoad ParseWordList(const QString& text, WordListFormat format);
 QString FormatWordList(const WordList& list, WordListFormat format);
 
-// Reads the file at `path` (UTF-8, else Shift_JIS). The reason of a failure does not
-// name the file; WordListReadMessage does.
+// Reads the file at `path` (UTF-8, else Shift_JIS): a regular file of at most
+// kLargestWordListFile bytes. A word longer than kLongestListWord or more than
+// kMostListWords words fail the read, as ParseWordList does. The reason of a failure
+// does not name the file; WordListReadMessage does.
 WordListLoad LoadWordListFile(const QString& path, WordListFormat format);
 // Writes the list through a temporary file and a rename, so a failed save leaves the
 // old file whole. False, with the reason in *error, on failure.

@@ -2,14 +2,18 @@
 #include "shell/month_day_format.h"
 #include "shell/practice_history.h"
 #include "shell/practice_picker.h"
+#include "shell/practice_session.h"
 
 #include "support/file_contents.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sys/stat.h>
 
 namespace {
 
@@ -63,6 +67,27 @@ TEST(PracticePicker, TheLengthRangeCountsSigns) {
   // Kana and jamo: ｶﾞｯｺｳ is four signs, 학교 five.
   EXPECT_EQ(PracticePicker::EntriesOfLength(Plain({u"ｶﾞｯｺｳ"_qs}), JapaneseKana, ListSpelling::Text, 4, 4), All(1));
   EXPECT_EQ(PracticePicker::EntriesOfLength(Plain({u"학교"_qs}), KoreanHangul, ListSpelling::Text, 5, 5), All(1));
+}
+
+// A list file can hold what no system spells: such entries are told of when the list
+// loads and never asked, and a list of nothing else cannot start a practice.
+TEST(PracticePicker, EntriesTheSystemCannotSpellAreToldOfAndNeverPicked) {
+  const QStringList hostile = {QString(QChar(u'\0')),  QString(QChar(u'\xFFFF')), QString(QChar(u'\xD800')) + u"가"_qs,
+                               u"가\n나"_qs,          u"\u202E학교"_qs,           u"abc"_qs};
+  WordList list = Plain(QStringList{u"학교"_qs} + hostile);
+  EXPECT_EQ(PracticePicker::EntriesOfLength(list, KoreanHangul, ListSpelling::Text, 0, 0), All(1));
+  EXPECT_EQ(PracticePicker::EntriesOfLength(list, KoreanHangul, ListSpelling::Text, 1, 9), All(1));
+  EXPECT_EQ(UnspellableEntriesText(list, KoreanHangul, ListSpelling::Text),
+            u"6 word(s) of the list cannot be spelled and are never asked:\n\"U+0000\"\n\"U+FFFF\"\n\"U+D800가\"\n"
+            u"\"가U+000A나\"\n\"U+202E학교\"\n\"abc\""_qs);
+  EXPECT_TRUE(UnspellableEntriesText(Plain({u"학교"_qs}), KoreanHangul, ListSpelling::Text).isEmpty());
+
+  PracticeSession session(KoreanHangul, false, InterfaceLanguage::English, list, 9);
+  ASSERT_EQ(session.SetLengthRange(0, 0), std::nullopt);
+  const LearnerTime now{std::chrono::seconds(1'800'000'000)};
+  for (int turn = 0; turn < 20; ++turn) EXPECT_EQ(session.PickNext(now).Text, u"학교"_qs);
+  PracticeSession nothing(KoreanHangul, false, InterfaceLanguage::English, Plain(hostile), 9);
+  EXPECT_EQ(nothing.SetLengthRange(0, 0), kNoSpellableWordMessage);
 }
 
 TEST(AnswerCheck, MatchesIgnoringCaseBlanksKanaFormsAndRomanization) {
@@ -130,13 +155,50 @@ TEST(PracticeHistory, AppendsAtomicallyAndPassesOverMalformedLines) {
   // A damaged line in between, without a line end, is kept in the file and skipped.
   ASSERT_TRUE(WriteFileContents(path, FileContents(path) + "garbage,,\r\n2026-13-01T00:00:00,1,1,1,1"));
   ASSERT_TRUE(AppendPracticeRecord(path, second));
-  const std::vector<PracticeSessionRecord> read = ReadPracticeHistory(path);
+  const PracticeHistoryReading reading = ReadPracticeHistory(path);
+  EXPECT_TRUE(reading.Refusal.isEmpty());
+  const std::vector<PracticeSessionRecord>& read = reading.Records;
   ASSERT_EQ(read.size(), 2u);
   EXPECT_EQ(read[0], first);
   EXPECT_EQ(read[1], second);
   EXPECT_EQ(LastSessionsOf(read, JapaneseKana, 5), std::vector<PracticeSessionRecord>{second});
-  EXPECT_TRUE(ReadPracticeHistory(dir.filePath(u"none.csv"_qs)).empty());
+  const PracticeHistoryReading none = ReadPracticeHistory(dir.filePath(u"none.csv"_qs));
+  EXPECT_TRUE(none.Records.empty() && none.Refusal.isEmpty());
   // A file that cannot be replaced stays as it was: gl/writer_failure_test.cpp.
+}
+
+// A FIFO without a writer would block the reader for ever, and /dev/zero would never end:
+// both are refused before they are opened, the history reads as empty, and nothing is
+// appended to them.
+TEST(PracticeHistory, AFileThatIsNotARegularOneIsRefused) {
+  QTemporaryDir dir;
+  const QString fifo = dir.filePath(u"fifo.csv"_qs);
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const QString huge = dir.filePath(u"huge.csv"_qs);
+  {
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(kLargestPracticeHistory + 1));
+  }
+  const struct {
+    QString path;
+    QString refusal;
+  } cases[] = {
+      {fifo, u"The practice history is not a regular file: "_qs + fifo},
+      {u"/dev/zero"_qs, u"The practice history is not a regular file: /dev/zero"_qs},
+      {huge, u"The practice history is larger than 16 MiB: "_qs + huge},
+  };
+  for (const auto& [path, refusal] : cases) {
+    SCOPED_TRACE(path.toStdString());
+    const PracticeHistoryReading reading = ReadPracticeHistory(path);
+    EXPECT_EQ(reading.Refusal, refusal);
+    EXPECT_TRUE(reading.Records.empty());
+    const PracticeSessionRecord record{QDateTime(QDate(2026, 12, 7), QTime(10, 15), Qt::UTC), American, 1, 1, 100};
+    QString error;
+    EXPECT_FALSE(AppendPracticeRecord(path, record, &error));
+    EXPECT_FALSE(error.isEmpty());
+  }
+  EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
 }
 
 TEST(PracticeHistory, ChartDatesTakeTheLocalesFormWithoutTheYear) {

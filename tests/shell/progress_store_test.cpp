@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -182,4 +183,20 @@ TEST_F(ProgressStoreTest, TheHistoryFileIsImportedOnceAndKept) {
   EXPECT_EQ(opened.store->Sessions()[1].System, SystemId::JapaneseKana);
   EXPECT_EQ(opened.store->Sessions()[0].When, QDateTime(QDate(2026, 12, 7), QTime(10, 15), Qt::UTC));
   EXPECT_EQ(FileContents(history), lines);
+}
+
+// The import reads the history as bounded as the practice does: a FIFO there is refused
+// with a message, not waited on, and the import is tried again once it is a file.
+TEST_F(ProgressStoreTest, AHistoryThatIsNotARegularFileIsNotImported) {
+  const QString history = dir_.filePath(kPracticeHistoryFileName);
+  ASSERT_EQ(::mkfifo(QFile::encodeName(history).constData(), 0600), 0);
+  ProgressStore::Opened opened = ProgressStore::Open(Path());
+  ASSERT_TRUE(opened.store);
+  QString message;
+  EXPECT_FALSE(opened.store->ImportHistoryOnce(history, &message));
+  EXPECT_EQ(message, u"The practice history is not a regular file: "_qs + history);
+  ASSERT_TRUE(QFile::remove(history));
+  WriteFileContents(history, "2026-12-07T10:15:00,2,20,17,180\r\n");
+  EXPECT_TRUE(opened.store->ImportHistoryOnce(history));
+  EXPECT_EQ(opened.store->Sessions().size(), 1u);
 }

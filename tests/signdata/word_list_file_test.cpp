@@ -115,3 +115,40 @@ TEST(WordListFiles, AreReadInTheFormatOfTheirNameInUtf8OrShiftJisAndFailuresAreR
                                 WordListFormat::Plain, &error));
   EXPECT_FALSE(error.isEmpty());
 }
+
+// A line of megabytes or a list of millions froze the editor and the practice: each limit
+// refuses the whole list, naming the limit, in every format, and a file that is not a
+// regular one is never opened.
+TEST(WordListFiles, ListsBeyondTheLimitsAreRefused) {
+  const QString longest(kLongestListWord, u'a');
+  const QString tooLong = longest + u'a';
+  QString html = u"<p>"_qs;
+  for (const QChar c : tooLong) html += QStringLiteral("&#%1;").arg(c.unicode());
+  QString many;
+  for (int n = 0; n <= kMostListWords; ++n) many += u"w\r\n"_qs;
+  const struct {
+    QString text;
+    WordListFormat format;
+    QString reason;
+  } cases[] = {
+      {u"cat\r\n"_qs + tooLong + u"\r\n"_qs, WordListFormat::Plain,
+       u"Word list line 2: the word is longer than 200 characters"_qs},
+      {u"ねこ,"_qs + tooLong + u"\r\n"_qs, WordListFormat::Reading,
+       u"Word list line 1: the word is longer than 200 characters"_qs},
+      {html, WordListFormat::Html, u"Word list line 1: the word is longer than 200 characters"_qs},
+      {many, WordListFormat::Plain, u"the list holds more than 100000 words"_qs},
+  };
+  for (const auto& [text, format, reason] : cases) {
+    const WordListLoad load = ParseWordList(text, format);
+    EXPECT_FALSE(load.ok) << reason.toStdString();
+    EXPECT_EQ(load.reason, reason);
+    EXPECT_TRUE(load.list.Words.isEmpty());
+  }
+  EXPECT_EQ(Words(longest, WordListFormat::Plain), QStringList{longest});
+
+  QTemporaryDir dir;
+  const QString big = dir.filePath(u"big.txt"_qs);
+  ASSERT_TRUE(WriteFileContents(big, QByteArray(kLargestWordListFile + 1, '\n')));
+  EXPECT_EQ(LoadWordListFile(big, WordListFormat::Plain).reason, u"larger than 8 MiB"_qs);
+  EXPECT_EQ(LoadWordListFile(u"/dev/zero"_qs, WordListFormat::Plain).reason, u"not a regular file"_qs);
+}

@@ -19,6 +19,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 
   versionText_ = new QLabel(VersionCaption(), this);
   versionText_->setObjectName(QStringLiteral("VersionText"));
+  versionText_->setTextFormat(Qt::PlainText);
   versionText_->setAlignment(Qt::AlignCenter);
 
   auto* buttons = new QDialogButtonBox(this);

@@ -44,11 +44,13 @@ FileDialog::FileDialog(QWidget* parent) : QDialog(parent) {
 
   Label = new QLabel(this);
   Label->setObjectName(QStringLiteral("Label"));
+  Label->setTextFormat(Qt::PlainText);
   QFont titleFont = Label->font();
   titleFont.setBold(true);
   Label->setFont(titleFont);
   Label1 = new QLabel(this);
   Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setTextFormat(Qt::PlainText);
   Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   Drive1 = new QComboBox(this);
@@ -56,6 +58,8 @@ FileDialog::FileDialog(QWidget* parent) : QDialog(parent) {
 
   folderModel_ = new QFileSystemModel(this);
   folderModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+  // The model's own provider reads files to guess their types, on any folder browsed.
+  folderModel_->setIconProvider(&iconProvider_);
   Dir1 = new QTreeView(this);
   Dir1->setObjectName(QStringLiteral("Dir1"));
   Dir1->setModel(folderModel_);
@@ -124,6 +128,11 @@ FileDialog::FileDialog(QWidget* parent) : QDialog(parent) {
 
   FillDriveList();
   SetFolder(AppDirectory());
+}
+
+FileDialog::~FileDialog() {
+  Dir1->setModel(nullptr);
+  delete folderModel_;
 }
 
 NameParts FileDialog::sufikso(const QString& name) const { return ::sufikso(name); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/dialogs/name_only_icon_provider.h"
 #include "shell/file_name_rules.h"
 
 #include <QDialog>
@@ -28,6 +29,7 @@ class FileDialog : public QDialog {
 
  public:
   explicit FileDialog(QWidget* parent = nullptr);
+  ~FileDialog() override;
 
   // Set by the caller before showing: True to load, False to save.
   void SetLoadMode(bool load) { loadMode_ = load; }
@@ -98,6 +100,8 @@ class FileDialog : public QDialog {
   QString pattern_ = QStringLiteral("*");
   QString folder_;
   QString saveFallbackFolder_;
+  // The destructor deletes the model first: it asks the provider to its end.
+  NameOnlyIconProvider iconProvider_;
   QFileSystemModel* folderModel_ = nullptr;
   bool movingFolder_ = false;  // the lists follow a folder set from code
   bool followFolder_ = false;  // the tree scrolls to the folder as it loads

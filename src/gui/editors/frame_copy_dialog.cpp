@@ -37,6 +37,7 @@ FrameCopyDialog::FrameCopyDialog(const SignTable& table, PlaybackEngine& engine,
   frameNumberBox_->setAccessibleName(frameLabel->text());
   frameNumberBox_->setMaximumWidth(60);
   frameCountLabel_->setObjectName(QStringLiteral("TotalFrameLbl"));
+  frameCountLabel_->setTextFormat(Qt::PlainText);
   frameCountLabel_->setAccessibleName(QStringLiteral("Total frames"));
   previewButton_->setObjectName(QStringLiteral("cmdPreview"));
   previewButton_->setAccessibleName(previewButton_->text());

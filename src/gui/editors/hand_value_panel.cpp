@@ -37,6 +37,7 @@ NumberBox* MakeBox(const ValueBoxId& box, QWidget* parent) {
 
 QLabel* Caption(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
   label->setAccessibleName(text);
   return label;
 }

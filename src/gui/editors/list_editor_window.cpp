@@ -1,12 +1,16 @@
 #include "gui/editors/list_editor_window.h"
 
+#include "base/regular_file_reading.h"
 #include "base/text_decoding.h"
-#include "gui/main_window/background_painter.h"
 #include "gui/dialogs/message_box_sink.h"
+#include "gui/main_window/background_painter.h"
+#include "signdata/word_list_file.h"
 
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+
+#include <variant>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -70,12 +74,13 @@ std::optional<QString> ListEditorWindow::AskImportText() {
   dialog.setNameFilters({QStringLiteral("Text files (*.txt)"), QStringLiteral("All files (*)")});
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   const QString path = dialog.selectedFiles().first();
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    ShowMessage(QStringLiteral("The file could not be read: %1: %2").arg(path, file.errorString()));
+  // Read as the lists themselves are: a FIFO would block the window, /dev/zero fill memory.
+  const std::variant<QByteArray, QString> read = ReadRegularFile(path, kLargestWordListFile);
+  if (const auto* reason = std::get_if<QString>(&read)) {
+    ShowMessage(QStringLiteral("The file could not be read: %1: %2").arg(path, *reason));
     return std::nullopt;
   }
-  return DecodeTextFile(file.readAll());
+  return DecodeTextFile(std::get<QByteArray>(read));
 }
 
 void ListEditorWindow::ShowMessage(const QString& text) { MessageBoxSink(this).ShowMessage(text); }

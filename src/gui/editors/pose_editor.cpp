@@ -52,6 +52,7 @@ QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
 
 QLabel* Label(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
   label->setAccessibleName(text);
   return label;
 }
@@ -107,6 +108,7 @@ void PoseEditor::BuildLayout() {
   frameNumberBox_->setAccessibleName(frameLabel->text());
   frameNumberBox_->setFixedWidth(48);
   frameCountLabel_->setObjectName(QStringLiteral("TotalFrameLbl"));
+  frameCountLabel_->setTextFormat(Qt::PlainText);
   frameCountLabel_->setAccessibleName(QStringLiteral("Total frames"));
   frameCountLabel_->setMinimumWidth(24);
   QLabel* rateLabel = Label(QStringLiteral("Velocity rate"), this);
@@ -164,6 +166,7 @@ void PoseEditor::BuildLayout() {
     buttons->addWidget(order[i], static_cast<int>(i / 5), static_cast<int>(i % 5));
 
   statusLine_->setObjectName(QStringLiteral("StatusLbl"));
+  statusLine_->setTextFormat(Qt::PlainText);
   statusLine_->setAccessibleName(QStringLiteral("Status"));
   statusLine_->setWordWrap(true);
   statusLine_->setMinimumHeight(statusLine_->fontMetrics().height() * 2);
@@ -429,13 +432,15 @@ void PoseEditor::reject() {
 }
 
 void PoseEditor::closeEvent(QCloseEvent* event) {
-  if (tableModified_) {
+  if (tableModified_ || frameEdited_) {
     if (!ConfirmDiscardingChanges(this)) {
       event->ignore();
       return;
     }
-    // The changes stay in the table; only the question is answered.
+    // What was Set stays in the table; only the question is answered. What was typed
+    // and not Set is given up: the boxes are filled afresh when a sign is chosen.
     tableModified_ = false;
+    frameEdited_ = false;
   }
   event->accept();
 }

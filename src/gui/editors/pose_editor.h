@@ -69,7 +69,7 @@ class PoseEditor : public QDialog {
   // with OK to discarding; saving the table anywhere (here or from the main window's
   // question) clears it.
   bool TableModified() const { return tableModified_; }
-  // The boxes hold changes not stored with "Set".
+  // The boxes hold changes not stored with "Set"; closing asks about them too.
   bool FrameEdited() const { return frameEdited_; }
   // The sign "Set" stores into: the one last chosen in the list.
   int CurrentSign() const { return currentSign_; }

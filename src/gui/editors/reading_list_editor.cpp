@@ -23,6 +23,7 @@ QLineEdit* Box(QWidget* parent, const char* name, QLabel* label) {
 
 QLabel* Caption(QWidget* parent, const char* name, const QString& text) {
   auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
   label->setObjectName(QString::fromLatin1(name));
   return label;
 }

@@ -35,6 +35,7 @@ WordListEditor::WordListEditor(QWidget* parent)
   entryBox_->setAccessibleName(QStringLiteral("Word"));
   hangulLabel_ = new QLabel(this);
   hangulLabel_->setObjectName(QStringLiteral("Label1"));
+  hangulLabel_->setTextFormat(Qt::PlainText);
   hangulLabel_->setAccessibleName(QStringLiteral("Hangul"));
   hangulLabel_->setMinimumWidth(120);
   hangulModeButton_ = new QToolButton(this);
@@ -43,6 +44,7 @@ WordListEditor::WordListEditor(QWidget* parent)
   hangulModeButton_->setIconSize(QSize(kPictureSize, kPictureSize));
   countLabel_ = new QLabel(this);
   countLabel_->setObjectName(QStringLiteral("lblCount"));
+  countLabel_->setTextFormat(Qt::PlainText);
   countLabel_->setAccessibleName(QStringLiteral("Number of words"));
 
   auto* entryRow = new QHBoxLayout;

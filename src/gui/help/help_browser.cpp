@@ -1,6 +1,7 @@
 #include "gui/help/help_browser.h"
 
 #include <QDesktopServices>
+#include <QImage>
 #include <QTextDocument>
 
 HelpBrowser::HelpBrowser(HelpArchive archive, QWidget* parent)
@@ -10,6 +11,8 @@ HelpBrowser::HelpBrowser(HelpArchive archive, QWidget* parent)
   setOpenLinks(false);
   setOpenExternalLinks(false);
   connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::FollowLink);
+  // Only our own loadResource answers; the base class would look in these folders.
+  setSearchPaths({});
   setSource(PageUrl(), QTextDocument::HtmlResource);
 }
 
@@ -32,8 +35,22 @@ void HelpBrowser::FollowLink(const QUrl& link) {
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
   const QString reference = name.toString();
   if (type == QTextDocument::HtmlResource && archive_.IsPage(reference)) return archive_.html;
-  if (type == QTextDocument::ImageResource || type == QTextDocument::StyleSheetResource) {
-    if (const HelpArchivePart* part = archive_.FindPart(reference)) return part->data;
+  const HelpArchivePart* part = archive_.FindPart(reference);
+  if (type == QTextDocument::StyleSheetResource && part) return part->data;
+  // Whatever the archive does not hold must still be answered: given nothing, the
+  // document reads the name from disk, and an image that is null is loaded from the
+  // disk by name (relative to the current folder) - which can hang on a FIFO. So a
+  // part that is no picture is decoded here and stood in for too.
+  if (type == QTextDocument::ImageResource) {
+    const QImage image = part ? QImage::fromData(part->data) : QImage();
+    return image.isNull() ? BrokenImage() : image;
   }
-  return {};
+  if (type == QTextDocument::HtmlResource) return QString();
+  return QByteArray();
+}
+
+QImage HelpBrowser::BrokenImage() {
+  QImage image(16, 16, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  return image;
 }

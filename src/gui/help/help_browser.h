@@ -2,6 +2,7 @@
 
 #include "shell/help_archive.h"
 
+#include <QImage>
 #include <QTextBrowser>
 
 // Shows the page of a help archive. Everything the page refers to comes from the
@@ -20,8 +21,13 @@ class HelpBrowser : public QTextBrowser {
   // What a click on a link does, reachable for tests and keyboard activation alike.
   void FollowLink(const QUrl& link);
 
+  // A part of the archive, or for anything else a blank picture, an empty page or
+  // empty style: never nothing, as nothing makes Qt look for the name on disk.
   QVariant loadResource(int type, const QUrl& name) override;
 
  private:
+  // Stands in for a picture the archive does not hold; it must not be a null image.
+  static QImage BrokenImage();
+
   HelpArchive archive_;
 };

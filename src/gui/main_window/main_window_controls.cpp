@@ -42,12 +42,15 @@ MainWindowControls BuildMainWindowControls(QWidget& central) {
 
   ui.systemLabel = Named(new ClickableLabel(panel), "SignLabel");
   ui.systemLabel->setWordWrap(true);
+  ui.systemLabel->setTextFormat(Qt::PlainText);
   ui.wordLabel = Named(new QLabel(panel), "Label1");
   ui.wordBox = Named(new QLineEdit(panel), "InputArea");
   ui.wordLabel->setBuddy(ui.wordBox);
   ui.readingLabel = Named(new QLabel(panel), "Label2");
   ui.readingBox = Named(new QLineEdit(panel), "FuriganaTxt");
   ui.readingLabel->setBuddy(ui.readingBox);
+  ui.wordLabel->setTextFormat(Qt::PlainText);
+  ui.readingLabel->setTextFormat(Qt::PlainText);
   new LabelFollowsBox(*ui.wordLabel, *ui.wordBox);
   new LabelFollowsBox(*ui.readingLabel, *ui.readingBox);
 
@@ -64,6 +67,7 @@ MainWindowControls BuildMainWindowControls(QWidget& central) {
   ui.speedBox = Named(new QLineEdit(QStringLiteral("100"), panel), "Text1");
   ui.speedBox->setMaximumWidth(90);
   ui.speedLabel->setBuddy(ui.speedBox);
+  ui.speedLabel->setTextFormat(Qt::PlainText);
   ui.percentLabel = Named(new QLabel(QStringLiteral("%"), panel), "Label3");
   ui.startButton = Named(new QPushButton(panel), "cmdInput");
 

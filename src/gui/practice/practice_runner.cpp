@@ -14,6 +14,7 @@
 #include "shell/start_flow.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -70,6 +71,8 @@ bool PracticeRunner::Start(std::unique_ptr<PracticeSession> session, const QStri
     return false;
   }
   session_ = std::move(session);
+  if (const QString unspellable = session_->UnspellableEntriesText(); !unspellable.isEmpty())
+    messages_.ShowMessage(unspellable);
   OpenProgress();
   const SystemId system = session_->SpellingSystem();
   std::vector<PracticeSessionRecord> sessions;
@@ -91,7 +94,10 @@ bool PracticeRunner::Start(std::unique_ptr<PracticeSession> session, const QStri
       session_->UseEarlierAnswers(found->answers);
     }
     earlierSpeeds_ = found != carried_.end() ? found->sessionSpeeds : std::vector<double>{};
-    sessions = ReadPracticeHistory(historyPath_);
+    PracticeHistoryReading history = ReadPracticeHistory(historyPath_);
+    sessions = std::move(history.Records);
+    historyRefused_ = !history.Refusal.isEmpty();
+    if (historyRefused_) messages_.ShowMessage(history.Refusal);
   }
   begun_ = false;
   wordPace_.reset();
@@ -183,7 +189,8 @@ void PracticeRunner::End() {
   if (score.Asked() > 0) {
     const PracticeSessionRecord record{QDateTime::currentDateTimeUtc(), session_->SpellingSystem(), score.Asked(),
                                        score.Right(), std::max(1, session_->AverageSpeed())};
-    if (!AppendPracticeRecord(historyPath_, record, &historyError)) historyFailed = true;
+    // A refused history was told of when the practice started; once is enough.
+    if (!historyRefused_ && !AppendPracticeRecord(historyPath_, record, &historyError)) historyFailed = true;
     QString error;
     if (store_ && !store_->AddSession(record, session_->ReadingSpeed(), &error) && storeError_.isEmpty())
       storeError_ = error;
@@ -256,11 +263,14 @@ void PracticeRunner::OpenProgress() {
   store_ = std::move(opened.store);
   storeError_.clear();
   if (!opened.message.isEmpty()) messages_.ShowMessage(opened.message);
-  QString error;
+  historyRefused_ = false;
+  QString message;
   // The history file stays where it is: older copies of the program still read it.
-  if (store_ && !store_->ImportHistoryOnce(historyPath_, &error))
-    messages_.ShowMessage(QStringLiteral("The practice history %1 could not be copied into the progress file: %2")
-                              .arg(historyPath_, error));
+  if (store_ && !store_->ImportHistoryOnce(historyPath_, &message)) {
+    const QFileInfo history(historyPath_);
+    historyRefused_ = history.exists() && (!history.isFile() || history.size() > kLargestPracticeHistory);
+    messages_.ShowMessage(message);
+  }
 }
 
 void PracticeRunner::KeepAnswer(const QString& typed, bool right) {

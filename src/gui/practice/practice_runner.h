@@ -88,6 +88,7 @@ class PracticeRunner : public QObject {
   std::vector<double> earlierSpeeds_;
   std::optional<double> wordPace_;
   bool begun_ = false;
+  bool historyRefused_ = false;  // refused when read, so not written to either
   // The main window's speed before the practice, back after it unless kept.
   QString mainSpeed_;
   std::vector<PracticeSessionRecord> earlierSessions_;

@@ -70,6 +70,7 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   progressButton_ = Button(this, "btnProgress", QStringLiteral("Progress"));
   statusLabel_ = new QLabel(this);
   statusLabel_->setObjectName(QStringLiteral("Label1"));
+  statusLabel_->setTextFormat(Qt::PlainText);
   statusLabel_->setAccessibleName(statusCaption_);
 
   typedAnswerBox_ = new QCheckBox(QStringLiteral("Type the answer"), this);
@@ -83,12 +84,15 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   answerLabel->setBuddy(answerBox_);
   resultLabel_ = new QLabel(this);
   resultLabel_->setObjectName(QStringLiteral("lblResult"));
+  resultLabel_->setTextFormat(Qt::PlainText);
   resultLabel_->setAccessibleName(resultCaption_);
   scoreLabel_ = new QLabel(this);
   scoreLabel_->setObjectName(QStringLiteral("lblScore"));
+  scoreLabel_->setTextFormat(Qt::PlainText);
   scoreLabel_->setAccessibleName(scoreCaption_);
   readingSpeedLabel_ = new QLabel(this);
   readingSpeedLabel_->setObjectName(QStringLiteral("lblReadingSpeed"));
+  readingSpeedLabel_->setTextFormat(Qt::PlainText);
   readingSpeedLabel_->setAccessibleName(readingSpeedCaption_);
   shortestBox_ = LengthBox(this, "spnShortest", QStringLiteral("Shortest word"));
   longestBox_ = LengthBox(this, "spnLongest", QStringLiteral("Longest word"));

@@ -29,6 +29,7 @@ ReferenceChartWindow::ReferenceChartWindow(QWidget* parent)
   setWindowTitle(QStringLiteral("Reference chart"));
   setAccessibleName(windowTitle());
   message_->setObjectName(QStringLiteral("lblChartMessage"));
+  message_->setTextFormat(Qt::PlainText);
   message_->setWordWrap(true);
   message_->hide();
   auto* scroll = new QScrollArea(this);

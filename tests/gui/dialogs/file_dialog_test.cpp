@@ -1,5 +1,7 @@
 #include "gui/dialogs/file_dialog.h"
 
+#include "support/fifo_trap.h"
+#include "support/file_contents.h"
 #include "support/find_child.h"
 #include "support/gui_test_suites.h"
 #include "support/list_items.h"
@@ -187,6 +189,27 @@ class FileDialogTest : public QObject {
     });
     // On a root the path has a single separator.
     QCOMPARE(dialog.FullPath(), QStringLiteral("/.csv"));
+  }
+
+  // Types are told from names: a FIFO in the folder is never opened (it would block the
+  // window for good) and no file is read to see what it holds.
+  void aFolderIsListedFromItsNamesAloneWhateverItHolds() {
+    FifoTrap pipe(folder_->filePath(QStringLiteral("pipe")));
+    QVERIFY(pipe.IsSet());
+    const QString picture = folder_->filePath(QStringLiteral("picture"));
+    QVERIFY(WriteFileContents(picture, QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(64, '\0')));
+    FileDialog dialog;
+    Prepare(dialog, true, folder_->path());
+    ShowAnswering(dialog, [&](FileDialog& shown) {
+      auto* model = qobject_cast<QFileSystemModel*>(Child<QTreeView>(shown, "Dir1")->model());
+      QVERIFY(model);
+      const QModelIndex listed = model->index(folder_->path());
+      model->fetchMore(listed);
+      QTRY_VERIFY_WITH_TIMEOUT(model->rowCount(listed) > 0, 5000);
+      QVERIFY(!model->iconProvider()->type(QFileInfo(picture)).contains(QStringLiteral("PNG")));
+      Child<QPushButton>(shown, "cmcancel")->click();
+    });
+    QVERIFY(!pipe.Opened());
   }
 
   void anEmptyTypeListOffersEveryFile() {

@@ -352,12 +352,26 @@ class PoseEditorTest : public QObject, private MainWindowHarness {
     QCOMPARE(window_->Engine().Hands()[0].pose(0), 7.0f);
   }
 
-  void closingAsksOnlyAboutStoredChangesNotSaved() {
+  void closingAsksAboutEditsNotSetAndChangesNotSaved() {
     MainWindow& window = ShowWindow();
     PoseEditor& editor = OpenEditor();
-    SetWristTurnOfSignOne(editor, "33");
-
+    // An edit typed but not Set is asked about; Ok drops it and leaves the table alone.
+    ChooseFromList(*Child<QComboBox>(editor, "cmbIndex"), 1);
+    const float stored = window.Table().Frame(1, 0).RightWristAngle[2];
+    Type(*BoxOf(editor, "WristTx_2"), "21");
     std::shared_ptr<SeenMessageBox> seen = AnswerNextMessageBox(QMessageBox::Cancel);
+    Click(editor, "cmdClose");
+    QVERIFY(seen->Shown);
+    QVERIFY(editor.isVisible());
+    QCOMPARE(BoxOf(editor, "WristTx_2")->text(), QStringLiteral("21"));
+    seen = AnswerNextMessageBox(QMessageBox::Ok);
+    Click(editor, "cmdClose");
+    QVERIFY(seen->Shown);
+    QVERIFY(!editor.isVisible());
+    QCOMPARE(window.Table().Frame(1, 0).RightWristAngle[2], stored);
+
+    SetWristTurnOfSignOne(OpenEditor(), "33");
+    seen = AnswerNextMessageBox(QMessageBox::Cancel);
     Click(editor, "cmdClose");
     QVERIFY(seen->Shown);
     QCOMPARE(seen->Title, QStringLiteral("Confirmation"));

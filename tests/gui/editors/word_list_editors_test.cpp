@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Imports a file holding `lines` through the editor's Import button; returns the report.
@@ -183,6 +185,19 @@ class WordListEditorTest : public QObject {
     QCOMPARE(list->currentRow(), 1);
     QCOMPARE(Child<QLabel>(editor, "lblCount")->text(), u"3 words"_qs);
     QVERIFY(editor.IsModified());
+
+    // A FIFO chosen to import is refused without being opened, so the window never blocks.
+    const QString fifo = dir_->filePath(u"words.fifo"_qs);
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    AnswerNextModal<QFileDialog>([fifo](QFileDialog& dialog) {
+      dialog.selectFile(fifo);
+      static_cast<QDialog&>(dialog).accept();
+    });
+    const auto refused = AnswerNextMessageBox();
+    QTest::mouseClick(Child<QPushButton>(editor, "cmdImport"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([&refused] { return refused->Shown; }, 10000));
+    QCOMPARE(refused->Text, u"The file could not be read: "_qs + fifo + u": not a regular file"_qs);
+    QCOMPARE(Items(*list).size(), 3);
   }
 };
 TOVARO_GUI_TEST(WordListEditorTest);

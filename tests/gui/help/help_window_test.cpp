@@ -2,11 +2,13 @@
 #include "gui/help/help_browser.h"
 #include "gui/help/help_window.h"
 
+#include "support/fifo_trap.h"
 #include "support/file_contents.h"
 #include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
 #include "support/main_window_lookup.h"
 
+#include <QBuffer>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -26,6 +28,16 @@ class UrlCatcher : public QObject {
  public slots:
   void Open(const QUrl& url) { opened << url; }
 };
+
+QByteArray Png(const QSize& size) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::red);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes;
+}
 
 }  // namespace
 
@@ -157,9 +169,11 @@ class HelpWindowTest : public QObject, private MainWindowHarness {
 
     // Pictures come from the archive; the disk and the network give nothing.
     const QVariant chart = browser.loadResource(QTextDocument::ImageResource, QUrl("pictures/chart-asl.png"));
-    QVERIFY(!QImage::fromData(chart.toByteArray()).isNull());
-    QVERIFY(!browser.loadResource(QTextDocument::ImageResource, QUrl("file:///etc/passwd")).isValid());
-    QVERIFY(!browser.loadResource(QTextDocument::HtmlResource, QUrl("https://example.org/")).isValid());
+    QVERIFY(chart.value<QImage>().width() > 16);
+    const QImage outside =
+        browser.loadResource(QTextDocument::ImageResource, QUrl("file:///etc/passwd")).value<QImage>();
+    QCOMPARE(outside.size(), QSize(16, 16));
+    QCOMPARE(browser.loadResource(QTextDocument::HtmlResource, QUrl("https://example.org/")).toString(), QString());
   }
 
   void aPageSavedFromTheWebKeepsItsOwnLinksInside() {
@@ -168,7 +182,7 @@ class HelpWindowTest : public QObject, private MainWindowHarness {
         " <img src=\"pic.png\"></p>" + QByteArray(4000, '\n') + "<p><a name=\"end\"></a>end</p></body></html>";
     HelpArchiveReading reading = ReadHelpArchive(WriteHelpArchive(
         QStringLiteral("https://example.org/help/page.html"), page,
-        {{QStringLiteral("https://example.org/help/pic.png"), QStringLiteral("image/png"), QByteArray("p")}}));
+        {{QStringLiteral("https://example.org/help/pic.png"), QStringLiteral("image/png"), Png(QSize(3, 2))}}));
     QVERIFY(reading.archive);
     HelpWindow help(std::move(*reading.archive), HelpToolBarCaptionsFor(0));
     UrlCatcher catcher;
@@ -181,8 +195,38 @@ class HelpWindowTest : public QObject, private MainWindowHarness {
     help.browser->FollowLink(QUrl(QStringLiteral("https://example.org/other")));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QCOMPARE(catcher.opened, QList<QUrl>{QUrl(QStringLiteral("https://example.org/other"))});
-    QCOMPARE(help.browser->loadResource(QTextDocument::ImageResource, QUrl("pic.png")).toByteArray(),
-             QByteArray("p"));
+    QCOMPARE(help.browser->loadResource(QTextDocument::ImageResource, QUrl("pic.png")).value<QImage>().size(),
+             QSize(3, 2));
+  }
+
+  // A page that points outside its archive - at a missing file, up out of the current
+  // folder, at a FIFO that would block for good - shows, and no file is opened for it.
+  void aPageShowsWithoutOpeningAnythingOutsideItsArchive() {
+    QTemporaryDir root;
+    QVERIFY(QDir(root.path()).mkpath(QStringLiteral("a/b")));
+    QVERIFY(QDir(root.path()).mkpath(QStringLiteral("etc")));
+    FifoTrap upward(root.filePath(QStringLiteral("etc/hostname")));
+    FifoTrap direct(root.filePath(QStringLiteral("pipe.png")));
+    QVERIFY(upward.IsSet() && direct.IsSet());
+    const QByteArray page = "<html><body><p>outside</p><img src=\"/nonexistent/x.png\">"
+                            "<img src=\"../../etc/hostname\"><img src=\"" +
+                            QFile::encodeName(root.filePath(QStringLiteral("pipe.png"))) +
+                            "\"><img src=\"empty.png\"></body></html>";
+    HelpArchiveReading reading = ReadHelpArchive(WriteHelpArchive(
+        QStringLiteral("page.html"), page, {{QStringLiteral("empty.png"), QStringLiteral("image/png"), QByteArray()}}));
+    QVERIFY(reading.archive);
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(root.filePath(QStringLiteral("a/b"))));
+    {
+      HelpWindow help(std::move(*reading.archive), HelpToolBarCaptionsFor(0));
+      help.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&help));
+      help.grab();
+      QVERIFY(help.browser->toPlainText().contains(QStringLiteral("outside")));
+    }
+    QDir::setCurrent(before);
+    QVERIFY(!upward.Opened());
+    QVERIFY(!direct.Opened());
   }
 };
 
