@@ -3,6 +3,7 @@
 #include "cli/appearance_option.h"
 #include "base/message_sink.h"
 #include "cli/argument_list.h"
+#include "cli/nothing_drawn_reason.h"
 #include "cli/render_setup.h"
 #include "cli/text_playback_options.h"
 #include "gl/animation_export.h"
@@ -94,6 +95,11 @@ int RunExportCommand(const QStringList& arguments, CliStreams streams) {
   if (const auto status = ReportUnplayedText(played, options->text, streams, &error)) return *status;
   if (!error.isEmpty()) return UsageError(error, streams);
 
+  // Said before anything is drawn, so that the cause is named rather than the text blamed.
+  if (const std::optional<QString> reason = NothingDrawnReason(keeper.Script())) {
+    streams.err << "Error " << options->animation.path << ": " << *reason << "\n";
+    return kExitFailure;
+  }
   const AnimationExportResult result = ExportScript(
       table, keeper.Script(), options->animation, {},
       [&streams](const QString& note) { streams.err << "tovaro-cli export: " << note << "\n"; });
