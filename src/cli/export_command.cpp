@@ -16,12 +16,12 @@ const char* const kExportUsage =
     "                         [--motion lifelike|described]\n"
     "                         --out OUT [--] TEXT\n"
     "\n"
-    "Plays TEXT as 'tovaro-cli trace' does, offscreen at WxH (default 640x480), and\n"
-    "writes it to OUT at the program's pace of 60 steps a second: an animated GIF when\n"
-    "OUT ends in .gif (two steps to a picture, looping), an H.264 video in an MP4\n"
-    "container when it ends in .mp4 (MPEG-4 Part 2 where H.264 is missing; odd sides\n"
-    "lose their last pixel). Prints 'Steps <n>', the steps written, as 'trace' counts\n"
-    "them in 'FrameCounter <n>'.\n"
+    "Plays TEXT as 'tovaro-cli trace' does, offscreen at WxH (default 640x480, at most\n"
+    "16384x16384), and writes it to OUT at the program's pace of 60 steps a second: an\n"
+    "animated GIF when OUT ends in .gif (two steps to a picture, looping), an H.264\n"
+    "video in an MP4 container when it ends in .mp4 (MPEG-4 Part 2 where H.264 is\n"
+    "missing; odd sides lose their last pixel). Prints 'Steps <n>', the steps written,\n"
+    "as 'trace' counts them in 'FrameCounter <n>'.\n"
     "Exit status: 0 when the file was written, 1 when a file could not be read or\n"
     "written (OUT is then left as it was), 2 for wrong usage.\n";
 
@@ -64,7 +64,7 @@ std::optional<ExportOptions> ReadExportOptions(const ParsedArguments& arguments,
   if (arguments.values.contains("--size")) {
     const std::optional<QSize> size = ParsePictureSize(arguments.Value("--size"));
     if (!size) {
-      *error = QStringLiteral("--size must be WxH, for example 640x480");
+      *error = PictureSizeProblem(arguments.Value("--size"));
       return std::nullopt;
     }
     options.animation.size = *size;

@@ -27,6 +27,8 @@ const char* const kRenderUsage =
     "Every form takes --appearance classic|natural: the faceted hands of the\n"
     "drawing the shapes were authored with (default), or rounded, shaded hands\n"
     "framed closer; both stand on the same joints.\n"
+    "No side of a picture may be larger than 16384 pixels, the largest the offscreen\n"
+    "renderer draws.\n"
     "The third form plays TEXT as 'tovaro-cli trace' does and writes every animation\n"
     "step as DIR/000.png, DIR/001.png, ... (at least three digits, numbered as frame\n"
     "recording numbers them; --format bmp for bitmaps), then prints 'Frames <n>'.\n"

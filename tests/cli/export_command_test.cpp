@@ -175,5 +175,9 @@ TEST(ExportCommand, WrongUsage) {
                      "--size", "0x5", "hello"},
                     {"--system", "2", "--angles", "a.csv", "--speed", "0", "--out", "x.gif", "hello"},
                     {"--system", "2", "--angles", "a.csv", "--speed", "400", "--out", "x.gif"}},
-                   "export");
+                   "at most\n16384x16384");
+  const CommandRun tooLarge =
+      RunCommand(RunExportCommand, {"--system", "2", "--angles", "a.csv", "--speed", "400", "--out", "x.gif",
+                                    "--size", "20000x20", "hello"});
+  EXPECT_TRUE(tooLarge.err.starts_with("tovaro-cli export: --size allows at most 16384x16384")) << tooLarge.err;
 }

@@ -142,6 +142,23 @@ TEST(RenderCommand, RejectsWrongUsageAndReportsWhatCannotBeDrawn) {
   EXPECT_TRUE(AngleFileLoads(table));
   EXPECT_FALSE(QFile::exists(frames));
 
+  // A size too large to draw names the largest there is, as the help does; one that is
+  // no size at all keeps saying what a size looks like.
+  const struct {
+    QString size;
+    std::string says;
+  } sizes[] = {{"100000x100000", "--size allows at most 16384x16384"},
+               {"16385x1", "--size allows at most 16384x16384"},
+               {"99999999999999999999x2", "--size allows at most 16384x16384"},
+               {"0x16385", "--size must be WxH, for example 640x480"},
+               {"-5x10", "--size must be WxH, for example 640x480"}};
+  for (const auto& c : sizes) {
+    const CommandRun run = Render({"--angles", table, "--hands", "1", "--sign", "1", "--size", c.size, "--out", out});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.starts_with("tovaro-cli render: " + c.says)) << run.err;
+  }
+  EXPECT_NE(Render({"--help"}).out.find("larger than 16384 pixels"), std::string::npos);
+
   // What cannot be drawn is reported with status 1: a pose or a table that does not
   // exist, a folder that does not, a text the converter rejects (the frames say so on
   // standard output), and a chart too large to make, which is refused before anything
