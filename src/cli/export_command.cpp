@@ -3,6 +3,7 @@
 #include "cli/appearance_option.h"
 #include "base/message_sink.h"
 #include "cli/argument_list.h"
+#include "cli/nothing_drawn_reason.h"
 #include "cli/render_setup.h"
 #include "cli/text_playback_options.h"
 #include "gl/animation_export.h"
@@ -15,12 +16,12 @@ const char* const kExportUsage =
     "                         [--motion lifelike|described]\n"
     "                         --out OUT [--] TEXT\n"
     "\n"
-    "Plays TEXT as 'tovaro-cli trace' does, offscreen at WxH (default 640x480), and\n"
-    "writes it to OUT at the program's pace of 60 steps a second: an animated GIF when\n"
-    "OUT ends in .gif (two steps to a picture, looping), an H.264 video in an MP4\n"
-    "container when it ends in .mp4 (MPEG-4 Part 2 where H.264 is missing; odd sides\n"
-    "lose their last pixel). Prints 'Steps <n>', the steps written, as 'trace' counts\n"
-    "them in 'FrameCounter <n>'.\n"
+    "Plays TEXT as 'tovaro-cli trace' does, offscreen at WxH (default 640x480, at most\n"
+    "16384x16384), and writes it to OUT at the program's pace of 60 steps a second: an\n"
+    "animated GIF when OUT ends in .gif (two steps to a picture, looping), an H.264\n"
+    "video in an MP4 container when it ends in .mp4 (MPEG-4 Part 2 where H.264 is\n"
+    "missing; odd sides lose their last pixel). Prints 'Steps <n>', the steps written,\n"
+    "as 'trace' counts them in 'FrameCounter <n>'.\n"
     "Exit status: 0 when the file was written, 1 when a file could not be read or\n"
     "written (OUT is then left as it was), 2 for wrong usage.\n";
 
@@ -63,7 +64,7 @@ std::optional<ExportOptions> ReadExportOptions(const ParsedArguments& arguments,
   if (arguments.values.contains("--size")) {
     const std::optional<QSize> size = ParsePictureSize(arguments.Value("--size"));
     if (!size) {
-      *error = QStringLiteral("--size must be WxH, for example 640x480");
+      *error = PictureSizeProblem(arguments.Value("--size"));
       return std::nullopt;
     }
     options.animation.size = *size;
@@ -94,6 +95,11 @@ int RunExportCommand(const QStringList& arguments, CliStreams streams) {
   if (const auto status = ReportUnplayedText(played, options->text, streams, &error)) return *status;
   if (!error.isEmpty()) return UsageError(error, streams);
 
+  // Said before anything is drawn, so that the cause is named rather than the text blamed.
+  if (const std::optional<QString> reason = NothingDrawnReason(keeper.Script())) {
+    streams.err << "Error " << options->animation.path << ": " << *reason << "\n";
+    return kExitFailure;
+  }
   const AnimationExportResult result = ExportScript(
       table, keeper.Script(), options->animation, {},
       [&streams](const QString& note) { streams.err << "tovaro-cli export: " << note << "\n"; });

@@ -14,7 +14,7 @@ const char* const kRenderUsage =
     "                    [--view viewer|signer] --out OUT.png\n"
     "  tovaro-cli render --system S --angles FILE --speed V [--numeral-base B] [--roman]\n"
     "                    [--normalize] [--motion lifelike|described]\n"
-    "                    --frames DIR [--format png|bmp] [--size WxH] TEXT\n"
+    "                    --frames DIR [--replace] [--format png|bmp] [--size WxH] TEXT\n"
     "\n"
     "Draws hand shapes without a display. The first form draws key frame F (counted\n"
     "from 0, default 0) of sign S at WxH (default 640x480). The second draws a reference\n"
@@ -27,9 +27,15 @@ const char* const kRenderUsage =
     "Every form takes --appearance classic|natural: the faceted hands of the\n"
     "drawing the shapes were authored with (default), or rounded, shaded hands\n"
     "framed closer; both stand on the same joints.\n"
+    "No side of a picture may be larger than 16384 pixels, the largest the offscreen\n"
+    "renderer draws.\n"
     "The third form plays TEXT as 'tovaro-cli trace' does and writes every animation\n"
     "step as DIR/000.png, DIR/001.png, ... (at least three digits, numbered as frame\n"
     "recording numbers them; --format bmp for bitmaps), then prints 'Frames <n>'.\n"
+    "A DIR that already holds such numbered pictures (.png or .bmp) is refused unless\n"
+    "--replace is given, which removes those pictures, and nothing else, first. A text\n"
+    "that draws no step (a speed that rounds every move to none, or nothing in it that\n"
+    "can be spelled) says so and exits with 1.\n"
     "Exit status: 0 when the picture was written, 1 when a file could not be read or\n"
     "written or nothing could be drawn, 2 for wrong usage.\n";
 
@@ -55,7 +61,7 @@ const OptionSpec& RenderOptions() {
       {"--angles", "--hands", "--sign", "--frame", "--size", "--view", "--out", "--columns",
        "--azimuth", "--elevation", "--system", "--speed", "--numeral-base", "--frames", "--format",
        "--appearance", "--motion"},
-      {"--chart", "--roman", "--normalize"}};
+      {"--chart", "--roman", "--normalize", "--replace"}};
   return spec;
 }
 

@@ -13,5 +13,5 @@ int RenderKeyFrameForm(const ParsedArguments& arguments, CliStreams streams);
 int RenderChartForm(const ParsedArguments& arguments, CliStreams streams);
 
 // --system S --angles FILE --speed V [--numeral-base B] [--roman] --frames DIR
-// [--format png|bmp] [--size WxH] [--view viewer|signer] TEXT
+// [--replace] [--format png|bmp] [--size WxH] [--view viewer|signer] TEXT
 int RenderFramesForm(const ParsedArguments& arguments, CliStreams streams);

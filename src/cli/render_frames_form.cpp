@@ -1,4 +1,5 @@
 #include "base/message_sink.h"
+#include "cli/nothing_drawn_reason.h"
 #include "cli/render_forms.h"
 #include "cli/render_setup.h"
 #include "cli/text_playback_options.h"
@@ -11,7 +12,11 @@
 #include "signdata/sign_table.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <optional>
 
 namespace {
 
@@ -57,14 +62,48 @@ class FramingPlayer : public ScriptPlayer {
       : engine_(engine), renderer_(renderer), player_(engine) {}
   void Play(const MoveScript& script) override {
     renderer_.SetFraming(ScriptBounds(engine_.Table(), script, renderer_.Appearance(), engine_.Hands()));
+    played_.insert(played_.end(), script.begin(), script.end());
     player_.Play(script);
   }
 
+  // Every move played so far, in order.
+  const MoveScript& Played() const { return played_; }
+
  private:
+  MoveScript played_;
   PlaybackEngine& engine_;
   OffscreenRenderer& renderer_;
   ImmediatePlayer player_;
 };
+
+// The pictures a run numbers as frame recording does, in either format: left beside a
+// new run's they would pass for its later steps.
+QStringList NumberedPictures(const QString& folder) {
+  static const QRegularExpression numbered(QStringLiteral("^[0-9]{3,}\\.(png|bmp)$"));
+  QStringList pictures = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+  pictures.removeIf([](const QString& name) { return !numbered.match(name).hasMatch(); });
+  return pictures;
+}
+
+// Nullopt when the folder holds no numbered picture any more; an exit status when
+// it still does, having said why.
+std::optional<int> ClearNumberedPictures(const QString& folder, bool replace, CliStreams streams) {
+  const QStringList pictures = NumberedPictures(folder);
+  if (pictures.isEmpty()) return std::nullopt;
+  if (!replace) {
+    streams.err << "tovaro-cli render: the folder " << folder << " already holds numbered pictures ("
+                << pictures.first() << (pictures.size() > 1 ? ", ..." : "")
+                << "); give --replace to remove them first\n";
+    return kExitFailure;
+  }
+  const QDir dir(folder);
+  for (const QString& picture : pictures) {
+    if (QFile::remove(dir.filePath(picture))) continue;
+    streams.err << "tovaro-cli render: cannot remove " << dir.filePath(picture) << "\n";
+    return kExitFailure;
+  }
+  return std::nullopt;
+}
 
 }  // namespace
 
@@ -89,6 +128,8 @@ int RenderFramesForm(const ParsedArguments& arguments, CliStreams streams) {
     streams.err << "tovaro-cli render: cannot make the folder " << folder << "\n";
     return kExitFailure;
   }
+  if (const auto status = ClearNumberedPictures(folder, arguments.Has(QStringLiteral("--replace")), streams))
+    return *status;
   auto renderer = MakeRenderer(arguments, size, streams);
   if (!renderer) return kExitFailure;
   renderer->View() = view;
@@ -108,5 +149,9 @@ int RenderFramesForm(const ParsedArguments& arguments, CliStreams streams) {
   for (const QString& file : area.Failed())
     streams.err << "tovaro-cli render: cannot write " << file << "\n";
   streams.out << "Frames " << area.Written() << "\n";
+  if (const std::optional<QString> reason = NothingDrawnReason(player.Played())) {
+    streams.err << "tovaro-cli render: " << *reason << "\n";
+    return kExitFailure;
+  }
   return area.Failed().isEmpty() ? kExitSuccess : kExitFailure;
 }

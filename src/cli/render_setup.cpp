@@ -18,10 +18,24 @@
 std::optional<QSize> ParsePictureSize(const QString& text) {
   const QStringList sides = text.split(u'x');
   if (sides.size() != 2) return std::nullopt;
-  const auto width = ParseIntInRange(sides[0], 1, 16384);
-  const auto height = ParseIntInRange(sides[1], 1, 16384);
+  const auto width = ParseIntInRange(sides[0], 1, OffscreenRenderer::kLargestSide);
+  const auto height = ParseIntInRange(sides[1], 1, OffscreenRenderer::kLargestSide);
   if (!width || !height) return std::nullopt;
   return QSize(*width, *height);
+}
+
+QString PictureSizeProblem(const QString& text) {
+  const QStringList sides = text.split(u'x');
+  // A whole number of any length that is not 0 is a size, just too large.
+  const auto positive = [](const QString& side) {
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    return !side.isEmpty() && std::all_of(side.begin(), side.end(), digit) &&
+           std::any_of(side.begin(), side.end(), [](QChar c) { return c != u'0'; });
+  };
+  if (sides.size() == 2 && positive(sides[0]) && positive(sides[1]))
+    return QStringLiteral("--size allows at most %1x%1, the largest picture the offscreen renderer draws")
+        .arg(OffscreenRenderer::kLargestSide);
+  return QStringLiteral("--size must be WxH, for example 640x480");
 }
 
 int RenderUsageError(const QString& what, CliStreams streams) {
@@ -54,7 +68,7 @@ std::optional<int> ApplyPictureOptions(const ParsedArguments& arguments, ViewSta
   *size = fallback;
   if (arguments.values.contains("--size")) {
     const auto parsed = ParsePictureSize(arguments.Value("--size"));
-    if (!parsed) return RenderUsageError(QStringLiteral("--size must be WxH, for example 640x480"), streams);
+    if (!parsed) return RenderUsageError(PictureSizeProblem(arguments.Value("--size")), streams);
     *size = *parsed;
   }
   const QString viewPoint = arguments.Value("--view", QStringLiteral("viewer"));

@@ -17,8 +17,12 @@ class OffscreenRenderer;
 // What every form of `tovaro-cli render` shares: the picture size, the view point,
 // loading the angle data file and writing the picture.
 
-// "WxH" with both sides in 1..16384, or nullopt.
+// "WxH" with both sides in 1..OffscreenRenderer::kLargestSide, or nullopt.
 std::optional<QSize> ParsePictureSize(const QString& text);
+
+// Why ParsePictureSize rejected `text`: a size beyond the largest the renderer draws
+// names that limit, anything else is not of the form WxH.
+QString PictureSizeProblem(const QString& text);
 
 // Reads --hands and --angles into `table` (layout, signs). On failure writes the
 // reason to err and returns the exit status to leave with.

@@ -5,6 +5,7 @@
 #include "playback/blank_drawing_area.h"
 #include "cli/text_playback_options.h"
 #include "cli/tracing_player.h"
+#include "cli/nothing_drawn_reason.h"
 #include "playback/playback_engine.h"
 #include "signdata/sign_table.h"
 
@@ -30,7 +31,9 @@ const char* const kTraceUsage =
     "program does on Start (full-width to ASCII, kana to half-width katakana, accents\n"
     "folded for the alphabets, lower-case romanized Korean split into syllables).\n"
     " A file that does not load prints\n"
-    "'Error <FILE>: <reason>', a failed conversion 'Result False'; both exit with 1.\n"
+    "'Error <FILE>: <reason>', a failed conversion 'Result False'; both exit with 1, as\n"
+    "does a text that draws no step (a speed that rounds every move to none, or nothing\n"
+    "in it that can be spelled), which says so after its trace.\n"
     "Exit status: 0 when the text was played, 1 otherwise, 2 for wrong usage.\n";
 
 int RunTraceCommand(const QStringList& arguments, CliStreams streams) {
@@ -64,5 +67,9 @@ int RunTraceCommand(const QStringList& arguments, CliStreams streams) {
     return kExitUsage;
   }
   streams.out << "FrameCounter " << engine.FrameCounter() << "\n";
+  if (const std::optional<QString> reason = NothingDrawnReason(player.Played())) {
+    streams.err << "tovaro-cli trace: " << *reason << "\n";
+    return kExitFailure;
+  }
   return kExitSuccess;
 }

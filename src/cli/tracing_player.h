@@ -11,7 +11,11 @@ class TracingPlayer : public ScriptPlayer {
   TracingPlayer(PlaybackEngine& engine, std::ostream& out) : player_(engine), out_(out) {}
   void Play(const MoveScript& script) override;
 
+  // Every move played so far, in order.
+  const MoveScript& Played() const { return played_; }
+
  private:
+  MoveScript played_;
   ImmediatePlayer player_;
   std::ostream& out_;
 };

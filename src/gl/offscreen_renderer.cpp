@@ -102,7 +102,7 @@ std::unique_ptr<OffscreenRenderer> OffscreenRenderer::Create(int width, int heig
     if (error != nullptr) *error = why;
     return std::unique_ptr<OffscreenRenderer>();
   };
-  if (width <= 0 || height <= 0 || width > 16384 || height > 16384)
+  if (width <= 0 || height <= 0 || width > kLargestSide || height > kLargestSide)
     return fail(QStringLiteral("picture size %1x%2 is not drawable").arg(width).arg(height));
 
   if (!HasExtension(eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS),
@@ -152,6 +152,13 @@ std::unique_ptr<OffscreenRenderer> OffscreenRenderer::Create(int width, int heig
   gl.renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
   gl.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER,
                              context->depth);
+  // A renderbuffer that could not be allocated leaves the framebuffer merely
+  // incomplete; the error queue says it was memory.
+  bool outOfMemory = false;
+  for (GLenum error = glGetError(); error != GL_NO_ERROR; error = glGetError())
+    outOfMemory = outOfMemory || error == GL_OUT_OF_MEMORY;
+  if (outOfMemory)
+    return fail(QStringLiteral("memory ran out making the offscreen framebuffer of %1x%2").arg(width).arg(height));
   if (gl.checkFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
     return fail(QStringLiteral("the offscreen framebuffer of %1x%2 is incomplete").arg(width).arg(height));
   glDrawBuffer(GL_COLOR_ATTACHMENT0);

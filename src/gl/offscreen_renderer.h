@@ -20,6 +20,9 @@ class NaturalHandRenderer;
 // "presents" a picture by reading it back into an image.
 class OffscreenRenderer : public DrawingArea {
  public:
+  // The longest side of a picture it draws, in pixels.
+  static constexpr int kLargestSide = 16384;
+
   // Null, with the reason in *error, when no context can be made (no EGL, no
   // surfaceless platform, no compatibility profile) or the size is not positive.
   static std::unique_ptr<OffscreenRenderer> Create(int width, int height, QString* error);

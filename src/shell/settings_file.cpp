@@ -162,17 +162,23 @@ bool ReadSettingsText(const QString& text, Settings& settings) {
     if (*extra == kAppearanceKey) {
       if (fields.Next() == kNaturalValue.toString()) settings.Appearance = HandAppearance::Natural;
     } else if (*extra == kViewKey) {
-      std::array<double, 3> angles{};
+      // Each angle on its own: a word such as "nan" or "inf", or a number too large
+      // for a double, keeps that angle's start-up value, where reading it as 0 would
+      // clamp the field of view to its narrowest and draw a black picture that is then
+      // written back. A line missing a field keeps the whole start-up view.
+      std::array<std::optional<double>, 3> angles{};
       bool complete = true;
-      for (double& angle : angles) {
+      for (std::optional<double>& angle : angles) {
         const std::optional<QString> field = fields.Next();
-        angle = field ? LenientNumber(*field) : std::nan("");
-        complete = complete && std::isfinite(angle);
+        complete = complete && field.has_value();
+        if (!field || !StartsWithNumber(*field)) continue;
+        const double number = LenientNumber(*field);
+        if (std::isfinite(number)) angle = number;
       }
       if (complete) {
-        settings.ViewAzimuth = static_cast<float>(std::fmod(angles[0], 360.0));
-        settings.ViewElevation = static_cast<float>(std::clamp(angles[1], -90.0, 90.0));
-        settings.ViewAngle = static_cast<float>(std::clamp(angles[2], 5.0, 170.0));
+        if (angles[0]) settings.ViewAzimuth = static_cast<float>(std::fmod(*angles[0], 360.0));
+        if (angles[1]) settings.ViewElevation = static_cast<float>(std::clamp(*angles[1], -90.0, 90.0));
+        if (angles[2]) settings.ViewAngle = static_cast<float>(std::clamp(*angles[2], 5.0, 170.0));
       }
     } else if (*extra == kLeftHandedKey) {
       settings.LeftHanded = fields.Next() == QStringLiteral("1");

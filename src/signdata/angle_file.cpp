@@ -8,6 +8,8 @@
 
 #include <QFile>
 
+#include <optional>
+
 namespace {
 
 const QString kLineEnd = QStringLiteral("\r\n");
@@ -40,6 +42,23 @@ QString WritableName(const QString& name) {
   return safe;
 }
 
+// For a file that failed to load in the layout of `columnCount`: when its first line
+// has the columns of the other layout, that, not the line where reading went wrong,
+// is what the user must hear.
+std::optional<QString> OtherLayoutOfFile(QStringView text, int columnCount) {
+  for (QStringView line : text.split(u'\n')) {
+    if (line.trimmed().isEmpty()) continue;
+    const int columns = static_cast<int>(line.count(u',')) + 1;
+    if (columns == columnCount) return std::nullopt;
+    if (columns == kTwoHandColumns)
+      return QStringLiteral("the file has two hands (%1 columns a line), not one").arg(columns);
+    if (columns == kOneHandColumns)
+      return QStringLiteral("the file has one hand (%1 columns a line), not two").arg(columns);
+    return std::nullopt;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 FileResult LoadAngleFile(SignTable& table, const QString& path) {
@@ -48,7 +67,8 @@ FileResult LoadAngleFile(SignTable& table, const QString& path) {
   const QString text = DecodeTextFile(std::get<QByteArray>(bytes));
 
   auto parsed = ParseAngleData(text, table.ColumnCount);
-  if (auto* error = std::get_if<AngleDataError>(&parsed)) return FileResult::Failure(error->reason);
+  if (auto* error = std::get_if<AngleDataError>(&parsed))
+    return FileResult::Failure(OtherLayoutOfFile(text, table.ColumnCount).value_or(error->reason));
 
   // Only now, with the whole file read, does the table change.
   auto& entries = std::get<ParsedAngleData>(parsed).entries;

@@ -1,5 +1,6 @@
 #include "cli/export_command.h"
 
+#include "cli/render_command.h"
 #include "cli/trace_command.h"
 #include "support/command_run.h"
 #include "support/file_contents.h"
@@ -127,6 +128,45 @@ TEST(ExportCommand, AFailedExportSaysWhyAndLeavesNoFile) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
 }
 
+// A speed that rounds every move to no step, or a text with nothing to spell, draws
+// nothing: each command that plays a text fails and names the cause rather than
+// reporting an empty animation, an empty folder or the text as the fault.
+TEST(ExportCommand, ATextThatDrawsNothingFailsNamingTheCause) {
+  QTemporaryDir dir;
+  const struct {
+    const char* speed;
+    QString text;
+    std::string cause;
+  } cases[] = {
+      {"8000", QStringLiteral("hello"), "the speed leaves no step to draw"},
+      {"32767", QStringLiteral("a"), "the speed leaves no step to draw"},
+      {"400", QString(), "nothing in the text can be spelled"},
+      {"400", QStringLiteral("\U0001F600"), "nothing in the text can be spelled"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.speed + (" " + c.text.toStdString()));
+    const QStringList played{"--system", "2", "--angles", kAmericanAlphabet, "--speed", c.speed};
+    const QString out = dir.filePath("word.gif");
+    const CommandRun exported = RunCommand(RunExportCommand, played + QStringList{"--out", out, "--", c.text});
+    EXPECT_EQ(exported.status, 1);
+    EXPECT_EQ(exported.err, "Error " + out.toStdString() + ": " + c.cause + "\n");
+    EXPECT_FALSE(QFile::exists(out));
+
+    const QString frames = dir.filePath("frames");
+    const CommandRun rendered = RunCommand(
+        RunRenderCommand, played + QStringList{"--size", "32x32", "--frames", frames, "--", c.text});
+    EXPECT_EQ(rendered.status, 1);
+    EXPECT_EQ(rendered.out, "Frames 0\n");
+    EXPECT_EQ(rendered.err, "tovaro-cli render: " + c.cause + "\n");
+
+    // The trace still shows what was played.
+    const CommandRun traced = RunCommand(RunTraceCommand, played + QStringList{"--", c.text});
+    EXPECT_EQ(traced.status, 1);
+    EXPECT_TRUE(traced.out.ends_with("FrameCounter 0\n")) << traced.out;
+    EXPECT_EQ(traced.err, "tovaro-cli trace: " + c.cause + "\n");
+  }
+}
+
 TEST(ExportCommand, WrongUsage) {
   ExpectWrongUsage(RunExportCommand, "export",
                    {{"--system", "2", "--angles", "a.csv", "--speed", "400", "hello"},
@@ -135,5 +175,9 @@ TEST(ExportCommand, WrongUsage) {
                      "--size", "0x5", "hello"},
                     {"--system", "2", "--angles", "a.csv", "--speed", "0", "--out", "x.gif", "hello"},
                     {"--system", "2", "--angles", "a.csv", "--speed", "400", "--out", "x.gif"}},
-                   "export");
+                   "at most\n16384x16384");
+  const CommandRun tooLarge =
+      RunCommand(RunExportCommand, {"--system", "2", "--angles", "a.csv", "--speed", "400", "--out", "x.gif",
+                                    "--size", "20000x20", "hello"});
+  EXPECT_TRUE(tooLarge.err.starts_with("tovaro-cli export: --size allows at most 16384x16384")) << tooLarge.err;
 }

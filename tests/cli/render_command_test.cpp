@@ -7,6 +7,7 @@
 #include "gl/picture_file.h"
 #include "support/command_run.h"
 #include "support/fifo_reader.h"
+#include "support/file_contents.h"
 
 #include <QDir>
 #include <QImage>
@@ -141,6 +142,23 @@ TEST(RenderCommand, RejectsWrongUsageAndReportsWhatCannotBeDrawn) {
   EXPECT_TRUE(AngleFileLoads(table));
   EXPECT_FALSE(QFile::exists(frames));
 
+  // A size too large to draw names the largest there is, as the help does; one that is
+  // no size at all keeps saying what a size looks like.
+  const struct {
+    QString size;
+    std::string says;
+  } sizes[] = {{"100000x100000", "--size allows at most 16384x16384"},
+               {"16385x1", "--size allows at most 16384x16384"},
+               {"99999999999999999999x2", "--size allows at most 16384x16384"},
+               {"0x16385", "--size must be WxH, for example 640x480"},
+               {"-5x10", "--size must be WxH, for example 640x480"}};
+  for (const auto& c : sizes) {
+    const CommandRun run = Render({"--angles", table, "--hands", "1", "--sign", "1", "--size", c.size, "--out", out});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.starts_with("tovaro-cli render: " + c.says)) << run.err;
+  }
+  EXPECT_NE(Render({"--help"}).out.find("larger than 16384 pixels"), std::string::npos);
+
   // What cannot be drawn is reported with status 1: a pose or a table that does not
   // exist, a folder that does not, a text the converter rejects (the frames say so on
   // standard output), and a chart too large to make, which is refused before anything
@@ -211,6 +229,35 @@ TEST(RenderCommand, WritesEveryAnimationStepOfATextAsNumberedPictures) {
   EXPECT_NE(failed.err.find("cannot write " + QDir(blocked).absoluteFilePath("002.bmp").toStdString() + ": "),
             std::string::npos)
       << failed.err;
+}
+
+// Numbered pictures of an earlier run would pass for later steps of this one: a folder
+// holding any is refused, and --replace removes those pictures and nothing else.
+TEST(RenderCommand, AFramesFolderHoldingNumberedPicturesIsReplacedOnlyWhenAsked) {
+  QTemporaryDir dir;
+  const QString table = WriteTable(dir, true);
+  const QString folder = dir.filePath("earlier");
+  ASSERT_TRUE(QDir().mkpath(folder + "/100.png"));  // a folder, not a picture
+  const QStringList kept{"050.png", "999.bmp", "1000.png", "12.png", "050.png.txt", "notes.txt"};
+  for (const QString& name : kept) ASSERT_TRUE(WriteFileContents(QDir(folder).filePath(name), "earlier"));
+  const QStringList word{"--system", "3", "--angles", table, "--speed", "1000", "--size", "16x16",
+                         "--frames", folder, "a"};
+
+  const CommandRun refused = Render(word);
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_NE(refused.err.find("already holds numbered pictures (050.png, ...); give --replace"), std::string::npos)
+      << refused.err;
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files, QDir::Name), (QStringList{"050.png", "050.png.txt", "1000.png",
+                                                                           "12.png", "999.bmp", "notes.txt"}));
+
+  const CommandRun replaced = Render(word + QStringList{"--replace"});
+  ASSERT_EQ(replaced.status, 0) << replaced.err;
+  EXPECT_EQ(replaced.out, "Frames 5\n");
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
+            (QStringList{"000.png", "001.png", "002.png", "003.png", "004.png", "050.png.txt", "100.png", "12.png",
+                         "notes.txt"}));
+  EXPECT_EQ(FileContents(QDir(folder).filePath("notes.txt")), "earlier");
 }
 
 // A chart can be made when each side of its picture fits and the whole picture does.

@@ -285,7 +285,12 @@ TEST_F(SettingsFileTest, LaterLinesAreReadInAnyOrderAndWhatIsMissingIsTheDefault
       {"View,720.5,200,0\r\n", 0.5f, 90.0f, 5.0f, false, HandAppearance::Classic},
       // Incomplete: the start-up view. Numbers are read leniently, as on every line.
       {"View,10,20\r\n", 0.1f, 20.0f, 40.0f, false, HandAppearance::Classic},
-      {"View,a,b,c\r\nLeftHanded,1\r\n", 0.0f, 0.0f, 5.0f, true, HandAppearance::Classic},
+      {"View,12abc,-3x,50 deg\r\n", 12.0f, -3.0f, 50.0f, false, HandAppearance::Classic},
+      // A field that is not a finite number keeps its start-up value, the others are read.
+      {"View,a,b,c\r\nLeftHanded,1\r\n", 0.1f, 20.0f, 40.0f, true, HandAppearance::Classic},
+      {"View, nan, inf, -inf\r\n", 0.1f, 20.0f, 40.0f, false, HandAppearance::Classic},
+      {"View,nan,30,1e999\r\n", 0.1f, 30.0f, 40.0f, false, HandAppearance::Classic},
+      {"View,90,-inf,60\r\n", 90.0f, 20.0f, 60.0f, false, HandAppearance::Classic},
       // An unknown key is passed over with its value.
       {"Unknown,1\r\nLeftHanded,1\r\n", 0.1f, 20.0f, 40.0f, true, HandAppearance::Classic},
       {"PracticeTyped, 1 \r\nAppearance,Natural\r\n", 0.1f, 20.0f, 40.0f, false, HandAppearance::Natural},

@@ -168,6 +168,20 @@ TEST_F(AngleFileTest, EveryFailureNamesItsLineAndLeavesTheTableAsItWas) {
   state.ColumnCount = 0;  // no system chosen yet
   EXPECT_FALSE(Load(good));
   EXPECT_TRUE(state.Signs == before);
+
+  // A file of the other layout is named as such, not by the line where reading broke.
+  for (const int hands : {1, 2}) {
+    SignTable written = SignTable::WithHands(3 - hands);
+    written.Signs[0] = {1, FixedLengthName("rest"), {KeyFrame{}}};
+    written.SignCount = 1;
+    const QString path = dir.filePath("other.csv");
+    ASSERT_TRUE(SaveAngleFile(written, path));
+    SignTable read = SignTable::WithHands(hands);
+    const FileResult result = LoadAngleFile(read, path);
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.reason, hands == 1 ? "the file has two hands (103 columns a line), not one"
+                                        : "the file has one hand (52 columns a line), not two");
+  }
 }
 
 TEST_F(AngleFileTest, NamesAreReadAsUtf8OrElseAsShiftJis) {

@@ -28,6 +28,7 @@ HelpWindow* OpenHelpDocument(const QString& programFolder, int16_t index, Messag
   const QString path = fileName.isEmpty() ? QString() : programFolder + fileName;
   HelpWindow* window = nullptr;
   bool missing = false;
+  QString reason;
   {
     BusyPointer busy;
     const QFileInfo file(path);
@@ -36,6 +37,7 @@ HelpWindow* OpenHelpDocument(const QString& programFolder, int16_t index, Messag
       HelpArchiveReading reading = ReadHelpArchiveFile(path);
       if (reading.archive)
         window = new HelpWindow(std::move(*reading.archive), HelpToolBarCaptionsFor(index), owner);
+      reason = reading.error;
     }
   }
   // The message comes after the pointer is restored, so it is not shown busy.
@@ -44,7 +46,11 @@ HelpWindow* OpenHelpDocument(const QString& programFolder, int16_t index, Messag
     return nullptr;
   }
   if (!window) {
-    messages.ShowMessage(HelpFileUnreadableMessage(path));
+    // The reader knows why (a truncated archive, a page it cannot decode): the user who
+    // has to mend or replace the file needs that more than the path alone.
+    QString message = HelpFileUnreadableMessage(path);
+    if (!reason.isEmpty()) message += u'\n' + reason.left(1).toUpper() + reason.mid(1) + u'.';
+    messages.ShowMessage(message);
     return nullptr;
   }
   window->show();
