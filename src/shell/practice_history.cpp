@@ -1,6 +1,6 @@
 #include "shell/practice_history.h"
 
-#include "base/file_replacement.h"
+#include "base/regular_file_append.h"
 #include "base/regular_file_reading.h"
 #include "base/text_decoding.h"
 
@@ -70,18 +70,10 @@ PracticeHistoryReading ReadPracticeHistory(const QString& path) {
 }
 
 bool AppendPracticeRecord(const QString& path, const PracticeSessionRecord& record, QString* error) {
-  QByteArray bytes;
-  if (QFileInfo::exists(path)) {
-    auto earlier = ReadRegularFile(path, kLargestPracticeHistory);
-    if (const QString* reason = std::get_if<QString>(&earlier)) {
-      if (error) *error = *reason;
-      return false;
-    }
-    bytes = std::move(std::get<QByteArray>(earlier));
-    if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
-  }
-  bytes += PracticeRecordLine(record).toUtf8() + "\r\n";
-  return ReplaceFile(path, bytes, error);
+  const std::optional<QString> failure =
+      AppendLineToRegularFile(path, PracticeRecordLine(record).toUtf8() + "\r\n", kLargestPracticeHistory);
+  if (failure && error) *error = *failure;
+  return !failure;
 }
 
 QString PracticeHistorySaveMessage(const QString& path, const QString& reason) {

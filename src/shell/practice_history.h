@@ -45,9 +45,8 @@ struct PracticeHistoryReading {
 // memory. A missing file is an empty history.
 PracticeHistoryReading ReadPracticeHistory(const QString& path);
 
-// Adds a record at the end: the whole file is written anew through a temporary file
-// and a rename, so a failure leaves the earlier history whole. False, with the reason
-// in *error, on failure.
+// Adds a record at the end of the file, which is not read or written anew for it; a
+// failure leaves the earlier history as it was. False, with the reason in *error.
 bool AppendPracticeRecord(const QString& path, const PracticeSessionRecord& record,
                           QString* error = nullptr);
 

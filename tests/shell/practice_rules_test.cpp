@@ -161,6 +161,16 @@ TEST(PracticeHistory, AppendsAtomicallyAndPassesOverMalformedLines) {
   ASSERT_EQ(read.size(), 2u);
   EXPECT_EQ(read[0], first);
   EXPECT_EQ(read[1], second);
+  // The earlier lines are left where they are, not written again: the file stays the
+  // same file rather than a new copy renamed over it.
+  const auto inode = [&] {
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+  };
+  const auto before = inode();
+  ASSERT_TRUE(AppendPracticeRecord(path, first));
+  EXPECT_EQ(inode(), before);
+  EXPECT_EQ(ReadPracticeHistory(path).Records.size(), 3u);
   EXPECT_EQ(LastSessionsOf(read, JapaneseKana, 5), std::vector<PracticeSessionRecord>{second});
   const PracticeHistoryReading none = ReadPracticeHistory(dir.filePath(u"none.csv"_qs));
   EXPECT_TRUE(none.Records.empty() && none.Refusal.isEmpty());

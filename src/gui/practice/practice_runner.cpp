@@ -15,6 +15,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -265,8 +266,21 @@ void PracticeRunner::OpenProgress() {
   if (!opened.message.isEmpty()) messages_.ShowMessage(opened.message);
   historyRefused_ = false;
   QString message;
-  // The history file stays where it is: older copies of the program still read it.
-  if (store_ && !store_->ImportHistoryOnce(historyPath_, &message)) {
+  // The history file stays where it is: older copies of the program still read it. A
+  // long history takes a moment to copy the first time, which the window says.
+  constexpr qint64 kHistoryWorthTelling = 256 * 1024;
+  const bool longHistory = store_ && QFileInfo(historyPath_).isFile() && QFileInfo(historyPath_).size() > kHistoryWorthTelling;
+  if (longHistory) {
+    window_.ShowStatus(QStringLiteral("Copying the practice history into the progress file\u2026"));
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    window_.repaint();
+  }
+  const bool imported = !store_ || store_->ImportHistoryOnce(historyPath_, &message);
+  if (longHistory) {
+    QGuiApplication::restoreOverrideCursor();
+    window_.ShowStatus(QString());
+  }
+  if (!imported) {
     const QFileInfo history(historyPath_);
     historyRefused_ = history.exists() && (!history.isFile() || history.size() > kLargestPracticeHistory);
     messages_.ShowMessage(message);

@@ -18,6 +18,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTimer>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -341,7 +342,8 @@ void PracticeWindow::ShowSignPair(const QImage& shown, const QString& shownLabel
   shownSignPicture_->setAccessibleName(signShownFormat_.arg(shownLabel));
   readSignPicture_->setAccessibleName(signReadFormat_.arg(readLabel));
   for (auto [picture, caption] : {std::pair{shownSignPicture_, shownSignCaption_}, std::pair{readSignPicture_, readSignCaption_}}) {
-    picture->setToolTip(picture->accessibleName());
+    // The names come from the sign files, so markup in them is shown, not followed.
+    picture->setToolTip(Qt::convertFromPlainText(picture->accessibleName()));
     // The caption says what the picture's name says; the picture alone is read out.
     caption->setText(picture->accessibleName());
     caption->setAccessibleName(picture->accessibleName());

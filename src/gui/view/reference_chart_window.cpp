@@ -12,6 +12,7 @@
 #include <QOpenGLContext>
 #include <QPixmap>
 #include <QScrollArea>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -91,7 +92,9 @@ void ReferenceChartWindow::ShowSigns(const SignTable& table, HandAppearance appe
     button->setText(letter);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setAccessibleName(letter.isEmpty() ? QStringLiteral("Sign %1").arg(cell.slot) : letter);
-    button->setToolTip(QStringLiteral("Play %1").arg(button->accessibleName()));
+    // A tooltip that looks like markup is taken as markup, and a sign's name comes from
+    // a file: it is given as a paragraph of plain text.
+    button->setToolTip(Qt::convertFromPlainText(QStringLiteral("Play %1").arg(button->accessibleName())));
     connect(button, &QToolButton::clicked, this, [this, slot = cell.slot] { emit signChosen(slot); });
     grid_->addWidget(button, cellCount_ / kColumns, cellCount_ % kColumns);
     ++cellCount_;

@@ -10,6 +10,7 @@
 #include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
 #include "support/main_window_lookup.h"
+#include "support/modal_answer.h"
 
 #include <QtTest>
 
@@ -224,21 +225,25 @@ class PracticeTest : public QObject, private MainWindowHarness {
     QTest::mouseClick(Find<QPushButton>(main, "No"), Qt::LeftButton);
   }
 
-  // A word that looks like markup is shown as it is written, and what it names is not
-  // fetched (a FIFO would hang the window).
-  void AWordIsShownAsTextNotMarkup() {
+  // Text that looks like markup is shown as it is written, and what it names is not
+  // fetched (a FIFO would hang the window): a list entry, which cannot be spelled and is
+  // told of when the practice starts, and a typed answer, which the result repeats.
+  void MarkupInAListOrAnAnswerIsShownAsText() {
     QTemporaryDir folder;
     const QString pipe = folder.filePath(u"x.png"_qs);
     FifoTrap trap(pipe);
     QVERIFY(trap.IsSet());
-    const QString word = u"<img src="_qs + pipe + u">cat"_qs;
-    MainWindow& main = StartPractice(true, word.toUtf8() + "\r\n");
-    QCOMPARE(main.Signs().LastText(), word);
+    const QString markup = u"<img src="_qs + pipe + u">cat"_qs;
+    const auto told = AnswerNextMessageBox();
+    MainWindow& main = StartPractice(true, "cat\r\n" + markup.toUtf8() + "\r\n");
+    QVERIFY(told->Shown);
+    QCOMPARE(told->Text, u"1 word(s) of the list cannot be spelled and are never asked:\n\""_qs + markup + u'"');
+    QCOMPARE(main.Signs().LastText(), u"cat"_qs);
     auto* answer = Find<QLineEdit>(main, "txtAnswer");
-    answer->setText(u"zebra"_qs);
+    answer->setText(markup);
     QTest::keyClick(answer, Qt::Key_Return);
     QLabel* result = Find<QLabel>(main, "lblResult");
-    QVERIFY(result->text().contains(word));
+    QVERIFY(result->text().contains(markup));
     result->grab();
     QVERIFY(!trap.Opened());
   }

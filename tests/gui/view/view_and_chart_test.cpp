@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <QTextDocumentFragment>
 #include <QtTest>
 
 // The view presets, the wheel, the mirror and the reference chart, and what of them
@@ -85,6 +86,7 @@ class ViewAndChartTest : public QObject, private MainWindowHarness {
     QToolButton* cell = chart.findChild<QToolButton*>(QStringLiteral("chartCell3"));
     QVERIFY(cell);
     QVERIFY(!cell->accessibleName().isEmpty());
+    QCOMPARE(QTextDocumentFragment::fromHtml(cell->toolTip()).toPlainText(), u"Play "_qs + cell->accessibleName());
     cell->click();
     QVERIFY(again.IsSpelling());
     PlayWordToEnd();
