@@ -2,6 +2,7 @@
 
 #include "convert/fingerspelling_system.h"
 #include "convert/system_registry.h"
+#include "convert/word_spelling.h"
 #include "gui/main_window/main_window_layout.h"
 #include "gui/input/method_button_pictures.h"
 
@@ -19,6 +20,8 @@ namespace {
 
 constexpr SystemId kKorean = SystemId::KoreanHangul;
 constexpr int kPictureSize = 24;
+constexpr int kUnspellableRole = Qt::UserRole + 1;
+const QString kUnspellableText = QStringLiteral("This system cannot spell this entry; the practice never asks it");
 
 }  // namespace
 
@@ -79,6 +82,7 @@ void WordListEditor::Initialize(const WordListEditorSetup& setup, const WordList
   Begin(setup.Path, setup.Source.Format);
   list_->clear();
   list_->addItems(list.Words);
+  MarkUnspellableEntries();
   entryBox_->clear();
   hangulLabel_->clear();
   SetButtonFont(setup.InterfaceFont);
@@ -175,9 +179,27 @@ void WordListEditor::Import() {
   ShowMessage(ImportReportText(import));
 }
 
+// A file can hold entries typed elsewhere that this system cannot spell; the practice
+// never asks them, and the editor shows which they are so they can be mended or removed.
+void WordListEditor::MarkUnspellableEntries() {
+  const QColor dimmed = palette().color(QPalette::Disabled, QPalette::Text);
+  for (int i = 0; i < list_->count(); ++i) {
+    QListWidgetItem* item = list_->item(i);
+    const auto codes = SignCodesOfWord(item->text(), setup_.System, setup_.Source.Spelling);
+    if (codes && !codes->empty()) continue;
+    item->setData(kUnspellableRole, true);
+    item->setForeground(dimmed);
+    item->setToolTip(kUnspellableText);
+    item->setData(Qt::AccessibleDescriptionRole, kUnspellableText);
+  }
+}
+
 void WordListEditor::ShowCount() {
-  countLabel_->setText(list_->count() == 1 ? QStringLiteral("1 word")
-                                           : QStringLiteral("%1 words").arg(list_->count()));
+  int unspellable = 0;
+  for (int i = 0; i < list_->count(); ++i) unspellable += list_->item(i)->data(kUnspellableRole).toBool();
+  QString text = list_->count() == 1 ? QStringLiteral("1 word") : QStringLiteral("%1 words").arg(list_->count());
+  if (unspellable > 0) text += QStringLiteral(", %1 cannot be spelled").arg(unspellable);
+  countLabel_->setText(text);
 }
 
 bool WordListEditor::eventFilter(QObject* watched, QEvent* event) {

@@ -56,6 +56,7 @@ class WordListEditor : public ListEditorWindow {
   void Save() override;
   void Import() override;
   void ShowSelected();
+  void MarkUnspellableEntries();
   void ShowCount();
 
   QListWidget* list_;
