@@ -145,7 +145,7 @@ TEST(AnswerCheck, AdaptedSpeedStaysBetween20And1000AndRepeatDoesNotScoreTwice) {
   EXPECT_EQ(score.Text(), u"Right 3 / 4, streak 1"_qs);
 }
 
-TEST(PracticeHistory, AppendsAtomicallyAndPassesOverMalformedLines) {
+TEST(PracticeHistory, AppendsWithoutRewritingAndPassesOverMalformedLines) {
   QTemporaryDir dir;
   const QString path = dir.filePath(kPracticeHistoryFileName);
   const PracticeSessionRecord first{QDateTime(QDate(2026, 12, 7), QTime(10, 15), Qt::UTC), American, 20, 17, 180};
