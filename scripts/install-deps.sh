@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, and nothing else
-# (clang and its runtime libraries build the fuzzing harnesses of scripts/fuzz.sh).
+# (clang and its runtime libraries build the fuzzing harnesses of scripts/fuzz.sh; ffmpeg
+# gives the tests ffprobe, which checks the exported videos).
 # apt-get update runs only when something is missing, so a ready machine starts at once.
 set -euo pipefail
 
@@ -19,7 +20,7 @@ packages=(
   fonts-ipafont-gothic fonts-nanum
   clang libclang-rt-14-dev
   libgif-dev libimagequant-dev
-  libavcodec-dev libavformat-dev libavutil-dev libswscale-dev
+  libavcodec-dev libavformat-dev libavutil-dev libswscale-dev ffmpeg
   fonts-liberation
   desktop-file-utils appstream
 )

@@ -2,6 +2,11 @@
 
 #include "base/file_replacement.h"
 
+#include <QThread>
+
+#include <algorithm>
+#include <cstring>
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -27,6 +32,7 @@ Mp4AnimationWriter::Mp4AnimationWriter(const QString& path, QSize size)
     : file_(path), size_(size), video_(size.width() & ~1, size.height() & ~1) {}
 
 Mp4AnimationWriter::~Mp4AnimationWriter() {
+  StopEncoding(nullptr);
   Release();
   file_.cancelWriting();
 }
@@ -105,8 +111,13 @@ bool Mp4AnimationWriter::Start(const AnimationNote& note, QString* error) {
   codec_->framerate = AVRational{kStepsPerSecond, 1};
   codec_->pix_fmt = AV_PIX_FMT_YUV420P;
   codec_->gop_size = kStepsPerSecond;
+  // One encoding thread per core: with more they only take turns with the drawing.
+  codec_->thread_count = std::max(1, QThread::idealThreadCount());
   if (encoder->id == AV_CODEC_ID_H264) {
+    // Short clips of hands on a flat background: a fast preset loses little on them,
+    // and the animation tune spends its bits on the edges that move.
     av_opt_set(codec_->priv_data, "preset", "superfast", 0);
+    av_opt_set(codec_->priv_data, "tune", "animation", 0);
     av_opt_set(codec_->priv_data, "crf", "20", 0);
   } else {
     codec_->bit_rate = 2'000'000;
@@ -136,20 +147,85 @@ bool Mp4AnimationWriter::Start(const AnimationNote& note, QString* error) {
   scaler_ = sws_getContext(video_.width(), video_.height(), AV_PIX_FMT_RGB0, video_.width(),
                            video_.height(), AV_PIX_FMT_YUV420P, SWS_FAST_BILINEAR, nullptr, nullptr, nullptr);
   if (scaler_ == nullptr) return Fail(QStringLiteral("no colour conversion to YUV 4:2:0"), error);
+  for (size_t i = 0; i < kQueued; ++i) {
+    queued_[i] = QImage(size_, QImage::Format_RGBX8888);
+    if (queued_[i].isNull()) return Fail(QStringLiteral("out of memory"), error);
+    free_.push_back(i);
+  }
+  encoder_ = std::thread([this] { EncodeQueued(); });
   return true;
+}
+
+void Mp4AnimationWriter::EncodeQueued() {
+  for (;;) {
+    size_t slot = 0;
+    {
+      std::unique_lock lock(queueLock_);
+      queueChanged_.wait(lock, [this] { return !waiting_.empty() || ending_; });
+      if (waiting_.empty()) return;
+      slot = waiting_.front();
+      waiting_.pop_front();
+    }
+    const QImage& rgbx = queued_[slot];
+    QString reason;
+    bool encoded = true;
+    const int code = av_frame_make_writable(frame_);
+    if (code < 0) {
+      reason = AvError(code);
+      encoded = false;
+    } else {
+      const uint8_t* source[] = {rgbx.constBits()};
+      const int sourceStride[] = {static_cast<int>(rgbx.bytesPerLine())};
+      sws_scale(scaler_, source, sourceStride, 0, video_.height(), frame_->data, frame_->linesize);
+      frame_->pts = next_++;
+      encoded = Encode(frame_, &reason);
+    }
+    std::lock_guard lock(queueLock_);
+    free_.push_back(slot);
+    if (!encoded) {
+      encoderFailure_ = reason;
+      ending_ = true;
+    }
+    queueChanged_.notify_all();
+    if (!encoded) return;
+  }
+}
+
+bool Mp4AnimationWriter::StopEncoding(QString* error) {
+  if (encoder_.joinable()) {
+    {
+      std::lock_guard lock(queueLock_);
+      ending_ = true;
+    }
+    queueChanged_.notify_all();
+    encoder_.join();
+  }
+  if (encoderFailure_.isEmpty()) return true;
+  return Fail(encoderFailure_, error);
 }
 
 bool Mp4AnimationWriter::AddPicture(const QImage& picture, QString* error) {
   if (failed_) return Fail(QStringLiteral("the file has already failed"), error);
   if (picture.size() != size_) return Fail(QStringLiteral("a picture of the wrong size"), error);
   const QImage rgbx = picture.convertToFormat(QImage::Format_RGBX8888);
-  int code = av_frame_make_writable(frame_);
-  if (code < 0) return Fail(AvError(code), error);
-  const uint8_t* source[] = {rgbx.constBits()};
-  const int sourceStride[] = {static_cast<int>(rgbx.bytesPerLine())};
-  sws_scale(scaler_, source, sourceStride, 0, video_.height(), frame_->data, frame_->linesize);
-  frame_->pts = next_++;
-  return Encode(frame_, error);
+  std::unique_lock lock(queueLock_);
+  queueChanged_.wait(lock, [this] { return !free_.empty() || !encoderFailure_.isEmpty(); });
+  if (!encoderFailure_.isEmpty()) {
+    const QString reason = encoderFailure_;
+    lock.unlock();
+    return Fail(reason, error);
+  }
+  const size_t slot = free_.front();
+  free_.pop_front();
+  lock.unlock();
+  // The slot is the drawing thread's alone until it is queued.
+  QImage& copy = queued_[slot];
+  const size_t rowBytes = std::min<size_t>(copy.bytesPerLine(), rgbx.bytesPerLine());
+  for (int y = 0; y < size_.height(); ++y) std::memcpy(copy.scanLine(y), rgbx.constScanLine(y), rowBytes);
+  lock.lock();
+  waiting_.push_back(slot);
+  queueChanged_.notify_all();
+  return true;
 }
 
 bool Mp4AnimationWriter::Encode(AVFrame* frame, QString* error) {
@@ -173,6 +249,7 @@ bool Mp4AnimationWriter::Encode(AVFrame* frame, QString* error) {
 
 bool Mp4AnimationWriter::Finish(QString* error) {
   if (failed_) return Fail(QStringLiteral("the file has already failed"), error);
+  if (!StopEncoding(error)) return false;
   if (next_ == 0) return Fail(QStringLiteral("there is no picture to write"), error);
   if (!Encode(nullptr, error)) return false;
   const int code = av_write_trailer(format_);

@@ -234,11 +234,11 @@ void OffscreenRenderer::ReadBack() {
   // Whole rows through a buffer: much faster than swapping byte by byte, which every
   // exported step pays for.
   const size_t rowBytes = static_cast<size_t>(image_.bytesPerLine());
-  std::vector<uchar> spare(rowBytes);
+  rowSpare_.resize(rowBytes);
   for (int top = 0, bottom = height_ - 1; top < bottom; ++top, --bottom) {
-    std::memcpy(spare.data(), image_.scanLine(top), rowBytes);
+    std::memcpy(rowSpare_.data(), image_.scanLine(top), rowBytes);
     std::memcpy(image_.scanLine(top), image_.scanLine(bottom), rowBytes);
-    std::memcpy(image_.scanLine(bottom), spare.data(), rowBytes);
+    std::memcpy(image_.scanLine(bottom), rowSpare_.data(), rowBytes);
   }
 }
 

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class NaturalHandRenderer;
 
@@ -69,6 +70,9 @@ class OffscreenRenderer : public DrawingArea {
   int width_;
   int height_;
   QImage image_;
+  // A row in passing while the read-back is turned upright, kept to spare an
+  // allocation per picture.
+  std::vector<uchar> rowSpare_;
   ViewState view_;
   std::optional<Box> framing_;
   QString lastSaveError_;

@@ -17,11 +17,19 @@ StepClock::Nanoseconds StepClock::TimeUntilNextStep() const {
   return left > Nanoseconds::zero() ? left : Nanoseconds::zero();
 }
 
-void StepClock::StepTaken() {
+void StepClock::Resume() {
+  if (started_ && now_() - next_ >= kStep) started_ = false;
+}
+
+int StepClock::StepTaken() {
   const Nanoseconds now = now_();
-  if (started_ && now - next_ < kStep)
-    next_ += kStep;
-  else
+  if (!started_) {
+    started_ = true;
     next_ = now + kStep;
-  started_ = true;
+    return 1;
+  }
+  // A step taken early still counts as the one due next.
+  const int due = now > next_ ? 1 + static_cast<int>((now - next_) / kStep) : 1;
+  next_ += due * kStep;
+  return due;
 }

@@ -20,8 +20,12 @@ class StepClock {
   // How long to wait before the next step may be drawn; zero when it is due.
   Nanoseconds TimeUntilNextStep() const;
 
-  // Call as a step is drawn.
-  void StepTaken();
+  // Call as a step is drawn; returns how many steps are due with it (1 on time, more
+  // when the step is late by a whole step or more), which the schedule moves past.
+  int StepTaken();
+
+  // Call as steps start again after a stop.
+  void Resume();
 
  private:
   TimeSource now_;

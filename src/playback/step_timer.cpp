@@ -11,6 +11,7 @@ StepTimer::StepTimer(QObject* parent) : StepSource(parent) {
 void StepTimer::Start() {
   if (running_) return;
   running_ = true;
+  clock_.Resume();
   ScheduleNext();
 }
 
@@ -21,8 +22,8 @@ void StepTimer::Stop() {
 
 void StepTimer::Fire() {
   if (!running_) return;
-  clock_.StepTaken();
-  emit step();
+  const int due = clock_.StepTaken();
+  emit step(due);
   if (running_) ScheduleNext();
 }
 

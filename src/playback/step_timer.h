@@ -5,9 +5,9 @@
 
 #include <QTimer>
 
-// Emits step() on the step clock's fixed schedule of 60 per second while it runs: at
-// once when started after a pause, then every 1/60 s, a late step not pushing the
-// next ones back.
+// Emits step(due) on the step clock's fixed schedule of 60 per second while it runs: at
+// once when started, then every 1/60 s, a late step not pushing the next ones back and
+// saying how many steps came due while it was late.
 class StepTimer : public StepSource {
   Q_OBJECT
 

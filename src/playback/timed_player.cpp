@@ -13,7 +13,7 @@ TimedPlayer::TimedPlayer(PlaybackEngine& engine, QObject* parent)
 void TimedPlayer::UseStepSource(std::unique_ptr<StepSource> steps) {
   const bool running = steps_ && steps_->IsRunning();
   steps_ = std::move(steps);
-  connect(steps_.get(), &StepSource::step, this, &TimedPlayer::ShowNextPicture);
+  connect(steps_.get(), &StepSource::step, this, &TimedPlayer::TakeSteps);
   if (running) steps_->Start();
 }
 
@@ -87,6 +87,30 @@ void TimedPlayer::ShowPicture(int picture) {
   shown_ = picture;
   atEnd_ = false;
   ShowNextPicture();
+}
+
+void TimedPlayer::TakeSteps(int due) {
+  if (!playing_) return;
+  const bool everyStep = everyStepWanted_ && everyStepWanted_();
+  const int passed = everyStep ? 0 : std::min(due - 1, PictureCount() - 1 - shown_);
+  if (passed > 0) PassPictures(passed);
+  ShowNextPicture();
+}
+
+void TimedPlayer::PassPictures(int count) {
+  shown_ += count;
+  while (count > 0) {
+    const int left = pictures_ - picture_;
+    if (count < left) {
+      picture_ += count;
+      return;
+    }
+    // The rest of this movement passed over: its last pose is where the next begins.
+    engine_.SettleRedraw(pictures_);
+    picture_ = pictures_;
+    count -= left;
+    AdvanceToPictures();
+  }
 }
 
 void TimedPlayer::ShowNextPicture() {

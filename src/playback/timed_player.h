@@ -7,12 +7,16 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 // Plays a word in the desktop program: one picture per step of its step source (the
 // step timer, unless told otherwise), so a word takes the same time on every machine
-// and the window stays responsive. It emits pictureShown for every picture and
-// finished when the word has ended or was stopped.
+// and the window stays responsive. When a step comes late by a whole step or more, the
+// picture shown is the one due by then: the pictures there was no time for are passed
+// over without drawing, so a slow machine shows fewer pictures but the word still takes
+// its time. It emits pictureShown for every picture shown and finished when the word
+// has ended or was stopped.
 //
 // A word can be paused, and while it plays or is paused any of its pictures can be
 // shown: the script is known from the start, so the pose of a picture is found by
@@ -54,6 +58,10 @@ class TimedPlayer : public QObject, public ScriptPlayer {
   const MoveScript& LastScript() const { return lastScript_; }
   bool HasLastScript() const { return !lastScript_.empty(); }
 
+  // While `wanted` says so, no picture is passed over however late the steps come: a
+  // recording saves every step.
+  void ShowEveryStepWhile(std::function<bool()> wanted) { everyStepWanted_ = std::move(wanted); }
+
   // 25, 50 or 100: the speed of the next word played, in percent of its own.
   void SetSlowMotion(int percent) { slowMotion_ = percent; }
   int SlowMotion() const { return slowMotion_; }
@@ -65,13 +73,19 @@ class TimedPlayer : public QObject, public ScriptPlayer {
   void finished();
 
  private:
+  // `due` steps have come due: shows the picture due now.
+  void TakeSteps(int due);
   void ShowNextPicture();
+  // Moves the pose `count` pictures on without drawing them; the word has at least one
+  // picture after them.
+  void PassPictures(int count);
   // Applies moves up to the next redraw that has pictures; false at the end.
   bool AdvanceToPictures();
   void Finish();
 
   PlaybackEngine& engine_;
   std::unique_ptr<StepSource> steps_;
+  std::function<bool()> everyStepWanted_;
   MoveScript script_;
   MoveScript lastScript_;
   ScriptTimeline timeline_;

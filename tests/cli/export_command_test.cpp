@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gif_lib.h>
@@ -107,6 +109,17 @@ TEST(ExportCommand, AnAnimationHasTheWordsPicturesAndDuration) {
     EXPECT_EQ(read.height, 120);
     EXPECT_NEAR(read.seconds, steps / 60.0, 1.0 / 60.0);
   }
+
+  // What common players are given: an H.264 stream, every picture of it decodable.
+  const QString probe = QStandardPaths::findExecutable(QStringLiteral("ffprobe"));
+  if (probe.isEmpty()) GTEST_SKIP() << "ffprobe is not installed; the stream was not probed";
+  QProcess ffprobe;
+  ffprobe.start(probe, {"-v", "error", "-select_streams", "v:0", "-count_frames", "-show_entries",
+                        "stream=codec_name,nb_read_frames", "-of", "csv=p=0", dir.filePath("hello.mp4")});
+  ASSERT_TRUE(ffprobe.waitForFinished(60000));
+  EXPECT_EQ(ffprobe.exitCode(), 0) << ffprobe.readAllStandardError().toStdString();
+  EXPECT_EQ(QString::fromUtf8(ffprobe.readAllStandardOutput()).trimmed().toStdString(),
+            "h264," + std::to_string(steps));
 }
 
 TEST(ExportCommand, AFailedExportSaysWhyAndLeavesNoFile) {

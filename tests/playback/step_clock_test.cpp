@@ -37,22 +37,32 @@ TEST(StepClock, StepsKeepAFixedScheduleOfSixtyPerSecond) {
   EXPECT_NEAR(static_cast<double>((time.now - start).count()), 1e9, 100.0);
 }
 
-TEST(StepClock, ALateStepIsCaughtUpAndALongPauseStartsAfresh) {
+TEST(StepClock, ALateStepSaysHowManyAreDueAndAPauseStartsAfresh) {
   ManualTime time;
   StepClock clock(time.Source());
-  clock.StepTaken();
+  EXPECT_EQ(clock.StepTaken(), 1);
   const nanoseconds first = time.now;
 
-  // Half a step late: the schedule stays, so the next step comes half a step sooner.
+  // Half a step late: one step is due, and the schedule stays, so the next comes half a
+  // step sooner.
   time.now = first + StepClock::kStep + StepClock::kStep / 2;
   EXPECT_EQ(clock.TimeUntilNextStep(), nanoseconds::zero());
-  clock.StepTaken();
+  EXPECT_EQ(clock.StepTaken(), 1);
   EXPECT_EQ(clock.TimeUntilNextStep(), StepClock::kStep / 2);
 
-  // Idle for a second: the next word's first step is drawn at once, the one after a
-  // full step later.
+  // Four steps and a bit late (a slow picture): five are due, and the schedule moves
+  // past them all.
+  time.now = first + 6 * StepClock::kStep + milliseconds(2);
+  EXPECT_EQ(clock.StepTaken(), 5);
+  EXPECT_EQ(clock.TimeUntilNextStep(), StepClock::kStep - milliseconds(2));
+
+  // Stopped within a step, the schedule goes on; idle for a second, the next word's
+  // first step is drawn at once, the one after a full step later.
+  clock.Resume();
+  EXPECT_EQ(clock.TimeUntilNextStep(), StepClock::kStep - milliseconds(2));
   time.now += milliseconds(1000);
+  clock.Resume();
   EXPECT_EQ(clock.TimeUntilNextStep(), nanoseconds::zero());
-  clock.StepTaken();
+  EXPECT_EQ(clock.StepTaken(), 1);
   EXPECT_EQ(clock.TimeUntilNextStep(), StepClock::kStep);
 }

@@ -148,3 +148,51 @@ TEST_F(TimedPlayerTest, PausedOnTheLastPictureTheWordEndsOnlyWhenResumedAndSlowM
   EXPECT_EQ(player.LastScript(), kWord);
   player.Stop();
 }
+
+TEST_F(TimedPlayerTest, LateStepsShowThePictureDueAndTheWordEndsOnTime) {
+  struct Case {
+    std::vector<int> due;  // what the clock says at each step
+    std::vector<int> shown;
+  };
+  // Passing over the rest of a movement, over a still picture into the next, past the
+  // end (the last picture is shown and the word ends), and late from the first step.
+  const std::vector<Case> cases{{{1, 5, 1, 3, 8}, {0, 5, 6, 9, 17}},
+                                {{2, 4, 30}, {1, 5, 17}},
+                                {{1, 10, 1, 1, 1, 1, 1, 1, 1}, {0, 10, 11, 12, 13, 14, 15, 16, 17}}};
+  for (const Case& c : cases) {
+    std::vector<int> reported;
+    int finished = 0;
+    const auto shownConnection = QObject::connect(
+        &player, &TimedPlayer::pictureShown, [&reported](int picture) { reported.push_back(picture); });
+    const auto finishedConnection =
+        QObject::connect(&player, &TimedPlayer::finished, [&finished] { ++finished; });
+    area.pictures.clear();
+    player.Play(kWord);
+    int taken = 0;
+    for (const int due : c.due) {
+      ASSERT_EQ(finished, 0) << "ended early, step " << taken;
+      ASSERT_TRUE(steps.AdvanceLate(due));
+      ++taken;
+    }
+    EXPECT_EQ(finished, 1);
+    EXPECT_FALSE(steps.IsRunning());
+    EXPECT_EQ(reported, c.shown);
+    ASSERT_EQ(area.pictures.size(), c.shown.size());
+    for (size_t i = 0; i < c.shown.size(); ++i) {
+      const auto& expected = played.pictures[static_cast<size_t>(c.shown[i])];
+      EXPECT_EQ(area.pictures[i].right[0], expected.right[0]) << c.shown[i];
+      EXPECT_EQ(area.pictures[i].indexBase[0], expected.indexBase[0]) << c.shown[i];
+    }
+    QObject::disconnect(shownConnection);
+    QObject::disconnect(finishedConnection);
+  }
+
+  // While every step is wanted (a recording), late steps draw every picture in turn.
+  player.ShowEveryStepWhile([] { return true; });
+  area.pictures.clear();
+  player.Play(kWord);
+  int taken = 0;
+  while (player.IsPlaying() && steps.AdvanceLate(5)) ++taken;
+  EXPECT_EQ(taken, 18);
+  EXPECT_EQ(area.pictures.size(), played.pictures.size());
+}

@@ -12,11 +12,20 @@ class ManualStepSource : public StepSource {
   void Stop() override { running_ = false; }
   bool IsRunning() const override { return running_; }
 
-  // Takes `steps` steps, fewer when a listener stops the source; returns how many.
+  // Takes `steps` steps on time, fewer when a listener stops the source; returns how
+  // many.
   int Advance(int steps = 1) {
     int taken = 0;
-    for (; taken < steps && running_; ++taken) emit step();
+    for (; taken < steps && running_; ++taken) emit step(1);
     return taken;
+  }
+
+  // One step late enough that `due` steps have come due with it, as the clock says
+  // when a picture took too long; false when the source is not running.
+  bool AdvanceLate(int due) {
+    if (!running_) return false;
+    emit step(due);
+    return true;
   }
 
  private:

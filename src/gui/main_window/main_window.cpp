@@ -132,6 +132,8 @@ void MainWindow::ConnectControls() {
   // Input waits while a word plays, and is handled when it ends.
   connect(&player_, &TimedPlayer::started, inputHold_, &UserInputHold::Hold);
   connect(&player_, &TimedPlayer::finished, this, &MainWindow::WordEnded);
+  // A late picture is passed over to keep the word's time, except into a recording.
+  player_.ShowEveryStepWhile([this] { return recorder_.IsRecording(); });
 
   connect(ui_.startButton, &QPushButton::clicked, this, &MainWindow::StartWord);
   connect(ui_.readingBox, &QLineEdit::returnPressed, this, &MainWindow::StartWord);
