@@ -31,7 +31,7 @@ TEST(ApartKeyFrame, TheFirstAndLastFramesOfEveryContactLetterAndNoOthers) {
   std::map<int, Expected> british;
   for (int sign = 1; sign <= 26; ++sign) british[sign] = {0, kApproach};
   british.erase(3);  // C, made with the right hand alone
-  british[8] = {0, {60.0f, -90.0f, 40.0f}};
+  british[8] = {0, {30.0f, -100.0f, 130.0f}};
   british[22] = british[26] = {0, {30.0f, -70.0f, 90.0f}};
 
   std::map<int, Expected> indonesian;

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <string>
@@ -168,4 +169,85 @@ TEST(LetterContacts, IndonesianGHasASpurAtTheEndOfItsCAndABarReachingIntoIt) {
   EXPECT_GT(corner.y, end.y) << "at the curve's open end";
   EXPECT_LT(bar.y, end.y - (end.y - back) / 3) << "the bar reaches a third of the way in";
   EXPECT_LT(std::abs(bar.z - corner.z), 12.0f) << "level";
+}
+
+namespace {
+
+Vec3 Minus(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+
+float Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+Vec3 Midway(const Vec3& a, const Vec3& b) { return {(a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2}; }
+
+// The way the palm faces, as a unit vector.
+Vec3 PalmFacing(const Hand& hand) {
+  const Vec3 out = Minus(Point(hand, "palm"), Point(hand, "back"));
+  const float length = std::sqrt(Dot(out, out));
+  return {out.x / length, out.y / length, out.z / length};
+}
+
+}  // namespace
+
+// The contact or the opening each form is read by: A's thumb against the side of the
+// fist at the index's middle joint, not standing up; X's thumb on the middle finger;
+// W's on the little fingernail; N's thumb base kept behind the index; ハ's two fingers
+// spread and angled down; ス's thumb out beyond the index; British H's right palm
+// turned down onto the left palm.
+TEST(LetterContacts, EachFormHoldsTheContactItIsReadBy) {
+  const struct {
+    const char* file;
+    int hands;
+    int sign;
+    int frame;
+    const char* form;
+    std::function<void(const Hand& right, const Hand& left)> check;
+  } forms[] = {
+      {"PositionASL.csv", 1, 1, 0, "A", nullptr},
+      {"PositionJSL.csv", 1, 1, 0, "ア", nullptr},
+      {"PositionASL.csv", 1, 24, 0, "X",
+       [](const Hand& hand, const Hand&) {
+         EXPECT_LT(Distance(Point(hand, "thumb"), Midway(Point(hand, "middle.1"), Point(hand, "middle.2"))), kTouching);
+       }},
+      {"PositionASL.csv", 1, 23, 0, "W",
+       [](const Hand& hand, const Hand&) {
+         EXPECT_LT(Distance(Point(hand, "thumb"), Midway(Point(hand, "little.2"), Point(hand, "little"))), kTouching);
+       }},
+      {"PositionASL.csv", 1, 14, 0, "N",
+       [](const Hand& hand, const Hand&) {
+         EXPECT_LT(AcrossFromMiddleToIndex(hand, Point(hand, "thumb.1")), 1.6f) << "the thumb's base juts past the index";
+         const float tip = AcrossFromMiddleToIndex(hand, Point(hand, "thumb"));
+         EXPECT_LT(tip, 0.0f) << "the thumb tip shows between middle and ring";
+         EXPECT_GT(tip, -1.0f);
+       }},
+      {"PositionJSL.csv", 1, 26, 0, "ハ",
+       [](const Hand& hand, const Hand&) {
+         EXPECT_GT(std::abs(Point(hand, "index").y - Point(hand, "middle").y), 40.0f) << "the gap shows from the front";
+         for (const char* finger : {"index", "middle"})
+           EXPECT_LT(Point(hand, finger).z, Point(hand, (std::string(finger) + ".0").c_str()).z - 20.0f) << finger;
+       }},
+      {"PositionJSL.csv", 1, 13, 0, "ス",
+       [](const Hand& hand, const Hand&) { EXPECT_GT(AcrossFromMiddleToIndex(hand, Point(hand, "thumb")), 2.0f); }},
+      {"PositionBSL.csv", 2, 8, 2, "H",
+       [](const Hand& right, const Hand& left) {
+         EXPECT_LT(Dot(PalmFacing(right), PalmFacing(left)), -0.8f) << "palm to palm";
+         EXPECT_LT(Distance(Point(right, "palm"), Point(left, "palm")), 40.0f);
+       }},
+  };
+  for (const auto& form : forms) {
+    SCOPED_TRACE(form.form);
+    const ShippedTable table(form.file, form.hands);
+    const auto right = table.PosedHand(form.sign, form.frame, 0);
+    const auto left = table.PosedHand(form.sign, form.frame, form.hands - 1);
+    if (form.check) {
+      form.check(*right, *left);
+      continue;
+    }
+    // The fist letters: the thumb tip beside the index's middle joint, no higher than
+    // a finger's width above it.
+    const Vec3 tip = Point(*right, "thumb");
+    const Vec3 joint = Point(*right, "index.1");
+    EXPECT_LT(tip.z - joint.z, kTouching) << "a thumbs-up";
+    EXPECT_GT(AcrossFromMiddleToIndex(*right, tip), 1.4f) << "against the side of the index";
+    EXPECT_LT(Distance(tip, joint), 1.5f * kTouching);
+  }
 }

@@ -6,6 +6,7 @@
 #include "convert/system_registry.h"
 #include "convert/text_playback.h"
 #include "hand/hand.h"
+#include "hand/hand_landmarks.h"
 #include "hand/hand_volumes.h"
 #include "hand/matrix4.h"
 #include "playback/camera.h"
@@ -180,6 +181,12 @@ class Picture {
     const float depth = -e.z;
     if (depth <= radius) return false;
     return std::abs(e.x) + radius <= depth * halfWidth_ && std::abs(e.y) + radius <= depth * halfHeight_;
+  }
+
+  // True when p lies above the picture's top edge (or behind the eye).
+  bool AboveTop(const Vec3& p) const {
+    const Vec3 e = toEye_.TransformPoint(p);
+    return -e.z <= 0.0f || e.y > -e.z * halfHeight_;
   }
 
   bool HoldsWhole(const Hand& hand) const {
@@ -373,6 +380,33 @@ TEST_P(ShippedAngleTables, EveryKeyFrameStaysInViewWhereverTheConvertersMoveIt) 
       }
     }
   }
+}
+
+// No wrist rises above the top of the Natural hands' default view. A hand that meets
+// the other hand comes in from the side as well, the part of its forearm that has not
+// yet faded out below the top edge too; a one-handed letter that points down hangs
+// from its arm, as a signer's does.
+TEST_P(ShippedAngleTables, NoWristAboveTheTopOfTheDefaultView) {
+  const auto table = Load();
+  const Picture natural(NaturalFraming(ViewState{}, Case().hands), 640, 480);
+  for (int slot = 0; slot < table->SignCount; ++slot)
+    for (int k = 0; k < table->KeyFrameCount(slot); ++k)
+      for (int which = 0; which < Case().hands; ++which) {
+        SCOPED_TRACE(testing::Message() << "slot " << slot << " \"" << SlotName(*table, slot).toStdString()
+                                        << "\" key frame " << k << " hand " << which);
+        Hand hand;
+        PoseHandBetween(hand, table->Frame(slot, k), table->Frame(slot, k), which, 0.0f);
+        const Vec3 wrist = *HandLandmark(hand, QStringLiteral("wrist"));
+        EXPECT_FALSE(natural.AboveTop(wrist));
+        if (Case().hands != 2) continue;
+        // The forearm runs on along the palm's axis, away from the fingers.
+        const Vec3 palm = *HandLandmark(hand, QStringLiteral("palm"));
+        const Vec3 back = *HandLandmark(hand, QStringLiteral("back"));
+        const Vec3 axis{(palm.x + back.x) / 2 - wrist.x, (palm.y + back.y) / 2 - wrist.y, (palm.z + back.z) / 2 - wrist.z};
+        const float shown = 65.0f / std::hypot(axis.x, axis.y, axis.z);
+        EXPECT_FALSE(natural.AboveTop({wrist.x - axis.x * shown, wrist.y - axis.y * shown, wrist.z - axis.z * shown}))
+            << "the forearm hangs from the top";
+      }
 }
 
 TEST_P(ShippedAngleTables, RealWordsPlayEveryKeyFrame) {
