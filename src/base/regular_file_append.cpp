@@ -35,7 +35,7 @@ bool WriteAll(int fd, const QByteArray& bytes) {
 
 std::optional<QString> AppendLineToRegularFile(const QString& path, const QByteArray& line, qint64 largest) {
   // O_NONBLOCK: opening a FIFO with no reader fails at once instead of waiting for one.
-  Descriptor file{::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644)};
+  Descriptor file{::open(QFile::encodeName(path).constData(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644)};
   if (file.fd < 0) return QStringLiteral("cannot open: %1").arg(SystemReason());
   struct stat status {};
   if (::fstat(file.fd, &status) != 0) return QStringLiteral("cannot open: %1").arg(SystemReason());
@@ -43,12 +43,7 @@ std::optional<QString> AppendLineToRegularFile(const QString& path, const QByteA
   QByteArray bytes = line;
   if (status.st_size > 0) {
     char last = '\n';
-    if (::pread(file.fd, &last, 1, status.st_size - 1) != 1) {
-      // Opened for writing only, so the last byte is read through a second descriptor.
-      Descriptor reader{::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
-      if (reader.fd < 0 || ::pread(reader.fd, &last, 1, status.st_size - 1) != 1)
-        return QStringLiteral("cannot read: %1").arg(SystemReason());
-    }
+    if (::pread(file.fd, &last, 1, status.st_size - 1) != 1) return QStringLiteral("cannot read: %1").arg(SystemReason());
     if (last != '\n') bytes.prepend("\r\n");
   }
   if (status.st_size + bytes.size() > largest) {

@@ -1,26 +1,13 @@
 #include "gui/help/help_launcher.h"
 
 #include "base/message_sink.h"
+#include "gui/dialogs/busy_pointer.h"
 #include "shell/help_archive.h"
 #include "gui/help/help_browser.h"
 #include "shell/help_documents.h"
 #include "gui/help/help_window.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
-
-namespace {
-
-// The busy pointer for as long as the document loads, whichever way the load ends.
-class BusyPointer {
- public:
-  BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-};
-
-}  // namespace
 
 HelpWindow* OpenHelpDocument(const QString& programFolder, int16_t index, MessageSink& messages,
                              QWidget* owner) {

@@ -2,6 +2,7 @@
 
 #include "base/message_sink.h"
 #include "convert/sign_class.h"
+#include "gui/dialogs/busy_pointer.h"
 #include "gui/input/hidden_text_guard.h"
 #include "gui/practice/practice_window.h"
 #include "gui/practice/sign_pair_pictures.h"
@@ -15,10 +16,10 @@
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLineEdit>
 
 #include <algorithm>
+#include <optional>
 #include <chrono>
 
 namespace {
@@ -269,19 +270,20 @@ void PracticeRunner::OpenProgress() {
   // The history file stays where it is: older copies of the program still read it. A
   // long history takes a moment to copy the first time, which the window says.
   constexpr qint64 kHistoryWorthTelling = 256 * 1024;
-  const bool longHistory = store_ && QFileInfo(historyPath_).isFile() && QFileInfo(historyPath_).size() > kHistoryWorthTelling;
-  if (longHistory) {
-    window_.ShowStatus(QStringLiteral("Copying the practice history into the progress file\u2026"));
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    window_.repaint();
-  }
-  const bool imported = !store_ || store_->ImportHistoryOnce(historyPath_, &message);
-  if (longHistory) {
-    QGuiApplication::restoreOverrideCursor();
-    window_.ShowStatus(QString());
+  const QFileInfo history(historyPath_);
+  const bool longHistory = store_ && history.isFile() && history.size() > kHistoryWorthTelling;
+  bool imported = true;
+  if (store_) {
+    std::optional<BusyPointer> busy;
+    if (longHistory) {
+      busy.emplace();
+      window_.ShowStatus(QStringLiteral("Copying the practice history into the progress file\u2026"));
+      window_.repaint();
+    }
+    imported = store_->ImportHistoryOnce(historyPath_, &message);
+    if (longHistory) window_.ShowStatus(QString());
   }
   if (!imported) {
-    const QFileInfo history(historyPath_);
     historyRefused_ = history.exists() && (!history.isFile() || history.size() > kLargestPracticeHistory);
     messages_.ShowMessage(message);
   }
