@@ -22,6 +22,8 @@ constexpr std::array<float, 3> kOutline{0.10f, 0.07f, 0.07f};
 // A calm slate, dark enough that the hands are always the brightest thing in view.
 constexpr std::array<float, 3> kBackground{0.13f, 0.145f, 0.175f};
 constexpr float kOutlinePixels = 1.6f;
+// Deeper than the creases between parts that touch, shallower than a finger's width.
+constexpr float kOutlineDepthPush = 10.0f;
 
 std::array<float, 3> Normalised(float x, float y, float z) {
   const float length = std::sqrt(x * x + y * y + z * z);
@@ -119,11 +121,12 @@ std::unique_ptr<NaturalHandRenderer> NaturalHandRenderer::Create(const Hand& dim
     return nullptr;
   }
   return std::unique_ptr<NaturalHandRenderer>(
-      new NaturalHandRenderer(std::move(programs), NaturalHandParts(dimensions)));
+      new NaturalHandRenderer(std::move(programs), NaturalHandParts(dimensions), NaturalHandOccluders(dimensions)));
 }
 
-NaturalHandRenderer::NaturalHandRenderer(std::unique_ptr<Programs> programs, std::vector<MeshPart> parts)
-    : programs_(std::move(programs)), parts_(std::move(parts)) {}
+NaturalHandRenderer::NaturalHandRenderer(std::unique_ptr<Programs> programs, std::vector<MeshPart> parts,
+                                         std::vector<MeshOccluder> occluders)
+    : programs_(std::move(programs)), parts_(std::move(parts)), occluders_(std::move(occluders)) {}
 
 NaturalHandRenderer::~NaturalHandRenderer() { ReleaseTarget(); }
 
@@ -202,7 +205,7 @@ void NaturalHandRenderer::Draw(const CameraSetup& camera, std::span<const Hand* 
   meshes_.resize(hands.size());
   for (size_t h = 0; h < hands.size(); ++h) {
     if (hands[h] != nullptr)
-      PoseHandMesh(parts_, HandBoneFrames(*hands[h]), meshes_[h]);
+      PoseHandMesh(parts_, HandBoneFrames(*hands[h]), meshes_[h], occluders_);
     else
       meshes_[h] = {};
   }
@@ -283,6 +286,7 @@ void NaturalHandRenderer::DrawMeshes(const CameraSetup& camera) {
     SetVector(programs_->outline, "outline", kOutline);
     SetVector(programs_->outline, "background", kBackground);
     glUniform1f(glGetUniformLocation(programs_->outline, "pixelSpread"), spread);
+    glUniform1f(glGetUniformLocation(programs_->outline, "depthPush"), kOutlineDepthPush);
     glCullFace(GL_FRONT);
     glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(mesh.outlinedIndexCount), GL_UNSIGNED_INT,
                    mesh.triangles.data());

@@ -33,7 +33,8 @@ class NaturalHandRenderer {
 
  private:
   struct Programs;
-  NaturalHandRenderer(std::unique_ptr<Programs> programs, std::vector<MeshPart> parts);
+  NaturalHandRenderer(std::unique_ptr<Programs> programs, std::vector<MeshPart> parts,
+                      std::vector<MeshOccluder> occluders);
   bool PrepareTarget(int width, int height);
   void ReleaseTarget();
   QRect CoveredRect(const CameraSetup& camera) const;
@@ -42,6 +43,7 @@ class NaturalHandRenderer {
 
   std::unique_ptr<Programs> programs_;
   std::vector<MeshPart> parts_;
+  std::vector<MeshOccluder> occluders_;
   std::vector<PosedHandMesh> meshes_;
   unsigned framebuffer_ = 0;
   unsigned colour_ = 0;  // a texture, read by the smoothing pass

@@ -46,13 +46,19 @@ void main() {
 )";
   sources.outlineVertex = R"(#version 120
 uniform float pixelSpread;
+uniform float depthPush;
 varying float fade;
 void main() {
   vec4 eye = gl_ModelViewMatrix * gl_Vertex;
   vec3 n = normalize(gl_NormalMatrix * gl_Normal);
   eye.xyz += n * pixelSpread * max(-eye.z, 1.0);
   fade = gl_Color.a;
-  gl_Position = gl_ProjectionMatrix * eye;
+  // The shell lies a little deeper than it is drawn, so where two parts of the hand
+  // meet (a bent joint, a finger on the palm) the nearer skin covers it and only the
+  // silhouette, and a part well in front of another, is outlined once.
+  vec4 clip = gl_ProjectionMatrix * eye;
+  vec4 pushed = gl_ProjectionMatrix * vec4(eye.xy, eye.z - depthPush, eye.w);
+  gl_Position = vec4(clip.xy, pushed.z / pushed.w * clip.w, clip.w);
 }
 )";
   sources.outlineFragment = R"(#version 120

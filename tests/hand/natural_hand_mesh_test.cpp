@@ -122,3 +122,55 @@ TEST(NaturalHandMesh, ClosedPartsComeFirstAndEveryTriangleFacesOutwards) {
     EXPECT_GT(facing.x * n.x + facing.y * n.y + facing.z * n.z, -1e-4f) << "triangle " << i / 3;
   }
 }
+
+namespace {
+
+// The mean brightness (tone's red) of the inside of the palm, between the heel and
+// the knuckles, and the darkest the shade makes any skin (shaded over unshaded).
+struct PalmShade {
+  float mean = 0.0f;
+  float darkest = 1.0f;
+};
+
+PalmShade ShadeOf(const PosedHandMesh& mesh, const PosedHandMesh& unshaded, const MeshPart& palm,
+                  const Hand& hand) {
+  PalmShade shade;
+  int inside = 0;
+  for (size_t i = 0; i < mesh.vertices.size(); ++i) {
+    const float tone = mesh.vertices[i].tone[0];
+    shade.darkest = std::min(shade.darkest, tone / unshaded.vertices[i].tone[0]);
+    if (i >= palm.vertices.size()) continue;
+    const Vec3& local = palm.vertices[i].position;
+    if (local.x <= 0.0f || local.z < 10.0f || local.z > hand.PalmLength()) continue;
+    shade.mean += tone / unshaded.vertices[i].tone[0];
+    ++inside;
+  }
+  shade.mean /= static_cast<float>(std::max(inside, 1));
+  return shade;
+}
+
+}  // namespace
+
+// In a fist the palm lies in the shadow of the curled fingers and the fingers in each
+// other's, so the letters made with a closed hand read apart from an open palm; the
+// shade deepens the skin but never blackens it.
+TEST(NaturalHandMesh, CurledFingersShadeThePalmAndEachOtherButNeverBlacken) {
+  const auto shipped = LoadShippedTable(QStringLiteral("PositionASL.csv"), 1);
+  FakeDrawingArea area;
+  PlaybackEngine engine(*shipped, area);
+  const std::vector<MeshPart> parts = NaturalHandParts(Hand());
+  const std::vector<MeshOccluder> occluders = NaturalHandOccluders(Hand());
+  const auto shadeOf = [&](int sign) {
+    EXPECT_TRUE(engine.SetHandPose(sign, 0));
+    PosedHandMesh shaded;
+    PoseHandMesh(parts, HandBoneFrames(engine.HandAt(0)), shaded, occluders);
+    PosedHandMesh unshaded;
+    PoseHandMesh(parts, HandBoneFrames(engine.HandAt(0)), unshaded);
+    return ShadeOf(shaded, unshaded, parts[0], Hand());
+  };
+  const PalmShade open = shadeOf(0);  // the hand at rest, fingers spread
+  const PalmShade fist = shadeOf(19);  // S: the fingers curled onto the palm
+  EXPECT_LT(fist.mean, open.mean - 0.15f);
+  EXPECT_GT(open.mean, 0.9f);  // an open palm stays bright
+  EXPECT_GE(std::min(open.darkest, fist.darkest), 0.399f);
+}
