@@ -14,11 +14,17 @@
 
 class NaturalHandRenderer;
 
-// The native window the drawing area's hands are drawn on: OpenGL straight to the
-// window's own surface and one buffer swap a picture, with nothing composed between the
-// drawing and the screen. It draws the last scene it was given from the view it was
-// made with (owned by the drawing area, which outlives it), framed on the box it was
-// told.
+// The native window the drawing area's hands are drawn on: OpenGL on the window's own
+// surface and one buffer swap a picture, with nothing composed between the drawing and
+// the screen. It draws the last scene it was given from the view it was made with
+// (owned by the drawing area, which outlives it), framed on the box it was told.
+//
+// A picture is drawn into a framebuffer object of the window's size, as the offscreen
+// renderer draws, and copied to the window pixel for pixel. Drawn on the window's
+// buffer itself, Mesa's rasteriser (rows the other way up) rounds a few pixels of the
+// Classic hands one level apart from the offscreen picture of the same step; the copy
+// costs a fraction of a millisecond. Without framebuffer objects it draws on the
+// window directly.
 class HandSurfaceWindow : public QOpenGLWindow {
   Q_OBJECT
 
@@ -39,9 +45,9 @@ class HandSurfaceWindow : public QOpenGLWindow {
   HandAppearance SetAppearance(HandAppearance appearance, QString* message);
   HandAppearance Appearance() const { return appearance_; }
 
-  // The picture shown, drawn again into the back buffer and read from there: after a
-  // swap the back buffer holds nothing reliable. Null before the window has a context
-  // (it has not been shown yet).
+  // The picture shown, drawn again and read back: after a swap the window's back buffer
+  // holds nothing reliable. Null before the window has a context (it has not been
+  // shown yet).
   QImage Picture();
 
  signals:
@@ -52,11 +58,16 @@ class HandSurfaceWindow : public QOpenGLWindow {
   void paintGL() override;
 
  private:
+  // False before the window has a context, or when it cannot be made current.
+  bool MakeCurrent();
   int PixelWidth() const;
   int PixelHeight() const;
+  // Draws the scene into the picture framebuffer and copies it to the window's back
+  // buffer; the picture framebuffer is left bound for reading.
   void Draw();
+  bool PrepareTarget(QSize size);
+  void ReleaseTarget();
   void Present();
-  void Swap();
   bool MakeNaturalRenderer(QString* message);
 
   const ViewState& view_;
@@ -65,7 +76,10 @@ class HandSurfaceWindow : public QOpenGLWindow {
   HandAppearance appearance_ = HandAppearance::Classic;
   std::unique_ptr<NaturalHandRenderer> natural_;
   bool presentAsked_ = false;
-  // The window's size in pixels when its buffers were last swapped: its buffers take a
-  // new size only at the next swap.
-  QSize swappedSize_;
+  // The picture framebuffer: colour RGBA 8-8-8-8 and depth 24, as the offscreen
+  // renderer's.
+  unsigned framebuffer_ = 0;
+  unsigned colour_ = 0;
+  unsigned depth_ = 0;
+  QSize targetSize_;
 };
