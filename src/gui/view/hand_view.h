@@ -22,11 +22,13 @@ class MessageSink;
 // on. It owns the view (the camera angles). The hands are drawn with OpenGL on a native
 // window of their own filling the area (HandSurfaceWindow), not composed with the other
 // widgets: in software OpenGL that composition cost more than the drawing. Every
-// platform the program runs on (X11, Wayland, and even the "offscreen" one) gives a
-// child window, so there is no widget-drawn path. A picture the engine asks for is
-// painted at the next update; the players pace the pictures. Holding a mouse button on
-// the area turns, tilts or zooms the view, one pass per step of a 60-per-second timer,
-// until the button is released; the window's mouse events reach the area as its own.
+// platform the program runs on gives a child window (X11, Wayland, and the "offscreen"
+// one whenever it has OpenGL at all), so there is no widget-drawn path; only platforms
+// of a single full-screen window (eglfs, linuxfb) could not, and the program is not
+// made for them. A picture the engine asks for is presented as soon as the event loop
+// runs; the players pace the pictures. Holding a mouse button on the area turns, tilts
+// or zooms the view, one pass per step of a 60-per-second timer, until the button is
+// released; the window's mouse events reach the area as its own.
 class HandView : public QWidget, public DrawingArea {
   Q_OBJECT
 
