@@ -3,8 +3,8 @@
 #include "gl/offscreen_renderer.h"
 #include "gui/view/hand_surface_window.h"
 #include "gui/view/hand_view.h"
-#include "playback/playback_engine.h"
 #include "gui/view/reference_chart_window.h"
+#include "playback/playback_engine.h"
 #include "playback/view_controls.h"
 #include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
@@ -12,9 +12,9 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QOpenGLContext>
 #include <QLabel>
 #include <QMenuBar>
+#include <QOpenGLContext>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <QTextDocumentFragment>
