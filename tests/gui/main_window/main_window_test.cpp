@@ -394,13 +394,13 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     const ViewState learner = StartView(1);
     QCOMPARE(view.ViewAzimuth, learner.ViewAzimuth);
     QCOMPARE(view.ViewElevation, learner.ViewElevation);
-    const QImage before = area.grabFramebuffer();
+    const QImage before = area.Picture();
     QCOMPARE(before.size(), area.size() * area.devicePixelRatio());
     const QPointF centre = LitCentre(before);
     QVERIFY(centre.x() > 0.4 && centre.x() < 0.6);
     window.resize(1200, 900);
     QTRY_VERIFY(area.width() > 700);
-    const QImage after = area.grabFramebuffer();
+    const QImage after = area.Picture();
     QCOMPARE(after.size(), area.size() * area.devicePixelRatio());
     const QPointF moved = LitCentre(after);
     QVERIFY(std::abs(moved.x() - centre.x()) < 0.05);
@@ -475,10 +475,10 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QVERIFY(box != nullptr);
     QCOMPARE(box->accessibleName(), QStringLiteral("Natural hands"));
     QVERIFY(!box->isChecked());
-    const QImage classic = area.grabFramebuffer();
+    const QImage classic = area.Picture();
     box->click();
     QCOMPARE(area.Appearance(), HandAppearance::Natural);
-    const QImage natural = area.grabFramebuffer();
+    const QImage natural = area.Picture();
     QVERIFY(natural != classic);
     QVERIFY(qGray(natural.pixel(1, 1)) > 10);  // not the classic black
     QVERIFY(LitCentre(natural).x() > 0.2);
@@ -680,7 +680,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     WriteFiles(InterfaceLanguage::English, SystemId::American);
     MainWindow& window = ShowWindow();
     const MainWindowControls ui = ControlsOf(window);
-    QSignalSpy swapped(ui.handView, &QOpenGLWidget::frameSwapped);
+    QSignalSpy swapped(ui.handView, &HandView::frameSwapped);
     ui.readingBox->setText(QStringLiteral("ab"));
 
     // A speed below 1 plays nothing (how the box is read: StartSpeed in start_flow_test).
