@@ -99,7 +99,7 @@ std::unique_ptr<OffscreenRenderer> OffscreenRenderer::Create(int width, int heig
   context->display = InitializeSurfacelessDisplay(error);
   if (context->display == EGL_NO_DISPLAY) return nullptr;
   if (!HasEglExtension(eglQueryString(context->display, EGL_EXTENSIONS),
-                    "EGL_KHR_surfaceless_context"))
+                       "EGL_KHR_surfaceless_context"))
     return fail(QStringLiteral("EGL cannot make a context current without a surface"));
   if (!eglBindAPI(EGL_OPENGL_API)) return fail(QStringLiteral("EGL offers no desktop OpenGL"));
 
