@@ -31,6 +31,7 @@ OpenMp4WriterEntry LoadMp4WriterModule(const QStringList& files, QString* error)
   }
   QStringList folders;
   for (const QString& file : files) folders << QFileInfo(file).path();
+  folders.removeDuplicates();  // the build tree's programs stand in its folder
   return unavailable(QStringLiteral("%1 is in none of %2")
                          .arg(QString::fromUtf8(kMp4WriterModuleFileName), folders.join(QStringLiteral(", "))));
 }
