@@ -7,6 +7,7 @@
 #include "gl/gl_view_setup.h"
 #include "gl/natural_hand_renderer.h"
 #include "gl/natural_hands_message.h"
+#include "gl/surfaceless_display.h"
 #include "playback/framing_fit.h"
 
 #include <EGL/egl.h>
@@ -22,17 +23,6 @@
 #include <vector>
 
 namespace {
-
-bool HasExtension(const char* list, const char* name) {
-  if (list == nullptr) return false;
-  const size_t length = std::strlen(name);
-  for (const char* p = list; (p = std::strstr(p, name)) != nullptr; p += length) {
-    const bool startsWord = p == list || p[-1] == ' ';
-    const bool endsWord = p[length] == ' ' || p[length] == '\0';
-    if (startsWord && endsWord) return true;
-  }
-  return false;
-}
 
 template <typename Function>
 Function Resolve(const char* name) {
@@ -105,19 +95,11 @@ std::unique_ptr<OffscreenRenderer> OffscreenRenderer::Create(int width, int heig
   if (width <= 0 || height <= 0 || width > kLargestSide || height > kLargestSide)
     return fail(QStringLiteral("picture size %1x%2 is not drawable").arg(width).arg(height));
 
-  if (!HasExtension(eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS),
-                    "EGL_MESA_platform_surfaceless"))
-    return fail(QStringLiteral("EGL has no surfaceless platform (EGL_MESA_platform_surfaceless)"));
-  const auto getPlatformDisplay =
-      Resolve<PFNEGLGETPLATFORMDISPLAYEXTPROC>("eglGetPlatformDisplayEXT");
-  if (getPlatformDisplay == nullptr) return fail(QStringLiteral("EGL has no platform displays"));
-
   auto context = std::make_unique<Context>();
-  context->display = getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
-  if (context->display == EGL_NO_DISPLAY || !eglInitialize(context->display, nullptr, nullptr))
-    return fail(QStringLiteral("the surfaceless EGL display could not be initialised"));
-  if (!HasExtension(eglQueryString(context->display, EGL_EXTENSIONS),
-                    "EGL_KHR_surfaceless_context"))
+  context->display = InitializeSurfacelessDisplay(error);
+  if (context->display == EGL_NO_DISPLAY) return nullptr;
+  if (!HasEglExtension(eglQueryString(context->display, EGL_EXTENSIONS),
+                       "EGL_KHR_surfaceless_context"))
     return fail(QStringLiteral("EGL cannot make a context current without a surface"));
   if (!eglBindAPI(EGL_OPENGL_API)) return fail(QStringLiteral("EGL offers no desktop OpenGL"));
 

@@ -1,5 +1,6 @@
 #include "gl/animation_export.h"
 #include "gl/gif_animation_writer.h"
+#include "gl/mp4_writer_module.h"
 
 #include "signdata/sign_table.h"
 #include "support/file_contents.h"
@@ -76,4 +77,32 @@ TEST(AnimationExport, ACancelledOrFailedExportLeavesTheOldFileAlone) {
   }
   // Only the files themselves: no temporary file is left beside them.
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST(Mp4WriterModule, ThePlacesAProgramLooksAtFindTheBuiltModuleAndAMissingOneIsTold) {
+  QTemporaryDir dir;
+  const QString folder = dir.path() + u'/';
+  // A program with no module beside it (the tests' own) finds the build tree's.
+  QString error;
+  const OpenMp4WriterEntry entry = LoadMp4WriterModule(Mp4WriterModuleFiles(folder), &error);
+  ASSERT_NE(entry, nullptr) << error.toStdString();
+  const std::unique_ptr<AnimationWriter> writer(entry(dir.filePath("word.mp4"), QSize(32, 24), {}, &error));
+  EXPECT_NE(writer, nullptr) << error.toStdString();
+
+  ASSERT_TRUE(WriteFileContents(dir.filePath("not-a-library.so"), "text"));
+  struct Case {
+    QStringList files;
+    const char* reasonHas;
+  };
+  const Case cases[] = {
+      {{dir.filePath("missing.so")}, "libtovaro_mp4_writer.so is in none of "},
+      // The first file there is the one used, even when a later one would load.
+      {{dir.filePath("not-a-library.so"), Mp4WriterModuleFiles(folder).last()}, "not-a-library.so"},
+  };
+  for (const Case& c : cases) {
+    error.clear();
+    EXPECT_EQ(LoadMp4WriterModule(c.files, &error), nullptr);
+    EXPECT_TRUE(error.startsWith(QStringLiteral("MP4 export is not available: "))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QString::fromUtf8(c.reasonHas))) << error.toStdString();
+  }
 }

@@ -1,5 +1,7 @@
 #include "gl/offscreen_renderer.h"
 
+#include "gl/opengl_driver_preload.h"
+
 #include "signdata/sign_table.h"
 #include "hand/hand_skeleton.h"
 #include "hand/matrix4.h"
@@ -144,6 +146,28 @@ TEST(OffscreenRenderer, DrawsWithoutARestPoseOrHandsBesideAnotherRendererAndRefu
   QString error;
   EXPECT_FALSE(OffscreenRenderer::Create(0, 10, &error));
   EXPECT_FALSE(error.isEmpty());
+}
+
+// The desktop program loads the driver on a thread while it builds its window, through
+// the display the renderers share.
+TEST(OffscreenRenderer, DrawsTheSamePictureAfterTheDriverIsPreloadedBesideIt) {
+  SignTable table = SignTable::WithHands(1);
+  table.Signs[0] = {1, FixedLengthName("rest"), {KeyFrame{}}};
+  table.SignCount = 1;
+  const auto draw = [&table](OffscreenRenderer& renderer) {
+    PlaybackEngine engine(table, renderer);
+    engine.SetHandPose(0, 0);
+    engine.DrawHands();
+    return renderer.Image().copy();
+  };
+  auto renderer = MakeRenderer(64, 48);
+  ASSERT_TRUE(renderer);
+  const QImage before = draw(*renderer);
+  { const OpenGLDriverPreload preload; }
+  EXPECT_EQ(draw(*renderer), before);
+  auto after = MakeRenderer(64, 48);
+  ASSERT_TRUE(after);
+  EXPECT_EQ(draw(*after), before);
 }
 
 TEST(OffscreenRenderer, AFramedWordKeepsItsHandsOffThePicturesEdgeInBothAppearances) {
