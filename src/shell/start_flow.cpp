@@ -76,7 +76,7 @@ QString RejectionMessage(const SignClass& signs, StartInput input, const InputMo
 }  // namespace
 
 StartInput ChooseStartInput(const InputModes& modes) {
-  if (modes.System == SystemId::JapaneseKana && !modes.NumericMode && modes.Interface == InterfaceLanguage::English)
+  if (modes.System == SystemId::JapaneseKana && !modes.NumericMode && modes.Kana == KanaInput::Romaji)
     return StartInput::Romaji;
   if (modes.System == SystemId::KoreanHangul && !modes.NumericMode && !modes.HangulMode)
     return StartInput::RomanizedKorean;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "convert/system_id.h"
-#include "shell/interface_language.h"
+#include "shell/kana_input.h"
 
 #include <QString>
 
@@ -25,13 +25,13 @@ inline const QString kNotRomanizedKoreanStatus = QStringLiteral("Not spelled: \"
 struct InputModes {
   SystemId System = SystemId::BritishTwoHanded;
   bool NumericMode = false;
-  InterfaceLanguage Interface = InterfaceLanguage::English;
+  KanaInput Kana = KanaInput::Romaji;
   bool HangulMode = false;
 };
 
 // The box a word is taken from and the conversion it gets.
 enum class StartInput {
-  Romaji,          // the word box, through JslRomanText (JSL, English interface)
+  Romaji,          // the word box, through JslRomanText (JSL typed in roman letters)
   RomanizedKorean, // the word box, through KslRomanText (KSL typed in roman letters)
   ReadingBox,      // the reading box, through Text (everything else)
 };

@@ -38,12 +38,12 @@ const QHash<char16_t, QString>& HalfWidthForms() {
 
 }  // namespace
 
-WordListSource WordListOfSystem(SystemId system, InterfaceLanguage interfaceLanguage) {
+WordListSource WordListOfSystem(SystemId system, KanaInput kanaInput) {
   switch (system) {
     case SystemId::IndonesianTwoHanded:
       return {QStringLiteral("INAdefault.txt"), WordListFormat::Plain, false, ListSpelling::Text};
     case SystemId::JapaneseKana:
-      if (interfaceLanguage == InterfaceLanguage::Japanese)
+      if (kanaInput == KanaInput::Japanese)
         return {QStringLiteral("JSLdefault.txt"), WordListFormat::Reading, true, ListSpelling::Text};
       return {QStringLiteral("RomajiDefault.txt"), WordListFormat::Plain, false, ListSpelling::Romaji};
     case SystemId::KoreanHangul:

@@ -158,7 +158,7 @@ void ReadingListEditor::Import() {
   const std::optional<QString> text = AskImportText();
   if (!text) return;
   const WordImport import = ImportWords(
-      *text, WordListOfSystem(SystemId::JapaneseKana, InterfaceLanguage::Japanese), SystemId::JapaneseKana, Words());
+      *text, WordListOfSystem(SystemId::JapaneseKana, KanaInput::Japanese), SystemId::JapaneseKana, Words());
   if (import.added.Count() > 0) {
     MarkModified();
     const int first = writtenList_->count();

@@ -90,6 +90,7 @@ void MainWindow::MakeControllers() {
   systems_ = new SystemController({*this, ui_, captions_, places_, document_, signs_, engine_, *readingCapture_,
                                    messages_, [this]() -> FileDialog& { return FileWindow(); },
                                    [this] { return settings_.System; }, [this] { return Interface(); },
+                                   [this] { return KanaInputInUse(); },
                                    [this]() -> const std::array<QFont, 3>& { return fonts_; }},
                                   this);
   connect(systems_, &SystemController::systemChosen, this, [this](SystemId system) { settings_.System = system; });
@@ -165,6 +166,11 @@ void MainWindow::ConnectMenus() {
   connect(menus_.mnuExit, &QAction::triggered, this, &QWidget::close);
   connect(menus_.mnuOption, &QAction::triggered, this, &MainWindow::FingerspellOption);
   connect(menus_.mnuLang, &QAction::triggered, this, &MainWindow::LanguageOption);
+  connect(menus_.mnuKanaInput, &QAction::triggered, this, [this](bool japanese) {
+    settings_.Kana = japanese ? KanaInput::Japanese : KanaInput::Romaji;
+    // The input boxes and the word list follow at once.
+    systems_->PositionInitializeRoutine(settings_.System);
+  });
   connect(menus_.mnuFont, &QAction::triggered, this, &MainWindow::FontSelection);
   connect(menus_.mnuAbout, &QAction::triggered, this, [this] { AboutWindow().exec(); });
   // Help documents 0..3: English, Japanese, Korean, Indonesian, each in a new window.
@@ -255,6 +261,7 @@ void MainWindow::CaptionSetting() {
   ApplyMainWindowFont(ui_, InterfaceFont());
   ui_.playbackBar->SetInterfaceFont(InterfaceFont());
   ApplyMainWindowCaptions(ui_, menus_, captions_, Interface());
+  menus_.mnuKanaInput->setChecked(KanaInputInUse() == KanaInput::Japanese);
   ui_.playbackBar->SetCaptions(captions_, Interface());
   view_->SetCaptions(captions_, Interface());
   dialogs_.Recaption(Interface(), InterfaceFont());
@@ -273,12 +280,12 @@ void MainWindow::OpenPoseEditor() {
 }
 
 void MainWindow::EditWordList() {
-  wordLists_->EditWordList({settings_.System, Interface(), systems_->HangulMode(), InterfaceFont(),
+  wordLists_->EditWordList({settings_.System, Interface(), KanaInputInUse(), systems_->HangulMode(), InterfaceFont(),
                             fonts_[EnglishFont], fonts_[KoreanFont]});
 }
 
 void MainWindow::Practice() {
-  practice_->Practice({settings_.System, systems_->NumericMode(), Interface(), InterfaceFont(),
+  practice_->Practice({settings_.System, systems_->NumericMode(), Interface(), KanaInputInUse(), InterfaceFont(),
                        {settings_.PracticeTypedAnswer, settings_.PracticeAdaptSpeed, settings_.PracticeShortest,
                         settings_.PracticeLongest}});
   progress_->Follow(practice_->Window());

@@ -77,6 +77,8 @@ class MainWindow : public QMainWindow {
   // What the window is showing and will keep in the settings file.
   const Settings& CurrentSettings() const { return settings_; }
   InterfaceLanguage Interface() const { return settings_.Interface.value_or(InterfaceLanguage::English); }
+  // How JSL words are typed now: as chosen, or as the interface language suggests.
+  KanaInput KanaInputInUse() const { return settings_.Kana.value_or(DefaultKanaInput(Interface())); }
   const SignTable& Table() const { return document_.Table(); }
   // The table as the user edits it, with its file, undo history and unsaved state.
   AngleTableDocument& Document() { return document_; }

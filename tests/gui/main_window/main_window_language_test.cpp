@@ -45,6 +45,8 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<int>("preselected");
     QTest::newRow("Japanese") << "ja_JP" << 1;
+    QTest::newRow("Korean") << "ko_KR" << 2;
+    QTest::newRow("Indonesian") << "id_ID" << 3;
     QTest::newRow("French") << "fr_FR" << 0;
   }
 
@@ -55,20 +57,24 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
 
     int shownOption = -1;
     AnswerNextModal<LanguageDialog>([&](LanguageDialog& language) {
-      shownOption = Child<QRadioButton>(language, "OptionButton1_1")->isChecked() ? 1 : 0;
+      const auto options = Children<QRadioButton, 4>(language, "OptionButton1");
+      shownOption = static_cast<int>(std::find_if(options.begin(), options.end(),
+                                                  [](const QRadioButton* option) { return option->isChecked(); }) -
+                                     options.begin());
       Child<QPushButton>(language, "Command1")->click();
     });
     MainWindow& window = StartWindow(locale);
     QVERIFY(started_);
     QCOMPARE(shownOption, preselected);
     QCOMPARE(window_->CurrentSettings().Interface, InterfaceLanguageFromNumber(preselected));
-    QCOMPARE(ControlsOf(window).startButton->text(),
-             preselected == 1 ? QStringLiteral("スタート") : QStringLiteral("Start"));
+    const QString starts[] = {QStringLiteral("Start"), QStringLiteral("スタート"), QStringLiteral("시작"),
+                              QStringLiteral("Mulai")};
+    QCOMPARE(ControlsOf(window).startButton->text(), starts[preselected]);
 
     // The choice is kept, so the next start does not ask.
     window.close();
     QVERIFY(FileContents(Dir() + kSettingsFileName)
-                .startsWith(preselected == 1 ? "Message, 1 \r\n" : "Message, 0 \r\n"));
+                .startsWith(QStringLiteral("Message, %1 \r\n").arg(preselected).toLatin1()));
   }
 
   void cancellingTheFirstRunEndsTheProgram() {
@@ -211,33 +217,56 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     } answers[] = {{50, 1, true, InterfaceLanguage::Japanese, 51},
                    {40, 0, false, InterfaceLanguage::Japanese, 51},
                    {40, -1, true, InterfaceLanguage::Japanese, 41},
+                   {40, 2, true, InterfaceLanguage::Korean, 41},
+                   {40, 3, true, InterfaceLanguage::Indonesian, 41},
                    {40, 0, true, InterfaceLanguage::English, 41}};
+    // Start, Tool, the reading's label and the system, in each language by its number.
+    const std::array<std::array<QString, 4>, 4> captions{{
+        {"Start", "Tool", "Katakana", "Japanese Sign Language (JSL)"},
+        {"スタート", "ツール", "振り仮名", "日本手話 (JSL)"},
+        {"시작", "도구", "가타카나", "일본 수어 (JSL)"},
+        {"Mulai", "Alat", "Katakana", "Bahasa Isyarat Jepang (JSL)"}}};
     for (const auto& answer : answers) {
       const int before = InterfaceLanguageNumber(window_->CurrentSettings().Interface.value());
       QVERIFY(WriteAngleTable(Dir() + "PositionJSL.csv", 1, answer.signsBeside));
       int shownOption = -1;
       AnswerNextModal<LanguageDialog>([&](LanguageDialog& language) {
-        shownOption = Child<QRadioButton>(language, "OptionButton1_1")->isChecked() ? 1 : 0;
-        if (answer.choose >= 0)
-          QTest::mouseClick(Child<QRadioButton>(language, answer.choose == 1 ? "OptionButton1_1" : "OptionButton1_0"),
-                            Qt::LeftButton);
+        const auto options = Children<QRadioButton, 4>(language, "OptionButton1");
+      shownOption = static_cast<int>(std::find_if(options.begin(), options.end(),
+                                                  [](const QRadioButton* option) { return option->isChecked(); }) -
+                                     options.begin());
+        if (answer.choose >= 0) QTest::mouseClick(options[static_cast<size_t>(answer.choose)], Qt::LeftButton);
         Child<QPushButton>(language, answer.ok ? "Command1" : "Command2")->click();
       });
       MenusOf(window).mnuLang->trigger();
       QCOMPARE(shownOption, before);
       QCOMPARE(window_->CurrentSettings().Interface, std::optional(answer.language));
       QCOMPARE(window_->Table().SignCount, answer.signCount);
+      const auto& expected = captions[static_cast<size_t>(InterfaceLanguageNumber(answer.language))];
+      QCOMPARE(ControlsOf(window).startButton->text(), expected[0]);
+      QCOMPARE(MenusOf(window).ToolMenus->title(), expected[1]);
+      QCOMPARE(ControlsOf(window).readingLabel->text(), expected[2]);
+      QCOMPARE(ControlsOf(window).systemLabel->text(), expected[3]);
+      // JSL words are typed in Japanese with the Japanese interface, in roman letters
+      // with any other, until the user chooses otherwise.
       const bool japanese = answer.language == InterfaceLanguage::Japanese;
-      QCOMPARE(ControlsOf(window).startButton->text(), QString(japanese ? "スタート" : "Start"));
-      QCOMPARE(MenusOf(window).ToolMenus->title(), QString(japanese ? "ツール" : "Tool"));
-      QCOMPARE(ControlsOf(window).readingLabel->text(), QString(japanese ? "振り仮名" : "Katakana"));
-      QCOMPARE(ControlsOf(window).systemLabel->text(),
-               QString(japanese ? "日本手話 (JSL)" : "Japanese Sign Language (JSL)"));
+      QCOMPARE(MenusOf(window).mnuKanaInput->isChecked(), japanese);
+      QCOMPARE(ControlsOf(window).wordBox->font(), window.FontObjects()[japanese ? JapaneseFont : EnglishFont]);
       QCOMPARE(Child<QRadioButton>(choice, "Option1_4")->text(), ControlsOf(window).systemLabel->text());
       const QFont& interfaceFont = window.FontObjects()[InterfaceFontIndex(answer.language)];
       QCOMPARE(ControlsOf(window).startButton->font(), interfaceFont);
       QCOMPARE(Child<QPushButton>(choice, "cmdOK")->font(), interfaceFont);
     }
+
+    // Typing JSL words in Japanese is a choice of its own: with the English interface
+    // the word box takes Japanese, the word list is the Japanese one, and the choice is
+    // kept in the settings file; the interface stays English.
+    MenusOf(window).mnuKanaInput->trigger();
+    QCOMPARE(window_->CurrentSettings().Kana, std::optional(KanaInput::Japanese));
+    QCOMPARE(ControlsOf(window).wordBox->font(), window.FontObjects()[JapaneseFont]);
+    QCOMPARE(ControlsOf(window).startButton->text(), QStringLiteral("Start"));
+    window.close();
+    QVERIFY(FileContents(Dir() + kSettingsFileName).contains("\r\nKanaInput,Japanese"));
   }
 
   void aFontChangeRunsTheSetUpAgain() {

@@ -1,0 +1,431 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>CaptionTable</name>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>ツール</translation>
+    </message>
+    <message>
+        <source>Bitmap</source>
+        <translation>ビットマップ</translation>
+    </message>
+    <message>
+        <source>Fingerspell Language</source>
+        <translation>指文字言語選択</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Word List</source>
+        <translation>単語リスト</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>練習</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>View Point</source>
+        <translation>View Point</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>スタート</translation>
+    </message>
+    <message>
+        <source>Viewer</source>
+        <translation>読み手</translation>
+    </message>
+    <message>
+        <source>Signer</source>
+        <translation>自分</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>継続</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>再表示</translation>
+    </message>
+    <message>
+        <source>British Sign Language (BSL)</source>
+        <translation>イギリス手話 (BSL)</translation>
+    </message>
+    <message>
+        <source>Indonesian Alphabet</source>
+        <translation>インドネシア指文字</translation>
+    </message>
+    <message>
+        <source>American Sign Language (ASL)</source>
+        <translation>アメリカ手話 (ASL)</translation>
+    </message>
+    <message>
+        <source>Derived ASL Alphabet</source>
+        <translation>派生 ASL アルファベット</translation>
+    </message>
+    <message>
+        <source>Japanese Sign Language (JSL)</source>
+        <translation>日本手話 (JSL)</translation>
+    </message>
+    <message>
+        <source>Korean Sign Language (KSL)</source>
+        <translation>韓国手話 (KSL)</translation>
+    </message>
+    <message>
+        <source>Japanese &amp; Korean Numeric</source>
+        <translation>日韓 数字</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>単語</translation>
+    </message>
+    <message>
+        <source>Numeric</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>Katakana</source>
+        <translation>振り仮名</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>答え</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英語</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>韓国語</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>インドネシア語</translation>
+    </message>
+    <message>
+        <source>Type the answer</source>
+        <translation>答えを入力する</translation>
+    </message>
+    <message>
+        <source>Adapt speed</source>
+        <translation>速度を自動調整</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>あなたの答え</translation>
+    </message>
+    <message>
+        <source>Word length (signs)</source>
+        <translation>単語の長さ（文字数）</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>～</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>指定なし</translation>
+    </message>
+    <message>
+        <source>Shortest word</source>
+        <translation>最短の単語</translation>
+    </message>
+    <message>
+        <source>Longest word</source>
+        <translation>最長の単語</translation>
+    </message>
+    <message>
+        <source>Right %1 / %2, streak %3</source>
+        <translation>正解 %1 / %2、連続 %3</translation>
+    </message>
+    <message>
+        <source>It was &quot;%1&quot;; you typed &quot;%2&quot;</source>
+        <translation>正解は「%1」、入力は「%2」</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>成績</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状況</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>もう一度再生</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>一時停止／再開</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>One sign back</source>
+        <translation>1文字戻る</translation>
+    </message>
+    <message>
+        <source>One sign forward</source>
+        <translation>1文字進む</translation>
+    </message>
+    <message>
+        <source>Slow motion</source>
+        <translation>スロー再生</translation>
+    </message>
+    <message>
+        <source>Show letters</source>
+        <translation>文字を表示</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>正面</translation>
+    </message>
+    <message>
+        <source>Signer&apos;s eye</source>
+        <translation>自分の視点</translation>
+    </message>
+    <message>
+        <source>Left side</source>
+        <translation>左側</translation>
+    </message>
+    <message>
+        <source>Right side</source>
+        <translation>右側</translation>
+    </message>
+    <message>
+        <source>From above</source>
+        <translation>上から</translation>
+    </message>
+    <message>
+        <source>Left-handed</source>
+        <translation>左利き</translation>
+    </message>
+    <message>
+        <source>Reference chart</source>
+        <translation>指文字一覧表</translation>
+    </message>
+    <message>
+        <source>Natural hands</source>
+        <translation>自然な手</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>エクスポート…</translation>
+    </message>
+    <message>
+        <source>Play the last word again (Ctrl+R)</source>
+        <translation>最後の単語をもう一度再生 (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Step of the word</source>
+        <translation>単語の中の位置</translation>
+    </message>
+    <message>
+        <source>Where the word is; drag to any step</source>
+        <translation>単語の中の位置。ドラッグで好きな所へ</translation>
+    </message>
+    <message>
+        <source>Letter being signed</source>
+        <translation>表示中の文字</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>上達の記録</translation>
+    </message>
+    <message>
+        <source>No session yet</source>
+        <translation>まだ記録がありません</translation>
+    </message>
+    <message>
+        <source>Right answers (%)</source>
+        <translation>正答率 (%)</translation>
+    </message>
+    <message>
+        <source>Speed (%)</source>
+        <translation>速度 (%)</translation>
+    </message>
+    <message>
+        <source>Hangul</source>
+        <translation>ハングル</translation>
+    </message>
+    <message>
+        <source>Lifelike motion</source>
+        <translation>自然な動き</translation>
+    </message>
+    <message>
+        <source>read %1 for %2</source>
+        <translation>%2を%1と読み</translation>
+    </message>
+    <message>
+        <source>missed %1</source>
+        <translation>%1を見落とし</translation>
+    </message>
+    <message>
+        <source>added %1</source>
+        <translation>%1を余分に入力し</translation>
+    </message>
+    <message>
+        <source>You %1</source>
+        <translation>%1ました</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation>と</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>, and </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>Reading speed</source>
+        <translation>読み取り速度</translation>
+    </message>
+    <message>
+        <source>this word %1 letters/s at %2 %</source>
+        <translation>この単語は毎秒 %1 文字（%2 %）</translation>
+    </message>
+    <message>
+        <source>you read %1 letters/s, the target is %2</source>
+        <translation>読み取りは毎秒 %1 文字、目標は %2</translation>
+    </message>
+    <message>
+        <source>your reading speed is not known yet, the target is %1</source>
+        <translation>読み取り速度はまだ分かりません、目標は毎秒 %1 文字</translation>
+    </message>
+    <message>
+        <source>about %1 sessions to the target</source>
+        <translation>目標まであと約 %1 回</translation>
+    </message>
+    <message>
+        <source>target reached</source>
+        <translation>目標に到達</translation>
+    </message>
+    <message>
+        <source>sessions to the target not known yet</source>
+        <translation>目標までの回数はまだ分かりません</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>。</translation>
+    </message>
+    <message>
+        <source>Sign shown: %1</source>
+        <translation>表した文字: %1</translation>
+    </message>
+    <message>
+        <source>Sign you read: %1</source>
+        <translation>読み取った文字: %1</translation>
+    </message>
+    <message>
+        <source>Focus on letters</source>
+        <translation>重点の文字</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>%1 read as %2, once</source>
+        <translation>%1を%2と読んだ（1回）</translation>
+    </message>
+    <message>
+        <source>Nothing confused yet</source>
+        <translation>まだ読み違いはありません</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>回</translation>
+    </message>
+    <message>
+        <source>Tries</source>
+        <translation>回数</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>No progress yet</source>
+        <translation>まだ上達の記録がありません</translation>
+    </message>
+    <message>
+        <source>Words waiting for review: %1</source>
+        <translation>復習待ちの単語: %1</translation>
+    </message>
+    <message>
+        <source>%1 read as %2, %3 times</source>
+        <translation>%1を%2と読んだ（%3回）</translation>
+    </message>
+    <message>
+        <source>Most confused</source>
+        <translation>読み違えやすい文字</translation>
+    </message>
+    <message>
+        <source>Accuracy of each sign</source>
+        <translation>文字ごとの正答率</translation>
+    </message>
+    <message>
+        <source>Letters a second</source>
+        <translation>毎秒の文字数</translation>
+    </message>
+</context>
+</TS>
