@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="id_ID">
 <context>
     <name>CaptionTable</name>
@@ -176,8 +175,8 @@
         <translation>Benar %1 / %2, beruntun %3</translation>
     </message>
     <message>
-        <source>It was &quot;%1&quot;; you typed &quot;%2&quot;</source>
-        <translation>Jawabannya &quot;%1&quot;; Anda mengetik &quot;%2&quot;</translation>
+        <source>It was "%1"; you typed "%2"</source>
+        <translation>Jawabannya "%1"; Anda mengetik "%2"</translation>
     </message>
     <message>
         <source>Result</source>
@@ -232,7 +231,7 @@
         <translation>Depan</translation>
     </message>
     <message>
-        <source>Signer&apos;s eye</source>
+        <source>Signer's eye</source>
         <translation>Mata pengisyarat</translation>
     </message>
     <message>
@@ -426,6 +425,13 @@
     <message>
         <source>Letters a second</source>
         <translation>Huruf per detik</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>Language Option</source>
+        <translation>Pilihan Bahasa</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ja_JP">
 <context>
     <name>CaptionTable</name>
@@ -176,7 +175,7 @@
         <translation>正解 %1 / %2、連続 %3</translation>
     </message>
     <message>
-        <source>It was &quot;%1&quot;; you typed &quot;%2&quot;</source>
+        <source>It was "%1"; you typed "%2"</source>
         <translation>正解は「%1」、入力は「%2」</translation>
     </message>
     <message>
@@ -232,7 +231,7 @@
         <translation>正面</translation>
     </message>
     <message>
-        <source>Signer&apos;s eye</source>
+        <source>Signer's eye</source>
         <translation>自分の視点</translation>
     </message>
     <message>
@@ -426,6 +425,13 @@
     <message>
         <source>Letters a second</source>
         <translation>毎秒の文字数</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>Language Option</source>
+        <translation>表示言語の選択</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ko_KR">
 <context>
     <name>CaptionTable</name>
@@ -176,8 +175,8 @@
         <translation>정답 %1 / %2, 연속 %3</translation>
     </message>
     <message>
-        <source>It was &quot;%1&quot;; you typed &quot;%2&quot;</source>
-        <translation>정답은 &quot;%1&quot;, 입력은 &quot;%2&quot;</translation>
+        <source>It was "%1"; you typed "%2"</source>
+        <translation>정답은 "%1", 입력은 "%2"</translation>
     </message>
     <message>
         <source>Result</source>
@@ -232,7 +231,7 @@
         <translation>정면</translation>
     </message>
     <message>
-        <source>Signer&apos;s eye</source>
+        <source>Signer's eye</source>
         <translation>하는 사람의 눈</translation>
     </message>
     <message>
@@ -426,6 +425,13 @@
     <message>
         <source>Letters a second</source>
         <translation>초당 글자 수</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>Language Option</source>
+        <translation>화면 언어 선택</translation>
     </message>
 </context>
 </TS>

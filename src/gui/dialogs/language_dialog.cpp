@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,7 +34,7 @@ void SetMarked(QLabel& note, bool marked) {
 
 LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FrmLang"));
-  setWindowTitle(tr("Language Option"));
+  Retranslate();
 
   // Each option and note is written in its own language, so a reader finds theirs
   // whatever language the windows speak now.
@@ -145,6 +146,13 @@ void LanguageDialog::MarkNotes(SystemLanguage language) {
   SetMarked(*koreanNote_, language == SystemLanguage::Korean);
   SetMarked(*indonesianNote_, language == SystemLanguage::Indonesian);
   SetMarked(*otherNote_, language == SystemLanguage::Other);
+}
+
+void LanguageDialog::Retranslate() { setWindowTitle(tr("Language Option")); }
+
+void LanguageDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 void LanguageDialog::reject() {

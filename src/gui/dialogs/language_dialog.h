@@ -41,7 +41,13 @@ class LanguageDialog : public QDialog {
   // Closing the window by its frame or with Escape declines, as Cancel does.
   void reject() override;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  // The texts that follow the interface language: the title (each option and note is
+  // in its own language).
+  void Retranslate();
   void MarkNotes(SystemLanguage language);
 
   // The options and notes (objectNames "OptionButton1_0" .. "OptionButton1_3", "Image3",

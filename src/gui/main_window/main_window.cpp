@@ -32,6 +32,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -258,10 +259,24 @@ void MainWindow::FontSelection() {
 }
 
 void MainWindow::CaptionSetting() {
+  // Every tr() of the program and of Qt answers in the interface language from here;
+  // the windows already open are told by a LanguageChange event.
+  if (!translation_ || translation_->Language() != Interface()) {
+    auto next = std::make_unique<InterfaceTranslation>(Interface());
+    next->Install();
+    translation_ = std::move(next);
+  }
   ApplyMainWindowFont(ui_, InterfaceFont());
   ui_.playbackBar->SetInterfaceFont(InterfaceFont());
   ApplyMainWindowCaptions(ui_, menus_, captions_, Interface());
   menus_.mnuKanaInput->setChecked(KanaInputInUse() == KanaInput::Japanese);
+  // F1 opens the help in the interface language.
+  const std::pair<QAction*, InterfaceLanguage> helps[] = {{menus_.mnuEnglishHelp, InterfaceLanguage::English},
+                                                          {menus_.mnuJapaneseHelp, InterfaceLanguage::Japanese},
+                                                          {menus_.mnuKoreanHelp, InterfaceLanguage::Korean},
+                                                          {menus_.mnuIndonesianHelp, InterfaceLanguage::Indonesian}};
+  for (const auto& [action, language] : helps)
+    action->setShortcut(language == Interface() ? QKeySequence(QKeySequence::HelpContents) : QKeySequence());
   ui_.playbackBar->SetCaptions(captions_, Interface());
   view_->SetCaptions(captions_, Interface());
   dialogs_.Recaption(Interface(), InterfaceFont());

@@ -13,6 +13,7 @@
 #include "shell/angle_table_document.h"
 #include "shell/caption_table.h"
 #include "shell/font_list.h"
+#include "shell/interface_translation.h"
 #include "shell/program_places.h"
 #include "shell/settings.h"
 #include "shell/start_flow.h"
@@ -169,6 +170,8 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<PlaybackMenu> playbackMenu_;
   std::unique_ptr<ViewMenu> viewMenu_;
   const CaptionTable captions_;
+  // The translation installed for the interface language in use.
+  std::unique_ptr<InterfaceTranslation> translation_;
   std::array<QFont, 3> fonts_;
   SystemController* systems_ = nullptr;
   ViewController* view_ = nullptr;

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -247,6 +248,23 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
       QCOMPARE(MenusOf(window).ToolMenus->title(), expected[1]);
       QCOMPARE(ControlsOf(window).readingLabel->text(), expected[2]);
       QCOMPARE(ControlsOf(window).systemLabel->text(), expected[3]);
+      // Windows already made follow through Qt's translation (told by an event the
+      // program's loop delivers), and so do Qt's own
+      // buttons where the system has Qt's translation (Debian has none for Indonesian).
+      const QString titles[] = {"Language Option", "表示言語の選択", "화면 언어 선택", "Pilihan Bahasa"};
+      // F1 opens the help in the interface language.
+      const std::array helps{MenusOf(window).mnuEnglishHelp, MenusOf(window).mnuJapaneseHelp,
+                             MenusOf(window).mnuKoreanHelp, MenusOf(window).mnuIndonesianHelp};
+      for (size_t i = 0; i < helps.size(); ++i)
+        QCOMPARE(helps[i]->shortcut() == QKeySequence(QKeySequence::HelpContents),
+                 static_cast<int>(i) == InterfaceLanguageNumber(answer.language));
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+      QCOMPARE(window.LanguageWindow().windowTitle(), titles[InterfaceLanguageNumber(answer.language)]);
+      QMessageBox question;
+      question.setStandardButtons(QMessageBox::Cancel);
+      const QString cancels[] = {"Cancel", "キャンセル", "취소", "Cancel"};
+      QCOMPARE(question.button(QMessageBox::Cancel)->text().remove(u'&'),
+               cancels[InterfaceLanguageNumber(answer.language)]);
       // JSL words are typed in Japanese with the Japanese interface, in roman letters
       // with any other, until the user chooses otherwise.
       const bool japanese = answer.language == InterfaceLanguage::Japanese;
