@@ -2,20 +2,20 @@
 // screen is time-stamped; prints the intervals between those pictures. Needs a
 // display: scripts/step-clock.sh runs it under xvfb-run.
 //
-// The time stamp is taken at the drawing area's frameSwapped, which Qt emits once the
-// window holding the area has been composed and its buffers swapped. That is when a
-// picture is presented, after the timer step, the paint of the hands and the window's
-// composition, so a late step, a slow style or a slow composition all show in it; the
+// The time stamp is taken at the drawing area's frameSwapped, emitted once the hands'
+// window has its buffers swapped. That is when a picture is presented, after the timer
+// step and the paint of the hands, so a late step or a slow paint shows in it; the
 // player's own pictureShown would time the timer alone. The program is not changed:
 // the probe only watches a signal the area already has and reads which picture of the
-// word the window is at. The window composes for other widgets too (the status line,
-// the caret), so a swap counts only when it carries a picture not presented before; a
-// picture the player passed before it was painted is counted as never presented.
+// word the window is at. The window is also painted when it is exposed or resized, so
+// a swap counts only when it carries a picture not presented before; a picture the
+// player passed before it was painted is counted as never presented.
 //
 // Beside the intervals it prints how long each presented picture took from the
-// window's update request to the swap (the paint of the hands and the composition),
-// and with --timer-only it runs the step timer alone, without a window, to tell the
-// timer's own lateness from the drawing's.
+// request that paints it to the swap (the hands' window presents a picture from a
+// queued call, and paints at an update request when exposed), and with --timer-only it
+// runs the step timer alone, without a window, to tell the timer's own lateness from
+// the drawing's.
 //
 // Usage: tovaro_step_clock_probe DATA_FOLDER [--word WORD] [--plays N] [--natural]
 //                                [--intervals FILE]
@@ -23,6 +23,7 @@
 #include "step_intervals.h"
 
 #include "gui/main_window/desktop_program.h"
+#include "gui/view/hand_surface_window.h"
 #include "gui/view/hand_view.h"
 #include "gui/main_window/main_window.h"
 #include "playback/step_timer.h"
@@ -113,7 +114,8 @@ class StepClockProbe : public QObject {
     connect(window.findChild<HandView*>(QStringLiteral("picSpace")), &HandView::frameSwapped, this,
             &StepClockProbe::Swapped);
     connect(&window, &MainWindow::wordFinished, this, &StepClockProbe::WordFinished);
-    // Every update request of the window, wherever Qt delivers it, starts a repaint.
+    // Every update request, and every queued call to the hands' window, wherever Qt
+    // delivers it, starts a repaint.
     qApp->installEventFilter(this);
     // Pictures the player passes after the word has ended would never come.
     lateEnd_.setSingleShot(true);
@@ -140,8 +142,10 @@ class StepClockProbe : public QObject {
     }
   }
 
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::UpdateRequest) updateRequested_ = Clock::now();
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::UpdateRequest ||
+        (event->type() == QEvent::MetaCall && qobject_cast<HandSurfaceWindow*>(watched) != nullptr))
+      updateRequested_ = Clock::now();
     return false;
   }
 

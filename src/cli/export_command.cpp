@@ -1,5 +1,7 @@
 #include "cli/export_command.h"
 
+#include "playback/view_controls.h"
+
 #include "cli/appearance_option.h"
 #include "base/message_sink.h"
 #include "cli/argument_list.h"
@@ -8,6 +10,7 @@
 #include "cli/text_playback_options.h"
 #include "gl/animation_export.h"
 #include "playback/keeping_player.h"
+#include "playback/view_controls.h"
 #include "signdata/sign_table.h"
 
 const char* const kExportUsage =
@@ -60,7 +63,6 @@ std::optional<ExportOptions> ReadExportOptions(const ParsedArguments& arguments,
     *error = QStringLiteral("--out must end in .gif or .mp4");
     return std::nullopt;
   }
-  options.animation.view.Reset();
   if (arguments.values.contains("--size")) {
     const std::optional<QSize> size = ParsePictureSize(arguments.Value("--size"));
     if (!size) {
@@ -95,6 +97,8 @@ int RunExportCommand(const QStringList& arguments, CliStreams streams) {
   if (const auto status = ReportUnplayedText(played, options->text, streams, &error)) return *status;
   if (!error.isEmpty()) return UsageError(error, streams);
 
+  // The word as the program first shows a table of its hand count.
+  options->animation.view = StartView(table.HandCount);
   // Said before anything is drawn, so that the cause is named rather than the text blamed.
   if (const std::optional<QString> reason = NothingDrawnReason(keeper.Script())) {
     streams.err << "Error " << options->animation.path << ": " << *reason << "\n";

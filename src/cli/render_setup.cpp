@@ -6,6 +6,7 @@
 #include "cli/appearance_option.h"
 #include "cli/render_command.h"
 #include "gl/offscreen_renderer.h"
+#include "playback/view_controls.h"
 #include "playback/view_state.h"
 #include "signdata/angle_file.h"
 
@@ -72,7 +73,9 @@ std::optional<int> ApplyPictureOptions(const ParsedArguments& arguments, ViewSta
     *size = *parsed;
   }
   const QString viewPoint = arguments.Value("--view", QStringLiteral("viewer"));
-  view.Reset();
+  // The start the program shows a table of these hands from; a wrong --hands is told
+  // where the table is read.
+  view = StartView(ParseIntInRange(arguments.Value("--hands"), 1, 2).value_or(2));
   if (viewPoint == u"signer") {
     view.ViewAzimuth = 180.1f;  // the signer's own view, from behind the hand
   } else if (viewPoint != u"viewer") {

@@ -29,8 +29,8 @@ QString PictureSizeProblem(const QString& text);
 std::optional<int> LoadRenderTable(const ParsedArguments& arguments, SignTable& table,
                                    CliStreams streams);
 
-// Reads --size (default `fallback`) and --view (viewer or signer) into `view`, and
-// checks --appearance. On a bad value writes the usage error and returns kExitUsage.
+// Reads --size (default `fallback`) and --view (viewer or signer) into `view`, turned
+// from the start of the --hands given (StartView), and checks --appearance. On a bad value writes the usage error and returns kExitUsage.
 std::optional<int> ApplyPictureOptions(const ParsedArguments& arguments, ViewState& view,
                                        QSize fallback, QSize* size, CliStreams streams);
 

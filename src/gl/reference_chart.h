@@ -7,6 +7,7 @@
 
 struct SignTable;
 class OffscreenRenderer;
+class PlaybackEngine;
 
 // One picture of a printable alphabet chart: key frame `frame` of slot `slot`.
 struct ChartCell {
@@ -30,13 +31,20 @@ struct ChartExtent {
 };
 ChartExtent ChartPictureExtent(size_t cellCount, int columns, int cellWidth, int cellHeight);
 
-// Frames the renderer's pictures on every key frame of sign `slot`, so that each of
-// its cells shows the hands as large as they fit and its frames at one scale.
-void FrameSign(OffscreenRenderer& renderer, const SignTable& table, int slot);
+// Frames the renderer's pictures on key frame `frame` of sign `slot` alone, so that
+// its cell shows the hands as large as they fit: a sign that moves, or whose hands
+// come together, would otherwise show every frame as small as the whole way it takes.
+void FrameSign(OffscreenRenderer& renderer, const SignTable& table, int slot, int frame);
 
-// Poses the hands in each cell's key frame, framed as FrameSign frames its sign, draws
-// it with `renderer` (one cell's picture size; its own framing is given back after)
-// and lays the pictures out `columns` to a row with the label under each. Needs a
+// Poses the hands of `engine` (drawing on `renderer`) in key frame `frame` of sign
+// `slot` and draws them framed on it, and drawn once more from closer when the sign
+// turned in depth filled less than most of the picture: a cell of the chart. False,
+// with nothing drawn, when the table has no such key frame.
+bool DrawChartCell(PlaybackEngine& engine, OffscreenRenderer& renderer, const SignTable& table, int slot,
+                   int frame);
+
+// Draws each cell's key frame as DrawChartCell does, with `renderer` (one cell's
+// picture size; its own framing is given back after), and lays the pictures out `columns` to a row with the label under each. Needs a
 // QGuiApplication for the label font. A null picture when the chart would be too
 // large (see PictureSizeProblem).
 QImage RenderReferenceChart(const SignTable& table, OffscreenRenderer& renderer,

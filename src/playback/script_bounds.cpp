@@ -102,15 +102,3 @@ Box ScriptBounds(const SignTable& table, const MoveScript& script, HandAppearanc
   RunScript(engine, script);
   return area.bounds;
 }
-
-MoveScript KeyFramesScript(const SignTable& table, int sign) {
-  MoveScript script;
-  if (sign < 0 || sign >= kSignSlots) return script;
-  const SignRecord& record = table.Signs[static_cast<size_t>(sign)];
-  const int count = std::min<int>(record.FrameCount, static_cast<int>(record.Frames.size()));
-  for (int frame = 0; frame < count; ++frame) {
-    script.push_back(Move::Pose(sign, frame));
-    script.push_back(Move::Redraw(0));
-  }
-  return script;
-}

@@ -22,6 +22,3 @@ Box HandsBounds(std::span<const Hand> shown, HandAppearance appearance = HandApp
 // script draws nothing.
 Box ScriptBounds(const SignTable& table, const MoveScript& script,
                  HandAppearance appearance = HandAppearance::Classic, std::span<const Hand> start = {});
-
-// Every key frame of sign `sign`, each drawn once: what a chart cell of it shows.
-MoveScript KeyFramesScript(const SignTable& table, int sign);

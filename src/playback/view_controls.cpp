@@ -12,18 +12,53 @@ constexpr float kZoomDegrees = kPassDegrees / 10.0f;
 constexpr float kNarrowestAngle = 20.0f;
 constexpr float kWidestAngle = 100.0f;
 
-float ClampedAngle(float angle) { return std::clamp(angle, kNarrowestAngle, kWidestAngle); }
-}  // namespace
+// A learner watching one hand: from the signer's right (the dominant hand's side,
+// negative azimuths; a left-handed signer's picture is mirrored as a whole) and a
+// little less from above than the two hands' start, so that the fingers are not
+// seen too much from above.
+constexpr float kOneHandAzimuth = -17.9f;
+constexpr float kOneHandElevation = 18.0f;
 
-void HomeView(ViewState& view) {
-  const ViewState start;
-  view.ViewAzimuth = start.ViewAzimuth;
-  view.ViewElevation = start.ViewElevation;
-  view.ViewAngle = start.ViewAngle;
+float ClampedAngle(float angle) { return std::clamp(angle, kNarrowestAngle, kWidestAngle); }
+
+void CopyAngles(ViewState& view, const ViewState& from) {
+  view.ViewAzimuth = from.ViewAzimuth;
+  view.ViewElevation = from.ViewElevation;
+  view.ViewAngle = from.ViewAngle;
 }
 
-void SetViewPoint(ViewState& view, int option) {
-  if (option == 0) view.ViewAzimuth = 0.1f;
+bool SameAngles(const ViewState& a, const ViewState& b) {
+  return a.ViewAzimuth == b.ViewAzimuth && a.ViewElevation == b.ViewElevation && a.ViewAngle == b.ViewAngle;
+}
+}  // namespace
+
+ViewState StartView(int handCount) {
+  ViewState start;
+  if (handCount == 1) {
+    start.ViewAzimuth = kOneHandAzimuth;
+    start.ViewElevation = kOneHandElevation;
+  }
+  return start;
+}
+
+void HomeView(ViewState& view, int handCount) { CopyAngles(view, StartView(handCount)); }
+
+bool AtStartView(const ViewState& view, int handCount) { return SameAngles(view, StartView(handCount)); }
+
+ViewState ViewToKeep(const ViewState& view, int handCount) {
+  ViewState kept = view;
+  if (AtStartView(view, handCount)) CopyAngles(kept, ViewState{});
+  return kept;
+}
+
+ViewState KeptViewRestored(const ViewState& kept, int handCount) {
+  ViewState view = kept;
+  if (SameAngles(kept, ViewState{})) CopyAngles(view, StartView(handCount));
+  return view;
+}
+
+void SetViewPoint(ViewState& view, int option, int handCount) {
+  if (option == 0) view.ViewAzimuth = StartView(handCount).ViewAzimuth;
   if (option == 1) view.ViewAzimuth = 180.1f;
 }
 

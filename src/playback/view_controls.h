@@ -5,12 +5,29 @@
 // What the view controls of the main window do to the camera. Each change is followed
 // by one redraw of the current pose.
 
-// "Home": the start-up angles and field of view.
-void HomeView(ViewState& view);
+// The camera a table of `handCount` hands is first seen from, and "Home" turns back
+// to. One hand is seen as a learner watching the signer sees it: a little above and
+// to the side of the dominant hand, so that curled fingers stand off the palm and the
+// fist letters show their depth. Two hands stay straight in front (ViewState's own
+// start), where their letters meet between them.
+ViewState StartView(int handCount);
 
-// "View Point": 0 "Viewer", facing the signer; 1 "Signer", the signer's own view.
-// Only the azimuth changes.
-void SetViewPoint(ViewState& view, int option);
+// "Home": the start-up angles and field of view of `handCount` hands.
+void HomeView(ViewState& view, int handCount);
+
+// Whether the view's angles and field of view are still the start's of `handCount`.
+bool AtStartView(const ViewState& view, int handCount);
+
+// What the settings keep of `view` and what they give back: a view still at its
+// table's start is kept as ViewState's own start-up angles, which the settings file
+// leaves out, so a file holds a View line only when the user turned or zoomed the
+// view; those angles read back as the start of `handCount` hands.
+ViewState ViewToKeep(const ViewState& view, int handCount);
+ViewState KeptViewRestored(const ViewState& kept, int handCount);
+
+// "View Point": 0 "Viewer", the start's direction for `handCount` hands; 1 "Signer",
+// the signer's own view. Only the azimuth changes.
+void SetViewPoint(ViewState& view, int option, int handCount);
 
 // The view presets: facing the signer, over the signer's shoulder, from the signer's
 // left and right, and from above. Only the azimuth and elevation change.

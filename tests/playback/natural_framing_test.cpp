@@ -70,7 +70,7 @@ TEST(NaturalFraming, HomeComesBackToTheNaturalFramingAndTheClassicCameraIsUntouc
   const ViewState start = view;
   MouseHoldPass(view, HeldButton::Left, 50, 50, 100, 100);  // zoom in
   const ViewState zoomed = NaturalFraming(view, 1);
-  HomeView(view);
+  HomeView(view, 2);
   const ViewState home = NaturalFraming(view, 1);
   EXPECT_LT(zoomed.ViewAngle, home.ViewAngle);
   EXPECT_EQ(home.ViewAngle, NaturalFraming(start, 1).ViewAngle);

@@ -70,13 +70,13 @@ TEST(ViewControls, ControlsChangeOnlyTheirOwnAnglesAndOnlyTheTiltAndZoomStop) {
   view.ViewElevation = 35.0f;
   view.ViewAngle = 55.0f;
   view.ViewDistance = 321.0f;
-  SetViewPoint(view, 1);
+  SetViewPoint(view, 1, 1);
   EXPECT_FLOAT_EQ(view.ViewAzimuth, 180.1f);
-  SetViewPoint(view, 2);  // no such view point: nothing changes
+  SetViewPoint(view, 2, 1);  // no such view point: nothing changes
   EXPECT_FLOAT_EQ(view.ViewAzimuth, 180.1f);
   EXPECT_FLOAT_EQ(view.ViewElevation, 35.0f);
   EXPECT_FLOAT_EQ(view.ViewAngle, 55.0f);
-  HomeView(view);
+  HomeView(view, 2);
   EXPECT_FLOAT_EQ(view.ViewDistance, 321.0f);  // no control changes the distance
 
   for (int pass = 0; pass < 40; ++pass)
@@ -93,6 +93,43 @@ TEST(ViewControls, ControlsChangeOnlyTheirOwnAnglesAndOnlyTheTiltAndZoomStop) {
   for (int pass = 0; pass < 1000; ++pass)
     MouseHoldPass(view, HeldButton::Right, middle[0], middle[1], kWidth, kHeight);
   EXPECT_FLOAT_EQ(view.ViewAngle, 100.0f);
+}
+
+// One hand is first seen as a watching learner sees it, two hands from straight in
+// front; Home, the viewer's view point and the settings all follow the table's start,
+// and a view left at its start is kept as the start-up angles the settings file leaves
+// out, whichever table it was the start of.
+TEST(ViewControls, EachHandCountHasItsStartAndAnUnturnedViewIsKeptAsTheStartUpAngles) {
+  const ViewState two = StartView(2);
+  EXPECT_EQ(two.ViewAzimuth, ViewState{}.ViewAzimuth);
+  EXPECT_EQ(two.ViewElevation, ViewState{}.ViewElevation);
+  const ViewState one = StartView(1);
+  EXPECT_LT(one.ViewAzimuth, -10.0f);  // from the signer's right, the dominant hand's side
+  EXPECT_GT(one.ViewAzimuth, -25.0f);
+  EXPECT_GT(one.ViewElevation, 10.0f);
+  EXPECT_EQ(one.ViewAngle, ViewState{}.ViewAngle);
+  EXPECT_EQ(one.LookAtPoint, ViewState{}.LookAtPoint);
+
+  for (const int hands : {1, 2}) {
+    SCOPED_TRACE(hands);
+    ViewState view;
+    view.ViewElevation = -40.0f;
+    view.ViewAngle = 30.0f;
+    SetViewPoint(view, 0, hands);
+    EXPECT_EQ(view.ViewAzimuth, StartView(hands).ViewAzimuth);
+    EXPECT_FALSE(AtStartView(view, hands));
+    const ViewState turned = ViewToKeep(view, hands);
+    EXPECT_EQ(turned.ViewElevation, -40.0f);
+    EXPECT_EQ(KeptViewRestored(turned, hands).ViewElevation, -40.0f);
+
+    HomeView(view, hands);
+    EXPECT_TRUE(AtStartView(view, hands));
+    const ViewState kept = ViewToKeep(view, hands);
+    EXPECT_EQ(kept.ViewAzimuth, ViewState{}.ViewAzimuth);
+    EXPECT_EQ(kept.ViewElevation, ViewState{}.ViewElevation);
+    EXPECT_EQ(kept.ViewAngle, ViewState{}.ViewAngle);
+    EXPECT_TRUE(AtStartView(KeptViewRestored(kept, hands), hands));
+  }
 }
 
 TEST(ViewPresets, EachPresetSetsItsAnglesAndKeepsTheZoom) {

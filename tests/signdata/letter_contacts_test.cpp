@@ -192,7 +192,8 @@ Vec3 PalmFacing(const Hand& hand) {
 // fist at the index's middle joint, not standing up; X's thumb on the middle finger;
 // W's on the little fingernail; N's thumb base kept behind the index; ハ's two fingers
 // spread and angled down; ス's thumb out beyond the index; British H's right palm
-// turned down onto the left palm.
+// turned down onto the left palm; Indonesian B's lower bowl curled round and E's arms
+// at the top, middle and foot of its stem.
 TEST(LetterContacts, EachFormHoldsTheContactItIsReadBy) {
   const struct {
     const char* file;
@@ -227,6 +228,23 @@ TEST(LetterContacts, EachFormHoldsTheContactItIsReadBy) {
        }},
       {"PositionJSL.csv", 1, 13, 0, "ス",
        [](const Hand& hand, const Hand&) { EXPECT_GT(AcrossFromMiddleToIndex(hand, Point(hand, "thumb")), 2.0f); }},
+      {"PositionINA.csv", 2, 2, 1, "Indonesian B",
+       [](const Hand& right, const Hand&) {
+         // The thumb's tip turns back towards the stem, nearer to it than the joint
+         // before it: a rounded bowl, where a bar would run straight out from it.
+         const float stem = Point(right, "index.0").y;
+         EXPECT_LT(std::abs(Point(right, "thumb").y - stem) + 10.0f, std::abs(Point(right, "thumb.2").y - stem));
+         EXPECT_GT(std::abs(Point(right, "thumb.2").y - stem), 25.0f) << "the bowl stands out from the stem";
+         EXPECT_LT(Point(right, "thumb.2").z, Point(right, "index.1").z) << "below the upper bowl";
+       }},
+      {"PositionINA.csv", 2, 5, 1, "Indonesian E",
+       [](const Hand& right, const Hand& left) {
+         // The arms span the stem from its top to its foot, not its upper half alone.
+         const float stem = Point(right, "index.2").z - Point(right, "index.0").z;
+         EXPECT_GT(Point(left, "index").z - Point(left, "ring").z, stem);
+         EXPECT_LT(Point(left, "ring").z, Point(right, "index.0").z + 5.0f) << "an arm at the foot";
+         EXPECT_LT(std::abs(Point(left, "middle").z - Point(right, "index.1").z), kTouching) << "one at the middle";
+       }},
       {"PositionBSL.csv", 2, 8, 2, "H",
        [](const Hand& right, const Hand& left) {
          EXPECT_LT(Dot(PalmFacing(right), PalmFacing(left)), -0.8f) << "palm to palm";

@@ -373,7 +373,8 @@ void MainWindow::ShutDown() {
   if (shutDown_) return;
   shutDown_ = true;
   settings_.SpeedText = ui_.speedBox->text();
-  const ViewState& view = ui_.handView->View();
+  // A view left at its table's start is kept as no change, so the file stays as it was.
+  const ViewState view = view_->ViewToKeep();
   settings_.ViewAzimuth = view.ViewAzimuth;
   settings_.ViewElevation = view.ViewElevation;
   settings_.ViewAngle = view.ViewAngle;

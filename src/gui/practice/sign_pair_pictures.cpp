@@ -3,6 +3,7 @@
 #include "gl/offscreen_renderer.h"
 #include "gl/reference_chart.h"
 #include "playback/playback_engine.h"
+#include "playback/view_controls.h"
 #include "signdata/sign_table.h"
 
 #include <QOpenGLContext>
@@ -16,10 +17,11 @@ SignPairPictures DrawSignPair(const SignTable& table, int shownSign, int readSig
   const std::unique_ptr<OffscreenRenderer> renderer = OffscreenRenderer::Create(size.width(), size.height(), &error);
   if (!renderer) return {};
   renderer->SetAppearance(appearance, nullptr);
+  renderer->View() = StartView(table.HandCount);
   PlaybackEngine engine(table, *renderer);
   const auto draw = [&](int sign) {
     if (!engine.SetHandPose(sign, 0)) return QImage();
-    FrameSign(*renderer, table, sign);
+    FrameSign(*renderer, table, sign, 0);
     engine.DrawHands();
     return renderer->Image().copy();
   };

@@ -3,24 +3,16 @@
 #include "gl/picture_file.h"
 
 #include "base/message_sink.h"
-#include "playback/camera.h"
-#include "gl/gl_primitive_sink.h"
-#include "gl/gl_view_setup.h"
-#include "gl/natural_hand_renderer.h"
-#include "gl/natural_hands_message.h"
-#include "playback/framing_fit.h"
+#include "gui/view/hand_surface_window.h"
 #include "playback/step_timer.h"
 #include "playback/view_controls.h"
 
-#include <QImage>
+#include <QCoreApplication>
 #include <QMouseEvent>
-#include <QWheelEvent>
 #include <QOpenGLContext>
-
-#include <GL/gl.h>
+#include <QWheelEvent>
 
 #include <cmath>
-#include <vector>
 
 namespace {
 
@@ -36,16 +28,36 @@ HeldButton HeldButtonOf(Qt::MouseButton button) {
   return HeldButton::Other;
 }
 
+// The mouse input the area acts on; moves without a held button it never saw.
+bool IsMouseInput(QEvent::Type type) {
+  return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+         type == QEvent::MouseButtonDblClick || type == QEvent::Wheel;
+}
+
 }  // namespace
 
-HandView::HandView(QWidget* parent) : QOpenGLWidget(parent) {
+HandView::HandView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("picSpace"));
   setAccessibleName(QStringLiteral("Signing hands"));
   SetShownSign(QString());
-  setFormat(RequestedFormat());
+  surface_ = new HandSurfaceWindow(view_);
+  surface_->setFormat(RequestedFormat());
+  // A click on the hands leaves the keyboard focus where it was, as it does on a widget
+  // that takes no focus.
+  surface_->setFlag(Qt::WindowDoesNotAcceptFocus);
+  container_ = QWidget::createWindowContainer(surface_, this);
+  container_->setFocusPolicy(Qt::NoFocus);
+  surface_->installEventFilter(this);
+  connect(surface_, &HandSurfaceWindow::frameSwapped, this, &HandView::frameSwapped);
+  connect(surface_, &HandSurfaceWindow::naturalHandsUnavailable, this, &HandView::naturalHandsUnavailable);
   // Small enough that the window, with the control panel beside it, fits 480 × 320.
   setMinimumSize(160, 120);
   UseStepSource(std::make_unique<StepTimer>());
+}
+
+HandView::~HandView() {
+  // The window draws from this area's view, which goes before the children do.
+  delete container_;
 }
 
 void HandView::SetShownSign(const QString& sign) {
@@ -59,41 +71,11 @@ void HandView::UseStepSource(std::unique_ptr<StepSource> steps) {
   if (mouseHeld_) holdSteps_->Start();
 }
 
-HandView::~HandView() {
-  // The natural renderer's programs and buffers belong to this area's context.
-  if (!natural_) return;
-  makeCurrent();
-  natural_.reset();
-  doneCurrent();
-}
-
 HandAppearance HandView::SetAppearance(HandAppearance appearance, QString* message) {
-  appearance_ = appearance;
-  if (appearance == HandAppearance::Classic || !context()) {
-    // Without a context yet, initializeGL makes the renderer.
-    if (appearance == HandAppearance::Classic && natural_) {
-      makeCurrent();
-      natural_.reset();
-      doneCurrent();
-    }
-    return appearance_;
-  }
-  if (!natural_) {
-    makeCurrent();
-    MakeNaturalRenderer(message);
-    doneCurrent();
-  }
-  return appearance_;
+  return surface_->SetAppearance(appearance, message);
 }
 
-bool HandView::MakeNaturalRenderer(QString* message) {
-  QString why;
-  natural_ = NaturalHandRenderer::Create(Hand(), DefaultNaturalShaders(), &why);
-  if (natural_) return true;
-  appearance_ = HandAppearance::Classic;
-  if (message != nullptr) *message = NaturalHandsUnavailableMessage(why);
-  return false;
-}
+HandAppearance HandView::Appearance() const { return surface_->Appearance(); }
 
 QSurfaceFormat HandView::RequestedFormat() {
   QSurfaceFormat format;
@@ -122,45 +104,34 @@ int HandView::Height() const {
 }
 
 void HandView::DrawHands(const HandScene& scene) {
-  scene_ = scene;
   ++picturesDrawn_;
-  update();
+  surface_->ShowScene(scene);
 }
+
+QImage HandView::Picture() { return surface_->Picture(); }
 
 bool HandView::SaveFrame(const QString& path) {
-  return WritePictureFile(grabFramebuffer(), path, &lastSaveError_);
-}
-
-void HandView::initializeGL() {
-  InitRenderState();
-  natural_.reset();
-  QString message;
-  if (appearance_ == HandAppearance::Natural && !MakeNaturalRenderer(&message))
-    emit naturalHandsUnavailable(message);
-}
-
-void HandView::SetFraming(std::optional<Box> framing) {
-  framing_ = framing;
-  update();
-}
-
-void HandView::paintGL() {
-  // The picture follows the area's size now, even when the window was resized in the
-  // middle of a movement.
-  const ViewState camera = FramedView(view_, framing_, natural_ ? HandAppearance::Natural : HandAppearance::Classic,
-                                      scene_.count, Width(), Height());
-  if (natural_) {
-    std::vector<const Hand*> hands;
-    for (const Hand& hand : scene_.Shown()) hands.push_back(&hand);
-    natural_->Draw(ComputeCameraSetup(camera), hands);
-    return;
+  const QImage picture = Picture();
+  if (picture.isNull()) {
+    lastSaveError_ = QStringLiteral("the drawing area has not been shown");
+    return false;
   }
-  SetCamera(ComputeCameraSetup(camera));
-  SetLights(camera);
-  glClear(GL_COLOR_BUFFER_BIT);
-  glClear(GL_DEPTH_BUFFER_BIT);
-  GlPrimitiveSink sink;
-  for (const Hand& hand : scene_.Shown()) hand.draw(sink);
+  return WritePictureFile(picture, path, &lastSaveError_);
+}
+
+void HandView::SetFraming(std::optional<Box> framing) { surface_->SetFraming(framing); }
+
+const std::optional<Box>& HandView::Framing() const { return surface_->Framing(); }
+
+void HandView::resizeEvent(QResizeEvent*) { container_->setGeometry(rect()); }
+
+bool HandView::eventFilter(QObject* watched, QEvent* event) {
+  // The mouse on the window is the mouse on the area, in the same coordinates: sent on
+  // as the area's, so the application's filters (the input held while a word plays)
+  // see it as they did.
+  if (watched != surface_ || !IsMouseInput(event->type())) return QWidget::eventFilter(watched, event);
+  QCoreApplication::sendEvent(this, event);
+  return true;
 }
 
 void HandView::wheelEvent(QWheelEvent* event) {
@@ -194,7 +165,7 @@ void HandView::mouseReleaseEvent(QMouseEvent*) { EndHold(); }
 void HandView::hideEvent(QHideEvent* event) {
   // A hidden area gets no release; the hold ends with it.
   EndHold();
-  QOpenGLWidget::hideEvent(event);
+  QWidget::hideEvent(event);
 }
 
 void HandView::EndHold() {

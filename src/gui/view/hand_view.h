@@ -7,22 +7,29 @@
 #include "playback/view_controls.h"
 #include "playback/view_state.h"
 
-#include <QOpenGLWidget>
+#include <QImage>
 #include <QPointF>
 #include <QSurfaceFormat>
+#include <QWidget>
 
 #include <memory>
 #include <optional>
 
+class HandSurfaceWindow;
 class MessageSink;
-class NaturalHandRenderer;
 
-// The main window's drawing area, picSpace: an OpenGL widget the playback engine draws
-// the hands on. It owns the view (the camera angles). A picture the engine asks for is
-// painted at the next update; the players pace the pictures. Holding a mouse button on
-// the area turns, tilts or zooms the view, one pass per step of a 60-per-second timer,
-// until the button is released.
-class HandView : public QOpenGLWidget, public DrawingArea {
+// The main window's drawing area, picSpace, which the playback engine draws the hands
+// on. It owns the view (the camera angles). The hands are drawn with OpenGL on a native
+// window of their own filling the area (HandSurfaceWindow), not composed with the other
+// widgets: in software OpenGL that composition cost more than the drawing. Every
+// platform the program runs on gives a child window (X11, Wayland, and the "offscreen"
+// one whenever it has OpenGL at all), so there is no widget-drawn path; only platforms
+// of a single full-screen window (eglfs, linuxfb) could not, and the program is not
+// made for them. A picture the engine asks for is presented as soon as the event loop
+// runs; the players pace the pictures. Holding a mouse button on the area turns, tilts
+// or zooms the view, one pass per step of a 60-per-second timer, until the button is
+// released; the window's mouse events reach the area as its own.
+class HandView : public QWidget, public DrawingArea {
   Q_OBJECT
 
  public:
@@ -43,6 +50,9 @@ class HandView : public QOpenGLWidget, public DrawingArea {
   bool SaveFrame(const QString& path) override;
   // Why the last SaveFrame failed.
   const QString& LastSaveError() const { return lastSaveError_; }
+  // The picture shown, as SaveFrame saves it (a grab of the widget cannot see a native
+  // window's pixels); null before the area has been shown.
+  QImage Picture();
 
   // Draws the hands as `appearance` asks from now on; capture and recording save what
   // is shown. When the Natural hands' shaders do not compile or link on this display
@@ -50,7 +60,7 @@ class HandView : public QOpenGLWidget, public DrawingArea {
   // area has a context the choice waits for it; a failure then is told through
   // naturalHandsUnavailable.
   HandAppearance SetAppearance(HandAppearance appearance, QString* message);
-  HandAppearance Appearance() const { return appearance_; }
+  HandAppearance Appearance() const;
 
   ViewState& View() { return view_; }
   const ViewState& View() const { return view_; }
@@ -58,7 +68,7 @@ class HandView : public QOpenGLWidget, public DrawingArea {
   // it starts and kept after it ends. Without one the view is drawn as it is (the
   // Natural hands a little closer).
   void SetFraming(std::optional<Box> framing);
-  const std::optional<Box>& Framing() const { return framing_; }
+  const std::optional<Box>& Framing() const;
 
   // True while a mouse button is held on the area.
   bool IsMouseHeld() const { return mouseHeld_; }
@@ -78,10 +88,12 @@ class HandView : public QOpenGLWidget, public DrawingArea {
   void viewChanged();
   void mouseHoldEnded();
   void naturalHandsUnavailable(const QString& message);
+  // A picture has reached the screen (the window's buffers were swapped).
+  void frameSwapped();
 
  protected:
-  void initializeGL() override;
-  void paintGL() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   // The wheel zooms in (forward) and out.
@@ -91,17 +103,15 @@ class HandView : public QOpenGLWidget, public DrawingArea {
  private:
   void HoldPass();
   void EndHold();
-  bool MakeNaturalRenderer(QString* message);
 
   ViewState view_;
-  std::optional<Box> framing_;
-  HandScene scene_;
+  // Owned by the container, a child of this area.
+  HandSurfaceWindow* surface_ = nullptr;
+  QWidget* container_ = nullptr;
   std::unique_ptr<StepSource> holdSteps_;
   HeldButton heldButton_ = HeldButton::Other;
   QPointF heldAt_;
   bool mouseHeld_ = false;
   int picturesDrawn_ = 0;
-  HandAppearance appearance_ = HandAppearance::Classic;
-  std::unique_ptr<NaturalHandRenderer> natural_;
   QString lastSaveError_;
 };

@@ -3,6 +3,7 @@
 #include "gl/offscreen_renderer.h"
 #include "gl/reference_chart.h"
 #include "playback/playback_engine.h"
+#include "playback/view_controls.h"
 #include "signdata/sign_table.h"
 
 #include <QGridLayout>
@@ -76,14 +77,13 @@ void ReferenceChartWindow::ShowSigns(const SignTable& table, HandAppearance appe
   message_->setText(renderer ? QString() : QStringLiteral("The chart cannot be drawn: ") + error);
   if (!renderer) return;
   renderer->SetAppearance(appearance, nullptr);
+  renderer->View() = StartView(table.HandCount);
   renderer->View().Mirrored = mirrored;
 
   PlaybackEngine engine(table, *renderer);
   for (const ChartCell& cell : ChartCells(table)) {
     // One picture a sign, in its first key frame; slot 0 is the rest pose.
-    if (cell.slot == 0 || cell.frame != 0 || !engine.SetHandPose(cell.slot, 0)) continue;
-    FrameSign(*renderer, table, cell.slot);
-    engine.DrawHands();
+    if (cell.slot == 0 || cell.frame != 0 || !DrawChartCell(engine, *renderer, table, cell.slot, 0)) continue;
     const QString letter = cell.name.trimmed();
     auto* button = new QToolButton(cells_);
     button->setObjectName(QStringLiteral("chartCell%1").arg(cell.slot));

@@ -95,7 +95,25 @@ void ViewController::ConnectView() {
   connect(ui_.viewMenu.chart, &QAction::triggered, this, &ViewController::ShowChart);
   // The chart shows the table as it stands.
   connect(&ui_.document, &AngleTableDocument::changed, this, &ViewController::RefreshChart);
+  connect(&ui_.document, &AngleTableDocument::changed, this, &ViewController::FollowTableHands);
 }
+
+int ViewController::TableHands() const { return ui_.document.Table().HandCount; }
+
+void ViewController::FollowTableHands() {
+  const int hands = TableHands();
+  if (hands == startHands_) return;
+  // A view the user has not turned moves on to the other table's start; one the user
+  // turned stays where it is.
+  ViewState& view = ui_.handView.View();
+  if (AtStartView(view, startHands_)) {
+    HomeView(view, hands);
+    SetViewPoint(view, ui_.viewPointOptions[1]->isChecked() ? 1 : 0, hands);
+  }
+  startHands_ = hands;
+}
+
+ViewState ViewController::ViewToKeep() const { return ::ViewToKeep(ui_.handView.View(), TableHands()); }
 
 void ViewController::SetLeftHanded(bool leftHanded) {
   const bool changed = leftHanded != leftHanded_;
@@ -126,16 +144,20 @@ void ViewController::StartWithAppearance(HandAppearance appearance) {
 }
 
 void ViewController::ResetView() {
-  ui_.handView.View().Reset();
+  startHands_ = TableHands();
+  ui_.handView.View() = StartView(startHands_);
   ui_.handView.View().Mirrored = leftHanded_;
   ui_.viewPointOptions[0]->setChecked(true);
 }
 
 void ViewController::RestoreView(float azimuth, float elevation, float angle) {
   ViewState& view = ui_.handView.View();
-  view.ViewAzimuth = azimuth;
-  view.ViewElevation = elevation;
-  view.ViewAngle = angle;
+  ViewState kept = view;
+  kept.ViewAzimuth = azimuth;
+  kept.ViewElevation = elevation;
+  kept.ViewAngle = angle;
+  startHands_ = TableHands();
+  view = KeptViewRestored(kept, startHands_);
   const float fromSigner = std::fabs(std::remainder(view.ViewAzimuth - 180.0f, 360.0f));
   ui_.viewPointOptions[fromSigner < 90.0f ? 1 : 0]->setChecked(true);
 }
@@ -187,14 +209,14 @@ void ViewController::PlaySign(int slot) {
 void ViewController::RedrawView() { ui_.engine.DrawHands(); }
 
 void ViewController::ChooseViewPoint(int option) {
-  SetViewPoint(ui_.handView.View(), option);
+  SetViewPoint(ui_.handView.View(), option, TableHands());
   RedrawView();
 }
 
 void ViewController::GoHome() {
-  HomeView(ui_.handView.View());
+  HomeView(ui_.handView.View(), TableHands());
   // Home keeps the view point that is chosen.
-  SetViewPoint(ui_.handView.View(), ui_.viewPointOptions[1]->isChecked() ? 1 : 0);
+  SetViewPoint(ui_.handView.View(), ui_.viewPointOptions[1]->isChecked() ? 1 : 0, TableHands());
   RedrawView();
 }
 

@@ -2,6 +2,7 @@
 
 #include "hand/hand_appearance.h"
 #include "playback/motion_style.h"
+#include "playback/view_state.h"
 #include "shell/interface_language.h"
 
 #include <QObject>
@@ -64,10 +65,13 @@ class ViewController : public QObject {
   // The appearance asked for at start-up, with the classic hands when the Natural ones
   // cannot be drawn (and the user told why).
   void StartWithAppearance(HandAppearance appearance);
-  // The viewer's point after a reset of the view: option 0.
+  // The viewer's point after a reset of the view: option 0, at the table's start.
   void ResetView();
-  // Turns the view to where it was left, choosing the view point it is nearer to.
+  // Turns the view to where it was left, choosing the view point it is nearer to; the
+  // start-up angles the settings keep for an unturned view are the table's start.
   void RestoreView(float azimuth, float elevation, float angle);
+  // The view as the settings keep it (see ::ViewToKeep).
+  ViewState ViewToKeep() const;
 
   void SetCaptions(const CaptionTable& captions, InterfaceLanguage language);
 
@@ -93,10 +97,15 @@ class ViewController : public QObject {
   // Frames the picture on the word last played, in the appearance shown.
   void FrameLastWord();
   void ChooseNaturalHands(bool natural);
+  int TableHands() const;
+  // The start of another table's hand count, for a view not turned from its own.
+  void FollowTableHands();
   void NaturalHandsUnavailable(const QString& message);
 
   ViewControllerContext ui_;
   QPointer<ReferenceChartWindow> chartWindow_;
   QString chartTitle_;
   bool leftHanded_ = false;
+  // The hand count whose start the view was last set to.
+  int startHands_ = 0;
 };

@@ -30,6 +30,8 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include "playback/view_controls.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -319,7 +321,7 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     QCOMPARE(ControlsOf(window).systemLabel->font().pointSize(), 15);
     QCOMPARE(ControlsOf(window).readingBox->font(), window.FontObjects()[KoreanFont]);
     QCOMPARE(window.FontObjects()[KoreanFont].pointSize(), 13);
-    QCOMPARE(ControlsOf(*window_).handView->View().ViewAzimuth, ViewState{}.ViewAzimuth);
+    QCOMPARE(ControlsOf(*window_).handView->View().ViewAzimuth, StartView(1).ViewAzimuth);
     QCOMPARE(ControlsOf(*window_).handView->View().ViewDistance, ViewState{}.ViewDistance);
     QVERIFY(!window.Systems().HangulMode());
 

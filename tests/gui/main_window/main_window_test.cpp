@@ -10,6 +10,7 @@
 #include "support/main_window_lookup.h"
 #include "support/modal_answer.h"
 #include "gui/dialogs/file_dialog.h"
+#include "playback/view_controls.h"
 #include "shell/program_places.h"
 
 #include <QFontInfo>
@@ -129,6 +130,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
                            MenusOf(window).mnuList, MenusOf(window).mnuQuiz})
       QVERIFY2(ready->isEnabled(), qPrintable(ready->objectName()));
 
+    QCOMPARE(ControlsOf(window).handView->View().ViewAzimuth, StartView(1).ViewAzimuth);
     ControlsOf(window).speedBox->setText(QStringLiteral("12.25"));
     // The described motion, chosen in the View menu, plays the next word and is kept
     // as a file without a Motion line.
@@ -142,6 +144,8 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     const QByteArray written = FileContents(Dir() + kSettingsFileName);
     QVERIFY(written.startsWith("Message, 0 \r\nLanguage, 2 \r\n"));
     QVERIFY(written.contains("Speed, 12.25 \r\n"));
+    // The one-handed alphabet was seen from its learner's start all along, which is no
+    // change of the view: the file has no View line.
     QVERIFY(written.endsWith("Editable, 742 \r\n"));
   }
 
@@ -192,7 +196,14 @@ class MainWindowTest : public QObject, private MainWindowHarness {
       QCOMPARE(window_->Table().ColumnCount, int16_t(twoHanded ? 103 : 52));
       QCOMPARE(window.Signs().CurrentSystem(), std::optional(system));
       QVERIFY(!window_->Systems().NumericMode());
+      // A view not turned goes to the start of the table's hands.
+      QCOMPARE(ui.handView->View().ViewAzimuth, StartView(twoHanded ? 2 : 1).ViewAzimuth);
     }
+    // A view the user turned stays where it is from one table to the other.
+    ui.handView->View().ViewElevation = 33.0f;
+    window.Systems().ChooseSystem(SystemId::BritishTwoHanded);
+    QCOMPARE(ui.handView->View().ViewElevation, 33.0f);
+    QCOMPARE(ui.handView->View().ViewAzimuth, StartView(1).ViewAzimuth);
 
     window.Systems().ChooseSystem(SystemId::JapaneseKana);
     QCOMPARE(Layout(ui), "Japanese Sign Language (JSL) | Word: word | Katakana: reading | [ ] numeric");
@@ -379,13 +390,17 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     const MainWindowControls ui = ControlsOf(window);
     HandView& area = *ui.handView;
     ViewState& view = area.View();
-    const QImage before = area.grabFramebuffer();
+    // A one-handed alphabet is first seen as a watching learner sees it.
+    const ViewState learner = StartView(1);
+    QCOMPARE(view.ViewAzimuth, learner.ViewAzimuth);
+    QCOMPARE(view.ViewElevation, learner.ViewElevation);
+    const QImage before = area.Picture();
     QCOMPARE(before.size(), area.size() * area.devicePixelRatio());
     const QPointF centre = LitCentre(before);
     QVERIFY(centre.x() > 0.4 && centre.x() < 0.6);
     window.resize(1200, 900);
     QTRY_VERIFY(area.width() > 700);
-    const QImage after = area.grabFramebuffer();
+    const QImage after = area.Picture();
     QCOMPARE(after.size(), area.size() * area.devicePixelRatio());
     const QPointF moved = LitCentre(after);
     QVERIFY(std::abs(moved.x() - centre.x()) < 0.05);
@@ -396,7 +411,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(view.ViewAzimuth, 180.1f);
     QCOMPARE(ui.handView->PicturesDrawn(), drawn + 1);
     QTest::mouseClick(ui.viewPointOptions[0], Qt::LeftButton);
-    QCOMPARE(view.ViewAzimuth, 0.1f);
+    QCOMPARE(view.ViewAzimuth, learner.ViewAzimuth);
 
     // Each pass of a held button (one a step) turns or tilts the view by 5, or zooms it
     // by half a degree, and redraws; the
@@ -434,15 +449,15 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(view.ViewAngle, 22.0f);
 
     QTest::mouseClick(ui.homeButton, Qt::LeftButton);
-    QCOMPARE(view.ViewAzimuth, 0.1f);
-    QCOMPARE(view.ViewElevation, 20.0f);
+    QCOMPARE(view.ViewAzimuth, learner.ViewAzimuth);
+    QCOMPARE(view.ViewElevation, learner.ViewElevation);
     QCOMPARE(view.ViewAngle, 40.0f);
     // Home keeps the chosen view point.
     QTest::mouseClick(ui.viewPointOptions[1], Qt::LeftButton);
     hold(Qt::LeftButton, NinthOf(area, 0, 0), 1);
     QTest::mouseClick(ui.homeButton, Qt::LeftButton);
     QCOMPARE(view.ViewAzimuth, 180.1f);
-    QCOMPARE(view.ViewElevation, 20.0f);
+    QCOMPARE(view.ViewElevation, learner.ViewElevation);
     QVERIFY(ui.viewPointOptions[1]->isChecked());
     // The View menu's Home, Alt+Home, works while the Word box has the focus.
     hold(Qt::LeftButton, NinthOf(area, 1, 2), 1);
@@ -450,7 +465,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QTRY_VERIFY_WITH_TIMEOUT(ui.readingBox->hasFocus(), 1000);
     drawn = area.PicturesDrawn();
     QTest::keyClick(ui.readingBox, Qt::Key_Home, Qt::AltModifier);
-    QCOMPARE(view.ViewElevation, 20.0f);
+    QCOMPARE(view.ViewElevation, learner.ViewElevation);
     QCOMPARE(area.PicturesDrawn(), drawn + 1);
     QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuHome"))->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Home));
 
@@ -460,10 +475,10 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QVERIFY(box != nullptr);
     QCOMPARE(box->accessibleName(), QStringLiteral("Natural hands"));
     QVERIFY(!box->isChecked());
-    const QImage classic = area.grabFramebuffer();
+    const QImage classic = area.Picture();
     box->click();
     QCOMPARE(area.Appearance(), HandAppearance::Natural);
-    const QImage natural = area.grabFramebuffer();
+    const QImage natural = area.Picture();
     QVERIFY(natural != classic);
     QVERIFY(qGray(natural.pixel(1, 1)) > 10);  // not the classic black
     QVERIFY(LitCentre(natural).x() > 0.2);
@@ -665,7 +680,7 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     WriteFiles(InterfaceLanguage::English, SystemId::American);
     MainWindow& window = ShowWindow();
     const MainWindowControls ui = ControlsOf(window);
-    QSignalSpy swapped(ui.handView, &QOpenGLWidget::frameSwapped);
+    QSignalSpy swapped(ui.handView, &HandView::frameSwapped);
     ui.readingBox->setText(QStringLiteral("ab"));
 
     // A speed below 1 plays nothing (how the box is read: StartSpeed in start_flow_test).

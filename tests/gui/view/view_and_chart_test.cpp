@@ -1,22 +1,27 @@
 #include "gui/main_window/main_window.h"
 
+#include "gl/offscreen_renderer.h"
+#include "gui/view/hand_surface_window.h"
 #include "gui/view/hand_view.h"
 #include "gui/view/reference_chart_window.h"
+#include "playback/playback_engine.h"
 #include "playback/view_controls.h"
 #include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
 #include "support/main_window_lookup.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QOpenGLContext>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <QTextDocumentFragment>
 #include <QtTest>
 
 // The view presets, the wheel, the mirror and the reference chart, and what of them
-// the next run remembers.
+// the next run remembers; the window the hands are drawn on.
 class ViewAndChartTest : public QObject, private MainWindowHarness {
   Q_OBJECT
 
@@ -30,6 +35,14 @@ class ViewAndChartTest : public QObject, private MainWindowHarness {
     QWheelEvent event(at, area.mapToGlobal(at), QPoint(), QPoint(0, eighths), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&area, &event);
+  }
+
+  static HandSurfaceWindow* SurfaceOf(const HandView& area) {
+    for (QWindow* window : QGuiApplication::allWindows())
+      if (auto* surface = qobject_cast<HandSurfaceWindow*>(window);
+          surface && area.window()->windowHandle()->isAncestorOf(surface))
+        return surface;
+    return nullptr;
   }
 
  private slots:
@@ -112,6 +125,62 @@ class ViewAndChartTest : public QObject, private MainWindowHarness {
     QVERIFY(!chart.isVisible());
   }
 
+  void theWindowShowsTheOffscreenRenderersPictureOfTheSameStepAndTakesTheMouse() {
+    WriteFiles(InterfaceLanguage::English, SystemId::BritishTwoHanded);
+    MainWindow& window = ShowWindow();
+    const MainWindowControls ui = ControlsOf(window);
+    HandView& area = *ui.handView;
+    HandSurfaceWindow* surface = SurfaceOf(area);
+    QVERIFY(surface != nullptr);
+    QTRY_COMPARE(surface->size(), area.size());
+    QSignalSpy swapped(&area, &HandView::frameSwapped);
+
+    // Both appearances, in the middle of a two-handed word, framed on it: the same
+    // pixels, byte for byte, as the offscreen renderer draws from the same view.
+    for (const HandAppearance appearance : {HandAppearance::Classic, HandAppearance::Natural}) {
+      QString message;
+      QCOMPARE(area.SetAppearance(appearance, &message), appearance);
+      ui.readingBox->setText(QStringLiteral("ab"));
+      ui.speedBox->setText(QStringLiteral("1"));  // four steps a shape
+      ui.startButton->click();
+      QVERIFY(window.IsSpelling());
+      const int presented = static_cast<int>(swapped.count());
+      QCOMPARE(Steps().Advance(6), 6);
+      QTRY_VERIFY(swapped.count() > presented);
+
+      const QImage shown = area.Picture();
+      QVERIFY(area.Framing().has_value());
+      QImage offscreenPicture;
+      {
+        // A thread has one current context at a time: the window's is let go, and
+        // the offscreen one goes before the window draws again.
+        if (QOpenGLContext* current = QOpenGLContext::currentContext()) current->doneCurrent();
+        QString error;
+        const std::unique_ptr<OffscreenRenderer> offscreen = OffscreenRenderer::Create(area.Width(), area.Height(), &error);
+        QVERIFY2(offscreen, qPrintable(error));
+        QCOMPARE(offscreen->SetAppearance(appearance, &message), appearance);
+        offscreen->View() = area.View();
+        offscreen->SetFraming(area.Framing());
+        offscreen->DrawHands(HandScene{window.Engine().Hands(), window.Engine().ShownHands()});
+        offscreenPicture = offscreen->Image();
+      }
+      QCOMPARE(shown.size(), offscreenPicture.size());
+      QVERIFY(shown == offscreenPicture);
+      PlayWordToEnd();
+    }
+
+    // The mouse on the window is the mouse on the area: a held button and the wheel.
+    const QPoint middle(surface->width() / 2, surface->height() / 2);
+    QTest::mousePress(surface, Qt::LeftButton, {}, middle);
+    QVERIFY(area.IsMouseHeld());
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, middle);
+    QVERIFY(!area.IsMouseHeld());
+    const float angle = area.View().ViewAngle;
+    QWheelEvent wheel(middle, surface->mapToGlobal(QPointF(middle)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(surface, &wheel);
+    QCOMPARE(area.View().ViewAngle, angle - 0.5f);
+  }
 };
 
 TOVARO_GUI_TEST(ViewAndChartTest);
