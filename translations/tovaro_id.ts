@@ -428,10 +428,352 @@
     </message>
 </context>
 <context>
+    <name>ControlPanelScroller</name>
+    <message>
+        <source>Controls</source>
+        <translation>Panel kontrol</translation>
+    </message>
+</context>
+<context>
     <name>LanguageDialog</name>
     <message>
         <source>Language Option</source>
         <translation>Pilihan Bahasa</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Initial file could not be loaded</source>
+        <translation>Berkas pengaturan tidak dapat dimuat</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1</source>
+        <translation>Pengaturan tidak dapat disimpan ke %1</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Buka</translation>
+    </message>
+    <message>
+        <source>Language Option</source>
+        <translation>Pilihan Bahasa</translation>
+    </message>
+    <message>
+        <source>Type JSL Words in Japanese</source>
+        <translation>Ketik kata JSL dalam bahasa Jepang</translation>
+    </message>
+    <message>
+        <source>Font Selection</source>
+        <translation>Pilihan Fon</translation>
+    </message>
+    <message>
+        <source>Roman letters or Hangul</source>
+        <translation>Huruf Latin atau Hangul</translation>
+    </message>
+    <message>
+        <source>Hangul input</source>
+        <translation>Masukan Hangul</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Tangkap</translation>
+    </message>
+    <message>
+        <source>Rec</source>
+        <translation>Rekam</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No reading for %1; type it in kana</source>
+        <translation>Tidak ada bacaan untuk %1; ketik dalam kana</translation>
+    </message>
+    <message>
+        <source>Invalid number</source>
+        <translation>Angka tidak valid</translation>
+    </message>
+    <message>
+        <source>The number is too big</source>
+        <translation>Angkanya terlalu besar</translation>
+    </message>
+    <message>
+        <source>Invalid speed value!</source>
+        <translation>Nilai kecepatan tidak valid!</translation>
+    </message>
+    <message>
+        <source>Not spelled: %1</source>
+        <translation>Tidak diisyaratkan: %1</translation>
+    </message>
+    <message>
+        <source>Speed value cannot be empty!</source>
+        <translation>Kecepatan tidak boleh kosong!</translation>
+    </message>
+    <message>
+        <source>Speed value must be set!</source>
+        <translation>Kecepatan harus diisi angka!</translation>
+    </message>
+    <message>
+        <source>Frame number exceeds its limit!</source>
+        <translation>Nomor bingkai melewati batasnya!</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Semua Berkas (*.*)</translation>
+    </message>
+    <message>
+        <source>Font size must be bigger than 0</source>
+        <translation>Ukuran fon harus lebih dari 0</translation>
+    </message>
+    <message>
+        <source>Font size is too big</source>
+        <translation>Ukuran fon terlalu besar</translation>
+    </message>
+    <message>
+        <source>The help file could not be found: </source>
+        <translation>Berkas bantuan tidak ditemukan: </translation>
+    </message>
+    <message>
+        <source>The help file could not be read: </source>
+        <translation>Berkas bantuan tidak dapat dibaca: </translation>
+    </message>
+    <message>
+        <source>The folder already exists. Use it?</source>
+        <translation>Folder sudah ada. Gunakan folder ini?</translation>
+    </message>
+    <message>
+        <source>The folder could not be created: </source>
+        <translation>Folder tidak dapat dibuat: </translation>
+    </message>
+    <message>
+        <source>The picture could not be saved: </source>
+        <translation>Gambar tidak dapat disimpan: </translation>
+    </message>
+    <message>
+        <source>Invalid name</source>
+        <translation>Nama tidak valid</translation>
+    </message>
+    <message>
+        <source>The practice history is %1: %2</source>
+        <translation>Riwayat latihan %1: %2</translation>
+    </message>
+    <message>
+        <source>The practice history could not be read: %1: %2</source>
+        <translation>Riwayat latihan tidak dapat dibaca: %1: %2</translation>
+    </message>
+    <message>
+        <source>The practice history could not be saved: %1: %2</source>
+        <translation>Riwayat latihan tidak dapat disimpan: %1: %2</translation>
+    </message>
+    <message>
+        <source>The word list is empty</source>
+        <translation>Daftar kata kosong</translation>
+    </message>
+    <message>
+        <source>No word of the list has that length</source>
+        <translation>Tidak ada kata sepanjang itu dalam daftar</translation>
+    </message>
+    <message>
+        <source>No word of the list can be spelled</source>
+        <translation>Tidak ada kata dalam daftar yang dapat dieja</translation>
+    </message>
+    <message>
+        <source>No word of the list has "%1" to practise</source>
+        <translation>Tidak ada kata dalam daftar yang memuat "%1" untuk dilatih</translation>
+    </message>
+    <message>
+        <source>the change was refused</source>
+        <translation>perubahan ditolak</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was written by a newer Tovaro (version %2); it is left as it is, and this practice is not kept in it.</source>
+        <translation>Berkas kemajuan %1 ditulis oleh Tovaro yang lebih baru (versi %2); berkas itu dibiarkan apa adanya, dan latihan ini tidak disimpan di dalamnya.</translation>
+    </message>
+    <message>
+        <source>The progress file %1 cannot be read or moved aside; the practice is not kept.</source>
+        <translation>Berkas kemajuan %1 tidak dapat dibaca atau dipindahkan; latihan tidak disimpan.</translation>
+    </message>
+    <message>
+        <source>The progress file %1 could not be read. It was kept as %2, and a new one was started.</source>
+        <translation>Berkas kemajuan %1 tidak dapat dibaca. Berkas itu disimpan sebagai %2, dan berkas baru dimulai.</translation>
+    </message>
+    <message>
+        <source>The progress file %1 cannot be made: %2</source>
+        <translation>Berkas kemajuan %1 tidak dapat dibuat: %2</translation>
+    </message>
+    <message>
+        <source>it could not be opened</source>
+        <translation>berkas tidak dapat dibuka</translation>
+    </message>
+    <message>
+        <source>The practice history %1 could not be copied into the progress file: %2</source>
+        <translation>Riwayat latihan %1 tidak dapat disalin ke berkas kemajuan: %2</translation>
+    </message>
+    <message>
+        <source>%1 sign, %2 a second</source>
+        <translation>%1 isyarat, %2 per detik</translation>
+    </message>
+    <message>
+        <source>%1 signs, %2 a second</source>
+        <translation>%1 isyarat, %2 per detik</translation>
+    </message>
+    <message>
+        <source>Unsupported character(s) in the string</source>
+        <translation>Ada karakter yang tidak didukung dalam teks</translation>
+    </message>
+    <message>
+        <source>Not spelled: "%1" is not romaji</source>
+        <translation>Tidak dieja: "%1" bukan romaji</translation>
+    </message>
+    <message>
+        <source>Not spelled: "%1" is not romanized Korean</source>
+        <translation>Tidak dieja: "%1" bukan bahasa Korea dalam huruf Latin</translation>
+    </message>
+    <message>
+        <source>Error %1: %2</source>
+        <translation>Kesalahan %1: %2</translation>
+    </message>
+    <message>
+        <source>"%1" is already in the list</source>
+        <translation>"%1" sudah ada dalam daftar</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>sudah ada dalam daftar</translation>
+    </message>
+    <message>
+        <source>a line must hold a reading, a comma and the word</source>
+        <translation>satu baris harus berisi bacaan, koma, dan kata</translation>
+    </message>
+    <message>
+        <source>1 word added.</source>
+        <translation>1 kata ditambahkan.</translation>
+    </message>
+    <message>
+        <source>%1 words added.</source>
+        <translation>%1 kata ditambahkan.</translation>
+    </message>
+    <message>
+        <source>
+Added: </source>
+        <translation>
+Ditambahkan: </translation>
+    </message>
+    <message>
+        <source>
+Line %1 "%2" added as "%3"</source>
+        <translation>
+Baris %1 "%2" ditambahkan sebagai "%3"</translation>
+    </message>
+    <message>
+        <source>
+%1 line(s) refused:</source>
+        <translation>
+%1 baris ditolak:</translation>
+    </message>
+    <message>
+        <source>
+Line %1 "%2": %3</source>
+        <translation>
+Baris %1 "%2": %3</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation>
+... dan %1 lagi</translation>
+    </message>
+    <message>
+        <source>%1 word(s) of the list cannot be spelled and are never asked:</source>
+        <translation>%1 kata dalam daftar tidak dapat dieja dan tidak akan ditanyakan:</translation>
+    </message>
+    <message>
+        <source>A word must not contain a comma or a double quote</source>
+        <translation>Kata tidak boleh memuat koma atau tanda kutip ganda</translation>
+    </message>
+    <message>
+        <source>Frame Number exceeds</source>
+        <translation>Nomor bingkai melewati batas</translation>
+    </message>
+    <message>
+        <source>Cannot delete!</source>
+        <translation>Tidak dapat dihapus!</translation>
+    </message>
+    <message>
+        <source>No free sign slot</source>
+        <translation>Tidak ada slot isyarat yang kosong</translation>
+    </message>
+    <message>
+        <source>Data updated</source>
+        <translation>Data diperbarui</translation>
+    </message>
+    <message>
+        <source>Changes will be discarded</source>
+        <translation>Perubahan akan dibuang</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Konfirmasi</translation>
+    </message>
+    <message>
+        <source>Frame number exceeds</source>
+        <translation>Nomor bingkai melewati batas</translation>
+    </message>
+    <message>
+        <source>Channel number exceeds</source>
+        <translation>Nomor kanal melewati batas</translation>
+    </message>
+    <message>
+        <source>Word list line %1: %2</source>
+        <translation>Daftar kata baris %1: %2</translation>
+    </message>
+    <message>
+        <source>the word is longer than %1 characters</source>
+        <translation>kata lebih panjang dari %1 karakter</translation>
+    </message>
+    <message>
+        <source>the list holds more than %1 words</source>
+        <translation>daftar memuat lebih dari %1 kata</translation>
+    </message>
+    <message>
+        <source>"%1" is not a character number</source>
+        <translation>"%1" bukan nomor karakter</translation>
+    </message>
+    <message>
+        <source>character number %1 is above 65535</source>
+        <translation>nomor karakter %1 lebih dari 65535</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>berkas tidak ada</translation>
+    </message>
+    <message>
+        <source>The word list could not be read: %1: %2</source>
+        <translation>Daftar kata tidak dapat dibaca: %1: %2</translation>
+    </message>
+    <message>
+        <source>The word list could not be saved: %1: %2</source>
+        <translation>Daftar kata tidak dapat disimpan: %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SystemController</name>
+    <message>
+        <source>File Load</source>
+        <translation>Buka Berkas</translation>
+    </message>
+    <message>
+        <source>Angle Data</source>
+        <translation>Data Sudut</translation>
     </message>
 </context>
 </TS>

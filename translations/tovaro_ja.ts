@@ -428,10 +428,352 @@
     </message>
 </context>
 <context>
+    <name>ControlPanelScroller</name>
+    <message>
+        <source>Controls</source>
+        <translation>操作パネル</translation>
+    </message>
+</context>
+<context>
     <name>LanguageDialog</name>
     <message>
         <source>Language Option</source>
         <translation>表示言語の選択</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Initial file could not be loaded</source>
+        <translation>設定ファイルを読み込めませんでした</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1</source>
+        <translation>設定を %1 に保存できませんでした</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Language Option</source>
+        <translation>表示言語の選択</translation>
+    </message>
+    <message>
+        <source>Type JSL Words in Japanese</source>
+        <translation>JSL の単語を日本語で入力</translation>
+    </message>
+    <message>
+        <source>Font Selection</source>
+        <translation>フォントの選択</translation>
+    </message>
+    <message>
+        <source>Roman letters or Hangul</source>
+        <translation>ローマ字またはハングル</translation>
+    </message>
+    <message>
+        <source>Hangul input</source>
+        <translation>ハングル入力</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>キャプチャ</translation>
+    </message>
+    <message>
+        <source>Rec</source>
+        <translation>録画</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No reading for %1; type it in kana</source>
+        <translation>%1 の読みが分かりません。かなで入力してください</translation>
+    </message>
+    <message>
+        <source>Invalid number</source>
+        <translation>数字が正しくありません</translation>
+    </message>
+    <message>
+        <source>The number is too big</source>
+        <translation>数字が大きすぎます</translation>
+    </message>
+    <message>
+        <source>Invalid speed value!</source>
+        <translation>速度の値が正しくありません</translation>
+    </message>
+    <message>
+        <source>Not spelled: %1</source>
+        <translation>表せない文字: %1</translation>
+    </message>
+    <message>
+        <source>Speed value cannot be empty!</source>
+        <translation>速度を入力してください</translation>
+    </message>
+    <message>
+        <source>Speed value must be set!</source>
+        <translation>速度を数字で入力してください</translation>
+    </message>
+    <message>
+        <source>Frame number exceeds its limit!</source>
+        <translation>フレーム番号が上限を超えています</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>すべてのファイル (*.*)</translation>
+    </message>
+    <message>
+        <source>Font size must be bigger than 0</source>
+        <translation>フォントサイズは 0 より大きくしてください</translation>
+    </message>
+    <message>
+        <source>Font size is too big</source>
+        <translation>フォントサイズが大きすぎます</translation>
+    </message>
+    <message>
+        <source>The help file could not be found: </source>
+        <translation>ヘルプファイルが見つかりません: </translation>
+    </message>
+    <message>
+        <source>The help file could not be read: </source>
+        <translation>ヘルプファイルを読み込めません: </translation>
+    </message>
+    <message>
+        <source>The folder already exists. Use it?</source>
+        <translation>既にディレクトリが存在している</translation>
+    </message>
+    <message>
+        <source>The folder could not be created: </source>
+        <translation>エラー発生: </translation>
+    </message>
+    <message>
+        <source>The picture could not be saved: </source>
+        <translation>画像を保存できませんでした: </translation>
+    </message>
+    <message>
+        <source>Invalid name</source>
+        <translation>名前が正しくありません</translation>
+    </message>
+    <message>
+        <source>The practice history is %1: %2</source>
+        <translation>練習の記録が%1です: %2</translation>
+    </message>
+    <message>
+        <source>The practice history could not be read: %1: %2</source>
+        <translation>練習の記録を読み込めません: %1: %2</translation>
+    </message>
+    <message>
+        <source>The practice history could not be saved: %1: %2</source>
+        <translation>練習の記録を保存できません: %1: %2</translation>
+    </message>
+    <message>
+        <source>The word list is empty</source>
+        <translation>単語リストが空です</translation>
+    </message>
+    <message>
+        <source>No word of the list has that length</source>
+        <translation>その長さの単語がリストにありません</translation>
+    </message>
+    <message>
+        <source>No word of the list can be spelled</source>
+        <translation>リストの単語はどれも表せません</translation>
+    </message>
+    <message>
+        <source>No word of the list has "%1" to practise</source>
+        <translation>「%1」を含む単語がリストにありません</translation>
+    </message>
+    <message>
+        <source>the change was refused</source>
+        <translation>変更が拒否されました</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was written by a newer Tovaro (version %2); it is left as it is, and this practice is not kept in it.</source>
+        <translation>上達の記録ファイル %1 は新しい Tovaro (バージョン %2) で書かれたため、そのままにします。今回の練習は記録されません。</translation>
+    </message>
+    <message>
+        <source>The progress file %1 cannot be read or moved aside; the practice is not kept.</source>
+        <translation>上達の記録ファイル %1 を読み込むことも移すこともできません。練習は記録されません。</translation>
+    </message>
+    <message>
+        <source>The progress file %1 could not be read. It was kept as %2, and a new one was started.</source>
+        <translation>上達の記録ファイル %1 を読み込めませんでした。%2 として残し、新しいファイルを始めました。</translation>
+    </message>
+    <message>
+        <source>The progress file %1 cannot be made: %2</source>
+        <translation>上達の記録ファイル %1 を作れません: %2</translation>
+    </message>
+    <message>
+        <source>it could not be opened</source>
+        <translation>開けませんでした</translation>
+    </message>
+    <message>
+        <source>The practice history %1 could not be copied into the progress file: %2</source>
+        <translation>練習の記録 %1 を上達の記録ファイルに写せませんでした: %2</translation>
+    </message>
+    <message>
+        <source>%1 sign, %2 a second</source>
+        <translation>%1 文字、毎秒 %2 文字</translation>
+    </message>
+    <message>
+        <source>%1 signs, %2 a second</source>
+        <translation>%1 文字、毎秒 %2 文字</translation>
+    </message>
+    <message>
+        <source>Unsupported character(s) in the string</source>
+        <translation>表せない文字が含まれています</translation>
+    </message>
+    <message>
+        <source>Not spelled: "%1" is not romaji</source>
+        <translation>表せません: 「%1」はローマ字ではありません</translation>
+    </message>
+    <message>
+        <source>Not spelled: "%1" is not romanized Korean</source>
+        <translation>表せません: 「%1」は韓国語のローマ字表記ではありません</translation>
+    </message>
+    <message>
+        <source>Error %1: %2</source>
+        <translation>エラー %1: %2</translation>
+    </message>
+    <message>
+        <source>"%1" is already in the list</source>
+        <translation>「%1」は既にリストにあります</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>既にリストにあります</translation>
+    </message>
+    <message>
+        <source>a line must hold a reading, a comma and the word</source>
+        <translation>1 行に読み、コンマ、単語が必要です</translation>
+    </message>
+    <message>
+        <source>1 word added.</source>
+        <translation>1 語を追加しました。</translation>
+    </message>
+    <message>
+        <source>%1 words added.</source>
+        <translation>%1 語を追加しました。</translation>
+    </message>
+    <message>
+        <source>
+Added: </source>
+        <translation>
+追加: </translation>
+    </message>
+    <message>
+        <source>
+Line %1 "%2" added as "%3"</source>
+        <translation>
+%1 行目「%2」を「%3」として追加</translation>
+    </message>
+    <message>
+        <source>
+%1 line(s) refused:</source>
+        <translation>
+%1 行を追加できませんでした:</translation>
+    </message>
+    <message>
+        <source>
+Line %1 "%2": %3</source>
+        <translation>
+%1 行目「%2」: %3</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation>
+…ほか %1 件</translation>
+    </message>
+    <message>
+        <source>%1 word(s) of the list cannot be spelled and are never asked:</source>
+        <translation>リストの %1 語は表せないため出題しません:</translation>
+    </message>
+    <message>
+        <source>A word must not contain a comma or a double quote</source>
+        <translation>単語にコンマや二重引用符を含めることはできません</translation>
+    </message>
+    <message>
+        <source>Frame Number exceeds</source>
+        <translation>フレーム番号が範囲を超えています</translation>
+    </message>
+    <message>
+        <source>Cannot delete!</source>
+        <translation>削除できません</translation>
+    </message>
+    <message>
+        <source>No free sign slot</source>
+        <translation>空いている文字の枠がありません</translation>
+    </message>
+    <message>
+        <source>Data updated</source>
+        <translation>データを更新しました</translation>
+    </message>
+    <message>
+        <source>Changes will be discarded</source>
+        <translation>変更は破棄されます</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>Frame number exceeds</source>
+        <translation>フレーム番号が範囲を超えています</translation>
+    </message>
+    <message>
+        <source>Channel number exceeds</source>
+        <translation>チャンネル番号が範囲を超えています</translation>
+    </message>
+    <message>
+        <source>Word list line %1: %2</source>
+        <translation>単語リスト %1 行目: %2</translation>
+    </message>
+    <message>
+        <source>the word is longer than %1 characters</source>
+        <translation>単語が %1 文字を超えています</translation>
+    </message>
+    <message>
+        <source>the list holds more than %1 words</source>
+        <translation>リストの単語が %1 語を超えています</translation>
+    </message>
+    <message>
+        <source>"%1" is not a character number</source>
+        <translation>「%1」は文字番号ではありません</translation>
+    </message>
+    <message>
+        <source>character number %1 is above 65535</source>
+        <translation>文字番号 %1 は 65535 を超えています</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>ファイルがありません</translation>
+    </message>
+    <message>
+        <source>The word list could not be read: %1: %2</source>
+        <translation>単語リストを読み込めません: %1: %2</translation>
+    </message>
+    <message>
+        <source>The word list could not be saved: %1: %2</source>
+        <translation>単語リストを保存できません: %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SystemController</name>
+    <message>
+        <source>File Load</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Angle Data</source>
+        <translation>角度データ</translation>
     </message>
 </context>
 </TS>

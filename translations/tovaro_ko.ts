@@ -428,10 +428,352 @@
     </message>
 </context>
 <context>
+    <name>ControlPanelScroller</name>
+    <message>
+        <source>Controls</source>
+        <translation>조작 패널</translation>
+    </message>
+</context>
+<context>
     <name>LanguageDialog</name>
     <message>
         <source>Language Option</source>
         <translation>화면 언어 선택</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Initial file could not be loaded</source>
+        <translation>설정 파일을 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1</source>
+        <translation>설정을 %1에 저장할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>Language Option</source>
+        <translation>화면 언어 선택</translation>
+    </message>
+    <message>
+        <source>Type JSL Words in Japanese</source>
+        <translation>JSL 단어를 일본어로 입력</translation>
+    </message>
+    <message>
+        <source>Font Selection</source>
+        <translation>글꼴 선택</translation>
+    </message>
+    <message>
+        <source>Roman letters or Hangul</source>
+        <translation>로마자 또는 한글</translation>
+    </message>
+    <message>
+        <source>Hangul input</source>
+        <translation>한글 입력</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>캡처</translation>
+    </message>
+    <message>
+        <source>Rec</source>
+        <translation>녹화</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No reading for %1; type it in kana</source>
+        <translation>%1의 읽는 법을 알 수 없습니다. 가나로 입력하십시오</translation>
+    </message>
+    <message>
+        <source>Invalid number</source>
+        <translation>잘못된 숫자입니다</translation>
+    </message>
+    <message>
+        <source>The number is too big</source>
+        <translation>숫자가 너무 큽니다</translation>
+    </message>
+    <message>
+        <source>Invalid speed value!</source>
+        <translation>속도 값이 잘못되었습니다!</translation>
+    </message>
+    <message>
+        <source>Not spelled: %1</source>
+        <translation>표현하지 못한 글자: %1</translation>
+    </message>
+    <message>
+        <source>Speed value cannot be empty!</source>
+        <translation>속도를 입력하십시오!</translation>
+    </message>
+    <message>
+        <source>Speed value must be set!</source>
+        <translation>속도를 숫자로 입력하십시오!</translation>
+    </message>
+    <message>
+        <source>Frame number exceeds its limit!</source>
+        <translation>프레임 번호가 한계를 넘었습니다!</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>모든 파일 (*.*)</translation>
+    </message>
+    <message>
+        <source>Font size must be bigger than 0</source>
+        <translation>글꼴 크기는 0보다 커야 합니다</translation>
+    </message>
+    <message>
+        <source>Font size is too big</source>
+        <translation>글꼴 크기가 너무 큽니다</translation>
+    </message>
+    <message>
+        <source>The help file could not be found: </source>
+        <translation>도움말 파일을 찾을 수 없습니다: </translation>
+    </message>
+    <message>
+        <source>The help file could not be read: </source>
+        <translation>도움말 파일을 읽을 수 없습니다: </translation>
+    </message>
+    <message>
+        <source>The folder already exists. Use it?</source>
+        <translation>폴더가 이미 있습니다. 이 폴더를 사용하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The folder could not be created: </source>
+        <translation>폴더를 만들 수 없습니다: </translation>
+    </message>
+    <message>
+        <source>The picture could not be saved: </source>
+        <translation>그림을 저장할 수 없습니다: </translation>
+    </message>
+    <message>
+        <source>Invalid name</source>
+        <translation>잘못된 이름입니다</translation>
+    </message>
+    <message>
+        <source>The practice history is %1: %2</source>
+        <translation>연습 기록이 %1입니다: %2</translation>
+    </message>
+    <message>
+        <source>The practice history could not be read: %1: %2</source>
+        <translation>연습 기록을 읽을 수 없습니다: %1: %2</translation>
+    </message>
+    <message>
+        <source>The practice history could not be saved: %1: %2</source>
+        <translation>연습 기록을 저장할 수 없습니다: %1: %2</translation>
+    </message>
+    <message>
+        <source>The word list is empty</source>
+        <translation>단어 목록이 비어 있습니다</translation>
+    </message>
+    <message>
+        <source>No word of the list has that length</source>
+        <translation>목록에 그 길이의 단어가 없습니다</translation>
+    </message>
+    <message>
+        <source>No word of the list can be spelled</source>
+        <translation>목록의 단어를 하나도 표현할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>No word of the list has "%1" to practise</source>
+        <translation>목록에 "%1"이(가) 들어간 단어가 없습니다</translation>
+    </message>
+    <message>
+        <source>the change was refused</source>
+        <translation>변경이 거부되었습니다</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was written by a newer Tovaro (version %2); it is left as it is, and this practice is not kept in it.</source>
+        <translation>학습 기록 파일 %1은(는) 더 새로운 Tovaro(버전 %2)로 쓰여 그대로 둡니다. 이번 연습은 기록되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The progress file %1 cannot be read or moved aside; the practice is not kept.</source>
+        <translation>학습 기록 파일 %1을(를) 읽을 수도 옮길 수도 없습니다. 연습은 기록되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The progress file %1 could not be read. It was kept as %2, and a new one was started.</source>
+        <translation>학습 기록 파일 %1을(를) 읽을 수 없었습니다. %2(으)로 남겨 두고 새 파일을 시작했습니다.</translation>
+    </message>
+    <message>
+        <source>The progress file %1 cannot be made: %2</source>
+        <translation>학습 기록 파일 %1을(를) 만들 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>it could not be opened</source>
+        <translation>열 수 없었습니다</translation>
+    </message>
+    <message>
+        <source>The practice history %1 could not be copied into the progress file: %2</source>
+        <translation>연습 기록 %1을(를) 학습 기록 파일로 옮길 수 없었습니다: %2</translation>
+    </message>
+    <message>
+        <source>%1 sign, %2 a second</source>
+        <translation>%1글자, 초당 %2글자</translation>
+    </message>
+    <message>
+        <source>%1 signs, %2 a second</source>
+        <translation>%1글자, 초당 %2글자</translation>
+    </message>
+    <message>
+        <source>Unsupported character(s) in the string</source>
+        <translation>표현할 수 없는 글자가 들어 있습니다</translation>
+    </message>
+    <message>
+        <source>Not spelled: "%1" is not romaji</source>
+        <translation>표현하지 못함: "%1"은(는) 로마자 표기가 아닙니다</translation>
+    </message>
+    <message>
+        <source>Not spelled: "%1" is not romanized Korean</source>
+        <translation>표현하지 못함: "%1"은(는) 한국어 로마자 표기가 아닙니다</translation>
+    </message>
+    <message>
+        <source>Error %1: %2</source>
+        <translation>오류 %1: %2</translation>
+    </message>
+    <message>
+        <source>"%1" is already in the list</source>
+        <translation>"%1"은(는) 이미 목록에 있습니다</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>이미 목록에 있음</translation>
+    </message>
+    <message>
+        <source>a line must hold a reading, a comma and the word</source>
+        <translation>한 줄에 읽는 법, 쉼표, 단어가 있어야 합니다</translation>
+    </message>
+    <message>
+        <source>1 word added.</source>
+        <translation>단어 1개를 추가했습니다.</translation>
+    </message>
+    <message>
+        <source>%1 words added.</source>
+        <translation>단어 %1개를 추가했습니다.</translation>
+    </message>
+    <message>
+        <source>
+Added: </source>
+        <translation>
+추가: </translation>
+    </message>
+    <message>
+        <source>
+Line %1 "%2" added as "%3"</source>
+        <translation>
+%1번째 줄 "%2"을(를) "%3"(으)로 추가</translation>
+    </message>
+    <message>
+        <source>
+%1 line(s) refused:</source>
+        <translation>
+%1줄을 추가하지 않았습니다:</translation>
+    </message>
+    <message>
+        <source>
+Line %1 "%2": %3</source>
+        <translation>
+%1번째 줄 "%2": %3</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation>
+… 외 %1개</translation>
+    </message>
+    <message>
+        <source>%1 word(s) of the list cannot be spelled and are never asked:</source>
+        <translation>목록의 단어 %1개는 표현할 수 없어 문제로 내지 않습니다:</translation>
+    </message>
+    <message>
+        <source>A word must not contain a comma or a double quote</source>
+        <translation>단어에 쉼표나 큰따옴표를 넣을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Frame Number exceeds</source>
+        <translation>프레임 번호가 범위를 넘었습니다</translation>
+    </message>
+    <message>
+        <source>Cannot delete!</source>
+        <translation>삭제할 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>No free sign slot</source>
+        <translation>비어 있는 글자 칸이 없습니다</translation>
+    </message>
+    <message>
+        <source>Data updated</source>
+        <translation>데이터를 고쳤습니다</translation>
+    </message>
+    <message>
+        <source>Changes will be discarded</source>
+        <translation>변경 내용이 버려집니다</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Frame number exceeds</source>
+        <translation>프레임 번호가 범위를 넘었습니다</translation>
+    </message>
+    <message>
+        <source>Channel number exceeds</source>
+        <translation>채널 번호가 범위를 넘었습니다</translation>
+    </message>
+    <message>
+        <source>Word list line %1: %2</source>
+        <translation>단어 목록 %1번째 줄: %2</translation>
+    </message>
+    <message>
+        <source>the word is longer than %1 characters</source>
+        <translation>단어가 %1자보다 깁니다</translation>
+    </message>
+    <message>
+        <source>the list holds more than %1 words</source>
+        <translation>목록의 단어가 %1개를 넘습니다</translation>
+    </message>
+    <message>
+        <source>"%1" is not a character number</source>
+        <translation>"%1"은(는) 문자 번호가 아닙니다</translation>
+    </message>
+    <message>
+        <source>character number %1 is above 65535</source>
+        <translation>문자 번호 %1이(가) 65535를 넘습니다</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>The word list could not be read: %1: %2</source>
+        <translation>단어 목록을 읽을 수 없습니다: %1: %2</translation>
+    </message>
+    <message>
+        <source>The word list could not be saved: %1: %2</source>
+        <translation>단어 목록을 저장할 수 없습니다: %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SystemController</name>
+    <message>
+        <source>File Load</source>
+        <translation>파일 열기</translation>
+    </message>
+    <message>
+        <source>Angle Data</source>
+        <translation>각도 데이터</translation>
     </message>
 </context>
 </TS>

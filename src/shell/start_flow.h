@@ -4,6 +4,7 @@
 #include "shell/kana_input.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <cstdint>
 #include <optional>
@@ -14,10 +15,10 @@ class SignClass;
 // What the Start button does, free of the window: which box is spelled and how, the
 // speed, the messages, and the live conversion of romanized input.
 
-inline const QString kInvalidSpeedMessage = QStringLiteral("Invalid speed value!");
-inline const QString kUnsupportedTextMessage = QStringLiteral("Unsupported character(s) in the string");
-inline const QString kNotRomajiStatus = QStringLiteral("Not spelled: \"%1\" is not romaji");
-inline const QString kNotRomanizedKoreanStatus = QStringLiteral("Not spelled: \"%1\" is not romanized Korean");
+inline const QString kInvalidSpeedMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Invalid speed value!"));
+inline const QString kUnsupportedTextMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Unsupported character(s) in the string"));
+inline const QString kNotRomajiStatus = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Not spelled: \"%1\" is not romaji"));
+inline const QString kNotRomanizedKoreanStatus = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Not spelled: \"%1\" is not romanized Korean"));
 
 // What decides the box a word is taken from: the system the user chose (never the
 // numerals), whether the numerals are on, the interface language and, for KSL, Hangul

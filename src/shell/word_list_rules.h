@@ -5,6 +5,7 @@
 #include "signdata/word_list_file.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <cstdint>
 #include <optional>
@@ -23,8 +24,7 @@ struct WordListSource {
 // `kanaInput` says for the kana system.
 WordListSource WordListOfSystem(SystemId system, KanaInput kanaInput);
 
-inline const QString kWordSeparatorMessage =
-    QStringLiteral("A word must not contain a comma or a double quote");
+inline const QString kWordSeparatorMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "A word must not contain a comma or a double quote"));
 
 // "\"cat\" is already in the list"
 QString AlreadyInListMessage(const QString& word);

@@ -34,7 +34,6 @@ void SetMarked(QLabel& note, bool marked) {
 
 LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FrmLang"));
-  Retranslate();
 
   // Each option and note is written in its own language, so a reader finds theirs
   // whatever language the windows speak now.
@@ -71,10 +70,10 @@ LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent) {
   otherNote_ = NewNote(QStringLiteral("For other OS, select English option."), "Lbl6", this);
 
   auto* buttons = new QDialogButtonBox(this);
-  ok_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+  ok_ = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
   ok_->setObjectName(QStringLiteral("Command1"));
   ok_->setDefault(true);
-  cancel_ = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+  cancel_ = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
   cancel_->setObjectName(QStringLiteral("Command2"));
 
   // Each option on the left, the notes that lead to it on the right.
@@ -111,6 +110,7 @@ LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent) {
   setMinimumWidth(560);
 
   PrepareLanguageOption(InterfaceLanguage::English);
+  Retranslate();
 
   connect(group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
     // The options are numbered as their languages are stored.
@@ -148,7 +148,11 @@ void LanguageDialog::MarkNotes(SystemLanguage language) {
   SetMarked(*otherNote_, language == SystemLanguage::Other);
 }
 
-void LanguageDialog::Retranslate() { setWindowTitle(tr("Language Option")); }
+void LanguageDialog::Retranslate() {
+  setWindowTitle(tr("Language Option"));
+  ok_->setText(tr("OK"));
+  cancel_->setText(tr("Cancel"));
+}
 
 void LanguageDialog::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) Retranslate();

@@ -45,8 +45,8 @@ class LanguageDialog : public QDialog {
   void changeEvent(QEvent* event) override;
 
  private:
-  // The texts that follow the interface language: the title (each option and note is
-  // in its own language).
+  // The texts that follow the interface language: the title and the buttons (each
+  // option and note is in its own language).
   void Retranslate();
   void MarkNotes(SystemLanguage language);
 

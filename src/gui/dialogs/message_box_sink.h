@@ -6,8 +6,8 @@
 
 class QWidget;
 
-// Shows every message as a modal message box with the exact text and one OK button,
-// over the given window.
+// Shows every message as a modal message box with one OK button, over the given window:
+// the exact text, in the interface language where it is one of the program's messages.
 class MessageBoxSink : public MessageSink {
  public:
   explicit MessageBoxSink(QWidget* parent = nullptr) : parent_(parent) {}

@@ -191,7 +191,7 @@ bool MainWindow::StartUp() {
   // The fonts, the hands and the sign front end exist from construction on.
   // A first start has no settings file yet and starts quietly with the defaults.
   if (QFileInfo::exists(SettingsPath()) && !ReadSettings(SettingsPath(), settings_))
-    messages_.ShowMessage(QStringLiteral("Initial file could not be loaded"));
+    messages_.ShowMessage(tr("Initial file could not be loaded"));
   view_->StartWithAppearance(settings_.Appearance);
   ui_.speedBox->setText(settings_.SpeedText);
   if (!FormSetting()) return false;
@@ -381,5 +381,5 @@ void MainWindow::ShutDown() {
   // Said where the user sees it: the next start would otherwise come up with old settings
   // and no word why.
   if (!WriteSettings(SettingsPath(), settings_))
-    messages_.ShowMessage(QStringLiteral("The settings could not be written to %1").arg(SettingsPath()));
+    messages_.ShowMessage(tr("The settings could not be written to %1").arg(SettingsPath()));
 }

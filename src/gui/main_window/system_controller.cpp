@@ -119,8 +119,8 @@ bool SystemController::OpenAngleFile() {
   FileDialog& dialog = context_.fileDialog();
   dialog.OptionInitialize();
   dialog.SetLoadMode(true);
-  dialog.SetTitle(QStringLiteral("File Load"));
-  dialog.AddFajliloOptions(QStringLiteral("Angle Data"), QStringLiteral(".csv"));
+  dialog.SetTitle(tr("File Load"));
+  dialog.AddFajliloOptions(tr("Angle Data"), QStringLiteral(".csv"));
   dialog.exec();
   if (!dialog.Decided()) return false;
   if (dialog.Extension() != QStringLiteral(".csv")) return false;

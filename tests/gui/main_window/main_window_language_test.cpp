@@ -10,6 +10,7 @@
 #include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
 #include "support/main_window_lookup.h"
+#include "support/window_texts.h"
 #include "support/modal_answer.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/main_window/clickable_label.h"
@@ -111,12 +112,13 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     QVERIFY(started_);
     const MainWindowMenus menus = MenusOf(window);
     const MainWindowControls ui = ControlsOf(window);
-    // The rows without Japanese keep their English captions.
+    // "View Point" keeps its English caption; the entries the caption table has no row
+    // for come from the translation.
     const std::pair<QString, QString> captions[] = {
-        {menus.FileMenus->title(), "ファイル"}, {menus.mnuOpen->text(), "Open"}, {menus.mnuExit->text(), "終了"},
+        {menus.FileMenus->title(), "ファイル"}, {menus.mnuOpen->text(), "開く"}, {menus.mnuExit->text(), "終了"},
         {menus.ToolMenus->title(), "ツール"}, {menus.mnuOption->text(), "指文字言語選択"},
         {menus.mnuList->text(), "単語リスト"}, {menus.mnuQuiz->text(), "練習"},
-        {menus.mnuLang->text(), "Language Option"}, {menus.mnuFont->text(), "Font Selection"},
+        {menus.mnuLang->text(), "表示言語の選択"}, {menus.mnuFont->text(), "フォントの選択"},
         {menus.HelpMenus->title(), "ヘルプ"}, {menus.mnuAbout->text(), "バージョン情報"},
         {menus.mnuIndonesianHelp->text(), "インドネシア語"}, {ui.viewPointGroup->title(), "View Point"},
         {ui.homeButton->text(), "ホーム"}, {ui.startButton->text(), "スタート"},
@@ -287,6 +289,44 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     QCOMPARE(ControlsOf(window).startButton->text(), QStringLiteral("Start"));
     window.close();
     QVERIFY(FileContents(Dir() + kSettingsFileName).contains("\r\nKanaInput,Japanese"));
+  }
+
+  // The main window, its menus and the windows it keeps speak each interface language
+  // entirely: nothing the English window says is left in English (but the names that
+  // are the same in every language), and nothing English has is empty.
+  void everyTextOfTheMainWindowIsInTheInterfaceLanguage() {
+    WriteFiles(InterfaceLanguage::English, SystemId::JapaneseKana, 742);
+    MainWindow& window = StartWindow();
+    const auto textsOf = [&] {
+      QStringList texts = WindowTexts(window);
+      texts << WindowTexts(window.OptionWindow()) << WindowTexts(window.LanguageWindow());
+      return texts;
+    };
+    const QStringList english = textsOf();
+    const QStringList names{"Tovaro", "%", "A"};
+    for (const InterfaceLanguage language :
+         {InterfaceLanguage::Japanese, InterfaceLanguage::Korean, InterfaceLanguage::Indonesian, InterfaceLanguage::English}) {
+      window.ChooseInterfaceLanguage(language);
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+      const QStringList texts = textsOf();
+      if (language == InterfaceLanguage::English) {
+        QCOMPARE(texts, english);  // and back, exactly as it was
+        continue;
+      }
+      // The described Japanese interface keeps "View Point" in English.
+      QStringList kept = names;
+      if (language == InterfaceLanguage::Japanese) kept << "View Point";
+      // The language window names and explains every language in its own words.
+      for (const char* note : {"OptionButton1_0", "OptionButton1_1", "OptionButton1_2", "OptionButton1_3", "Image3",
+                               "KoreanName", "IndonesianName", "Lbl1", "Img2", "Lbl3", "Img4", "Lbl5", "Lbl6"}) {
+        const QWidget* widget = Child<QWidget>(window.LanguageWindow(), note);
+        kept << widget->property("text").toString() << widget->accessibleName();
+      }
+      kept << window.windowTitle();  // the program's name and the table's file
+      const QStringList left = EnglishLeft(english, texts, kept);
+      QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(" | "))));
+      QCOMPARE(texts.size(), english.size());
+    }
   }
 
   void aFontChangeRunsTheSetUpAgain() {
