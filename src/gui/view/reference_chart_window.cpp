@@ -74,7 +74,7 @@ void ReferenceChartWindow::ShowSigns(const SignTable& table, HandAppearance appe
   QString error;
   const std::unique_ptr<OffscreenRenderer> renderer = OffscreenRenderer::Create(kCellWidth, kCellHeight, &error);
   message_->setVisible(!renderer);
-  message_->setText(renderer ? QString() : QStringLiteral("The chart cannot be drawn: ") + error);
+  message_->setText(renderer ? QString() : tr("The chart cannot be drawn: ") + error);
   if (!renderer) return;
   renderer->SetAppearance(appearance, nullptr);
   renderer->View() = StartView(table.HandCount);
@@ -91,10 +91,10 @@ void ReferenceChartWindow::ShowSigns(const SignTable& table, HandAppearance appe
     button->setIconSize(QSize(kCellWidth, kCellHeight));
     button->setText(letter);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setAccessibleName(letter.isEmpty() ? QStringLiteral("Sign %1").arg(cell.slot) : letter);
+    button->setAccessibleName(letter.isEmpty() ? tr("Sign %1").arg(cell.slot) : letter);
     // A tooltip that looks like markup is taken as markup, and a sign's name comes from
     // a file: it is given as a paragraph of plain text.
-    button->setToolTip(Qt::convertFromPlainText(QStringLiteral("Play %1").arg(button->accessibleName())));
+    button->setToolTip(Qt::convertFromPlainText(tr("Play %1").arg(button->accessibleName())));
     connect(button, &QToolButton::clicked, this, [this, slot = cell.slot] { emit signChosen(slot); });
     grid_->addWidget(button, cellCount_ / kColumns, cellCount_ % kColumns);
     ++cellCount_;
