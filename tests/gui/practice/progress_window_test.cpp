@@ -15,6 +15,7 @@
 
 #include <QAbstractAxis>
 #include <QChartView>
+#include <QGraphicsTextItem>
 #include <QtTest>
 
 // The progress window, opened from Tool → Progress and from the practice window, over
@@ -58,6 +59,8 @@ class ProgressWindowTest : public QObject, private MainWindowHarness {
     return texts;
   }
 
+  QStringList cutTexts_;
+
   static QStringList Items(QListWidget& list) {
     QStringList texts;
     for (int row = 0; row < list.count(); ++row) texts << list.item(row)->text();
@@ -80,6 +83,15 @@ class ProgressWindowTest : public QObject, private MainWindowHarness {
     PlayWordToEnd();
     QTest::mouseClick(practice->findChild<QPushButton*>(u"btnProgress"_qs), Qt::LeftButton);
     ProgressWindow* progress = Shown();
+    if (!progress) return {};
+    // What the charts cut to fit, once they are laid out as shown.
+    for (QChartView* chart : progress->findChildren<QChartView*>()) {
+      chart->grab();
+      for (const QGraphicsItem* item : chart->scene()->items())
+        if (const auto* text = qgraphicsitem_cast<const QGraphicsTextItem*>(item);
+            text && text->isVisible() && text->toPlainText().endsWith(u"..."_qs))
+          cutTexts_ << text->toPlainText();
+    }
     return progress ? WindowTexts(*practice) + WindowTexts(*progress) : QStringList();
   }
 
@@ -160,7 +172,7 @@ class ProgressWindowTest : public QObject, private MainWindowHarness {
   }
 
   // In every interface language both windows show every caption the English ones do,
-  // none of them left in English; an open practice window follows a switch of the
+  // none of them left in English or cut short; an open practice window follows a switch of the
   // language at once.
   void bothWindowsSpeakEachInterfaceLanguage() {
     const QStringList english = PracticeTexts(InterfaceLanguage::English);
@@ -176,6 +188,7 @@ class ProgressWindowTest : public QObject, private MainWindowHarness {
       QVERIFY2(left.isEmpty(), qPrintable(left.join(u" | ")));
       QCOMPARE(translated.size(), english.size());
     }
+    QCOMPARE(cutTexts_, QStringList());
 
     PracticeTexts(InterfaceLanguage::English);
     auto* keepSpeed = window_->findChild<QCheckBox*>(u"chkKeepSpeed"_qs);
