@@ -84,8 +84,8 @@ class ProgressWindowTest : public QObject, private MainWindowHarness {
     QTest::mouseClick(practice->findChild<QPushButton*>(u"btnProgress"_qs), Qt::LeftButton);
     ProgressWindow* progress = Shown();
     if (!progress) return {};
-    // What the charts cut to fit, once they are laid out as shown.
-    for (QChartView* chart : progress->findChildren<QChartView*>()) {
+    // What the charts of both windows cut to fit, once they are laid out as shown.
+    for (QChartView* chart : practice->findChildren<QChartView*>()) {
       chart->grab();
       for (const QGraphicsItem* item : chart->scene()->items())
         if (const auto* text = qgraphicsitem_cast<const QGraphicsTextItem*>(item);
