@@ -224,8 +224,11 @@ class ViewAndChartTest : public QObject, private MainWindowHarness {
     auto* paused = window_->findChild<QLabel*>(u"lblPaused"_qs);
     const HandView& hands = *ControlsOf(*window_).handView;
     PictureNameDialog name(PictureNameDialog::Purpose::FileName, window_.get());
+    auto* cell = window_->View().ChartWindow().findChild<QToolButton*>(u"chartCell3"_qs);
     {
       const InterfaceLanguageScope korean(InterfaceLanguage::Korean);
+      QCOMPARE(cell->accessibleName(), u"글자 3"_qs);
+      QCOMPARE(QTextDocumentFragment::fromHtml(cell->toolTip()).toPlainText(), u"글자 3 재생"_qs);
       QCOMPARE(paused->text(), u"일시 정지됨"_qs);
       QCOMPARE(hands.accessibleName(), u"지문자를 하는 손"_qs);
       QCOMPARE(hands.accessibleDescription(), u"표시 중인 글자가 없습니다"_qs);
