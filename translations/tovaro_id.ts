@@ -435,6 +435,58 @@
     </message>
 </context>
 <context>
+    <name>ExportController</name>
+    <message>
+        <source>Export</source>
+        <translation>Ekspor</translation>
+    </message>
+    <message>
+        <source>Animated GIF</source>
+        <translation>GIF animasi</translation>
+    </message>
+    <message>
+        <source>MP4 Video</source>
+        <translation>Video MP4</translation>
+    </message>
+</context>
+<context>
+    <name>HandView</name>
+    <message>
+        <source>No sign is being spelled</source>
+        <translation>Tidak ada isyarat yang sedang dieja</translation>
+    </message>
+    <message>
+        <source>Signing "%1"</source>
+        <translation>Mengisyaratkan "%1"</translation>
+    </message>
+    <message>
+        <source>Signing hands</source>
+        <translation>Tangan yang mengisyaratkan</translation>
+    </message>
+    <message>
+        <source>ChoosePixelFormat failed</source>
+        <translation>ChoosePixelFormat gagal</translation>
+    </message>
+    <message>
+        <source>the drawing area has not been shown</source>
+        <translation>area gambar belum ditampilkan</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBrowser</name>
+    <message>
+        <source>Help</source>
+        <translation>Bantuan</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Tovaro Help</source>
+        <translation>Bantuan Tovaro</translation>
+    </message>
+</context>
+<context>
     <name>LanguageDialog</name>
     <message>
         <source>Language Option</source>
@@ -766,6 +818,69 @@ Baris %1 "%2": %3</translation>
     </message>
 </context>
 <context>
+    <name>PictureNameDialog</name>
+    <message>
+        <source>Folder name</source>
+        <translation>Nama folder</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nama berkas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackBar</name>
+    <message>
+        <source>Paused</source>
+        <translation>Dijeda</translation>
+    </message>
+    <message>
+        <source>Space resumes the word</source>
+        <translation>Tekan Spasi untuk melanjutkan kata</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeRunner</name>
+    <message>
+        <source>The progress file %1 could not be written: %2</source>
+        <translation>Berkas kemajuan %1 tidak dapat ditulis: %2</translation>
+    </message>
+    <message>
+        <source>Copying the practice history into the progress file…</source>
+        <translation>Menyalin riwayat latihan ke berkas kemajuan…</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindow</name>
+    <message>
+        <source>Keep this speed</source>
+        <translation>Pertahankan kecepatan ini</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceChartWindow</name>
+    <message>
+        <source>Sign %1</source>
+        <translation>Isyarat %1</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <translation>Putar %1</translation>
+    </message>
+    <message>
+        <source>The chart cannot be drawn: </source>
+        <translation>Tabel tidak dapat digambar: </translation>
+    </message>
+</context>
+<context>
     <name>SystemController</name>
     <message>
         <source>File Load</source>
@@ -774,6 +889,29 @@ Baris %1 "%2": %3</translation>
     <message>
         <source>Angle Data</source>
         <translation>Data Sudut</translation>
+    </message>
+</context>
+<context>
+    <name>WordExport</name>
+    <message>
+        <source>Exporting the animation…</source>
+        <translation>Mengekspor animasi…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Ekspor</translation>
+    </message>
+    <message>
+        <source>Exporting the animation</source>
+        <translation>Mengekspor animasi</translation>
+    </message>
+    <message>
+        <source>The animation could not be exported: </source>
+        <translation>Animasi tidak dapat diekspor: </translation>
     </message>
 </context>
 </TS>

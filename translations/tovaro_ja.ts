@@ -435,6 +435,58 @@
     </message>
 </context>
 <context>
+    <name>ExportController</name>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Animated GIF</source>
+        <translation>アニメーション GIF</translation>
+    </message>
+    <message>
+        <source>MP4 Video</source>
+        <translation>MP4 動画</translation>
+    </message>
+</context>
+<context>
+    <name>HandView</name>
+    <message>
+        <source>No sign is being spelled</source>
+        <translation>表示中の指文字はありません</translation>
+    </message>
+    <message>
+        <source>Signing "%1"</source>
+        <translation>「%1」を表示中</translation>
+    </message>
+    <message>
+        <source>Signing hands</source>
+        <translation>指文字を表す手</translation>
+    </message>
+    <message>
+        <source>ChoosePixelFormat failed</source>
+        <translation>ChoosePixelFormat に失敗しました</translation>
+    </message>
+    <message>
+        <source>the drawing area has not been shown</source>
+        <translation>描画領域がまだ表示されていません</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBrowser</name>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Tovaro Help</source>
+        <translation>Tovaro ヘルプ</translation>
+    </message>
+</context>
+<context>
     <name>LanguageDialog</name>
     <message>
         <source>Language Option</source>
@@ -766,6 +818,69 @@ Line %1 "%2": %3</source>
     </message>
 </context>
 <context>
+    <name>PictureNameDialog</name>
+    <message>
+        <source>Folder name</source>
+        <translation>フォルダ名</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackBar</name>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>Space resumes the word</source>
+        <translation>スペースキーで単語の再生を再開します</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeRunner</name>
+    <message>
+        <source>The progress file %1 could not be written: %2</source>
+        <translation>上達の記録ファイル %1 に書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Copying the practice history into the progress file…</source>
+        <translation>練習の履歴を上達の記録ファイルにコピーしています…</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindow</name>
+    <message>
+        <source>Keep this speed</source>
+        <translation>この速度を使い続ける</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceChartWindow</name>
+    <message>
+        <source>Sign %1</source>
+        <translation>文字 %1</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <translation>%1 を再生</translation>
+    </message>
+    <message>
+        <source>The chart cannot be drawn: </source>
+        <translation>一覧表を描画できません: </translation>
+    </message>
+</context>
+<context>
     <name>SystemController</name>
     <message>
         <source>File Load</source>
@@ -774,6 +889,29 @@ Line %1 "%2": %3</source>
     <message>
         <source>Angle Data</source>
         <translation>角度データ</translation>
+    </message>
+</context>
+<context>
+    <name>WordExport</name>
+    <message>
+        <source>Exporting the animation…</source>
+        <translation>アニメーションをエクスポートしています…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Exporting the animation</source>
+        <translation>アニメーションをエクスポートしています</translation>
+    </message>
+    <message>
+        <source>The animation could not be exported: </source>
+        <translation>アニメーションをエクスポートできませんでした: </translation>
     </message>
 </context>
 </TS>

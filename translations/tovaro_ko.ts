@@ -435,6 +435,58 @@
     </message>
 </context>
 <context>
+    <name>ExportController</name>
+    <message>
+        <source>Export</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>Animated GIF</source>
+        <translation>애니메이션 GIF</translation>
+    </message>
+    <message>
+        <source>MP4 Video</source>
+        <translation>MP4 동영상</translation>
+    </message>
+</context>
+<context>
+    <name>HandView</name>
+    <message>
+        <source>No sign is being spelled</source>
+        <translation>표시 중인 글자가 없습니다</translation>
+    </message>
+    <message>
+        <source>Signing "%1"</source>
+        <translation>"%1" 표시 중</translation>
+    </message>
+    <message>
+        <source>Signing hands</source>
+        <translation>지문자를 하는 손</translation>
+    </message>
+    <message>
+        <source>ChoosePixelFormat failed</source>
+        <translation>ChoosePixelFormat에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>the drawing area has not been shown</source>
+        <translation>그리기 영역이 아직 표시되지 않았습니다</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBrowser</name>
+    <message>
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Tovaro Help</source>
+        <translation>Tovaro 도움말</translation>
+    </message>
+</context>
+<context>
     <name>LanguageDialog</name>
     <message>
         <source>Language Option</source>
@@ -766,6 +818,69 @@ Line %1 "%2": %3</source>
     </message>
 </context>
 <context>
+    <name>PictureNameDialog</name>
+    <message>
+        <source>Folder name</source>
+        <translation>폴더 이름</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>파일 이름</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackBar</name>
+    <message>
+        <source>Paused</source>
+        <translation>일시 정지됨</translation>
+    </message>
+    <message>
+        <source>Space resumes the word</source>
+        <translation>스페이스 키를 누르면 단어 재생을 다시 시작합니다</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeRunner</name>
+    <message>
+        <source>The progress file %1 could not be written: %2</source>
+        <translation>학습 기록 파일 %1에 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Copying the practice history into the progress file…</source>
+        <translation>연습 기록을 학습 기록 파일로 복사하고 있습니다…</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindow</name>
+    <message>
+        <source>Keep this speed</source>
+        <translation>이 속도 유지</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceChartWindow</name>
+    <message>
+        <source>Sign %1</source>
+        <translation>글자 %1</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <translation>%1 재생</translation>
+    </message>
+    <message>
+        <source>The chart cannot be drawn: </source>
+        <translation>일람표를 그릴 수 없습니다: </translation>
+    </message>
+</context>
+<context>
     <name>SystemController</name>
     <message>
         <source>File Load</source>
@@ -774,6 +889,29 @@ Line %1 "%2": %3</source>
     <message>
         <source>Angle Data</source>
         <translation>각도 데이터</translation>
+    </message>
+</context>
+<context>
+    <name>WordExport</name>
+    <message>
+        <source>Exporting the animation…</source>
+        <translation>애니메이션을 내보내고 있습니다…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>Exporting the animation</source>
+        <translation>애니메이션을 내보내고 있습니다</translation>
+    </message>
+    <message>
+        <source>The animation could not be exported: </source>
+        <translation>애니메이션을 내보낼 수 없습니다: </translation>
     </message>
 </context>
 </TS>
