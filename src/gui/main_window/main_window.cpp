@@ -31,9 +31,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
-#include <QKeySequence>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -265,6 +267,9 @@ void MainWindow::CaptionSetting() {
     auto next = std::make_unique<InterfaceTranslation>(Interface());
     next->Install();
     translation_ = std::move(next);
+    // Delivered now rather than from the event loop, so the windows have their new
+    // texts (and sizes) before anything is laid out or placed beside them.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
   }
   ApplyMainWindowFont(ui_, InterfaceFont());
   ui_.playbackBar->SetInterfaceFont(InterfaceFont());
