@@ -4,6 +4,7 @@
 #include "signdata/sign_table.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,17 +15,15 @@ SignNameDialog::SignNameDialog(QWidget* parent)
     : QDialog(parent), nameBox_(new QLineEdit(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
   setObjectName(QStringLiteral("SignNameDialog"));
-  setWindowTitle(QStringLiteral("Add Char"));
-  auto* label = new QLabel(QStringLiteral("Sign name"), this);
+  label_ = new QLabel(this);
+  QLabel* label = label_;
   label->setBuddy(nameBox_);
   nameBox_->setObjectName(QStringLiteral("NameTxt"));
-  nameBox_->setAccessibleName(label->text());
   nameBox_->setMaxLength(kSignNameLength);
   nameBox_->setValidator(new QRegularExpressionValidator(
       QRegularExpression(QStringLiteral("[^,\"\\r\\n\\x{2028}\\x{2029}]{0,10}")), nameBox_));
   buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
   buttons_->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
-  for (QAbstractButton* button : buttons_->buttons()) button->setAccessibleName(button->text());
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
@@ -32,7 +31,23 @@ SignNameDialog::SignNameDialog(QWidget* parent)
   layout->addWidget(buttons_);
   connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  Retranslate();
   Reset();
+}
+
+void SignNameDialog::Retranslate() {
+  setWindowTitle(tr("Add Char"));
+  label_->setText(tr("Sign name"));
+  nameBox_->setAccessibleName(label_->text());
+  // The box's own buttons follow Qt's translation, which may reach them after this
+  // window; their names are given here so they never lag behind.
+  buttons_->button(QDialogButtonBox::Ok)->setAccessibleName(tr("OK"));
+  buttons_->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Cancel"));
+}
+
+void SignNameDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 void SignNameDialog::Reset() {

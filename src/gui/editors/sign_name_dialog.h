@@ -3,6 +3,8 @@
 #include <QDialog>
 
 class QDialogButtonBox;
+class QEvent;
+class QLabel;
 class QLineEdit;
 
 // Asks for the name of a new sign: at most 10 characters, no comma, double quote or
@@ -18,7 +20,13 @@ class SignNameDialog : public QDialog {
   void Reset();
   QString Name() const;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
+
   QLineEdit* nameBox_;
   QDialogButtonBox* buttons_;
+  QLabel* label_ = nullptr;
 };
