@@ -828,6 +828,25 @@ Simpan dengan nama lain atau di folder lain?</translation>
     </message>
 </context>
 <context>
+    <name>UndoActions</name>
+    <message>
+        <source>Undo</source>
+        <translation>Urungkan</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Urungkan %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ulangi</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Ulangi %1</translation>
+    </message>
+</context>
+<context>
     <name>WordListEditor</name>
     <message>
         <source>Word List</source>

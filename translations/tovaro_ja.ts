@@ -774,7 +774,7 @@ Save it under another name or in another folder?</source>
     </message>
     <message>
         <source>Import…</source>
-        <translation>Import…</translation>
+        <translation>インポート…</translation>
     </message>
     <message>
         <source>保存</source>
@@ -825,6 +825,25 @@ Save it under another name or in another folder?</source>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UndoActions</name>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>元に戻す: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>やり直し: %1</translation>
     </message>
 </context>
 <context>

@@ -828,6 +828,25 @@ Save it under another name or in another folder?</source>
     </message>
 </context>
 <context>
+    <name>UndoActions</name>
+    <message>
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>실행 취소: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>다시 실행</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>다시 실행: %1</translation>
+    </message>
+</context>
+<context>
     <name>WordListEditor</name>
     <message>
         <source>Word List</source>

@@ -39,10 +39,12 @@ FrameCopyDialog::FrameCopyDialog(const SignTable& table, PlaybackEngine& engine,
   previewButton_->setObjectName(QStringLiteral("cmdPreview"));
   previewButton_->setAutoDefault(false);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  okButton_ = buttons->button(QDialogButtonBox::Ok);
+  // Buttons of the program's own, since Qt's standard ones are not translated into
+  // every language of the interface.
+  auto* buttons = new QDialogButtonBox(this);
+  okButton_ = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
   okButton_->setObjectName(QStringLiteral("Command1"));
-  cancelButton_ = buttons->button(QDialogButtonBox::Cancel);
+  cancelButton_ = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
   cancelButton_->setObjectName(QStringLiteral("Command2"));
 
   auto* grid = new QGridLayout;
@@ -73,10 +75,9 @@ void FrameCopyDialog::Retranslate() {
   frameCountLabel_->setAccessibleName(tr("Total frames"));
   previewButton_->setText(tr("Preview"));
   previewButton_->setAccessibleName(previewButton_->text());
-  // The box's own buttons follow Qt's translation, which may reach them after this
-  // window; their names are given here so they never lag behind.
-  okButton_->setAccessibleName(tr("OK"));
-  cancelButton_->setAccessibleName(tr("Cancel"));
+  okButton_->setText(tr("OK"));
+  cancelButton_->setText(tr("Cancel"));
+  for (QPushButton* button : {okButton_, cancelButton_}) button->setAccessibleName(button->text());
 }
 
 void FrameCopyDialog::changeEvent(QEvent* event) {

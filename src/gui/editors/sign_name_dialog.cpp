@@ -13,7 +13,7 @@
 
 SignNameDialog::SignNameDialog(QWidget* parent)
     : QDialog(parent), nameBox_(new QLineEdit(this)),
-      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
+      buttons_(new QDialogButtonBox(this)) {
   setObjectName(QStringLiteral("SignNameDialog"));
   label_ = new QLabel(this);
   QLabel* label = label_;
@@ -22,8 +22,12 @@ SignNameDialog::SignNameDialog(QWidget* parent)
   nameBox_->setMaxLength(kSignNameLength);
   nameBox_->setValidator(new QRegularExpressionValidator(
       QRegularExpression(QStringLiteral("[^,\"\\r\\n\\x{2028}\\x{2029}]{0,10}")), nameBox_));
-  buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
-  buttons_->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
+  // Buttons of the program's own, since Qt's standard ones are not translated into
+  // every language of the interface.
+  okButton_ = buttons_->addButton(QString(), QDialogButtonBox::AcceptRole);
+  okButton_->setObjectName(QStringLiteral("cmdOK"));
+  cancelButton_ = buttons_->addButton(QString(), QDialogButtonBox::RejectRole);
+  cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
@@ -39,10 +43,9 @@ void SignNameDialog::Retranslate() {
   setWindowTitle(tr("Add Char"));
   label_->setText(tr("Sign name"));
   nameBox_->setAccessibleName(label_->text());
-  // The box's own buttons follow Qt's translation, which may reach them after this
-  // window; their names are given here so they never lag behind.
-  buttons_->button(QDialogButtonBox::Ok)->setAccessibleName(tr("OK"));
-  buttons_->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Cancel"));
+  okButton_->setText(tr("OK"));
+  cancelButton_->setText(tr("Cancel"));
+  for (QPushButton* button : {okButton_, cancelButton_}) button->setAccessibleName(button->text());
 }
 
 void SignNameDialog::changeEvent(QEvent* event) {

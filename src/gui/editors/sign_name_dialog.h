@@ -6,6 +6,7 @@ class QDialogButtonBox;
 class QEvent;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 // Asks for the name of a new sign: at most 10 characters, no comma, double quote or
 // line break (the angle data file could not carry them), "*" unless the user types
@@ -29,4 +30,6 @@ class SignNameDialog : public QDialog {
   QLineEdit* nameBox_;
   QDialogButtonBox* buttons_;
   QLabel* label_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
 };
