@@ -29,9 +29,8 @@ FrameCopyDialog::FrameCopyDialog(const SignTable& table, PlaybackEngine& engine,
   signList_->setObjectName(QStringLiteral("cmbIndex"));
   signList_->setMinimumContentsLength(kSignNameLength);
   frameLabel_ = new QLabel(this);
-  QLabel* frameLabel = frameLabel_;
-  frameLabel->setObjectName(QStringLiteral("Label13"));
-  frameLabel->setBuddy(frameNumberBox_);
+  frameLabel_->setObjectName(QStringLiteral("Label13"));
+  frameLabel_->setBuddy(frameNumberBox_);
   frameNumberBox_->setObjectName(QStringLiteral("FrameNoTxt"));
   frameNumberBox_->setMaximumWidth(60);
   frameCountLabel_->setObjectName(QStringLiteral("TotalFrameLbl"));
@@ -49,7 +48,7 @@ FrameCopyDialog::FrameCopyDialog(const SignTable& table, PlaybackEngine& engine,
 
   auto* grid = new QGridLayout;
   grid->addWidget(signList_, 0, 0, 1, 4);
-  grid->addWidget(frameLabel, 1, 0);
+  grid->addWidget(frameLabel_, 1, 0);
   grid->addWidget(frameNumberBox_, 1, 1);
   grid->addWidget(new QLabel(QStringLiteral("/"), this), 1, 2);
   grid->addWidget(frameCountLabel_, 1, 3);

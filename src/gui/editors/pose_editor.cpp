@@ -148,16 +148,14 @@ void PoseEditor::BuildLayout() {
   signList_->setMinimumContentsLength(kSignNameLength);
 
   frameLabel_ = Label(QString(), this);
-  QLabel* frameLabel = frameLabel_;
-  frameLabel->setBuddy(frameNumberBox_);
+  frameLabel_->setBuddy(frameNumberBox_);
   frameNumberBox_->setObjectName(QStringLiteral("FrameNoTxt"));
   frameNumberBox_->setFixedWidth(48);
   frameCountLabel_->setObjectName(QStringLiteral("TotalFrameLbl"));
   frameCountLabel_->setTextFormat(Qt::PlainText);
   frameCountLabel_->setMinimumWidth(24);
   rateLabel_ = Label(QString(), this);
-  QLabel* rateLabel = rateLabel_;
-  rateLabel->setBuddy(rateBox_);
+  rateLabel_->setBuddy(rateBox_);
   rateBox_->setObjectName(QStringLiteral("VrateTxt"));
   rateBox_->setFixedWidth(56);
   rateBox_->setText(QStringLiteral("1"));
@@ -165,12 +163,12 @@ void PoseEditor::BuildLayout() {
   auto* top = new QHBoxLayout;
   top->addWidget(signList_);
   top->addSpacing(12);
-  top->addWidget(frameLabel);
+  top->addWidget(frameLabel_);
   top->addWidget(frameNumberBox_);
   top->addWidget(Label(QStringLiteral("/"), this));
   top->addWidget(frameCountLabel_);
   top->addSpacing(12);
-  top->addWidget(rateLabel);
+  top->addWidget(rateLabel_);
   top->addWidget(rateBox_);
   top->addStretch();
 

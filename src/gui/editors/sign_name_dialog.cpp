@@ -16,8 +16,7 @@ SignNameDialog::SignNameDialog(QWidget* parent)
       buttons_(new QDialogButtonBox(this)) {
   setObjectName(QStringLiteral("SignNameDialog"));
   label_ = new QLabel(this);
-  QLabel* label = label_;
-  label->setBuddy(nameBox_);
+  label_->setBuddy(nameBox_);
   nameBox_->setObjectName(QStringLiteral("NameTxt"));
   nameBox_->setMaxLength(kSignNameLength);
   nameBox_->setValidator(new QRegularExpressionValidator(
@@ -30,7 +29,7 @@ SignNameDialog::SignNameDialog(QWidget* parent)
   cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(label);
+  layout->addWidget(label_);
   layout->addWidget(nameBox_);
   layout->addWidget(buttons_);
   connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
