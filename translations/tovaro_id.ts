@@ -474,6 +474,17 @@ Simpan dengan nama lain atau di folder lain?</translation>
     </message>
 </context>
 <context>
+    <name>DiscardConfirmation</name>
+    <message>
+        <source>Confirmation</source>
+        <translation>Konfirmasi</translation>
+    </message>
+    <message>
+        <source>Changes will be discarded</source>
+        <translation>Perubahan akan dibuang</translation>
+    </message>
+</context>
+<context>
     <name>FileDialog</name>
     <message>
         <source>Load</source>
@@ -653,6 +664,33 @@ Simpan dengan nama lain atau di folder lain?</translation>
     <message>
         <source>The file could not be read: %1: %2</source>
         <translation>Berkas tidak dapat dibaca: %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ya</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Tidak</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Buang</translation>
     </message>
 </context>
 <context>

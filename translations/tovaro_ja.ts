@@ -474,6 +474,17 @@ Save it under another name or in another folder?</source>
     </message>
 </context>
 <context>
+    <name>DiscardConfirmation</name>
+    <message>
+        <source>Confirmation</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>Changes will be discarded</source>
+        <translation>変更は破棄されます</translation>
+    </message>
+</context>
+<context>
     <name>FileDialog</name>
     <message>
         <source>Load</source>
@@ -653,6 +664,33 @@ Save it under another name or in another folder?</source>
     <message>
         <source>The file could not be read: %1: %2</source>
         <translation>ファイルを読み込めませんでした: %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>はい(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>いいえ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
     </message>
 </context>
 <context>

@@ -474,6 +474,17 @@ Save it under another name or in another folder?</source>
     </message>
 </context>
 <context>
+    <name>DiscardConfirmation</name>
+    <message>
+        <source>Confirmation</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Changes will be discarded</source>
+        <translation>변경 내용이 버려집니다</translation>
+    </message>
+</context>
+<context>
     <name>FileDialog</name>
     <message>
         <source>Load</source>
@@ -653,6 +664,33 @@ Save it under another name or in another folder?</source>
     <message>
         <source>The file could not be read: %1: %2</source>
         <translation>파일을 읽을 수 없습니다: %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>예(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>아니요(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>버리기</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@ bool OfferAnotherPlace(QWidget* parent, const QString& path, const QString& reas
                   QMessageBox::Yes | QMessageBox::No, parent);
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Yes);
+  MessageBoxSink::CaptionStandardButtons(box);
   return box.exec() == QMessageBox::Yes;
 }
 
@@ -55,6 +56,7 @@ bool SettleUnsavedTable(QWidget* parent, AngleTableDocument& document, FileDialo
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Save);
   box.setEscapeButton(QMessageBox::Cancel);
+  MessageBoxSink::CaptionStandardButtons(box);
   switch (box.exec()) {
     case QMessageBox::Discard: return true;
     case QMessageBox::Save: break;

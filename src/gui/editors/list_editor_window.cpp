@@ -58,6 +58,7 @@ void ListEditorWindow::reject() {
     QMessageBox box(QMessageBox::Question, tr("Confirm"), CloseQuestion(),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::No);
+    MessageBoxSink::CaptionStandardButtons(box);
     if (box.exec() != QMessageBox::Yes) return;
   }
   QDialog::reject();

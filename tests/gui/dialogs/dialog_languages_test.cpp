@@ -1,12 +1,16 @@
 #include "gui/dialogs/about_dialog.h"
+#include "gui/dialogs/discard_confirmation.h"
 #include "gui/dialogs/file_dialog.h"
 #include "gui/dialogs/font_dialog.h"
 #include "gui/dialogs/system_choice_dialog.h"
 #include "gui/dialogs/window_text_slots.h"
 #include "shell/caption_table.h"
 #include "support/gui_test_suites.h"
+#include "support/modal_answer.h"
 #include "support/window_texts.h"
 
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -65,6 +69,19 @@ class DialogLanguagesTest : public QObject {
       const QStringList blank = BlankWhereEnglishIsNot(englishSlots, SlotsOf(*open));
       QVERIFY2(blank.isEmpty(), qPrintable(open->objectName() + u": "_qs + blank.join(u" | ")));
     }
+  }
+
+  // Qt has no Indonesian of its own buttons, so the program gives them.
+  void aMessageBoxSpeaksIndonesianToItsButtons() {
+    const InterfaceLanguageScope scope(InterfaceLanguage::Indonesian);
+    QStringList shown;
+    AnswerNextModal<QMessageBox>([&shown](QMessageBox& box) {
+      shown << box.windowTitle() << box.text() << box.button(QMessageBox::Ok)->text()
+            << box.button(QMessageBox::Cancel)->text();
+      box.button(QMessageBox::Cancel)->click();
+    });
+    QVERIFY(!ConfirmDiscardingChanges(nullptr));
+    QCOMPARE(shown, QStringList({u"Konfirmasi"_qs, u"Perubahan akan dibuang"_qs, u"OK"_qs, u"Batal"_qs}));
   }
 };
 
