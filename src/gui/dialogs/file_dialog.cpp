@@ -69,6 +69,9 @@ FileDialog::FileDialog(QWidget* parent) : QDialog(parent) {
 
   Combo1 = new QComboBox(this);
   Combo1->setObjectName(QStringLiteral("Combo1"));
+  // The types are filled in when the window shows, in any language's words: the box
+  // grows to the longest rather than keeping its first width.
+  Combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   File1 = new QListWidget(this);
   File1->setObjectName(QStringLiteral("File1"));
   File1->setSelectionMode(QAbstractItemView::SingleSelection);
