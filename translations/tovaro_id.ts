@@ -1,6 +1,52 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="id_ID">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Tentang</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versi %1</translation>
+    </message>
+</context>
+<context>
+    <name>AngleTableSaving</name>
+    <message>
+        <source>The file could not be saved: %1: %2</source>
+        <translation>Berkas tidak dapat disimpan: %1: %2</translation>
+    </message>
+    <message>
+        <source>
+
+Save it under another name or in another folder?</source>
+        <translation>
+
+Simpan dengan nama lain atau di folder lain?</translation>
+    </message>
+    <message>
+        <source>File Save</source>
+        <translation>Simpan Berkas</translation>
+    </message>
+    <message>
+        <source>Initial Pattern</source>
+        <translation>Pola Awal</translation>
+    </message>
+    <message>
+        <source>Save the changes to the angle table?</source>
+        <translation>Simpan perubahan pada tabel sudut?</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>Simpan perubahan pada %1?</translation>
+    </message>
+</context>
+<context>
     <name>CaptionTable</name>
     <message>
         <source>File</source>
@@ -435,6 +481,17 @@
     </message>
 </context>
 <context>
+    <name>DiscardConfirmation</name>
+    <message>
+        <source>Confirmation</source>
+        <translation>Konfirmasi</translation>
+    </message>
+    <message>
+        <source>Changes will be discarded</source>
+        <translation>Perubahan akan dibuang</translation>
+    </message>
+</context>
+<context>
     <name>ExportController</name>
     <message>
         <source>Export</source>
@@ -447,6 +504,158 @@
     <message>
         <source>MP4 Video</source>
         <translation>Video MP4</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Load</source>
+        <translation>Muat</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Semua Berkas (*.*)</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nama Berkas</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>FontDialog</name>
+    <message>
+        <source>Font Selection</source>
+        <translation>Pilihan Fon</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Bahasa Jepang</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Bahasa Korea</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Ukuran</translation>
+    </message>
+    <message>
+        <source>Japanese font</source>
+        <translation>Fon bahasa Jepang</translation>
+    </message>
+    <message>
+        <source>Korean font</source>
+        <translation>Fon bahasa Korea</translation>
+    </message>
+    <message>
+        <source>Japanese font size</source>
+        <translation>Ukuran fon bahasa Jepang</translation>
+    </message>
+    <message>
+        <source>Korean font size</source>
+        <translation>Ukuran fon bahasa Korea</translation>
+    </message>
+</context>
+<context>
+    <name>FrameCopyDialog</name>
+    <message>
+        <source>Form1</source>
+        <translation>Salin Bingkai Kunci</translation>
+    </message>
+    <message>
+        <source>Sign Index</source>
+        <translation>Daftar Isyarat</translation>
+    </message>
+    <message>
+        <source>Characters</source>
+        <translation>Isyarat</translation>
+    </message>
+    <message>
+        <source>Frame No</source>
+        <translation>No. Bingkai</translation>
+    </message>
+    <message>
+        <source>Total frames</source>
+        <translation>Jumlah bingkai</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Pratinjau</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>HandValuePanel</name>
+    <message>
+        <source>Thumb</source>
+        <translation>Ibu jari</translation>
+    </message>
+    <message>
+        <source>Index finger</source>
+        <translation>Jari telunjuk</translation>
+    </message>
+    <message>
+        <source>Middle finger</source>
+        <translation>Jari tengah</translation>
+    </message>
+    <message>
+        <source>Digitus finger</source>
+        <translation>Jari manis</translation>
+    </message>
+    <message>
+        <source>Little finger</source>
+        <translation>Jari kelingking</translation>
+    </message>
+    <message>
+        <source>%1 Wrist Angle %2</source>
+        <translation>Sudut Pergelangan %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 Wrist Position %2</source>
+        <translation>Posisi Pergelangan %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 column %3 row %4</source>
+        <translation>%2 %1 kolom %3 baris %4</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Kanan</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Kiri</translation>
+    </message>
+    <message>
+        <source>Wrist Angle</source>
+        <translation>Sudut Pergelangan</translation>
+    </message>
+    <message>
+        <source>Wrist Position</source>
+        <translation>Posisi Pergelangan</translation>
     </message>
 </context>
 <context>
@@ -502,6 +711,29 @@
     </message>
 </context>
 <context>
+    <name>ListEditorWindow</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Konfirmasi</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Impor</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Berkas teks (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Semua berkas (*)</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1: %2</source>
+        <translation>Berkas tidak dapat dibaca: %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Initial file could not be loaded</source>
@@ -542,6 +774,33 @@
     <message>
         <source>Rec</source>
         <translation>Rekam</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ya</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Tidak</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Buang</translation>
     </message>
 </context>
 <context>
@@ -848,6 +1107,97 @@ Baris %1 "%2": %3</translation>
     </message>
 </context>
 <context>
+    <name>PoseEditor</name>
+    <message>
+        <source>Pose Editor</source>
+        <translation>Penyunting Pose</translation>
+    </message>
+    <message>
+        <source>Sign Index</source>
+        <translation>Daftar Isyarat</translation>
+    </message>
+    <message>
+        <source>Frame No</source>
+        <translation>No. Bingkai</translation>
+    </message>
+    <message>
+        <source>Total frames</source>
+        <translation>Jumlah bingkai</translation>
+    </message>
+    <message>
+        <source>Velocity rate</source>
+        <translation>Rasio kecepatan</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Tangan</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Kanan</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Kiri</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Langsung</translation>
+    </message>
+    <message>
+        <source>Add Frame</source>
+        <translation>Tambah Bingkai</translation>
+    </message>
+    <message>
+        <source>Delete Frame</source>
+        <translation>Hapus Bingkai</translation>
+    </message>
+    <message>
+        <source>Copy From</source>
+        <translation>Salin dari</translation>
+    </message>
+    <message>
+        <source>Add Char</source>
+        <translation>Tambah Isyarat</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Muat</translation>
+    </message>
+    <message>
+        <source>Disp</source>
+        <translation>Tampilkan</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Terapkan</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Peragakan</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Sunting</translation>
+    </message>
+    <message>
+        <source>More menus</source>
+        <translation>Menu lainnya</translation>
+    </message>
+</context>
+<context>
     <name>PracticeRunner</name>
     <message>
         <source>The progress file %1 could not be written: %2</source>
@@ -866,6 +1216,57 @@ Baris %1 "%2": %3</translation>
     </message>
 </context>
 <context>
+    <name>ReadingListEditor</name>
+    <message>
+        <source>単語リスト</source>
+        <translation>Daftar Kata</translation>
+    </message>
+    <message>
+        <source>單語</source>
+        <translation>Kata</translation>
+    </message>
+    <message>
+        <source>振り假名</source>
+        <translation>Furigana</translation>
+    </message>
+    <message>
+        <source>語数</source>
+        <translation>Jumlah kata</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation>Tambah</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Impor…</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>保存しないで閉じますか？</source>
+        <translation>Tutup tanpa menyimpan?</translation>
+    </message>
+    <message>
+        <source>フリガナを入れて下さい</source>
+        <translation>Silakan masukkan furigana.</translation>
+    </message>
+    <message>
+        <source>%1 語</source>
+        <translation>%1 kata</translation>
+    </message>
+</context>
+<context>
     <name>ReferenceChartWindow</name>
     <message>
         <source>Sign %1</source>
@@ -881,6 +1282,36 @@ Baris %1 "%2": %3</translation>
     </message>
 </context>
 <context>
+    <name>SignNameDialog</name>
+    <message>
+        <source>Add Char</source>
+        <translation>Tambah Isyarat</translation>
+    </message>
+    <message>
+        <source>Sign name</source>
+        <translation>Nama isyarat</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>SystemChoiceDialog</name>
+    <message>
+        <source>Fingerspell Language</source>
+        <translation>Sistem Ejaan Jari</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>SystemController</name>
     <message>
         <source>File Load</source>
@@ -889,6 +1320,25 @@ Baris %1 "%2": %3</translation>
     <message>
         <source>Angle Data</source>
         <translation>Data Sudut</translation>
+    </message>
+</context>
+<context>
+    <name>UndoActions</name>
+    <message>
+        <source>Undo</source>
+        <translation>Urungkan</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Urungkan %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ulangi</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Ulangi %1</translation>
     </message>
 </context>
 <context>
@@ -912,6 +1362,73 @@ Baris %1 "%2": %3</translation>
     <message>
         <source>The animation could not be exported: </source>
         <translation>Animasi tidak dapat diekspor: </translation>
+    </message>
+</context>
+<context>
+    <name>WordListEditor</name>
+    <message>
+        <source>Word List</source>
+        <translation>Daftar Kata</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Kata-kata</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Kata</translation>
+    </message>
+    <message>
+        <source>Hangul</source>
+        <translation>Hangul</translation>
+    </message>
+    <message>
+        <source>Hangul input</source>
+        <translation>Masukan Hangul</translation>
+    </message>
+    <message>
+        <source>Number of words</source>
+        <translation>Jumlah kata</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Tambah</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Impor…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Exit without saving?</source>
+        <translation>Tutup tanpa menyimpan?</translation>
+    </message>
+    <message>
+        <source>This system cannot spell this entry; the practice never asks it</source>
+        <translation>Sistem ini tidak dapat mengeja entri ini; latihan tidak akan menanyakannya</translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation>1 kata</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 kata</translation>
+    </message>
+    <message>
+        <source>, %1 cannot be spelled</source>
+        <translation>, %1 tidak dapat dieja</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,52 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+</context>
+<context>
+    <name>AngleTableSaving</name>
+    <message>
+        <source>The file could not be saved: %1: %2</source>
+        <translation>ファイルを保存できませんでした: %1: %2</translation>
+    </message>
+    <message>
+        <source>
+
+Save it under another name or in another folder?</source>
+        <translation>
+
+別の名前か別のフォルダーに保存しますか？</translation>
+    </message>
+    <message>
+        <source>File Save</source>
+        <translation>ファイルの保存</translation>
+    </message>
+    <message>
+        <source>Initial Pattern</source>
+        <translation>初期パターン</translation>
+    </message>
+    <message>
+        <source>Save the changes to the angle table?</source>
+        <translation>角度表への変更を保存しますか？</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>%1 への変更を保存しますか？</translation>
+    </message>
+</context>
+<context>
     <name>CaptionTable</name>
     <message>
         <source>File</source>
@@ -435,6 +481,17 @@
     </message>
 </context>
 <context>
+    <name>DiscardConfirmation</name>
+    <message>
+        <source>Confirmation</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>Changes will be discarded</source>
+        <translation>変更は破棄されます</translation>
+    </message>
+</context>
+<context>
     <name>ExportController</name>
     <message>
         <source>Export</source>
@@ -447,6 +504,158 @@
     <message>
         <source>MP4 Video</source>
         <translation>MP4 動画</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Load</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>すべてのファイル (*.*)</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>FontDialog</name>
+    <message>
+        <source>Font Selection</source>
+        <translation>フォントの選択</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>韓国語</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Japanese font</source>
+        <translation>日本語のフォント</translation>
+    </message>
+    <message>
+        <source>Korean font</source>
+        <translation>韓国語のフォント</translation>
+    </message>
+    <message>
+        <source>Japanese font size</source>
+        <translation>日本語のフォントのサイズ</translation>
+    </message>
+    <message>
+        <source>Korean font size</source>
+        <translation>韓国語のフォントのサイズ</translation>
+    </message>
+</context>
+<context>
+    <name>FrameCopyDialog</name>
+    <message>
+        <source>Form1</source>
+        <translation>キーフレームのコピー</translation>
+    </message>
+    <message>
+        <source>Sign Index</source>
+        <translation>文字の一覧</translation>
+    </message>
+    <message>
+        <source>Characters</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Frame No</source>
+        <translation>フレーム番号</translation>
+    </message>
+    <message>
+        <source>Total frames</source>
+        <translation>フレーム総数</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>HandValuePanel</name>
+    <message>
+        <source>Thumb</source>
+        <translation>親指</translation>
+    </message>
+    <message>
+        <source>Index finger</source>
+        <translation>人差し指</translation>
+    </message>
+    <message>
+        <source>Middle finger</source>
+        <translation>中指</translation>
+    </message>
+    <message>
+        <source>Digitus finger</source>
+        <translation>薬指</translation>
+    </message>
+    <message>
+        <source>Little finger</source>
+        <translation>小指</translation>
+    </message>
+    <message>
+        <source>%1 Wrist Angle %2</source>
+        <translation>%1 手首の角度 %2</translation>
+    </message>
+    <message>
+        <source>%1 Wrist Position %2</source>
+        <translation>%1 手首の位置 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 column %3 row %4</source>
+        <translation>%1 %2 %3列 %4行</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Wrist Angle</source>
+        <translation>手首の角度</translation>
+    </message>
+    <message>
+        <source>Wrist Position</source>
+        <translation>手首の位置</translation>
     </message>
 </context>
 <context>
@@ -502,6 +711,29 @@
     </message>
 </context>
 <context>
+    <name>ListEditorWindow</name>
+    <message>
+        <source>Confirm</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>テキストファイル (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1: %2</source>
+        <translation>ファイルを読み込めませんでした: %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Initial file could not be loaded</source>
@@ -542,6 +774,33 @@
     <message>
         <source>Rec</source>
         <translation>録画</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>はい(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>いいえ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
     </message>
 </context>
 <context>
@@ -848,6 +1107,97 @@ Line %1 "%2": %3</source>
     </message>
 </context>
 <context>
+    <name>PoseEditor</name>
+    <message>
+        <source>Pose Editor</source>
+        <translation>ポーズエディタ</translation>
+    </message>
+    <message>
+        <source>Sign Index</source>
+        <translation>文字の一覧</translation>
+    </message>
+    <message>
+        <source>Frame No</source>
+        <translation>フレーム番号</translation>
+    </message>
+    <message>
+        <source>Total frames</source>
+        <translation>フレーム総数</translation>
+    </message>
+    <message>
+        <source>Velocity rate</source>
+        <translation>速度の倍率</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>手</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>即時表示</translation>
+    </message>
+    <message>
+        <source>Add Frame</source>
+        <translation>フレームの追加</translation>
+    </message>
+    <message>
+        <source>Delete Frame</source>
+        <translation>フレームの削除</translation>
+    </message>
+    <message>
+        <source>Copy From</source>
+        <translation>コピー元</translation>
+    </message>
+    <message>
+        <source>Add Char</source>
+        <translation>文字の追加</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>Disp</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>動作</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状況</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>More menus</source>
+        <translation>その他のメニュー</translation>
+    </message>
+</context>
+<context>
     <name>PracticeRunner</name>
     <message>
         <source>The progress file %1 could not be written: %2</source>
@@ -866,6 +1216,57 @@ Line %1 "%2": %3</source>
     </message>
 </context>
 <context>
+    <name>ReadingListEditor</name>
+    <message>
+        <source>単語リスト</source>
+        <translation>単語リスト</translation>
+    </message>
+    <message>
+        <source>單語</source>
+        <translation>單語</translation>
+    </message>
+    <message>
+        <source>振り假名</source>
+        <translation>振り假名</translation>
+    </message>
+    <message>
+        <source>語数</source>
+        <translation>語数</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>インポート…</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>保存しないで閉じますか？</source>
+        <translation>保存しないで閉じますか？</translation>
+    </message>
+    <message>
+        <source>フリガナを入れて下さい</source>
+        <translation>フリガナを入れて下さい</translation>
+    </message>
+    <message>
+        <source>%1 語</source>
+        <translation>%1 語</translation>
+    </message>
+</context>
+<context>
     <name>ReferenceChartWindow</name>
     <message>
         <source>Sign %1</source>
@@ -881,6 +1282,36 @@ Line %1 "%2": %3</source>
     </message>
 </context>
 <context>
+    <name>SignNameDialog</name>
+    <message>
+        <source>Add Char</source>
+        <translation>文字の追加</translation>
+    </message>
+    <message>
+        <source>Sign name</source>
+        <translation>文字の名前</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>SystemChoiceDialog</name>
+    <message>
+        <source>Fingerspell Language</source>
+        <translation>指文字言語選択</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>SystemController</name>
     <message>
         <source>File Load</source>
@@ -889,6 +1320,25 @@ Line %1 "%2": %3</source>
     <message>
         <source>Angle Data</source>
         <translation>角度データ</translation>
+    </message>
+</context>
+<context>
+    <name>UndoActions</name>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>元に戻す: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>やり直し: %1</translation>
     </message>
 </context>
 <context>
@@ -912,6 +1362,73 @@ Line %1 "%2": %3</source>
     <message>
         <source>The animation could not be exported: </source>
         <translation>アニメーションをエクスポートできませんでした: </translation>
+    </message>
+</context>
+<context>
+    <name>WordListEditor</name>
+    <message>
+        <source>Word List</source>
+        <translation>単語リスト</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>単語の一覧</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>単語</translation>
+    </message>
+    <message>
+        <source>Hangul</source>
+        <translation>ハングル</translation>
+    </message>
+    <message>
+        <source>Hangul input</source>
+        <translation>ハングル入力</translation>
+    </message>
+    <message>
+        <source>Number of words</source>
+        <translation>単語数</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>インポート…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Exit without saving?</source>
+        <translation>保存しないで閉じますか？</translation>
+    </message>
+    <message>
+        <source>This system cannot spell this entry; the practice never asks it</source>
+        <translation>この体系ではこの単語を表せないため、練習では出題されません</translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation>1 語</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 語</translation>
+    </message>
+    <message>
+        <source>, %1 cannot be spelled</source>
+        <translation>、うち %1 語は表せません</translation>
     </message>
 </context>
 </TS>

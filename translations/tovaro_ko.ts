@@ -1,6 +1,52 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>프로그램 정보</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>버전 %1</translation>
+    </message>
+</context>
+<context>
+    <name>AngleTableSaving</name>
+    <message>
+        <source>The file could not be saved: %1: %2</source>
+        <translation>파일을 저장할 수 없습니다: %1: %2</translation>
+    </message>
+    <message>
+        <source>
+
+Save it under another name or in another folder?</source>
+        <translation>
+
+다른 이름이나 다른 폴더에 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>File Save</source>
+        <translation>파일 저장</translation>
+    </message>
+    <message>
+        <source>Initial Pattern</source>
+        <translation>초기 패턴</translation>
+    </message>
+    <message>
+        <source>Save the changes to the angle table?</source>
+        <translation>각도 표의 변경 내용을 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>%1의 변경 내용을 저장하시겠습니까?</translation>
+    </message>
+</context>
+<context>
     <name>CaptionTable</name>
     <message>
         <source>File</source>
@@ -435,6 +481,17 @@
     </message>
 </context>
 <context>
+    <name>DiscardConfirmation</name>
+    <message>
+        <source>Confirmation</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Changes will be discarded</source>
+        <translation>변경 내용이 버려집니다</translation>
+    </message>
+</context>
+<context>
     <name>ExportController</name>
     <message>
         <source>Export</source>
@@ -447,6 +504,158 @@
     <message>
         <source>MP4 Video</source>
         <translation>MP4 동영상</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Load</source>
+        <translation>불러오기</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>모든 파일 (*.*)</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>파일 이름</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>FontDialog</name>
+    <message>
+        <source>Font Selection</source>
+        <translation>글꼴 선택</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>일본어</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>한국어</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>Japanese font</source>
+        <translation>일본어 글꼴</translation>
+    </message>
+    <message>
+        <source>Korean font</source>
+        <translation>한국어 글꼴</translation>
+    </message>
+    <message>
+        <source>Japanese font size</source>
+        <translation>일본어 글꼴 크기</translation>
+    </message>
+    <message>
+        <source>Korean font size</source>
+        <translation>한국어 글꼴 크기</translation>
+    </message>
+</context>
+<context>
+    <name>FrameCopyDialog</name>
+    <message>
+        <source>Form1</source>
+        <translation>키 프레임 복사</translation>
+    </message>
+    <message>
+        <source>Sign Index</source>
+        <translation>글자 목록</translation>
+    </message>
+    <message>
+        <source>Characters</source>
+        <translation>글자</translation>
+    </message>
+    <message>
+        <source>Frame No</source>
+        <translation>프레임 번호</translation>
+    </message>
+    <message>
+        <source>Total frames</source>
+        <translation>전체 프레임 수</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>미리 보기</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>HandValuePanel</name>
+    <message>
+        <source>Thumb</source>
+        <translation>엄지</translation>
+    </message>
+    <message>
+        <source>Index finger</source>
+        <translation>검지</translation>
+    </message>
+    <message>
+        <source>Middle finger</source>
+        <translation>중지</translation>
+    </message>
+    <message>
+        <source>Digitus finger</source>
+        <translation>약지</translation>
+    </message>
+    <message>
+        <source>Little finger</source>
+        <translation>새끼손가락</translation>
+    </message>
+    <message>
+        <source>%1 Wrist Angle %2</source>
+        <translation>%1 손목 각도 %2</translation>
+    </message>
+    <message>
+        <source>%1 Wrist Position %2</source>
+        <translation>%1 손목 위치 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 column %3 row %4</source>
+        <translation>%1 %2 %3열 %4행</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>오른쪽</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>왼쪽</translation>
+    </message>
+    <message>
+        <source>Wrist Angle</source>
+        <translation>손목 각도</translation>
+    </message>
+    <message>
+        <source>Wrist Position</source>
+        <translation>손목 위치</translation>
     </message>
 </context>
 <context>
@@ -502,6 +711,29 @@
     </message>
 </context>
 <context>
+    <name>ListEditorWindow</name>
+    <message>
+        <source>Confirm</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>가져오기</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>텍스트 파일 (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1: %2</source>
+        <translation>파일을 읽을 수 없습니다: %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Initial file could not be loaded</source>
@@ -542,6 +774,33 @@
     <message>
         <source>Rec</source>
         <translation>녹화</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>예(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>아니요(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>버리기</translation>
     </message>
 </context>
 <context>
@@ -848,6 +1107,97 @@ Line %1 "%2": %3</source>
     </message>
 </context>
 <context>
+    <name>PoseEditor</name>
+    <message>
+        <source>Pose Editor</source>
+        <translation>자세 편집기</translation>
+    </message>
+    <message>
+        <source>Sign Index</source>
+        <translation>글자 목록</translation>
+    </message>
+    <message>
+        <source>Frame No</source>
+        <translation>프레임 번호</translation>
+    </message>
+    <message>
+        <source>Total frames</source>
+        <translation>전체 프레임 수</translation>
+    </message>
+    <message>
+        <source>Velocity rate</source>
+        <translation>속도 배율</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>손</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>오른쪽</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>왼쪽</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>실시간 표시</translation>
+    </message>
+    <message>
+        <source>Add Frame</source>
+        <translation>프레임 추가</translation>
+    </message>
+    <message>
+        <source>Delete Frame</source>
+        <translation>프레임 삭제</translation>
+    </message>
+    <message>
+        <source>Copy From</source>
+        <translation>복사해 오기</translation>
+    </message>
+    <message>
+        <source>Add Char</source>
+        <translation>글자 추가</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>불러오기</translation>
+    </message>
+    <message>
+        <source>Disp</source>
+        <translation>표시</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>동작</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>상태</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>편집</translation>
+    </message>
+    <message>
+        <source>More menus</source>
+        <translation>메뉴 더 보기</translation>
+    </message>
+</context>
+<context>
     <name>PracticeRunner</name>
     <message>
         <source>The progress file %1 could not be written: %2</source>
@@ -866,6 +1216,57 @@ Line %1 "%2": %3</source>
     </message>
 </context>
 <context>
+    <name>ReadingListEditor</name>
+    <message>
+        <source>単語リスト</source>
+        <translation>단어 목록</translation>
+    </message>
+    <message>
+        <source>單語</source>
+        <translation>단어</translation>
+    </message>
+    <message>
+        <source>振り假名</source>
+        <translation>후리가나</translation>
+    </message>
+    <message>
+        <source>語数</source>
+        <translation>단어 수</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>가져오기…</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>保存しないで閉じますか？</source>
+        <translation>저장하지 않고 닫으시겠습니까?</translation>
+    </message>
+    <message>
+        <source>フリガナを入れて下さい</source>
+        <translation>후리가나를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>%1 語</source>
+        <translation>단어 %1개</translation>
+    </message>
+</context>
+<context>
     <name>ReferenceChartWindow</name>
     <message>
         <source>Sign %1</source>
@@ -881,6 +1282,36 @@ Line %1 "%2": %3</source>
     </message>
 </context>
 <context>
+    <name>SignNameDialog</name>
+    <message>
+        <source>Add Char</source>
+        <translation>글자 추가</translation>
+    </message>
+    <message>
+        <source>Sign name</source>
+        <translation>글자 이름</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>SystemChoiceDialog</name>
+    <message>
+        <source>Fingerspell Language</source>
+        <translation>지문자 체계</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
     <name>SystemController</name>
     <message>
         <source>File Load</source>
@@ -889,6 +1320,25 @@ Line %1 "%2": %3</source>
     <message>
         <source>Angle Data</source>
         <translation>각도 데이터</translation>
+    </message>
+</context>
+<context>
+    <name>UndoActions</name>
+    <message>
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>실행 취소: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>다시 실행</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>다시 실행: %1</translation>
     </message>
 </context>
 <context>
@@ -912,6 +1362,73 @@ Line %1 "%2": %3</source>
     <message>
         <source>The animation could not be exported: </source>
         <translation>애니메이션을 내보낼 수 없습니다: </translation>
+    </message>
+</context>
+<context>
+    <name>WordListEditor</name>
+    <message>
+        <source>Word List</source>
+        <translation>단어 목록</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>단어들</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>단어</translation>
+    </message>
+    <message>
+        <source>Hangul</source>
+        <translation>한글</translation>
+    </message>
+    <message>
+        <source>Hangul input</source>
+        <translation>한글 입력</translation>
+    </message>
+    <message>
+        <source>Number of words</source>
+        <translation>단어 수</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>가져오기…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Exit without saving?</source>
+        <translation>저장하지 않고 닫으시겠습니까?</translation>
+    </message>
+    <message>
+        <source>This system cannot spell this entry; the practice never asks it</source>
+        <translation>이 체계로는 이 단어를 표현할 수 없어 연습에 나오지 않습니다</translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation>단어 1개</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>단어 %1개</translation>
+    </message>
+    <message>
+        <source>, %1 cannot be spelled</source>
+        <translation>, %1개는 지문자로 표현할 수 없음</translation>
     </message>
 </context>
 </TS>
