@@ -1075,6 +1075,22 @@ Baris %1 "%2": %3</translation>
         <source>The word list could not be saved: %1: %2</source>
         <translation>Daftar kata tidak dapat disimpan: %1: %2</translation>
     </message>
+    <message>
+        <source>Set</source>
+        <translation>Terapkan</translation>
+    </message>
+    <message>
+        <source>Add Frame</source>
+        <translation>Tambah Bingkai</translation>
+    </message>
+    <message>
+        <source>Delete Frame</source>
+        <translation>Hapus Bingkai</translation>
+    </message>
+    <message>
+        <source>Add Char</source>
+        <translation>Tambah Isyarat</translation>
+    </message>
 </context>
 <context>
     <name>PictureNameDialog</name>

@@ -1075,6 +1075,22 @@ Line %1 "%2": %3</source>
         <source>The word list could not be saved: %1: %2</source>
         <translation>単語リストを保存できません: %1: %2</translation>
     </message>
+    <message>
+        <source>Set</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Add Frame</source>
+        <translation>フレームの追加</translation>
+    </message>
+    <message>
+        <source>Delete Frame</source>
+        <translation>フレームの削除</translation>
+    </message>
+    <message>
+        <source>Add Char</source>
+        <translation>文字の追加</translation>
+    </message>
 </context>
 <context>
     <name>PictureNameDialog</name>

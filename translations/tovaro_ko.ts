@@ -1075,6 +1075,22 @@ Line %1 "%2": %3</source>
         <source>The word list could not be saved: %1: %2</source>
         <translation>단어 목록을 저장할 수 없습니다: %1: %2</translation>
     </message>
+    <message>
+        <source>Set</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Add Frame</source>
+        <translation>프레임 추가</translation>
+    </message>
+    <message>
+        <source>Delete Frame</source>
+        <translation>프레임 삭제</translation>
+    </message>
+    <message>
+        <source>Add Char</source>
+        <translation>글자 추가</translation>
+    </message>
 </context>
 <context>
     <name>PictureNameDialog</name>

@@ -1,5 +1,7 @@
 #include "gui/editors/undo_actions.h"
 
+#include "shell/interface_text.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
@@ -13,12 +15,12 @@ namespace {
 // anew whenever they are needed, so they follow the interface language.
 QString UndoCaption(const QString& edit) {
   return edit.isEmpty() ? QCoreApplication::translate("UndoActions", "Undo")
-                        : QCoreApplication::translate("UndoActions", "Undo %1").arg(edit);
+                        : QCoreApplication::translate("UndoActions", "Undo %1").arg(InInterfaceLanguage(edit));
 }
 
 QString RedoCaption(const QString& edit) {
   return edit.isEmpty() ? QCoreApplication::translate("UndoActions", "Redo")
-                        : QCoreApplication::translate("UndoActions", "Redo %1").arg(edit);
+                        : QCoreApplication::translate("UndoActions", "Redo %1").arg(InInterfaceLanguage(edit));
 }
 
 // Re-captions both actions when the menu they sit in is told the language changed.
