@@ -17,7 +17,7 @@ static void BM_PickNextWordFromTenThousandAfterAThousandAnswers(benchmark::State
     list.Words << word;
     list.Written << QString();
   }
-  PracticeSession session(SystemId::American, false, InterfaceLanguage::English, list, 42);
+  PracticeSession session(SystemId::American, false, KanaInput::Romaji, list, 42);
   if (session.SetLengthRange(0, 0)) {
     state.SkipWithError("the list cannot be practised");
     return;

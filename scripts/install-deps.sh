@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, and nothing else
 # (clang and its runtime libraries build the fuzzing harnesses of scripts/fuzz.sh; ffmpeg
-# gives the tests ffprobe, which checks the exported videos).
+# gives the tests ffprobe, which checks the exported videos; the Linguist tools build the
+# interface translations, and Qt's own translations turn its standard buttons).
 # apt-get update runs only when something is missing, so a ready machine starts at once.
 set -euo pipefail
 
@@ -9,6 +10,7 @@ packages=(
   cmake ninja-build g++ make pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libqt6sql6-sqlite
   qt6-charts-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libegl-mesa0
   libgtest-dev libgmock-dev libbenchmark-dev
   libgmime-3.0-dev

@@ -2,9 +2,10 @@
 
 #include "convert/typed_text_normalization.h"
 
-#include <mecab.h>
-
+#include <QCoreApplication>
 #include <QStringList>
+
+#include <mecab.h>
 
 namespace {
 
@@ -63,5 +64,5 @@ std::optional<QString> SingleByteForm(const QString& text) {
 }
 
 QString NoReadingMessage(const QString& text) {
-  return QStringLiteral("No reading for %1; type it in kana").arg(text);
+  return QCoreApplication::translate("Messages", "No reading for %1; type it in kana").arg(text);
 }

@@ -4,6 +4,8 @@
 #include "convert/playback_steps.h"
 #include "signdata/sign_table.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <utility>
 
@@ -20,8 +22,9 @@ constexpr std::array<std::pair<float, float>, 5> kThousandsMoves = {{
 ConversionResult NumeralSystem::Convert(const QString& text, int16_t numeralBase) const {
   auto signs = NumeralSigns(text, numeralBase);
   if (const auto* error = std::get_if<NumeralError>(&signs)) {
-    return ConversionError{*error == NumeralError::NotADigit ? QStringLiteral("Invalid number")
-                                                             : QStringLiteral("The number is too big")};
+    return ConversionError{*error == NumeralError::NotADigit
+                               ? QCoreApplication::translate("Messages", "Invalid number")
+                               : QCoreApplication::translate("Messages", "The number is too big")};
   }
   return Conversion{std::move(std::get<SignSequence>(signs)), {}};
 }

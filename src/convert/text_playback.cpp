@@ -7,6 +7,8 @@
 #include "convert/typed_text_normalization.h"
 #include "signdata/angle_file.h"
 
+#include <QCoreApplication>
+
 int TableHandsOfSystem(SystemId system) { return FindSystem(system).HandCount() == 2 ? 2 : 1; }
 
 int16_t NumeralBaseOfSystem(SystemId system, int16_t other) {
@@ -27,7 +29,7 @@ bool ConvertText(SignClass& signs, const QString& text, bool roman) {
 TextPlaybackResult PlayText(SignTable& table, ScriptPlayer& player, MessageSink& messages,
                             const TextPlaybackRequest& request) {
   using Outcome = TextPlaybackResult::Outcome;
-  if (request.speed < 1) return {Outcome::InvalidSpeed, QStringLiteral("Invalid speed value!")};
+  if (request.speed < 1) return {Outcome::InvalidSpeed, QCoreApplication::translate("Messages", "Invalid speed value!")};
 
   table.SetHands(TableHandsOfSystem(request.system));
   const FileResult loaded = LoadAngleFile(table, request.anglesPath);

@@ -1,11 +1,12 @@
 #include "convert/typed_text_normalization.h"
 
-#include <unicode/translit.h>
-#include <unicode/unistr.h>
+#include <QCoreApplication>
 
 #include <array>
 #include <memory>
 #include <string_view>
+#include <unicode/translit.h>
+#include <unicode/unistr.h>
 
 namespace {
 
@@ -154,5 +155,5 @@ QStringList UnspelledCharacters(const QString& text) {
 QString UnspelledStatus(const QString& text) {
   const QStringList skipped = UnspelledCharacters(text);
   if (skipped.isEmpty()) return {};
-  return QStringLiteral("Not spelled: ") + skipped.join(u' ');
+  return QCoreApplication::translate("Messages", "Not spelled: %1").arg(skipped.join(u' '));
 }

@@ -3,6 +3,7 @@
 #include "playback/move_script.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <optional>
 
@@ -11,10 +12,10 @@ struct SignTable;
 // The pose editor's "Action": the stored key frames of one sign played from the rest
 // pose at the speed of the main window's speed box.
 
-inline const QString kSpeedEmptyMessage = QStringLiteral("Speed value cannot be empty!");
-inline const QString kSpeedNotNumberMessage = QStringLiteral("Speed value must be set!");
-inline const QString kSpeedInvalidMessage = QStringLiteral("Invalid speed value!");
-inline const QString kStepLimitMessage = QStringLiteral("Frame number exceeds its limit!");
+inline const QString kSpeedEmptyMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Speed value cannot be empty!"));
+inline const QString kSpeedNotNumberMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Speed value must be set!"));
+inline const QString kSpeedInvalidMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Invalid speed value!"));
+inline const QString kStepLimitMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Frame number exceeds its limit!"));
 
 // The speed box as a speed: its leading number as a 32-bit float, at least 1; or the
 // message why not (empty box, no number, below 1).

@@ -87,22 +87,22 @@ EditOutcome AngleTableDocument::Push(const QString& name, int slot, Edit edit) {
 // is refused here, before its slot is read.
 EditOutcome AngleTableDocument::StoreKeyFrame(int sign, int frame, const KeyFrame& values) {
   if (sign < 0 || sign >= kSignSlots) return EditOutcome::Refused(kFrameNumberExceedsMessage);
-  return Push(QStringLiteral("Set"), sign,
+  return Push(QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Set")), sign,
               [&](SignTable& table) { return ::StoreKeyFrame(table, sign, frame, values); });
 }
 
 EditOutcome AngleTableDocument::AppendKeyFrame(int sign) {
   if (sign < 0 || sign >= kSignSlots) return EditOutcome::Refused(kFrameNumberExceedsMessage);
-  return Push(QStringLiteral("Add Frame"), sign, [&](SignTable& table) { return ::AppendKeyFrame(table, sign); });
+  return Push(QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Add Frame")), sign, [&](SignTable& table) { return ::AppendKeyFrame(table, sign); });
 }
 
 EditOutcome AngleTableDocument::DeleteKeyFrame(int sign, int frame) {
   if (sign < 0 || sign >= kSignSlots) return EditOutcome::Refused(kFrameNumberExceedsMessage);
-  return Push(QStringLiteral("Delete Frame"), sign,
+  return Push(QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Delete Frame")), sign,
               [&](SignTable& table) { return ::DeleteKeyFrame(table, sign, frame); });
 }
 
 EditOutcome AngleTableDocument::AddSign(const QString& name) {
   if (table_.SignCount >= kSignSlots) return EditOutcome::Refused(kNoFreeSignSlotMessage);
-  return Push(QStringLiteral("Add Char"), table_.SignCount, [&](SignTable& table) { return ::AddSign(table, name); });
+  return Push(QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Add Char")), table_.SignCount, [&](SignTable& table) { return ::AddSign(table, name); });
 }

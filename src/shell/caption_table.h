@@ -121,10 +121,15 @@ enum CaptionRow : int {
   CaptionRowsInUse = 111,
 };
 
-// Every variable text of the windows, one column per interface language: column 0
-// English, column 1 Japanese. The other columns and the unused rows are empty.
+// Every variable text of the windows, one column per interface language (numbered as
+// the languages are): English, the source of the others; the described Japanese; Korean
+// and Indonesian from the interface's translations. The unused rows are empty.
 // The caption row of a system's name.
 int SystemCaptionRow(SystemId system);
+
+// The described Japanese caption of a row, as the program was written with it; empty for
+// an unused row. The Japanese translation file holds the same texts.
+QString DescribedJapaneseCaption(int row);
 
 class CaptionTable {
  public:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <optional>
 #include <vector>
@@ -29,7 +30,7 @@ struct FileType {
 
 // The type list shows each registered type, then every file.
 QString FileTypeEntry(const FileType& type);  // "Angle Data (*.csv)"
-inline const QString kAllFilesEntry = QStringLiteral("All Files (*.*)");
+inline const QString kAllFilesEntry = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "All Files (*.*)"));
 
 // What choosing entry `index` of the type list does: the file list's name pattern, and
 // the extension it makes current (none for "All Files (*.*)", which keeps the old one).

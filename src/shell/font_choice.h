@@ -3,9 +3,10 @@
 #include "shell/font_description.h"
 
 #include <QString>
+#include <QtGlobal>
 
-inline const QString kFontSizeTooSmallMessage = QStringLiteral("Font size must be bigger than 0");
-inline const QString kFontSizeTooBigMessage = QStringLiteral("Font size is too big");
+inline const QString kFontSizeTooSmallMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Font size must be bigger than 0"));
+inline const QString kFontSizeTooBigMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Font size is too big"));
 
 // What OK in the font window makes of the Japanese and Korean names and size texts.
 struct FontChoice {

@@ -39,6 +39,8 @@ inline int InterfaceFontIndex(InterfaceLanguage language) {
   switch (language) {
     case InterfaceLanguage::English: return EnglishFont;
     case InterfaceLanguage::Japanese: return JapaneseFont;
+    case InterfaceLanguage::Korean: return KoreanFont;
+    case InterfaceLanguage::Indonesian: return EnglishFont;
   }
   return EnglishFont;
 }

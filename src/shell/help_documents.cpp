@@ -1,5 +1,7 @@
 #include "shell/help_documents.h"
 
+#include <QCoreApplication>
+
 QString HelpDocumentFileName(int16_t index) {
   switch (index) {
     case 0: return QStringLiteral("Help.mht");
@@ -32,9 +34,9 @@ HelpToolBarCaptions HelpToolBarCaptionsFor(int16_t index) {
 }
 
 QString HelpFileNotFoundMessage(const QString& path) {
-  return QStringLiteral("The help file could not be found: ") + path;
+  return QCoreApplication::translate("Messages", "The help file could not be found: ") + path;
 }
 
 QString HelpFileUnreadableMessage(const QString& path) {
-  return QStringLiteral("The help file could not be read: ") + path;
+  return QCoreApplication::translate("Messages", "The help file could not be read: ") + path;
 }

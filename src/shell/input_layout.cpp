@@ -13,8 +13,8 @@ InputLayout AlphabetLayout() {
   return layout;
 }
 
-InputLayout JslLayout(InterfaceLanguage interfaceLanguage) {
-  const bool japanese = interfaceLanguage == InterfaceLanguage::Japanese;
+InputLayout JslLayout(KanaInput input) {
+  const bool japanese = input == KanaInput::Japanese;
   InputLayout layout;
   layout.NumericVisible = true;
   layout.WordBoxVisible = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/interface_language.h"
+#include "shell/kana_input.h"
 
 #include <cstdint>
 #include <optional>
@@ -49,7 +50,7 @@ InputLayout AlphabetLayout();
 
 // JSL: with the Japanese interface the word is typed through the input method and its
 // reading spelled; with the English interface romaji are typed and shown as katakana.
-InputLayout JslLayout(InterfaceLanguage interfaceLanguage);
+InputLayout JslLayout(KanaInput input);
 
 // KSL: romanized Korean in the word box shown as Hangul below it ("Word", "Hangul"),
 // or Hangul typed straight into the lower box ("Word").

@@ -9,7 +9,13 @@
 enum class InterfaceLanguage : int16_t {
   English = 0,
   Japanese = 1,
+  Korean = 2,
+  Indonesian = 3,
 };
+
+// Every interface language, in the order of their numbers.
+inline constexpr InterfaceLanguage kInterfaceLanguages[] = {InterfaceLanguage::English, InterfaceLanguage::Japanese,
+                                                            InterfaceLanguage::Korean, InterfaceLanguage::Indonesian};
 
 // The language a stored number names, or nothing for any other number.
 std::optional<InterfaceLanguage> InterfaceLanguageFromNumber(int number);

@@ -1,5 +1,6 @@
 #include "shell/picture_folders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -35,14 +36,14 @@ FolderAttempt CreateFolder(const QString& path) {
 
 QString FolderExistsQuestion(InterfaceLanguage language) {
   return language == InterfaceLanguage::Japanese ? QStringLiteral("既にディレクトリが存在している")
-                       : QStringLiteral("The folder already exists. Use it?");
+                       : QCoreApplication::translate("Messages", "The folder already exists. Use it?");
 }
 
 QString FolderFailedMessage(InterfaceLanguage language, const QString& reason) {
   return language == InterfaceLanguage::Japanese ? QStringLiteral("エラー発生")
-                       : QStringLiteral("The folder could not be created: ") + reason;
+                       : QCoreApplication::translate("Messages", "The folder could not be created: ") + reason;
 }
 
 QString PictureNotSavedMessage(const QString& reason) {
-  return QStringLiteral("The picture could not be saved: ") + reason;
+  return QCoreApplication::translate("Messages", "The picture could not be saved: ") + reason;
 }

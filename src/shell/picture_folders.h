@@ -3,13 +3,14 @@
 #include "shell/interface_language.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <cstdint>
 
 // The rules of capture and recording: the names the user types for folders and
 // pictures, where the folders are made, and what the user is told.
 
-inline const QString kInvalidNameMessage = QStringLiteral("Invalid name");
+inline const QString kInvalidNameMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Invalid name"));
 
 enum class NameCheck { Accepted, Empty, Invalid };
 

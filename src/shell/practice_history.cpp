@@ -4,6 +4,7 @@
 #include "base/regular_file_reading.h"
 #include "base/text_decoding.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -63,8 +64,8 @@ PracticeHistoryReading ReadPracticeHistory(const QString& path) {
   const auto bytes = ReadRegularFile(path, kLargestPracticeHistory);
   if (const QString* reason = std::get_if<QString>(&bytes)) {
     const bool whatItIs = reason->startsWith(u"not ") || reason->startsWith(u"larger ");
-    return {{}, whatItIs ? QStringLiteral("The practice history is %1: %2").arg(*reason, path)
-                         : QStringLiteral("The practice history could not be read: %1: %2").arg(path, *reason)};
+    return {{}, whatItIs ? QCoreApplication::translate("Messages", "The practice history is %1: %2").arg(*reason, path)
+                         : QCoreApplication::translate("Messages", "The practice history could not be read: %1: %2").arg(path, *reason)};
   }
   return {ParsePracticeHistory(DecodeTextFile(std::get<QByteArray>(bytes))), {}};
 }
@@ -77,7 +78,7 @@ bool AppendPracticeRecord(const QString& path, const PracticeSessionRecord& reco
 }
 
 QString PracticeHistorySaveMessage(const QString& path, const QString& reason) {
-  return QStringLiteral("The practice history could not be saved: %1: %2").arg(path, reason);
+  return QCoreApplication::translate("Messages", "The practice history could not be saved: %1: %2").arg(path, reason);
 }
 
 std::vector<PracticeSessionRecord> LastSessionsOf(const std::vector<PracticeSessionRecord>& history,

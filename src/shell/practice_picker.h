@@ -4,6 +4,7 @@
 #include "signdata/word_list_file.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <cstdint>
 #include <optional>
@@ -18,11 +19,11 @@ struct PracticeItem {
   QString Reading;      // the Japanese list's reading; empty otherwise
 };
 
-inline const QString kEmptyListMessage = QStringLiteral("The word list is empty");
-inline const QString kNoWordOfLengthMessage = QStringLiteral("No word of the list has that length");
-inline const QString kNoSpellableWordMessage = QStringLiteral("No word of the list can be spelled");
+inline const QString kEmptyListMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "The word list is empty"));
+inline const QString kNoWordOfLengthMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "No word of the list has that length"));
+inline const QString kNoSpellableWordMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "No word of the list can be spelled"));
 // A focus on letters no word in reach has, or that are no letters of the system.
-inline const QString kNoFocusWordMessage = QStringLiteral("No word of the list has \"%1\" to practise");
+inline const QString kNoFocusWordMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "No word of the list has \"%1\" to practise"));
 
 // Picks practice words: every entry of the list equally likely, or as likely as its
 // weight; never the same entry twice in a row while there are two or more. The

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <utility>
 
-PracticeSession::PracticeSession(SystemId system, bool numeric, InterfaceLanguage interfaceLanguage, WordList list,
+PracticeSession::PracticeSession(SystemId system, bool numeric, KanaInput kanaInput, WordList list,
                                  uint32_t seed)
     : system_(system),
       numeric_(numeric),
-      source_(WordListOfSystem(system, interfaceLanguage)),
+      source_(WordListOfSystem(system, kanaInput)),
       list_(std::move(list)),
       picker_(seed),
       entrySigns_(static_cast<size_t>(list_.Count())),

@@ -23,7 +23,7 @@ class PracticeSession {
  public:
   // `system` is the system the user chose (never the numerals); with `numeric` the
   // numerals are practised with random numbers instead of the list.
-  PracticeSession(SystemId system, bool numeric, InterfaceLanguage interfaceLanguage, WordList list,
+  PracticeSession(SystemId system, bool numeric, KanaInput kanaInput, WordList list,
                   uint32_t seed);
 
   // The system that spells: the numerals while they are practised.

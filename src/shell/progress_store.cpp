@@ -1,5 +1,6 @@
 #include "shell/progress_store.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -96,7 +97,7 @@ bool InTransaction(QSqlDatabase& database, const std::function<bool(QSqlQuery&)>
   if (!statements(query)) {
     const QString reason = query.lastError().text();
     database.rollback();
-    return fail(reason.isEmpty() ? QStringLiteral("the change was refused") : reason);
+    return fail(reason.isEmpty() ? QCoreApplication::translate("Messages", "the change was refused") : reason);
   }
   if (!database.commit()) {
     const QString reason = database.lastError().text();
@@ -156,7 +157,7 @@ ProgressStore::Opened ProgressStore::Open(const QString& path) {
     }
     drop();
     if (version && *version > kSchemaVersion) {
-      opened.message = QStringLiteral("The progress file %1 was written by a newer Tovaro (version %2); it is left as it is, "
+      opened.message = QCoreApplication::translate("Messages", "The progress file %1 was written by a newer Tovaro (version %2); it is left as it is, "
                                       "and this practice is not kept in it.")
                            .arg(path)
                            .arg(*version);
@@ -166,11 +167,11 @@ ProgressStore::Opened ProgressStore::Open(const QString& path) {
       // Set aside, never deleted: the learner's record may still be recovered from it.
       const QString aside = SetAsideName(path, QDateTime::currentDateTimeUtc());
       if (!QFile::rename(path, aside)) {
-        opened.message = QStringLiteral("The progress file %1 cannot be read or moved aside; the practice is not kept.").arg(path);
+        opened.message = QCoreApplication::translate("Messages", "The progress file %1 cannot be read or moved aside; the practice is not kept.").arg(path);
         return opened;
       }
       opened.message =
-          QStringLiteral("The progress file %1 could not be read. It was kept as %2, and a new one was started.").arg(path, aside);
+          QCoreApplication::translate("Messages", "The progress file %1 could not be read. It was kept as %2, and a new one was started.").arg(path, aside);
     }
   }
 
@@ -179,7 +180,7 @@ ProgressStore::Opened ProgressStore::Open(const QString& path) {
   if (database.open()) version = SchemaVersionOf(database);
   if (!version) {
     drop();
-    opened.message = QStringLiteral("The progress file %1 cannot be made: %2").arg(path, QStringLiteral("it could not be opened"));
+    opened.message = QCoreApplication::translate("Messages", "The progress file %1 cannot be made: %2").arg(path, QCoreApplication::translate("Messages", "it could not be opened"));
     return opened;
   }
   if (*version < kSchemaVersion) {
@@ -199,7 +200,7 @@ ProgressStore::Opened ProgressStore::Open(const QString& path) {
         &error);
     if (!made) {
       drop();
-      opened.message = QStringLiteral("The progress file %1 cannot be made: %2").arg(path, error);
+      opened.message = QCoreApplication::translate("Messages", "The progress file %1 cannot be made: %2").arg(path, error);
       return opened;
     }
   }
@@ -397,7 +398,7 @@ bool ProgressStore::ImportHistoryOnce(const QString& historyPath, QString* messa
     return query.exec();
   }, &error);
   if (!copied && message)
-    *message = QStringLiteral("The practice history %1 could not be copied into the progress file: %2")
+    *message = QCoreApplication::translate("Messages", "The practice history %1 could not be copied into the progress file: %2")
                    .arg(historyPath, error);
   return copied;
 }

@@ -5,6 +5,7 @@
 #include "playback/motion_style.h"
 #include "shell/font_description.h"
 #include "shell/interface_language.h"
+#include "shell/kana_input.h"
 
 #include <QString>
 
@@ -40,6 +41,9 @@ struct Settings {
   // motion, so a file without one (every file written before there was a choice)
   // reads as the described motion it was played in, and stays as it was.
   MotionStyle Motion = MotionStyle::Lifelike;
+  // How JSL words are typed; nothing follows the interface language (DefaultKanaInput),
+  // as the program did before this was a choice. A "KanaInput" line only once chosen.
+  std::optional<KanaInput> Kana;
 
   // The practice options, kept on lines after the seven above (written only when one
   // differs from its default, so older files and older readers see no change): the

@@ -25,6 +25,9 @@ constexpr QStringView kViewKey = u"View";
 constexpr QStringView kLeftHandedKey = u"LeftHanded";
 constexpr QStringView kMotionKey = u"Motion";
 constexpr QStringView kLifelikeValue = u"Lifelike";
+constexpr QStringView kKanaInputKey = u"KanaInput";
+constexpr QStringView kJapaneseInputValue = u"Japanese";
+constexpr QStringView kRomajiInputValue = u"Romaji";
 
 constexpr qint64 kLongestSettingsFile = 1 << 20;
 
@@ -158,6 +161,7 @@ bool ReadSettingsText(const QString& text, Settings& settings) {
   // passed over with its value.
   settings.Appearance = HandAppearance::Classic;
   settings.Motion = MotionStyle::Described;
+  settings.Kana = std::nullopt;
   while (const std::optional<QString> extra = fields.Next()) {
     if (*extra == kAppearanceKey) {
       if (fields.Next() == kNaturalValue.toString()) settings.Appearance = HandAppearance::Natural;
@@ -184,6 +188,10 @@ bool ReadSettingsText(const QString& text, Settings& settings) {
       settings.LeftHanded = fields.Next() == QStringLiteral("1");
     } else if (*extra == kMotionKey) {
       if (fields.Next() == kLifelikeValue.toString()) settings.Motion = MotionStyle::Lifelike;
+    } else if (*extra == kKanaInputKey) {
+      const std::optional<QString> value = fields.Next();
+      if (value == kJapaneseInputValue.toString()) settings.Kana = KanaInput::Japanese;
+      else if (value == kRomajiInputValue.toString()) settings.Kana = KanaInput::Romaji;
     } else {
       const std::optional<QString> text = fields.Next();
       if (!text) break;
@@ -230,6 +238,9 @@ QString SettingsText(const Settings& settings) {
   }
   if (settings.LeftHanded) text += Line(kLeftHandedKey, QStringLiteral("1"));
   if (settings.Motion == MotionStyle::Lifelike) text += Line(kMotionKey, kLifelikeValue.toString());
+  if (settings.Kana)
+    text += Line(kKanaInputKey,
+                 (*settings.Kana == KanaInput::Japanese ? kJapaneseInputValue : kRomajiInputValue).toString());
   return text;
 }
 

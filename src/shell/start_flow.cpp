@@ -5,6 +5,7 @@
 #include "convert/fingerspelling_system.h"
 #include "convert/sign_class.h"
 #include "convert/typed_text_normalization.h"
+#include "shell/interface_text.h"
 
 #include <QStringList>
 
@@ -68,15 +69,16 @@ QStringList CharactersNotSpelled(const SignClass& signs, const QString& text) {
 QString RejectionMessage(const SignClass& signs, StartInput input, const InputModes& modes, const StartTexts& texts) {
   if (!signs.Message().isEmpty()) return signs.Message();
   const QString text = ConvertedText(input, modes, texts);
-  if (input != StartInput::ReadingBox && HasLatinLetter(text)) return kUnsupportedTextMessage;
+  const QString unsupported = InInterfaceLanguage(kUnsupportedTextMessage);
+  if (input != StartInput::ReadingBox && HasLatinLetter(text)) return unsupported;
   const QStringList named = CharactersNotSpelled(signs, text);
-  return named.isEmpty() ? kUnsupportedTextMessage : kUnsupportedTextMessage + QStringLiteral(": ") + named.join(u' ');
+  return named.isEmpty() ? unsupported : unsupported + QStringLiteral(": ") + named.join(u' ');
 }
 
 }  // namespace
 
 StartInput ChooseStartInput(const InputModes& modes) {
-  if (modes.System == SystemId::JapaneseKana && !modes.NumericMode && modes.Interface == InterfaceLanguage::English)
+  if (modes.System == SystemId::JapaneseKana && !modes.NumericMode && modes.Kana == KanaInput::Romaji)
     return StartInput::Romaji;
   if (modes.System == SystemId::KoreanHangul && !modes.NumericMode && !modes.HangulMode)
     return StartInput::RomanizedKorean;
@@ -96,7 +98,7 @@ StartOutcome RunStartFlow(SignClass& signs, MessageSink& messages, const InputMo
                           const StartTexts& texts) {
   const std::optional<int16_t> speed = SpeedFromText(texts.Speed);
   if (!speed) {
-    messages.ShowMessage(kInvalidSpeedMessage);
+    messages.ShowMessage(InInterfaceLanguage(kInvalidSpeedMessage));
     return StartOutcome::InvalidSpeed;
   }
   if (!Convert(signs, ChooseStartInput(modes), modes, texts)) {
@@ -131,7 +133,8 @@ QString StartStatus(const InputModes& modes, const StartTexts& texts, StartOutco
   if (outcome == StartOutcome::Rejected && input != StartInput::ReadingBox) {
     const QString text = ConvertedText(input, modes, texts);
     if (HasLatinLetter(text))
-      return (input == StartInput::Romaji ? kNotRomajiStatus : kNotRomanizedKoreanStatus).arg(RomanizedSource(texts).trimmed());
+      return InInterfaceLanguage(input == StartInput::Romaji ? kNotRomajiStatus : kNotRomanizedKoreanStatus)
+          .arg(RomanizedSource(texts).trimmed());
     return {};
   }
   if (input != StartInput::ReadingBox || modes.NumericMode) return {};
@@ -143,8 +146,8 @@ QString PaceStatus(int signs, int pictures) {
   if (signs <= 0 || pictures <= 0) return {};
   constexpr double kPicturesPerSecond = 60.0;
   const double perSecond = signs * kPicturesPerSecond / pictures;
-  return QStringLiteral("%1 %2, %3 a second")
+  return (signs == 1 ? QCoreApplication::translate("Messages", "%1 sign, %2 a second")
+                     : QCoreApplication::translate("Messages", "%1 signs, %2 a second"))
       .arg(signs)
-      .arg(signs == 1 ? QStringLiteral("sign") : QStringLiteral("signs"))
       .arg(perSecond, 0, 'f', 1);
 }

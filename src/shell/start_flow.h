@@ -1,9 +1,10 @@
 #pragma once
 
 #include "convert/system_id.h"
-#include "shell/interface_language.h"
+#include "shell/kana_input.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <cstdint>
 #include <optional>
@@ -14,10 +15,10 @@ class SignClass;
 // What the Start button does, free of the window: which box is spelled and how, the
 // speed, the messages, and the live conversion of romanized input.
 
-inline const QString kInvalidSpeedMessage = QStringLiteral("Invalid speed value!");
-inline const QString kUnsupportedTextMessage = QStringLiteral("Unsupported character(s) in the string");
-inline const QString kNotRomajiStatus = QStringLiteral("Not spelled: \"%1\" is not romaji");
-inline const QString kNotRomanizedKoreanStatus = QStringLiteral("Not spelled: \"%1\" is not romanized Korean");
+inline const QString kInvalidSpeedMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Invalid speed value!"));
+inline const QString kUnsupportedTextMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Unsupported character(s) in the string"));
+inline const QString kNotRomajiStatus = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Not spelled: \"%1\" is not romaji"));
+inline const QString kNotRomanizedKoreanStatus = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Not spelled: \"%1\" is not romanized Korean"));
 
 // What decides the box a word is taken from: the system the user chose (never the
 // numerals), whether the numerals are on, the interface language and, for KSL, Hangul
@@ -25,13 +26,13 @@ inline const QString kNotRomanizedKoreanStatus = QStringLiteral("Not spelled: \"
 struct InputModes {
   SystemId System = SystemId::BritishTwoHanded;
   bool NumericMode = false;
-  InterfaceLanguage Interface = InterfaceLanguage::English;
+  KanaInput Kana = KanaInput::Romaji;
   bool HangulMode = false;
 };
 
 // The box a word is taken from and the conversion it gets.
 enum class StartInput {
-  Romaji,          // the word box, through JslRomanText (JSL, English interface)
+  Romaji,          // the word box, through JslRomanText (JSL typed in roman letters)
   RomanizedKorean, // the word box, through KslRomanText (KSL typed in roman letters)
   ReadingBox,      // the reading box, through Text (everything else)
 };

@@ -13,5 +13,12 @@ SystemLanguage SystemLanguageOf(const QLocale& locale) {
 }
 
 InterfaceLanguage PreselectedLanguageOption(SystemLanguage language) {
-  return language == SystemLanguage::Japanese ? InterfaceLanguage::Japanese : InterfaceLanguage::English;
+  switch (language) {
+    case SystemLanguage::Japanese: return InterfaceLanguage::Japanese;
+    case SystemLanguage::Korean: return InterfaceLanguage::Korean;
+    case SystemLanguage::Indonesian: return InterfaceLanguage::Indonesian;
+    case SystemLanguage::English:
+    case SystemLanguage::Other: break;
+  }
+  return InterfaceLanguage::English;
 }

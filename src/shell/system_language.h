@@ -11,6 +11,6 @@ enum class SystemLanguage { Japanese, English, Korean, Indonesian, Other };
 // Any English, whatever the country; the C locale names no language and counts as Other.
 SystemLanguage SystemLanguageOf(const QLocale& locale);
 
-// The interface language pre-selected for a system language: Japanese on a Japanese
-// system, English everywhere else.
+// The interface language pre-selected for a system language: the system's own where
+// the program speaks it, English everywhere else.
 InterfaceLanguage PreselectedLanguageOption(SystemLanguage language);

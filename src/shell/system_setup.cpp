@@ -5,6 +5,7 @@
 #include "shell/caption_table.h"
 #include "signdata/angle_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 SystemSetup SetupOfSystem(SystemId system) {
@@ -29,5 +30,5 @@ SystemSetup SetupOfSystem(SystemId system) {
 }
 
 QString LoadFailureMessage(const QString& path, const FileResult& result) {
-  return QStringLiteral("Error %1: %2").arg(QDir::toNativeSeparators(path), result.reason);
+  return QCoreApplication::translate("Messages", "Error %1: %2").arg(QDir::toNativeSeparators(path), result.reason);
 }

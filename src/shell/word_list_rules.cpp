@@ -3,6 +3,7 @@
 #include "convert/typed_text_normalization.h"
 #include "shell/start_flow.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace {
@@ -38,12 +39,12 @@ const QHash<char16_t, QString>& HalfWidthForms() {
 
 }  // namespace
 
-WordListSource WordListOfSystem(SystemId system, InterfaceLanguage interfaceLanguage) {
+WordListSource WordListOfSystem(SystemId system, KanaInput kanaInput) {
   switch (system) {
     case SystemId::IndonesianTwoHanded:
       return {QStringLiteral("INAdefault.txt"), WordListFormat::Plain, false, ListSpelling::Text};
     case SystemId::JapaneseKana:
-      if (interfaceLanguage == InterfaceLanguage::Japanese)
+      if (kanaInput == KanaInput::Japanese)
         return {QStringLiteral("JSLdefault.txt"), WordListFormat::Reading, true, ListSpelling::Text};
       return {QStringLiteral("RomajiDefault.txt"), WordListFormat::Plain, false, ListSpelling::Romaji};
     case SystemId::KoreanHangul:
@@ -70,7 +71,7 @@ QString HalfWidthKatakanaOf(const QString& text) {
 }
 
 QString AlreadyInListMessage(const QString& word) {
-  return QStringLiteral("\"%1\" is already in the list").arg(word);
+  return QCoreApplication::translate("Messages", "\"%1\" is already in the list").arg(word);
 }
 
 bool ListHolds(const QStringList& words, const QString& word) { return words.contains(word, Qt::CaseInsensitive); }
@@ -127,20 +128,20 @@ WordImport ImportWords(const QString& text, const WordListSource& source, System
         return false;
       }();
       if (twice) {
-        import.refused.push_back({n + 1, line, QStringLiteral("already in the list")});
+        import.refused.push_back({n + 1, line, QCoreApplication::translate("Messages", "already in the list")});
       } else if (check.ok) {
         import.added.Words << check.reading;
         import.added.Written << check.written;
       } else {
         import.refused.push_back({n + 1, line,
                                   check.message.isEmpty()
-                                      ? QStringLiteral("a line must hold a reading, a comma and the word")
+                                      ? QCoreApplication::translate("Messages", "a line must hold a reading, a comma and the word")
                                       : check.message});
       }
     } else {
       const ListWordCheck check = CheckListWord(line, system, source.Spelling);
       if (check.ok && known(check.word)) {
-        import.refused.push_back({n + 1, line, QStringLiteral("already in the list")});
+        import.refused.push_back({n + 1, line, QCoreApplication::translate("Messages", "already in the list")});
       } else if (check.ok) {
         import.added.Words << check.word;
         if (check.word != line) import.changed.push_back({n + 1, line, check.word});
@@ -154,25 +155,25 @@ WordImport ImportWords(const QString& text, const WordListSource& source, System
 
 QString ImportReportText(const WordImport& import) {
   const int added = import.added.Count();
-  QString text = added == 1 ? QStringLiteral("1 word added.") : QStringLiteral("%1 words added.").arg(added);
+  QString text = added == 1 ? QCoreApplication::translate("Messages", "1 word added.") : QCoreApplication::translate("Messages", "%1 words added.").arg(added);
   constexpr size_t kShownLines = 20;
   if (added > 0) {
     const QStringList words = import.added.Written.isEmpty() ? import.added.Words : import.added.Written;
-    text += QStringLiteral("\nAdded: ") + QStringList(words.mid(0, kShownLines)).join(QStringLiteral(", "));
+    text += QCoreApplication::translate("Messages", "\nAdded: ") + QStringList(words.mid(0, kShownLines)).join(QStringLiteral(", "));
     if (words.size() > static_cast<qsizetype>(kShownLines)) text += QStringLiteral(", ...");
   }
   for (size_t i = 0; i < import.changed.size() && i < kShownLines; ++i) {
     const ChangedLine& changed = import.changed[i];
-    text += QStringLiteral("\nLine %1 \"%2\" added as \"%3\"").arg(changed.line).arg(changed.text, changed.stored);
+    text += QCoreApplication::translate("Messages", "\nLine %1 \"%2\" added as \"%3\"").arg(changed.line).arg(changed.text, changed.stored);
   }
   if (import.refused.empty()) return text;
-  text += QStringLiteral("\n%1 line(s) refused:").arg(import.refused.size());
+  text += QCoreApplication::translate("Messages", "\n%1 line(s) refused:").arg(import.refused.size());
   for (size_t i = 0; i < import.refused.size() && i < kShownLines; ++i) {
     const RefusedLine& refused = import.refused[i];
-    text += QStringLiteral("\nLine %1 \"%2\": %3").arg(refused.line).arg(refused.text, refused.reason);
+    text += QCoreApplication::translate("Messages", "\nLine %1 \"%2\": %3").arg(refused.line).arg(refused.text, refused.reason);
   }
   if (import.refused.size() > kShownLines)
-    text += QStringLiteral("\n... and %1 more").arg(import.refused.size() - kShownLines);
+    text += QCoreApplication::translate("Messages", "\n... and %1 more").arg(import.refused.size() - kShownLines);
   return text;
 }
 
@@ -203,9 +204,9 @@ QString UnspellableEntriesText(const WordList& list, SystemId system, ListSpelli
   }
   if (unspellable.isEmpty()) return {};
   constexpr qsizetype kShownWords = 20;
-  QString text = QStringLiteral("%1 word(s) of the list cannot be spelled and are never asked:").arg(unspellable.size());
+  QString text = QCoreApplication::translate("Messages", "%1 word(s) of the list cannot be spelled and are never asked:").arg(unspellable.size());
   for (qsizetype i = 0; i < unspellable.size() && i < kShownWords; ++i)
     text += QStringLiteral("\n\"%1\"").arg(VisibleText(unspellable[i]));
-  if (unspellable.size() > kShownWords) text += QStringLiteral("\n... and %1 more").arg(unspellable.size() - kShownWords);
+  if (unspellable.size() > kShownWords) text += QCoreApplication::translate("Messages", "\n... and %1 more").arg(unspellable.size() - kShownWords);
   return text;
 }

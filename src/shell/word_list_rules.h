@@ -1,10 +1,11 @@
 #pragma once
 
 #include "convert/word_spelling.h"
-#include "shell/interface_language.h"
+#include "shell/kana_input.h"
 #include "signdata/word_list_file.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <cstdint>
 #include <optional>
@@ -19,12 +20,11 @@ struct WordListSource {
   ListSpelling Spelling;
 };
 
-// The list of a system the user chooses (the numerals use their own) and interface
-// language.
-WordListSource WordListOfSystem(SystemId system, InterfaceLanguage interfaceLanguage);
+// The list of a system the user chooses (the numerals use their own), typed as
+// `kanaInput` says for the kana system.
+WordListSource WordListOfSystem(SystemId system, KanaInput kanaInput);
 
-inline const QString kWordSeparatorMessage =
-    QStringLiteral("A word must not contain a comma or a double quote");
+inline const QString kWordSeparatorMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "A word must not contain a comma or a double quote"));
 
 // "\"cat\" is already in the list"
 QString AlreadyInListMessage(const QString& word);

@@ -3,6 +3,7 @@
 #include "signdata/sign_table.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <optional>
 
@@ -10,15 +11,15 @@
 // window: the frame number read from its box, key frames appended and deleted, a new
 // sign slot, and the checks with the exact messages the user is shown.
 
-inline const QString kFrameNumberExceedsMessage = QStringLiteral("Frame Number exceeds");
-inline const QString kCannotDeleteMessage = QStringLiteral("Cannot delete!");
-inline const QString kNoFreeSignSlotMessage = QStringLiteral("No free sign slot");
-inline const QString kDataUpdatedMessage = QStringLiteral("Data updated");
-inline const QString kDiscardChangesMessage = QStringLiteral("Changes will be discarded");
-inline const QString kConfirmationTitle = QStringLiteral("Confirmation");
+inline const QString kFrameNumberExceedsMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Frame Number exceeds"));
+inline const QString kCannotDeleteMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Cannot delete!"));
+inline const QString kNoFreeSignSlotMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "No free sign slot"));
+inline const QString kDataUpdatedMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Data updated"));
+inline const QString kDiscardChangesMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Changes will be discarded"));
+inline const QString kConfirmationTitle = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Confirmation"));
 // The frame copy window's own wording.
-inline const QString kCopyFrameExceedsMessage = QStringLiteral("Frame number exceeds");
-inline const QString kChannelExceedsMessage = QStringLiteral("Channel number exceeds");
+inline const QString kCopyFrameExceedsMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Frame number exceeds"));
+inline const QString kChannelExceedsMessage = QString::fromUtf8(QT_TRANSLATE_NOOP("Messages", "Channel number exceeds"));
 
 // The name a new sign gets unless the user gives another.
 inline const QString kUnnamedSign = QStringLiteral("*");

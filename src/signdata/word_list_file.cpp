@@ -4,6 +4,7 @@
 #include "base/regular_file_reading.h"
 #include "base/text_decoding.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <optional>
@@ -46,7 +47,7 @@ QStringList ListLines(const QString& text) {
 WordListLoad Failure(int line, const QString& why) {
   WordListLoad load;
   load.ok = false;
-  load.reason = QStringLiteral("Word list line %1: %2").arg(line).arg(why);
+  load.reason = QCoreApplication::translate("Messages", "Word list line %1: %2").arg(line).arg(why);
   return load;
 }
 
@@ -60,8 +61,8 @@ WordListLoad Refused(const QString& why) {
 // Why a word of line `line` cannot join a list that holds `count` words already, if it cannot.
 std::optional<WordListLoad> BeyondLimits(int line, const QString& word, int count) {
   if (word.size() > kLongestListWord)
-    return Failure(line, QStringLiteral("the word is longer than %1 characters").arg(kLongestListWord));
-  if (count >= kMostListWords) return Refused(QStringLiteral("the list holds more than %1 words").arg(kMostListWords));
+    return Failure(line, QCoreApplication::translate("Messages", "the word is longer than %1 characters").arg(kLongestListWord));
+  if (count >= kMostListWords) return Refused(QCoreApplication::translate("Messages", "the list holds more than %1 words").arg(kMostListWords));
   return std::nullopt;
 }
 
@@ -115,11 +116,11 @@ WordListLoad ParseHtml(const QString& text) {
       qsizetype digits = 0;
       while (digits < number.size() && number[digits].isDigit() && number[digits].unicode() < 128) ++digits;
       if (digits == 0)
-        return Failure(n + 1, QStringLiteral("\"%1\" is not a character number").arg(piece.mid(at)));
+        return Failure(n + 1, QCoreApplication::translate("Messages", "\"%1\" is not a character number").arg(piece.mid(at)));
       bool fits = false;
       const uint value = number.left(digits).toUInt(&fits);
       if (!fits || value > 0xFFFF)
-        return Failure(n + 1, QStringLiteral("character number %1 is above 65535").arg(number.left(digits)));
+        return Failure(n + 1, QCoreApplication::translate("Messages", "character number %1 is above 65535").arg(number.left(digits)));
       word += QChar(static_cast<char16_t>(value));
       // Checked as it grows, so a paragraph that never closes is not built in full.
       if (auto refused = word.size() > kLongestListWord ? BeyondLimits(n + 1, word, 0) : std::nullopt) return *refused;
@@ -187,7 +188,7 @@ QString FormatWordList(const WordList& list, WordListFormat format) {
 }
 
 WordListLoad LoadWordListFile(const QString& path, WordListFormat format) {
-  if (!QFileInfo::exists(path)) return Refused(QStringLiteral("the file does not exist"));
+  if (!QFileInfo::exists(path)) return Refused(QCoreApplication::translate("Messages", "the file does not exist"));
   const auto bytes = ReadRegularFile(path, kLargestWordListFile);
   if (const QString* reason = std::get_if<QString>(&bytes)) return Refused(*reason);
   return ParseWordList(DecodeTextFile(std::get<QByteArray>(bytes)), format);
@@ -199,9 +200,9 @@ bool SaveWordListFile(const QString& path, const WordList& list, WordListFormat 
 }
 
 QString WordListReadMessage(const QString& path, const QString& reason) {
-  return QStringLiteral("The word list could not be read: %1: %2").arg(path, reason);
+  return QCoreApplication::translate("Messages", "The word list could not be read: %1: %2").arg(path, reason);
 }
 
 QString WordListSaveMessage(const QString& path, const QString& reason) {
-  return QStringLiteral("The word list could not be saved: %1: %2").arg(path, reason);
+  return QCoreApplication::translate("Messages", "The word list could not be saved: %1: %2").arg(path, reason);
 }

@@ -17,7 +17,7 @@ TEST(CaptionTable, HoldsTheCaptionsOfTheWindowsToComeAndNothingElse) {
 
   int filled = 0;
   for (int row = 0; row < CaptionTable::kRows; ++row) {
-    for (const InterfaceLanguage language : {English, Japanese}) {
+    for (const InterfaceLanguage language : kInterfaceLanguages) {
       const QString caption = table.Caption(row, language);
       const int column = InterfaceLanguageNumber(language);
       if ((row >= 26 && row <= 29) || row >= CaptionRowsInUse) {
@@ -28,12 +28,36 @@ TEST(CaptionTable, HoldsTheCaptionsOfTheWindowsToComeAndNothingElse) {
       }
     }
   }
-  EXPECT_EQ(filled, 2 * (CaptionRowsInUse - 4));
+  EXPECT_EQ(filled, 4 * (CaptionRowsInUse - 4));
   // Outside the table there is nothing to show rather than a fault.
   EXPECT_EQ(table.Caption(CaptionTable::kRows, English), "");
   EXPECT_EQ(table.Caption(-1, English), "");
   // The numerals are no system the user chooses: they have no caption of a choice.
   EXPECT_EQ(table.SystemCaption(SystemId::Numerals, English), "");
+}
+
+// The Japanese captions come from the interface's Japanese translation, which must hold
+// the described captions exactly; Korean and Indonesian come from theirs, every caption
+// translated (a name the languages share, such as "Bitmap", may stay as it is) and every
+// place for a number or a word kept.
+TEST(CaptionTable, TheTranslationsHoldTheDescribedJapaneseAndEveryCaptionInKoreanAndIndonesian) {
+  const CaptionTable table;
+  int unchanged = 0;
+  for (int row = 0; row < CaptionRowsInUse; ++row) {
+    const QString english = table.Caption(row, English);
+    if (english.isEmpty()) continue;
+    EXPECT_EQ(table.Caption(row, Japanese), DescribedJapaneseCaption(row)) << row;
+    for (const InterfaceLanguage language : {Korean, Indonesian}) {
+      const QString translated = table.Caption(row, language);
+      if (translated == english) ++unchanged;
+      for (const QString& place : {QStringLiteral("%1"), QStringLiteral("%2"), QStringLiteral("%3")})
+        EXPECT_EQ(english.contains(place), translated.contains(place)) << row << " " << place.toStdString();
+    }
+  }
+  // Bitmap, Katakana, Status and Hangul in Indonesian; "; " and ", " in both.
+  EXPECT_LE(unchanged, 8);
+  EXPECT_EQ(table.Caption(PracticeCaption, Korean), "연습");
+  EXPECT_EQ(table.Caption(PracticeCaption, Indonesian), "Latihan");
 }
 
 // The captions of the learner and practice controls: each has a Japanese caption of its

@@ -13,8 +13,8 @@ TEST(InputLayout, EachLayoutSwitchesTheInputMethodOfBothBoxes) {
     InputMethodMode word;
   } cases[] = {
       {"alphabets: plain letters", AlphabetLayout(), Disabled, Unchanged},
-      {"JSL, English interface: romaji", JslLayout(InterfaceLanguage::English), Hiragana, Closed},
-      {"JSL, Japanese interface: a word", JslLayout(InterfaceLanguage::Japanese), Hiragana, Opened},
+      {"JSL typed in roman letters", JslLayout(KanaInput::Romaji), Hiragana, Closed},
+      {"JSL typed in Japanese: a word", JslLayout(KanaInput::Japanese), Hiragana, Opened},
       {"KSL in roman letters", KslLayout(false), Unchanged, Closed},
       {"KSL in Hangul", KslLayout(true), Hangul, Unchanged},
       {"numerals: digits", NumericLayout(), Disabled, Unchanged},

@@ -89,7 +89,7 @@ TEST(LearnerModel, LearnsFromEachReadingAndForgetsSlowly) {
 TEST(LearnerModel, WeakLettersMakeTheirWordsLikelier) {
   const QStringList words = {u"quiz"_qs, u"quit"_qs, u"aqua"_qs, u"cat"_qs,  u"dog"_qs,
                              u"bird"_qs, u"fish"_qs, u"lamb"_qs, u"mole"_qs, u"newt"_qs};
-  PracticeSession session(American, false, InterfaceLanguage::English, Plain(words), 42);
+  PracticeSession session(American, false, KanaInput::Romaji, Plain(words), 42);
   ASSERT_FALSE(session.SetLengthRange(0, 0));
   std::map<QString, int> drawn;
   QString last;
@@ -110,7 +110,7 @@ TEST(LearnerModel, WeakLettersMakeTheirWordsLikelier) {
   }
   EXPECT_GT(withQ, 4.0 * withoutQ) << withQ << " " << withoutQ;
 
-  PracticeSession plain(American, false, InterfaceLanguage::English, Plain(words), 7);
+  PracticeSession plain(American, false, KanaInput::Romaji, Plain(words), 7);
   ASSERT_FALSE(plain.SetLengthRange(0, 0));
   PracticePicker picker(7);
   std::vector<int> all(10);
@@ -122,7 +122,7 @@ TEST(LearnerModel, WeakLettersMakeTheirWordsLikelier) {
 // letters no word has, or no letters at all, leave the focus as it was and say why.
 TEST(LearnerModel, AFocusDrawsOnlyWordsWithTheLettersChosen) {
   const QStringList words = {u"man"_qs, u"nut"_qs, u"cat"_qs, u"dog"_qs, u"bird"_qs, u"fish"_qs};
-  PracticeSession session(American, false, InterfaceLanguage::English, Plain(words), 3);
+  PracticeSession session(American, false, KanaInput::Romaji, Plain(words), 3);
   ASSERT_FALSE(session.SetLengthRange(0, 0));
   EXPECT_FALSE(session.SetFocus(u" M N "_qs));
   std::map<QString, int> drawn;

@@ -69,7 +69,7 @@ TEST(ReviewQueue, DueWordsAreDrawnBeforeNewOnes) {
                                {u"eel"_qs, 2, kDay0 + days(3), kDay0}});
   EXPECT_EQ(queue.DueWords(kDay0 + hours(3)), (std::vector<QString>{u"gnat"_qs, u"bee"_qs, u"dog"_qs}));
 
-  PracticeSession session(American, false, InterfaceLanguage::English, Plain(words), 5);
+  PracticeSession session(American, false, KanaInput::Romaji, Plain(words), 5);
   session.UseReviews(queue);
   ASSERT_FALSE(session.SetLengthRange(0, 3));  // "gnat" is too long
   const LearnerTime now = kDay0 + hours(3);
@@ -87,14 +87,14 @@ TEST(ReviewQueue, DueWordsAreDrawnBeforeNewOnes) {
   EXPECT_NE(session.PickNext(now, true).Text, fresh);
   EXPECT_EQ(session.PickNext(now, true).Text, fresh);
 
-  PracticeSession plain(American, false, InterfaceLanguage::English, Plain(words), 5);
-  PracticeSession reviewing(American, false, InterfaceLanguage::English, Plain(words), 5);
+  PracticeSession plain(American, false, KanaInput::Romaji, Plain(words), 5);
+  PracticeSession reviewing(American, false, KanaInput::Romaji, Plain(words), 5);
   reviewing.UseReviews(queue);
   ASSERT_FALSE(plain.SetLengthRange(0, 0));
   ASSERT_FALSE(reviewing.SetLengthRange(0, 0));
   for (int i = 0; i < 50; ++i) EXPECT_EQ(reviewing.PickNext(now).Text, plain.PickNext(now).Text);
 
-  PracticeSession numerals(American, true, InterfaceLanguage::English, {}, 5);
+  PracticeSession numerals(American, true, KanaInput::Romaji, {}, 5);
   numerals.UseReviews(ReviewQueue(Numerals, {{u"12"_qs, 0, kDay0, std::nullopt}}));
   numerals.PickNext(now, true);
   numerals.Answer(u"no"_qs, 100, 2.0, now);
@@ -105,7 +105,7 @@ TEST(ReviewQueue, DueWordsAreDrawnBeforeNewOnes) {
 // What a practice learned, written to the progress file and read back, is the learner
 // and the queue it was (the labels come again with the next answer).
 TEST(ReviewQueue, TheLearnerAndTheQueueComeBackFromTheProgressFile) {
-  PracticeSession session(American, false, InterfaceLanguage::English, Plain({u"lamp"_qs}), 3);
+  PracticeSession session(American, false, KanaInput::Romaji, Plain({u"lamp"_qs}), 3);
   ASSERT_FALSE(session.SetLengthRange(0, 0));
   LearnerTime now = kDay0;
   for (const char16_t* typed : {u"lamp", u"lanp", u"lamb", u"lamp"}) {

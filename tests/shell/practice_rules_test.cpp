@@ -82,11 +82,11 @@ TEST(PracticePicker, EntriesTheSystemCannotSpellAreToldOfAndNeverPicked) {
             u"\"가U+000A나\"\n\"U+202E학교\"\n\"abc\""_qs);
   EXPECT_TRUE(UnspellableEntriesText(Plain({u"학교"_qs}), KoreanHangul, ListSpelling::Text).isEmpty());
 
-  PracticeSession session(KoreanHangul, false, InterfaceLanguage::English, list, 9);
+  PracticeSession session(KoreanHangul, false, KanaInput::Romaji, list, 9);
   ASSERT_EQ(session.SetLengthRange(0, 0), std::nullopt);
   const LearnerTime now{std::chrono::seconds(1'800'000'000)};
   for (int turn = 0; turn < 20; ++turn) EXPECT_EQ(session.PickNext(now).Text, u"학교"_qs);
-  PracticeSession nothing(KoreanHangul, false, InterfaceLanguage::English, Plain(hostile), 9);
+  PracticeSession nothing(KoreanHangul, false, KanaInput::Romaji, Plain(hostile), 9);
   EXPECT_EQ(nothing.SetLengthRange(0, 0), kNoSpellableWordMessage);
 }
 

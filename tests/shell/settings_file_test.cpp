@@ -109,13 +109,27 @@ TEST_F(SettingsFileTest, NumbersAreReadLenientlyAndRoundedHalfToEven) {
     return state;
   };
   // Halves to even and text after the number as number_format_test shows for every reader.
-  // -1 asks for the language at the next start; a language the program has no captions
-  // for reads as English.
+  // -1 asks for the language at the next start; 2 is Korean and 3 Indonesian; a language
+  // the program has no captions for reads as English.
   EXPECT_EQ(readWith(" 0.5 ", " 1.5 ").Interface, InterfaceLanguage::English);
   EXPECT_EQ(readWith(" 1.4 ", " 1.5 ").Interface, InterfaceLanguage::Japanese);
   EXPECT_EQ(readWith(" -0.6 ", " 1.5 ").Interface, std::nullopt);
-  EXPECT_EQ(readWith(" 2.5 ", " 1.5 ").Interface, InterfaceLanguage::English);
+  EXPECT_EQ(readWith(" 2.5 ", " 1.5 ").Interface, InterfaceLanguage::Korean);
+  EXPECT_EQ(readWith(" 3 ", " 1.5 ").Interface, InterfaceLanguage::Indonesian);
+  EXPECT_EQ(readWith(" 4 ", " 1.5 ").Interface, InterfaceLanguage::English);
   EXPECT_EQ(readWith("abc", " 1 ").Interface, InterfaceLanguage::English);
+  // Each language is written as the number it is read as, Korean and Indonesian too.
+  for (const InterfaceLanguage language : kInterfaceLanguages) {
+    Settings chosen;
+    chosen.Interface = language;
+    const QString path = PathOf(QStringLiteral("language.ini"));
+    ASSERT_TRUE(WriteSettings(path, chosen));
+    Settings back;
+    EXPECT_TRUE(ReadSettings(path, back));
+    EXPECT_EQ(back.Interface, language);
+    EXPECT_TRUE(SettingsText(chosen).startsWith(
+        QStringLiteral("Message, %1 \r\n").arg(InterfaceLanguageNumber(language))));
+  }
 
   // The speed box receives the number in its plain form, without blanks.
   EXPECT_EQ(readWith(" 0 ", " 1.5 ").SpeedText, "1.5");

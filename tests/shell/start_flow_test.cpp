@@ -42,16 +42,16 @@ TEST(StartInput, RomanizedBoxesAreSpelledOnlyWhereTheyAreTyped) {
   }
   state.System = JapaneseKana;
   EXPECT_EQ(ChooseStartInput(state), StartInput::Romaji);
-  state.Interface = Japanese;  // the reading of the word typed through the input method
+  state.Kana = KanaInput::Japanese;  // the reading of the word typed through the input method
   EXPECT_EQ(ChooseStartInput(state), StartInput::ReadingBox);
-  state.Interface = English;
+  state.Kana = KanaInput::Romaji;
   state.NumericMode = true;
   EXPECT_EQ(ChooseStartInput(state), StartInput::ReadingBox);
 
   state.NumericMode = false;
   state.System = KoreanHangul;
   EXPECT_EQ(ChooseStartInput(state), StartInput::RomanizedKorean);
-  state.Interface = Japanese;  // the interface language does not matter for Korean
+  state.Kana = KanaInput::Japanese;  // how kana words are typed does not matter for Korean
   EXPECT_EQ(ChooseStartInput(state), StartInput::RomanizedKorean);
   state.HangulMode = true;
   EXPECT_EQ(ChooseStartInput(state), StartInput::ReadingBox);
@@ -91,7 +91,7 @@ TEST_F(StartFlowTest, LiveConversionShowsKanaOrHangulAndKeepsTheOldTextOnRejecti
   EXPECT_EQ(LiveConversion(signs, modes, "gakkou"), QStringLiteral("ｶﾞｯｺｳ"));
   EXPECT_EQ(LiveConversion(signs, modes, "gakkoul"), std::nullopt);
 
-  modes.Interface = Japanese;  // the word box holds Japanese script then
+  modes.Kana = KanaInput::Japanese;  // the word box holds Japanese script then
   EXPECT_EQ(LiveConversion(signs, modes, "gakkou"), std::nullopt);
 
   Select(KoreanHangul);
@@ -118,13 +118,13 @@ TEST_F(StartFlowTest, StartSpellsTypedFormsAsTheHalfWidthFormTheConverterReads) 
   }
   table.SignCount = static_cast<int16_t>(kSignSlots);
   Select(JapaneseKana);
-  modes.Interface = Japanese;
+  modes.Kana = KanaInput::Japanese;
   const SignSequence arigatou = codesOf(modes, {"", u"ｱﾘｶﾞﾄｳ"_qs, "100"});
   ASSERT_EQ(arigatou.size(), 5u);
   EXPECT_EQ(codesOf(modes, {"", u"ありがとう"_qs, "100"}), arigatou);  // every form: typed_text_normalization_test
   EXPECT_EQ(SpelledReadingBox(modes, u"ｱﾘｶﾞﾄｳ 12"_qs), u"ｱﾘｶﾞﾄｳ 12"_qs);
 
-  modes.Interface = English;  // romaji in the word box, full-width or not
+  modes.Kana = KanaInput::Romaji;  // romaji in the word box, full-width or not
   EXPECT_EQ(codesOf(modes, {u"ａｒｉｇａｔｏｕ"_qs, "", "100"}), arigatou);
 
   Select(American);

@@ -23,23 +23,23 @@ const QString kData = QStringLiteral(TOVARO_SOURCE_DIR "/data/");
 TEST(WordListRules, EverySystemHasItsListFileAndEditor) {
   struct Case {
     SystemId system;
-    InterfaceLanguage language;
+    KanaInput input;
     const char* file;
     WordListFormat format;
     bool readingEditor;
     ListSpelling spelling;
   };
   const Case cases[] = {
-      {BritishTwoHanded, English, "ENGdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
-      {IndonesianTwoHanded, Japanese, "INAdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
-      {American, English, "ENGdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
-      {DerivedAmerican, Japanese, "ENGdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
-      {JapaneseKana, English, "RomajiDefault.txt", WordListFormat::Plain, false, ListSpelling::Romaji},
-      {JapaneseKana, Japanese, "JSLdefault.txt", WordListFormat::Reading, true, ListSpelling::Text},
-      {KoreanHangul, English, "KSLdefault.html", WordListFormat::Html, false, ListSpelling::Text},
+      {BritishTwoHanded, KanaInput::Romaji, "ENGdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
+      {IndonesianTwoHanded, KanaInput::Japanese, "INAdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
+      {American, KanaInput::Romaji, "ENGdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
+      {DerivedAmerican, KanaInput::Japanese, "ENGdefault.txt", WordListFormat::Plain, false, ListSpelling::Text},
+      {JapaneseKana, KanaInput::Romaji, "RomajiDefault.txt", WordListFormat::Plain, false, ListSpelling::Romaji},
+      {JapaneseKana, KanaInput::Japanese, "JSLdefault.txt", WordListFormat::Reading, true, ListSpelling::Text},
+      {KoreanHangul, KanaInput::Romaji, "KSLdefault.html", WordListFormat::Html, false, ListSpelling::Text},
   };
   for (const Case& c : cases) {
-    const WordListSource source = WordListOfSystem(c.system, c.language);
+    const WordListSource source = WordListOfSystem(c.system, c.input);
     EXPECT_EQ(source.FileName, QString::fromLatin1(c.file));
     EXPECT_EQ(source.Format, c.format);
     EXPECT_EQ(source.ReadingEditor, c.readingEditor);
@@ -94,7 +94,7 @@ TEST(WordListRules, ImportAddsGoodLinesAndNamesTheRefusedOnes) {
   // Accents fold as Start folds them and are named; a word the list holds, in any
   // case, or one an earlier line added, is refused.
   const WordImport plain = ImportWords(u"cat\r\n\r\na,b\r\n  dog \r\nnaïve\r\n日本\r\nCat\r\nbird\r\n"_qs,
-                                       WordListOfSystem(American, English), American, WordList{{u"bird"_qs}, {}});
+                                       WordListOfSystem(American, KanaInput::Romaji), American, WordList{{u"bird"_qs}, {}});
   EXPECT_EQ(plain.added.Words, (QStringList{u"cat"_qs, u"dog"_qs, u"naive"_qs}));
   ASSERT_EQ(plain.refused.size(), 4u);
   EXPECT_EQ(plain.refused[0].line, 3);
@@ -106,7 +106,7 @@ TEST(WordListRules, ImportAddsGoodLinesAndNamesTheRefusedOnes) {
             "Line 6 \"日本\": Unsupported character(s) in the string\n"
             "Line 7 \"Cat\": already in the list\nLine 8 \"bird\": already in the list"_qs);
 
-  const WordImport reading = ImportWords(u"いぬ,犬\nねこ\nネコ,猫\nイヌ,犬\n"_qs, WordListOfSystem(JapaneseKana, Japanese),
+  const WordImport reading = ImportWords(u"いぬ,犬\nねこ\nネコ,猫\nイヌ,犬\n"_qs, WordListOfSystem(JapaneseKana, KanaInput::Japanese),
                                          JapaneseKana);
   EXPECT_EQ(reading.added.Words, (QStringList{u"ｲﾇ"_qs, u"ﾈｺ"_qs}));
   EXPECT_EQ(reading.added.Written, (QStringList{u"犬"_qs, u"猫"_qs}));

@@ -66,6 +66,7 @@ inline MainWindowMenus MenusOf(const QWidget& window) {
   m.mnuQuiz = action("mnuQuiz");
   m.mnuProgress = action("mnuProgress");
   m.mnuLang = action("mnuLang");
+  m.mnuKanaInput = action("mnuKanaInput");
   m.mnuFont = action("mnuFont");
   m.HelpMenus = menu("HelpMenus");
   m.HelpSubMenus = menu("HelpSubMenus");

@@ -1,14 +1,13 @@
 #include "gui/dialogs/about_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmAbout"));
-  setWindowTitle(QStringLiteral("About"));
-
   productName_ = new QLabel(QStringLiteral("Tovaro"), this);
   productName_->setObjectName(QStringLiteral("ProductName"));
   QFont nameFont = productName_->font();
@@ -17,16 +16,16 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   productName_->setFont(nameFont);
   productName_->setAlignment(Qt::AlignCenter);
 
-  versionText_ = new QLabel(VersionCaption(), this);
+  versionText_ = new QLabel(this);
   versionText_->setObjectName(QStringLiteral("VersionText"));
   versionText_->setTextFormat(Qt::PlainText);
   versionText_->setAlignment(Qt::AlignCenter);
 
   auto* buttons = new QDialogButtonBox(this);
   buttons->setCenterButtons(true);
-  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  ok->setObjectName(QStringLiteral("cmdOK"));
-  ok->setDefault(true);
+  ok_ = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
+  ok_->setObjectName(QStringLiteral("cmdOK"));
+  ok_->setDefault(true);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(32, 24, 32, 16);
@@ -37,8 +36,20 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  Retranslate();
+}
+
+void AboutDialog::Retranslate() {
+  setWindowTitle(tr("About"));
+  versionText_->setText(VersionCaption());
+  ok_->setText(tr("OK"));
+}
+
+void AboutDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 QString AboutDialog::VersionCaption() {
-  return QStringLiteral("Version ") + QStringLiteral(TOVARO_VERSION);
+  return tr("Version %1").arg(QStringLiteral(TOVARO_VERSION));
 }

@@ -1,13 +1,17 @@
 #include "gui/dialogs/discard_confirmation.h"
 
-#include "signdata/key_frame_editing.h"
+#include "gui/dialogs/message_box_sink.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 bool ConfirmDiscardingChanges(QWidget* parent) {
-  QMessageBox box(QMessageBox::NoIcon, kConfirmationTitle, kDiscardChangesMessage,
+  // kConfirmationTitle and kDiscardChangesMessage in the interface language.
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("DiscardConfirmation", "Confirmation"),
+                  QCoreApplication::translate("DiscardConfirmation", "Changes will be discarded"),
                   QMessageBox::Ok | QMessageBox::Cancel, parent);
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Cancel);
+  MessageBoxSink::CaptionStandardButtons(box);
   return box.exec() == QMessageBox::Ok;
 }

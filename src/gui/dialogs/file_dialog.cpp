@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
@@ -68,20 +69,23 @@ FileDialog::FileDialog(QWidget* parent) : QDialog(parent) {
 
   Combo1 = new QComboBox(this);
   Combo1->setObjectName(QStringLiteral("Combo1"));
+  // The types are filled in when the window shows, in any language's words: the box
+  // grows to the longest rather than keeping its first width.
+  Combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   File1 = new QListWidget(this);
   File1->setObjectName(QStringLiteral("File1"));
   File1->setSelectionMode(QAbstractItemView::SingleSelection);
 
-  Label_FileName = new QLabel(QStringLiteral("File Name"), this);
+  Label_FileName = new QLabel(this);
   Label_FileName->setObjectName(QStringLiteral("Label_FileName"));
   FileName = new QLineEdit(this);
   FileName->setObjectName(QStringLiteral("FileName"));
   Label_FileName->setBuddy(FileName);
 
-  cmload = new QPushButton(QStringLiteral("Load"), this);
+  cmload = new QPushButton(this);
   cmload->setObjectName(QStringLiteral("cmload"));
   cmload->setDefault(true);
-  cmcancel = new QPushButton(QStringLiteral("Cancel"), this);
+  cmcancel = new QPushButton(this);
   cmcancel->setObjectName(QStringLiteral("cmcancel"));
 
   auto* lists = new QGridLayout;
@@ -104,6 +108,7 @@ FileDialog::FileDialog(QWidget* parent) : QDialog(parent) {
   layout->addLayout(name);
   layout->addLayout(buttons);
   resize(640, 420);
+  Retranslate();
 
   PaintBackground(*this, kBackgroundStyle, u'R');
 
@@ -206,7 +211,7 @@ void FileDialog::showEvent(QShowEvent* event) {
 void FileDialog::Activate() {
   FileName->setVisible(!loadMode_);
   Label_FileName->setVisible(!loadMode_);
-  cmload->setText(loadMode_ ? QStringLiteral("Load") : QStringLiteral("Save"));
+  ShowModeCaption();
 
   // Mounts and folders may have come and gone since the last display.
   FillDriveList();
@@ -217,12 +222,29 @@ void FileDialog::Activate() {
     const QSignalBlocker blocker(Combo1);
     Combo1->clear();
     for (const FileType& type : types_) Combo1->addItem(FileTypeEntry(type));
-    Combo1->addItem(kAllFilesEntry);
+    Combo1->addItem(AllFilesEntry());
     Combo1->setCurrentIndex(0);
   }
   SelectType(0);
   decided_ = false;
   if (!loadMode_) FileName->setFocus();
+}
+
+void FileDialog::ShowModeCaption() { cmload->setText(loadMode_ ? tr("Load") : tr("Save")); }
+
+// The entry every list of types ends with; kAllFilesEntry is its English text.
+QString FileDialog::AllFilesEntry() { return tr("All Files (*.*)"); }
+
+void FileDialog::Retranslate() {
+  Label_FileName->setText(tr("File Name"));
+  cmcancel->setText(tr("Cancel"));
+  ShowModeCaption();
+  if (Combo1->count() > 0) Combo1->setItemText(Combo1->count() - 1, AllFilesEntry());
+}
+
+void FileDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 void FileDialog::FillDriveList() {

@@ -61,9 +61,13 @@ class FileDialog : public QDialog {
   void SetFileName(const QString& name);
 
  protected:
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
+  static QString AllFilesEntry();
+  void Retranslate();
+  void ShowModeCaption();
   void Activate();
   void FillDriveList();
   void SelectType(int index);

@@ -4,6 +4,7 @@
 #include "gui/dialogs/message_box_sink.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -51,26 +52,24 @@ FontDialog::FontDialog(FontFamilySource families, QWidget* parent)
   CmbKr = NewFontBox("CmbKr", this);
   TxtJp = NewSizeBox("TxtJp", this);
   TxtKr = NewSizeBox("TxtKr", this);
-  btnOK = new QPushButton(QStringLiteral("OK"), this);
+  btnOK = new QPushButton(this);
   btnOK->setObjectName(QStringLiteral("btnOK"));
   btnOK->setDefault(true);
-  btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+  btnCancel = new QPushButton(this);
   btnCancel->setObjectName(QStringLiteral("btnCancel"));
 
   auto* form = new QFormLayout;
-  auto addFont = [&](const QString& label, QComboBox* name, QLineEdit* size) {
+  auto addFont = [&](FontRow& labels, QComboBox* name, QLineEdit* size) {
     auto* row = new QHBoxLayout;
     row->addWidget(name, 1);
-    row->addWidget(new QLabel(QStringLiteral("Size"), this));
+    labels.size = new QLabel(this);
+    row->addWidget(labels.size);
     row->addWidget(size);
-    form->addRow(label, row);
-    // The row's label names a layout, not the boxes, so each box is named itself.
-    name->setAccessibleName(label + QStringLiteral(" font"));
-    name->lineEdit()->setAccessibleName(name->accessibleName());
-    size->setAccessibleName(label + QStringLiteral(" font size"));
+    labels.language = new QLabel(this);
+    form->addRow(labels.language, row);
   };
-  addFont(QStringLiteral("Japanese"), CmbJp, TxtJp);
-  addFont(QStringLiteral("Korean"), CmbKr, TxtKr);
+  addFont(japaneseRow_, CmbJp, TxtJp);
+  addFont(koreanRow_, CmbKr, TxtKr);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
@@ -84,6 +83,27 @@ FontDialog::FontDialog(FontFamilySource families, QWidget* parent)
 
   connect(btnOK, &QPushButton::clicked, this, &FontDialog::TakeFonts);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  Retranslate();
+}
+
+void FontDialog::Retranslate() {
+  setWindowTitle(tr("Font Selection"));
+  btnOK->setText(tr("OK"));
+  btnCancel->setText(tr("Cancel"));
+  japaneseRow_.language->setText(tr("Japanese"));
+  koreanRow_.language->setText(tr("Korean"));
+  for (const FontRow* row : {&japaneseRow_, &koreanRow_}) row->size->setText(tr("Size"));
+  // The row's label names a layout, not the boxes, so each box is named itself.
+  CmbJp->setAccessibleName(tr("Japanese font"));
+  CmbKr->setAccessibleName(tr("Korean font"));
+  for (QComboBox* box : {CmbJp, CmbKr}) box->lineEdit()->setAccessibleName(box->accessibleName());
+  TxtJp->setAccessibleName(tr("Japanese font size"));
+  TxtKr->setAccessibleName(tr("Korean font size"));
+}
+
+void FontDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 void FontDialog::InitialSet(const std::array<FontDescription, 3>& fonts) {

@@ -6,6 +6,8 @@
 #include <QDialog>
 
 class QComboBox;
+class QEvent;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QShowEvent;
@@ -39,10 +41,21 @@ class FontDialog : public QDialog {
   const FontLists& Lists() const { return lists_; }
 
  protected:
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The captions of one font's row: the language it writes, and "Size".
+  struct FontRow {
+    QLabel* language = nullptr;
+    QLabel* size = nullptr;
+  };
+
+  void Retranslate();
   void TakeFonts();
+
+  FontRow japaneseRow_;
+  FontRow koreanRow_;
 
   std::array<FontDescription, 3> fonts_ = DefaultFonts();
   const FontFamilySource families_;

@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFont>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,7 +18,6 @@ constexpr int kBackgroundStyle = 0;
 
 SystemChoiceDialog::SystemChoiceDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmOption"));
-  setWindowTitle(QStringLiteral("Fingerspell Language"));
 
   auto* group = new QButtonGroup(this);
   auto* layout = new QVBoxLayout(this);
@@ -28,12 +28,13 @@ SystemChoiceDialog::SystemChoiceDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(options_[i]);
   }
   auto* buttons = new QDialogButtonBox(this);
-  okButton_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+  okButton_ = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
   okButton_->setObjectName(QStringLiteral("cmdOK"));
   okButton_->setDefault(true);
   layout->addSpacing(8);
   layout->addWidget(buttons);
 
+  Retranslate();
   SetCaptions(CaptionTable(), InterfaceLanguage::English);
   PaintBackground(*this, kBackgroundStyle, u'B');
   connect(buttons, &QDialogButtonBox::accepted, this, &SystemChoiceDialog::TakeChoice);
@@ -53,6 +54,16 @@ void SystemChoiceDialog::SetCaptions(const CaptionTable& captions, InterfaceLang
 void SystemChoiceDialog::SetInterfaceFont(const QFont& font) {
   for (QRadioButton* option : options_) option->setFont(font);
   okButton_->setFont(font);
+}
+
+void SystemChoiceDialog::Retranslate() {
+  setWindowTitle(tr("Fingerspell Language"));
+  okButton_->setText(tr("OK"));
+}
+
+void SystemChoiceDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 void SystemChoiceDialog::showEvent(QShowEvent* event) {

@@ -9,6 +9,7 @@
 #include <optional>
 
 class CaptionTable;
+class QEvent;
 class QFont;
 class QPushButton;
 class QRadioButton;
@@ -33,9 +34,11 @@ class SystemChoiceDialog : public QDialog {
   void SetInterfaceFont(const QFont& font);
 
  protected:
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
+  void Retranslate();
   void TakeChoice();
 
   // One option per system the user chooses, in the order of their numbers ("Option1_0"

@@ -4,6 +4,7 @@
 #include "gui/dialogs/message_box_sink.h"
 #include "shell/angle_table_document.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -11,14 +12,18 @@ namespace {
 
 const QString kCsv = QStringLiteral(".csv");
 
+
 // Told when a file could not be written; Yes means "let me choose another place".
 bool OfferAnotherPlace(QWidget* parent, const QString& path, const QString& reason) {
-  const QString failure = QStringLiteral("The file could not be saved: %1: %2").arg(path, reason);
+  const QString failure =
+      QCoreApplication::translate("AngleTableSaving", "The file could not be saved: %1: %2").arg(path, reason);
   QMessageBox box(QMessageBox::Question, MessageBoxSink::kTitle,
-                  failure + QStringLiteral("\n\nSave it under another name or in another folder?"),
+                  failure + QCoreApplication::translate("AngleTableSaving",
+                                                        "\n\nSave it under another name or in another folder?"),
                   QMessageBox::Yes | QMessageBox::No, parent);
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Yes);
+  MessageBoxSink::CaptionStandardButtons(box);
   return box.exec() == QMessageBox::Yes;
 }
 
@@ -27,8 +32,8 @@ bool OfferAnotherPlace(QWidget* parent, const QString& path, const QString& reas
 bool SaveAngleTableAs(QWidget* parent, AngleTableDocument& document, FileDialog& dialog) {
   dialog.OptionInitialize();
   dialog.SetLoadMode(false);
-  dialog.SetTitle(QStringLiteral("File Save"));
-  dialog.AddFajliloOptions(QStringLiteral("Initial Pattern"), kCsv);
+  dialog.SetTitle(QCoreApplication::translate("AngleTableSaving", "File Save"));
+  dialog.AddFajliloOptions(QCoreApplication::translate("AngleTableSaving", "Initial Pattern"), kCsv);
   for (;;) {
     dialog.exec();
     if (!dialog.Decided() || dialog.Extension() != kCsv || !document.Table().HasLayout()) return false;
@@ -41,14 +46,17 @@ bool SaveAngleTableAs(QWidget* parent, AngleTableDocument& document, FileDialog&
 bool SettleUnsavedTable(QWidget* parent, AngleTableDocument& document, FileDialog& dialog) {
   if (document.IsClean()) return true;
   const QString path = document.FilePath();
-  const QString file = path.isEmpty() ? QStringLiteral("the angle table") : QFileInfo(path).fileName();
-  QMessageBox box(QMessageBox::Question, MessageBoxSink::kTitle,
-                  QStringLiteral("Save the changes to %1?").arg(file),
+  const QString question = path.isEmpty()
+                               ? QCoreApplication::translate("AngleTableSaving", "Save the changes to the angle table?")
+                               : QCoreApplication::translate("AngleTableSaving", "Save the changes to %1?")
+                                     .arg(QFileInfo(path).fileName());
+  QMessageBox box(QMessageBox::Question, MessageBoxSink::kTitle, question,
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
   box.setObjectName(QStringLiteral("SaveChangesQuestion"));
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Save);
   box.setEscapeButton(QMessageBox::Cancel);
+  MessageBoxSink::CaptionStandardButtons(box);
   switch (box.exec()) {
     case QMessageBox::Discard: return true;
     case QMessageBox::Save: break;

@@ -7,6 +7,7 @@
 #include "signdata/sign_table.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,35 +23,32 @@ FrameCopyDialog::FrameCopyDialog(const SignTable& table, PlaybackEngine& engine,
       signList_(new DropDownList(this)),
       frameNumberBox_(new QLineEdit(QStringLiteral("1"), this)),
       frameCountLabel_(new QLabel(QStringLiteral("1"), this)),
-      previewButton_(new QPushButton(QStringLiteral("Preview"), this)) {
+      previewButton_(new QPushButton(this)) {
   setObjectName(QStringLiteral("frmCopy"));
-  setWindowTitle(QStringLiteral("Form1"));
 
   signList_->setObjectName(QStringLiteral("cmbIndex"));
-  signList_->setAccessibleName(QStringLiteral("Sign Index"));
-  signList_->setPlaceholderText(QStringLiteral("Sign Index"));
   signList_->setMinimumContentsLength(kSignNameLength);
-  auto* frameLabel = new QLabel(QStringLiteral("Frame No"), this);
-  frameLabel->setObjectName(QStringLiteral("Label13"));
-  frameLabel->setBuddy(frameNumberBox_);
+  frameLabel_ = new QLabel(this);
+  frameLabel_->setObjectName(QStringLiteral("Label13"));
+  frameLabel_->setBuddy(frameNumberBox_);
   frameNumberBox_->setObjectName(QStringLiteral("FrameNoTxt"));
-  frameNumberBox_->setAccessibleName(frameLabel->text());
   frameNumberBox_->setMaximumWidth(60);
   frameCountLabel_->setObjectName(QStringLiteral("TotalFrameLbl"));
   frameCountLabel_->setTextFormat(Qt::PlainText);
-  frameCountLabel_->setAccessibleName(QStringLiteral("Total frames"));
   previewButton_->setObjectName(QStringLiteral("cmdPreview"));
-  previewButton_->setAccessibleName(previewButton_->text());
   previewButton_->setAutoDefault(false);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("Command1"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("Command2"));
-  for (QAbstractButton* button : buttons->buttons()) button->setAccessibleName(button->text());
+  // Buttons of the program's own, since Qt's standard ones are not translated into
+  // every language of the interface.
+  auto* buttons = new QDialogButtonBox(this);
+  okButton_ = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
+  okButton_->setObjectName(QStringLiteral("Command1"));
+  cancelButton_ = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+  cancelButton_->setObjectName(QStringLiteral("Command2"));
 
   auto* grid = new QGridLayout;
   grid->addWidget(signList_, 0, 0, 1, 4);
-  grid->addWidget(frameLabel, 1, 0);
+  grid->addWidget(frameLabel_, 1, 0);
   grid->addWidget(frameNumberBox_, 1, 1);
   grid->addWidget(new QLabel(QStringLiteral("/"), this), 1, 2);
   grid->addWidget(frameCountLabel_, 1, 3);
@@ -63,6 +61,27 @@ FrameCopyDialog::FrameCopyDialog(const SignTable& table, PlaybackEngine& engine,
   connect(previewButton_, &QPushButton::clicked, this, &FrameCopyDialog::Preview);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  Retranslate();
+}
+
+void FrameCopyDialog::Retranslate() {
+  setWindowTitle(tr("Form1"));
+  signList_->setAccessibleName(tr("Sign Index"));
+  // The list is offered as the characters once it holds the table's signs.
+  signList_->setPlaceholderText(listFilled_ ? tr("Characters") : tr("Sign Index"));
+  frameLabel_->setText(tr("Frame No"));
+  frameNumberBox_->setAccessibleName(frameLabel_->text());
+  frameCountLabel_->setAccessibleName(tr("Total frames"));
+  previewButton_->setText(tr("Preview"));
+  previewButton_->setAccessibleName(previewButton_->text());
+  okButton_->setText(tr("OK"));
+  cancelButton_->setText(tr("Cancel"));
+  for (QPushButton* button : {okButton_, cancelButton_}) button->setAccessibleName(button->text());
+}
+
+void FrameCopyDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 void FrameCopyDialog::showEvent(QShowEvent* event) {
@@ -73,7 +92,8 @@ void FrameCopyDialog::showEvent(QShowEvent* event) {
 void FrameCopyDialog::FillSignList() {
   signList_->clear();
   for (int sign = 0; sign < table_.SignCount; ++sign) signList_->addItem(table_.Signs[sign].Name);
-  signList_->setPlaceholderText(QStringLiteral("Characters"));
+  listFilled_ = true;
+  signList_->setPlaceholderText(tr("Characters"));
   signList_->setCurrentIndex(-1);
 }
 

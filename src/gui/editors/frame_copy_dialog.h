@@ -6,6 +6,7 @@
 
 class DropDownList;
 class PlaybackEngine;
+class QEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -26,9 +27,11 @@ class FrameCopyDialog : public QDialog {
   int CopyFrame() const { return copyFrame_; }
 
  protected:
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
+  void Retranslate();
   void FillSignList();
   void ChooseSign(int sign);
   void Preview();
@@ -41,6 +44,10 @@ class FrameCopyDialog : public QDialog {
   QLineEdit* frameNumberBox_;
   QLabel* frameCountLabel_;
   QPushButton* previewButton_;
+  QLabel* frameLabel_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  bool listFilled_ = false;
   int copySign_ = 0;
   int copyFrame_ = 0;
 };

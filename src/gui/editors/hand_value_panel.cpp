@@ -2,6 +2,7 @@
 
 #include "gui/editors/number_box.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +15,12 @@ constexpr int kFingerBoxWidth = 52;
 constexpr int kWristBoxWidth = 76;
 // The finger blocks stand in rows of three.
 constexpr int kBlocksPerRow = 3;
+
+// kFingerBlockLabels, marked for translation.
+constexpr std::array<const char*, 5> kFingerBlockCaptions = {
+    QT_TRANSLATE_NOOP("HandValuePanel", "Thumb"), QT_TRANSLATE_NOOP("HandValuePanel", "Index finger"),
+    QT_TRANSLATE_NOOP("HandValuePanel", "Middle finger"), QT_TRANSLATE_NOOP("HandValuePanel", "Digitus finger"),
+    QT_TRANSLATE_NOOP("HandValuePanel", "Little finger")};
 
 // The designer's texts: the thumb's first joint turned out and back, the rest 0.
 QString DesignerText(const ValueBoxId& box) {
@@ -29,7 +36,6 @@ NumberBox* MakeBox(const ValueBoxId& box, QWidget* parent) {
                      : box.group == BoxGroup::WristPosition ? "WristPos"
                                                             : "FingerTx";
   made->setObjectName(QStringLiteral("%1%2_%3").arg(QLatin1String(stem), suffix).arg(box.index));
-  made->setAccessibleName(BoxName(box));
   made->setFixedWidth(box.group == BoxGroup::Finger ? kFingerBoxWidth : kWristBoxWidth);
   made->setText(DesignerText(box));
   return made;
@@ -42,17 +48,23 @@ QLabel* Caption(const QString& text, QWidget* parent) {
   return label;
 }
 
+void SetCaption(QLabel& label, const QString& text) {
+  label.setText(text);
+  label.setAccessibleName(text);
+}
+
 }  // namespace
 
 HandValuePanel::HandValuePanel(int hand, QWidget* parent)
-    : QGroupBox(hand == 0 ? QStringLiteral("Right") : QStringLiteral("Left"), parent), hand_(hand) {
+    : QGroupBox(parent), hand_(hand) {
   setObjectName(hand == 0 ? QStringLiteral("Frame1") : QStringLiteral("Frame2"));
-  setAccessibleName(title());
   auto* layout = new QVBoxLayout(this);
 
   auto* wrist = new QGridLayout;
-  wrist->addWidget(Caption(QStringLiteral("Wrist Angle"), this), 0, 0, 1, kWristBoxes);
-  wrist->addWidget(Caption(QStringLiteral("Wrist Position"), this), 0, kWristBoxes + 1, 1, kWristBoxes);
+  wristAngleCaption_ = Caption(QString(), this);
+  wristPositionCaption_ = Caption(QString(), this);
+  wrist->addWidget(wristAngleCaption_, 0, 0, 1, kWristBoxes);
+  wrist->addWidget(wristPositionCaption_, 0, kWristBoxes + 1, 1, kWristBoxes);
   for (int i = 0; i < kWristBoxes; ++i) {
     wristAngles_[i] = MakeBox({hand, BoxGroup::WristAngle, i}, this);
     wristPositions_[i] = MakeBox({hand, BoxGroup::WristPosition, i}, this);
@@ -65,10 +77,11 @@ HandValuePanel::HandValuePanel(int hand, QWidget* parent)
 
   auto* blocks = new QGridLayout;
   blocks->setHorizontalSpacing(14);
-  for (int block = 0; block < static_cast<int>(kFingerBlockLabels.size()); ++block) {
+  for (int block = 0; block < static_cast<int>(blockCaptions_.size()); ++block) {
     auto* grid = new QGridLayout;
     grid->setSpacing(3);
-    grid->addWidget(Caption(kFingerBlockLabels[static_cast<size_t>(block)], this), 0, 0, 1, 3);
+    blockCaptions_[static_cast<size_t>(block)] = Caption(QString(), this);
+    grid->addWidget(blockCaptions_[static_cast<size_t>(block)], 0, 0, 1, 3);
     for (int column = 0; column < 3; ++column) {
       QLabel* heading = Caption(QString::number(column + 1), this);
       heading->setAlignment(Qt::AlignCenter);
@@ -81,6 +94,36 @@ HandValuePanel::HandValuePanel(int hand, QWidget* parent)
     blocks->addLayout(grid, block / kBlocksPerRow, block % kBlocksPerRow, Qt::AlignTop | Qt::AlignLeft);
   }
   layout->addLayout(blocks);
+  Retranslate();
+}
+
+// BoxName's words in the interface language.
+QString HandValuePanel::BoxCaption(const ValueBoxId& box) const {
+  const QString side = title();
+  switch (box.group) {
+    case BoxGroup::WristAngle: return tr("%1 Wrist Angle %2").arg(side).arg(box.index + 1);
+    case BoxGroup::WristPosition: return tr("%1 Wrist Position %2").arg(side).arg(box.index + 1);
+    case BoxGroup::Finger: break;
+  }
+  return tr("%1 %2 column %3 row %4")
+      .arg(side, tr(kFingerBlockCaptions.at(static_cast<size_t>(FingerBlock(box.index)))))
+      .arg(FingerColumn(box.index) + 1)
+      .arg(FingerRow(box.index) + 1);
+}
+
+void HandValuePanel::Retranslate() {
+  setTitle(hand_ == 0 ? tr("Right") : tr("Left"));
+  setAccessibleName(title());
+  SetCaption(*wristAngleCaption_, tr("Wrist Angle"));
+  SetCaption(*wristPositionCaption_, tr("Wrist Position"));
+  for (size_t block = 0; block < blockCaptions_.size(); ++block)
+    SetCaption(*blockCaptions_[block], tr(kFingerBlockCaptions[block]));
+  for (const ValueBoxId& box : HandBoxes(hand_)) Box(box)->setAccessibleName(BoxCaption(box));
+}
+
+void HandValuePanel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QGroupBox::changeEvent(event);
 }
 
 NumberBox* HandValuePanel::Box(const ValueBoxId& box) const {

@@ -7,6 +7,8 @@
 #include <array>
 
 class NumberBox;
+class QEvent;
+class QLabel;
 
 // The value boxes of one hand in the pose editor, in a panel captioned "Right" or
 // "Left": the wrist angles and positions in one row, then the five finger blocks of
@@ -23,9 +25,18 @@ class HandValuePanel : public QGroupBox {
   NumberBox* Box(const ValueBoxId& box) const;
   int HandIndex() const { return hand_; }
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
+  QString BoxCaption(const ValueBoxId& box) const;
+
   int hand_;
   std::array<NumberBox*, kWristBoxes> wristAngles_{};
   std::array<NumberBox*, kWristBoxes> wristPositions_{};
   std::array<NumberBox*, kFingerBoxes> fingers_{};
+  QLabel* wristAngleCaption_ = nullptr;
+  QLabel* wristPositionCaption_ = nullptr;
+  std::array<QLabel*, std::tuple_size_v<decltype(kFingerBlockLabels)>> blockCaptions_{};
 };

@@ -10,26 +10,31 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include <variant>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <array>
+#include <variant>
 
 namespace {
 
 constexpr int kBackgroundStyle = 0;
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
+QPushButton* Button(QWidget* parent, const char* name) {
+  auto* button = new QPushButton(parent);
   button->setObjectName(QString::fromLatin1(name));
-  button->setAccessibleName(QString(caption).remove(u'…'));
   button->setAutoDefault(false);
   return button;
 }
 
+void SetCaption(QPushButton& button, const QString& caption) {
+  button.setText(caption);
+  button.setAccessibleName(QString(caption).remove(u'…'));
+}
+
 }  // namespace
 
-ListEditorWindow::ListEditorWindow(QString closeQuestion, QWidget* parent)
-    : QDialog(parent), closeQuestion_(std::move(closeQuestion)) {
+ListEditorWindow::ListEditorWindow(QWidget* parent) : QDialog(parent) {
   PaintBackground(*this, kBackgroundStyle, u'B');
 }
 
@@ -38,6 +43,8 @@ void ListEditorWindow::Begin(const QString& path, WordListFormat format) {
   format_ = format;
   SetModified(false);
 }
+
+void ListEditorWindow::SetTitle(const QString& title) { setWindowTitle(modified_ ? title + u'*' : title); }
 
 void ListEditorWindow::SetModified(bool modified) {
   modified_ = modified;
@@ -48,9 +55,10 @@ void ListEditorWindow::SetModified(bool modified) {
 
 void ListEditorWindow::reject() {
   if (modified_) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), closeQuestion_,
+    QMessageBox box(QMessageBox::Question, tr("Confirm"), CloseQuestion(),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::No);
+    MessageBoxSink::CaptionStandardButtons(box);
     if (box.exec() != QMessageBox::Yes) return;
   }
   QDialog::reject();
@@ -67,17 +75,17 @@ bool ListEditorWindow::SaveList(const WordList& list) {
 }
 
 std::optional<QString> ListEditorWindow::AskImportText() {
-  QFileDialog dialog(this, QStringLiteral("Import"));
+  QFileDialog dialog(this, tr("Import"));
   dialog.setObjectName(QStringLiteral("ImportDialog"));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilters({QStringLiteral("Text files (*.txt)"), QStringLiteral("All files (*)")});
+  dialog.setNameFilters({tr("Text files (*.txt)"), tr("All files (*)")});
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   const QString path = dialog.selectedFiles().first();
   // Read as the lists themselves are: a FIFO would block the window, /dev/zero fill memory.
   const std::variant<QByteArray, QString> read = ReadRegularFile(path, kLargestWordListFile);
   if (const auto* reason = std::get_if<QString>(&read)) {
-    ShowMessage(QStringLiteral("The file could not be read: %1: %2").arg(path, *reason));
+    ShowMessage(tr("The file could not be read: %1: %2").arg(path, *reason));
     return std::nullopt;
   }
   return DecodeTextFile(std::get<QByteArray>(read));
@@ -85,12 +93,12 @@ std::optional<QString> ListEditorWindow::AskImportText() {
 
 void ListEditorWindow::ShowMessage(const QString& text) { MessageBoxSink(this).ShowMessage(text); }
 
-QVBoxLayout* ListEditorWindow::MakeButtonColumn(const ListEditorButtonCaptions& captions, QLayout* above) {
-  QPushButton* add = Button(this, "cmdAdd", captions.add);
-  QPushButton* remove = Button(this, "cmdDelete", captions.remove);
-  QPushButton* import = Button(this, "cmdImport", captions.import);
-  QPushButton* save = Button(this, "cmdSave", captions.save);
-  QPushButton* close = Button(this, "cmdClose", captions.close);
+QVBoxLayout* ListEditorWindow::MakeButtonColumn(QLayout* above) {
+  QPushButton* add = Button(this, "cmdAdd");
+  QPushButton* remove = Button(this, "cmdDelete");
+  QPushButton* import = Button(this, "cmdImport");
+  QPushButton* save = Button(this, "cmdSave");
+  QPushButton* close = Button(this, "cmdClose");
   buttons_ = {add, remove, import, save, close};
   connect(add, &QPushButton::clicked, this, &ListEditorWindow::Add);
   connect(remove, &QPushButton::clicked, this, &ListEditorWindow::Remove);
@@ -107,6 +115,12 @@ QVBoxLayout* ListEditorWindow::MakeButtonColumn(const ListEditorButtonCaptions& 
   column->addWidget(save);
   column->addWidget(close);
   return column;
+}
+
+void ListEditorWindow::SetButtonCaptions(const ListEditorButtonCaptions& captions) {
+  const std::array<const QString*, 5> texts = {&captions.add, &captions.remove, &captions.import, &captions.save,
+                                               &captions.close};
+  for (size_t i = 0; i < texts.size() && i < buttons_.size(); ++i) SetCaption(*buttons_[i], *texts[i]);
 }
 
 void ListEditorWindow::SetButtonFont(const QFont& font) {

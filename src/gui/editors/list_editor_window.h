@@ -43,8 +43,10 @@ class ListEditorWindow : public QDialog {
   void spellRequested(const QString& word);
 
  protected:
-  ListEditorWindow(QString closeQuestion, QWidget* parent);
+  explicit ListEditorWindow(QWidget* parent);
 
+  // The window's title, marked while there are unsaved changes.
+  void SetTitle(const QString& title);
   // A new list for the file at `path`, nothing changed yet.
   void Begin(const QString& path, WordListFormat format);
   // The title ends in "*" while there are unsaved changes, so a save shows it worked.
@@ -58,19 +60,21 @@ class ListEditorWindow : public QDialog {
 
   // The column of buttons beside the list: `above` (an editor's entry boxes, if any),
   // then Add, Remove and Import, and Save and Close at its foot. The buttons call the
-  // editor's Add, Remove, Import and Save; Close is reject().
-  QVBoxLayout* MakeButtonColumn(const ListEditorButtonCaptions& captions, QLayout* above = nullptr);
+  // editor's Add, Remove, Import and Save; Close is reject(). SetButtonCaptions names them.
+  QVBoxLayout* MakeButtonColumn(QLayout* above = nullptr);
+  void SetButtonCaptions(const ListEditorButtonCaptions& captions);
   void SetButtonFont(const QFont& font);
 
  private:
   void SetModified(bool modified);
+  // Asked before unsaved changes are dropped, in the editor's language.
+  virtual QString CloseQuestion() const = 0;
   virtual void Add() = 0;
   virtual void Remove() = 0;
   virtual void Import() = 0;
   virtual void Save() = 0;
 
   std::vector<QPushButton*> buttons_;
-  QString closeQuestion_;
   QString path_;
   WordListFormat format_ = WordListFormat::Plain;
   bool modified_ = false;

@@ -23,6 +23,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -42,10 +43,9 @@
 
 namespace {
 
-QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
+QPushButton* Button(const char* name, QWidget* parent) {
+  auto* button = new QPushButton(parent);
   button->setObjectName(QString::fromLatin1(name));
-  button->setAccessibleName(caption);
   button->setAutoDefault(false);
   return button;
 }
@@ -55,6 +55,17 @@ QLabel* Label(const QString& text, QWidget* parent) {
   label->setTextFormat(Qt::PlainText);
   label->setAccessibleName(text);
   return label;
+}
+
+// A caption that is also what a screen reader calls the control.
+void SetCaption(QAbstractButton& control, const QString& text) {
+  control.setText(text);
+  control.setAccessibleName(text);
+}
+
+void SetCaption(QLabel& label, const QString& text) {
+  label.setText(text);
+  label.setAccessibleName(text);
 }
 
 }  // namespace
@@ -74,77 +85,104 @@ PoseEditor::PoseEditor(PoseEditorContext context, QWidget* parent)
       rateBox_(new NumberBox(this)),
       handChoice_(new QGroupBox(this)),
       handGroup_(new QButtonGroup(this)),
-      liveBox_(new QCheckBox(QStringLiteral("Live"), this)),
+      liveBox_(new QCheckBox(this)),
       panelStack_(new QStackedWidget(this)),
-      addFrameButton_(Button("AddCmd", QStringLiteral("Add Frame"), this)),
-      deleteFrameButton_(Button("DeleteCmd", QStringLiteral("Delete Frame"), this)),
-      copyButton_(Button("CopyCmd", QStringLiteral("Copy From"), this)),
-      addSignButton_(Button("cmdAddChar", QStringLiteral("Add Char"), this)),
-      loadButton_(Button("cmdFrameLoad", QStringLiteral("Load"), this)),
-      displayButton_(Button("cmdDisp", QStringLiteral("Disp"), this)),
-      setButton_(Button("cmdSet", QStringLiteral("Set"), this)),
-      actionButton_(Button("cmdAction", QStringLiteral("Action"), this)),
-      saveButton_(Button("CmdSave", QStringLiteral("Save"), this)),
-      closeButton_(Button("cmdClose", QStringLiteral("Close"), this)),
+      addFrameButton_(Button("AddCmd", this)),
+      deleteFrameButton_(Button("DeleteCmd", this)),
+      copyButton_(Button("CopyCmd", this)),
+      addSignButton_(Button("cmdAddChar", this)),
+      loadButton_(Button("cmdFrameLoad", this)),
+      displayButton_(Button("cmdDisp", this)),
+      setButton_(Button("cmdSet", this)),
+      actionButton_(Button("cmdAction", this)),
+      saveButton_(Button("CmdSave", this)),
+      closeButton_(Button("cmdClose", this)),
       statusLine_(new QLabel(this)) {
   setObjectName(QStringLiteral("EditFrm2"));
-  setWindowTitle(QStringLiteral("Pose Editor"));
   BuildLayout();
   ConnectControls();
   ShowPanel(0);
+  Retranslate();
+}
+
+void PoseEditor::Retranslate() {
+  // Once opened, the title is the caption the owner gave.
+  if (caption_.isEmpty()) setWindowTitle(tr("Pose Editor"));
+  signList_->setAccessibleName(tr("Sign Index"));
+  signList_->setPlaceholderText(tr("Sign Index"));
+  SetCaption(*frameLabel_, tr("Frame No"));
+  frameNumberBox_->setAccessibleName(frameLabel_->text());
+  frameCountLabel_->setAccessibleName(tr("Total frames"));
+  SetCaption(*rateLabel_, tr("Velocity rate"));
+  rateBox_->setAccessibleName(rateLabel_->text());
+  handChoice_->setAccessibleName(tr("Hand"));
+  SetCaption(*handOptions_[0], tr("Right"));
+  SetCaption(*handOptions_[1], tr("Left"));
+  SetCaption(*liveBox_, tr("Live"));
+  SetCaption(*addFrameButton_, tr("Add Frame"));
+  SetCaption(*deleteFrameButton_, tr("Delete Frame"));
+  SetCaption(*copyButton_, tr("Copy From"));
+  SetCaption(*addSignButton_, tr("Add Char"));
+  SetCaption(*loadButton_, tr("Load"));
+  SetCaption(*displayButton_, tr("Disp"));
+  SetCaption(*setButton_, tr("Set"));
+  SetCaption(*actionButton_, tr("Action"));
+  SetCaption(*saveButton_, tr("Save"));
+  SetCaption(*closeButton_, tr("Close"));
+  statusLine_->setAccessibleName(tr("Status"));
+  editMenu_->setTitle(tr("Edit"));
+  // The button the bar shows when the window is too narrow for its menus.
+  for (QToolButton* more : editMenu_->parentWidget()->findChildren<QToolButton*>())
+    more->setAccessibleName(tr("More menus"));
+}
+
+void PoseEditor::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 PoseEditor::~PoseEditor() = default;
 
 void PoseEditor::BuildLayout() {
   signList_->setObjectName(QStringLiteral("cmbIndex"));
-  signList_->setAccessibleName(QStringLiteral("Sign Index"));
-  signList_->setPlaceholderText(QStringLiteral("Sign Index"));
   signList_->setMinimumContentsLength(kSignNameLength);
 
-  QLabel* frameLabel = Label(QStringLiteral("Frame No"), this);
-  frameLabel->setBuddy(frameNumberBox_);
+  frameLabel_ = Label(QString(), this);
+  frameLabel_->setBuddy(frameNumberBox_);
   frameNumberBox_->setObjectName(QStringLiteral("FrameNoTxt"));
-  frameNumberBox_->setAccessibleName(frameLabel->text());
   frameNumberBox_->setFixedWidth(48);
   frameCountLabel_->setObjectName(QStringLiteral("TotalFrameLbl"));
   frameCountLabel_->setTextFormat(Qt::PlainText);
-  frameCountLabel_->setAccessibleName(QStringLiteral("Total frames"));
   frameCountLabel_->setMinimumWidth(24);
-  QLabel* rateLabel = Label(QStringLiteral("Velocity rate"), this);
-  rateLabel->setBuddy(rateBox_);
+  rateLabel_ = Label(QString(), this);
+  rateLabel_->setBuddy(rateBox_);
   rateBox_->setObjectName(QStringLiteral("VrateTxt"));
-  rateBox_->setAccessibleName(rateLabel->text());
   rateBox_->setFixedWidth(56);
   rateBox_->setText(QStringLiteral("1"));
 
   auto* top = new QHBoxLayout;
   top->addWidget(signList_);
   top->addSpacing(12);
-  top->addWidget(frameLabel);
+  top->addWidget(frameLabel_);
   top->addWidget(frameNumberBox_);
   top->addWidget(Label(QStringLiteral("/"), this));
   top->addWidget(frameCountLabel_);
   top->addSpacing(12);
-  top->addWidget(rateLabel);
+  top->addWidget(rateLabel_);
   top->addWidget(rateBox_);
   top->addStretch();
 
   handChoice_->setObjectName(QStringLiteral("Frame3"));
-  handChoice_->setAccessibleName(QStringLiteral("Hand"));
   auto* choiceLayout = new QHBoxLayout(handChoice_);
   choiceLayout->setContentsMargins(6, 2, 6, 2);
   for (int hand = 0; hand < 2; ++hand) {
-    const QString caption = hand == 0 ? QStringLiteral("Right") : QStringLiteral("Left");
-    handOptions_[hand] = new QRadioButton(caption, handChoice_);
+    handOptions_[hand] = new QRadioButton(handChoice_);
     handOptions_[hand]->setObjectName(QStringLiteral("Option1_%1").arg(hand));
-    handOptions_[hand]->setAccessibleName(caption);
     handGroup_->addButton(handOptions_[hand], hand);
     choiceLayout->addWidget(handOptions_[hand]);
   }
   handOptions_[0]->setChecked(true);
   liveBox_->setObjectName(QStringLiteral("LiveChk"));
-  liveBox_->setAccessibleName(liveBox_->text());
   liveBox_->setChecked(true);
   auto* choices = new QHBoxLayout;
   choices->addWidget(handChoice_);
@@ -167,18 +205,15 @@ void PoseEditor::BuildLayout() {
 
   statusLine_->setObjectName(QStringLiteral("StatusLbl"));
   statusLine_->setTextFormat(Qt::PlainText);
-  statusLine_->setAccessibleName(QStringLiteral("Status"));
   statusLine_->setWordWrap(true);
   statusLine_->setMinimumHeight(statusLine_->fontMetrics().height() * 2);
 
   // Edit → Undo and Redo, as in the main window; a value box keeps Ctrl+Z for its own
   // typing while it has the focus.
   auto* menuBar = new QMenuBar(this);
-  QMenu* editMenu = menuBar->addMenu(QStringLiteral("Edit"));
-  editMenu->setObjectName(QStringLiteral("EditMenus"));
-  AddUndoActions(*editMenu, document_.UndoStack());
-  // The button the bar shows when the window is too narrow for its menus.
-  for (QToolButton* more : menuBar->findChildren<QToolButton*>()) more->setAccessibleName(QStringLiteral("More menus"));
+  editMenu_ = menuBar->addMenu(QString());
+  editMenu_->setObjectName(QStringLiteral("EditMenus"));
+  AddUndoActions(*editMenu_, document_.UndoStack());
 
   auto* layout = new QVBoxLayout(this);
   layout->setMenuBar(menuBar);

@@ -23,6 +23,7 @@ class QCloseEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
@@ -78,11 +79,13 @@ class PoseEditor : public QDialog {
   void reject() override;
 
  protected:
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildLayout();
+  void Retranslate();
   void ConnectControls();
   NumberBox* Box(const ValueBoxId& box) const;
   int TableHands() const;
@@ -144,6 +147,9 @@ class PoseEditor : public QDialog {
   QPushButton* saveButton_;
   QPushButton* closeButton_;
   QLabel* statusLine_;
+  QLabel* frameLabel_ = nullptr;
+  QLabel* rateLabel_ = nullptr;
+  QMenu* editMenu_ = nullptr;
   QString caption_;
   QPointer<FrameCopyDialog> copyWindow_;
   QPointer<SignNameDialog> nameWindow_;

@@ -16,7 +16,6 @@ namespace {
 QLineEdit* Box(QWidget* parent, const char* name, QLabel* label) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(QString::fromLatin1(name));
-  box->setAccessibleName(label->text());
   label->setBuddy(box);
   return box;
 }
@@ -31,24 +30,20 @@ QLabel* Caption(QWidget* parent, const char* name, const QString& text) {
 }  // namespace
 
 ReadingListEditor::ReadingListEditor(QWidget* parent)
-    : ListEditorWindow(QStringLiteral("保存しないで閉じますか？"), parent) {
+    : ListEditorWindow(parent) {
   setObjectName(QStringLiteral("frmListJSL"));
-  setWindowTitle(QStringLiteral("単語リスト"));
 
-  wordLabel_ = Caption(this, "Label1", QStringLiteral("單語"));
+  wordLabel_ = Caption(this, "Label1", QString());
   wordBox_ = Box(this, "Text2", wordLabel_);
-  readingLabel_ = Caption(this, "Label2", QStringLiteral("振り假名"));
+  readingLabel_ = Caption(this, "Label2", QString());
   readingBox_ = Box(this, "Text1", readingLabel_);
   writtenList_ = new QListWidget(this);
   writtenList_->setObjectName(QStringLiteral("List2"));
-  writtenList_->setAccessibleName(wordLabel_->text());
   readingList_ = new QListWidget(this);
   readingList_->setObjectName(QStringLiteral("List1"));
-  readingList_->setAccessibleName(readingLabel_->text());
   readingList_->setFocusPolicy(Qt::NoFocus);
   readingList_->setSelectionMode(QAbstractItemView::NoSelection);
   countLabel_ = Caption(this, "lblCount", QString());
-  countLabel_->setAccessibleName(QStringLiteral("語数"));
 
   // The typed form goes in as full-width hiragana, the reading as kana too; the
   // reading is made half-width when it is added.
@@ -63,9 +58,7 @@ ReadingListEditor::ReadingListEditor(QWidget* parent)
   auto* lists = new QHBoxLayout;
   lists->addWidget(writtenList_, 3);
   lists->addWidget(readingList_, 2);
-  QVBoxLayout* buttons = MakeButtonColumn({QStringLiteral("追加"), QStringLiteral("削除"),
-                                           QStringLiteral("Import…"), QStringLiteral("保存"),
-                                           QStringLiteral("閉じる")});
+  QVBoxLayout* buttons = MakeButtonColumn();
   auto* left = new QVBoxLayout;
   left->addLayout(boxes);
   left->addLayout(lists, 1);
@@ -87,7 +80,29 @@ ReadingListEditor::ReadingListEditor(QWidget* parent)
           [this](QListWidgetItem* item) { emit spellRequested(item->text()); });
   wordBox_->installEventFilter(this);
   readingBox_->installEventFilter(this);
+  Retranslate();
 }
+
+// The window is the Japanese readers' own, so its texts are written in Japanese first.
+void ReadingListEditor::Retranslate() {
+  SetTitle(tr("単語リスト"));
+  wordLabel_->setText(tr("單語"));
+  wordBox_->setAccessibleName(wordLabel_->text());
+  writtenList_->setAccessibleName(wordLabel_->text());
+  readingLabel_->setText(tr("振り假名"));
+  readingBox_->setAccessibleName(readingLabel_->text());
+  readingList_->setAccessibleName(readingLabel_->text());
+  countLabel_->setAccessibleName(tr("語数"));
+  SetButtonCaptions({tr("追加"), tr("削除"), tr("Import…"), tr("保存"), tr("閉じる")});
+  ShowCount();
+}
+
+void ReadingListEditor::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  ListEditorWindow::changeEvent(event);
+}
+
+QString ReadingListEditor::CloseQuestion() const { return tr("保存しないで閉じますか？"); }
 
 void ReadingListEditor::Initialize(const QString& path, const WordList& list, const QFont& font) {
   Begin(path, WordListFormat::Reading);
@@ -106,7 +121,7 @@ void ReadingListEditor::Append(const QString& reading, const QString& written) {
 void ReadingListEditor::Add() {
   if (wordBox_->text().trimmed().isEmpty()) return;
   if (readingBox_->text().trimmed().isEmpty()) {
-    ShowMessage(QStringLiteral("フリガナを入れて下さい"));
+    ShowMessage(tr("フリガナを入れて下さい"));
     return;
   }
   const ReadingWordCheck check = CheckReadingWord(readingBox_->text(), wordBox_->text());
@@ -158,7 +173,7 @@ void ReadingListEditor::Import() {
   const std::optional<QString> text = AskImportText();
   if (!text) return;
   const WordImport import = ImportWords(
-      *text, WordListOfSystem(SystemId::JapaneseKana, InterfaceLanguage::Japanese), SystemId::JapaneseKana, Words());
+      *text, WordListOfSystem(SystemId::JapaneseKana, KanaInput::Japanese), SystemId::JapaneseKana, Words());
   if (import.added.Count() > 0) {
     MarkModified();
     const int first = writtenList_->count();
@@ -170,7 +185,7 @@ void ReadingListEditor::Import() {
   ShowMessage(ImportReportText(import));
 }
 
-void ReadingListEditor::ShowCount() { countLabel_->setText(QStringLiteral("%1 語").arg(writtenList_->count())); }
+void ReadingListEditor::ShowCount() { countLabel_->setText(tr("%1 語").arg(writtenList_->count())); }
 
 bool ReadingListEditor::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn) {

@@ -25,9 +25,12 @@ class ReadingListEditor : public ListEditorWindow {
   WordList Words() const;
 
  protected:
+  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void Retranslate();
+  QString CloseQuestion() const override;
   void Add() override;
   void Remove() override;
   void Save() override;

@@ -4,6 +4,7 @@
 #include "signdata/sign_table.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,27 +13,43 @@
 
 SignNameDialog::SignNameDialog(QWidget* parent)
     : QDialog(parent), nameBox_(new QLineEdit(this)),
-      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
+      buttons_(new QDialogButtonBox(this)) {
   setObjectName(QStringLiteral("SignNameDialog"));
-  setWindowTitle(QStringLiteral("Add Char"));
-  auto* label = new QLabel(QStringLiteral("Sign name"), this);
-  label->setBuddy(nameBox_);
+  label_ = new QLabel(this);
+  label_->setBuddy(nameBox_);
   nameBox_->setObjectName(QStringLiteral("NameTxt"));
-  nameBox_->setAccessibleName(label->text());
   nameBox_->setMaxLength(kSignNameLength);
   nameBox_->setValidator(new QRegularExpressionValidator(
       QRegularExpression(QStringLiteral("[^,\"\\r\\n\\x{2028}\\x{2029}]{0,10}")), nameBox_));
-  buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
-  buttons_->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
-  for (QAbstractButton* button : buttons_->buttons()) button->setAccessibleName(button->text());
+  // Buttons of the program's own, since Qt's standard ones are not translated into
+  // every language of the interface.
+  okButton_ = buttons_->addButton(QString(), QDialogButtonBox::AcceptRole);
+  okButton_->setObjectName(QStringLiteral("cmdOK"));
+  cancelButton_ = buttons_->addButton(QString(), QDialogButtonBox::RejectRole);
+  cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(label);
+  layout->addWidget(label_);
   layout->addWidget(nameBox_);
   layout->addWidget(buttons_);
   connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  Retranslate();
   Reset();
+}
+
+void SignNameDialog::Retranslate() {
+  setWindowTitle(tr("Add Char"));
+  label_->setText(tr("Sign name"));
+  nameBox_->setAccessibleName(label_->text());
+  okButton_->setText(tr("OK"));
+  cancelButton_->setText(tr("Cancel"));
+  for (QPushButton* button : {okButton_, cancelButton_}) button->setAccessibleName(button->text());
+}
+
+void SignNameDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 void SignNameDialog::Reset() {

@@ -3,7 +3,10 @@
 #include <QDialog>
 
 class QDialogButtonBox;
+class QEvent;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 
 // Asks for the name of a new sign: at most 10 characters, no comma, double quote or
 // line break (the angle data file could not carry them), "*" unless the user types
@@ -18,7 +21,15 @@ class SignNameDialog : public QDialog {
   void Reset();
   QString Name() const;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
+
   QLineEdit* nameBox_;
   QDialogButtonBox* buttons_;
+  QLabel* label_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
 };

@@ -40,7 +40,7 @@ void WordListController::SetHangulMode(bool hangul) {
 
 void WordListController::EditWordList(const WordListSituation& situation) {
   situation_ = situation;
-  const WordListSource source = WordListOfSystem(situation.system, situation.interface);
+  const WordListSource source = WordListOfSystem(situation.system, situation.kanaInput);
   // The shipped list is read until the user has saved one; a save writes the user's copy.
   const QString readPath = context_.places.FileToRead(source.FileName);
   const QString path = context_.places.UserFile(source.FileName);
@@ -67,7 +67,7 @@ void WordListController::EditWordList(const WordListSituation& situation) {
 
 void WordListController::SpellListWord(const QString& word) {
   if (context_.player.IsPlaying()) return;
-  const WordListSource source = WordListOfSystem(situation_.system, situation_.interface);
+  const WordListSource source = WordListOfSystem(situation_.system, situation_.kanaInput);
   std::optional<SpelledLetters> letters =
       PlayListWord(context_.signs, context_.messages, situation_.system, source.Spelling, word, context_.speedBox.text());
   if (!letters) return;

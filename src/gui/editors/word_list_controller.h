@@ -2,6 +2,7 @@
 
 #include "convert/system_id.h"
 #include "shell/interface_language.h"
+#include "shell/kana_input.h"
 
 #include <QFont>
 #include <QObject>
@@ -32,11 +33,12 @@ struct WordListControllerContext {
   WordPlaybackControl& playbackControl;
 };
 
-// Whose list is edited: the system and interface in use, how Korean is typed, and the
-// fonts the editor shows it in.
+// Whose list is edited: the system and interface in use, how kana words and Korean are
+// typed, and the fonts the editor shows it in.
 struct WordListSituation {
   SystemId system = SystemId::American;
   InterfaceLanguage interface = InterfaceLanguage::English;
+  KanaInput kanaInput = KanaInput::Romaji;
   bool hangulMode = false;
   QFont interfaceFont;
   QFont englishFont;

@@ -21,34 +21,27 @@ namespace {
 constexpr SystemId kKorean = SystemId::KoreanHangul;
 constexpr int kPictureSize = 24;
 constexpr int kUnspellableRole = Qt::UserRole + 1;
-const QString kUnspellableText = QStringLiteral("This system cannot spell this entry; the practice never asks it");
 
 }  // namespace
 
 WordListEditor::WordListEditor(QWidget* parent)
-    : ListEditorWindow(QStringLiteral("Exit without saving?"), parent) {
+    : ListEditorWindow(parent) {
   setObjectName(QStringLiteral("frmList"));
-  setWindowTitle(QStringLiteral("Word List"));
 
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("List1"));
-  list_->setAccessibleName(QStringLiteral("Words"));
   entryBox_ = new QLineEdit(this);
   entryBox_->setObjectName(QStringLiteral("Text1"));
-  entryBox_->setAccessibleName(QStringLiteral("Word"));
   hangulLabel_ = new QLabel(this);
   hangulLabel_->setObjectName(QStringLiteral("Label1"));
   hangulLabel_->setTextFormat(Qt::PlainText);
-  hangulLabel_->setAccessibleName(QStringLiteral("Hangul"));
   hangulLabel_->setMinimumWidth(120);
   hangulModeButton_ = new QToolButton(this);
   hangulModeButton_->setObjectName(QStringLiteral("MethodBtn"));
-  hangulModeButton_->setAccessibleName(QStringLiteral("Hangul input"));
   hangulModeButton_->setIconSize(QSize(kPictureSize, kPictureSize));
   countLabel_ = new QLabel(this);
   countLabel_->setObjectName(QStringLiteral("lblCount"));
   countLabel_->setTextFormat(Qt::PlainText);
-  countLabel_->setAccessibleName(QStringLiteral("Number of words"));
 
   auto* entryRow = new QHBoxLayout;
   entryRow->addWidget(entryBox_, 1);
@@ -56,10 +49,7 @@ WordListEditor::WordListEditor(QWidget* parent)
   auto* entry = new QVBoxLayout;
   entry->addLayout(entryRow);
   entry->addWidget(hangulLabel_);
-  QVBoxLayout* buttons = MakeButtonColumn({QStringLiteral("Add"), QStringLiteral("Remove"),
-                                           QStringLiteral("Import…"), QStringLiteral("Save"),
-                                           QStringLiteral("Close")},
-                                          entry);
+  QVBoxLayout* buttons = MakeButtonColumn(entry);
   auto* listColumn = new QVBoxLayout;
   listColumn->addWidget(list_, 1);
   listColumn->addWidget(countLabel_);
@@ -75,7 +65,34 @@ WordListEditor::WordListEditor(QWidget* parent)
   connect(list_, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item) { emit spellRequested(item->text()); });
   entryBox_->installEventFilter(this);
+  Retranslate();
 }
+
+void WordListEditor::Retranslate() {
+  SetTitle(tr("Word List"));
+  list_->setAccessibleName(tr("Words"));
+  entryBox_->setAccessibleName(tr("Word"));
+  hangulLabel_->setAccessibleName(tr("Hangul"));
+  hangulModeButton_->setAccessibleName(tr("Hangul input"));
+  countLabel_->setAccessibleName(tr("Number of words"));
+  SetButtonCaptions({tr("Add"), tr("Remove"), tr("Import…"), tr("Save"), tr("Close")});
+  for (int i = 0; i < list_->count(); ++i) {
+    QListWidgetItem* item = list_->item(i);
+    if (!item->data(kUnspellableRole).toBool()) continue;
+    item->setToolTip(UnspellableText());
+    item->setData(Qt::AccessibleDescriptionRole, UnspellableText());
+  }
+  ShowCount();
+}
+
+void WordListEditor::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  ListEditorWindow::changeEvent(event);
+}
+
+QString WordListEditor::CloseQuestion() const { return tr("Exit without saving?"); }
+
+QString WordListEditor::UnspellableText() { return tr("This system cannot spell this entry; the practice never asks it"); }
 
 void WordListEditor::Initialize(const WordListEditorSetup& setup, const WordList& list) {
   setup_ = setup;
@@ -189,16 +206,16 @@ void WordListEditor::MarkUnspellableEntries() {
     if (codes && !codes->empty()) continue;
     item->setData(kUnspellableRole, true);
     item->setForeground(dimmed);
-    item->setToolTip(kUnspellableText);
-    item->setData(Qt::AccessibleDescriptionRole, kUnspellableText);
+    item->setToolTip(UnspellableText());
+    item->setData(Qt::AccessibleDescriptionRole, UnspellableText());
   }
 }
 
 void WordListEditor::ShowCount() {
   int unspellable = 0;
   for (int i = 0; i < list_->count(); ++i) unspellable += list_->item(i)->data(kUnspellableRole).toBool();
-  QString text = list_->count() == 1 ? QStringLiteral("1 word") : QStringLiteral("%1 words").arg(list_->count());
-  if (unspellable > 0) text += QStringLiteral(", %1 cannot be spelled").arg(unspellable);
+  QString text = list_->count() == 1 ? tr("1 word") : tr("%1 words").arg(list_->count());
+  if (unspellable > 0) text += tr(", %1 cannot be spelled").arg(unspellable);
   countLabel_->setText(text);
 }
 

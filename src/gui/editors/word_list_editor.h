@@ -45,9 +45,13 @@ class WordListEditor : public ListEditorWindow {
   void hangulModeClicked();
 
  protected:
+  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  static QString UnspellableText();
+  void Retranslate();
+  QString CloseQuestion() const override;
   bool RomanKorean() const;
   void ApplyMode();
   void ConvertTyped();

@@ -7,7 +7,7 @@
 HelpBrowser::HelpBrowser(HelpArchive archive, QWidget* parent)
     : QTextBrowser(parent), archive_(std::move(archive)) {
   setObjectName(QStringLiteral("HelpBrowser"));
-  setAccessibleName(archive_.title.isEmpty() ? QStringLiteral("Help") : archive_.title);
+  setAccessibleName(archive_.title.isEmpty() ? tr("Help") : archive_.title);
   setOpenLinks(false);
   setOpenExternalLinks(false);
   connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::FollowLink);

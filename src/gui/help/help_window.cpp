@@ -13,7 +13,7 @@ HelpWindow::HelpWindow(HelpArchive archive, const HelpToolBarCaptions& captions,
     : QMainWindow(parent, Qt::Window) {
   setObjectName(QStringLiteral("HelpWindow"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(archive.title.isEmpty() ? QStringLiteral("Tovaro Help") : archive.title);
+  setWindowTitle(archive.title.isEmpty() ? tr("Tovaro Help") : archive.title);
 
   toolBar = addToolBar(captions.back);
   toolBar->setObjectName(QStringLiteral("HelpToolBar"));

@@ -8,7 +8,7 @@
 ControlPanelScroller::ControlPanelScroller(QWidget& panel, int leastWidth, QWidget* parent)
     : QScrollArea(parent), leastWidth_(leastWidth) {
   setObjectName(QStringLiteral("ControlScroller"));
-  setAccessibleName(QStringLiteral("Controls"));
+  setAccessibleName(tr("Controls"));
   setFrameShape(QFrame::NoFrame);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -29,6 +29,11 @@ QSize ControlPanelScroller::minimumSizeHint() const { return {FullWidth(), 0}; }
 
 QSize ControlPanelScroller::sizeHint() const {
   return {FullWidth(), widget()->sizeHint().height() + 2 * frameWidth()};
+}
+
+void ControlPanelScroller::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) setAccessibleName(tr("Controls"));
+  QScrollArea::changeEvent(event);
 }
 
 bool ControlPanelScroller::eventFilter(QObject* watched, QEvent* event) {

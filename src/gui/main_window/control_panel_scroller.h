@@ -19,6 +19,8 @@ class ControlPanelScroller : public QScrollArea {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Names itself anew in the interface language.
+  void changeEvent(QEvent* event) override;
 
  private:
   int FullWidth() const;

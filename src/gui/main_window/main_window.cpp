@@ -31,8 +31,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -90,6 +93,7 @@ void MainWindow::MakeControllers() {
   systems_ = new SystemController({*this, ui_, captions_, places_, document_, signs_, engine_, *readingCapture_,
                                    messages_, [this]() -> FileDialog& { return FileWindow(); },
                                    [this] { return settings_.System; }, [this] { return Interface(); },
+                                   [this] { return KanaInputInUse(); },
                                    [this]() -> const std::array<QFont, 3>& { return fonts_; }},
                                   this);
   connect(systems_, &SystemController::systemChosen, this, [this](SystemId system) { settings_.System = system; });
@@ -165,6 +169,11 @@ void MainWindow::ConnectMenus() {
   connect(menus_.mnuExit, &QAction::triggered, this, &QWidget::close);
   connect(menus_.mnuOption, &QAction::triggered, this, &MainWindow::FingerspellOption);
   connect(menus_.mnuLang, &QAction::triggered, this, &MainWindow::LanguageOption);
+  connect(menus_.mnuKanaInput, &QAction::triggered, this, [this](bool japanese) {
+    settings_.Kana = japanese ? KanaInput::Japanese : KanaInput::Romaji;
+    // The input boxes and the word list follow at once.
+    systems_->PositionInitializeRoutine(settings_.System);
+  });
   connect(menus_.mnuFont, &QAction::triggered, this, &MainWindow::FontSelection);
   connect(menus_.mnuAbout, &QAction::triggered, this, [this] { AboutWindow().exec(); });
   // Help documents 0..3: English, Japanese, Korean, Indonesian, each in a new window.
@@ -184,7 +193,7 @@ bool MainWindow::StartUp() {
   // The fonts, the hands and the sign front end exist from construction on.
   // A first start has no settings file yet and starts quietly with the defaults.
   if (QFileInfo::exists(SettingsPath()) && !ReadSettings(SettingsPath(), settings_))
-    messages_.ShowMessage(QStringLiteral("Initial file could not be loaded"));
+    messages_.ShowMessage(tr("Initial file could not be loaded"));
   view_->StartWithAppearance(settings_.Appearance);
   ui_.speedBox->setText(settings_.SpeedText);
   if (!FormSetting()) return false;
@@ -252,9 +261,27 @@ void MainWindow::FontSelection() {
 }
 
 void MainWindow::CaptionSetting() {
+  // Every tr() of the program and of Qt answers in the interface language from here;
+  // the windows already open are told by a LanguageChange event.
+  if (!translation_ || translation_->Language() != Interface()) {
+    auto next = std::make_unique<InterfaceTranslation>(Interface());
+    next->Install();
+    translation_ = std::move(next);
+    // Delivered now rather than from the event loop, so the windows have their new
+    // texts (and sizes) before anything is laid out or placed beside them.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+  }
   ApplyMainWindowFont(ui_, InterfaceFont());
   ui_.playbackBar->SetInterfaceFont(InterfaceFont());
   ApplyMainWindowCaptions(ui_, menus_, captions_, Interface());
+  menus_.mnuKanaInput->setChecked(KanaInputInUse() == KanaInput::Japanese);
+  // F1 opens the help in the interface language.
+  const std::pair<QAction*, InterfaceLanguage> helps[] = {{menus_.mnuEnglishHelp, InterfaceLanguage::English},
+                                                          {menus_.mnuJapaneseHelp, InterfaceLanguage::Japanese},
+                                                          {menus_.mnuKoreanHelp, InterfaceLanguage::Korean},
+                                                          {menus_.mnuIndonesianHelp, InterfaceLanguage::Indonesian}};
+  for (const auto& [action, language] : helps)
+    action->setShortcut(language == Interface() ? QKeySequence(QKeySequence::HelpContents) : QKeySequence());
   ui_.playbackBar->SetCaptions(captions_, Interface());
   view_->SetCaptions(captions_, Interface());
   dialogs_.Recaption(Interface(), InterfaceFont());
@@ -273,12 +300,12 @@ void MainWindow::OpenPoseEditor() {
 }
 
 void MainWindow::EditWordList() {
-  wordLists_->EditWordList({settings_.System, Interface(), systems_->HangulMode(), InterfaceFont(),
+  wordLists_->EditWordList({settings_.System, Interface(), KanaInputInUse(), systems_->HangulMode(), InterfaceFont(),
                             fonts_[EnglishFont], fonts_[KoreanFont]});
 }
 
 void MainWindow::Practice() {
-  practice_->Practice({settings_.System, systems_->NumericMode(), Interface(), InterfaceFont(),
+  practice_->Practice({settings_.System, systems_->NumericMode(), Interface(), KanaInputInUse(), InterfaceFont(),
                        {settings_.PracticeTypedAnswer, settings_.PracticeAdaptSpeed, settings_.PracticeShortest,
                         settings_.PracticeLongest}});
   progress_->Follow(practice_->Window());
@@ -359,5 +386,5 @@ void MainWindow::ShutDown() {
   // Said where the user sees it: the next start would otherwise come up with old settings
   // and no word why.
   if (!WriteSettings(SettingsPath(), settings_))
-    messages_.ShowMessage(QStringLiteral("The settings could not be written to %1").arg(SettingsPath()));
+    messages_.ShowMessage(tr("The settings could not be written to %1").arg(SettingsPath()));
 }

@@ -13,6 +13,7 @@
 #include "shell/angle_table_document.h"
 #include "shell/caption_table.h"
 #include "shell/font_list.h"
+#include "shell/interface_translation.h"
 #include "shell/program_places.h"
 #include "shell/settings.h"
 #include "shell/start_flow.h"
@@ -77,6 +78,8 @@ class MainWindow : public QMainWindow {
   // What the window is showing and will keep in the settings file.
   const Settings& CurrentSettings() const { return settings_; }
   InterfaceLanguage Interface() const { return settings_.Interface.value_or(InterfaceLanguage::English); }
+  // How JSL words are typed now: as chosen, or as the interface language suggests.
+  KanaInput KanaInputInUse() const { return settings_.Kana.value_or(DefaultKanaInput(Interface())); }
   const SignTable& Table() const { return document_.Table(); }
   // The table as the user edits it, with its file, undo history and unsaved state.
   AngleTableDocument& Document() { return document_; }
@@ -167,6 +170,8 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<PlaybackMenu> playbackMenu_;
   std::unique_ptr<ViewMenu> viewMenu_;
   const CaptionTable captions_;
+  // The translation installed for the interface language in use.
+  std::unique_ptr<InterfaceTranslation> translation_;
   std::array<QFont, 3> fonts_;
   SystemController* systems_ = nullptr;
   ViewController* view_ = nullptr;

@@ -7,6 +7,7 @@
 #include "gui/main_window/clickable_label.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QFont>
 #include <QGroupBox>
@@ -17,9 +18,26 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+namespace {
+
+// A text of the main window the caption table does not hold, in the interface language.
+QString Translated(const char* english) { return QCoreApplication::translate("MainWindow", english); }
+
+}  // namespace
+
 void ApplyMainWindowCaptions(const MainWindowControls& ui, const MainWindowMenus& menus,
                              const CaptionTable& captions, InterfaceLanguage language) {
   const auto caption = [&](int row) { return captions.Caption(row, language); };
+  menus.mnuOpen->setText(Translated(QT_TRANSLATE_NOOP("MainWindow", "Open")));
+  menus.mnuLang->setText(Translated(QT_TRANSLATE_NOOP("MainWindow", "Language Option")));
+  menus.mnuKanaInput->setText(Translated(QT_TRANSLATE_NOOP("MainWindow", "Type JSL Words in Japanese")));
+  menus.mnuFont->setText(Translated(QT_TRANSLATE_NOOP("MainWindow", "Font Selection")));
+  ui.hangulModeButton->setToolTip(Translated(QT_TRANSLATE_NOOP("MainWindow", "Roman letters or Hangul")));
+  ui.hangulModeButton->setAccessibleName(Translated(QT_TRANSLATE_NOOP("MainWindow", "Hangul input")));
+  ui.recordingPanel->setTitle(caption(BitmapCaption));
+  ui.captureButton->setText(Translated(QT_TRANSLATE_NOOP("MainWindow", "Capture")));
+  ui.recordButton->setText(Translated(QT_TRANSLATE_NOOP("MainWindow", "Rec")));
+  ui.closeRecordingButton->setText(caption(ProgressCloseCaption));
   menus.FileMenus->setTitle(caption(FileMenuCaption));
   menus.mnuExit->setText(caption(ExitCaption));
   menus.mnuExport->setText(caption(ExportCaption));

@@ -44,6 +44,10 @@ MainWindowMenus BuildMainWindowMenus(QMenuBar& bar) {
   menus.mnuProgress = Entry(*menus.ToolMenus, "mnuProgress", "Progress");
   menus.ToolMenus->addSeparator();
   menus.mnuLang = Entry(*menus.ToolMenus, "mnuLang", "Language Option");
+  // Whether JSL words are typed in Japanese through the input method or in roman
+  // letters, whatever language the windows speak.
+  menus.mnuKanaInput = Entry(*menus.ToolMenus, "mnuKanaInput", "Type JSL Words in Japanese");
+  menus.mnuKanaInput->setCheckable(true);
   menus.mnuFont = Entry(*menus.ToolMenus, "mnuFont", "Font Selection");
 
   menus.HelpMenus = Menu(bar, "HelpMenus", "Help");

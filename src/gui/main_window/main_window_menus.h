@@ -26,6 +26,7 @@ struct MainWindowMenus {
   QAction* mnuQuiz = nullptr;
   QAction* mnuProgress = nullptr;
   QAction* mnuLang = nullptr;
+  QAction* mnuKanaInput = nullptr;
   QAction* mnuFont = nullptr;
 
   QMenu* HelpMenus = nullptr;

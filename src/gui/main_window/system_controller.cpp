@@ -25,7 +25,7 @@ SystemController::SystemController(SystemControllerContext context, QObject* par
 }
 
 InputModes SystemController::CurrentInputModes() const {
-  return {context_.system(), numericMode_, context_.interface(), hangulMode_};
+  return {context_.system(), numericMode_, context_.kanaInput(), hangulMode_};
 }
 
 void SystemController::ResetHangulMode() {
@@ -47,18 +47,18 @@ void SystemController::MethodClicked() {
 void SystemController::ApplyLayout(const InputLayout& layout) {
   ApplyInputLayout(ui_, layout, context_.captions, context_.interface(), context_.fonts());
   numericMode_ = layout.NumericMode;
-  // Readings are taken from the word box only where the reading is spelled: JSL with
-  // the Japanese interface (JSLSetting).
+  // Readings are taken from the word box only where the reading is spelled: JSL typed
+  // in Japanese (JSLSetting).
   context_.readingCapture.SetActive(false);
 }
 
 void SystemController::AlphabetSetting() { ApplyLayout(AlphabetLayout()); }
 
 void SystemController::JSLSetting() {
-  const InterfaceLanguage language = context_.interface();
-  ApplyLayout(JslLayout(language));
-  context_.readingCapture.SetActive(language == InterfaceLanguage::Japanese);
-  if (language == InterfaceLanguage::Japanese) {
+  const bool japanese = context_.kanaInput() == KanaInput::Japanese;
+  ApplyLayout(JslLayout(context_.kanaInput()));
+  context_.readingCapture.SetActive(japanese);
+  if (japanese) {
     context_.readingCapture.SetReadingMode(ReadingCapture::Mode::UpperCase);
     OpenInputMethod(*ui_.wordBox, 1, 0, 0);  // roman input, full width, hiragana
   } else {
@@ -119,8 +119,8 @@ bool SystemController::OpenAngleFile() {
   FileDialog& dialog = context_.fileDialog();
   dialog.OptionInitialize();
   dialog.SetLoadMode(true);
-  dialog.SetTitle(QStringLiteral("File Load"));
-  dialog.AddFajliloOptions(QStringLiteral("Angle Data"), QStringLiteral(".csv"));
+  dialog.SetTitle(tr("File Load"));
+  dialog.AddFajliloOptions(tr("Angle Data"), QStringLiteral(".csv"));
   dialog.exec();
   if (!dialog.Decided()) return false;
   if (dialog.Extension() != QStringLiteral(".csv")) return false;

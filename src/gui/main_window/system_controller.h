@@ -2,6 +2,7 @@
 
 #include "convert/system_id.h"
 #include "shell/interface_language.h"
+#include "shell/kana_input.h"
 #include "shell/start_flow.h"
 #include "shell/system_setup.h"
 
@@ -38,6 +39,7 @@ struct SystemControllerContext {
   std::function<FileDialog&()> fileDialog;
   std::function<SystemId()> system;
   std::function<InterfaceLanguage()> interface;
+  std::function<KanaInput()> kanaInput;  // how words of the kana system are typed
   std::function<const std::array<QFont, 3>&()> fonts;  // English, Japanese, Korean
 };
 

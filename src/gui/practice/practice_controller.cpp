@@ -38,7 +38,7 @@ void PracticeController::Practice(const PracticeStart& start) {
   QString listError;
   // The numerals practise random numbers; no list is read for them.
   if (!start.numeric) {
-    const WordListSource source = WordListOfSystem(start.system, start.interface);
+    const WordListSource source = WordListOfSystem(start.system, start.kanaInput);
     const QString path = context_.places.FileToRead(source.FileName);
     const WordListLoad load = LoadWordListFile(path, source.Format);
     if (load.ok)
@@ -49,6 +49,6 @@ void PracticeController::Practice(const PracticeStart& start) {
   window.adjustSize();
   PlaceBesideMainWindow(window, context_.owner);
   const auto seed = static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch());
-  runner_->Start(std::make_unique<PracticeSession>(start.system, start.numeric, start.interface, list, seed),
+  runner_->Start(std::make_unique<PracticeSession>(start.system, start.numeric, start.kanaInput, list, seed),
                  listError);
 }

@@ -3,6 +3,7 @@
 #include "convert/system_id.h"
 #include "gui/practice/practice_runner.h"
 #include "shell/interface_language.h"
+#include "shell/kana_input.h"
 
 #include <QFont>
 #include <QObject>
@@ -40,6 +41,7 @@ struct PracticeStart {
   SystemId system = SystemId::American;
   bool numeric = false;
   InterfaceLanguage interface = InterfaceLanguage::English;
+  KanaInput kanaInput = KanaInput::Romaji;
   QFont interfaceFont;
   PracticeOptions options;
 };

@@ -204,7 +204,7 @@ void PracticeRunner::End() {
   // Told once the practice window is gone, over the main window.
   if (historyFailed) messages_.ShowMessage(PracticeHistorySaveMessage(historyPath_, historyError));
   if (!storeError.isEmpty())
-    messages_.ShowMessage(QStringLiteral("The progress file %1 could not be written: %2").arg(progressPath_, storeError));
+    messages_.ShowMessage(tr("The progress file %1 could not be written: %2").arg(progressPath_, storeError));
 }
 
 void PracticeRunner::Stop() {
@@ -277,7 +277,7 @@ void PracticeRunner::OpenProgress() {
     std::optional<BusyPointer> busy;
     if (longHistory) {
       busy.emplace();
-      window_.ShowStatus(QStringLiteral("Copying the practice history into the progress file\u2026"));
+      window_.ShowStatus(tr("Copying the practice history into the progress file\u2026"));
       window_.repaint();
     }
     imported = store_->ImportHistoryOnce(historyPath_, &message);

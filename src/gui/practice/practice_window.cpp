@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -100,9 +101,8 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   adaptSpeedBox_ = new QCheckBox(QStringLiteral("Adapt speed"), this);
   adaptSpeedBox_->setObjectName(QStringLiteral("chkAdaptSpeed"));
   adaptSpeedBox_->setAccessibleName(adaptSpeedBox_->text());
-  keepSpeedBox_ = new QCheckBox(QStringLiteral("Keep this speed"), this);
+  keepSpeedBox_ = new QCheckBox(this);
   keepSpeedBox_->setObjectName(QStringLiteral("chkKeepSpeed"));
-  keepSpeedBox_->setAccessibleName(keepSpeedBox_->text());
   chart_ = new PracticeChart(this);
 
   auto* speedRow = new QHBoxLayout;
@@ -210,6 +210,18 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   connect(focusBox_, &QComboBox::currentTextChanged, this, &PracticeWindow::focusChanged);
   connect(longestBox_, &QSpinBox::valueChanged, this, &PracticeWindow::lengthChanged);
   answerBox_->setEnabled(false);
+  Retranslate();
+}
+
+// "Keep this speed" is no row of the caption table; it follows the translation installed.
+void PracticeWindow::Retranslate() {
+  keepSpeedBox_->setText(tr("Keep this speed"));
+  keepSpeedBox_->setAccessibleName(keepSpeedBox_->text());
+}
+
+void PracticeWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 void PracticeWindow::SetCaptions(const CaptionTable& captions, InterfaceLanguage language, const QFont& font) {

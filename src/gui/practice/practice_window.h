@@ -89,7 +89,12 @@ class PracticeWindow : public QDialog {
   // "Progress": the learner asks for the progress window.
   void progressClicked();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
+
   QLineEdit* speedBox_;
   QPushButton* answerButton_;
   QPushButton* startButton_;

@@ -6,6 +6,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChartView>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -32,13 +33,15 @@ size_t StrengthBand(double share) {
   return std::min(kStrengthColours.size() - 1, static_cast<size_t>(share * kStrengthColours.size()));
 }
 
+constexpr int kChartHeight = 200;
+
 int Percent(double share) { return static_cast<int>(std::lround(share * 100)); }
 
 QChartView* ChartView(QWidget* parent, const char* name) {
   auto* view = new QChartView(parent);
   view->setObjectName(QString::fromLatin1(name));
   view->setRenderHint(QPainter::Antialiasing);
-  view->setMinimumSize(360, 200);
+  view->setMinimumSize(360, kChartHeight);
   return view;
 }
 
@@ -62,6 +65,16 @@ void Replace(QChartView& view, QChart* chart, const QFont& font) {
     axis->setLabelsFont(font);
     axis->setTitleFont(font);
   }
+  // The side axis's title is cut to "..." where it is longer than the plot is high, as
+  // a translated one in a large font may be: the view grows to hold it whole, above the
+  // chart's title and below it the axis's numbers, its title and the margins.
+  const QFontMetrics metrics(font);
+  int longestTitle = 0;
+  for (QAbstractAxis* axis : chart->axes(Qt::Vertical))
+    longestTitle = std::max(longestTitle, metrics.horizontalAdvance(axis->titleText()));
+  constexpr int kMargins = 80;
+  view.setMinimumHeight(
+      std::max(kChartHeight, longestTitle + QFontMetrics(chart->titleFont()).height() + 3 * metrics.height() + kMargins));
   QChart* old = view.chart();
   view.setChart(chart);
   delete old;

@@ -24,9 +24,9 @@ void ExportController::ExportWord(const InputModes& modes, const StartTexts& tex
   FileDialog& dialog = context_.fileDialog();
   dialog.OptionInitialize();
   dialog.SetLoadMode(false);
-  dialog.SetTitle(QStringLiteral("Export"));
-  dialog.AddFajliloOptions(QStringLiteral("Animated GIF"), QStringLiteral(".gif"));
-  dialog.AddFajliloOptions(QStringLiteral("MP4 Video"), QStringLiteral(".mp4"));
+  dialog.SetTitle(tr("Export"));
+  dialog.AddFajliloOptions(tr("Animated GIF"), QStringLiteral(".gif"));
+  dialog.AddFajliloOptions(tr("MP4 Video"), QStringLiteral(".mp4"));
   const QString tablesFolder = dialog.Folder();
   dialog.SetFolder(context_.picturesFolder);
   dialog.SetFileName(SuggestedExportName(modes, texts));

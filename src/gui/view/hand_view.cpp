@@ -38,8 +38,7 @@ bool IsMouseInput(QEvent::Type type) {
 
 HandView::HandView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("picSpace"));
-  setAccessibleName(QStringLiteral("Signing hands"));
-  SetShownSign(QString());
+  Retranslate();
   surface_ = new HandSurfaceWindow(view_);
   surface_->setFormat(RequestedFormat());
   // A click on the hands leaves the keyboard focus where it was, as it does on a widget
@@ -61,8 +60,18 @@ HandView::~HandView() {
 }
 
 void HandView::SetShownSign(const QString& sign) {
-  setAccessibleDescription(sign.isEmpty() ? QStringLiteral("No sign is being spelled")
-                                          : QStringLiteral("Signing \"%1\"").arg(sign));
+  shownSign_ = sign;
+  setAccessibleDescription(sign.isEmpty() ? tr("No sign is being spelled") : tr("Signing \"%1\"").arg(sign));
+}
+
+void HandView::Retranslate() {
+  setAccessibleName(tr("Signing hands"));
+  SetShownSign(shownSign_);
+}
+
+void HandView::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QWidget::changeEvent(event);
 }
 
 void HandView::UseStepSource(std::unique_ptr<StepSource> steps) {
@@ -93,7 +102,7 @@ bool HandView::InitOpenGL(MessageSink& messages) {
   QOpenGLContext probe;
   probe.setFormat(RequestedFormat());
   if (probe.create() && MeetsRequest(probe.format())) return true;
-  messages.ShowMessage(QStringLiteral("ChoosePixelFormat failed"));
+  messages.ShowMessage(tr("ChoosePixelFormat failed"));
   return false;
 }
 
@@ -113,7 +122,7 @@ QImage HandView::Picture() { return surface_->Picture(); }
 bool HandView::SaveFrame(const QString& path) {
   const QImage picture = Picture();
   if (picture.isNull()) {
-    lastSaveError_ = QStringLiteral("the drawing area has not been shown");
+    lastSaveError_ = tr("the drawing area has not been shown");
     return false;
   }
   return WritePictureFile(picture, path, &lastSaveError_);

@@ -99,8 +99,11 @@ class HandView : public QWidget, public DrawingArea {
   // The wheel zooms in (forward) and out.
   void wheelEvent(QWheelEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  // The accessible texts, in the interface language installed.
+  void Retranslate();
   void HoldPass();
   void EndHold();
 
@@ -114,4 +117,5 @@ class HandView : public QWidget, public DrawingArea {
   bool mouseHeld_ = false;
   int picturesDrawn_ = 0;
   QString lastSaveError_;
+  QString shownSign_;
 };

@@ -24,7 +24,15 @@ class PictureNameDialog : public QDialog {
 
   void accept() override;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  // The box's purpose and the buttons, in the interface language installed; the title
+  // is the window's name and stays.
+  void Retranslate();
+
+  Purpose purpose_;
   QLineEdit* nameBox_ = nullptr;         // "Text1"
   QDialogButtonBox* buttons_ = nullptr;  // OK "Command1", Cancel "Command2"
   QString enteredName_;

@@ -3,6 +3,7 @@
 #include "shell/caption_table.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -17,7 +18,7 @@ PlaybackBar::PlaybackBar(QWidget* parent)
       letters_(new QLabel(this)),
       replay_(new QPushButton(QStringLiteral("Replay"), this)),
       slider_(new QSlider(Qt::Horizontal, this)),
-      paused_(new QLabel(QStringLiteral("Paused"), this)),
+      paused_(new QLabel(this)),
       showLetters_(new QCheckBox(QStringLiteral("Show letters"), this)) {
   setObjectName(QStringLiteral("PlaybackBar"));
   letters_->setObjectName(QStringLiteral("lblLetters"));
@@ -35,8 +36,7 @@ PlaybackBar::PlaybackBar(QWidget* parent)
   // The slider is moved by the mouse only: the arrow keys step a paused word by sign.
   slider_->setFocusPolicy(Qt::NoFocus);
   paused_->setObjectName(QStringLiteral("lblPaused"));
-  paused_->setAccessibleName(paused_->text());
-  paused_->setToolTip(QStringLiteral("Space resumes the word"));
+  Retranslate();
   // It keeps its place while hidden, so the slider does not change length.
   QSizePolicy pausedPolicy = paused_->sizePolicy();
   pausedPolicy.setRetainSizeWhenHidden(true);
@@ -79,6 +79,18 @@ void PlaybackBar::SetPictureCount(int count) {
 void PlaybackBar::SetPicture(int picture) {
   const QSignalBlocker quiet(slider_);
   slider_->setValue(picture);
+}
+
+// The pause sign is no row of the caption table; it follows the translation installed.
+void PlaybackBar::Retranslate() {
+  paused_->setText(tr("Paused"));
+  paused_->setAccessibleName(paused_->text());
+  paused_->setToolTip(tr("Space resumes the word"));
+}
+
+void PlaybackBar::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QWidget::changeEvent(event);
 }
 
 void PlaybackBar::SetCaptions(const CaptionTable& captions, InterfaceLanguage language) {

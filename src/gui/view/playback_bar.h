@@ -57,7 +57,11 @@ class PlaybackBar : public QWidget {
   // syllable); empty when the line shows none.
   void signShown(const QString& sign);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
   void UpdateLettersVisibility();
   void UpdateSpokenLetters();
 

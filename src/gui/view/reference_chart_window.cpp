@@ -64,6 +64,28 @@ void ReferenceChartWindow::ClearCells() {
     delete item;
   }
   cellCount_ = 0;
+  cellSlots_.clear();
+}
+
+void ReferenceChartWindow::CaptionCell(QToolButton& button, int slot) {
+  const QString letter = button.text();
+  button.setAccessibleName(letter.isEmpty() ? tr("Sign %1").arg(slot) : letter);
+  // A tooltip that looks like markup is taken as markup, and a sign's name comes from
+  // a file: it is given as a paragraph of plain text.
+  button.setToolTip(Qt::convertFromPlainText(tr("Play %1").arg(button.accessibleName())));
+}
+
+void ReferenceChartWindow::ShowDrawingError() {
+  message_->setText(drawingError_ ? tr("The chart cannot be drawn: ") + *drawingError_ : QString());
+}
+
+// The title comes with the captions (SetTitle); the cells and the message follow here.
+void ReferenceChartWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    for (const auto& [button, slot] : cellSlots_) CaptionCell(*button, slot);
+    ShowDrawingError();
+  }
+  QDialog::changeEvent(event);
 }
 
 void ReferenceChartWindow::ShowSigns(const SignTable& table, HandAppearance appearance, bool mirrored) {
@@ -74,7 +96,8 @@ void ReferenceChartWindow::ShowSigns(const SignTable& table, HandAppearance appe
   QString error;
   const std::unique_ptr<OffscreenRenderer> renderer = OffscreenRenderer::Create(kCellWidth, kCellHeight, &error);
   message_->setVisible(!renderer);
-  message_->setText(renderer ? QString() : QStringLiteral("The chart cannot be drawn: ") + error);
+  drawingError_ = renderer ? std::nullopt : std::optional<QString>(error);
+  ShowDrawingError();
   if (!renderer) return;
   renderer->SetAppearance(appearance, nullptr);
   renderer->View() = StartView(table.HandCount);
@@ -91,10 +114,8 @@ void ReferenceChartWindow::ShowSigns(const SignTable& table, HandAppearance appe
     button->setIconSize(QSize(kCellWidth, kCellHeight));
     button->setText(letter);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setAccessibleName(letter.isEmpty() ? QStringLiteral("Sign %1").arg(cell.slot) : letter);
-    // A tooltip that looks like markup is taken as markup, and a sign's name comes from
-    // a file: it is given as a paragraph of plain text.
-    button->setToolTip(Qt::convertFromPlainText(QStringLiteral("Play %1").arg(button->accessibleName())));
+    CaptionCell(*button, cell.slot);
+    cellSlots_.emplace_back(button, cell.slot);
     connect(button, &QToolButton::clicked, this, [this, slot = cell.slot] { emit signChosen(slot); });
     grid_->addWidget(button, cellCount_ / kColumns, cellCount_ % kColumns);
     ++cellCount_;

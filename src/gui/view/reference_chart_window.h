@@ -3,10 +3,16 @@
 #include "hand/hand_appearance.h"
 
 #include <QDialog>
+#include <QString>
+
+#include <optional>
+#include <utility>
+#include <vector>
 
 class QGridLayout;
 class QKeyEvent;
 class QLabel;
+class QToolButton;
 struct SignTable;
 
 // The reference chart of the current system ("ChartFrm"): every sign drawn small by
@@ -33,12 +39,18 @@ class ReferenceChartWindow : public QDialog {
  protected:
   // Escape closes the chart, as it closes a dialog.
   void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void ClearCells();
+  // A cell's accessible name and tooltip in the interface language installed.
+  void CaptionCell(QToolButton& button, int slot);
+  void ShowDrawingError();
 
   QWidget* cells_;
   QGridLayout* grid_;
   QLabel* message_;
   int cellCount_ = 0;
+  std::vector<std::pair<QToolButton*, int>> cellSlots_;  // each cell with its slot
+  std::optional<QString> drawingError_;                    // why nothing could be drawn
 };

@@ -31,11 +31,11 @@ WordExport::WordExport(QWidget& parent, SignTable table, MoveScript script, Anim
     : QObject(&parent), messages_(messages) {
   setObjectName(QStringLiteral("WordExport"));
   const int steps = AnimationStepsOf(script);
-  progress_ = new QProgressDialog(QStringLiteral("Exporting the animation…"), QStringLiteral("Cancel"), 0, steps,
+  progress_ = new QProgressDialog(tr("Exporting the animation…"), tr("Cancel"), 0, steps,
                                   &parent);
   progress_->setObjectName(QStringLiteral("ExportProgress"));
-  progress_->setWindowTitle(QStringLiteral("Export"));
-  progress_->setAccessibleName(QStringLiteral("Exporting the animation"));
+  progress_->setWindowTitle(tr("Export"));
+  progress_->setAccessibleName(tr("Exporting the animation"));
   progress_->setWindowModality(Qt::WindowModal);
   progress_->setAutoReset(false);
   progress_->setAutoClose(false);
@@ -67,7 +67,7 @@ void WordExport::Ended() {
   result.outcome = AnimationExportResult::Outcome::Cancelled;
   if (!watcher_.isCanceled() && watcher_.future().resultCount() > 0) result = watcher_.result();
   if (result.outcome == AnimationExportResult::Outcome::Failed)
-    messages_.ShowMessage(QStringLiteral("The animation could not be exported: ") + result.reason);
+    messages_.ShowMessage(tr("The animation could not be exported: ") + result.reason);
   emit finished(result);
   deleteLater();
 }

@@ -32,8 +32,8 @@ class LanguageDialogTest : public QObject {
     QTest::addColumn<QStringList>("marked");
     QTest::newRow("Japanese") << "ja_JP" << 1 << QStringList{"Img2", "Lbl3"};
     QTest::newRow("English") << "en_US" << 0 << QStringList{"Lbl1"};
-    QTest::newRow("Korean") << "ko_KR" << 0 << QStringList{"Img4"};
-    QTest::newRow("Indonesian") << "id_ID" << 0 << QStringList{"Lbl5"};
+    QTest::newRow("Korean") << "ko_KR" << 2 << QStringList{"Img4"};
+    QTest::newRow("Indonesian") << "id_ID" << 3 << QStringList{"Lbl5"};
     QTest::newRow("German") << "de_DE" << 0 << QStringList{"Lbl6"};
   }
 
@@ -48,7 +48,7 @@ class LanguageDialogTest : public QObject {
     window.PrepareFirstRun(QLocale(QStringLiteral("id_ID")));
     window.PrepareFirstRun(QLocale(locale));
     QCOMPARE(MarkedNotes(window), marked);
-    QVERIFY((Children<QRadioButton, 2>(window, "OptionButton1")[static_cast<size_t>(option)]->isChecked()));
+    QVERIFY((Children<QRadioButton, 4>(window, "OptionButton1")[static_cast<size_t>(option)]->isChecked()));
     QCOMPARE(window.LangChoice(), InterfaceLanguageFromNumber(option));
 
     // OK takes the pre-selection as it stands.
@@ -61,14 +61,18 @@ class LanguageDialogTest : public QObject {
     LanguageDialog window;
     const std::pair<const char*, const char*> texts[] = {
         {"OptionButton1_0", "English"}, {"OptionButton1_1", "(Japanese)"}, {"Image3", "日本語"},
+        {"OptionButton1_2", "(Korean)"}, {"KoreanName", "한국어"},
+        {"OptionButton1_3", "(Indonesian)"}, {"IndonesianName", "Bahasa Indonesia"},
         {"Lbl1", "For English OS, select English option."},
         {"Lbl3", "You can select English option even on Japanese OS."},
-        {"Lbl5", "Jika OS Indonesia, tolong milip English Option."},
+        {"Lbl5", "Jika OS Anda berbahasa Indonesia, pilih opsi Bahasa Indonesia (Indonesian)."},
         {"Lbl6", "For other OS, select English option."}, {"Command1", "OK"}, {"Command2", "Cancel"}};
     for (const auto& [name, text] : texts)
       QCOMPARE(Child<QWidget>(window, name)->property("text").toString(), QString::fromUtf8(text));
     QVERIFY(Child<QLabel>(window, "Img2")->text().contains(QStringLiteral("日本語")));
-    QVERIFY(Child<QLabel>(window, "Img4")->text().contains(QStringLiteral("한국어")));
+    QCOMPARE(Child<QLabel>(window, "Img4")->text(), QStringLiteral("한국어 OS에서는 한국어 (Korean) 옵션을 선택하십시오."));
+    // Each option is named to a screen reader in English and in its own language.
+    QCOMPARE(Child<QRadioButton>(window, "OptionButton1_2")->accessibleName(), QStringLiteral("(Korean) 한국어"));
 
     // Marking a note frames it without moving its text.
     window.PrepareFirstRun(QLocale(QStringLiteral("en_US")));

@@ -56,7 +56,7 @@ class WordListEditorTest : public QObject {
     if (file.isEmpty())
       file = dir_->filePath(system == SystemId::KoreanHangul ? u"KSLdefault.html"_qs : u"ENGdefault.txt"_qs);
     editor_->Initialize(
-        {file, WordListOfSystem(system, InterfaceLanguage::English), system, false, QFont(), QFont(), QFont()},
+        {file, WordListOfSystem(system, KanaInput::Romaji), system, false, QFont(), QFont(), QFont()},
         WordList{words, {}});
     editor_->show();
     return *editor_;

@@ -7,6 +7,7 @@
 #include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
 #include "support/main_window_lookup.h"
+#include "support/window_texts.h"
 
 #include <QBuffer>
 #include <QDesktopServices>
@@ -229,6 +230,25 @@ class HelpWindowTest : public QObject, private MainWindowHarness {
     QDir::setCurrent(before);
     QVERIFY(!upward.Opened());
     QVERIFY(!direct.Opened());
+  }
+
+  // A document without a title of its own, opened in each interface language with its
+  // tool bar in that language, shows every text the English one does and none in English.
+  void anUntitledDocumentsWindowSpeaksEachInterfaceLanguage() {
+    const auto texts = [](InterfaceLanguage language) {
+      const InterfaceLanguageScope scope(language);
+      const HelpWindow window(HelpArchive{}, HelpToolBarCaptionsFor(InterfaceLanguageNumber(language)));
+      return WindowTexts(window);
+    };
+    const QStringList english = texts(InterfaceLanguage::English);
+    QVERIFY(english.contains(u"Tovaro Help"_qs));
+    for (const InterfaceLanguage language :
+         {InterfaceLanguage::Japanese, InterfaceLanguage::Korean, InterfaceLanguage::Indonesian}) {
+      const QStringList translated = texts(language);
+      const QStringList left = EnglishLeft(english, translated, {});
+      QVERIFY2(left.isEmpty(), qPrintable(left.join(u" | ")));
+      QCOMPARE(translated.size(), english.size());
+    }
   }
 };
 

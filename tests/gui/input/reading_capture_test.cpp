@@ -94,7 +94,7 @@ class ReadingCaptureTest : public QObject, private MainWindowHarness {
     // A kanji the dictionary does not know leaves the reading box and says so.
     Commit(*ui.wordBox, u"𠀋"_qs);
     QCOMPARE(ui.readingBox->text(), u"ｼｭﾜ"_qs);
-    QCOMPARE(window_->statusBar()->currentMessage(), u"No reading for 𠀋; type it in kana"_qs);
+    QCOMPARE(window_->statusBar()->currentMessage(), u"𠀋 の読みが分かりません。かなで入力してください"_qs);
   }
 
   void backspaceThatEmptiesTheWordBoxEmptiesTheReadingBoxAndTheInputMethodFollowsTheLanguage() {

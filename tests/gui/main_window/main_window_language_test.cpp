@@ -10,6 +10,7 @@
 #include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
 #include "support/main_window_lookup.h"
+#include "support/window_texts.h"
 #include "support/modal_answer.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/main_window/clickable_label.h"
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -47,6 +49,8 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<int>("preselected");
     QTest::newRow("Japanese") << "ja_JP" << 1;
+    QTest::newRow("Korean") << "ko_KR" << 2;
+    QTest::newRow("Indonesian") << "id_ID" << 3;
     QTest::newRow("French") << "fr_FR" << 0;
   }
 
@@ -57,20 +61,24 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
 
     int shownOption = -1;
     AnswerNextModal<LanguageDialog>([&](LanguageDialog& language) {
-      shownOption = Child<QRadioButton>(language, "OptionButton1_1")->isChecked() ? 1 : 0;
+      const auto options = Children<QRadioButton, 4>(language, "OptionButton1");
+      shownOption = static_cast<int>(std::find_if(options.begin(), options.end(),
+                                                  [](const QRadioButton* option) { return option->isChecked(); }) -
+                                     options.begin());
       Child<QPushButton>(language, "Command1")->click();
     });
     MainWindow& window = StartWindow(locale);
     QVERIFY(started_);
     QCOMPARE(shownOption, preselected);
     QCOMPARE(window_->CurrentSettings().Interface, InterfaceLanguageFromNumber(preselected));
-    QCOMPARE(ControlsOf(window).startButton->text(),
-             preselected == 1 ? QStringLiteral("スタート") : QStringLiteral("Start"));
+    const QString starts[] = {QStringLiteral("Start"), QStringLiteral("スタート"), QStringLiteral("시작"),
+                              QStringLiteral("Mulai")};
+    QCOMPARE(ControlsOf(window).startButton->text(), starts[preselected]);
 
     // The choice is kept, so the next start does not ask.
     window.close();
     QVERIFY(FileContents(Dir() + kSettingsFileName)
-                .startsWith(preselected == 1 ? "Message, 1 \r\n" : "Message, 0 \r\n"));
+                .startsWith(QStringLiteral("Message, %1 \r\n").arg(preselected).toLatin1()));
   }
 
   void cancellingTheFirstRunEndsTheProgram() {
@@ -104,12 +112,13 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     QVERIFY(started_);
     const MainWindowMenus menus = MenusOf(window);
     const MainWindowControls ui = ControlsOf(window);
-    // The rows without Japanese keep their English captions.
+    // "View Point" keeps its English caption; the entries the caption table has no row
+    // for come from the translation.
     const std::pair<QString, QString> captions[] = {
-        {menus.FileMenus->title(), "ファイル"}, {menus.mnuOpen->text(), "Open"}, {menus.mnuExit->text(), "終了"},
+        {menus.FileMenus->title(), "ファイル"}, {menus.mnuOpen->text(), "開く"}, {menus.mnuExit->text(), "終了"},
         {menus.ToolMenus->title(), "ツール"}, {menus.mnuOption->text(), "指文字言語選択"},
         {menus.mnuList->text(), "単語リスト"}, {menus.mnuQuiz->text(), "練習"},
-        {menus.mnuLang->text(), "Language Option"}, {menus.mnuFont->text(), "Font Selection"},
+        {menus.mnuLang->text(), "表示言語の選択"}, {menus.mnuFont->text(), "フォントの選択"},
         {menus.HelpMenus->title(), "ヘルプ"}, {menus.mnuAbout->text(), "バージョン情報"},
         {menus.mnuIndonesianHelp->text(), "インドネシア語"}, {ui.viewPointGroup->title(), "View Point"},
         {ui.homeButton->text(), "ホーム"}, {ui.startButton->text(), "スタート"},
@@ -213,32 +222,113 @@ class MainWindowLanguageTest : public QObject, private MainWindowHarness {
     } answers[] = {{50, 1, true, InterfaceLanguage::Japanese, 51},
                    {40, 0, false, InterfaceLanguage::Japanese, 51},
                    {40, -1, true, InterfaceLanguage::Japanese, 41},
+                   {40, 2, true, InterfaceLanguage::Korean, 41},
+                   {40, 3, true, InterfaceLanguage::Indonesian, 41},
                    {40, 0, true, InterfaceLanguage::English, 41}};
+    // Start, Tool, the reading's label and the system, in each language by its number.
+    const std::array<std::array<QString, 4>, 4> captions{{
+        {"Start", "Tool", "Katakana", "Japanese Sign Language (JSL)"},
+        {"スタート", "ツール", "振り仮名", "日本手話 (JSL)"},
+        {"시작", "도구", "가타카나", "일본 수어 (JSL)"},
+        {"Mulai", "Alat", "Katakana", "Bahasa Isyarat Jepang (JSL)"}}};
     for (const auto& answer : answers) {
       const int before = InterfaceLanguageNumber(window_->CurrentSettings().Interface.value());
       QVERIFY(WriteAngleTable(Dir() + "PositionJSL.csv", 1, answer.signsBeside));
       int shownOption = -1;
       AnswerNextModal<LanguageDialog>([&](LanguageDialog& language) {
-        shownOption = Child<QRadioButton>(language, "OptionButton1_1")->isChecked() ? 1 : 0;
-        if (answer.choose >= 0)
-          QTest::mouseClick(Child<QRadioButton>(language, answer.choose == 1 ? "OptionButton1_1" : "OptionButton1_0"),
-                            Qt::LeftButton);
+        const auto options = Children<QRadioButton, 4>(language, "OptionButton1");
+      shownOption = static_cast<int>(std::find_if(options.begin(), options.end(),
+                                                  [](const QRadioButton* option) { return option->isChecked(); }) -
+                                     options.begin());
+        if (answer.choose >= 0) QTest::mouseClick(options[static_cast<size_t>(answer.choose)], Qt::LeftButton);
         Child<QPushButton>(language, answer.ok ? "Command1" : "Command2")->click();
       });
       MenusOf(window).mnuLang->trigger();
       QCOMPARE(shownOption, before);
       QCOMPARE(window_->CurrentSettings().Interface, std::optional(answer.language));
       QCOMPARE(window_->Table().SignCount, answer.signCount);
+      const auto& expected = captions[static_cast<size_t>(InterfaceLanguageNumber(answer.language))];
+      QCOMPARE(ControlsOf(window).startButton->text(), expected[0]);
+      QCOMPARE(MenusOf(window).ToolMenus->title(), expected[1]);
+      QCOMPARE(ControlsOf(window).readingLabel->text(), expected[2]);
+      QCOMPARE(ControlsOf(window).systemLabel->text(), expected[3]);
+      // Windows already made follow through Qt's translation (told by an event the
+      // program's loop delivers), and so do Qt's own
+      // buttons where the system has Qt's translation (Debian has none for Indonesian).
+      const QString titles[] = {"Language Option", "表示言語の選択", "화면 언어 선택", "Pilihan Bahasa"};
+      // F1 opens the help in the interface language.
+      const std::array helps{MenusOf(window).mnuEnglishHelp, MenusOf(window).mnuJapaneseHelp,
+                             MenusOf(window).mnuKoreanHelp, MenusOf(window).mnuIndonesianHelp};
+      for (size_t i = 0; i < helps.size(); ++i)
+        QCOMPARE(helps[i]->shortcut() == QKeySequence(QKeySequence::HelpContents),
+                 static_cast<int>(i) == InterfaceLanguageNumber(answer.language));
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+      QCOMPARE(window.LanguageWindow().windowTitle(), titles[InterfaceLanguageNumber(answer.language)]);
+      QMessageBox question;
+      question.setStandardButtons(QMessageBox::Cancel);
+      const QString cancels[] = {"Cancel", "キャンセル", "취소", "Cancel"};
+      QCOMPARE(question.button(QMessageBox::Cancel)->text().remove(u'&'),
+               cancels[InterfaceLanguageNumber(answer.language)]);
+      // JSL words are typed in Japanese with the Japanese interface, in roman letters
+      // with any other, until the user chooses otherwise.
       const bool japanese = answer.language == InterfaceLanguage::Japanese;
-      QCOMPARE(ControlsOf(window).startButton->text(), QString(japanese ? "スタート" : "Start"));
-      QCOMPARE(MenusOf(window).ToolMenus->title(), QString(japanese ? "ツール" : "Tool"));
-      QCOMPARE(ControlsOf(window).readingLabel->text(), QString(japanese ? "振り仮名" : "Katakana"));
-      QCOMPARE(ControlsOf(window).systemLabel->text(),
-               QString(japanese ? "日本手話 (JSL)" : "Japanese Sign Language (JSL)"));
+      QCOMPARE(MenusOf(window).mnuKanaInput->isChecked(), japanese);
+      QCOMPARE(ControlsOf(window).wordBox->font(), window.FontObjects()[japanese ? JapaneseFont : EnglishFont]);
       QCOMPARE(Child<QRadioButton>(choice, "Option1_4")->text(), ControlsOf(window).systemLabel->text());
       const QFont& interfaceFont = window.FontObjects()[InterfaceFontIndex(answer.language)];
       QCOMPARE(ControlsOf(window).startButton->font(), interfaceFont);
       QCOMPARE(Child<QPushButton>(choice, "cmdOK")->font(), interfaceFont);
+    }
+
+    // Typing JSL words in Japanese is a choice of its own: with the English interface
+    // the word box takes Japanese, the word list is the Japanese one, and the choice is
+    // kept in the settings file; the interface stays English.
+    MenusOf(window).mnuKanaInput->trigger();
+    QCOMPARE(window_->CurrentSettings().Kana, std::optional(KanaInput::Japanese));
+    QCOMPARE(ControlsOf(window).wordBox->font(), window.FontObjects()[JapaneseFont]);
+    QCOMPARE(ControlsOf(window).startButton->text(), QStringLiteral("Start"));
+    window.close();
+    QVERIFY(FileContents(Dir() + kSettingsFileName).contains("\r\nKanaInput,Japanese"));
+  }
+
+  // The main window, its menus and the windows it keeps speak each interface language
+  // entirely: nothing the English window says is left in English (but the names that
+  // are the same in every language), and back in English everything is as it was.
+  void everyTextOfTheMainWindowIsInTheInterfaceLanguage() {
+    WriteFiles(InterfaceLanguage::English, SystemId::JapaneseKana, 742);
+    MainWindow& window = StartWindow();
+    const auto textsOf = [&] {
+      QStringList texts = WindowTexts(window);
+      texts << WindowTexts(window.OptionWindow()) << WindowTexts(window.LanguageWindow());
+      return texts;
+    };
+    const QStringList english = textsOf();
+    // "OK" is the same word in Japanese and Indonesian.
+    const QStringList names{"Tovaro", "%", "A", "OK"};
+    for (const InterfaceLanguage language :
+         {InterfaceLanguage::Japanese, InterfaceLanguage::Korean, InterfaceLanguage::Indonesian, InterfaceLanguage::English}) {
+      window.ChooseInterfaceLanguage(language);
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+      const QStringList texts = textsOf();
+      if (language == InterfaceLanguage::English) {
+        // And back, as it was.
+        QCOMPARE(QSet<QString>(texts.begin(), texts.end()), QSet<QString>(english.begin(), english.end()));
+        continue;
+      }
+      // The described Japanese interface keeps "View Point" in English.
+      QStringList kept = names;
+      if (language == InterfaceLanguage::Japanese) kept << "View Point";
+      // Words Indonesian writes as English does.
+      if (language == InterfaceLanguage::Indonesian) kept << "Katakana" << "Bitmap" << "Status" << "Hangul";
+      // The language window names and explains every language in its own words.
+      for (const char* note : {"OptionButton1_0", "OptionButton1_1", "OptionButton1_2", "OptionButton1_3", "Image3",
+                               "KoreanName", "IndonesianName", "Lbl1", "Img2", "Lbl3", "Img4", "Lbl5", "Lbl6"}) {
+        const QWidget* widget = Child<QWidget>(window.LanguageWindow(), note);
+        kept << widget->property("text").toString() << widget->accessibleName();
+      }
+      kept << window.windowTitle();  // the program's name and the table's file
+      const QStringList left = EnglishLeft(english, texts, kept);
+      QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(" | "))));
     }
   }
 

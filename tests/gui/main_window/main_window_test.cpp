@@ -300,13 +300,14 @@ class MainWindowTest : public QObject, private MainWindowHarness {
     QVERIFY(PressStart(window).isEmpty());
     QCOMPARE(window.Signs().LastText(), QStringLiteral("ｻ"));
     QCOMPARE(window_->Signs().Sequence()[0].Code, int16_t{11});  // サ
-    // Rejected text plays nothing and says so; the numerals say what is wrong themselves.
+    // Rejected text plays nothing and says so, in the interface language; the numerals
+    // say what is wrong themselves.
     const int drawn = ui.handView->PicturesDrawn();
     ui.readingBox->setText(QStringLiteral("abc"));
-    QCOMPARE(PressStart(window), QStringList{"Unsupported character(s) in the string: a b c"});
+    QCOMPARE(PressStart(window), QStringList{u"表せない文字が含まれています: a b c"_qs});
     ui.numericBox->click();
     ui.readingBox->setText(QStringLiteral("12a"));
-    QCOMPARE(PressStart(window), QStringList{"Invalid number"});
+    QCOMPARE(PressStart(window), QStringList{u"数字が正しくありません"_qs});
     QCOMPARE(ui.handView->PicturesDrawn(), drawn);
     ui.numericBox->click();
     window.ChooseInterfaceLanguage(InterfaceLanguage::English);

@@ -43,7 +43,8 @@ class SystemControllerTest : public QObject {
     controller_ = std::make_unique<SystemController>(SystemControllerContext{
         *owner_, ui_, captions_, places_, *document_, *signs_, *engine_, *capture_, messages_,
         [this]() -> FileDialog& { return *files_; }, [this] { return system_; },
-        [] { return InterfaceLanguage::English; }, [this]() -> const std::array<QFont, 3>& { return fonts_; }});
+        [] { return InterfaceLanguage::English; }, [] { return KanaInput::Romaji; },
+        [this]() -> const std::array<QFont, 3>& { return fonts_; }});
     connect(controller_.get(), &SystemController::systemChosen, this, [this](SystemId chosen) { system_ = chosen; });
     owner_->show();
     QVERIFY(controller_->PositionInitializeRoutine(system_));

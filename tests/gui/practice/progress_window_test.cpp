@@ -6,13 +6,16 @@
 #include "shell/caption_table.h"
 #include "shell/progress_store.h"
 #include "shell/spelled_signs.h"
+#include "shell/start_flow.h"
 #include "support/file_contents.h"
 #include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
 #include "support/main_window_lookup.h"
+#include "support/window_texts.h"
 
 #include <QAbstractAxis>
 #include <QChartView>
+#include <QGraphicsTextItem>
 #include <QtTest>
 
 // The progress window, opened from Tool → Progress and from the practice window, over
@@ -56,10 +59,40 @@ class ProgressWindowTest : public QObject, private MainWindowHarness {
     return texts;
   }
 
+  QStringList cutTexts_;
+
   static QStringList Items(QListWidget& list) {
     QStringList texts;
     for (int row = 0; row < list.count(); ++row) texts << list.item(row)->text();
     return texts;
+  }
+
+  // What the practice window, a word into the practice, and the progress window over
+  // kept progress say, with the program started in `language`.
+  QStringList PracticeTexts(InterfaceLanguage language) {
+    TearDownProgram();
+    SetUpProgram();
+    WriteFiles(language, SystemId::American);
+    WriteProgress();
+    WriteFileContents(Dir() + u"ENGdefault.txt"_qs, "cat\r\n");
+    MainWindow& main = ShowWindow();
+    MenusOf(main).mnuQuiz->trigger();
+    auto* practice = main.findChild<PracticeWindow*>(u"frmYesNo"_qs);
+    if (!practice) return {};
+    QTest::mouseClick(practice->findChild<QPushButton*>(u"btnStartPractice"_qs), Qt::LeftButton);
+    PlayWordToEnd();
+    QTest::mouseClick(practice->findChild<QPushButton*>(u"btnProgress"_qs), Qt::LeftButton);
+    ProgressWindow* progress = Shown();
+    if (!progress) return {};
+    // What the charts of both windows cut to fit, once they are laid out as shown.
+    for (QChartView* chart : practice->findChildren<QChartView*>()) {
+      chart->grab();
+      for (const QGraphicsItem* item : chart->scene()->items())
+        if (const auto* text = qgraphicsitem_cast<const QGraphicsTextItem*>(item);
+            text && text->isVisible() && text->toPlainText().endsWith(u"..."_qs))
+          cutTexts_ << text->toPlainText();
+    }
+    return progress ? WindowTexts(*practice) + WindowTexts(*progress) : QStringList();
   }
 
  private slots:
@@ -136,6 +169,35 @@ class ProgressWindowTest : public QObject, private MainWindowHarness {
     QCOMPARE(QFile::exists(Dir() + kProgressFileName), kept);
     QTest::mouseClick(window->findChild<QPushButton*>(u"btnClose"_qs), Qt::LeftButton);
     QVERIFY(!window->isVisible());
+  }
+
+  // In every interface language both windows show every caption the English ones do,
+  // none of them left in English or cut short; an open practice window follows a switch of the
+  // language at once.
+  void bothWindowsSpeakEachInterfaceLanguage() {
+    const QStringList english = PracticeTexts(InterfaceLanguage::English);
+    QVERIFY(english.contains(u"Keep this speed"_qs));
+    for (const InterfaceLanguage language :
+         {InterfaceLanguage::Japanese, InterfaceLanguage::Korean, InterfaceLanguage::Indonesian}) {
+      const QStringList translated = PracticeTexts(language);
+      // The letters to drill are letters; the word's pace is the main window's status
+      // line, which the practice borrows ("Status" is Indonesian too).
+      const QStringList kept = english.filter(QRegularExpression(u"^([A-Z] )*[A-Z]$"_qs))
+                               << PaceStatus(3, 3) << u"Status: "_qs + PaceStatus(3, 3);
+      const QStringList left = EnglishLeft(english, translated, kept);
+      QVERIFY2(left.isEmpty(), qPrintable(left.join(u" | ")));
+      QCOMPARE(translated.size(), english.size());
+    }
+    QCOMPARE(cutTexts_, QStringList());
+
+    PracticeTexts(InterfaceLanguage::English);
+    auto* keepSpeed = window_->findChild<QCheckBox*>(u"chkKeepSpeed"_qs);
+    {
+      const InterfaceLanguageScope korean(InterfaceLanguage::Korean);
+      QCOMPARE(keepSpeed->text(), u"이 속도 유지"_qs);
+      QCOMPARE(keepSpeed->accessibleName(), keepSpeed->text());
+    }
+    QCOMPARE(keepSpeed->text(), u"Keep this speed"_qs);
   }
 };
 

@@ -3,16 +3,21 @@
 #include "gl/offscreen_renderer.h"
 #include "gui/view/hand_surface_window.h"
 #include "gui/view/hand_view.h"
+#include "gui/view/picture_name_dialog.h"
+#include "gui/view/playback_bar.h"
 #include "gui/view/reference_chart_window.h"
 #include "playback/playback_engine.h"
 #include "playback/view_controls.h"
 #include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
 #include "support/main_window_lookup.h"
+#include "support/window_texts.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QOpenGLContext>
 #include <QToolButton>
@@ -43,6 +48,23 @@ class ViewAndChartTest : public QObject, private MainWindowHarness {
           surface && area.window()->windowHandle()->isAncestorOf(surface))
         return surface;
     return nullptr;
+  }
+
+  // What the chart, the Play and View menus, the playback bar, the hands and the
+  // picture name windows say, with the program started in `language`.
+  QStringList ViewTexts(InterfaceLanguage language) {
+    TearDownProgram();
+    SetUpProgram();
+    WriteFiles(language, SystemId::American);
+    MainWindow& window = ShowWindow();
+    Action(window, "mnuChart")->trigger();
+    QStringList texts = WindowTexts(window.View().ChartWindow());
+    for (const char* name : {"PlayMenus", "ViewMenus"})
+      texts += WindowTexts(*window.findChild<QMenu*>(QString::fromLatin1(name)));
+    texts += WindowTexts(*window.findChild<PlaybackBar*>()) + WindowTexts(*ControlsOf(window).handView);
+    for (const auto purpose : {PictureNameDialog::Purpose::FolderName, PictureNameDialog::Purpose::FileName})
+      texts += WindowTexts(PictureNameDialog(purpose, &window));
+    return texts;
   }
 
  private slots:
@@ -180,6 +202,40 @@ class ViewAndChartTest : public QObject, private MainWindowHarness {
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(surface, &wheel);
     QCOMPARE(area.View().ViewAngle, angle - 0.5f);
+  }
+
+  // In every interface language the view's windows show every text the English ones
+  // do, none of them left in English (but the letters of the chart's cells, the
+  // window name "Form1", and "OK" where it is the language's own); an open window
+  // follows a switch of the language at once.
+  void theViewSpeaksEachInterfaceLanguage() {
+    const QStringList english = ViewTexts(InterfaceLanguage::English);
+    QVERIFY(english.contains(u"Paused"_qs));
+    const QStringList kept = english.filter(QRegularExpression(u"^[A-Za-z]$"_qs)) << u"Form1"_qs << u"OK"_qs;
+    for (const InterfaceLanguage language :
+         {InterfaceLanguage::Japanese, InterfaceLanguage::Korean, InterfaceLanguage::Indonesian}) {
+      const QStringList translated = ViewTexts(language);
+      const QStringList left = EnglishLeft(english, translated, kept);
+      QVERIFY2(left.isEmpty(), qPrintable(left.join(u" | ")));
+      QCOMPARE(translated.size(), english.size());
+    }
+
+    ViewTexts(InterfaceLanguage::English);
+    auto* paused = window_->findChild<QLabel*>(u"lblPaused"_qs);
+    const HandView& hands = *ControlsOf(*window_).handView;
+    PictureNameDialog name(PictureNameDialog::Purpose::FileName, window_.get());
+    auto* cell = window_->View().ChartWindow().findChild<QToolButton*>(u"chartCell3"_qs);
+    {
+      const InterfaceLanguageScope korean(InterfaceLanguage::Korean);
+      QCOMPARE(cell->accessibleName(), u"글자 3"_qs);
+      QCOMPARE(QTextDocumentFragment::fromHtml(cell->toolTip()).toPlainText(), u"글자 3 재생"_qs);
+      QCOMPARE(paused->text(), u"일시 정지됨"_qs);
+      QCOMPARE(hands.accessibleName(), u"지문자를 하는 손"_qs);
+      QCOMPARE(hands.accessibleDescription(), u"표시 중인 글자가 없습니다"_qs);
+      QCOMPARE(name.findChild<QLineEdit*>(u"Text1"_qs)->placeholderText(), u"파일 이름"_qs);
+      QCOMPARE(name.findChild<QPushButton*>(u"Command2"_qs)->text(), u"취소"_qs);
+    }
+    QCOMPARE(paused->text(), u"Paused"_qs);
   }
 };
 
