@@ -95,6 +95,9 @@ PracticeWindow::PracticeWindow(QWidget* parent) : QDialog(parent) {
   readingSpeedLabel_ = new QLabel(this);
   readingSpeedLabel_->setObjectName(QStringLiteral("lblReadingSpeed"));
   readingSpeedLabel_->setTextFormat(Qt::PlainText);
+  // The line can be long (and longer in some languages): it wraps rather than widen
+  // the window past the screen.
+  readingSpeedLabel_->setWordWrap(true);
   readingSpeedLabel_->setAccessibleName(readingSpeedCaption_);
   shortestBox_ = LengthBox(this, "spnShortest", QStringLiteral("Shortest word"));
   longestBox_ = LengthBox(this, "spnLongest", QStringLiteral("Longest word"));

@@ -12,6 +12,7 @@
 #include "support/main_window_lookup.h"
 #include "support/modal_answer.h"
 
+#include <QScreen>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -66,6 +67,9 @@ class PracticeTest : public QObject, private MainWindowHarness {
     MenusOf(main).mnuQuiz->trigger();
     QVERIFY(Window(main)->isVisible());
     QVERIFY(!ui.readingBox->isVisible());
+    // Its long reading-speed line wraps, so beside a main window of its first size the
+    // window stays on the screen.
+    QVERIFY(main.screen()->availableGeometry().contains(Window(main)->frameGeometry()));
     // Nothing is spelled before Start, so the options can be set first.
     QCOMPARE(main.Signs().LastText(), QString());
     QVERIFY(!Find<QPushButton>(main, "Yes")->isEnabled());
