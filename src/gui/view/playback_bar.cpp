@@ -35,6 +35,9 @@ PlaybackBar::PlaybackBar(QWidget* parent)
   slider_->setEnabled(false);
   // The slider is moved by the mouse only: the arrow keys step a paused word by sign.
   slider_->setFocusPolicy(Qt::NoFocus);
+  // Long captions at a large font take the bar's room from the slider; it keeps enough
+  // to drag along, and the window grows instead.
+  slider_->setMinimumWidth(120);
   paused_->setObjectName(QStringLiteral("lblPaused"));
   Retranslate();
   // It keeps its place while hidden, so the slider does not change length.

@@ -4,6 +4,7 @@
 #include "gui/view/playback_bar.h"
 #include "playback/playback_engine.h"
 #include "playback/script_bounds.h"
+#include "shell/caption_table.h"
 #include "support/gui_test_suites.h"
 #include "support/main_window_harness.h"
 #include "support/main_window_lookup.h"
@@ -68,6 +69,18 @@ class WordPlaybackTest : public QObject, private MainWindowHarness {
  private slots:
   void init() { SetUpProgram(); }
   void cleanup() { TearDownProgram(); }
+
+  // Long captions at the largest interface font took all the bar's room from the
+  // slider; the bar grows instead and the slider stays long enough to drag.
+  void theSliderKeepsItsLengthBesideLongCaptionsAtALargeFont() {
+    PlaybackBar bar;
+    bar.SetCaptions(CaptionTable(), InterfaceLanguage::Indonesian);
+    bar.SetInterfaceFont(QFont(QStringLiteral("DejaVu Sans"), 20, QFont::Bold));
+    bar.resize(bar.minimumSizeHint());
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    QVERIFY(bar.findChild<QSlider*>(QStringLiteral("sldStep"))->width() >= 100);
+  }
 
   void theArrowsAndTheSliderStepSpaceResumesEscapeRestsAndReplayPlaysAgain() {
     MainWindow& window = StartPausedHello();
