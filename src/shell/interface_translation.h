@@ -17,8 +17,6 @@ class InterfaceTranslation {
   InterfaceLanguage Language() const { return language_; }
   // The text in this language, or nothing where the program's translation has none.
   QString Translate(const char* context, const char* english) const;
-  // The program's translation could be read (always true for English).
-  bool HasProgramTexts() const { return language_ == InterfaceLanguage::English || !program_->isEmpty(); }
 
   // Makes this language the one every tr() of the program and of Qt answers in; the
   // windows are told by a LanguageChange event. The previous language's translators
@@ -34,7 +32,3 @@ class InterfaceTranslation {
   std::unique_ptr<QTranslator> qt_;
   bool installed_ = false;
 };
-
-// The two-letter code the translation files of a language are named with ("ja", "ko",
-// "id"); empty for English.
-QString InterfaceLanguageCode(InterfaceLanguage language);

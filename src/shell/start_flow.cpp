@@ -98,7 +98,7 @@ StartOutcome RunStartFlow(SignClass& signs, MessageSink& messages, const InputMo
                           const StartTexts& texts) {
   const std::optional<int16_t> speed = SpeedFromText(texts.Speed);
   if (!speed) {
-    messages.ShowMessage(InInterfaceLanguage(kInvalidSpeedMessage));
+    messages.ShowMessage(kInvalidSpeedMessage);
     return StartOutcome::InvalidSpeed;
   }
   if (!Convert(signs, ChooseStartInput(modes), modes, texts)) {
